@@ -1,0 +1,55 @@
+#include "app/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+VokabForm::VokabForm(Forms &forms_, Platform &platform_, const QString &name, QWidget *parent)
+    : QMainWindow(parent), forms(forms_), platform(platform_) {
+    setObjectName(name);
+}
+
+void VokabForm::setFixedClientSize(int width, int height) {
+    if (!centralWidget())
+        setCentralWidget(new QWidget(this));
+    centralWidget()->setFixedSize(width, height);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void VokabForm::centreOnDesktop() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = sizeHint().expandedTo(this->size());
+    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+bool VokabForm::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void VokabForm::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void VokabForm::closeEvent(QCloseEvent *event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void setApplicationTitle(const QString &title) {
+    QGuiApplication::setApplicationDisplayName(title);
+}
+
+QString applicationTitle() {
+    return QGuiApplication::applicationDisplayName();
+}

@@ -1,0 +1,68 @@
+#include "app/startup.h"
+
+#include "app/Unit1.h"
+#include "app/Unit22.h"
+#include "app/Unit8.h"
+#include "dictionary/Unit11.h"
+#include "dictionary/Unit14.h"
+#include "dictionary/Unit15.h"
+#include "dictionary/Unit17.h"
+#include "dictionary/Unit2.h"
+#include "dictionary/Unit3.h"
+#include "dictionary/Unit5.h"
+#include "internet/Unit19.h"
+#include "internet/Unit20.h"
+#include "internet/aktulizovaniznetu.h"
+#include "learning/Unit6.h"
+#include "learning/Unit7.h"
+#include "statistics/Unit23.h"
+#include "testing/Unit10.h"
+#include "testing/Unit12.h"
+#include "testing/Unit13.h"
+#include "testing/Unit4.h"
+#include "testing/Unit9.h"
+#include "tips/tipy.h"
+#include "translator/Unit24.h"
+
+Windows::Windows(Platform &platform) : m_platform(platform) {
+    // The fixed creation order: a window that reads another window's controls while
+    // it is created comes after it.
+    create(m_forms.Form22);
+    create(m_forms.Form1);
+    create(m_forms.Form8);
+    create(m_forms.Form2);
+    create(m_forms.Form3);
+    create(m_forms.Form9);
+    create(m_forms.Form7);
+    create(m_forms.Form6);
+    create(m_forms.Form4);
+    create(m_forms.Form10);
+    create(m_forms.Form12);
+    create(m_forms.Form5);
+    create(m_forms.Form11);
+    create(m_forms.Form13);
+    create(m_forms.Form14);
+    create(m_forms.Form15);
+    create(m_forms.Form16);
+    create(m_forms.Form18);
+    create(m_forms.Form17);
+    create(m_forms.Form19);
+    create(m_forms.Form20);
+    create(m_forms.Form23);
+    create(m_forms.Form24);
+}
+
+Windows::~Windows() {
+    while (!m_owned.empty())
+        m_owned.pop_back();
+}
+
+template <typename Window> void Windows::create(Window *&slot) {
+    auto window = std::make_unique<Window>(m_forms, m_platform);
+    slot = window.get();
+    m_owned.push_back(std::move(window));
+}
+
+void startProgram(Forms &forms) {
+    forms.Form1->show();
+}

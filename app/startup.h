@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/forms.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+struct Platform;
+
+// Creates every window of the program once, in the fixed order, and destroys them in
+// the reverse order when it goes.
+class Windows {
+public:
+    explicit Windows(Platform &platform);
+    ~Windows();
+    Windows(const Windows &) = delete;
+    Windows &operator=(const Windows &) = delete;
+
+    Forms &forms() { return m_forms; }
+
+private:
+    template <typename Window> void create(Window *&slot);
+
+    Platform &m_platform;
+    Forms m_forms;
+    std::vector<std::unique_ptr<QWidget>> m_owned;
+};
+
+// Shows the first window once all windows exist; the message loop then takes over.
+void startProgram(Forms &forms);

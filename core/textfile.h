@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Reading and writing whole files. Every file the program writes goes through
+// saveFile(): the bytes go to a temporary file beside the target, which replaces the
+// target only when every byte was written, so a full disk or a crash leaves the old
+// file whole.
+namespace textfile {
+
+struct ReadResult {
+    std::optional<QByteArray> bytes; // empty when the file could not be read
+    QString error;                   // Czech text naming the file, when it could not
+};
+
+// Reads at most `limit` bytes; a larger file is refused with an error.
+ReadResult readBytes(const QString &path, qint64 limit = qint64(1) << 31);
+
+struct SaveResult {
+    bool ok = false;
+    QString error; // Czech text naming the file, when the save failed
+    explicit operator bool() const { return ok; }
+};
+
+SaveResult saveFile(const QString &path, const QByteArray &bytes);
+
+// Encodes each line in Windows-1250 followed by CR LF and saves the whole file.
+// A character that Windows-1250 cannot hold is reported and nothing is written.
+SaveResult saveLines(const QString &path, const QStringList &lines);
+
+// Encodes lines as saveLines() would, without writing; fills `error` when it fails.
+std::optional<QByteArray> encodeLines(const QStringList &lines, QString *error = nullptr);
+
+// Decoded Windows-1250 text of a file, or the error.
+struct TextResult {
+    std::optional<QString> text;
+    QString error;
+};
+TextResult readText(const QString &path, qint64 limit = qint64(1) << 31);
+
+// The file's lines: CR LF, a lone CR and a lone LF each end a line; what follows the
+// last line break is a last line only when it is not empty.
+QStringList splitLines(QStringView text);
+
+} // namespace textfile

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/form.h"
+
+class TForm5 : public VokabForm {
+    Q_OBJECT
+public:
+    TForm5(Forms &forms, Platform &platform);
+};

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// One expression of a dictionary.
+struct Tslovniky {
+    QString ang;        // the foreign expression; meanings joined by "+"
+    QString cz;         // the Czech translation; meanings joined by "+"
+    QString vyslovnost; // the written pronunciation, "[...]"
+    QString zvuk;       // path of the sound file, or "NENÍ"
+
+    friend bool operator==(const Tslovniky &, const Tslovniky &) = default;
+};
+
+// A dictionary: expressions in file order.
+using Tpole = QList<Tslovniky>;
+
+// The pieces of a text cut at a separator.
+using trozdelenenac = QStringList;
+
+namespace slovnik {
+
+// The sound field of an expression without a sound.
+inline const QString kNoSound = QStringLiteral("NENÍ");
+// The pronunciation field of an expression without a pronunciation.
+inline const QString kNoPronunciation = QStringLiteral("[]");
+// The name of a dictionary that has never been saved.
+inline const QString kNewDictionaryName = QStringLiteral("novyslovnik.slv");
+// The message shown for an empty dictionary file.
+inline const QString kEmptyFileMessage = QStringLiteral("Nejde načíst prázdný slovník!");
+
+} // namespace slovnik
+
+// Cuts the text at every separator. The result always has one piece more than the
+// text has separators; nothing is trimmed and two separators in a row give an empty
+// piece.
+trozdelenenac rozreteznac(QStringView text, QChar separator);
+
+// The sequence without the element at `index`; an index at or beyond the end removes
+// nothing. The input is not changed.
+template <typename Sequence> Sequence UberZPole(const Sequence &sequence, qsizetype index) {
+    Sequence result;
+    result.reserve(sequence.size());
+    for (qsizetype i = 0; i < qsizetype(sequence.size()); ++i) {
+        if (i != index)
+            result.push_back(sequence[i]);
+    }
+    return result;
+}
+
+namespace slovnik {
+
+// The fields of a dictionary line in file order: Czech ; foreign ; pronunciation ;
+// sound. A line with fewer than four fields gives empty text for the missing ones;
+// fields after the fourth are ignored.
+struct LineFields {
+    QString field1, field2, field3, field4;
+};
+LineFields fieldsOfLine(QStringView line);
+
+// One record from one file line (field 1 is Czech, field 2 foreign).
+Tslovniky recordFromLine(QStringView line);
+
+// The file line of a record: cz;ang;vyslovnost;zvuk.
+QString lineOfRecord(const Tslovniky &record);
+
+// Every line of the text becomes one record, in file order.
+Tpole parseDictionary(QStringView text);
+
+// The lines of a dictionary, built afresh from its records.
+QStringList dictionaryLines(const Tpole &dictionary);
+
+// Reading a dictionary file.
+struct ReadResult {
+    enum class Status { Ok, Empty, Failed };
+    Status status = Status::Failed;
+    Tpole dictionary;
+    QStringList lines; // the file's lines as read
+    QString error;     // for Failed: the Czech message naming the file
+};
+ReadResult readDictionaryFile(const QString &path);
+
+// The name part and the folder part (with its trailing separator) of a path.
+QString fileNamePart(const QString &path);
+QString folderPart(const QString &path);
+
+// ASCII letters A-Z only become lower case; other characters stay as they are.
+QString asciiLower(const QString &text);
+
+// The meanings of a field: its text cut at "+".
+inline trozdelenenac meanings(QStringView field) {
+    return rozreteznac(field, u'+');
+}
+
+} // namespace slovnik
+
+namespace textfile {
+struct SaveResult;
+}
+
+namespace slovnik {
+// Writes every record as one line followed by CR LF, replacing the file's content.
+// An empty dictionary gives a file of zero bytes.
+textfile::SaveResult writeDictionaryFile(const QString &path, const Tpole &dictionary);
+} // namespace slovnik

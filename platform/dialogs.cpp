@@ -1,0 +1,120 @@
+#include "platform/dialogs.h"
+
+#include "dictionary/slovnik.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+void FileDialogState::remember(const QString &path) {
+    fileName = slovnik::asciiLower(path);
+    history.removeAll(fileName);
+    history.prepend(fileName);
+}
+
+QString qtNameFilters(const QString &filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') +
+                       u')');
+    return filters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QWidget *dialogParent() {
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString captionOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information:
+        return QStringLiteral("Informace");
+    case MessageKind::Warning:
+        return QStringLiteral("Upozornění");
+    case MessageKind::Error:
+        return QStringLiteral("Chyba");
+    case MessageKind::Confirmation:
+        return QStringLiteral("Potvrzení");
+    }
+    return {};
+}
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(MessageKind kind, const QString &text, const QString &caption) override {
+        QMessageBox box(iconOf(kind), caption.isEmpty() ? captionOf(kind) : caption, text,
+                        QMessageBox::Ok, dialogParent());
+        box.exec();
+    }
+
+    bool question(MessageKind icon, const QString &text) override {
+        QMessageBox box(iconOf(icon), captionOf(MessageKind::Confirmation), text,
+                        QMessageBox::Yes | QMessageBox::No, dialogParent());
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    std::optional<QString> openFile(const FileDialogState &state) override {
+        return run(state, QFileDialog::AcceptOpen);
+    }
+    std::optional<QString> saveFile(const FileDialogState &state) override {
+        return run(state, QFileDialog::AcceptSave);
+    }
+
+    std::optional<QColor> chooseColor(const QColor &initial) override {
+        const QColor colour = QColorDialog::getColor(initial, dialogParent());
+        if (!colour.isValid())
+            return std::nullopt;
+        return colour;
+    }
+
+    std::optional<QFont> chooseFont(const QFont &initial) override {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, dialogParent());
+        if (!ok)
+            return std::nullopt;
+        return font;
+    }
+
+private:
+    static std::optional<QString> run(const FileDialogState &state, QFileDialog::AcceptMode mode) {
+        QFileDialog dialog(dialogParent(), state.title);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        dialog.setNameFilter(qtNameFilters(state.filter));
+        dialog.setDefaultSuffix(state.defaultSuffix);
+        dialog.setHistory(state.history);
+        if (!state.fileName.isEmpty())
+            dialog.selectFile(state.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Dialogs> makeQtDialogs() {
+    return std::make_unique<QtDialogs>();
+}

@@ -1,0 +1,84 @@
+// Services whose desktop implementations are still to come; each reports plainly
+// that it is not available rather than pretending to work.
+#include "platform/services.h"
+#include "platform/sound.h"
+
+#include <QTimer>
+
+namespace {
+
+class NoPrinting final : public Printing {
+public:
+    bool printLines(const QStringList &, const QFont &, QString *error) override {
+        if (error)
+            *error = QStringLiteral("Tisk není k dispozici.");
+        return false;
+    }
+};
+
+class NoDownload final : public Download {
+public:
+    void start(const QUrl &, const QString &) override {
+        QTimer::singleShot(0, this,
+                           [this] { emit failed(QStringLiteral("Stahování není k dispozici.")); });
+    }
+    void abort() override {}
+};
+
+class NoNetwork final : public Network {
+public:
+    bool connected() const override { return false; }
+    std::unique_ptr<Download> createDownload() override { return std::make_unique<NoDownload>(); }
+};
+
+class NoMail final : public Mail {
+public:
+    bool send(const QString &, const QString &, const QString &) override { return false; }
+};
+
+class NoHelp final : public Help {
+public:
+    bool show(const QString &, const QString &, QString *error) override {
+        if (error)
+            *error = QStringLiteral("Nápověda není k dispozici.");
+        return false;
+    }
+};
+
+class SilentPlayer final : public SoundPlayer {
+public:
+    void play(const QString &) override {}
+    void stop() override {}
+};
+
+class NoRecorder final : public SoundRecorder {
+public:
+    bool start(const QString &, QString *error) override {
+        if (error)
+            *error = QStringLiteral("Nahrávání zvuku není k dispozici.");
+        return false;
+    }
+    bool stop(bool, QString *) override { return true; }
+    bool isRecording() const override { return false; }
+};
+
+} // namespace
+
+std::unique_ptr<Printing> makePrinting() {
+    return std::make_unique<NoPrinting>();
+}
+std::unique_ptr<Network> makeNetwork() {
+    return std::make_unique<NoNetwork>();
+}
+std::unique_ptr<Mail> makeMail() {
+    return std::make_unique<NoMail>();
+}
+std::unique_ptr<Help> makeHelp() {
+    return std::make_unique<NoHelp>();
+}
+std::unique_ptr<SoundPlayer> makeSoundPlayer() {
+    return std::make_unique<SilentPlayer>();
+}
+std::unique_ptr<SoundRecorder> makeSoundRecorder() {
+    return std::make_unique<NoRecorder>();
+}

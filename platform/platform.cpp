@@ -1,0 +1,18 @@
+#include "platform/platform.h"
+
+std::unique_ptr<Platform> makeDesktopPlatform(const QString &programDir,
+                                              const QString &registryFile) {
+    auto platform = std::make_unique<Platform>(programDir);
+    platform->registry = makeSettingsRegistry(registryFile);
+    platform->dialogs = makeQtDialogs();
+    platform->clock = makeSystemClock();
+    platform->random = makeRandomSource(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+    platform->player = makeSoundPlayer();
+    platform->recorder = makeSoundRecorder();
+    platform->printing = makePrinting();
+    platform->network = makeNetwork();
+    platform->mail = makeMail();
+    platform->shell = makeShell();
+    platform->help = makeHelp();
+    return platform;
+}

@@ -1,0 +1,84 @@
+#include "platform/registry.h"
+
+#include "core/errors.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+class SettingsRegistry final : public Registry {
+public:
+    explicit SettingsRegistry(const QString &iniFile) : m_iniFile(iniFile) {}
+
+    bool keyExists(const QString &key) const override {
+        auto s = open();
+        return s->childGroups().contains(key);
+    }
+    bool valueExists(const QString &key, const QString &name) const override {
+        auto s = open();
+        return s->contains(key + u'/' + name);
+    }
+    void createKey(const QString &) override {
+        // A key comes into being with its first value.
+    }
+    qint32 readInteger(const QString &key, const QString &name) const override {
+        auto s = open();
+        const QVariant value = s->value(key + u'/' + name);
+        bool ok = false;
+        const qint32 number = value.toInt(&ok);
+        if (!value.isValid() || !ok)
+            throw VokabError(
+                QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
+        return number;
+    }
+    QString readString(const QString &key, const QString &name) const override {
+        auto s = open();
+        return s->value(key + u'/' + name).toString();
+    }
+    void writeInteger(const QString &key, const QString &name, qint32 value) override {
+        auto s = open();
+        s->setValue(key + u'/' + name, value);
+        finish(*s);
+    }
+    void writeString(const QString &key, const QString &name, const QString &value) override {
+        auto s = open();
+        s->setValue(key + u'/' + name, value);
+        finish(*s);
+    }
+
+private:
+    // The store is opened for one operation and released at its end.
+    std::unique_ptr<QSettings> open() const {
+        if (m_iniFile.isEmpty())
+            return std::make_unique<QSettings>(
+                QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"), QSettings::NativeFormat);
+        return std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+    }
+    static void finish(QSettings &s) {
+        s.sync();
+        if (s.status() != QSettings::NoError)
+            throw VokabError(QStringLiteral("Nastavení nelze zapsat do registru."));
+    }
+
+    QString m_iniFile;
+};
+
+} // namespace
+
+std::unique_ptr<Registry> makeSettingsRegistry(const QString &iniFile) {
+    return std::make_unique<SettingsRegistry>(iniFile);
+}
+
+QString defaultRegistryFile() {
+    const QByteArray fromEnvironment = qgetenv("VOKAB_REGISTRY");
+    if (!fromEnvironment.isEmpty())
+        return QString::fromLocal8Bit(fromEnvironment);
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Vokab2/registry.ini");
+#endif
+}

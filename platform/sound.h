@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// Playing WAV files by name, without waiting; a new sound cuts off the one playing.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString &wavFile) = 0;
+    virtual void stop() = 0;
+};
+
+// Recording from the default input device into a PCM WAV file.
+class SoundRecorder {
+public:
+    virtual ~SoundRecorder() = default;
+    // Starts recording into the file; false with a Czech message in `error` when the
+    // device or the file cannot be used.
+    virtual bool start(const QString &wavFile, QString *error) = 0;
+    // Stops; with `save` the file is completed and closed, otherwise it is dropped.
+    virtual bool stop(bool save, QString *error) = 0;
+    virtual bool isRecording() const = 0;
+};
+
+std::unique_ptr<SoundPlayer> makeSoundPlayer();
+std::unique_ptr<SoundRecorder> makeSoundRecorder();

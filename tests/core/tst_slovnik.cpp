@@ -1,0 +1,185 @@
+#include "core/textfile.h"
+#include "core/win1250.h"
+#include "dictionary/slovnik.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+class TestSlovnik : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &bytes) {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write test file");
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray contents(const QString &path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return "<unreadable>";
+        return file.readAll();
+    }
+    static QByteArray cp1250(const QString &text) {
+        QByteArray out;
+        if (!win1250::encode(text, out))
+            qFatal("test text not encodable");
+        return out;
+    }
+
+private slots:
+    void splitterKeepsEveryPiece_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("four fields") << "a;b;c;d"
+                                     << ";" << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("trailing separator") << "a;b;c;d;"
+                                            << ";" << QStringList{"a", "b", "c", "d", ""};
+        QTest::newRow("empty text") << ""
+                                    << ";" << QStringList{""};
+        QTest::newRow("two separators") << ";;"
+                                        << ";" << QStringList{"", "", ""};
+        QTest::newRow("leading separator") << ";x"
+                                           << ";" << QStringList{"", "x"};
+        QTest::newRow("spaces kept") << "a + b"
+                                     << "+" << QStringList{"a ", " b"};
+        QTest::newRow("no separator") << "dům"
+                                      << "+" << QStringList{"dům"};
+        QTest::newRow("single character") << "x"
+                                          << ";" << QStringList{"x"};
+    }
+    void splitterKeepsEveryPiece() {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(QStringList, pieces);
+        QCOMPARE(rozreteznac(text, separator.at(0)), pieces);
+    }
+
+    void removerDropsOnlyTheIndexedElement() {
+        const QStringList abc{"A", "B", "C"};
+        QCOMPARE(UberZPole(abc, 1), (QStringList{"A", "C"}));
+        QCOMPARE(UberZPole(abc, 0), (QStringList{"B", "C"}));
+        QCOMPARE(UberZPole(abc, 2), (QStringList{"A", "B"}));
+        QCOMPARE(UberZPole(abc, 3), abc);
+        QCOMPARE(UberZPole(abc, 99), abc);
+        QCOMPARE(UberZPole(QStringList{}, 0), QStringList{});
+        QCOMPARE(abc, (QStringList{"A", "B", "C"})); // the input is not changed
+        const std::vector<int> numbers{1, 2, 3, 4};
+        QCOMPARE(UberZPole(numbers, 3), (std::vector<int>{1, 2, 3}));
+        const Tpole records{{"a", "1", "[]", "NENÍ"}, {"b", "2", "[]", "NENÍ"}};
+        QCOMPARE(UberZPole(records, 0), (Tpole{{"b", "2", "[]", "NENÍ"}}));
+    }
+
+    void fileSwapsTheFirstTwoFieldsAndRoundTrips() {
+        const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ\r\n");
+        QVERIFY(bytes.contains("\x4E\x45\x4E\xCD")); // NENÍ in Windows-1250
+        const QString path = write("zvirata.slv", bytes);
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(path);
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        QCOMPARE(read.dictionary.size(), 2);
+        QCOMPARE(read.dictionary[0].ang, QStringLiteral("cat"));
+        QCOMPARE(read.dictionary[0].cz, QStringLiteral("kočka"));
+        QCOMPARE(read.dictionary[1].zvuk, QStringLiteral("NENÍ"));
+        const QString out = m_dir.filePath("out.slv");
+        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QCOMPARE(contents(out), bytes);
+    }
+
+    void missingFinalLineBreakIsAddedOnWrite() {
+        const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ");
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("a.slv", bytes));
+        QCOMPARE(read.dictionary.size(), 2);
+        const QString out = m_dir.filePath("a-out.slv");
+        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QCOMPARE(contents(out), bytes + "\r\n");
+    }
+
+    void everyByteValueSurvivesReadAndWrite() {
+        // All bytes except ';', CR and LF, which structure the file.
+        QByteArray field;
+        for (int b = 0; b < 256; ++b) {
+            if (b != ';' && b != '\r' && b != '\n')
+                field.append(char(b));
+        }
+        const QByteArray bytes = field + ";" + field + ";[" + field + "];" + field + "\r\n";
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("bytes.slv", bytes));
+        QCOMPARE(read.dictionary.size(), 1);
+        QCOMPARE(read.dictionary[0].ang.size(), field.size());
+        const QString out = m_dir.filePath("bytes-out.slv");
+        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QCOMPARE(contents(out), bytes);
+    }
+
+    void lineBreaksOfEveryKindEndALine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("CR LF") << QByteArray("a;b;c;d\r\ne;f;g;h\r\n") << 2;
+        QTest::newRow("lone CR") << QByteArray("a;b;c;d\re;f;g;h") << 2;
+        QTest::newRow("lone LF") << QByteArray("a;b;c;d\ne;f;g;h\n") << 2;
+        QTest::newRow("LF CR is two breaks") << QByteArray("a;b;c;d\n\re;f;g;h") << 3;
+        QTest::newRow("only CR LF") << QByteArray("\r\n") << 1;
+        QTest::newRow("empty line inside") << QByteArray("a;b;c;d\r\n\r\ne;f;g;h") << 3;
+        QTest::newRow("no line break") << QByteArray("a;b;c;d") << 1;
+    }
+    void lineBreaksOfEveryKindEndALine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, lines);
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("breaks.slv", bytes));
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        QCOMPARE(read.dictionary.size(), lines);
+        QCOMPARE(read.lines.size(), lines);
+    }
+
+    void emptyFileIsNotADictionaryButALineBreakIs() {
+        const slovnik::ReadResult empty = slovnik::readDictionaryFile(write("empty.slv", ""));
+        QCOMPARE(empty.status, slovnik::ReadResult::Status::Empty);
+        QVERIFY(empty.dictionary.isEmpty());
+        const slovnik::ReadResult oneLine = slovnik::readDictionaryFile(write("crlf.slv", "\r\n"));
+        QCOMPARE(oneLine.status, slovnik::ReadResult::Status::Ok);
+        QCOMPARE(oneLine.dictionary.size(), 1);
+        QCOMPARE(oneLine.dictionary[0], (Tslovniky{"", "", "", ""}));
+    }
+
+    void shortLinesGiveEmptyFieldsAndExtraFieldsAreDropped() {
+        QCOMPARE(slovnik::recordFromLine(u"dům;house"), (Tslovniky{"house", "dům", "", ""}));
+        QCOMPARE(slovnik::recordFromLine(u""), (Tslovniky{"", "", "", ""}));
+        QCOMPARE(slovnik::recordFromLine(u"a;b;[];NENÍ;x"), (Tslovniky{"b", "a", "[]", "NENÍ"}));
+        QCOMPARE(slovnik::lineOfRecord({"b", "a", "[]", "NENÍ"}), QStringLiteral("a;b;[];NENÍ"));
+    }
+
+    void missingFileIsAFailureNamingTheFile() {
+        const slovnik::ReadResult read =
+            slovnik::readDictionaryFile(m_dir.filePath("does-not-exist.slv"));
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+        QVERIFY(read.error.contains("does-not-exist.slv"));
+    }
+
+    void emptyDictionaryWritesZeroBytes() {
+        const QString out = write("full.slv", "x;y;[];NENÍ\r\n");
+        QVERIFY(slovnik::writeDictionaryFile(out, {}).ok);
+        QCOMPARE(contents(out), QByteArray());
+    }
+
+    void pathPartsAndLowerCase() {
+        QCOMPARE(slovnik::fileNamePart("C:\\Slovniky\\Zvirata.slv"), QStringLiteral("Zvirata.slv"));
+        QCOMPARE(slovnik::folderPart("C:\\Slovniky\\Zvirata.slv"),
+                 QStringLiteral("C:\\Slovniky\\"));
+        QCOMPARE(slovnik::folderPart("/home/a/b.slv"), QStringLiteral("/home/a/"));
+        QCOMPARE(slovnik::fileNamePart("b.slv"), QStringLiteral("b.slv"));
+        QCOMPARE(slovnik::folderPart("b.slv"), QString());
+        QCOMPARE(slovnik::asciiLower("C:\\Slovníky\\ŽELVA.SLV"),
+                 QStringLiteral("c:\\slovníky\\Želva.slv"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSlovnik)
+#include "tst_slovnik.moc"

@@ -1,0 +1,112 @@
+#include "core/textfile.h"
+#include "core/win1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+    static QByteArray contents(const QString &path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return "<unreadable>";
+        return file.readAll();
+    }
+    static bool put(const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(bytes) == bytes.size();
+    }
+
+private slots:
+    void codecMapsAll256BytesBothWays() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = win1250::decode(all);
+        QCOMPARE(text.size(), 256);
+        QSet<QChar> distinct(text.begin(), text.end());
+        QCOMPARE(distinct.size(), 256);
+        QByteArray back;
+        QVERIFY(win1250::encode(text, back));
+        QCOMPARE(back, all);
+        QCOMPARE(win1250::decode("\xE8\xF8\x9E\x8A"), QStringLiteral("čřžŠ"));
+    }
+
+    void codecRefusesCharactersOutsideTheCodePage() {
+        QByteArray out;
+        QChar bad;
+        QVERIFY(!win1250::encode(u"dům ʃ", out, &bad));
+        QCOMPARE(bad, QChar(0x0283));
+        QVERIFY(win1250::canEncode(u"Příliš žluťoučký kůň úpěl ďábelské ódy"));
+        QVERIFY(!win1250::canEncode(u"€ ok but 中 not"));
+    }
+
+    void saveReplacesTheWholeFileAndLeavesNoTemporary() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.txt");
+        QVERIFY(put(path, "old content that is longer"));
+        QVERIFY(textfile::saveLines(path, {"dům", "pes"}).ok);
+        QCOMPARE(contents(path), QByteArray("d\xF9m\r\npes\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
+    }
+
+    void unencodableTextIsReportedAndTheOldFileKept() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.slv");
+        QVERIFY(put(path, "old\r\n"));
+        const textfile::SaveResult result = textfile::saveLines(path, {"ok", "ʃip"});
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains(QStringLiteral("ʃ")));
+        QCOMPARE(contents(path), QByteArray("old\r\n"));
+    }
+
+    void saveIntoAMissingFolderFailsWithAMessageNamingTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("missing/folder/a.slv");
+        const textfile::SaveResult result = textfile::saveFile(path, "x");
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains("a.slv"));
+    }
+
+    void fullDiskLeavesTheOldFileWholeAndReportsTheFailure() {
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QTemporaryDir dir;
+        const QString mountPoint = dir.filePath("small");
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+            QSKIP("this machine does not allow mounting a tmpfs");
+        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mountPoint}); });
+
+        const QString path = mountPoint + "/statistiky.dat";
+        const QByteArray old(1000, 'o');
+        QVERIFY(put(path, old));
+        const QByteArray huge(256 * 1024, 'n'); // larger than the whole file system
+        const textfile::SaveResult result = textfile::saveFile(path, huge);
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains("statistiky.dat"));
+        QCOMPARE(contents(path), old);
+        QCOMPARE(QDir(mountPoint).entryList(QDir::Files), QStringList{"statistiky.dat"});
+        // The space is free again: a small save still works.
+        QVERIFY(textfile::saveFile(path, "new").ok);
+        QCOMPARE(contents(path), QByteArray("new"));
+    }
+
+    void readRefusesFilesAboveTheLimit() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("big.txt");
+        QVERIFY(put(path, QByteArray(100, 'x')));
+        QVERIFY(!textfile::readBytes(path, 99).bytes.has_value());
+        QVERIFY(textfile::readBytes(path, 100).bytes.has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"

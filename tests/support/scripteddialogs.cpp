@@ -1,0 +1,64 @@
+#include "support/scripteddialogs.h"
+
+void ScriptedDialogs::message(MessageKind kind, const QString &text, const QString &caption) {
+    shown.append({kind, text, caption, false});
+}
+
+bool ScriptedDialogs::question(MessageKind icon, const QString &text) {
+    shown.append({icon, text, {}, true});
+    if (answers.empty()) {
+        ++unexpected;
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const FileDialogState &state) {
+    fileDialogs.append(state);
+    if (files.empty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    auto answer = files.front();
+    files.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(const FileDialogState &state) {
+    return openFile(state);
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &) {
+    if (colours.empty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    auto answer = colours.front();
+    colours.pop_front();
+    return answer;
+}
+
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &) {
+    if (fonts.empty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    auto answer = fonts.front();
+    fonts.pop_front();
+    return answer;
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList result;
+    for (const Shown &s : shown)
+        result.append(s.text);
+    return result;
+}
+
+void ScriptedDialogs::clear() {
+    shown.clear();
+    fileDialogs.clear();
+    unexpected = 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+
+#include <deque>
+#include <optional>
+
+// Dialogs for the tests: every message is recorded as (kind, text, caption), and
+// questions and file dialogs are answered from queues. An unexpected question is
+// answered No and an unexpected file dialog is cancelled; both are recorded so that
+// a test can see them.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        MessageKind kind;
+        QString text;
+        QString caption;
+        bool isQuestion = false;
+    };
+
+    void message(MessageKind kind, const QString &text, const QString &caption) override;
+    bool question(MessageKind icon, const QString &text) override;
+    std::optional<QString> openFile(const FileDialogState &state) override;
+    std::optional<QString> saveFile(const FileDialogState &state) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+
+    // Scripted answers, taken in order.
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<QFont>> fonts;
+
+    // Everything shown so far, and the file dialogs opened (their states).
+    QList<Shown> shown;
+    QList<FileDialogState> fileDialogs;
+    int unexpected = 0;
+
+    // Texts of the messages and questions shown, in order.
+    QStringList texts() const;
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    void clear();
+};

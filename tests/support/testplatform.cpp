@@ -1,0 +1,156 @@
+#include "support/testplatform.h"
+
+#include "core/errors.h"
+#include "core/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+bool MemoryRegistry::valueExists(const QString &key, const QString &name) const {
+    return find(key, name) != nullptr;
+}
+
+void MemoryRegistry::createKey(const QString &key) {
+    if (!m_keys.contains(key))
+        m_keys.insert(key, {});
+}
+
+const MemoryRegistry::Value *MemoryRegistry::find(const QString &key, const QString &name) const {
+    const auto it = m_keys.constFind(key);
+    if (it == m_keys.constEnd())
+        return nullptr;
+    for (const Value &v : *it) {
+        if (v.name == name)
+            return &v;
+    }
+    return nullptr;
+}
+
+qint32 MemoryRegistry::readInteger(const QString &key, const QString &name) const {
+    const Value *v = find(key, name);
+    if (!v || v->value.typeId() != QMetaType::Int)
+        throw VokabError(
+            QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
+    return v->value.toInt();
+}
+
+QString MemoryRegistry::readString(const QString &key, const QString &name) const {
+    const Value *v = find(key, name);
+    return v ? v->value.toString() : QString();
+}
+
+void MemoryRegistry::write(const QString &key, const QString &name, const QVariant &value) {
+    writes.append(key + u'/' + name);
+    QList<Value> &values = m_keys[key];
+    for (Value &v : values) {
+        if (v.name == name) {
+            v.value = value;
+            return;
+        }
+    }
+    values.append({name, value});
+}
+
+void MemoryRegistry::writeInteger(const QString &key, const QString &name, qint32 value) {
+    write(key, name, QVariant(value));
+}
+
+void MemoryRegistry::writeString(const QString &key, const QString &name, const QString &value) {
+    write(key, name, QVariant(value));
+}
+
+void MemoryRegistry::removeValue(const QString &key, const QString &name) {
+    QList<Value> &values = m_keys[key];
+    values.removeIf([&](const Value &v) { return v.name == name; });
+}
+
+bool RecordingPrinting::printLines(const QStringList &lines, const QFont &font, QString *) {
+    if (cancel)
+        return false;
+    jobs.append(lines);
+    fonts.append(font);
+    return true;
+}
+
+bool RecordingMail::send(const QString &recipient, const QString &subject,
+                         const QString &attachment) {
+    QFile file(attachment);
+    QString text;
+    if (file.open(QIODevice::ReadOnly))
+        text = QString::fromLatin1(file.readAll());
+    sent.append({recipient, subject, attachment, text});
+    return result;
+}
+
+bool RecordingHelp::show(const QString &helpFile, const QString &topic, QString *error) {
+    if (!QFileInfo::exists(helpFile)) {
+        if (error)
+            *error = QStringLiteral("Soubor nápovědy nebyl nalezen.");
+        return false;
+    }
+    shown.append(helpFile + u'#' + topic);
+    return true;
+}
+
+TemporaryProgramFolder::TemporaryProgramFolder() {
+    const QDir dir(directory.path());
+    dir.mkpath(QStringLiteral("Temp"));
+    dir.mkpath(QStringLiteral("WorkDir"));
+    dir.mkpath(QStringLiteral("Aktualizace"));
+}
+
+TestPlatform::TestPlatform(quint64 seed) : Platform(directory.path()) {
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    m_dialogs = dialogs.get();
+    this->dialogs = std::move(dialogs);
+    auto memoryRegistry = std::make_unique<MemoryRegistry>();
+    m_registry = memoryRegistry.get();
+    registry = std::move(memoryRegistry);
+    auto fixed = std::make_unique<FixedClock>();
+    m_clock = fixed.get();
+    clock = std::move(fixed);
+    random = makeRandomSource(seed);
+    auto recordingPlayer = std::make_unique<RecordingPlayer>();
+    m_player = recordingPlayer.get();
+    player = std::move(recordingPlayer);
+    recorder = makeSoundRecorder();
+    auto recordingPrinting = std::make_unique<RecordingPrinting>();
+    m_printing = recordingPrinting.get();
+    printing = std::move(recordingPrinting);
+    network = makeNetwork();
+    auto recordingMail = std::make_unique<RecordingMail>();
+    m_mail = recordingMail.get();
+    mail = std::move(recordingMail);
+    auto recordingShell = std::make_unique<RecordingShell>();
+    m_shell = recordingShell.get();
+    shell = std::move(recordingShell);
+    auto recordingHelp = std::make_unique<RecordingHelp>();
+    m_help = recordingHelp.get();
+    help = std::move(recordingHelp);
+}
+
+QString TestPlatform::sourceDir() {
+    return QString::fromLocal8Bit(qgetenv("VOKAB_SOURCE_DIR"));
+}
+
+void TestPlatform::installDataFile(const QString &name) {
+    const QString target = folder.file(name);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    QFile::copy(sourceDir() + QStringLiteral("/data/") + name, target);
+}
+
+QString TestPlatform::writeFile(const QString &relativePath, const QByteArray &bytes) {
+    const QString target = folder.file(relativePath);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile file(target);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return target;
+}
+
+TestWindows::TestWindows(quint64 seed) : TestWindows(std::make_unique<TestPlatform>(seed)) {}
+
+TestWindows::TestWindows(std::unique_ptr<TestPlatform> platform)
+    : m_platform(std::move(platform)), m_windows(std::make_unique<Windows>(*m_platform)) {}

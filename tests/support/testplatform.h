@@ -1,0 +1,152 @@
+#pragma once
+
+#include "app/startup.h"
+#include "platform/platform.h"
+#include "support/scripteddialogs.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <memory>
+
+// A registry in memory that remembers the type and the order of the values written.
+class MemoryRegistry final : public Registry {
+public:
+    struct Value {
+        QString name;
+        QVariant value; // int for integers, QString for strings
+    };
+
+    bool keyExists(const QString &key) const override { return m_keys.contains(key); }
+    bool valueExists(const QString &key, const QString &name) const override;
+    void createKey(const QString &key) override;
+    qint32 readInteger(const QString &key, const QString &name) const override;
+    QString readString(const QString &key, const QString &name) const override;
+    void writeInteger(const QString &key, const QString &name, qint32 value) override;
+    void writeString(const QString &key, const QString &name, const QString &value) override;
+
+    // The values of a key in the order they were first written.
+    QList<Value> values(const QString &key) const { return m_keys.value(key); }
+    // Every write, in order, as "key/name".
+    QStringList writes;
+    void removeValue(const QString &key, const QString &name);
+
+private:
+    const Value *find(const QString &key, const QString &name) const;
+    void write(const QString &key, const QString &name, const QVariant &value);
+    QMap<QString, QList<Value>> m_keys;
+};
+
+class FixedClock final : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2026, 12, 8), QTime(10, 15, 30));
+};
+
+class RecordingPlayer final : public SoundPlayer {
+public:
+    void play(const QString &wavFile) override { played.append(wavFile); }
+    void stop() override { ++stops; }
+    QStringList played;
+    int stops = 0;
+};
+
+class RecordingPrinting final : public Printing {
+public:
+    bool printLines(const QStringList &lines, const QFont &font, QString *error) override;
+    bool cancel = false;
+    QList<QStringList> jobs;
+    QList<QFont> fonts;
+};
+
+class RecordingMail final : public Mail {
+public:
+    struct Sent {
+        QString recipient, subject, attachment, attachmentText;
+    };
+    bool send(const QString &recipient, const QString &subject, const QString &attachment) override;
+    bool result = true;
+    QList<Sent> sent;
+};
+
+class RecordingShell final : public Shell {
+public:
+    bool openUrl(const QUrl &url) override {
+        urls.append(url);
+        return true;
+    }
+    bool startProgram(const QString &program, const QStringList &arguments) override {
+        programs.append(QStringList{program} + arguments);
+        return true;
+    }
+    QList<QUrl> urls;
+    QList<QStringList> programs;
+};
+
+class RecordingHelp final : public Help {
+public:
+    bool show(const QString &helpFile, const QString &topic, QString *error) override;
+    QStringList shown; // "file#topic"
+};
+
+// The platform of the tests: a temporary program folder (with Temp, WorkDir and
+// Aktualizace), an in-memory registry, scripted dialogs, a fixed clock, a seeded
+// random generator and recording doubles for sound, printing, mail, shell and help.
+// A temporary program folder with its working folders; a base of TestPlatform so
+// that it exists before the platform is given its path.
+struct TemporaryProgramFolder {
+    TemporaryProgramFolder();
+    QTemporaryDir directory;
+};
+
+class TestPlatform : private TemporaryProgramFolder, public Platform {
+public:
+    explicit TestPlatform(quint64 seed = 1);
+
+    // Copies a shipped data file (from the source tree's data/ folder) into the
+    // temporary program folder.
+    void installDataFile(const QString &name);
+    // Writes bytes to a file relative to the program folder, creating folders.
+    QString writeFile(const QString &relativePath, const QByteArray &bytes);
+
+    ScriptedDialogs &scripted() { return *m_dialogs; }
+    MemoryRegistry &memory() { return *m_registry; }
+    FixedClock &fixedClock() { return *m_clock; }
+    RecordingPlayer &sound() { return *m_player; }
+    RecordingPrinting &printer() { return *m_printing; }
+    RecordingMail &mailer() { return *m_mail; }
+    RecordingShell &desktop() { return *m_shell; }
+    RecordingHelp &helpViewer() { return *m_help; }
+
+    static QString sourceDir();
+
+public:
+    ScriptedDialogs *m_dialogs = nullptr;
+    MemoryRegistry *m_registry = nullptr;
+    FixedClock *m_clock = nullptr;
+    RecordingPlayer *m_player = nullptr;
+    RecordingPrinting *m_printing = nullptr;
+    RecordingMail *m_mail = nullptr;
+    RecordingShell *m_shell = nullptr;
+    RecordingHelp *m_help = nullptr;
+};
+
+// Every window of the program, built on a test platform.
+class TestWindows {
+public:
+    explicit TestWindows(quint64 seed = 1);
+    // Lets a test prepare the platform (registry values, data files) before the
+    // windows are created.
+    explicit TestWindows(std::unique_ptr<TestPlatform> platform);
+
+    TestPlatform &platform() { return *m_platform; }
+    Forms &forms() { return m_windows->forms(); }
+    ScriptedDialogs &dialogs() { return m_platform->scripted(); }
+
+private:
+    std::unique_ptr<TestPlatform> m_platform;
+    std::unique_ptr<Windows> m_windows;
+};
