@@ -2,8 +2,48 @@
 
 #include "app/form.h"
 
+class QCheckBox;
+class QFrame;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QToolButton;
+
+// General settings. Its controls are the live settings that the other windows read at
+// the moment they need them.
 class TForm8 : public VokabForm {
     Q_OBJECT
 public:
     TForm8(Forms &forms, Platform &platform);
+
+    QTabWidget *PageControl1 = nullptr;
+    QCheckBox *chbvelke = nullptr;
+    QCheckBox *chbtip = nullptr;
+    QCheckBox *chbtemp = nullptr;
+    QSpinBox *sp1 = nullptr;
+    QSpinBox *sp2 = nullptr;
+    QSpinBox *sp3 = nullptr;
+    QSpinBox *sp4 = nullptr;
+    QCheckBox *chbkompletnidokonceni = nullptr;
+    QCheckBox *chbprerusenizkouseni = nullptr;
+    QFrame *Panel1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+
+    // The colour of the statistics chart, as Panel1 shows it.
+    QColor barvaGrafu() const;
+
+    void FormCreate();
+    void zapisdoregistru();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void sp2Change();
+    void SpeedButton1Click();
+
+protected:
+    void FormClose() override;
+
+private:
+    QColor m_chartColour;
 };

@@ -38,3 +38,10 @@ protected:
 // mode's name while a mode window is open.
 void setApplicationTitle(const QString &title);
 QString applicationTitle();
+
+// Creates a control with its name as objectName; Qt's parent owns it.
+template <typename Control> Control *named(QWidget *parent, const char *name) {
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
