@@ -13,3 +13,6 @@ cmake --build "$build_dir" -j2
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build_dir" --output-on-failure -j2 "$@"
+
+# Every reader of outside data, fuzzed for a short while (tools/fuzz.sh 600 for longer).
+./tools/fuzz.sh "${VOKAB_FUZZ_SECONDS:-30}"

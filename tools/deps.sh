@@ -7,7 +7,7 @@ VOKAB_BUILD_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
 )
 VOKAB_TEST_PACKAGES=(
-    xvfb xauth
+    xvfb xauth clang libclang-rt-14-dev
 )
 
 vokab_install_packages() {

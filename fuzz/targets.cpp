@@ -1,0 +1,8 @@
+#include "harnesses.h"
+
+const std::vector<FuzzTarget> &fuzzTargets() {
+    static const std::vector<FuzzTarget> targets{
+        {"slv", fuzzSlv},
+    };
+    return targets;
+}
