@@ -5,13 +5,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cstdio>
+#include <unistd.h>
+#endif
 
 namespace textfile {
 namespace {
 
 QString nativeName(const QString &path) {
     return QDir::toNativeSeparators(path);
+}
+
+bool syncToDisk(QFile &file) {
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// Replaces `target` by `source` in one step; the target exists as the old or the new
+// file at every moment.
+bool replaceFile(const QString &source, const QString &target, QString *reason) {
+#ifdef Q_OS_WIN
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(source).utf16()),
+                    reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    *reason = QStringLiteral("soubor nelze přepsat");
+    return false;
+#else
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    *reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+#endif
 }
 
 } // namespace
@@ -51,16 +87,25 @@ TextResult readText(const QString &path, qint64 limit) {
     return result;
 }
 
+QString temporaryPathFor(const QString &path) {
+    const QFileInfo info(path);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+           QStringLiteral(".ukladani");
+}
+
 SaveResult saveFile(const QString &path, const QByteArray &bytes) {
     SaveResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("Soubor „%1“ nelze uložit: %2")
-                           .arg(nativeName(path), file.errorString());
+    const auto fail = [&](const QString &reason) {
+        result.error = QStringLiteral("Soubor „%1“ nelze uložit: %2").arg(nativeName(path), reason);
         return result;
-    }
-    // QSaveFile::commit() can report success after a write that a full disk cut
-    // short, so every write is checked for its whole size.
+    };
+    // The bytes go to a temporary file of a fixed name beside the target, which then
+    // replaces the target in one rename. A crash at any moment leaves the old file
+    // whole; a temporary left by a crash is overwritten by the next save.
+    const QString temporary = temporaryPathFor(path);
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(file.errorString());
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
@@ -68,16 +113,20 @@ SaveResult saveFile(const QString &path, const QByteArray &bytes) {
             break;
         written += n;
     }
-    if (written != bytes.size() || !file.flush()) {
-        result.error = QStringLiteral("Soubor „%1“ nelze uložit: %2")
-                           .arg(nativeName(path), file.errorString());
-        file.cancelWriting();
-        return result;
+    // A write cut short by a full disk must not pass for a whole file.
+    if (written != bytes.size() || !file.flush() || !syncToDisk(file)) {
+        const QString reason = file.errorString();
+        file.close();
+        QFile::remove(temporary);
+        return fail(reason);
     }
-    if (!file.commit()) {
-        result.error = QStringLiteral("Soubor „%1“ nelze uložit: %2")
-                           .arg(nativeName(path), file.errorString());
-        return result;
+    file.close();
+    if (QFileInfo::exists(path))
+        QFile::setPermissions(temporary, QFile::permissions(path));
+    QString reason;
+    if (!replaceFile(temporary, path, &reason)) {
+        QFile::remove(temporary);
+        return fail(reason);
     }
     result.ok = true;
     return result;

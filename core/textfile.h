@@ -8,8 +8,8 @@
 
 // Reading and writing whole files. Every file the program writes goes through
 // saveFile(): the bytes go to a temporary file beside the target, which replaces the
-// target only when every byte was written, so a full disk or a crash leaves the old
-// file whole.
+// target only when every byte was written and flushed to the disk, so a full disk, a
+// read-only folder or a crash leaves the old file whole.
 namespace textfile {
 
 struct ReadResult {
@@ -27,6 +27,9 @@ struct SaveResult {
 };
 
 SaveResult saveFile(const QString &path, const QByteArray &bytes);
+
+// The temporary file that saveFile() writes before it replaces `path`.
+QString temporaryPathFor(const QString &path);
 
 // Encodes each line in Windows-1250 followed by CR LF and saves the whole file.
 // A character that Windows-1250 cannot hold is reported and nothing is written.

@@ -54,7 +54,7 @@ private slots:
         QVERIFY(put(path, "old content that is longer"));
         QVERIFY(textfile::saveLines(path, {"dům", "pes"}).ok);
         QCOMPARE(contents(path), QByteArray("d\xF9m\r\npes\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.txt"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.txt"});
     }
 
     void unencodableTextIsReportedAndTheOldFileKept() {
@@ -93,10 +93,31 @@ private slots:
         QVERIFY(!result.ok);
         QVERIFY(result.error.contains("statistiky.dat"));
         QCOMPARE(contents(path), old);
-        QCOMPARE(QDir(mountPoint).entryList(QDir::Files), QStringList{"statistiky.dat"});
+        QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"statistiky.dat"});
         // The space is free again: a small save still works.
         QVERIFY(textfile::saveFile(path, "new").ok);
         QCOMPARE(contents(path), QByteArray("new"));
+    }
+
+    void readOnlyFolderIsReportedAndTheOldFileKept() {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders; tests/run-unprivileged.sh runs this "
+                  "as an ordinary user");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("zvirata.slv");
+        QVERIFY(put(path, "old\r\n"));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        const textfile::SaveResult result = textfile::saveLines(path, {"new"});
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains("zvirata.slv"));
+        QCOMPARE(contents(path), QByteArray("old\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"zvirata.slv"});
     }
 
     void readRefusesFilesAboveTheLimit() {
