@@ -2,6 +2,7 @@
 
 #include "app/form.h"
 
+// "Vysvětlivky": the keys that draw phonetic symbols in the phonetic font.
 class TForm17 : public VokabForm {
     Q_OBJECT
 public:

@@ -1,9 +1,561 @@
 #include "dictionary/Unit2.h"
 
+#include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "app/forms.h"
+#include "core/textfile.h"
+#include "dictionary/Unit14.h"
+#include "dictionary/Unit15.h"
+#include "dictionary/Unit17.h"
+#include "dictionary/Unit3.h"
+#include "dictionary/Unit5.h"
+#include "dictionary/dictionarymodel.h"
+#include "dictionary/editorlogic.h"
+#include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Editor výrazů - ");
+const QString kCount = QStringLiteral("Počet výrazů ve slovníku:");
+// Rows of the list that stay in view after an addition.
+constexpr int kRowsInView = 12;
+constexpr int kRowHeight = 16;
+
+QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                        const QString &hint) {
+    auto *button = named<QPushButton>(parent, name);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(30, 28);
+    return button;
+}
+
+bool isEnter(const QKeyEvent *event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
 TForm2::TForm2(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form2")) {
-    setWindowTitle(QStringLiteral("Editor výrazů - novyslovnik.slv"));
+    : VokabForm(forms, platform, QStringLiteral("Form2")), m_fileName(slovnik::kNewDictionaryName),
+      m_shownName(slovnik::kNewDictionaryName) {
+    m_openDialog.title = QStringLiteral("Načíst slovník z:");
+    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
+    m_openDialog.defaultSuffix = QStringLiteral("slv");
+    m_saveDialog.title = QStringLiteral("Uložit slovník jako:");
+    m_saveDialog.filter = QStringLiteral("Slovník|*.slv");
+    m_saveDialog.defaultSuffix = QStringLiteral("slv");
+
+    buildControls();
+    buildMenu();
+    setCaption(m_fileName);
+    setStatus(kCount + QStringLiteral(" -"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(481, 489);
+    centreOnDesktop();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(6, 4, 6, 0);
+
+    auto *tools = new QHBoxLayout;
+    tools->setSpacing(2);
+    BitBtn5 = toolButton(central, "BitBtn5", QStyle::SP_FileIcon, QStringLiteral("Nový slovník"));
+    BitBtn2 = toolButton(central, "BitBtn2", QStyle::SP_DialogOpenButton,
+                         QStringLiteral("Otevřít slovníky"));
+    BitBtn3 = toolButton(central, "BitBtn3", QStyle::SP_DialogSaveButton,
+                         QStringLiteral("Uložit slovníky"));
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->setEnabled(false);
+    BitBtn1->setFocusPolicy(Qt::NoFocus);
+    BitBtn1->setFixedSize(4, 28);
+    btpridej = toolButton(central, "btpridej", QStyle::SP_FileDialogNewFolder,
+                          QStringLiteral("Přidat záznam do slovníku"));
+    btpridej->setFocusPolicy(Qt::TabFocus);
+    btodeber = toolButton(central, "btodeber", QStyle::SP_TrashIcon,
+                          QStringLiteral("Ubrat záznam ze slovníku"));
+    btuprav = toolButton(central, "btuprav", QStyle::SP_FileDialogDetailedView,
+                         QStringLiteral("Upravit vybraný záznam"));
+    btnapoveda = toolButton(central, "btnapoveda", QStyle::SP_MessageBoxQuestion,
+                            QStringLiteral("Informace o Anglické výslovnosti"));
+    BitBtn4 = toolButton(central, "BitBtn4", QStyle::SP_ArrowBack,
+                         QStringLiteral("Návrat do Hlavní nabídky"));
+    for (QPushButton *b :
+         {BitBtn5, BitBtn2, BitBtn3, BitBtn1, btpridej, btodeber, btuprav, btnapoveda})
+        tools->addWidget(b);
+    tools->addStretch();
+    tools->addWidget(BitBtn4);
+    column->addLayout(tools);
+
+    auto *fields = new QGridLayout;
+    fields->setVerticalSpacing(3);
+    const auto label = [&](const QString &text, int row, const char *name) {
+        auto *l = named<QLabel>(central, name);
+        l->setText(text);
+        fields->addWidget(l, row, 0);
+    };
+    label(QStringLiteral("Cizí výraz:"), 0, "Label1");
+    label(QStringLiteral("Český výraz:"), 1, "Label2");
+    edtang = named<QLineEdit>(central, "edtang");
+    edtang->setToolTip(QStringLiteral(
+        "Zde vkládejte anglický výraz  - Má-li výraz více významů oddělujte je známenkem + "
+        "(mezi výrazy nedělejte mezeru)"));
+    edtcz = named<QLineEdit>(central, "edtcz");
+    edtcz->setToolTip(QStringLiteral("Zde vkládejte český překlad anglického výrazu oddělujte je "
+                                     "známenkem + (mezi výrazy nedělejte mezeru)"));
+    CheckBox1 = named<QCheckBox>(central, "CheckBox1");
+    CheckBox1->setText(QStringLiteral("Cizojazyčná výslovnost:"));
+    CheckBox1->setChecked(true);
+    CheckBox1->setFocusPolicy(Qt::NoFocus);
+    edtvyslovnost = named<QLineEdit>(central, "edtvyslovnost");
+    edtvyslovnost->setToolTip(QStringLiteral("Zde vkládejte anglickou výslovnost "));
+    QFont phonetic(QStringLiteral("VokabFont"));
+    edtvyslovnost->setFont(phonetic);
+    edtvyslovnost->setText(slovnik::kNoPronunciation);
+    CheckBox2 = named<QCheckBox>(central, "CheckBox2");
+    CheckBox2->setText(QStringLiteral("Mluvená výslovnost:"));
+    CheckBox2->setChecked(true);
+    CheckBox2->setFocusPolicy(Qt::NoFocus);
+    edtzvuk = named<QLineEdit>(central, "edtzvuk");
+    edtzvuk->setToolTip(QStringLiteral("Adresa k souboru, kde je uložena mluvená výslovnost"));
+    edtzvuk->setReadOnly(true);
+    edtzvuk->setFocusPolicy(Qt::ClickFocus);
+    edtzvuk->setText(slovnik::kNoSound);
+    btpridejzvuk = named<QToolButton>(central, "btpridejzvuk");
+    btpridejzvuk->setText(QStringLiteral("..."));
+    btpridejzvuk->setToolTip(QStringLiteral("Načíst zvuk ze souboru, nebo nahrát přes mikrofon"));
+    btpridejzvuk->setFocusPolicy(Qt::TabFocus);
+
+    edtang->setValidator(new FieldValidator({false, true}, edtang));
+    edtcz->setValidator(new FieldValidator({false, true}, edtcz));
+    edtvyslovnost->setValidator(new FieldValidator({false, false}, edtvyslovnost));
+
+    fields->addWidget(edtang, 0, 1, 1, 2);
+    fields->addWidget(edtcz, 1, 1, 1, 2);
+    fields->addWidget(CheckBox1, 2, 0);
+    fields->addWidget(edtvyslovnost, 2, 1, 1, 2);
+    fields->addWidget(CheckBox2, 3, 0);
+    fields->addWidget(edtzvuk, 3, 1);
+    fields->addWidget(btpridejzvuk, 3, 2);
+    column->addLayout(fields);
+
+    auto *listLabel = named<QLabel>(central, "Label5");
+    listLabel->setText(QStringLiteral("Seznam výrazů vložených ve slovníku:"));
+    column->addWidget(listLabel);
+
+    stg = named<QTableView>(central, "stg");
+    m_model = new DictionaryModel(m_slovnik, this);
+    m_model->setPronunciationFont(phonetic);
+    stg->setModel(m_model);
+    stg->setSelectionBehavior(QAbstractItemView::SelectRows);
+    stg->setSelectionMode(QAbstractItemView::SingleSelection);
+    stg->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    stg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stg->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    stg->setWordWrap(false);
+    stg->setMouseTracking(true);
+    stg->verticalHeader()->hide();
+    stg->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stg->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    stg->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    stg->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stg->horizontalHeader()->setHighlightSections(false);
+    stg->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: #A6CAF0; }"));
+    const int widths[] = {111, 127, 114, 100};
+    for (int c = 0; c < 4; ++c)
+        stg->setColumnWidth(c, widths[c]);
+    // The list shows exactly the newest rows that an addition keeps in view.
+    stg->setFixedHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * kRowHeight +
+                        2 * stg->frameWidth());
+    column->addWidget(stg);
+    column->addStretch(1);
+    connect(stg, &QTableView::doubleClicked, this, [this] { btupravClick(); });
+
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    StatusBar1 = named<QLabel>(bar, "StatusBar1");
+    StatusBar1->setFixedWidth(180);
+    bar->addWidget(StatusBar1);
+    setStatusBar(bar);
+
+    setTabOrder(edtang, edtcz);
+    setTabOrder(edtcz, edtvyslovnost);
+    setTabOrder(edtvyslovnost, btpridejzvuk);
+    setTabOrder(btpridejzvuk, btpridej);
+
+    for (QLineEdit *edit : {edtang, edtcz, edtvyslovnost, edtzvuk})
+        edit->installEventFilter(this);
+
+    connect(btpridej, &QPushButton::clicked, this, &TForm2::btpridejClick);
+    connect(btodeber, &QPushButton::clicked, this, &TForm2::btodeberClick);
+    connect(btuprav, &QPushButton::clicked, this, &TForm2::btupravClick);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm2::BitBtn5Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
+    connect(btnapoveda, &QPushButton::clicked, this, &TForm2::btnapovedaClick);
+    connect(btpridejzvuk, &QToolButton::clicked, this, &TForm2::btpridejzvukClick);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm2::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::clicked, this, &TForm2::CheckBox2Click);
+}
+
+void TForm2::buildMenu() {
+    const auto item = [this](QMenu *menu, const char *name, const QString &text,
+                             void (TForm2::*handler)(), const QKeySequence &key = {}) {
+        auto *action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu *dictionary = menuBar()->addMenu(QStringLiteral("Slovník"));
+    dictionary->setObjectName(QStringLiteral("Slovnik"));
+    Novy = item(dictionary, "Novy", QStringLiteral("Nový"), &TForm2::BitBtn5Click);
+    Otevrit = item(dictionary, "Otevrit", QStringLiteral("Otevřít"), &TForm2::BitBtn2Click);
+    Ulozit = item(dictionary, "Ulozit", QStringLiteral("Uložit"), &TForm2::BitBtn3Click);
+    Ulozitjako =
+        item(dictionary, "Ulozitjako", QStringLiteral("Uložit jako"), &TForm2::UlozitjakoClick);
+    dictionary->addSeparator();
+    Prevest = item(dictionary, "Prevest", QStringLiteral("Převést"), &TForm2::PrevestClick,
+                   QKeySequence(Qt::Key_F9));
+    Sloucit = item(dictionary, "Sloucit", QStringLiteral("Sloučit"), &TForm2::SloucitClick,
+                   QKeySequence(Qt::Key_F8));
+    dictionary->addSeparator();
+    Zavrit = dictionary->addAction(QStringLiteral("Zavřít"));
+    Zavrit->setObjectName(QStringLiteral("Zavrit"));
+    connect(Zavrit, &QAction::triggered, this, [this] { close(); });
+
+    QMenu *expression = menuBar()->addMenu(QStringLiteral("Výraz"));
+    expression->setObjectName(QStringLiteral("Vyraz"));
+    Pridej = item(expression, "Pridej", QStringLiteral("Přidej"), &TForm2::btpridejClick);
+    Uber = item(expression, "Uber", QStringLiteral("Uber"), &TForm2::btodeberClick);
+    Uprav = item(expression, "Uprav", QStringLiteral("Uprav"), &TForm2::btupravClick);
+}
+
+void TForm2::setStatus(const QString &text) {
+    StatusBar1->setText(text);
+}
+
+void TForm2::setCaption(const QString &shownName) {
+    m_shownName = shownName;
+    setWindowTitle(kCaption + shownName);
+}
+
+int TForm2::vybranyRadek() const {
+    const QModelIndex current = stg->currentIndex();
+    if (!current.isValid() || current.row() >= pocet())
+        return -1;
+    return current.row();
+}
+
+void TForm2::vyberRadek(int row) {
+    if (row >= 0 && row < m_model->rowCount())
+        stg->setCurrentIndex(m_model->index(row, 0));
+}
+
+void TForm2::upravZaznam(int row, const Tslovniky &record) {
+    m_model->setRecord(row, record);
+}
+
+void TForm2::scrollToNewest() {
+    // Grid rows count the header row; the newest twelve stay in view.
+    if (pocet() + 1 > kRowsInView)
+        stg->scrollTo(m_model->index(pocet() - kRowsInView, 0), QAbstractItemView::PositionAtTop);
+}
+
+void TForm2::btpridejClick() {
+    if (edtcz->text().isEmpty() || edtang->text().isEmpty() || edtzvuk->text().isEmpty()) {
+        platform.dialogs->warning(
+            QStringLiteral("Nejsou vyplněny všechny údaje, záznam nemůže být přidán!!"));
+        edtang->setFocus();
+        return;
+    }
+    m_model->append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
+    if (vybranyRadek() < 0)
+        vyberRadek(0);
+    edtang->clear();
+    edtcz->clear();
+    edtvyslovnost->setText(slovnik::kNoPronunciation);
+    edtzvuk->setText(slovnik::kNoSound);
+    setStatus(kCount + u' ' + QString::number(pocet()));
+    edtang->setFocus();
+    scrollToNewest();
+}
+
+void TForm2::btodeberClick() {
+    const int row = vybranyRadek();
+    if (row < 0 || m_slovnik.isEmpty())
+        return;
+    m_model->remove(row);
+    vyberRadek(std::min(row, pocet() - 1));
+    setStatus(kCount + QString::number(pocet()));
+}
+
+void TForm2::btupravClick() {
+    const int row = vybranyRadek();
+    if (m_slovnik.isEmpty() || row < 0)
+        return;
+    forms.Form3->otevri(row);
+}
+
+void TForm2::novy() {
+    m_model->replace({}, true);
+    edtcz->clear();
+    edtang->clear();
+    edtzvuk->setText(slovnik::kNoSound);
+    edtvyslovnost->setText(slovnik::kNoPronunciation);
+    setStatus(kCount + QStringLiteral(" - "));
+    m_fileName = slovnik::kNewDictionaryName;
+    setCaption(m_fileName);
+}
+
+void TForm2::BitBtn5Click() {
+    if (!platform.dialogs->question(MessageKind::Confirmation,
+                                    QStringLiteral("Chcete vytvořit nový slovník?")))
+        return;
+    novy();
+    edtang->setFocus();
+}
+
+void TForm2::BitBtn2Click() {
+    const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
+    if (!chosen)
+        return;
+    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    if (read.status == slovnik::ReadResult::Status::Empty) {
+        platform.dialogs->info(slovnik::kEmptyFileMessage);
+        return;
+    }
+    if (read.status != slovnik::ReadResult::Status::Ok) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    m_openDialog.remember(*chosen);
+    // The caption shows the name as the dialog remembers it, in lower case; the file
+    // keeps its own spelling for saving, since the file system may tell letter case apart.
+    m_fileName = slovnik::fileNamePart(*chosen);
+    m_folder = slovnik::folderPart(*chosen);
+    setCaption(slovnik::asciiLower(m_fileName));
+    m_model->replace(std::move(read.dictionary), true);
+    vyberRadek(0);
+    setStatus(kCount + u' ' + QString::number(pocet()));
+    edtang->setFocus();
+    scrollToNewest();
+}
+
+void TForm2::saveTo(const QString &path, bool moveSounds) {
+    if (moveSounds) {
+        const editor::SoundMoveResult moved = editor::moveSounds(m_slovnik, path);
+        m_model->recordsChanged();
+        if (!moved.failed.isEmpty())
+            platform.dialogs->warning(
+                QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
+                               "výrazy je dál najdou na jejich původním místě:\n") +
+                moved.failed.join(u'\n'));
+    }
+    const textfile::SaveResult saved = slovnik::writeDictionaryFile(path, m_slovnik);
+    if (!saved)
+        platform.dialogs->error(saved.error);
+}
+
+void TForm2::BitBtn3Click() {
+    if (m_slovnik.isEmpty()) {
+        platform.dialogs->info(QStringLiteral("Nelze uložit prázdný slovník."));
+        return;
+    }
+    m_saveDialog.fileName = m_fileName;
+    if (slovnik::asciiLower(m_fileName) != slovnik::kNewDictionaryName) {
+        m_fullPath = m_folder + m_fileName;
+        setCaption(m_shownName);
+        saveTo(m_fullPath, true);
+        return;
+    }
+    const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
+    if (!chosen) {
+        platform.dialogs->info(QStringLiteral("Slovník se nepodařilo uložit."));
+        return;
+    }
+    m_fileName = slovnik::fileNamePart(*chosen);
+    m_folder = slovnik::folderPart(*chosen);
+    setCaption(m_fileName);
+    m_fullPath = *chosen;
+    m_saveDialog.remember(*chosen);
+    saveTo(m_fullPath, true);
+}
+
+void TForm2::UlozitjakoClick() {
+    m_saveDialog.fileName = m_fileName;
+    const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
+    if (!chosen) {
+        platform.dialogs->info(QStringLiteral("Slovník se nepodařilo uložit."));
+        return;
+    }
+    m_fileName = slovnik::fileNamePart(*chosen);
+    m_folder = slovnik::folderPart(*chosen);
+    setCaption(m_fileName);
+    saveTo(*chosen, false);
+}
+
+void TForm2::PrevestClick() {
+    forms.Form15->show();
+    hide();
+}
+
+void TForm2::SloucitClick() {
+    forms.Form14->show();
+    hide();
+}
+
+void TForm2::FormClose() {
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+}
+
+void TForm2::BitBtn4Click() {
+    close();
+    novy();
+}
+
+void TForm2::btnapovedaClick() {
+    forms.Form17->setVisible(!forms.Form17->isVisible());
+}
+
+void TForm2::btpridejzvukClick() {
+    if (edtzvuk->text() != slovnik::kNoSound || edtang->text().isEmpty() || edtcz->text().isEmpty())
+        return;
+    forms.Form5->zobraz();
+}
+
+void TForm2::CheckBox1Click() {
+    const bool on = CheckBox1->isChecked();
+    edtvyslovnost->setEnabled(on);
+    edtvyslovnost->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    edtang->setFocus();
+}
+
+void TForm2::CheckBox2Click() {
+    const bool on = CheckBox2->isChecked();
+    btpridejzvuk->setEnabled(on);
+    btpridejzvuk->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+    edtzvuk->setEnabled(on);
+    edtang->setFocus();
+}
+
+void TForm2::caretAfterBracket() {
+    edtvyslovnost->deselect();
+    edtvyslovnost->setCursorPosition(edtvyslovnost->text().startsWith(u'[') ? 1 : 0);
+}
+
+void TForm2::updateCaseMode(bool withPronunciation) {
+    const bool upper = forms.Form8->chbvelke->isChecked();
+    setUpperCaseInput({edtang, edtcz}, upper);
+    if (withPronunciation)
+        setUpperCaseInput({edtvyslovnost}, upper);
+}
+
+void TForm2::focusAfter(QWidget *widget) {
+    const QWidget *order[] = {edtang, edtcz, edtvyslovnost, btpridejzvuk, btpridej};
+    bool passed = widget == edtzvuk; // no tab stop: the sound button comes next
+    for (const QWidget *w : order) {
+        if (passed && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+            const_cast<QWidget *>(w)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        if (w == widget)
+            passed = true;
+    }
+}
+
+bool TForm2::keyPressed(QLineEdit *edit, QKeyEvent *event) {
+    const bool typed = !event->text().isEmpty();
+    if (edit == edtang)
+        caretAfterBracket();
+    if (edit == edtvyslovnost) {
+        if (isEnter(event)) {
+            if (edtzvuk->isEnabled())
+                focusAfter(edtvyslovnost);
+            else
+                btpridejClick();
+            updateCaseMode(true);
+            return true;
+        }
+        if (typed)
+            updateCaseMode(true);
+        return false;
+    }
+    if (typed)
+        updateCaseMode(false);
+    if (isEnter(event)) {
+        if (edit == edtcz && !edtvyslovnost->isEnabled() && !edtzvuk->isEnabled())
+            btpridejClick();
+        else
+            focusAfter(edit);
+        return true;
+    }
+    return false;
+}
+
+bool TForm2::eventFilter(QObject *watched, QEvent *event) {
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit)
+        return VokabForm::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPressed(edit, static_cast<QKeyEvent *>(event));
+    case QEvent::FocusIn:
+        if (edit == edtvyslovnost) {
+            // Let the edit take the focus (which may select its text), then place the caret.
+            static_cast<QObject *>(edit)->event(event);
+            caretAfterBracket();
+            return true;
+        }
+        break;
+    case QEvent::FocusOut:
+        if (edit == edtvyslovnost && edit->text().isEmpty())
+            edit->setText(slovnik::kNoPronunciation);
+        break;
+    default:
+        break;
+    }
+    return VokabForm::eventFilter(watched, event);
+}
+
+void TForm2::changeEvent(QEvent *event) {
+    VokabForm::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        // Minimising the editor minimises the whole program.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != this && window->isVisible() && !window->isMinimized() &&
+                qobject_cast<VokabForm *>(window))
+                window->showMinimized();
+        }
+    }
 }

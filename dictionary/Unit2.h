@@ -1,9 +1,117 @@
 #pragma once
 
 #include "app/form.h"
+#include "dictionary/slovnik.h"
+#include "platform/dialogs.h"
 
+class DictionaryModel;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+
+// The expression editor: entry fields, the list of the dictionary's expressions, and
+// opening and saving dictionaries.
 class TForm2 : public VokabForm {
     Q_OBJECT
 public:
     TForm2(Forms &forms, Platform &platform);
+    ~TForm2() override;
+
+    // Tool buttons along the top.
+    QPushButton *BitBtn5 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // the disabled separator
+    QPushButton *btpridej = nullptr;
+    QPushButton *btodeber = nullptr;
+    QPushButton *btuprav = nullptr;
+    QPushButton *btnapoveda = nullptr;
+    QPushButton *BitBtn4 = nullptr;
+
+    // Entry fields.
+    QLineEdit *edtang = nullptr;
+    QLineEdit *edtcz = nullptr;
+    QLineEdit *edtvyslovnost = nullptr;
+    QLineEdit *edtzvuk = nullptr;
+    QToolButton *btpridejzvuk = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+
+    QTableView *stg = nullptr;
+    QLabel *StatusBar1 = nullptr; // the status bar's one panel
+
+    // Menu items.
+    QAction *Novy = nullptr;
+    QAction *Otevrit = nullptr;
+    QAction *Ulozit = nullptr;
+    QAction *Ulozitjako = nullptr;
+    QAction *Prevest = nullptr;
+    QAction *Sloucit = nullptr;
+    QAction *Zavrit = nullptr;
+    QAction *Pridej = nullptr;
+    QAction *Uber = nullptr;
+    QAction *Uprav = nullptr;
+
+    void btpridejClick();
+    void btodeberClick();
+    void btupravClick();
+    void BitBtn5Click(); // New
+    void BitBtn2Click(); // Open
+    void BitBtn3Click(); // Save
+    void UlozitjakoClick();
+    void PrevestClick();
+    void SloucitClick();
+    void BitBtn4Click();
+    void btnapovedaClick();
+    void btpridejzvukClick();
+    void CheckBox1Click();
+    void CheckBox2Click();
+
+    // Starts a new dictionary without asking.
+    void novy();
+
+    // The dictionary and its list.
+    const Tpole &slovnik() const { return m_slovnik; }
+    int pocet() const { return int(m_slovnik.size()); }
+    DictionaryModel *model() const { return m_model; }
+    // The selected expression (from 0), or -1 when none is selected.
+    int vybranyRadek() const;
+    void vyberRadek(int row);
+    // Changes one expression (the edit dialog's "Upravit").
+    void upravZaznam(int row, const Tslovniky &record);
+
+    QString nazevSouboru() const { return m_fileName; }
+    QString slozka() const { return m_folder; }
+    const FileDialogState &openDialog() const { return m_openDialog; }
+    const FileDialogState &saveDialog() const { return m_saveDialog; }
+
+protected:
+    void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void setStatus(const QString &text);
+    void setCaption(const QString &shownName);
+    void scrollToNewest();
+    void caretAfterBracket();
+    void updateCaseMode(bool withPronunciation);
+    void focusAfter(QWidget *widget);
+    void saveTo(const QString &path, bool moveSounds);
+    bool keyPressed(QLineEdit *edit, QKeyEvent *event);
+
+    Tpole m_slovnik;
+    DictionaryModel *m_model = nullptr;
+    QString m_fileName;
+    QString m_shownName;
+    QString m_folder;
+    QString m_fullPath;
+    FileDialogState m_openDialog;
+    FileDialogState m_saveDialog;
 };

@@ -7,3 +7,7 @@ TForm5::TForm5(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form5")) {
     setWindowTitle(QStringLiteral("Práce se zvukem"));
 }
+
+void TForm5::zobraz() {
+    show();
+}

@@ -1,0 +1,105 @@
+#include "dictionary/dictionarymodel.h"
+
+DictionaryModel::DictionaryModel(Tpole &dictionary, QObject *parent)
+    : QAbstractTableModel(parent), m_dictionary(dictionary) {}
+
+int DictionaryModel::rowCount(const QModelIndex &parent) const {
+    if (parent.isValid())
+        return 0;
+    if (m_dictionary.isEmpty())
+        return m_blankRow ? 1 : 0;
+    return int(m_dictionary.size());
+}
+
+int DictionaryModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : 4;
+}
+
+QString DictionaryModel::cell(int row, int column) const {
+    if (row < 0 || row >= m_dictionary.size())
+        return {};
+    const Tslovniky &record = m_dictionary[row];
+    switch (column) {
+    case 0:
+        return record.ang;
+    case 1:
+        return record.cz;
+    case 2:
+        return record.vyslovnost;
+    case 3:
+        return record.zvuk;
+    default:
+        return {};
+    }
+}
+
+QVariant DictionaryModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: {
+        const QString text = cell(index.row(), index.column());
+        if (role == Qt::ToolTipRole && text.isEmpty())
+            return {};
+        return text;
+    }
+    case Qt::FontRole:
+        if (index.column() == 2)
+            return m_font;
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char16_t *const titles[] = {u"Cizí výraz", u"Český výraz",
+                                             u"Cizojazyčná výslovnost", u"Mluvená výslovnost"};
+    if (section < 0 || section >= 4)
+        return {};
+    return QString::fromUtf16(titles[section]);
+}
+
+void DictionaryModel::replace(Tpole dictionary, bool blankRow) {
+    beginResetModel();
+    m_dictionary = std::move(dictionary);
+    m_blankRow = blankRow;
+    endResetModel();
+}
+
+void DictionaryModel::append(const Tslovniky &record) {
+    const int row = int(m_dictionary.size());
+    if (row == 0 && m_blankRow) {
+        // The empty row of a new dictionary becomes the first expression.
+        m_dictionary.append(record);
+        emit dataChanged(index(0, 0), index(0, 3));
+        return;
+    }
+    beginInsertRows({}, row, row);
+    m_dictionary.append(record);
+    endInsertRows();
+}
+
+void DictionaryModel::remove(int row) {
+    if (row < 0 || row >= m_dictionary.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_dictionary = UberZPole(m_dictionary, row);
+    m_blankRow = false;
+    endRemoveRows();
+}
+
+void DictionaryModel::setRecord(int row, const Tslovniky &record) {
+    if (row < 0 || row >= m_dictionary.size())
+        return;
+    m_dictionary[row] = record;
+    emit dataChanged(index(row, 0), index(row, 3));
+}
+
+void DictionaryModel::recordsChanged() {
+    if (!m_dictionary.isEmpty())
+        emit dataChanged(index(0, 0), index(int(m_dictionary.size()) - 1, 3));
+}
