@@ -3,16 +3,22 @@
 #include "app/Unit8.h"
 #include "app/forms.h"
 #include "dictionary/Unit2.h"
+#include "dictionary/Unit5.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/fieldvalidator.h"
+#include "dictionary/wav.h"
 #include "platform/platform.h"
 
-#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 TForm3::TForm3(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form3")) {
@@ -49,6 +55,34 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     BitBtn2->setText(QStringLiteral("Zrušit"));
     BitBtn2->setToolTip(QStringLiteral("Návart do Editoru výrazu bez uložení změn"));
     BitBtn2->setFocusPolicy(Qt::NoFocus);
+    const auto soundButton = [&](const char *name, const QString &text, const QString &hint) {
+        auto *b = named<QPushButton>(central, name);
+        b->setText(text);
+        b->setToolTip(hint);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    BitBtn4 = soundButton("BitBtn4", QStringLiteral("Otevřít"),
+                          QStringLiteral("Otevřít soubor se zvukem"));
+    BitBtn3 = soundButton("BitBtn3", QStringLiteral("Přehrát"),
+                          QStringLiteral("Přehrát načtený souboru"));
+    button1 = soundButton("button1", QStringLiteral("Start"), QStringLiteral("Začít nahrávat"));
+    button2 = soundButton("button2", QStringLiteral("Stop"), QStringLiteral("Ukončit nahrávání"));
+    BitBtn5 =
+        soundButton("BitBtn5", QStringLiteral("Znova"), QStringLiteral("Začit znova nahrávat"));
+    ProgressBar1 = named<QProgressBar>(central, "ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    grid->addWidget(BitBtn4, 3, 2);
+    grid->addWidget(BitBtn3, 3, 3);
+    grid->addWidget(button1, 0, 2);
+    grid->addWidget(button2, 1, 2);
+    grid->addWidget(BitBtn5, 2, 2);
+    grid->addWidget(ProgressBar1, 0, 3, 3, 1);
     grid->addWidget(BitBtn1, 4, 2);
     grid->addWidget(BitBtn2, 4, 3);
 
@@ -61,6 +95,12 @@ TForm3::TForm3(Forms &forms, Platform &platform)
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+    connect(button1, &QPushButton::clicked, this, &TForm3::button1Click);
+    connect(button2, &QPushButton::clicked, this, &TForm3::button2Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm3::BitBtn5Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     setFixedClientSize(523, 149);
     centreOnDesktop();
 }
@@ -92,6 +132,78 @@ void TForm3::BitBtn2Click() {
     platform.player->stop();
     forms.Form2->edtang->setFocus();
     close();
+}
+
+void TForm3::BitBtn4Click() {
+    FileDialogState &dialog = forms.Form5->OpenDialog1;
+    const std::optional<QString> chosen = platform.dialogs->openFile(dialog);
+    if (!chosen)
+        return;
+    Edit4->setText(*chosen);
+    dialog.remember(*chosen);
+}
+
+void TForm3::BitBtn3Click() {
+    const QString path = wav::substituteName(Edit4->text());
+    if (path == slovnik::kNoSound || !QFileInfo(path).isFile())
+        return;
+    platform.player->play(path);
+    const QString error = platform.player->lastError();
+    if (!error.isEmpty())
+        platform.dialogs->error(error);
+}
+
+void TForm3::recordingState(bool recording) {
+    // While a recording runs the dialog stays open until "Stop".
+    BitBtn1->setEnabled(!recording);
+    BitBtn2->setEnabled(!recording);
+    if (recording)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+bool TForm3::startRecording() {
+    const QString path =
+        QDir::toNativeSeparators(wav::recordingPath(platform.folder.temp(), Edit1->text()));
+    if (!forms.Form5->zacniNahravat(path))
+        return false;
+    button2->setFocus();
+    recordingState(true);
+    return true;
+}
+
+void TForm3::button1Click() {
+    QDir().mkpath(platform.folder.temp());
+    startRecording();
+}
+
+void TForm3::button2Click() {
+    if (!forms.Form5->nahravani)
+        return;
+    forms.Form5->zastavNahravani(true);
+    ProgressBar1->setValue(100);
+    recordingState(false);
+    Edit4->setText(forms.Form5->cestazaznamu);
+    BitBtn1->setFocus();
+}
+
+void TForm3::BitBtn5Click() {
+    if (!platform.dialogs->question(MessageKind::Confirmation,
+                                    QStringLiteral("Opravdu si přejete znova nahrát zvuk?")))
+        return;
+    if (forms.Form5->nahravani) {
+        forms.Form5->zastavNahravani(false);
+        recordingState(false);
+    }
+    const QString previous = forms.Form5->cestazaznamu;
+    if (!previous.isEmpty() && QFile::exists(previous))
+        QFile::remove(previous);
+    startRecording();
+}
+
+void TForm3::Timer1Timer() {
+    ProgressBar1->setValue(ProgressBar1->value() + 5 >= 100 ? 0 : ProgressBar1->value() + 5);
 }
 
 bool TForm3::eventFilter(QObject *watched, QEvent *event) {

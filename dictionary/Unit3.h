@@ -3,7 +3,9 @@
 #include "app/form.h"
 
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QTimer;
 
 // "Upravit výraz": changes one expression of the dictionary open in the editor.
 class TForm3 : public VokabForm {
@@ -17,6 +19,13 @@ public:
     QLineEdit *Edit4 = nullptr;     // sound file
     QPushButton *BitBtn1 = nullptr; // "Upravit"
     QPushButton *BitBtn2 = nullptr; // "Zrušit"
+    QPushButton *BitBtn3 = nullptr; // "Přehrát"
+    QPushButton *BitBtn4 = nullptr; // "Otevřít"
+    QPushButton *button1 = nullptr; // "Start"
+    QPushButton *button2 = nullptr; // "Stop"
+    QPushButton *BitBtn5 = nullptr; // "Znova"
+    QProgressBar *ProgressBar1 = nullptr;
+    QTimer *Timer1 = nullptr;
 
     // Shows the dialog with the editor's expression at `row` (from 0).
     void otevri(int row);
@@ -24,10 +33,18 @@ public:
 
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void button1Click();
+    void button2Click();
+    void BitBtn5Click();
+    void Timer1Timer();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool startRecording();
+    void recordingState(bool recording);
     int m_row = -1;
 };

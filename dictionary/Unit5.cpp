@@ -1,13 +1,229 @@
 #include "dictionary/Unit5.h"
 
 #include "app/forms.h"
+#include "dictionary/Unit2.h"
+#include "dictionary/wav.h"
 #include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString kStartWarning =
+    QStringLiteral("Nahrávání nelze spustit, vyplňte prosím Český výraz a Anglický výraz v "
+                   "Editoru Výrazů");
+const QString kOpenWarning = QStringLiteral(
+    "Nelze načítat zvuk ze souboru, vyplňte prosím Český a Anglický výraz v Editoru Výrazů");
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint) {
+    auto *b = named<QPushButton>(parent, name);
+    b->setText(text);
+    b->setToolTip(hint);
+    return b;
+}
+
+} // namespace
 
 TForm5::TForm5(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form5")) {
     setWindowTitle(QStringLiteral("Práce se zvukem"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *grid = new QGridLayout(central);
+
+    Label1 = named<QLabel>(central, "Label1");
+    Label1->setText(QStringLiteral("Stav:"));
+    Label4 = named<QLabel>(central, "Label4");
+    Label3 = named<QLabel>(central, "Label3");
+    Label3->setText(QStringLiteral("Délka záznamu:"));
+    Label2 = named<QLabel>(central, "Label2");
+    Label2->setText(QStringLiteral("0 s"));
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label4, 0, 1, 1, 3);
+    grid->addWidget(Label3, 1, 0);
+    grid->addWidget(Label2, 1, 1, 1, 3);
+
+    BitBtn2 = button(central, "BitBtn2", QStringLiteral("Otevřít"),
+                     QStringLiteral("Otevřít zvuk ze souboru"));
+    button1 = button(central, "button1", QStringLiteral("Start"), QStringLiteral("Začít nahrávat"));
+    button2 =
+        button(central, "button2", QStringLiteral("Stop"), QStringLiteral("Ukončit nahraváni"));
+    BitBtn3 =
+        button(central, "BitBtn3", QStringLiteral("Znova"), QStringLiteral("Začít znova nahrávat"));
+    grid->addWidget(BitBtn2, 2, 0);
+    grid->addWidget(button1, 2, 1);
+    grid->addWidget(button2, 2, 2);
+    grid->addWidget(BitBtn3, 2, 3);
+
+    ProgressBar1 = named<QProgressBar>(central, "ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    grid->addWidget(ProgressBar1, 3, 0, 1, 4);
+
+    BitBtn4 = button(central, "BitBtn4", QStringLiteral("OK"),
+                     QStringLiteral("Potvrdit a vrátit se do Editoru Výrazu"));
+    BitBtn1 = button(central, "BitBtn1", QStringLiteral("Zpět"),
+                     QStringLiteral("Neprovádět žádne změny a vrátit se do Editoru výrazu"));
+    grid->addWidget(BitBtn4, 4, 2);
+    grid->addWidget(BitBtn1, 4, 3);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+
+    OpenDialog1.filter = QStringLiteral("Zvukový soubor|*.wav");
+    OpenDialog1.defaultSuffix = QStringLiteral("wav");
+
+    connect(button1, &QPushButton::clicked, this, &TForm5::button1Click);
+    connect(button2, &QPushButton::clicked, this, &TForm5::button2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm5::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm5::BitBtn2Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm5::BitBtn4Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
+    centreOnDesktop();
+}
+
+void TForm5::setStatus(const QString &text, const QColor &colour) {
+    Label4->setText(text);
+    QPalette palette = Label4->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    Label4->setPalette(palette);
+}
+
+std::optional<QString> TForm5::delkaZaznamu(const QString &path) {
+    const std::optional<wav::HeaderFacts> facts = wav::readHeaderOfFile(path);
+    if (!facts)
+        return std::nullopt;
+    const QString decimal = QLocale().decimalPoint();
+    return QStringLiteral("Délka záznamu: ") +
+           wav::lengthText(wav::lengthSeconds(*facts), decimal.isEmpty() ? u',' : decimal[0]) +
+           QStringLiteral(" s");
+}
+
+void TForm5::showLength(const QString &path) {
+    if (const std::optional<QString> length = delkaZaznamu(path))
+        Label2->setText(*length);
+}
+
+bool TForm5::requireExpression(const QString &warning) {
+    if (!forms.Form2->edtang->text().isEmpty())
+        return true;
+    platform.dialogs->warning(warning);
+    return false;
 }
 
 void TForm5::zobraz() {
     show();
+    button1->setFocus();
+    setStatus(QStringLiteral("Připraven"), Qt::black);
+    Label2->setText(QStringLiteral("0 s"));
+}
+
+bool TForm5::zacniNahravat(const QString &path) {
+    QString error;
+    if (!platform.recorder->start(path, &error)) {
+        platform.dialogs->error(error);
+        return false;
+    }
+    cestazaznamu = path;
+    nahravani = true;
+    return true;
+}
+
+void TForm5::zastavNahravani(bool save) {
+    QString error;
+    if (!platform.recorder->stop(save, &error))
+        platform.dialogs->error(error);
+    nahravani = false;
+    Timer1->stop();
+}
+
+void TForm5::button1Click() {
+    if (!requireExpression(kStartWarning))
+        return;
+    const QString path = QDir::toNativeSeparators(
+        wav::recordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
+    QDir().mkpath(platform.folder.temp());
+    if (!zacniNahravat(path))
+        return;
+    button2->setFocus();
+    Timer1->start();
+}
+
+void TForm5::Timer1Timer() {
+    ProgressBar1->setValue(ProgressBar1->value() + 5 >= 100 ? 0 : ProgressBar1->value() + 5);
+    setStatus(QStringLiteral("Nahrávám..."), QColor(0x00, 0x80, 0x00));
+    Label2->setText(QStringLiteral("0 s"));
+}
+
+void TForm5::button2Click() {
+    if (!nahravani)
+        return;
+    zastavNahravani(true);
+    ProgressBar1->setValue(100);
+    forms.Form2->edtzvuk->setText(cestazaznamu);
+    BitBtn4->setFocus();
+    setStatus(QStringLiteral("Konec nahrávání"), QColor(0xFF, 0x00, 0x00));
+    showLength(cestazaznamu);
+}
+
+void TForm5::BitBtn3Click() {
+    if (!platform.dialogs->question(MessageKind::Confirmation,
+                                    QStringLiteral("Opravdu si přejete znova nahrát zvuk?")))
+        return;
+    if (nahravani)
+        zastavNahravani(false);
+    cestazaznamu = wav::substituteName(cestazaznamu);
+    if (!cestazaznamu.isEmpty() && QFile::exists(cestazaznamu))
+        QFile::remove(cestazaznamu);
+    if (!requireExpression(kStartWarning))
+        return;
+    const QString path = QDir::toNativeSeparators(
+        wav::recordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
+    if (!zacniNahravat(path))
+        return;
+    button2->setFocus();
+    Timer1->start();
+}
+
+void TForm5::BitBtn2Click() {
+    if (!requireExpression(kOpenWarning))
+        return;
+    const std::optional<QString> chosen = platform.dialogs->openFile(OpenDialog1);
+    if (!chosen)
+        return;
+    OpenDialog1.remember(*chosen);
+    forms.Form2->edtzvuk->setText(*chosen);
+    setStatus(QStringLiteral("Zvuk byl načten ze souboru"),
+              Label4->palette().color(QPalette::WindowText));
+    showLength(*chosen);
+    BitBtn4->setFocus();
+}
+
+void TForm5::BitBtn4Click() {
+    if (nahravani)
+        zastavNahravani(false);
+    close();
+    forms.Form2->btpridejClick();
+}
+
+void TForm5::BitBtn1Click() {
+    close();
+}
+
+void TForm5::FormClose() {
+    // Closing in any way ends a recording that is still running, without keeping it.
+    if (nahravani)
+        zastavNahravani(false);
 }

@@ -1,12 +1,62 @@
 #pragma once
 
 #include "app/form.h"
+#include "platform/dialogs.h"
 
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// "Práce se zvukem": records the pronunciation of the expression being typed in the
+// editor, or takes an existing WAV file, and shows its length. The recorder's state
+// (the current recording path and the recording flag) is shared with the edit dialog.
 class TForm5 : public VokabForm {
     Q_OBJECT
 public:
     TForm5(Forms &forms, Platform &platform);
 
-    // Shown by the editor's sound button.
+    QLabel *Label1 = nullptr;       // "Stav:"
+    QLabel *Label4 = nullptr;       // status
+    QLabel *Label3 = nullptr;       // "Délka záznamu:"
+    QLabel *Label2 = nullptr;       // length
+    QPushButton *BitBtn2 = nullptr; // "Otevřít"
+    QPushButton *button1 = nullptr; // "Start"
+    QPushButton *button2 = nullptr; // "Stop"
+    QPushButton *BitBtn3 = nullptr; // "Znova"
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *BitBtn4 = nullptr; // "OK"
+    QPushButton *BitBtn1 = nullptr; // "Zpět"
+    QTimer *Timer1 = nullptr;
+    FileDialogState OpenDialog1;
+
+    // The recorder's state, shared with the edit dialog.
+    QString cestazaznamu; // the current recording path
+    bool nahravani = false;
+
+    // Shown by the editor's sound button: ready, length "0 s", focus on Start.
     void zobraz();
+
+    void button1Click();
+    void button2Click();
+    void BitBtn3Click();
+    void BitBtn2Click();
+    void BitBtn4Click();
+    void BitBtn1Click();
+    void Timer1Timer();
+
+    // Starts recording into the path; false (with the error shown) when it cannot.
+    bool zacniNahravat(const QString &path);
+    // Stops the recording, saving it or not; shows a failure.
+    void zastavNahravani(bool save);
+    // "Délka záznamu: N,N s" for a file with a valid WAV header; nothing otherwise.
+    static std::optional<QString> delkaZaznamu(const QString &path);
+
+protected:
+    void FormClose() override;
+
+private:
+    void setStatus(const QString &text, const QColor &colour);
+    void showLength(const QString &path);
+    bool requireExpression(const QString &warning);
 };

@@ -1,7 +1,6 @@
 // Services whose desktop implementations are still to come; each reports plainly
 // that it is not available rather than pretending to work.
 #include "platform/services.h"
-#include "platform/sound.h"
 
 #include <QTimer>
 
@@ -45,23 +44,6 @@ public:
     }
 };
 
-class SilentPlayer final : public SoundPlayer {
-public:
-    void play(const QString &) override {}
-    void stop() override {}
-};
-
-class NoRecorder final : public SoundRecorder {
-public:
-    bool start(const QString &, QString *error) override {
-        if (error)
-            *error = QStringLiteral("Nahrávání zvuku není k dispozici.");
-        return false;
-    }
-    bool stop(bool, QString *) override { return true; }
-    bool isRecording() const override { return false; }
-};
-
 } // namespace
 
 std::unique_ptr<Printing> makePrinting() {
@@ -75,10 +57,4 @@ std::unique_ptr<Mail> makeMail() {
 }
 std::unique_ptr<Help> makeHelp() {
     return std::make_unique<NoHelp>();
-}
-std::unique_ptr<SoundPlayer> makeSoundPlayer() {
-    return std::make_unique<SilentPlayer>();
-}
-std::unique_ptr<SoundRecorder> makeSoundRecorder() {
-    return std::make_unique<NoRecorder>();
 }

@@ -10,6 +10,10 @@ public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavFile) = 0;
     virtual void stop() = 0;
+    // Why the last play() gave no sound, as a Czech message; empty when it plays.
+    virtual QString lastError() const { return {}; }
+    // True while a sound is being played.
+    virtual bool isPlaying() const { return false; }
 };
 
 // Recording from the default input device into a PCM WAV file.

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/textfile.h"
+#include "dictionary/wav.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,42 @@ void MemoryRegistry::removeValue(const QString &key, const QString &name) {
     values.removeIf([&](const Value &v) { return v.name == name; });
 }
 
+bool ScriptedRecorder::start(const QString &wavFile, QString *error) {
+    if (!failure.isEmpty()) {
+        if (error)
+            *error = failure;
+        return false;
+    }
+    const textfile::SaveResult prepared =
+        textfile::saveFile(wavFile, wav::pcmFile({}, 11025, 1, 8));
+    if (!prepared) {
+        if (error)
+            *error = prepared.error;
+        return false;
+    }
+    started.append(wavFile);
+    m_path = wavFile;
+    m_recording = true;
+    return true;
+}
+
+bool ScriptedRecorder::stop(bool save, QString *error) {
+    if (!m_recording)
+        return true;
+    m_recording = false;
+    if (!save) {
+        ++dropped;
+        return true;
+    }
+    const QByteArray silence(qsizetype(seconds * 11025), char(0x80));
+    const textfile::SaveResult written =
+        textfile::saveFile(m_path, wav::pcmFile(silence, 11025, 1, 8));
+    if (!written && error)
+        *error = written.error;
+    ++saved;
+    return bool(written);
+}
+
 bool RecordingPrinting::printLines(const QStringList &lines, const QFont &font, QString *) {
     if (cancel)
         return false;
@@ -114,7 +151,9 @@ TestPlatform::TestPlatform(quint64 seed) : Platform(directory.path()) {
     auto recordingPlayer = std::make_unique<RecordingPlayer>();
     m_player = recordingPlayer.get();
     player = std::move(recordingPlayer);
-    recorder = makeSoundRecorder();
+    auto scriptedRecorder = std::make_unique<ScriptedRecorder>();
+    m_recorder = scriptedRecorder.get();
+    recorder = std::move(scriptedRecorder);
     auto recordingPrinting = std::make_unique<RecordingPrinting>();
     m_printing = recordingPrinting.get();
     printing = std::move(recordingPrinting);

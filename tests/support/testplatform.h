@@ -54,6 +54,25 @@ public:
     int stops = 0;
 };
 
+// A recorder without a device: start() prepares the file as the real one does (or
+// fails with `failure` when it is set), stop(true) writes `seconds` of silence as an
+// 8-bit mono PCM WAV file at 11,025 samples per second.
+class ScriptedRecorder final : public SoundRecorder {
+public:
+    bool start(const QString &wavFile, QString *error) override;
+    bool stop(bool save, QString *error) override;
+    bool isRecording() const override { return m_recording; }
+    QString failure;
+    double seconds = 2.0;
+    QStringList started; // paths, in order
+    int saved = 0;
+    int dropped = 0;
+
+private:
+    bool m_recording = false;
+    QString m_path;
+};
+
 class RecordingPrinting final : public Printing {
 public:
     bool printLines(const QStringList &lines, const QFont &font, QString *error) override;
@@ -116,6 +135,7 @@ public:
     MemoryRegistry &memory() { return *m_registry; }
     FixedClock &fixedClock() { return *m_clock; }
     RecordingPlayer &sound() { return *m_player; }
+    ScriptedRecorder &microphone() { return *m_recorder; }
     RecordingPrinting &printer() { return *m_printing; }
     RecordingMail &mailer() { return *m_mail; }
     RecordingShell &desktop() { return *m_shell; }
@@ -128,6 +148,7 @@ public:
     MemoryRegistry *m_registry = nullptr;
     FixedClock *m_clock = nullptr;
     RecordingPlayer *m_player = nullptr;
+    ScriptedRecorder *m_recorder = nullptr;
     RecordingPrinting *m_printing = nullptr;
     RecordingMail *m_mail = nullptr;
     RecordingShell *m_shell = nullptr;

@@ -1,0 +1,151 @@
+// The desktop's recorder and player on a real audio server. ./test.sh starts
+// PulseAudio with a null sink and a null source and sets VOKAB_AUDIO_SERVER; without
+// it these tests are skipped. With VOKAB_EXPECT_NO_AUDIO the server is unreachable on
+// purpose and the tests check the messages of a machine without audio.
+#include "app/forms.h"
+#include "dictionary/Unit2.h"
+#include "dictionary/Unit3.h"
+#include "dictionary/Unit5.h"
+#include "dictionary/wav.h"
+#include "support/testplatform.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+class TestRealSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        m_noAudio = qEnvironmentVariableIsSet("VOKAB_EXPECT_NO_AUDIO");
+        if (!m_noAudio && !qEnvironmentVariableIsSet("VOKAB_AUDIO_SERVER"))
+            QSKIP("no audio server for the tests (./test.sh starts one)");
+    }
+
+    void recordsAboutOneSecondAndPlaysItBack() {
+        if (m_noAudio)
+            QSKIP("the audio server is unreachable on purpose");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hello.wav"));
+        auto recorder = makeSoundRecorder();
+        QString error;
+        QVERIFY2(recorder->start(path, &error), qPrintable(error));
+        QVERIFY(recorder->isRecording());
+        QTest::qWait(1000);
+        QVERIFY2(recorder->stop(true, &error), qPrintable(error));
+        QVERIFY(!recorder->isRecording());
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.mid(36, 4), QByteArray("data"));
+        const auto facts = wav::readHeader(bytes);
+        QVERIFY(facts);
+        QCOMPARE(facts->fileSize, quint64(bytes.size()));
+        const double seconds = wav::lengthSeconds(*facts);
+        qInfo("recorded %.3f s in %lld bytes", seconds, static_cast<long long>(bytes.size()));
+        QVERIFY2(seconds > 0.7 && seconds < 1.6, qPrintable(QString::number(seconds)));
+
+        auto player = makeSoundPlayer();
+        QElapsedTimer timer;
+        timer.start();
+        player->play(path);
+        QVERIFY2(player->lastError().isEmpty(), qPrintable(player->lastError()));
+        QVERIFY(player->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+        // Playing took about as long as the sound lasts.
+        qInfo("played for about %lld ms", static_cast<long long>(timer.elapsed()));
+        QVERIFY2(timer.elapsed() > 500, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void newSoundCutsOffTheOnePlaying() {
+        if (m_noAudio)
+            QSKIP("the audio server is unreachable on purpose");
+        QTemporaryDir dir;
+        const QString longSound = dir.filePath(QStringLiteral("long.wav"));
+        const QString shortSound = dir.filePath(QStringLiteral("short.wav"));
+        QFile a(longSound), b(shortSound);
+        QVERIFY(a.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
+        a.write(wav::pcmFile(QByteArray(8000 * 10, '\x80'), 8000, 1, 8));
+        b.write(wav::pcmFile(QByteArray(800, '\x80'), 8000, 1, 8));
+        a.close();
+        b.close();
+        auto player = makeSoundPlayer();
+        QElapsedTimer timer;
+        timer.start();
+        player->play(longSound);
+        QTest::qWait(200);
+        player->play(shortSound);
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        player->play(longSound);
+        QVERIFY(player->isPlaying());
+        player->stop();
+        QVERIFY(!player->isPlaying());
+    }
+
+    void soundRecordedInTheSoundWindowPlaysInTheEditDialog() {
+        if (m_noAudio)
+            QSKIP("the audio server is unreachable on purpose");
+        auto platform = std::make_unique<TestPlatform>();
+        platform->recorder = makeSoundRecorder();
+        platform->player = makeSoundPlayer();
+        platform->m_player = nullptr;
+        platform->m_recorder = nullptr;
+        SoundPlayer *player = platform->player.get();
+        TestWindows windows(std::move(platform));
+        TForm2 *editor = windows.forms().Form2;
+        TForm5 *sound = windows.forms().Form5;
+        editor->edtang->setText(QStringLiteral("hello!"));
+        editor->edtcz->setText(QStringLiteral("ahoj"));
+        editor->btpridejzvukClick();
+        sound->button1Click();
+        QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
+        QTest::qWait(600);
+        sound->button2Click();
+        QVERIFY(sound->Label2->text().startsWith(QStringLiteral("Délka záznamu: ")));
+        sound->BitBtn4Click();
+        QCOMPARE(editor->pocet(), 1);
+        QVERIFY(editor->slovnik()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
+
+        editor->vyberRadek(0);
+        editor->btupravClick();
+        windows.forms().Form3->BitBtn3Click();
+        QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
+        QVERIFY(player->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+    }
+
+    void machineWithoutAudioGetsACzechMessage() {
+        if (!m_noAudio)
+            QSKIP("an audio server is running");
+        QTemporaryDir dir;
+        auto recorder = makeSoundRecorder();
+        QString error;
+        QVERIFY(!recorder->start(dir.filePath(QStringLiteral("x.wav")), &error));
+        QCOMPARE(error, QStringLiteral("Nahrávání nelze spustit: v počítači nebylo nalezeno žádné "
+                                       "zařízení pro nahrávání zvuku (mikrofon)."));
+        QVERIFY(!recorder->isRecording());
+        QVERIFY(recorder->stop(true, &error));
+
+        const QString file = dir.filePath(QStringLiteral("y.wav"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(wav::pcmFile(QByteArray(800, '\x80'), 8000, 1, 8));
+        out.close();
+        auto player = makeSoundPlayer();
+        player->play(file);
+        QCOMPARE(player->lastError(), QStringLiteral("Zvuk nelze přehrát: v počítači nebylo "
+                                                     "nalezeno žádné zařízení pro přehrávání "
+                                                     "zvuku."));
+        QVERIFY(!player->isPlaying());
+    }
+
+private:
+    bool m_noAudio = false;
+};
+
+QTEST_MAIN(TestRealSound)
+#include "tst_realsound.moc"
