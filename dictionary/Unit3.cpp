@@ -139,7 +139,7 @@ void TForm3::BitBtn4Click() {
     const std::optional<QString> chosen = platform.dialogs->openFile(dialog);
     if (!chosen)
         return;
-    Edit4->setText(*chosen);
+    Edit4->setText(QDir::toNativeSeparators(*chosen));
     dialog.remember(*chosen);
 }
 

@@ -204,7 +204,7 @@ void TForm5::BitBtn2Click() {
     if (!chosen)
         return;
     OpenDialog1.remember(*chosen);
-    forms.Form2->edtzvuk->setText(*chosen);
+    forms.Form2->edtzvuk->setText(QDir::toNativeSeparators(*chosen));
     setStatus(QStringLiteral("Zvuk byl načten ze souboru"),
               Label4->palette().color(QPalette::WindowText));
     showLength(*chosen);

@@ -386,6 +386,15 @@ private slots:
         QVERIFY(dialogs().shown.isEmpty());
     }
 
+    void minimisingTheEditorMinimisesTheOtherWindows() {
+        TForm2 *e = editor();
+        e->show();
+        forms().Form17->show();
+        QVERIFY(QTest::qWaitForWindowExposed(forms().Form17));
+        e->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(forms().Form17->isMinimized());
+    }
+
 private:
     TForm2 *editor() { return m_windows->forms().Form2; }
     Forms &forms() { return m_windows->forms(); }
