@@ -14,3 +14,4 @@ struct FuzzTarget {
 const std::vector<FuzzTarget> &fuzzTargets();
 
 int fuzzSlv(const std::uint8_t *data, std::size_t size);
+int fuzzWav(const std::uint8_t *data, std::size_t size);

@@ -3,6 +3,7 @@
 const std::vector<FuzzTarget> &fuzzTargets() {
     static const std::vector<FuzzTarget> targets{
         {"slv", fuzzSlv},
+        {"wav", fuzzWav},
     };
     return targets;
 }
