@@ -1,9 +1,383 @@
 #include "learning/Unit6.h"
 
+#include "app/Unit1.h"
 #include "app/forms.h"
+#include "learning/Unit7.h"
+#include "learning/vyuka.h"
 #include "platform/platform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDash = QStringLiteral("-");
+
+QPushButton *glyphButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                         const QString &hint) {
+    auto *button = named<QPushButton>(parent, name);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(hint);
+    button->setFixedSize(34, 30);
+    return button;
+}
+
+QPlainTextEdit *expressionField(QWidget *parent, const char *name) {
+    auto *field = named<QPlainTextEdit>(parent, name);
+    field->setReadOnly(true);
+    field->setFrameShape(QFrame::NoFrame);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    field->setFocusPolicy(Qt::NoFocus);
+    QFont font(QStringLiteral("VokabFont"), 10, QFont::Bold);
+    field->setFont(font);
+    return field;
+}
+
+} // namespace
 
 TForm6::TForm6(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form6")) {
     setWindowTitle(QStringLiteral("Výuka výrazů"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    OpenDialog1.title = QStringLiteral("Otevřete soubor s výrazy");
+    OpenDialog1.filter = QStringLiteral("Slovníky|*.slv");
+    OpenDialog1.defaultSuffix = QStringLiteral("slv");
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    buildMenu();
+    buildControls();
+    setFixedClientSize(475, 352);
+    centreOnDesktop();
+    vychozistav();
+}
+
+void TForm6::buildMenu() {
+    QMenu *learning = menuBar()->addMenu(QStringLiteral("Výuka"));
+    Vuka1 = learning->menuAction();
+    Vuka1->setObjectName(QStringLiteral("Vuka1"));
+    Otevt1 = learning->addAction(QStringLiteral("Nová"));
+    Otevt1->setObjectName(QStringLiteral("Otevt1"));
+    learning->addSeparator();
+    Konec1 = learning->addAction(QStringLiteral("Zavřít"));
+    Konec1->setObjectName(QStringLiteral("Konec1"));
+    Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
+    Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
+    connect(Otevt1, &QAction::triggered, this, [this] { Otevt1Click(); });
+    connect(Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
+    connect(Nastaven1, &QAction::triggered, this, [this] { Nastaven1Click(); });
+}
+
+void TForm6::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(2);
+    BitBtn2 = glyphButton(central, "BitBtn2", QStyle::SP_FileDialogNewFolder,
+                          QStringLiteral("Začit novou výuku"));
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->hide();
+    Button1 = named<QPushButton>(central, "Button1");
+    Button1->setEnabled(false);
+    Button1->setFixedSize(4, 30);
+    btstart =
+        glyphButton(central, "btstart", QStyle::SP_MediaPlay, QStringLiteral("Spustit výuku "));
+    btdalsi =
+        glyphButton(central, "btdalsi", QStyle::SP_MediaSkipForward, QStringLiteral("Dálši výraz"));
+    BitBtn3 =
+        glyphButton(central, "BitBtn3", QStyle::SP_MediaPause, QStringLiteral("Pozastavit výuku"));
+    btpokracovat = glyphButton(central, "btpokracovat", QStyle::SP_MediaSeekForward,
+                               QStringLiteral("Pokračovat ve výuce"));
+    btpokracovat->hide();
+    BitBtn5 = glyphButton(central, "BitBtn5", QStyle::SP_FileDialogDetailedView,
+                          QStringLiteral("Nastavení výuky"));
+    BitBtn4 = glyphButton(central, "BitBtn4", QStyle::SP_ArrowBack,
+                          QStringLiteral("Návrat do Hlavní nabídky"));
+    for (QPushButton *b : {BitBtn2, Button1, btstart, btdalsi, BitBtn3, btpokracovat, BitBtn5})
+        row->addWidget(b);
+    row->addStretch();
+    row->addWidget(BitBtn4);
+    column->addLayout(row);
+
+    const auto field = [&](const char *labelName, const QString &caption, const char *name) {
+        auto *label = named<QLabel>(central, labelName);
+        label->setText(caption);
+        column->addWidget(label);
+        QPlainTextEdit *edit = expressionField(central, name);
+        column->addWidget(edit, 1);
+        return edit;
+    };
+    mec = field("Label1", QStringLiteral("Český výraz:"), "mec");
+    meang = field("Label2", QStringLiteral("Cizí překlad výrazu:"), "meang");
+    meangvysl = field("Label3", QStringLiteral("Cizojazyčná výslovnost:"), "meangvysl");
+
+    auto *info = named<QGroupBox>(central, "GroupBox1");
+    info->setTitle(QStringLiteral("Informace o průběhu výuky"));
+    auto *grid = new QGridLayout(info);
+    const auto line = [&](int r, const char *labelName, const QString &caption, const char *name) {
+        auto *label = named<QLabel>(info, labelName);
+        label->setText(caption);
+        auto *value = named<QLabel>(info, name);
+        value->setText(kDash);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(value, r, 1);
+        return value;
+    };
+    lbcelkvyrazu = line(0, "Label4", QStringLiteral("Celkově výrazu:"), "lbcelkvyrazu");
+    lbaktvyraz = line(1, "Label5", QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
+    lbinterval =
+        line(2, "Label6", QStringLiteral("Nastavený internval posuvu(sek.):"), "lbinterval");
+    grid->setColumnStretch(1, 1);
+    column->addWidget(info);
+
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { Otevt1Click(); });
+    connect(btstart, &QPushButton::clicked, this, [this] { btstartClick(); });
+    connect(btdalsi, &QPushButton::clicked, this, [this] { btstartClick(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(btpokracovat, &QPushButton::clicked, this, [this] { btpokracovatClick(); });
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { Nastaven1Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { Konec1Click(); });
+}
+
+bool TForm6::automaticky() const {
+    return forms.Form7->chbautposuv->isChecked();
+}
+
+int TForm6::sekundy() const {
+    return forms.Form7->SpinEdit1->value();
+}
+
+bool TForm6::hasSound(const Tslovniky &record) const {
+    return record.zvuk != slovnik::kNoSound && QFileInfo(record.zvuk).isFile();
+}
+
+void TForm6::Otevt1Click() {
+    if (!m_slovnik.isEmpty()) {
+        // A question only: the user chooses "Nová" again for the file dialog.
+        if (platform.dialogs->question(
+                MessageKind::Information,
+                QStringLiteral(
+                    "Právě probíhá výuka, přejete si ji ukončit a začít novou výuku?"))) {
+            vychozistav();
+            m_position = -1;
+        }
+        return;
+    }
+    const std::optional<QString> path = platform.dialogs->openFile(OpenDialog1);
+    if (!path)
+        return;
+    slovnik::ReadResult read = slovnik::readDictionaryFile(*path);
+    switch (read.status) {
+    case slovnik::ReadResult::Status::Failed:
+        platform.dialogs->error(read.error);
+        return;
+    case slovnik::ReadResult::Status::Empty:
+        m_lines.clear();
+        platform.dialogs->info(slovnik::kEmptyFileMessage);
+        return;
+    case slovnik::ReadResult::Status::Ok:
+        break;
+    }
+    m_lines = std::move(read.lines);
+    OpenDialog1.remember(*path);
+    nactivyrazy();
+    obnovinfo();
+    nastavvelikostpisma(forms.Form7->spedtvyskapisma->value());
+}
+
+void TForm6::BitBtn2Click() {
+    Otevt1Click();
+}
+
+void TForm6::nactivyrazy() {
+    m_slovnik.clear();
+    m_slovnik.reserve(m_lines.size());
+    for (const QString &line : std::as_const(m_lines))
+        m_slovnik.append(slovnik::recordFromLine(line));
+}
+
+void TForm6::obnovinfo() {
+    lbcelkvyrazu->setText(QString::number(m_slovnik.size()));
+    lbinterval->setText(automaticky() ? QString::number(sekundy()) : kDash);
+    lbaktvyraz->setText(QStringLiteral("0"));
+}
+
+void TForm6::btstartClick() {
+    if (m_slovnik.isEmpty()) {
+        platform.dialogs->warning(QStringLiteral("Není načtený slovník"));
+        return;
+    }
+    // A paused run waits for "Pokračovat ve výuce", also for the key d.
+    if (m_paused)
+        return;
+    m_running = true;
+    ++m_position;
+    lbaktvyraz->setText(QString::number(m_position + 1));
+    btdalsi->show();
+    btdalsi->setFocusPolicy(Qt::StrongFocus);
+    btstart->hide();
+    if (m_position >= m_slovnik.size()) {
+        konecvyuky();
+        return;
+    }
+    const Tslovniky &record = m_slovnik[m_position];
+    if (automaticky()) {
+        if (hasSound(record)) {
+            Timer1->setInterval(vyuka::stepInterval(sekundy(), vyuka::soundSeconds(record.zvuk)));
+            Timer1->start(); // every step starts a whole new countdown
+            platform.player->play(record.zvuk);
+        } else {
+            platform.player->stop();
+            Timer1->setInterval(vyuka::stepInterval(sekundy(), 0));
+            Timer1->start();
+        }
+    } else if (hasSound(record)) {
+        platform.player->play(record.zvuk);
+    }
+    zobrazvyznamy();
+    meangvysl->setPlainText(record.vyslovnost);
+    if (!automaticky())
+        Timer1->stop();
+}
+
+void TForm6::konecvyuky() {
+    lbaktvyraz->setText(QString::number(m_slovnik.size()));
+    const bool automatic = automaticky();
+    if (automatic)
+        Timer1->stop();
+    const bool again = platform.dialogs->question(
+        MessageKind::Information, automatic
+                                      ? QStringLiteral("Výuka zkončila, přejete si ji zopakovat?")
+                                      : QStringLiteral("Výuka skončila, přejete si ji zopakovat?"));
+    if (again) {
+        m_position = -1;
+        mec->setPlainText(kDash);
+        meang->setPlainText(kDash);
+        btdalsi->hide();
+        btstart->show();
+        obnovinfo();
+        if (automatic) {
+            // The run goes on by itself after the interval.
+            Timer1->setInterval(vyuka::stepInterval(sekundy(), 0));
+            Timer1->start();
+        } else {
+            m_running = false;
+        }
+        return;
+    }
+    vychozistav();
+    if (automatic)
+        BitBtn2->setFocus();
+}
+
+void TForm6::BitBtn3Click() {
+    if (m_position == -1)
+        return;
+    Timer1->stop();
+    m_paused = true;
+    btdalsi->setEnabled(false);
+    btpokracovat->show();
+    BitBtn3->hide();
+}
+
+void TForm6::btpokracovatClick() {
+    m_paused = false;
+    Timer1->start();
+    btdalsi->setEnabled(true);
+    btpokracovat->hide();
+    BitBtn3->show();
+}
+
+void TForm6::Timer1Timer() {
+    Timer1->stop();
+    btstartClick();
+}
+
+void TForm6::Nastaven1Click() {
+    forms.Form7->show();
+    forms.Form7->raise();
+}
+
+void TForm6::Konec1Click() {
+    vychozistav();
+    close();
+}
+
+void TForm6::zobrazvyznamy() {
+    const Tslovniky &record = m_slovnik[m_position];
+    meang->setPlainText(vyuka::meaningsText(record.ang));
+    mec->setPlainText(vyuka::meaningsText(record.cz));
+}
+
+void TForm6::nastavvelikostpisma(int size) {
+    for (QPlainTextEdit *field : {mec, meang, meangvysl}) {
+        QFont font = field->font();
+        font.setPointSize(size);
+        field->setFont(font);
+    }
+}
+
+void TForm6::vychozistav() {
+    Timer1->setInterval(sekundy() * 1000);
+    btdalsi->setFocusPolicy(Qt::NoFocus);
+    m_position = -1;
+    for (QPlainTextEdit *field : {mec, meang, meangvysl})
+        field->setPlainText(kDash);
+    for (QLabel *label : {lbcelkvyrazu, lbaktvyraz, lbinterval})
+        label->setText(kDash);
+    Timer1->stop();
+    btstart->show();
+    btdalsi->hide();
+    // A pause ends with the run.
+    m_paused = false;
+    btdalsi->setEnabled(true);
+    btpokracovat->hide();
+    BitBtn3->show();
+    m_slovnik.clear();
+    m_lines.clear();
+    m_running = false;
+    if (!automaticky())
+        BitBtn3->setEnabled(false);
+}
+
+void TForm6::FormShow() {
+    vychozistav();
+}
+
+void TForm6::FormActivate() {
+    if (automaticky() && m_running && !m_paused && !Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm6::FormClose() {
+    vychozistav();
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+}
+
+void TForm6::keyPressEvent(QKeyEvent *event) {
+    // Only the lower-case d, typed to the window itself, steps.
+    if (event->text() == QStringLiteral("d")) {
+        btstartClick();
+        return;
+    }
+    VokabForm::keyPressEvent(event);
 }

@@ -1,0 +1,26 @@
+#include "learning/vyuka.h"
+
+#include "dictionary/slovnik.h"
+#include "dictionary/wav.h"
+
+#include <cmath>
+
+namespace vyuka {
+
+QString meaningsText(QStringView field) {
+    return slovnik::meanings(field).join(QStringLiteral(" ; "));
+}
+
+int stepInterval(int configuredSeconds, double soundSeconds) {
+    const double whole = soundSeconds > 0 ? std::floor(soundSeconds) : 0.0;
+    // A damaged header can claim days of sound; the wait stays within a day.
+    const double capped = std::min(whole, 86400.0);
+    return (int(capped) + configuredSeconds) * 1000;
+}
+
+double soundSeconds(const QString &wavFile) {
+    const std::optional<wav::HeaderFacts> facts = wav::readHeaderOfFile(wavFile);
+    return facts ? wav::lengthSeconds(*facts) : 0.0;
+}
+
+} // namespace vyuka

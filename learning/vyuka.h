@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Rules of the learning window that need no window.
+namespace vyuka {
+
+// The meanings of a field (cut at "+") joined by " ; " for display. Every meaning is
+// shown, however many there are; an empty field shows an empty text.
+QString meaningsText(QStringView field);
+
+// Milliseconds to the next automatic step: the configured seconds plus the whole
+// seconds of the expression's sound (0 without a sound).
+int stepInterval(int configuredSeconds, double soundSeconds);
+
+// The whole seconds of a sound file: 0 for a file that is not a readable WAV file.
+double soundSeconds(const QString &wavFile);
+
+} // namespace vyuka
