@@ -2,6 +2,9 @@
 """Writes the demo dictionary data/Slovniky/zvirata.slv (animals), Windows-1250 with
 CR LF: "czech;english;[pronunciation];NENÍ", the pronunciation typed with the keys of
 the phonetic font (0=θ 1=ɪ 2=ʊ 3=ʒ 4=æ 5=ʃ 6=ð 7=ʌ 8=ŋ 9=ɒ !=ɔ @=ə)."""
+import os
+
+os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
 ANIMALS = [
     ("kočka", "cat", "k4t"), ("pes+čokl", "dog", "d9g"), ("kůň", "horse", "h!:s"),

@@ -7,6 +7,7 @@ need and renamed, as the DejaVu/Bitstream Vera licence requires of a modified fo
 its copyright and licence notices are kept (LICENSES/DejaVu-fonts.txt).
 
 Run: /usr/bin/python3 tools/make_font.py   (needs python3-fonttools)"""
+import os
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
@@ -61,6 +62,7 @@ def build(source, target, style):
 
 
 def main():
+    os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
     build("DejaVuSans.ttf", "data/VokabFont.ttf", "Book")
     build("DejaVuSans-Bold.ttf", "data/VokabFont-Bold.ttf", "Bold")
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Writes data/WorkDir/sound.wav, the small WAV file the program ships in its WorkDir:
 0.1 s of silence, 8000 Hz, 16-bit mono PCM, a 44-byte header with "data" at byte 36."""
+import os
 import wave
+
+os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
 with wave.open("data/WorkDir/sound.wav", "wb") as out:
     out.setnchannels(1)

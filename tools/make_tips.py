@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
 """Writes data/Tips.vkb, the tips of the day: one tip a line, "number;first text;second
 text", Windows-1250 with CR LF. The texts live here, in UTF-8, so they are easy to edit."""
+import os
 
 TIPS = [
     ("Editor výrazů otevřete z hlavní nabídky klávesou F1.",
      "Výuku spustíte klávesou F2, Zkoušení výrazů I klávesou F3 a Zkoušení výrazů II klávesou F4."),
     ("Má-li výraz více významů, oddělte je znaménkem + bez mezer, například dog+hound.",
      "Při zkoušení pak program uzná kterýkoli z významů."),
-    ("Středník do cizího ani do českého výrazu napsat nelze.",
-     "Editor ho sám nahradí znaménkem +, protože středník odděluje pole v souboru slovníku."),
+    ("Středník ve výrazech nepoužívejte, odděluje pole v souboru slovníku.",
+     "Napíšete-li ho do pole s významy, editor z něj udělá znaménko +."),
     ("Výslovnost se píše fonetickým písmem VokabFont.",
-     "Klávesy 0 až 9, ! a @ v něm kreslí fonetické znaky, jejich seznam je v okně Vysvětlivky."),
-    ("Které klávese patří který fonetický znak, ukáže tlačítko Informace o Anglické výslovnosti.",
-     "Okno Vysvětlivky můžete nechat otevřené vedle editoru po celou dobu psaní."),
+     "Klávesy 0 až 9, ! a @ v něm zobrazují fonetické znaky, napište třeba [k4t] pro slovo cat."),
+    ("Které klávese patří který fonetický znak, ukáže v editoru tlačítko s otazníkem.",
+     "Otevře okno Vysvětlivky, které můžete nechat otevřené vedle editoru po celou dobu psaní."),
     ("K výrazu můžete nahrát mluvenou výslovnost mikrofonem.",
      "Vyplňte cizí i český výraz a stiskněte malé tlačítko vedle pole Mluvená výslovnost."),
     ("Místo nahrávání lze použít hotový zvukový soubor WAV.",
@@ -28,7 +29,7 @@ TIPS = [
     ("Velikost písma ve výuce nastavíte v okně Nastavení výuky výrazů.",
      "Nastavení platí hned, tlačítko Potvrdit je navíc uloží i pro příští spuštění."),
     ("Ve Zkoušení výrazů I napíšete překlad a potvrdíte ho klávesou Enter.",
-     "Odpověď se porovnává přesně, záleží tedy i na velikosti písmen a mezerách."),
+     "Pište pečlivě, program odpověď porovná s výrazem ve slovníku."),
     ("Ve Zkoušení výrazů II sami posoudíte, zda překlad znáte.",
      "Klávesou v odpovíte Vím, klávesou n odpovíte Nevím."),
     ("Směr zkoušení (z češtiny do cizího jazyka nebo naopak) zvolíte v nastavení zkoušeče.",
@@ -47,11 +48,11 @@ TIPS = [
      "Kdy se má zapisovat, nastavíte v Obecném nastavení na kartě Statistiky a Grafy."),
     ("Statistiky ukazují tabulku všech zkoušení i sloupcový graf.",
      "V grafu zvolte slovník, období a veličinu, graf lze uložit jako obrázek BMP."),
-    ("Barvu grafu statistik změníte v Obecném nastavení tlačítkem změnit..",
+    ("Barvu grafu statistik změníte v Obecném nastavení na kartě Statistiky a Grafy.",
      "Nová barva se projeví v grafu okamžitě."),
-    ("Translator překládá jednotlivá slova z angličtiny do češtiny i naopak.",
+    ("Překladač výrazů (klávesa F6) překládá slova z angličtiny do češtiny i naopak.",
      "Hledá už během psaní podle prvních sedmi písmen, Enter najde přesně napsaný výraz."),
-    ("Směr překladu v Translatoru otočíte tlačítkem Převrátit vyhledávání.",
+    ("Směr překladu v Překladači výrazů otočíte tlačítkem Převrátit vyhledávání.",
      "Nalezený překlad zkopírujete do schránky klávesou F2."),
     ("Ze dvou seznamů slov, českého a cizího, vytvoří slovník Převaděč slovníků.",
      "V editoru ho otevřete z nabídky Slovník položkou Převést nebo klávesou F9."),
@@ -63,12 +64,15 @@ TIPS = [
      "Program ji může při ukončení vyprázdnit, volbu najdete v Obecném nastavení."),
     ("Novou verzi programu zjistíte v nabídce Program položkou Aktualizace nebo klávesou F5.",
      "Program ukáže novinky a nabídne stažení nové verze."),
+    ("Program ukončíte z hlavní nabídky klávesou F10.",
+     "Předtím si v editoru uložte rozpracovaný slovník."),
     ("Máte nápad nebo jste našli chybu?",
      "Napište autorovi z nabídky Info, Internet, Napsat autorovi."),
 ]
 
 
 def main():
+    os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
     lines = []
     for number, (first, second) in enumerate(TIPS, start=1):
         assert ";" not in first + second
