@@ -1,9 +1,142 @@
 #include "dictionary/Unit11.h"
 
 #include "app/forms.h"
+#include "dictionary/printlines.h"
 #include "platform/platform.h"
+#include "testing/Unit9.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
 TForm11::TForm11(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form11")) {
     setWindowTitle(QStringLiteral("Tisk"));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    auto *tools = new QHBoxLayout;
+    QFont bold = font();
+    bold.setBold(true);
+    BitBtn2 = named<QPushButton>(central, "BitBtn2");
+    BitBtn2->setText(QStringLiteral("Tisk"));
+    BitBtn2->setFont(bold);
+    Button1 = named<QPushButton>(central, "Button1");
+    Button1->setEnabled(false);
+    Button1->setFixedWidth(4);
+    BitBtn4 = named<QPushButton>(central, "BitBtn4");
+    BitBtn4->setText(QStringLiteral("Písmo"));
+    BitBtn4->setFont(bold);
+    const auto box = [&](const char *name, const QString &text) {
+        auto *b = named<QCheckBox>(central, name);
+        b->setText(text);
+        b->setFont(bold);
+        b->setChecked(true);
+        return b;
+    };
+    chbcz = box("chbcz", QStringLiteral("Vložit český překlad"));
+    chbang = box("chbang", QStringLiteral("Vložit cizí překlad"));
+    chbvyslov = box("chbvyslov", QStringLiteral("Vložit výslovnost"));
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    for (QWidget *w : {static_cast<QWidget *>(BitBtn2), static_cast<QWidget *>(Button1),
+                       static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(chbcz),
+                       static_cast<QWidget *>(chbang), static_cast<QWidget *>(chbvyslov)})
+        tools->addWidget(w);
+    tools->addStretch();
+    tools->addWidget(BitBtn1);
+    column->addLayout(tools);
+    RichEdit1 = named<QTextEdit>(central, "RichEdit1");
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    column->addWidget(RichEdit1);
+
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(chbcz, &QCheckBox::clicked, this, [this] { chbczClick(); });
+    connect(chbang, &QCheckBox::clicked, this, [this] { chbangClick(); });
+    connect(chbvyslov, &QCheckBox::clicked, this, [this] { chbvyslovClick(); });
+
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(637, 364);
+    centreOnDesktop();
+}
+
+void TForm11::vlozNaZacatek(const QStringList &lines) {
+    if (lines.isEmpty())
+        return;
+    QTextCursor cursor(RichEdit1->document());
+    cursor.movePosition(QTextCursor::Start);
+    const bool wasEmpty = RichEdit1->document()->isEmpty();
+    cursor.insertText(lines.join(u'\n') + (wasEmpty ? QString() : QStringLiteral("\n")));
+}
+
+QStringList TForm11::radky() const {
+    QStringList lines;
+    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    if (lines.size() == 1 && lines.first().isEmpty())
+        lines.clear();
+    return lines;
+}
+
+void TForm11::castiZmeneny(QCheckBox *clicked) {
+    const tisk::Parts parts{chbcz->isChecked(), chbang->isChecked(), chbvyslov->isChecked()};
+    if (!parts.enough()) {
+        platform.dialogs->info(QStringLiteral("Musí být zaškrtnuty nejméně dvě možnosti."));
+        clicked->setChecked(true);
+        castiZmeneny(clicked);
+        return;
+    }
+    RichEdit1->clear();
+    // The records carry Czech and foreign in their own fields whatever the direction
+    // of the test, so the rebuild prints Czech first as the first fill does.
+    const QStringList lines = tisk::lines(forms.Form9->vybraneZaznamy(), parts);
+    RichEdit1->setPlainText(lines.join(u'\n'));
+}
+
+void TForm11::chbczClick() {
+    castiZmeneny(chbcz);
+}
+void TForm11::chbangClick() {
+    castiZmeneny(chbang);
+}
+void TForm11::chbvyslovClick() {
+    castiZmeneny(chbvyslov);
+}
+
+void TForm11::BitBtn2Click() {
+    QString error;
+    if (!platform.printing->printLines(radky(), RichEdit1->document()->defaultFont(), &error) &&
+        !error.isEmpty())
+        platform.dialogs->error(error);
+}
+
+void TForm11::BitBtn4Click() {
+    const std::optional<QFont> chosen =
+        platform.dialogs->chooseFont(RichEdit1->document()->defaultFont());
+    if (!chosen)
+        return;
+    QTextCharFormat format;
+    format.setFont(*chosen);
+    RichEdit1->mergeCurrentCharFormat(format);
+}
+
+void TForm11::BitBtn1Click() {
+    RichEdit1->clear();
+    close();
+}
+
+void TForm11::FormClose() {
+    forms.Form9->show();
 }

@@ -1,9 +1,342 @@
 #include "testing/Unit4.h"
 
+#include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "app/forms.h"
 #include "platform/platform.h"
+#include "statistics/Unit23.h"
+#include "testing/Unit10.h"
+#include "testing/Unit9.h"
+#include "testing/testwindows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using zkouseni::TestRecord;
 
 TForm4::TForm4(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form4")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů I"));
+    m_openDialog.title = QStringLiteral("Otevřít slovník");
+    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
+    m_openDialog.defaultSuffix = QStringLiteral("slv");
+    buildControls();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(380, 391);
+    centreOnDesktop();
+    zakladninastav();
+}
+
+void TForm4::buildControls() {
+    auto *zkouseni = menuBar()->addMenu(QStringLiteral("Zkoušení"));
+    zkouseni->setObjectName(QStringLiteral("Zkouen1"));
+    Nov1 = testwindows::action(zkouseni, "Nov1", QStringLiteral("Nové"));
+    zkouseni->addSeparator();
+    Konec1 = testwindows::action(zkouseni, "Konec1", QStringLiteral("Zavřít"));
+    Nas1 = testwindows::action(menuBar(), "Nas1", QStringLiteral("Nastavení"));
+    connect(Nov1, &QAction::triggered, this, [this] { Nov1Click(); });
+    connect(Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
+    connect(Nas1, &QAction::triggered, this, [this] { Nas1Click(); });
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    auto *tools = new QHBoxLayout;
+    btnovy = testwindows::toolButton(central, "btnovy", QStyle::SP_FileIcon,
+                                     QStringLiteral("Nové zkoušení"));
+    BitBtn1 = testwindows::toolButton(central, "BitBtn1", QStyle::SP_FileDialogDetailedView,
+                                      QStringLiteral("Nastavení Zkoušeče výrazů"));
+    Button1 = testwindows::separator(central);
+    btkonec = testwindows::toolButton(central, "btkonec", QStyle::SP_ArrowBack,
+                                      QStringLiteral("Návrat do Hlavní nabídky"));
+    btstart = testwindows::toolButton(central, "btstart", QStyle::SP_MediaPlay,
+                                      QStringLiteral("Spuštění zkoušení"));
+    btstart->hide();
+    for (QPushButton *b : {btnovy, BitBtn1, Button1, btkonec})
+        tools->addWidget(b);
+    tools->addStretch();
+    column->addLayout(tools);
+    connect(btnovy, &QPushButton::clicked, this, [this] { btnovyClick(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(btkonec, &QPushButton::clicked, this, [this] { btkonecClick(); });
+    connect(btstart, &QPushButton::clicked, this, [this] { btstartClick(); });
+
+    Label2 = testwindows::label(central, "Label2", QStringLiteral("Český výraz:"));
+    mevyraz = testwindows::memo(central, "mevyraz", true);
+    mevyraz->setFrameShape(QFrame::NoFrame);
+    mevyraz->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Label4 = testwindows::label(central, "Label4", QStringLiteral("Správný výraz:"));
+    edtodpoved = named<QLineEdit>(central, "edtodpoved");
+    edtodpoved->setToolTip(QStringLiteral("Zde vložte správný překlad výrazu, který se zobrazuje "
+                                          "výše a potvrďte klávesou ENTER"));
+    edtodpoved->installEventFilter(this);
+    Label3 =
+        testwindows::label(central, "Label3", QStringLiteral("Předchozí správná odpověd výrazu:"));
+    mespravneprvni = testwindows::memo(central, "mespravneprvni", false);
+    Label1 = testwindows::label(central, "Label1", QStringLiteral("byla:"));
+    mespravne = testwindows::memo(central, "mespravne", true);
+    testwindows::setTextColour(mespravne, testwindows::kGreen);
+    for (QWidget *w : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(mevyraz),
+                       static_cast<QWidget *>(Label4), static_cast<QWidget *>(edtodpoved),
+                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(mespravneprvni),
+                       static_cast<QWidget *>(Label1), static_cast<QWidget *>(mespravne)})
+        column->addWidget(w);
+
+    auto *info = new QGroupBox(QStringLiteral("Informace o průběhu zkoušení:"), central);
+    auto *grid = new QGridLayout(info);
+    lbpocetvyrazu = testwindows::infoRow(grid, 0, "lbpocetvyrazu", "Celkový počet výrazů:");
+    lbaktvyraz = testwindows::infoRow(grid, 1, "lbaktvyraz", "Aktuální výraz:");
+    lbspravne = testwindows::infoRow(grid, 2, "lbspravne", "Správně uhodnutých výrazů:");
+    lbspatne = testwindows::infoRow(grid, 3, "lbspatne", "Špatně uhodnutých výrazů:");
+    testwindows::makeBold(lbspravne);
+    testwindows::makeBold(lbspatne);
+    column->addWidget(info);
+
+    Memo1 = named<QPlainTextEdit>(central, "Memo1");
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->hide();
+}
+
+bool TForm4::nacteno() const {
+    return !Memo1->toPlainText().isEmpty();
+}
+
+void TForm4::setRadky(const QStringList &lines) {
+    Memo1->setPlainText(lines.join(u'\n'));
+}
+
+bool TForm4::nahodne() const {
+    return !forms.Form10->rbpostupne->isChecked();
+}
+
+void TForm4::setMemo(QPlainTextEdit *memo, const QString &text) {
+    memo->setPlainText(text);
+}
+
+void TForm4::zakladninastav() {
+    dokonceno = false;
+    m_correct = 0;
+    m_wrong = 0;
+    m_wrongHanded = 0;
+    for (QLabel *l : {lbpocetvyrazu, lbaktvyraz, lbspravne, lbspatne})
+        l->setText(QStringLiteral("-"));
+    edtodpoved->clear();
+    Memo1->clear();
+    m_test.clear();
+    for (QPlainTextEdit *m : {mevyraz, mespravne, mespravneprvni})
+        setMemo(m, QStringLiteral("-"));
+}
+
+void TForm4::btnovyClick() {
+    if (nacteno()) {
+        if (!platform.dialogs->question(
+                MessageKind::Information,
+                QStringLiteral("Právě probíhá zkoušení, přejete si ho přerušit?")))
+            return;
+        zapisStatistiky(QStringLiteral("Ne"));
+        zakladninastav();
+        vyprazdniVyhodnoceni();
+        return;
+    }
+    const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
+    if (!chosen)
+        return;
+    zakladninastav();
+    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    if (read.status == slovnik::ReadResult::Status::Failed) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    if (read.status == slovnik::ReadResult::Status::Empty || read.lines.join(QString()).isEmpty()) {
+        platform.dialogs->info(slovnik::kEmptyFileMessage);
+        return;
+    }
+    m_openDialog.remember(*chosen);
+    setRadky(read.lines);
+    nactidopameti();
+    nastavinfo();
+}
+
+void TForm4::nactidopameti() {
+    const QStringList lines = Memo1->toPlainText().split(u'\n');
+    m_test.load(zkouseni::recordsFromLines(lines, forms.Form10->rbangcj->isChecked()));
+    m_correct = 0;
+    m_wrong = 0;
+}
+
+void TForm4::nastavinfo() {
+    if (!m_test.loaded())
+        return;
+    lbpocetvyrazu->setText(QString::number(m_test.total()));
+    if (!nahodne()) {
+        lbaktvyraz->setText(QString::number(m_test.position() + 1));
+        edtodpoved->setFocus();
+        ukazOtazku();
+    } else {
+        btstartClick();
+    }
+}
+
+void TForm4::btstartClick() {
+    if (!nacteno() || dokonceno || !m_test.loaded())
+        return;
+    if (!nahodne()) {
+        if (!m_test.nextInOrder()) {
+            konecTestu();
+            return;
+        }
+    } else {
+        if (!m_test.nextDrawn([this](int bound) { return platform.random->bounded(bound); })) {
+            konecTestu();
+            return;
+        }
+        lbaktvyraz->setText(QString::number(m_test.number(true)));
+    }
+    ukazOtazku();
+}
+
+void TForm4::ukazOtazku() {
+    if (!m_test.hasCurrent())
+        return;
+    const TestRecord &record = m_test.current();
+    setMemo(mevyraz, zkouseni::shownMeanings(record.zobrazeny));
+    edtodpoved->setFocus();
+    if (!nahodne())
+        lbaktvyraz->setText(QString::number(m_test.number(false)));
+    if (forms.Form10->CheckBox1->isChecked() && record.zvuk != slovnik::kNoSound &&
+        !record.zvuk.isEmpty() && QFileInfo(record.zvuk).isFile())
+        platform.player->play(record.zvuk);
+}
+
+bool TForm4::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == edtodpoved && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool upper = forms.Form8->chbvelke->isChecked();
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (upper)
+                edtodpoved->setText(edtodpoved->text().toUpper());
+            edtodpovedEnter();
+            return true;
+        }
+        if (upper && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+            edtodpoved->setText(edtodpoved->text().toUpper());
+            edtodpoved->insert(key->text().toUpper());
+            return true;
+        }
+    }
+    return VokabForm::eventFilter(watched, event);
+}
+
+void TForm4::edtodpovedEnter() {
+    if (!nacteno() || dokonceno || !m_test.hasCurrent())
+        return;
+    const QString answer = edtodpoved->text();
+    const TestRecord record = m_test.current();
+    if (zkouseni::isRightAnswer(answer, record.odpoved)) {
+        ++m_correct;
+        testwindows::setTextColour(lbspravne, testwindows::kGreen);
+        lbspravne->setText(QString::number(m_correct));
+        edtodpoved->clear();
+        setMemo(mespravne, QStringLiteral("-"));
+        setMemo(mespravneprvni, QStringLiteral("-"));
+    } else {
+        zapisdopolevysledku();
+        ++m_wrong;
+        edtodpoved->clear();
+        testwindows::setTextColour(lbspatne, testwindows::kRed);
+        lbspatne->setText(QString::number(m_wrong));
+        if (forms.Form10->rbzobrazit->isChecked()) {
+            setMemo(mespravneprvni, mevyraz->toPlainText());
+            setMemo(mespravne, zkouseni::shownMeanings(record.odpoved));
+        } else {
+            setMemo(mespravne, QStringLiteral("-"));
+            setMemo(mespravneprvni, QStringLiteral("-"));
+        }
+    }
+    btstartClick();
+}
+
+void TForm4::zapisdopolevysledku() {
+    if (!m_test.hasCurrent())
+        return;
+    ++m_wrongHanded;
+    forms.Form9->pridejVysledek(m_test.current());
+}
+
+void TForm4::konecTestu() {
+    testwindows::predejVyhodnoceni(forms, forms.Form9, this, true);
+    if (forms.Form8->chbkompletnidokonceni->isChecked())
+        zapisStatistiky(QStringLiteral("Ano"));
+    forms.Form9->lbspravne->setText(QString::number(m_correct));
+    forms.Form9->lbspatne->setText(QString::number(m_wrong));
+    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, m_test.total()));
+    procenta();
+    dokonceno = true;
+}
+
+void TForm4::procenta() {
+    const std::optional<double> percent =
+        zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
+    const TForm8 *settings = forms.Form8;
+    const int grade =
+        zkouseni::grade(percent.value_or(std::nan("")), settings->sp1->value(),
+                        settings->sp2->value(), settings->sp3->value(), settings->sp4->value());
+    QLabel *label = forms.Form9->lbznamka;
+    label->setText(QString::number(grade));
+    if (grade == 1)
+        testwindows::setTextColour(label, testwindows::kGreen);
+    else if (grade == 5)
+        testwindows::setTextColour(label, testwindows::kRed);
+    else
+        testwindows::setTextColour(label, std::nullopt);
+}
+
+void TForm4::zapisStatistiky(const QString &done) {
+    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done,
+                                 QStringLiteral("Zkoušení I"));
+}
+
+void TForm4::vyprazdniVyhodnoceni() {
+    forms.Form9->vyprazdniSeznamy();
+}
+
+void TForm4::BitBtn1Click() {
+    forms.Form10->show();
+    forms.Form10->raise();
+}
+
+void TForm4::btkonecClick() {
+    close();
+}
+
+void TForm4::FormActivate() {
+    Label2->setText(forms.Form10->rbangcj->isChecked() ? QStringLiteral("Cizí výraz")
+                                                       : QStringLiteral("Český výraz"));
+}
+
+void TForm4::FormClose() {
+    // A test that ended regularly has been recorded already.
+    if (forms.Form8->chbprerusenizkouseni->isChecked() && !dokonceno)
+        zapisStatistiky(QStringLiteral("Ne"));
+    zakladninastav();
+    vyprazdniVyhodnoceni();
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
 }

@@ -1,9 +1,94 @@
 #pragma once
 
 #include "app/form.h"
+#include "platform/dialogs.h"
+#include "testing/zkouseni.h"
 
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Testing I: the user types the translation of each expression shown and confirms it
+// with Enter; the program judges it, counts, and at the end hands the result to the
+// evaluation window and the statistics.
 class TForm4 : public VokabForm {
     Q_OBJECT
 public:
     TForm4(Forms &forms, Platform &platform);
+
+    QAction *Nov1 = nullptr;
+    QAction *Konec1 = nullptr;
+    QAction *Nas1 = nullptr;
+    QPushButton *btnovy = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *btkonec = nullptr;
+    QPushButton *btstart = nullptr;
+    QLabel *Label2 = nullptr;
+    QPlainTextEdit *mevyraz = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *edtodpoved = nullptr;
+    QLabel *Label3 = nullptr;
+    QPlainTextEdit *mespravneprvni = nullptr;
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *mespravne = nullptr;
+    QLabel *lbpocetvyrazu = nullptr;
+    QLabel *lbaktvyraz = nullptr;
+    QLabel *lbspravne = nullptr;
+    QLabel *lbspatne = nullptr;
+    // The lines of the opened file (hidden); a test is loaded while it holds any.
+    QPlainTextEdit *Memo1 = nullptr;
+
+    // Set when a test ends regularly; the evaluation window reads it.
+    bool dokonceno = false;
+
+    void btnovyClick();
+    void Nov1Click() { btnovyClick(); }
+    void BitBtn1Click();
+    void Nas1Click() { BitBtn1Click(); }
+    void btkonecClick();
+    void Konec1Click() { btkonecClick(); }
+    void btstartClick();
+    // The Enter key in the answer box: judges the answer.
+    void edtodpovedEnter();
+
+    void zakladninastav();
+    void nactidopameti();
+    void nastavinfo();
+    void zapisdopolevysledku();
+    // Sets the evaluation window's grade from the percentage in its label
+    // "Úspěšnost" (also used by Testing II).
+    void procenta();
+
+    // Whether a test is loaded (its file lines are not empty).
+    bool nacteno() const;
+    // The file lines, as the evaluation window fills them for a retest.
+    void setRadky(const QStringList &lines);
+    const zkouseni::TestRun<zkouseni::TestRecord> &test() const { return m_test; }
+    int spravne() const { return m_correct; }
+    int spatne() const { return m_wrong; }
+    const FileDialogState &openDialog() const { return m_openDialog; }
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void ukazOtazku();
+    void konecTestu();
+    void zapisStatistiky(const QString &done);
+    void vyprazdniVyhodnoceni();
+    bool nahodne() const;
+    void setMemo(QPlainTextEdit *memo, const QString &text);
+
+    zkouseni::TestRun<zkouseni::TestRecord> m_test;
+    int m_correct = 0;
+    int m_wrong = 0;
+    int m_wrongHanded = 0;
+    QString m_path;
+    FileDialogState m_openDialog;
 };

@@ -1,9 +1,252 @@
 #include "testing/Unit9.h"
 
 #include "app/forms.h"
+#include "core/textfile.h"
+#include "dictionary/Unit11.h"
 #include "platform/platform.h"
+#include "testing/Unit10.h"
+#include "testing/Unit4.h"
+#include "testing/testwindows.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+// What "Vybrat" needs of the test it serves.
+struct TForm9::Served {
+    bool czechShown = true;
+    QWidget *window = nullptr;
+    std::function<void()> reset;
+    std::function<void(const QStringList &)> setLines;
+    std::function<void()> setFinished;
+    std::function<void()> loadAndAsk;
+};
 
 TForm9::TForm9(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form9")) {
     setWindowTitle(QStringLiteral("Vyhodnocení"));
+    m_saveDialog.title = QStringLiteral("Uložit slovník jako:");
+    m_saveDialog.filter = QStringLiteral("Slovniky|*.slv");
+    m_saveDialog.defaultSuffix = QStringLiteral("slv");
+    buildControls();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(617, 267);
+    centreOnDesktop();
+}
+
+void TForm9::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *row = new QHBoxLayout(central);
+
+    auto *results = new QGroupBox(QStringLiteral("Výsledky:"), central);
+    testwindows::makeBold(results);
+    auto *grid = new QGridLayout(results);
+    lbspravne = testwindows::infoRow(grid, 0, "lbspravne", "Správných výrazů:");
+    lbspatne = testwindows::infoRow(grid, 1, "lbspatne", "Špatných výrazů:");
+    lbuspesnost = testwindows::infoRow(grid, 2, "lbuspesnost", "Úspěšnost:");
+    // 36 pixels wide: a longer percentage is cut off at the right edge.
+    lbuspesnost->setFixedWidth(36);
+    lbuspesnost->setWordWrap(false);
+    grid->addWidget(new QLabel(QStringLiteral("%"), results), 2, 2);
+    lbznamka = testwindows::infoRow(grid, 3, "lbznamka", "Známka:");
+    row->addWidget(results);
+
+    auto *list = new QGroupBox(QStringLiteral("Seznam výrazu které nebyly uhodnuty:"), central);
+    auto *listColumn = new QVBoxLayout(list);
+    CheckListBox1 = named<QListWidget>(list, "CheckListBox1");
+    listColumn->addWidget(CheckListBox1);
+    row->addWidget(list, 1);
+
+    auto *right = new QVBoxLayout;
+    auto *chosen = new QGroupBox(QStringLiteral("Vybrané výrazy:"), central);
+    auto *chosenColumn = new QVBoxLayout(chosen);
+    rbznova = named<QRadioButton>(chosen, "rbznova");
+    rbznova->setText(QStringLiteral("Nechat se znova prozkoušet"));
+    rbznova->setChecked(true);
+    rbulozit = named<QRadioButton>(chosen, "rbulozit");
+    rbulozit->setText(QStringLiteral("Uložit do nového slovníku"));
+    rbtisk = named<QRadioButton>(chosen, "rbtisk");
+    rbtisk->setText(QStringLiteral("Vytisknout"));
+    for (QRadioButton *b : {rbznova, rbulozit, rbtisk})
+        chosenColumn->addWidget(b);
+    right->addWidget(chosen);
+    const auto button = [&](const char *name, const QString &text) {
+        auto *b = named<QPushButton>(central, name);
+        b->setText(text);
+        right->addWidget(b);
+        return b;
+    };
+    BitBtn4 = button("BitBtn4", QStringLiteral("Vybrat"));
+    BitBtn2 = button("BitBtn2", QStringLiteral("Vybrat vše"));
+    BitBtn3 = button("BitBtn3", QStringLiteral("Zrušit vybraní"));
+    BitBtn1 = button("BitBtn1", QStringLiteral("Zpět"));
+    right->addStretch();
+    row->addLayout(right);
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    Memo1 = named<QPlainTextEdit>(central, "Memo1");
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->hide();
+    zaklnastav();
+}
+
+void TForm9::pridejVysledek(const zkouseni::TestRecord &record) {
+    vysledky.append(record);
+    auto *item = new QListWidgetItem(record.zobrazeny, CheckListBox1);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+}
+
+void TForm9::vyprazdniSeznamy() {
+    CheckListBox1->clear();
+    vysledky.clear();
+}
+
+void TForm9::zaklnastav() {
+    vyprazdniSeznamy();
+    for (QLabel *l : {lbspravne, lbspatne, lbuspesnost, lbznamka})
+        l->setText(QStringLiteral("-"));
+    testwindows::setTextColour(lbznamka, std::nullopt);
+}
+
+bool TForm9::ceskyZobrazeny() const {
+    return forms.Form10->rbcjang->isChecked();
+}
+
+Tpole TForm9::vybraneZaznamy() const {
+    const bool czechShown = ceskyZobrazeny();
+    Tpole records;
+    for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {
+        if (CheckListBox1->item(i)->checkState() == Qt::Checked)
+            records.append(zkouseni::dictionaryRecord(vysledky[i], czechShown));
+    }
+    return records;
+}
+
+void TForm9::BitBtn4Click() {
+    if (forms.Form4->dokonceno)
+        zkslozitee();
+}
+
+void TForm9::zkslozitee() {
+    TForm4 *test = forms.Form4;
+    Served served;
+    served.czechShown = forms.Form10->rbcjang->isChecked();
+    served.window = test;
+    served.reset = [test] { test->zakladninastav(); };
+    served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };
+    served.setFinished = [test] { test->dokonceno = true; };
+    served.loadAndAsk = [test] {
+        test->nactidopameti();
+        test->nastavinfo();
+    };
+    vybrat(served);
+}
+
+void TForm9::vybrat(const Served &test) {
+    QStringList lines;
+    QList<zkouseni::TestRecord> checked;
+    for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {
+        if (CheckListBox1->item(i)->checkState() == Qt::Checked)
+            checked.append(vysledky[i]);
+    }
+    pocetvybranych = int(checked.size());
+
+    if (rbznova->isChecked()) {
+        test.reset();
+        for (const zkouseni::TestRecord &record : checked)
+            lines.append(zkouseni::dictionaryLine(record, test.czechShown));
+        if (lines.isEmpty()) {
+            platform.dialogs->info(QStringLiteral("Nebyly vybrány žádné výrazy ze seznamu."));
+            test.setFinished();
+            return;
+        }
+        vyprazdniSeznamy();
+        test.setLines(lines);
+        test.window->show();
+        hide();
+        test.loadAndAsk();
+        return;
+    }
+
+    if (rbulozit->isChecked()) {
+        if (checked.isEmpty()) {
+            platform.dialogs->info(
+                QStringLiteral("Nejsou vybrány žádne výrazy, slovník nelze uložit."));
+            return;
+        }
+        const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
+        if (!chosen)
+            return;
+        for (const zkouseni::TestRecord &record : checked)
+            lines.append(zkouseni::dictionaryLine(record, test.czechShown));
+        Memo1->setPlainText(lines.join(u'\n'));
+        const textfile::SaveResult saved = textfile::saveLines(*chosen, lines);
+        Memo1->clear();
+        if (!saved) {
+            platform.dialogs->error(saved.error);
+            return;
+        }
+        m_saveDialog.remember(*chosen);
+        platform.dialogs->info(QStringLiteral("Slovník byl úspěšně uložen."));
+        return;
+    }
+
+    if (rbtisk->isChecked()) {
+        if (checked.isEmpty()) {
+            platform.dialogs->info(
+                QStringLiteral("Nejsou vybrány žádne výrazy, slovník nelze vytisknout."));
+            return;
+        }
+        for (const zkouseni::TestRecord &record : checked)
+            lines.append(zkouseni::printLine(record, test.czechShown));
+        hide();
+        forms.Form11->show();
+        forms.Form11->vlozNaZacatek(lines);
+    }
+}
+
+void TForm9::vyberVse(bool checked) {
+    if (CheckListBox1->count() == 0) {
+        platform.dialogs->info(QStringLiteral("Nejsou žádné výrazy k výběru."));
+        return;
+    }
+    for (int i = 0; i < CheckListBox1->count(); ++i)
+        CheckListBox1->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TForm9::BitBtn2Click() {
+    vyberVse(true);
+}
+
+void TForm9::BitBtn3Click() {
+    vyberVse(false);
+}
+
+void TForm9::BitBtn1Click() {
+    vyprazdniSeznamy();
+    if (forms.Form4->dokonceno) {
+        zaklnastav();
+        forms.Form4->zakladninastav();
+        forms.Form4->show();
+    }
+    if (!m_closing)
+        close();
+}
+
+void TForm9::FormClose() {
+    m_closing = true;
+    BitBtn1Click();
+    m_closing = false;
 }

@@ -8,7 +8,7 @@ VOKAB_BUILD_PACKAGES=(
 )
 VOKAB_TEST_PACKAGES=(
     xvfb xauth clang libclang-rt-14-dev
-    pulseaudio pulseaudio-utils
+    pulseaudio pulseaudio-utils poppler-utils
 )
 
 vokab_install_packages() {

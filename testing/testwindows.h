@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStyle>
+
+#include <optional>
+
+struct Forms;
+class QAction;
+class QGridLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+class TForm9;
+
+// Pieces the windows of the tests share: their controls, the hand-over of a finished
+// test to the evaluation window, and the one way they record a result in the statistics.
+namespace testwindows {
+
+QAction *action(QWidget *menu, const char *name, const QString &text);
+QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                        const QString &hint);
+// The narrow disabled button that separates groups of tool buttons.
+QPushButton *separator(QWidget *parent);
+QLabel *label(QWidget *parent, const char *name, const QString &text);
+// A read-only multi-line text; `bold` for the ones that show expressions.
+QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
+// A caption and its value label ("-") in one row of the progress group.
+QLabel *infoRow(QGridLayout *grid, int row, const char *name, const char *caption);
+void makeBold(QWidget *widget);
+
+// Shows the evaluation window and hides the test window; `again` checks the option
+// "Nechat se znova prozkoušet".
+void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool again);
+
+// Records one test result in the statistics (nothing when no answer was given).
+void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
+                     const QString &done, const QString &kind);
+
+} // namespace testwindows
+
+namespace testwindows {
+// Text colour of a label or text box; nothing restores the normal colour.
+void setTextColour(QWidget *widget, const std::optional<QColor> &colour);
+inline const QColor kGreen = QColor(0x00, 0x80, 0x00);
+inline const QColor kRed = QColor(0xFF, 0x00, 0x00);
+} // namespace testwindows

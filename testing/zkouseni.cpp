@@ -1,0 +1,94 @@
+#include "testing/zkouseni.h"
+
+#include <cmath>
+
+namespace zkouseni {
+
+TestRecord recordFromLine(QStringView line, bool foreignShown) {
+    const slovnik::LineFields f = slovnik::fieldsOfLine(line);
+    TestRecord record;
+    record.zobrazeny = foreignShown ? f.field2 : f.field1;
+    record.odpoved = foreignShown ? f.field1 : f.field2;
+    record.vyslovnost = f.field3;
+    record.zvuk = f.field4;
+    return record;
+}
+
+QList<TestRecord> recordsFromLines(const QStringList &lines, bool foreignShown) {
+    qsizetype count = lines.size();
+    if (count > 0 && lines.last().isEmpty())
+        --count;
+    QList<TestRecord> records;
+    records.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        records.append(recordFromLine(lines[i], foreignShown));
+    return records;
+}
+
+Tslovniky dictionaryRecord(const TestRecord &record, bool czechShown) {
+    Tslovniky result;
+    result.cz = czechShown ? record.zobrazeny : record.odpoved;
+    result.ang = czechShown ? record.odpoved : record.zobrazeny;
+    result.vyslovnost = record.vyslovnost;
+    result.zvuk = record.zvuk;
+    return result;
+}
+
+QString dictionaryLine(const TestRecord &record, bool czechShown) {
+    return slovnik::lineOfRecord(dictionaryRecord(record, czechShown));
+}
+
+QString printLine(const TestRecord &record, bool czechShown) {
+    const Tslovniky r = dictionaryRecord(record, czechShown);
+    return r.cz + QStringLiteral(" - ") + r.ang + QStringLiteral(" - ") + r.vyslovnost;
+}
+
+QString shownMeanings(QStringView field) {
+    return slovnik::meanings(field).join(QStringLiteral(" ; "));
+}
+
+bool isRightAnswer(const QString &answer, QStringView answerField) {
+    return slovnik::meanings(answerField).contains(answer);
+}
+
+QString percentText(int correct, int total) {
+    if (total <= 0)
+        return QStringLiteral("0");
+    const double percent = double(correct) / double(total) * 100.0;
+    QString text = QString::number(percent, 'g', 15);
+    text.replace(u'.', u',');
+    return text;
+}
+
+std::optional<double> percentFromText(const QString &text) {
+    QString normal = text.trimmed();
+    normal.replace(u',', u'.');
+    bool ok = false;
+    const double value = normal.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+int statisticsPercent(int correct, int wrong) {
+    const qint64 answered = qint64(correct) + wrong;
+    if (answered <= 0)
+        return 0;
+    return int(qint64(correct) * 100 / answered);
+}
+
+int grade(double percent, int sp1, int sp2, int sp3, int sp4) {
+    if (std::isnan(percent))
+        return 5;
+    if (percent >= sp1)
+        return 1;
+    if (percent >= sp2)
+        return 2;
+    if (percent >= sp3)
+        return 3;
+    if (percent >= sp4)
+        return 4;
+    return 5;
+}
+
+} // namespace zkouseni

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "dictionary/slovnik.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+// The rules of the two tests that need no window: test records, judging a typed
+// answer, the order in which expressions are asked, the percentage texts and the grade.
+namespace zkouseni {
+
+// One expression of a test: the text the user must give, the text shown, the
+// pronunciation and the sound file ("NENÍ" for none).
+struct TestRecord {
+    QString odpoved;
+    QString zobrazeny;
+    QString vyslovnost;
+    QString zvuk;
+
+    friend bool operator==(const TestRecord &, const TestRecord &) = default;
+};
+
+// A test record from one dictionary line (Czech ; foreign ; pronunciation ; sound).
+// `foreignShown` ("Z CIZ do CZ"): the foreign text is shown and the Czech one is the
+// answer; otherwise the Czech text is shown and the foreign one is the answer. Missing
+// fields are empty text.
+TestRecord recordFromLine(QStringView line, bool foreignShown);
+
+// One test record per line, in order. A final empty line (after the last line break)
+// is not an expression.
+QList<TestRecord> recordsFromLines(const QStringList &lines, bool foreignShown);
+
+// The dictionary line (Czech;foreign;pronunciation;sound) and the print line
+// (Czech - foreign - pronunciation) of a test record of a test run with the shown text
+// Czech (`czechShown`) or foreign.
+Tslovniky dictionaryRecord(const TestRecord &record, bool czechShown);
+QString dictionaryLine(const TestRecord &record, bool czechShown);
+QString printLine(const TestRecord &record, bool czechShown);
+
+// The meanings of a field joined for showing: "a+b+c" -> "a ; b ; c". Every meaning is
+// shown, however many the field holds.
+QString shownMeanings(QStringView field);
+
+// A typed answer is right when it equals one of the field's meanings character for
+// character: no trimming, no case folding.
+bool isRightAnswer(const QString &answer, QStringView answerField);
+
+// The success percentage as the evaluation shows it: correct ÷ total × 100 as a real
+// number in general format with at most 15 significant digits and a decimal comma
+// (2 of 3 -> "66,6666666666667", 3 of 3 -> "100"). A total of 0 gives "0".
+QString percentText(int correct, int total);
+// The percentage read back from such a text (decimal comma or point); nothing when the
+// text is not a number.
+std::optional<double> percentFromText(const QString &text);
+
+// The whole part of correct ÷ (correct + wrong) × 100; 0 when nothing was answered.
+int statisticsPercent(int correct, int wrong);
+
+// The school grade 1 (best) .. 5 (worst) of a percentage with the thresholds of the
+// grades 1 to 4: a percentage exactly on a threshold earns that threshold's grade.
+// Text that is not a number earns 5.
+int grade(double percent, int sp1, int sp2, int sp3, int sp4);
+
+// The expressions still in a test and which of them is asked. Sequential order asks
+// them in file order; random order draws among the ones not yet asked, removing each
+// asked expression before the next draw, so that every expression is asked once.
+template <typename Record> class TestRun {
+public:
+    // A draw: a whole number in 0 .. bound - 1.
+    using Draw = std::function<int(int bound)>;
+    static constexpr int kNone = 998877;
+
+    void load(QList<Record> records) {
+        m_items = std::move(records);
+        m_total = int(m_items.size());
+        m_position = 0;
+        m_lastDrawn = kNone;
+    }
+    void clear() { load({}); }
+
+    bool loaded() const { return m_total > 0; }
+    int total() const { return m_total; }
+    int remaining() const { return int(m_items.size()); }
+    int position() const { return m_position; }
+    bool hasCurrent() const { return m_position >= 0 && m_position < m_items.size(); }
+    const Record &current() const { return m_items.at(m_position); }
+    const QList<Record> &items() const { return m_items; }
+
+    // Sequential order: the next expression in file order; false when the last one has
+    // been asked.
+    bool nextInOrder() {
+        if (m_position < m_items.size())
+            ++m_position;
+        return m_position < m_items.size();
+    }
+
+    // Random order: removes the expression drawn last (if any), then draws one of the
+    // rest uniformly; false when none is left.
+    bool nextDrawn(const Draw &draw) {
+        if (m_lastDrawn != kNone)
+            m_items = UberZPole(m_items, m_lastDrawn);
+        m_lastDrawn = kNone;
+        if (m_items.isEmpty())
+            return false;
+        const int drawn = draw(int(m_items.size()));
+        m_position = (drawn >= 0 && drawn < m_items.size()) ? drawn : 0;
+        m_lastDrawn = m_position;
+        return true;
+    }
+
+    // The number of the expression asked, from 1: its place in file order, or in random
+    // order the number of expressions asked so far including this one.
+    int number(bool random) const {
+        return random ? m_total - int(m_items.size()) + 1 : m_position + 1;
+    }
+
+private:
+    QList<Record> m_items;
+    int m_total = 0;
+    int m_position = 0;
+    int m_lastDrawn = kNone;
+};
+
+} // namespace zkouseni

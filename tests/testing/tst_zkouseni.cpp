@@ -1,0 +1,226 @@
+#include "testing/zkouseni.h"
+
+#include <QSet>
+#include <QTest>
+
+#include <random>
+
+using namespace zkouseni;
+
+class TestZkouseni : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordsFollowTheDirection_data() {
+        QTest::addColumn<bool>("foreignShown");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Z CZ do CIZ") << false << "kočka+kocour"
+                                     << "cat";
+        QTest::newRow("Z CIZ do CZ") << true << "cat"
+                                     << "kočka+kocour";
+    }
+    void recordsFollowTheDirection() {
+        QFETCH(bool, foreignShown);
+        const TestRecord r = recordFromLine(u"kočka+kocour;cat;[ket];c:/z/cat.wav", foreignShown);
+        QTEST(r.zobrazeny, "shown");
+        QTEST(r.odpoved, "answer");
+        QCOMPARE(r.vyslovnost, QStringLiteral("[ket]"));
+        QCOMPARE(r.zvuk, QStringLiteral("c:/z/cat.wav"));
+    }
+
+    void aShortLineGivesEmptyFieldsAndAFinalEmptyLineIsNoExpression() {
+        const QList<TestRecord> records =
+            recordsFromLines({QStringLiteral("pes"), QStringLiteral("a;b"), QString()}, false);
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[0].zobrazeny, QStringLiteral("pes"));
+        QCOMPARE(records[0].odpoved, QString());
+        QCOMPARE(records[0].zvuk, QString());
+        QCOMPARE(records[1].odpoved, QStringLiteral("b"));
+    }
+
+    void dictionaryAndPrintLinesPutCzechFirstInBothDirections() {
+        const TestRecord czShown{QStringLiteral("dog"), QStringLiteral("pes"),
+                                 QStringLiteral("[dog]"), QStringLiteral("NENÍ")};
+        QCOMPARE(dictionaryLine(czShown, true), QStringLiteral("pes;dog;[dog];NENÍ"));
+        QCOMPARE(printLine(czShown, true), QStringLiteral("pes - dog - [dog]"));
+        const TestRecord foreignShown{QStringLiteral("pes"), QStringLiteral("dog"),
+                                      QStringLiteral("[dog]"), QStringLiteral("NENÍ")};
+        QCOMPARE(dictionaryLine(foreignShown, false), QStringLiteral("pes;dog;[dog];NENÍ"));
+        QCOMPARE(printLine(foreignShown, false), QStringLiteral("pes - dog - [dog]"));
+    }
+
+    void judging_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("one meaning") << "dog"
+                                     << "dog" << true;
+        QTest::newRow("first of two") << "a+b"
+                                      << "a" << true;
+        QTest::newRow("second of two") << "a+b"
+                                       << "b" << true;
+        QTest::newRow("both joined by +") << "a+b"
+                                          << "a+b" << false;
+        QTest::newRow("both joined by ;") << "a+b"
+                                          << "a ; b" << false;
+        QTest::newRow("case of one letter") << "Dog"
+                                            << "dog" << false;
+        QTest::newRow("trailing blank") << "dog"
+                                        << "dog " << false;
+        QTest::newRow("leading blank") << "dog"
+                                       << " dog" << false;
+        QTest::newRow("fifth of five") << "a+b+c+d+e"
+                                       << "e" << true;
+        QTest::newRow("empty answer, empty meaning") << "a++b"
+                                                     << "" << true;
+        QTest::newRow("empty answer") << "a+b"
+                                      << "" << false;
+        QTest::newRow("diacritics") << "kůň"
+                                    << "kun" << false;
+    }
+    void judging() {
+        QFETCH(QString, field);
+        QFETCH(QString, answer);
+        QTEST(isRightAnswer(answer, field), "right");
+    }
+
+    void meaningsAreShownJoinedBySemicolons() {
+        QCOMPARE(shownMeanings(u"a"), QStringLiteral("a"));
+        QCOMPARE(shownMeanings(u"a+b+c"), QStringLiteral("a ; b ; c"));
+        QCOMPARE(shownMeanings(u"a+b+c+d+e"), QStringLiteral("a ; b ; c ; d ; e"));
+    }
+
+    void percentText_data() {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2 of 3") << 2 << 3 << "66,6666666666667";
+        QTest::newRow("1 of 3") << 1 << 3 << "33,3333333333333";
+        QTest::newRow("all") << 3 << 3 << "100";
+        QTest::newRow("none") << 0 << 4 << "0";
+        QTest::newRow("half") << 1 << 2 << "50";
+        QTest::newRow("1 of 8") << 1 << 8 << "12,5";
+        QTest::newRow("2 of 7") << 2 << 7 << "28,5714285714286";
+        QTest::newRow("no total") << 0 << 0 << "0";
+    }
+    void percentText() {
+        QFETCH(int, correct);
+        QFETCH(int, total);
+        QTEST(zkouseni::percentText(correct, total), "text");
+    }
+
+    void percentReadsBackFromItsText() {
+        QCOMPARE(percentFromText(QStringLiteral("66,6666666666667")).value_or(-1),
+                 66.6666666666667);
+        QCOMPARE(percentFromText(QStringLiteral("79.9")).value_or(-1), 79.9);
+        QVERIFY(!percentFromText(QStringLiteral("-")));
+        QVERIFY(!percentFromText(QString()));
+    }
+
+    void statisticsPercentKeepsTheWholePart_data() {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("2 of 3") << 2 << 1 << 66;
+        QTest::newRow("3 of 5") << 3 << 2 << 60;
+        QTest::newRow("all") << 4 << 0 << 100;
+        QTest::newRow("nothing answered") << 0 << 0 << 0;
+        QTest::newRow("199 of 200") << 199 << 1 << 99;
+    }
+    void statisticsPercentKeepsTheWholePart() {
+        QFETCH(int, correct);
+        QFETCH(int, wrong);
+        QTEST(statisticsPercent(correct, wrong), "percent");
+    }
+
+    void grade_data() {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("100") << 100.0 << 1;
+        QTest::newRow("80") << 80.0 << 1;
+        QTest::newRow("79.9") << 79.9 << 2;
+        QTest::newRow("66.67") << 66.6666666666667 << 2;
+        QTest::newRow("60") << 60.0 << 2;
+        QTest::newRow("59.99") << 59.99 << 3;
+        QTest::newRow("50") << 50.0 << 3;
+        QTest::newRow("30") << 30.0 << 4;
+        QTest::newRow("29.99") << 29.99 << 5;
+        QTest::newRow("0") << 0.0 << 5;
+        QTest::newRow("not a number") << std::nan("") << 5;
+    }
+    void grade() {
+        QFETCH(double, percent);
+        QTEST(zkouseni::grade(percent, 80, 60, 50, 30), "expected");
+    }
+
+    void gradeFollowsOtherThresholds() {
+        QCOMPARE(zkouseni::grade(90, 95, 90, 85, 80), 2);
+        QCOMPARE(zkouseni::grade(84, 95, 90, 85, 80), 4);
+    }
+
+    void sequentialOrderAsksEveryExpressionInFileOrder() {
+        TestRun<int> run;
+        run.load({10, 20, 30, 40});
+        QList<int> asked{run.current()};
+        QList<int> numbers{run.number(false)};
+        while (run.nextInOrder()) {
+            asked.append(run.current());
+            numbers.append(run.number(false));
+        }
+        QCOMPARE(asked, (QList<int>{10, 20, 30, 40}));
+        QCOMPARE(numbers, (QList<int>{1, 2, 3, 4}));
+        QVERIFY(!run.nextInOrder());
+    }
+
+    void randomOrderAsksEachOnceAndCountsFromOne() {
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            std::mt19937 generator(seed);
+            TestRun<int> run;
+            QList<int> all;
+            for (int i = 0; i < 9; ++i)
+                all.append(i);
+            run.load(all);
+            QSet<int> asked;
+            int k = 0;
+            while (run.nextDrawn([&](int bound) {
+                return std::uniform_int_distribution<int>(0, bound - 1)(generator);
+            })) {
+                QCOMPARE(run.number(true), k + 1);
+                QCOMPARE(run.remaining(), 9 - k);
+                QVERIFY2(!asked.contains(run.current()), "an expression was asked twice");
+                asked.insert(run.current());
+                ++k;
+            }
+            QCOMPARE(k, 9);
+            QCOMPARE(run.remaining(), 0);
+        }
+    }
+
+    void randomDrawIsUniformAmongTheRemaining() {
+        // The first question of a three-expression test, over many tests: each
+        // expression comes first about a third of the time.
+        std::mt19937 generator(7);
+        QMap<int, int> first;
+        for (int i = 0; i < 3000; ++i) {
+            TestRun<int> run;
+            run.load({0, 1, 2});
+            run.nextDrawn([&](int bound) {
+                return std::uniform_int_distribution<int>(0, bound - 1)(generator);
+            });
+            ++first[run.current()];
+        }
+        for (int e = 0; e < 3; ++e)
+            QVERIFY2(first[e] > 900 && first[e] < 1100, qPrintable(QString::number(first[e])));
+    }
+
+    void aDrawOutOfRangeStaysInside() {
+        TestRun<int> run;
+        run.load({1, 2});
+        QVERIFY(run.nextDrawn([](int) { return 57; }));
+        QVERIFY(run.hasCurrent());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZkouseni)
+#include "tst_zkouseni.moc"
