@@ -14,4 +14,5 @@ struct FuzzTarget {
 const std::vector<FuzzTarget> &fuzzTargets();
 
 int fuzzSlv(const std::uint8_t *data, std::size_t size);
+int fuzzTips(const std::uint8_t *data, std::size_t size);
 int fuzzWav(const std::uint8_t *data, std::size_t size);

@@ -4,6 +4,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
     static const std::vector<FuzzTarget> targets{
         {"slv", fuzzSlv},
         {"wav", fuzzWav},
+        {"tips", fuzzTips},
     };
     return targets;
 }

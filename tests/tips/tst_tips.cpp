@@ -1,0 +1,184 @@
+#include "app/Unit8.h"
+#include "app/forms.h"
+#include "core/win1250.h"
+#include "support/testplatform.h"
+#include "tips/tipy.h"
+#include "tips/tipysoubor.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray cp1250(const QString &text) {
+    QByteArray bytes;
+    win1250::encode(text, bytes);
+    return bytes;
+}
+
+QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+std::unique_ptr<TestWindows> windowsWithTips(const QByteArray &tips) {
+    auto platform = std::make_unique<TestPlatform>();
+    platform->writeFile("Tips.vkb", tips);
+    return std::make_unique<TestWindows>(std::move(platform));
+}
+
+void typeOn(QWidget *widget, const QString &text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+}
+
+} // namespace
+
+class TestTips : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTipShowsInFiveLines() {
+        auto windows = windowsWithTips("1;A;B\r\n2;C;D\r\n3;E;F\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        QCOMPARE(tip->tipy().size(), 3);
+        const QStringList expected{"\nA\n\n\nB", "\nC\n\n\nD", "\nE\n\n\nF"};
+        QSet<QString> seen;
+        for (int i = 0; i < 60; ++i) {
+            tip->BitBtn2Click();
+            const QString pane = tip->Memo1->toPlainText();
+            QVERIFY2(expected.contains(pane), qPrintable(pane));
+            seen.insert(pane);
+        }
+        QCOMPARE(seen.size(), 3); // uniform draws reach every tip
+        QCOMPARE(tip->ListBox1->count(), 3);
+        QCOMPARE(tip->ListBox1->item(2)->text(), QStringLiteral("3"));
+    }
+
+    void uncheckingAndClosingTurnsTheTipOffAndStoresTheSettings() {
+        auto windows = windowsWithTips("1;A;B\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        TForm8 *settings = windows->forms().Form8;
+        QVERIFY(settings->chbtip->isChecked());
+        tip->show();
+        tip->CheckBox1->setChecked(false);
+        tip->BitBtn1Click();
+        QVERIFY(tip->isHidden());
+        QVERIFY(!settings->chbtip->isChecked());
+
+        // Opened again with the box checked, the setting comes back on.
+        tip->show();
+        tip->CheckBox1->setChecked(true);
+        tip->close();
+        QVERIFY(settings->chbtip->isChecked());
+    }
+
+    void missingOrEmptyFileIsReportedAndLeavesNoTip() {
+        for (const QByteArray &content : {QByteArray("<none>"), QByteArray()}) {
+            auto platform = std::make_unique<TestPlatform>();
+            if (content != "<none>")
+                platform->writeFile("Tips.vkb", content);
+            TestWindows windows(std::move(platform));
+            QCOMPARE(windows.dialogs().texts(),
+                     QStringList{QStringLiteral("Soubor s Tipama a Trikama je poškozen, "
+                                                "přeinstalujte proto progam!")});
+            QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Information);
+            TForm16 *tip = windows.forms().Form16;
+            QVERIFY(tip->tipy().isEmpty());
+            tip->BitBtn2Click(); // nothing to show, nothing breaks
+            QCOMPARE(tip->Memo1->toPlainText(), QString());
+            // Nothing was confirmed behind the user's back.
+            QVERIFY(windows.platform().memory().writes.filter("Nastaveni/Tipy").size() <= 1);
+        }
+    }
+
+    void accessLettersOpenTheEditingMode() {
+        auto windows = windowsWithTips("1;A;B\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        tip->show();
+        QVERIFY(tip->Memo3->isHidden());
+        typeOn(tip->BitBtn2, "ko"); // out of order: the first letter is not set yet
+        QVERIFY(!tip->upravy());
+        typeOn(tip->BitBtn2, "vxo1k");
+        QVERIFY(tip->upravy());
+        QVERIFY(!tip->Memo3->isHidden());
+        QVERIFY(!tip->ListBox1->isHidden());
+        tip->Button1Click();
+        QVERIFY(!tip->upravy());
+        QVERIFY(tip->Memo3->isHidden());
+        typeOn(tip->BitBtn2, "k"); // the flags stay set for the run
+        QVERIFY(tip->upravy());
+    }
+
+    void removingTheSecondOfThreeAndSavingRenumbers() {
+        auto windows = windowsWithTips(cp1250("1;Ahoj;Svět\r\n2;C;D\r\n3;Žluť;Kůň\r\n"));
+        TForm16 *tip = windows->forms().Form16;
+        tip->ListBox1->setCurrentRow(1);
+        tip->BitBtn4Click();
+        QCOMPARE(tip->ListBox1->count(), 2);
+        tip->Button2Click();
+        const QString path = windows->platform().folder.file("Tips.vkb");
+        QCOMPARE(bytesOf(path), cp1250("1;Ahoj;Svět\r\n2;Žluť;Kůň\r\n"));
+        // What was written reads back as the same tips.
+        const Ttip again = tipy::parseTips(win1250::decode(bytesOf(path)));
+        QCOMPARE(again.size(), 2);
+        QCOMPARE(again[1].prvni, QStringLiteral("Žluť"));
+        QCOMPARE(again[1].druhy, QStringLiteral("Kůň"));
+        QCOMPARE(again[1].cislo, 2);
+        QCOMPARE(tip->ListBox1->item(1)->text(), QStringLiteral("2"));
+    }
+
+    void theBoxesEditThePaneTextsAndAddedTipsSurviveASave() {
+        auto windows = windowsWithTips("1;A;B\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        tip->ListBox1->setCurrentRow(0);
+        tip->ListBox1Click();
+        QCOMPARE(tip->Edit1->text(), QStringLiteral("A"));
+        QCOMPARE(tip->Memo3->toPlainText(), QStringLiteral("B"));
+        tip->Edit1->setText("Nový; tip");
+        tip->Memo3->setPlainText("dva\nřádky");
+        tip->BitBtn3Click();
+        QCOMPARE(tip->tipy().size(), 2);
+        QVERIFY(tip->Edit1->text().isEmpty());
+        tip->Edit1->setText("jen jeden text");
+        tip->BitBtn3Click(); // the second text is missing: nothing is added
+        QCOMPARE(tip->tipy().size(), 2);
+        tip->Button2Click();
+        const QString saved = win1250::decode(bytesOf(windows->platform().folder.file("Tips.vkb")));
+        QCOMPARE(saved, QStringLiteral("1;A;B\r\n2;Nový, tip;dva řádky\r\n"));
+    }
+
+    void aFailedSaveIsReportedAndKeepsTheEditingMode() {
+        auto windows = windowsWithTips("1;A;B\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        typeOn(tip->BitBtn2, "vok");
+        QVERIFY(tip->upravy());
+        // A folder in the way of the file: the save cannot replace it.
+        const QString path = windows->platform().folder.file("Tips.vkb");
+        QFile::remove(path);
+        QDir().mkpath(path + "/x");
+        tip->Button2Click();
+        QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
+        QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
+        QVERIFY(tip->upravy());
+    }
+
+    void parsingKeepsOddLinesSoundly() {
+        const Ttip tips = tipy::parseTips(u"x;A;B;extra\r\n\r\n7\r\n3;;C");
+        QCOMPARE(tips.size(), 3);
+        QCOMPARE(tips[0].cislo, 0);
+        QCOMPARE(tips[0].cislotext, QStringLiteral("x"));
+        QCOMPARE(tips[0].druhy, QStringLiteral("B"));
+        QCOMPARE(tips[1], (Ttipy1{7, "7", "", ""}));
+        QCOMPARE(tips[2], (Ttipy1{3, "3", "", "C"}));
+        QCOMPARE(tipy::tipLines(tips), (QStringList{"1;A;B", "2;;", "3;;C"}));
+    }
+};
+
+QTEST_MAIN(TestTips)
+#include "tst_tips.moc"

@@ -1,0 +1,46 @@
+#include "tips/tipysoubor.h"
+
+#include "core/textfile.h"
+#include "dictionary/slovnik.h"
+
+namespace tipy {
+
+Ttip parseTips(QStringView text) {
+    Ttip tips;
+    for (const QString &line : textfile::splitLines(text)) {
+        if (line.isEmpty())
+            continue;
+        const trozdelenenac fields = rozreteznac(line, u';');
+        Ttipy1 tip;
+        tip.cislotext = fields.value(0);
+        bool whole = false;
+        const int number = tip.cislotext.toInt(&whole);
+        tip.cislo = whole ? number : 0;
+        tip.prvni = fields.value(1);
+        tip.druhy = fields.value(2);
+        tips.append(tip);
+    }
+    return tips;
+}
+
+QStringList tipLines(const Ttip &tips) {
+    QStringList lines;
+    lines.reserve(tips.size());
+    for (qsizetype i = 0; i < tips.size(); ++i)
+        lines.append(QString::number(i + 1) + u';' + tips[i].prvni + u';' + tips[i].druhy);
+    return lines;
+}
+
+QString paneText(const Ttipy1 &tip) {
+    return QStringLiteral("\n") + tip.prvni + QStringLiteral("\n\n\n") + tip.druhy;
+}
+
+QString fieldText(QString text) {
+    text.replace(u';', u',');
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace tipy
