@@ -135,6 +135,11 @@ TemporaryProgramFolder::TemporaryProgramFolder() {
     dir.mkpath(QStringLiteral("Temp"));
     dir.mkpath(QStringLiteral("WorkDir"));
     dir.mkpath(QStringLiteral("Aktualizace"));
+    // A program folder holds its tips file, as an installation does; without it the tip
+    // window would report a damaged installation whenever the windows are created.
+    QFile tips(dir.filePath(QStringLiteral("Tips.vkb")));
+    if (tips.open(QIODevice::WriteOnly))
+        tips.write("1;Tip;Text\r\n");
 }
 
 TestPlatform::TestPlatform(quint64 seed) : Platform(directory.path()) {

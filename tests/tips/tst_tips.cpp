@@ -81,7 +81,9 @@ private slots:
     void missingOrEmptyFileIsReportedAndLeavesNoTip() {
         for (const QByteArray &content : {QByteArray("<none>"), QByteArray()}) {
             auto platform = std::make_unique<TestPlatform>();
-            if (content != "<none>")
+            if (content == "<none>")
+                QFile::remove(platform->folder.file("Tips.vkb"));
+            else
                 platform->writeFile("Tips.vkb", content);
             TestWindows windows(std::move(platform));
             QCOMPARE(windows.dialogs().texts(),
