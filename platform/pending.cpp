@@ -6,15 +6,6 @@
 
 namespace {
 
-class NoPrinting final : public Printing {
-public:
-    bool printLines(const QStringList &, const QFont &, QString *error) override {
-        if (error)
-            *error = QStringLiteral("Tisk není k dispozici.");
-        return false;
-    }
-};
-
 class NoDownload final : public Download {
 public:
     void start(const QUrl &, const QString &) override {
@@ -46,9 +37,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<Printing> makePrinting() {
-    return std::make_unique<NoPrinting>();
-}
 std::unique_ptr<Network> makeNetwork() {
     return std::make_unique<NoNetwork>();
 }

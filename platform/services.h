@@ -64,7 +64,10 @@ public:
     virtual bool show(const QString &helpFile, const QString &topic, QString *error) = 0;
 };
 
+// Prints on the printer chosen in Qt's printer dialog.
 std::unique_ptr<Printing> makePrinting();
+// Prints without a dialog into a PDF file (written through textfile::saveFile).
+std::unique_ptr<Printing> makePdfPrinting(const QString &pdfFile);
 std::unique_ptr<Network> makeNetwork();
 std::unique_ptr<Mail> makeMail();
 std::unique_ptr<Shell> makeShell();

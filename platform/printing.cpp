@@ -1,0 +1,94 @@
+// Printing plain text lines: Qt's printer dialog and QPrinter, or a PDF file.
+#include "core/textfile.h"
+#include "platform/services.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+const QString kCannotPrint = QStringLiteral("Tisk se nepodařilo provést.");
+
+// Draws the lines from the top left of the printable area downwards, one line each,
+// starting a new page when the next line does not fit.
+bool drawLines(QPagedPaintDevice &device, const QStringList &lines, const QFont &font,
+               QString *error) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        if (error)
+            *error = kCannotPrint;
+        return false;
+    }
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &device);
+    const qreal lineHeight = metrics.lineSpacing();
+    const qreal pageHeight = painter.viewport().height();
+    qreal top = 0;
+    for (const QString &line : lines) {
+        if (top > 0 && top + lineHeight > pageHeight) {
+            if (!device.newPage()) {
+                painter.end();
+                if (error)
+                    *error = kCannotPrint;
+                return false;
+            }
+            top = 0;
+        }
+        painter.drawText(QPointF(0, top + metrics.ascent()), line);
+        top += lineHeight;
+    }
+    return painter.end();
+}
+
+class QtPrinting final : public Printing {
+public:
+    bool printLines(const QStringList &lines, const QFont &font, QString *error) override {
+        if (error)
+            error->clear();
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        return drawLines(printer, lines, font, error);
+    }
+};
+
+class PdfPrinting final : public Printing {
+public:
+    explicit PdfPrinting(QString file) : m_file(std::move(file)) {}
+
+    bool printLines(const QStringList &lines, const QFont &font, QString *error) override {
+        if (error)
+            error->clear();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(300);
+            if (!drawLines(writer, lines, font, error))
+                return false;
+        }
+        const textfile::SaveResult saved = textfile::saveFile(m_file, buffer.data());
+        if (!saved && error)
+            *error = saved.error;
+        return saved.ok;
+    }
+
+private:
+    QString m_file;
+};
+
+} // namespace
+
+std::unique_ptr<Printing> makePrinting() {
+    return std::make_unique<QtPrinting>();
+}
+
+std::unique_ptr<Printing> makePdfPrinting(const QString &pdfFile) {
+    return std::make_unique<PdfPrinting>(pdfFile);
+}

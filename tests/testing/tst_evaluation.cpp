@@ -1,0 +1,307 @@
+#include "app/forms.h"
+#include "core/win1250.h"
+#include "dictionary/Unit11.h"
+#include "support/testplatform.h"
+#include "testing/Unit10.h"
+#include "testing/Unit4.h"
+#include "testing/Unit9.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+QByteArray dictionary(const QStringList &lines) {
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        QByteArray encoded;
+        win1250::encode(line, encoded);
+        bytes += encoded + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString run(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>")
+            .arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestEvaluation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestWindows> m_windows;
+    TForm4 *t() { return m_windows->forms().Form4; }
+    TForm10 *settings() { return m_windows->forms().Form10; }
+    TForm9 *e() { return m_windows->forms().Form9; }
+    TForm11 *print() { return m_windows->forms().Form11; }
+    ScriptedDialogs &dialogs() { return m_windows->dialogs(); }
+
+    // A sequential test of the lines, every answer wrong: the evaluation lists every
+    // expression, in file order.
+    void allWrong(const QStringList &lines) {
+        settings()->rbpostupne->setChecked(true);
+        const QString path =
+            m_windows->platform().writeFile(QStringLiteral("Test.slv"), dictionary(lines));
+        dialogs().files.push_back(path);
+        t()->show();
+        t()->btnovyClick();
+        for (int i = 0; i < lines.size(); ++i) {
+            t()->edtodpoved->setText(QStringLiteral("?"));
+            QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
+        }
+        QVERIFY(t()->dokonceno);
+    }
+    void check(const QList<int> &rows) {
+        for (int row : rows)
+            e()->CheckListBox1->item(row)->setCheckState(Qt::Checked);
+    }
+
+private slots:
+    void init() { m_windows = std::make_unique<TestWindows>(); }
+    void cleanup() { m_windows.reset(); }
+
+    void checkingItemsOneAndThreeAndSavingWritesExactlyThoseLines() {
+        allWrong({"pes;dog;[dog];NENÍ", "kočka;cat;[ket];NENÍ", "kůň;horse;[hors];NENÍ"});
+        QCOMPARE(e()->lbznamka->text(), QStringLiteral("5"));
+        check({0, 2});
+        e()->rbulozit->setChecked(true);
+        const QString target = m_windows->platform().folder.path() + QStringLiteral("/Nove.slv");
+        dialogs().files.push_back(target);
+        e()->BitBtn4Click();
+        QCOMPARE(bytesOf(target), dictionary({"pes;dog;[dog];NENÍ", "kůň;horse;[hors];NENÍ"}));
+        QCOMPARE(dialogs().lastText(), QStringLiteral("Slovník byl úspěšně uložen."));
+        QCOMPARE(dialogs().fileDialogs.last().filter, QStringLiteral("Slovniky|*.slv"));
+        QCOMPARE(e()->saveDialog().fileName, target.toLower());
+        QVERIFY(e()->isVisible());
+        QVERIFY(e()->Memo1->toPlainText().isEmpty());
+    }
+
+    void savingAForeignToCzechTestStillWritesCzechFirst() {
+        settings()->rbangcj->setChecked(true);
+        allWrong({"pes;dog;[dog];NENÍ"});
+        QCOMPARE(e()->CheckListBox1->item(0)->text(), QStringLiteral("dog"));
+        check({0});
+        e()->rbulozit->setChecked(true);
+        const QString target = m_windows->platform().folder.path() + QStringLiteral("/x.slv");
+        dialogs().files.push_back(target);
+        e()->BitBtn4Click();
+        QCOMPARE(bytesOf(target), dictionary({"pes;dog;[dog];NENÍ"}));
+    }
+
+    void savingWithNothingCheckedOrCancelledWritesNothing() {
+        allWrong({"a;A", "b;B"});
+        e()->rbulozit->setChecked(true);
+        e()->BitBtn4Click();
+        QCOMPARE(dialogs().texts(),
+                 QStringList{"Nejsou vybrány žádne výrazy, slovník nelze uložit."});
+        QVERIFY(dialogs().fileDialogs.size() == 1); // only the opening of the test
+        check({1});
+        dialogs().files.push_back(std::nullopt);
+        e()->BitBtn4Click();
+        QCOMPARE(dialogs().shown.size(), 1);
+    }
+
+    void aFailedSaveShowsTheErrorAndNoSuccess() {
+        allWrong({"a;A"});
+        check({0});
+        e()->rbulozit->setChecked(true);
+        dialogs().files.push_back(m_windows->platform().folder.path() +
+                                  QStringLiteral("/no/such/folder/x.slv"));
+        e()->BitBtn4Click();
+        QCOMPARE(dialogs().shown.size(), 1);
+        QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
+        QVERIFY(!dialogs().texts().contains(QStringLiteral("Slovník byl úspěšně uložen.")));
+    }
+
+    void retestWithNothingCheckedKeepsServingTheSameTest() {
+        allWrong({"a;A", "b;B"});
+        e()->BitBtn4Click();
+        QCOMPARE(dialogs().texts(), QStringList{"Nebyly vybrány žádné výrazy ze seznamu."});
+        QVERIFY(t()->dokonceno);
+        QVERIFY(e()->isVisible());
+        e()->BitBtn1Click();
+        QVERIFY(t()->isVisible());
+        QVERIFY(e()->isHidden());
+        QVERIFY(!t()->dokonceno);
+        QCOMPARE(e()->lbznamka->text(), QStringLiteral("-"));
+        QCOMPARE(e()->lbuspesnost->text(), QStringLiteral("-"));
+    }
+
+    void retestAsksOnlyTheCheckedExpressions() {
+        allWrong({"a;A", "b;B", "c;C"});
+        check({0, 2});
+        e()->BitBtn4Click();
+        QVERIFY(t()->isVisible());
+        QVERIFY(e()->isHidden());
+        QVERIFY(!t()->dokonceno);
+        QCOMPARE(e()->CheckListBox1->count(), 0);
+        QCOMPARE(t()->lbpocetvyrazu->text(), QStringLiteral("2"));
+        QCOMPARE(t()->mevyraz->toPlainText(), QStringLiteral("a"));
+        t()->edtodpoved->setText(QStringLiteral("A"));
+        QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
+        QCOMPARE(t()->mevyraz->toPlainText(), QStringLiteral("c"));
+        t()->edtodpoved->setText(QStringLiteral("x"));
+        QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
+        QVERIFY(t()->dokonceno);
+        QCOMPARE(e()->lbuspesnost->text(), QStringLiteral("50"));
+        QCOMPARE(e()->lbznamka->text(), QStringLiteral("3"));
+        QCOMPARE(e()->CheckListBox1->count(), 1);
+        QCOMPARE(e()->CheckListBox1->item(0)->text(), QStringLiteral("c"));
+    }
+
+    void selectAllAndNoneNeedItems() {
+        e()->BitBtn2Click();
+        e()->BitBtn3Click();
+        QCOMPARE(dialogs().texts(),
+                 (QStringList{"Nejsou žádné výrazy k výběru.", "Nejsou žádné výrazy k výběru."}));
+        allWrong({"a;A", "b;B"});
+        e()->BitBtn2Click();
+        QCOMPARE(e()->CheckListBox1->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(e()->CheckListBox1->item(1)->checkState(), Qt::Checked);
+        e()->BitBtn3Click();
+        QCOMPARE(e()->CheckListBox1->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(e()->CheckListBox1->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(dialogs().shown.size(), 2);
+    }
+
+    void closingTheEvaluationReturnsToTheTest() {
+        allWrong({"a;A"});
+        e()->close();
+        QVERIFY(e()->isHidden());
+        QVERIFY(t()->isVisible());
+        QVERIFY(!t()->nacteno());
+        QCOMPARE(e()->CheckListBox1->count(), 0);
+    }
+
+    void gradeThreeAfterAGreenOneIsNotGreen() {
+        allWrong({"a;A"});
+        e()->lbuspesnost->setText(QStringLiteral("80"));
+        t()->procenta();
+        QCOMPARE(e()->lbznamka->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        e()->lbuspesnost->setText(QStringLiteral("55"));
+        t()->procenta();
+        QCOMPARE(e()->lbznamka->text(), QStringLiteral("3"));
+        QVERIFY(e()->lbznamka->palette().color(QPalette::WindowText) != QColor(0, 128, 0));
+    }
+
+    void printingFromAForeignToCzechTestPrintsCzechFirst() {
+        settings()->rbangcj->setChecked(true);
+        allWrong({"pes;dog;[dog];NENÍ", "kočka;cat;[ket];NENÍ"});
+        print()->RichEdit1->setPlainText(QStringLiteral("already there"));
+        check({1});
+        e()->rbtisk->setChecked(true);
+        e()->BitBtn4Click();
+        QVERIFY(e()->isHidden());
+        QVERIFY(print()->isVisible());
+        QCOMPARE(print()->radky(), (QStringList{"kočka - cat - [ket]", "already there"}));
+        print()->BitBtn2Click();
+        QCOMPARE(m_windows->platform().printer().jobs,
+                 (QList<QStringList>{{"kočka - cat - [ket]", "already there"}}));
+        // The rebuild by the check boxes follows the test's direction too.
+        QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
+        QCOMPARE(print()->radky(), QStringList{"kočka - cat"});
+        print()->BitBtn1Click();
+        QVERIFY(print()->isHidden());
+        QVERIFY(e()->isVisible());
+        QCOMPARE(print()->radky(), QStringList());
+    }
+
+    void printingWithNothingCheckedIsRefused() {
+        allWrong({"a;A"});
+        e()->rbtisk->setChecked(true);
+        e()->BitBtn4Click();
+        QCOMPARE(dialogs().texts(),
+                 QStringList{"Nejsou vybrány žádne výrazy, slovník nelze vytisknout."});
+        QVERIFY(print()->isHidden());
+    }
+
+    void atLeastTwoPartsStayChecked() {
+        allWrong({"pes;dog;[dog];NENÍ"});
+        check({0});
+        QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
+        QCOMPARE(print()->radky(), QStringList{"pes - dog"});
+        QTest::mouseClick(print()->chbang, Qt::LeftButton);
+        QCOMPARE(dialogs().texts(), QStringList{"Musí být zaškrtnuty nejméně dvě možnosti."});
+        QVERIFY(print()->chbang->isChecked());
+        QVERIFY(!print()->chbvyslov->isChecked());
+        QCOMPARE(print()->radky(), QStringList{"pes - dog"});
+        QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
+        QTest::mouseClick(print()->chbcz, Qt::LeftButton);
+        QCOMPARE(print()->radky(), QStringList{"dog - [dog]"});
+        QTest::mouseClick(print()->chbcz, Qt::LeftButton);
+        QTest::mouseClick(print()->chbang, Qt::LeftButton);
+        QCOMPARE(print()->radky(), QStringList{"pes - [dog]"});
+    }
+
+    void aChosenFontChangesTheTextButNotThePrintout() {
+        print()->RichEdit1->setPlainText(QStringLiteral("one line"));
+        const QFont base = print()->RichEdit1->document()->defaultFont();
+        QFont big(QStringLiteral("DejaVu Serif"), 30);
+        dialogs().fonts.push_back(big);
+        print()->RichEdit1->selectAll();
+        print()->BitBtn4Click();
+        QCOMPARE(print()->RichEdit1->textCursor().charFormat().font().pointSize(), 30);
+        print()->BitBtn2Click();
+        QCOMPARE(m_windows->platform().printer().fonts.size(), 1);
+        QCOMPARE(m_windows->platform().printer().fonts.first(), base);
+    }
+
+    void aPrintedPdfOfTwoHundredLinesHasSeveralPagesAndEveryLine() {
+        const QString pdf = m_windows->platform().folder.path() + QStringLiteral("/tisk.pdf");
+        m_windows->platform().printing = makePdfPrinting(pdf);
+        QStringList lines;
+        for (int i = 1; i <= 200; ++i)
+            lines << QStringLiteral("řádek %1 - line %1 - [lajn]").arg(i);
+        print()->RichEdit1->setPlainText(lines.join(u'\n'));
+        print()->BitBtn2Click();
+        QCOMPARE(dialogs().shown.size(), 0);
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        const QRegularExpressionMatch pages =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        QVERIFY2(pages.hasMatch(), qPrintable(info));
+        QVERIFY2(pages.captured(1).toInt() > 1, qPrintable(info));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QStringList printed;
+        for (const QString &line : text.split(u'\n')) {
+            const QString trimmed = line.trimmed().remove(u'\f');
+            if (!trimmed.isEmpty())
+                printed << trimmed;
+        }
+        QCOMPARE(printed, lines);
+    }
+
+    void aPdfThatCannotBeWrittenIsReported() {
+        m_windows->platform().printing = makePdfPrinting(m_windows->platform().folder.path() +
+                                                         QStringLiteral("/no/such/folder/x.pdf"));
+        print()->RichEdit1->setPlainText(QStringLiteral("a"));
+        print()->BitBtn2Click();
+        QCOMPARE(dialogs().shown.size(), 1);
+        QCOMPARE(dialogs().shown.first().kind, MessageKind::Error);
+    }
+};
+
+QTEST_MAIN(TestEvaluation)
+#include "tst_evaluation.moc"
