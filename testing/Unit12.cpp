@@ -1,9 +1,377 @@
 #include "testing/Unit12.h"
 
+#include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "app/forms.h"
 #include "platform/platform.h"
+#include "testing/Unit13.h"
+#include "testing/Unit4.h"
+#include "testing/Unit9.h"
+#include "testing/testwindows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDash = QStringLiteral("-");
+
+} // namespace
 
 TForm12::TForm12(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form12")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů II"));
+    m_openDialog.title = QStringLiteral("Otevřít slovník");
+    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
+    m_openDialog.defaultSuffix = QStringLiteral("slv");
+
+    Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));
+    Zkouen1->setObjectName(QStringLiteral("Zkouen1"));
+    Nov1 = Zkouen1->addAction(QStringLiteral("Nové"));
+    Nov1->setObjectName(QStringLiteral("Nov1"));
+    Zkouen1->addSeparator();
+    Uzavt1 = Zkouen1->addAction(QStringLiteral("Zavřít"));
+    Uzavt1->setObjectName(QStringLiteral("Uzavt1"));
+    Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
+    Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
+    connect(Nov1, &QAction::triggered, this, [this] { Nov1Click(); });
+    connect(Uzavt1, &QAction::triggered, this, [this] { Uzavt1Click(); });
+    connect(Nastaven1, &QAction::triggered, this, [this] { Nastaven1Click(); });
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    auto *tools = new QHBoxLayout;
+    BitBtn2 = testwindows::toolButton(central, "BitBtn2", QStyle::SP_FileIcon,
+                                      QStringLiteral("Nové zkoušení"));
+    Button1 = named<QPushButton>(central, "Button1");
+    Button1->setEnabled(false);
+    Button1->setFixedSize(4, 28);
+    BitBtn3 = testwindows::toolButton(central, "BitBtn3", QStyle::SP_FileDialogDetailedView,
+                                      QStringLiteral("Nastavení zkoušeče"));
+    BitBtn3->setDefault(true);
+    BitBtn1 = testwindows::toolButton(central, "BitBtn1", QStyle::SP_ArrowBack,
+                                      QStringLiteral("Návrat do Hlavní nabídky"));
+    tools->addWidget(BitBtn2);
+    tools->addWidget(Button1);
+    tools->addWidget(BitBtn3);
+    tools->addStretch();
+    tools->addWidget(BitBtn1);
+    column->addLayout(tools);
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    Label1 = named<QLabel>(central, "Label1");
+    Label1->setText(QStringLiteral("Český výraz:"));
+    mecz = testwindows::memo(central, "mecz", true);
+    auto *label2 = named<QLabel>(central, "Label2");
+    label2->setText(QStringLiteral("Předchozí správná odpověď výrazu:"));
+    mespravneprvni = testwindows::memo(central, "mespravneprvni", true);
+    auto *label4 = named<QLabel>(central, "Label4");
+    label4->setText(QStringLiteral("byla:"));
+    mespravne = testwindows::memo(central, "mespravne", true);
+    testwindows::setTextColour(mespravne, testwindows::kGreen);
+    for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(mecz),
+                       static_cast<QWidget *>(label2), static_cast<QWidget *>(mespravneprvni),
+                       static_cast<QWidget *>(label4), static_cast<QWidget *>(mespravne)})
+        column->addWidget(w);
+
+    auto *answers = new QHBoxLayout;
+    btjo = named<QPushButton>(central, "btjo");
+    btjo->setText(QStringLiteral("&Vím"));
+    btjo->setToolTip(QStringLiteral("Znám překlad výrazu"));
+    btne = named<QPushButton>(central, "btne");
+    btne->setText(QStringLiteral("&Nevím"));
+    btne->setToolTip(QStringLiteral("Neznám překlad výrazu"));
+    for (QPushButton *b : {btjo, btne}) {
+        b->setMinimumHeight(40);
+        answers->addWidget(b);
+    }
+    column->addLayout(answers);
+    connect(btjo, &QPushButton::clicked, this, [this] { btjoClick(); });
+    connect(btne, &QPushButton::clicked, this, [this] { btneClick(); });
+
+    auto *info = named<QGroupBox>(central, "GroupBox1");
+    info->setTitle(QStringLiteral("Informace o průběhu zkoušení"));
+    auto *grid = new QGridLayout(info);
+    const auto row = [&](int r, const QString &caption, const char *name) {
+        grid->addWidget(new QLabel(caption, info), r, 0);
+        auto *value = named<QLabel>(info, name);
+        grid->addWidget(value, r, 1);
+        return value;
+    };
+    lbpocet = row(0, QStringLiteral("Celkový počet výrazů:"), "lbpocet");
+    lbaktvyraz = row(1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
+    lbspravne = row(2, QStringLiteral("Správně uhodnutých výrazů:"), "lbspravne");
+    lbspatne = row(3, QStringLiteral("Špatně uhodnutých výrazů:"), "lbspatne");
+    testwindows::makeBold(lbspravne);
+    testwindows::makeBold(lbspatne);
+    testwindows::setTextColour(lbspravne, testwindows::kGreen);
+    testwindows::setTextColour(lbspatne, testwindows::kRed);
+    column->addWidget(info);
+
+    menacti = named<QPlainTextEdit>(central, "menacti");
+    menacti->setLineWrapMode(QPlainTextEdit::NoWrap);
+    menacti->hide();
+
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(383, 402);
+    centreOnDesktop();
+    zaklnastaveni();
+}
+
+bool TForm12::nahodne() const {
+    return !forms.Form13->rbpostupne->isChecked();
+}
+
+int TForm12::draw(int count) {
+    return platform.random->bounded(count);
+}
+
+void TForm12::BitBtn2Click() {
+    if (!nacteno()) {
+        otevrislovnik();
+        return;
+    }
+    if (!platform.dialogs->question(
+            MessageKind::Information,
+            QStringLiteral("Právě probíhá zkoušení, přejete si ho přerušit?")))
+        return;
+    zapisdostatistik(QStringLiteral("Ne"));
+    zaklnastaveni();
+    forms.Form9->vyprazdniSeznamy();
+}
+
+void TForm12::otevrislovnik() {
+    const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
+    if (!chosen)
+        return;
+    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    if (read.status == slovnik::ReadResult::Status::Failed) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    if (read.status == slovnik::ReadResult::Status::Empty) {
+        platform.dialogs->info(slovnik::kEmptyFileMessage);
+        return;
+    }
+    // A new test starts from nothing: no counts of an earlier one are carried over.
+    zaklnastaveni();
+    setRadky(read.lines);
+    m_openDialog.remember(*chosen);
+    nacti();
+    prvnizkouseni();
+}
+
+void TForm12::setRadky(const QStringList &lines) {
+    m_lines = lines;
+    menacti->setPlainText(lines.join(u'\n'));
+}
+
+void TForm12::nacti() {
+    m_test.load(zkouseni::itemsFromLines(m_lines, forms.Form13->rbangcj->isChecked()));
+}
+
+void TForm12::prvnizkouseni() {
+    lbpocet->setText(QString::number(m_test.total()));
+    lbaktvyraz->setText(QStringLiteral("1"));
+    const bool random = nahodne();
+    if (random ? !m_test.nextDrawn([this](int count) { return draw(count); })
+               : !m_test.hasCurrent())
+        return;
+    zobrazotazku();
+    if (random)
+        zobrazinfo();
+    else
+        btjo->setFocus();
+    prehrajzvuk();
+}
+
+void TForm12::zobrazotazku() {
+    mecz->setPlainText(zkouseni::shownMeanings(m_test.current().cz));
+}
+
+void TForm12::zobrazodpoved(bool knew) {
+    const bool show =
+        forms.Form13->rbobe->isChecked() || (forms.Form13->rbzobrazit->isChecked() && !knew);
+    if (!show) {
+        mespravneprvni->setPlainText(kDash);
+        mespravne->setPlainText(kDash);
+        return;
+    }
+    mespravneprvni->setPlainText(mecz->toPlainText());
+    mespravne->setPlainText(zkouseni::shownMeanings(m_test.current().ang));
+}
+
+void TForm12::zobrazinfo() {
+    lbaktvyraz->setText(QString::number(m_test.number(nahodne())));
+    lbspravne->setText(QString::number(m_correct));
+    lbspatne->setText(QString::number(m_wrong));
+}
+
+void TForm12::prehrajzvuk() {
+    const QString &sound = m_test.current().zvuk;
+    if (forms.Form13->CheckBox1->isChecked() && sound != slovnik::kNoSound &&
+        QFileInfo::exists(sound))
+        platform.player->play(sound);
+}
+
+void TForm12::zapisdopolevysledkujedn() {
+    ++m_resultCount;
+    forms.Form9->pridejVysledek(zkouseni::recordOfItem(m_test.current()));
+}
+
+bool TForm12::kontrolakonce() {
+    if (m_test.position() + 1 < m_test.total())
+        return false;
+    konec(true);
+    return true;
+}
+
+void TForm12::btjoClick() {
+    if (!nacteno()) {
+        platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
+        return;
+    }
+    if (m_ended || !m_test.hasCurrent())
+        return;
+    if (!nahodne()) {
+        ++m_correct;
+        if (kontrolakonce())
+            return;
+        zobrazodpoved(true);
+        m_test.nextInOrder();
+        zobrazotazku();
+        zobrazinfo();
+        prehrajzvuk();
+        return;
+    }
+    ++m_correct;
+    zobrazodpoved(true);
+    if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
+        konec(false);
+        return;
+    }
+    // The next question as stored, its meanings still joined by "+".
+    mecz->setPlainText(m_test.current().cz);
+    zobrazinfo();
+    prehrajzvuk();
+}
+
+void TForm12::btneClick() {
+    if (!nacteno()) {
+        platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
+        return;
+    }
+    if (m_ended || !m_test.hasCurrent())
+        return;
+    if (!nahodne()) {
+        zobrazodpoved(false);
+        ++m_wrong;
+        zapisdopolevysledkujedn();
+        if (kontrolakonce())
+            return;
+        m_test.nextInOrder();
+        zobrazotazku();
+        zobrazinfo();
+        prehrajzvuk();
+        return;
+    }
+    ++m_wrong;
+    zapisdopolevysledkujedn();
+    zobrazodpoved(false);
+    if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
+        konec(false);
+        return;
+    }
+    zobrazotazku();
+    zobrazinfo();
+    prehrajzvuk();
+}
+
+void TForm12::konec(bool sequential) {
+    forms.Form9->lbspravne->setText(QString::number(m_correct));
+    forms.Form9->lbspatne->setText(QString::number(m_wrong));
+    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, m_test.total()));
+    forms.Form4->procenta();
+    testwindows::predejVyhodnoceni(forms, forms.Form9, this, sequential);
+    m_ended = true;
+    dokonceno = true;
+    if (forms.Form8->chbkompletnidokonceni->isChecked())
+        zapisdostatistik(QStringLiteral("Ano"));
+}
+
+void TForm12::zapisdostatistik(const QString &done) {
+    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done,
+                                 QStringLiteral("Zkoušení II"));
+}
+
+void TForm12::BitBtn3Click() {
+    forms.Form13->show();
+}
+
+void TForm12::BitBtn1Click() {
+    close();
+}
+
+void TForm12::nadpisotazky() {
+    Label1->setText(forms.Form13->rbangcj->isChecked() ? QStringLiteral("Cizí výraz")
+                                                       : QStringLiteral("Český výraz"));
+}
+
+void TForm12::FormShow() {
+    BitBtn2->setFocus();
+}
+
+void TForm12::FormActivate() {
+    nadpisotazky();
+}
+
+void TForm12::keyPressEvent(QKeyEvent *event) {
+    const QString key = event->text();
+    if (key == QStringLiteral("v") || key == QStringLiteral("V"))
+        btjoClick();
+    else if (key == QStringLiteral("n") || key == QStringLiteral("N"))
+        btneClick();
+    else
+        VokabForm::keyPressEvent(event);
+}
+
+void TForm12::FormClose() {
+    if (forms.Form8->chbprerusenizkouseni->isChecked())
+        zapisdostatistik(QStringLiteral("Ne"));
+    zaklnastaveni();
+    forms.Form9->vyprazdniSeznamy();
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+}
+
+void TForm12::zaklnastaveni() {
+    m_test.clear();
+    m_correct = 0;
+    m_wrong = 0;
+    m_resultCount = 0;
+    m_ended = false;
+    dokonceno = false;
+    m_lines.clear();
+    menacti->clear();
+    for (QLabel *label : {lbpocet, lbspravne, lbspatne, lbaktvyraz})
+        label->setText(kDash);
+    for (QPlainTextEdit *text : {mecz, mespravne, mespravneprvni})
+        text->setPlainText(kDash);
+    BitBtn3->setEnabled(true);
 }

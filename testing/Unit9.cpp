@@ -5,6 +5,8 @@
 #include "dictionary/Unit11.h"
 #include "platform/platform.h"
 #include "testing/Unit10.h"
+#include "testing/Unit12.h"
+#include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/testwindows.h"
 
@@ -121,6 +123,8 @@ void TForm9::zaklnastav() {
 }
 
 bool TForm9::ceskyZobrazeny() const {
+    if (!forms.Form4->dokonceno && forms.Form12->dokonceno)
+        return forms.Form13->rbcjang->isChecked();
     return forms.Form10->rbcjang->isChecked();
 }
 
@@ -137,6 +141,8 @@ Tpole TForm9::vybraneZaznamy() const {
 void TForm9::BitBtn4Click() {
     if (forms.Form4->dokonceno)
         zkslozitee();
+    if (forms.Form12->dokonceno)
+        zkjednoduche();
 }
 
 void TForm9::zkslozitee() {
@@ -150,6 +156,21 @@ void TForm9::zkslozitee() {
     served.loadAndAsk = [test] {
         test->nactidopameti();
         test->nastavinfo();
+    };
+    vybrat(served);
+}
+
+void TForm9::zkjednoduche() {
+    TForm12 *test = forms.Form12;
+    Served served;
+    served.czechShown = forms.Form13->rbcjang->isChecked();
+    served.window = test;
+    served.reset = [test] { test->zaklnastaveni(); };
+    served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };
+    served.setFinished = [test] { test->dokonceno = true; };
+    served.loadAndAsk = [test] {
+        test->nacti();
+        test->prvnizkouseni();
     };
     vybrat(served);
 }
@@ -240,6 +261,11 @@ void TForm9::BitBtn1Click() {
         zaklnastav();
         forms.Form4->zakladninastav();
         forms.Form4->show();
+    }
+    if (forms.Form12->dokonceno) {
+        zaklnastav();
+        forms.Form12->zaklnastaveni();
+        forms.Form12->show();
     }
     if (!m_closing)
         close();

@@ -47,6 +47,7 @@ public:
     void BitBtn3Click(); // "Zrušit vybraní"
     void BitBtn1Click(); // "Zpět"
     void zkslozitee();
+    void zkjednoduche();
     void zaklnastav();
 
     // Whether the shown text of the results of the test this window serves is Czech.

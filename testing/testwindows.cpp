@@ -3,6 +3,8 @@
 #include "app/form.h"
 #include "app/forms.h"
 #include "statistics/Unit23.h"
+#include "testing/Unit12.h"
+#include "testing/Unit4.h"
 #include "testing/Unit9.h"
 
 #include <QAction>
@@ -68,7 +70,13 @@ void makeBold(QWidget *widget) {
     widget->setFont(font);
 }
 
-void predejVyhodnoceni(Forms &, TForm9 *evaluation, QWidget *test, bool again) {
+void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool again) {
+    // The evaluation window serves one test at a time, the one that ended last: a test
+    // of the other kind still waiting there lets go of its finished result.
+    if (test == forms.Form4 && forms.Form12->dokonceno)
+        forms.Form12->zaklnastaveni();
+    if (test == forms.Form12 && forms.Form4->dokonceno)
+        forms.Form4->zakladninastav();
     evaluation->show();
     if (again)
         evaluation->rbznova->setChecked(true);

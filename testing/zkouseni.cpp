@@ -25,6 +25,25 @@ QList<TestRecord> recordsFromLines(const QStringList &lines, bool foreignShown) 
     return records;
 }
 
+Tslovniky itemFromLine(QStringView line, bool foreignShown) {
+    Tslovniky item = slovnik::recordFromLine(line);
+    if (foreignShown)
+        std::swap(item.cz, item.ang);
+    return item;
+}
+
+Tpole itemsFromLines(const QStringList &lines, bool foreignShown) {
+    Tpole items;
+    items.reserve(lines.size());
+    for (const QString &line : lines)
+        items.append(itemFromLine(line, foreignShown));
+    return items;
+}
+
+TestRecord recordOfItem(const Tslovniky &item) {
+    return TestRecord{item.ang, item.cz, item.vyslovnost, item.zvuk};
+}
+
 Tslovniky dictionaryRecord(const TestRecord &record, bool czechShown) {
     Tslovniky result;
     result.cz = czechShown ? record.zobrazeny : record.odpoved;

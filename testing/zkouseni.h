@@ -35,6 +35,15 @@ TestRecord recordFromLine(QStringView line, bool foreignShown);
 // is not an expression.
 QList<TestRecord> recordsFromLines(const QStringList &lines, bool foreignShown);
 
+// An item of Testing II from one dictionary line: its `cz` field is the question and its
+// `ang` field the answer, so with `foreignShown` ("Z CIZ do CZ") the first two fields
+// are swapped. Missing fields are empty text. Every line is an item.
+Tslovniky itemFromLine(QStringView line, bool foreignShown);
+Tpole itemsFromLines(const QStringList &lines, bool foreignShown);
+// The test record of a Testing II item as the evaluation window keeps it: the question
+// is the shown text and the answer the expected one.
+TestRecord recordOfItem(const Tslovniky &item);
+
 // The dictionary line (Czech;foreign;pronunciation;sound) and the print line
 // (Czech - foreign - pronunciation) of a test record of a test run with the shown text
 // Czech (`czechShown`) or foreign.

@@ -39,6 +39,55 @@ private slots:
         QCOMPARE(records[1].odpoved, QStringLiteral("b"));
     }
 
+    void testingTwoItemsKeepTheQuestionInCz_data() {
+        QTest::addColumn<bool>("foreignShown");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("pronunciation");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("Z CZ do CIZ") << false << "kočka;cat;[k4t];c:/cat.wav"
+                                     << "kočka"
+                                     << "cat"
+                                     << "[k4t]"
+                                     << "c:/cat.wav";
+        QTest::newRow("Z CIZ do CZ") << true << "kočka;cat;[k4t];NENÍ"
+                                     << "cat"
+                                     << "kočka"
+                                     << "[k4t]"
+                                     << "NENÍ";
+        QTest::newRow("short line") << true << "pes"
+                                    << ""
+                                    << "pes"
+                                    << ""
+                                    << "";
+        QTest::newRow("empty line") << false << ""
+                                    << ""
+                                    << ""
+                                    << ""
+                                    << "";
+    }
+    void testingTwoItemsKeepTheQuestionInCz() {
+        QFETCH(bool, foreignShown);
+        QFETCH(QString, line);
+        const Tslovniky item = zkouseni::itemFromLine(line, foreignShown);
+        QTEST(item.cz, "question");
+        QTEST(item.ang, "answer");
+        QTEST(item.vyslovnost, "pronunciation");
+        QTEST(item.zvuk, "sound");
+        // As the evaluation keeps it, the question is the shown text; saved or printed,
+        // Czech comes first again.
+        const zkouseni::TestRecord record = zkouseni::recordOfItem(item);
+        QCOMPARE(record, zkouseni::recordFromLine(line, foreignShown));
+        QCOMPARE(zkouseni::dictionaryRecord(record, !foreignShown), slovnik::recordFromLine(line));
+    }
+
+    void everyLineIsATestingTwoItem() {
+        const Tpole items = zkouseni::itemsFromLines({"a;x", "", "b;y"}, false);
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[2].ang, QStringLiteral("y"));
+    }
+
     void dictionaryAndPrintLinesPutCzechFirstInBothDirections() {
         const TestRecord czShown{QStringLiteral("dog"), QStringLiteral("pes"),
                                  QStringLiteral("[dog]"), QStringLiteral("NENÍ")};
