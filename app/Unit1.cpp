@@ -1,38 +1,247 @@
 #include "app/Unit1.h"
 
+#include "app/Unit22.h"
+#include "app/Unit8.h"
 #include "app/forms.h"
+#include "app/product.h"
+#include "app/tempfolder.h"
+#include "dictionary/Unit2.h"
+#include "internet/Unit19.h"
+#include "learning/Unit6.h"
 #include "platform/platform.h"
+#include "statistics/Unit23.h"
+#include "testing/Unit12.h"
+#include "testing/Unit4.h"
+#include "tips/tipy.h"
+#include "translator/Unit24.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *modeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QString &hint) {
+    auto *button = named<QPushButton>(parent, name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    return button;
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
+                  const QKeySequence &key = {}) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    return action;
+}
+
+QMenu *submenu(QWidget *parent, const char *name, const QString &caption) {
+    auto *menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
 
 TForm1::TForm1(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form1")) {
     setWindowTitle(QStringLiteral("Vokab 2.20"));
+    // A fixed frame with the system menu, the minimize button and the close box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setCentralWidget(new QWidget(this));
+    auto *outer = new QVBoxLayout(centralWidget());
+
     GroupBox1 = named<QGroupBox>(centralWidget(), "GroupBox1");
-    bteditor = named<QPushButton>(GroupBox1, "bteditor");
-    btvyuka = named<QPushButton>(GroupBox1, "btvyuka");
-    btzkouseni = named<QPushButton>(GroupBox1, "btzkouseni");
-    btzkouseni1 = named<QPushButton>(GroupBox1, "btzkouseni1");
-    BitBtn1 = named<QPushButton>(GroupBox1, "BitBtn1");
-    btkonec = named<QPushButton>(centralWidget(), "btkonec");
+    GroupBox1->setTitle(QStringLiteral("Co spustit:"));
+    auto *modes = new QVBoxLayout(GroupBox1);
+    bteditor = modeButton(GroupBox1, "bteditor", QStringLiteral("Editor výrazů"),
+                          QStringLiteral("Editor výrazů"));
+    btvyuka = modeButton(GroupBox1, "btvyuka", QStringLiteral("Výuka výrazů"),
+                         QStringLiteral("Výuka výrazů"));
+    btzkouseni = modeButton(GroupBox1, "btzkouseni", QStringLiteral("Zkoušení výrazů I"),
+                            QStringLiteral("Zkoušení výrazů I"));
+    btzkouseni1 = modeButton(GroupBox1, "btzkouseni1", QStringLiteral("Zkoušení výrazů II"),
+                             QStringLiteral("Zkoušení výrazů II"));
+    BitBtn1 = modeButton(GroupBox1, "BitBtn1", QStringLiteral("Translator"), QString());
+    for (QPushButton *button : {bteditor, btvyuka, btzkouseni, btzkouseni1, BitBtn1}) {
+        button->setMinimumWidth(180);
+        modes->addWidget(button);
+    }
+    outer->addWidget(GroupBox1);
+    btkonec = modeButton(centralWidget(), "btkonec", QStringLiteral("Konec"),
+                         QStringLiteral("Konec programu"));
+    outer->addWidget(btkonec);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(bteditor, &QPushButton::clicked, this, &TForm1::bteditorClick);
+    connect(btvyuka, &QPushButton::clicked, this, &TForm1::btvyukaClick);
+    connect(btzkouseni, &QPushButton::clicked, this, &TForm1::btzkouseniClick);
+    connect(btzkouseni1, &QPushButton::clicked, this, &TForm1::btzkouseni1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(btkonec, &QPushButton::clicked, this, &TForm1::btkonecClick);
+
+    buildMenu();
+    centreOnDesktop();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::bteditorClick() {}
-void TForm1::btvyukaClick() {}
-void TForm1::btzkouseniClick() {}
-void TForm1::btzkouseni1Click() {}
-void TForm1::BitBtn1Click() {}
-void TForm1::btkonecClick() {}
-void TForm1::StatistikyClick() {}
-void TForm1::NastaveniClick() {}
-void TForm1::NapovedaClick() {}
-void TForm1::TipdneClick() {}
-void TForm1::NapsatautoroviClick() {}
-void TForm1::StrankyprogramuClick() {}
-void TForm1::OProgramuClick() {}
-void TForm1::FormActivate() {}
-void TForm1::FormClose() {}
+void TForm1::buildMenu() {
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    Program1 = submenu(this, "Program1", QStringLiteral("&Program"));
+    Spustit1 = submenu(Program1, "Spustit1", QStringLiteral("&Spustit"));
+    Editorvyrazu1 = menuItem(Spustit1, "Editorvyrazu1", QStringLiteral("Editor výrazů"),
+                             QKeySequence(Qt::Key_F1));
+    Vyukavyrazu1 = menuItem(Spustit1, "Vyukavyrazu1", QStringLiteral("Výuka výrazů"),
+                            QKeySequence(Qt::Key_F2));
+    Zkousenivyrazu1 = menuItem(Spustit1, "Zkousenivyrazu1", QStringLiteral("Zkoušení výrazů I"),
+                               QKeySequence(Qt::Key_F3));
+    Zkousenivyrazu2 = menuItem(Spustit1, "Zkousenivyrazu2", QStringLiteral("Zkoušení výrazů II"),
+                               QKeySequence(Qt::Key_F4));
+    Translator1 =
+        menuItem(Spustit1, "Translator1", QStringLiteral("Translator"), QKeySequence(Qt::Key_F6));
+    Program1->addMenu(Spustit1);
+    Aktualizace1 = menuItem(Program1, "Aktualizace1", QStringLiteral("&Aktualizace"),
+                            QKeySequence(Qt::Key_F5));
+    Program1->addSeparator();
+    Ukoncitprogram1 = menuItem(Program1, "Ukoncitprogram1", QStringLiteral("&Ukončit program"),
+                               QKeySequence(Qt::Key_F10));
+    bar->addMenu(Program1);
+
+    Statistiky1 = bar->addAction(QStringLiteral("Statistiky"));
+    Statistiky1->setObjectName(QStringLiteral("Statistiky1"));
+    Nastaveni1 = bar->addAction(QStringLiteral("&Nastavení"));
+    Nastaveni1->setObjectName(QStringLiteral("Nastaveni1"));
+
+    Info1 = submenu(this, "Info1", QStringLiteral("&Info"));
+    // The help item shows F1 beside its caption, but F1 belongs to the editor item
+    // that comes first in the menu.
+    Napoveda1 = menuItem(Info1, "Napoveda1", QStringLiteral("Náp&ověda\tF1"));
+    Tipdne1 = menuItem(Info1, "Tipdne1", QStringLiteral("&Tip dne"));
+    Internet1 = submenu(Info1, "Internet1", QStringLiteral("&Internet"));
+    Napsatautorovi1 = menuItem(Internet1, "Napsatautorovi1", QStringLiteral("Napsat &autorovi"));
+    Strankyprogramu1 = menuItem(Internet1, "Strankyprogramu1", QStringLiteral("Stránky &programu"));
+    Info1->addMenu(Internet1);
+    Info1->addSeparator();
+    OProgramu1 = menuItem(Info1, "OProgramu1", QStringLiteral("&O Programu"));
+    bar->addMenu(Info1);
+
+    // The shortcut keys work while the main window is active, also with the menu closed.
+    for (QAction *action : {Editorvyrazu1, Vyukavyrazu1, Zkousenivyrazu1, Zkousenivyrazu2,
+                            Translator1, Aktualizace1, Ukoncitprogram1})
+        addAction(action);
+
+    connect(Editorvyrazu1, &QAction::triggered, this, &TForm1::bteditorClick);
+    connect(Vyukavyrazu1, &QAction::triggered, this, &TForm1::btvyukaClick);
+    connect(Zkousenivyrazu1, &QAction::triggered, this, &TForm1::btzkouseniClick);
+    connect(Zkousenivyrazu2, &QAction::triggered, this, &TForm1::btzkouseni1Click);
+    connect(Translator1, &QAction::triggered, this, &TForm1::BitBtn1Click);
+    connect(Aktualizace1, &QAction::triggered, this, &TForm1::Aktualizace1Click);
+    connect(Ukoncitprogram1, &QAction::triggered, this, &TForm1::btkonecClick);
+    connect(Statistiky1, &QAction::triggered, this, &TForm1::StatistikyClick);
+    connect(Nastaveni1, &QAction::triggered, this, &TForm1::NastaveniClick);
+    connect(Napoveda1, &QAction::triggered, this, &TForm1::NapovedaClick);
+    connect(Tipdne1, &QAction::triggered, this, &TForm1::TipdneClick);
+    connect(Napsatautorovi1, &QAction::triggered, this, &TForm1::NapsatautoroviClick);
+    connect(Strankyprogramu1, &QAction::triggered, this, &TForm1::StrankyprogramuClick);
+    connect(OProgramu1, &QAction::triggered, this, &TForm1::OProgramuClick);
+}
+
+void TForm1::spustrezim(QWidget *window, const QString &mode) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+    hide();
+    setApplicationTitle(QStringLiteral("Vokab - ") + mode);
+}
+
+void TForm1::bteditorClick() {
+    forms.Form2->show();
+    if (auto *edtang = forms.Form2->findChild<QLineEdit *>(QStringLiteral("edtang")))
+        edtang->setFocus();
+    spustrezim(forms.Form2, QStringLiteral("Editor výrazů"));
+}
+
+void TForm1::btvyukaClick() {
+    spustrezim(forms.Form6, QStringLiteral("Výuka výrazů"));
+}
+
+void TForm1::btzkouseniClick() {
+    spustrezim(forms.Form4, QStringLiteral("Zkoušení výrazů I"));
+}
+
+void TForm1::btzkouseni1Click() {
+    spustrezim(forms.Form12, QStringLiteral("Zkoušení výrazů II"));
+}
+
+void TForm1::BitBtn1Click() {
+    spustrezim(forms.Form24, QStringLiteral("Translator"));
+}
+
+void TForm1::btkonecClick() {
+    close();
+}
+
+void TForm1::StatistikyClick() {
+    spustrezim(forms.Form23, QStringLiteral("Statistiky"));
+    forms.Form23->naplnslovniky();
+}
+
+void TForm1::NastaveniClick() {
+    forms.Form8->show();
+    forms.Form8->raise();
+    forms.Form8->activateWindow();
+}
+
+void TForm1::NapovedaClick() {
+    QString error;
+    if (!platform.help->show(platform.folder.file(QStringLiteral("Vokab.hlp")),
+                             QStringLiteral("Topic1"), &error))
+        platform.dialogs->error(error);
+}
+
+void TForm1::TipdneClick() {
+    forms.Form16->show();
+    forms.Form16->raise();
+}
+
+void TForm1::NapsatautoroviClick() {
+    forms.Form19->show();
+    forms.Form19->raise();
+}
+
+void TForm1::StrankyprogramuClick() {
+    platform.shell->openUrl(QUrl(product::webAddress()));
+}
+
+void TForm1::OProgramuClick() {
+    forms.Form22->oprogramu();
+}
+
+void TForm1::FormActivate() {
+    if (!prvniaktivace || !forms.Form8->chbtip->isChecked())
+        return;
+    prvniaktivace = false;
+    forms.Form16->show();
+    forms.Form16->move(forms.Form16->x(), forms.Form16->y() + 80);
+}
+
+void TForm1::FormClose() {
+    if (forms.Form8->chbtemp->isChecked())
+        deleteFilesIn(platform.folder.temp());
+    ulozenistatistik();
+    QCoreApplication::quit();
+}

@@ -6,6 +6,7 @@
 
 class QAction;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class Download;
 
@@ -27,6 +28,26 @@ public:
     QPushButton *btzkouseni1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
     QPushButton *btkonec = nullptr;
+
+    // The menu bar: "&Program", "Statistiky", "&Nastavení", "&Info".
+    QMenu *Program1 = nullptr;
+    QMenu *Spustit1 = nullptr;
+    QAction *Editorvyrazu1 = nullptr;
+    QAction *Vyukavyrazu1 = nullptr;
+    QAction *Zkousenivyrazu1 = nullptr;
+    QAction *Zkousenivyrazu2 = nullptr;
+    QAction *Translator1 = nullptr;
+    QAction *Aktualizace1 = nullptr;
+    QAction *Ukoncitprogram1 = nullptr;
+    QAction *Statistiky1 = nullptr;
+    QAction *Nastaveni1 = nullptr;
+    QMenu *Info1 = nullptr;
+    QAction *Napoveda1 = nullptr;
+    QAction *Tipdne1 = nullptr;
+    QMenu *Internet1 = nullptr;
+    QAction *Napsatautorovi1 = nullptr;
+    QAction *Strankyprogramu1 = nullptr;
+    QAction *OProgramu1 = nullptr;
 
     void bteditorClick();
     void btvyukaClick();
@@ -52,7 +73,13 @@ public:
     // Writes the statistics table to the statistics file (statistics/).
     void ulozenistatistik();
 
-protected:
+    // Activation (the tip of the day at the first one) and the end of the program:
+    // Temp emptied when the settings ask for it, the statistics saved, the end.
     void FormActivate() override;
     void FormClose() override;
+
+private:
+    void buildMenu();
+    // Shows a mode window in place of this one under the title "Vokab - <mode>".
+    void spustrezim(QWidget *window, const QString &mode);
 };

@@ -1,9 +1,123 @@
 #include "app/Unit22.h"
 
+#include "app/Unit1.h"
 #include "app/forms.h"
+#include "app/product.h"
 #include "platform/platform.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kPictureWidth = 285;
+constexpr int kPictureHeight = 145;
+
+QLabel *addressLabel(QWidget *parent, const char *name, const QString &text, int top) {
+    auto *label = named<QLabel>(parent, name);
+    label->setText(text);
+    label->setAutoFillBackground(true);
+    label->setContentsMargins(3, 0, 3, 0);
+    label->adjustSize();
+    label->move(8, top);
+    label->hide();
+    return label;
+}
+
+} // namespace
 
 TForm22::TForm22(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form22")) {
-    setWindowTitle(QStringLiteral(""));
+    setWindowTitle(QStringLiteral("Vokab 2.20"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setCentralWidget(new QWidget(this));
+    setFixedClientSize(kPictureWidth + 1, kPictureHeight);
+
+    Image1 = named<QLabel>(centralWidget(), "Image1");
+    Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    Image1->setPixmap(obrazek(platform.folder.file(QStringLiteral("splash.png"))));
+
+    SpeedButton1 = named<QToolButton>(centralWidget(), "SpeedButton1");
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    SpeedButton1->setToolTip(QStringLiteral("Zavřít"));
+    SpeedButton1->setGeometry(kPictureWidth + 1 - 22, 2, 20, 20);
+    SpeedButton1->hide();
+
+    Label1 = addressLabel(centralWidget(), "Label1",
+                          QStringLiteral("e-mail: ") + product::authorEmail(), 100);
+    Label2 = addressLabel(centralWidget(), "Label2",
+                          QStringLiteral("www: ") + product::webAddress(), 120);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm22::Timer1Timer);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm22::SpeedButton1Click);
+
+    zbyvajicitiky = 2;
+    centreOnDesktop();
+}
+
+QPixmap TForm22::obrazek(const QString &file) {
+    QPixmap picture;
+    if (picture.load(file) && !picture.isNull())
+        return picture.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation);
+    picture = QPixmap(kPictureWidth, kPictureHeight);
+    picture.fill(QColor(0x1E, 0x3A, 0x8A));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPointSize(20);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Vokab 2.20"));
+    return picture;
+}
+
+void TForm22::FormShow() {
+    // The ticks start when the splash is activated; a desktop that does not hand the
+    // focus to a new window would otherwise keep the splash up for good.
+    if (zbyvajicitiky > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm22::FormActivate() {
+    if (zbyvajicitiky > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm22::Timer1Timer() {
+    --zbyvajicitiky;
+    if (zbyvajicitiky > 0)
+        return;
+    Timer1->stop();
+    if (zbyvajicitiky < 0)
+        return;
+    forms.Form1->show();
+    hide();
+}
+
+void TForm22::SpeedButton1Click() {
+    hide();
+    forms.Form1->show();
+}
+
+void TForm22::oprogramu() {
+    Timer1->stop();
+    SpeedButton1->show();
+    Label1->show();
+    Label2->show();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TForm22::FormCloseQuery() {
+    return false;
 }

@@ -1,55 +1,270 @@
 #include "app/Unit8.h"
 
+#include "app/Unit1.h"
+#include "app/colours.h"
+#include "app/colourtext.h"
 #include "app/forms.h"
+#include "app/thresholds.h"
+#include "core/errors.h"
 #include "platform/platform.h"
+#include "statistics/Unit23.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A spin field that changes only by its arrows.
+QSpinBox *thresholdField(QWidget *parent, const char *name, int index) {
+    auto *spin = named<QSpinBox>(parent, name);
+    const thresholds::Range range = thresholds::kRanges[std::size_t(index)];
+    spin->setRange(range.minimum, range.maximum);
+    spin->setValue(thresholds::kDefaults[std::size_t(index)]);
+    if (QLineEdit *edit = spin->findChild<QLineEdit *>())
+        edit->setReadOnly(true);
+    return spin;
+}
+
+const char kDefaultColour[] = "clBlue";
+
+} // namespace
+
+QString TForm8::klic() {
+    return QStringLiteral("Nastaveni");
+}
 
 TForm8::TForm8(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form8")), m_chartColour(Qt::blue) {
+    : VokabForm(forms, platform, QStringLiteral("Form8")),
+      m_chartColour(colourFromBgr(*colourtext::fromText(QLatin1String(kDefaultColour)))) {
     setWindowTitle(QStringLiteral("Obecné nastavení"));
     setCentralWidget(new QWidget(this));
+    auto *outer = new QVBoxLayout(centralWidget());
+
     PageControl1 = named<QTabWidget>(centralWidget(), "PageControl1");
-    chbvelke = named<QCheckBox>(centralWidget(), "chbvelke");
-    chbtip = named<QCheckBox>(centralWidget(), "chbtip");
+    outer->addWidget(PageControl1);
+
+    TabSheet1 = named<QWidget>(PageControl1, "TabSheet1");
+    PageControl1->addTab(TabSheet1, QStringLiteral("Obecné nastavení"));
+    auto *general = new QVBoxLayout(TabSheet1);
+    chbvelke = named<QCheckBox>(TabSheet1, "chbvelke");
+    chbvelke->setText(QStringLiteral("Psát vše velkými písmeny"));
+    chbtip = named<QCheckBox>(TabSheet1, "chbtip");
+    chbtip->setText(QStringLiteral("Zobrazovat Tip dne"));
     chbtip->setChecked(true);
-    chbtemp = named<QCheckBox>(centralWidget(), "chbtemp");
+    chbtemp = named<QCheckBox>(TabSheet1, "chbtemp");
+    chbtemp->setText(QStringLiteral("Při ukončení vymazat TEMP programu"));
     chbtemp->setChecked(true);
-    sp1 = named<QSpinBox>(centralWidget(), "sp1");
-    sp1->setRange(4, 100);
-    sp1->setValue(80);
-    sp2 = named<QSpinBox>(centralWidget(), "sp2");
-    sp2->setRange(3, 99);
-    sp2->setValue(60);
-    sp3 = named<QSpinBox>(centralWidget(), "sp3");
-    sp3->setRange(2, 98);
-    sp3->setValue(50);
-    sp4 = named<QSpinBox>(centralWidget(), "sp4");
-    sp4->setRange(1, 97);
-    sp4->setValue(30);
-    chbkompletnidokonceni = named<QCheckBox>(centralWidget(), "chbkompletnidokonceni");
+    general->addWidget(chbvelke);
+    general->addWidget(chbtip);
+    general->addWidget(chbtemp);
+    general->addStretch();
+
+    TabSheet2 = named<QWidget>(PageControl1, "TabSheet2");
+    PageControl1->addTab(TabSheet2, QStringLiteral("Nastavení hodnocení   "));
+    auto *grading = new QGridLayout(TabSheet2);
+    const char *fieldNames[] = {"sp1", "sp2", "sp3", "sp4"};
+    const char *labelNames[] = {"Label1", "Label2", "Label3", "Label4"};
+    const char *unitNames[] = {"Label5", "Label6", "Label7", "Label8"};
+    const QString captions[] = {
+        QStringLiteral("Na 1 je třeba uhádnout:"), QStringLiteral("Na 2 je třeba uhádnout: "),
+        QStringLiteral("Na 3 je třeba uhádnout:"), QStringLiteral("Na 4 je třeba uhádnout:")};
+    QSpinBox **fields[] = {&sp1, &sp2, &sp3, &sp4};
+    for (int i = 0; i < 4; ++i) {
+        auto *label = named<QLabel>(TabSheet2, labelNames[i]);
+        label->setText(captions[i]);
+        *fields[i] = thresholdField(TabSheet2, fieldNames[i], i);
+        auto *unit = named<QLabel>(TabSheet2, unitNames[i]);
+        unit->setText(QStringLiteral("%"));
+        grading->addWidget(label, i, 0);
+        grading->addWidget(*fields[i], i, 1);
+        grading->addWidget(unit, i, 2);
+    }
+    grading->setRowStretch(4, 1);
+
+    TabSheet3 = named<QWidget>(PageControl1, "TabSheet3");
+    PageControl1->addTab(TabSheet3, QStringLiteral("Statistiky a Grafy"));
+    auto *statistics = new QVBoxLayout(TabSheet3);
+    GroupBox1 = named<QGroupBox>(TabSheet3, "GroupBox1");
+    GroupBox1->setTitle(QStringLiteral("Hodnoty ukládat do statistik po:"));
+    auto *saving = new QVBoxLayout(GroupBox1);
+    chbkompletnidokonceni = named<QCheckBox>(GroupBox1, "chbkompletnidokonceni");
+    chbkompletnidokonceni->setText(QStringLiteral("Kompletním dokončení zkoušení"));
     chbkompletnidokonceni->setChecked(true);
-    chbprerusenizkouseni = named<QCheckBox>(centralWidget(), "chbprerusenizkouseni");
+    chbprerusenizkouseni = named<QCheckBox>(GroupBox1, "chbprerusenizkouseni");
+    chbprerusenizkouseni->setText(QStringLiteral("Úmyslném přerušení zkoušení"));
     chbprerusenizkouseni->setChecked(true);
-    Panel1 = named<QFrame>(centralWidget(), "Panel1");
-    SpeedButton1 = named<QToolButton>(centralWidget(), "SpeedButton1");
+    saving->addWidget(chbkompletnidokonceni);
+    saving->addWidget(chbprerusenizkouseni);
+    GroupBox2 = named<QGroupBox>(TabSheet3, "GroupBox2");
+    GroupBox2->setTitle(QStringLiteral("Nastavit barvu grafu:"));
+    auto *colourRow = new QHBoxLayout(GroupBox2);
+    Label9 = named<QLabel>(GroupBox2, "Label9");
+    Label9->setText(QStringLiteral("Barva grafu je:"));
+    Panel1 = named<QFrame>(GroupBox2, "Panel1");
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setFixedSize(24, 24);
+    Panel1->setAutoFillBackground(true);
+    SpeedButton1 = named<QToolButton>(GroupBox2, "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("změnit.."));
+    SpeedButton1->setAutoRaise(true);
+    colourRow->addWidget(Label9);
+    colourRow->addWidget(Panel1);
+    colourRow->addWidget(SpeedButton1);
+    colourRow->addStretch();
+    statistics->addWidget(GroupBox1);
+    statistics->addWidget(GroupBox2);
+    statistics->addStretch();
+
+    auto *buttons = new QHBoxLayout;
     BitBtn1 = named<QPushButton>(centralWidget(), "BitBtn1");
+    BitBtn1->setText(QStringLiteral("Potvrdit"));
     BitBtn2 = named<QPushButton>(centralWidget(), "BitBtn2");
+    BitBtn2->setText(QStringLiteral("Zpět"));
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    outer->addLayout(buttons);
+
+    centralWidget()->setMinimumSize(278, 257);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    nastavbarvu(m_chartColour);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm8::BitBtn2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm8::SpeedButton1Click);
+    for (QSpinBox *spin : {sp1, sp2, sp3, sp4})
+        connect(spin, &QSpinBox::valueChanged, this, &TForm8::sp2Change);
+
+    FormCreate();
+    centreOnDesktop();
 }
 
 QColor TForm8::barvaGrafu() const {
     return m_chartColour;
 }
 
-void TForm8::FormCreate() {}
-void TForm8::zapisdoregistru() {}
-void TForm8::BitBtn1Click() {}
-void TForm8::BitBtn2Click() {}
-void TForm8::sp2Change() {}
-void TForm8::SpeedButton1Click() {}
-void TForm8::FormClose() {}
+void TForm8::nastavbarvu(const QColor &colour) {
+    m_chartColour = colour;
+    QPalette palette = Panel1->palette();
+    palette.setColor(QPalette::Window, colour);
+    Panel1->setPalette(palette);
+    if (forms.Form23)
+        forms.Form23->setBarvaGrafu(colour);
+}
+
+void TForm8::FormCreate() {
+    try {
+        if (platform.registry->keyExists(klic()))
+            nactiregistr();
+        else
+            vytvorregistr();
+    } catch (const VokabError &error) {
+        // The loading stops at the faulty value; the remaining controls keep their
+        // defaults and the program goes on.
+        platform.dialogs->error(error.message());
+    }
+}
+
+void TForm8::nactiregistr() {
+    Registry &registry = *platform.registry;
+    const QString key = klic();
+    chbvelke->setChecked(registry.readBool(key, QStringLiteral("Velkapismena")));
+    chbtip->setChecked(registry.readBool(key, QStringLiteral("Tipy")));
+    chbtemp->setChecked(registry.readBool(key, QStringLiteral("Temp")));
+    QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
+    for (int i = 0; i < 4; ++i) {
+        const QString text = registry.readString(key, QStringLiteral("Proc%1").arg(i + 1));
+        fields[i]->setValue(thresholds::fromText(text, i));
+    }
+    // A key written by an earlier version of the program has no chart colour and no
+    // statistics options; those keep their defaults until the next "Potvrdit".
+    if (!registry.valueExists(key, QStringLiteral("BarvaGrafu")))
+        return;
+    const QString colourText = registry.readString(key, QStringLiteral("BarvaGrafu"));
+    if (const std::optional<quint32> colour = colourtext::fromText(colourText))
+        nastavbarvu(colourFromBgr(*colour));
+    else
+        platform.dialogs->warning(
+            QStringLiteral("Barva grafu „%1“ uložená v nastavení není platná, graf bude modrý.")
+                .arg(colourText));
+    chbkompletnidokonceni->setChecked(registry.readBool(key, QStringLiteral("DokonceniZkouseni")));
+    chbprerusenizkouseni->setChecked(registry.readBool(key, QStringLiteral("PreruseniZkouseni")));
+}
+
+void TForm8::vytvorregistr() {
+    Registry &registry = *platform.registry;
+    const QString key = klic();
+    registry.createKey(key);
+    registry.writeBool(key, QStringLiteral("Velkapismena"), false);
+    registry.writeBool(key, QStringLiteral("Tipy"), true);
+    registry.writeBool(key, QStringLiteral("Temp"), true);
+    for (int i = 0; i < 4; ++i)
+        registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
+                             QString::number(thresholds::kDefaults[std::size_t(i)]));
+    registry.writeString(key, QStringLiteral("BarvaGrafu"), QLatin1String(kDefaultColour));
+    registry.writeBool(key, QStringLiteral("DokonceniZkouseni"), true);
+    registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), true);
+}
+
+void TForm8::zapisdoregistru() {
+    Registry &registry = *platform.registry;
+    const QString key = klic();
+    if (!registry.keyExists(key))
+        registry.createKey(key);
+    registry.writeBool(key, QStringLiteral("Velkapismena"), chbvelke->isChecked());
+    registry.writeBool(key, QStringLiteral("Tipy"), chbtip->isChecked());
+    registry.writeBool(key, QStringLiteral("Temp"), chbtemp->isChecked());
+    const QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
+    for (int i = 0; i < 4; ++i)
+        registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
+                             QString::number(fields[i]->value()));
+    registry.writeString(key, QStringLiteral("BarvaGrafu"),
+                         colourtext::toText(bgrFromColour(m_chartColour)));
+    registry.writeBool(key, QStringLiteral("DokonceniZkouseni"),
+                       chbkompletnidokonceni->isChecked());
+    registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), chbprerusenizkouseni->isChecked());
+}
+
+void TForm8::BitBtn1Click() {
+    forms.Form1->prvniaktivace = false;
+    zapisdoregistru();
+    forms.Form1->show();
+    hide();
+}
+
+void TForm8::BitBtn2Click() {
+    forms.Form1->show();
+    hide();
+}
+
+void TForm8::FormClose() {
+    forms.Form1->show();
+    forms.Form1->prvniaktivace = false;
+}
+
+void TForm8::sp2Change() {
+    const std::optional<thresholds::Repair> repair =
+        thresholds::nextRepair({sp1->value(), sp2->value(), sp3->value(), sp4->value()});
+    if (!repair)
+        return;
+    // The repair changes a field, whose change runs this check again: the repairs
+    // cascade downwards until the four are in order.
+    QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
+    fields[repair->index]->setValue(repair->value);
+}
+
+void TForm8::SpeedButton1Click() {
+    if (const std::optional<QColor> colour = platform.dialogs->chooseColor(m_chartColour))
+        nastavbarvu(colourFromBgr(bgrFromColour(*colour)));
+}

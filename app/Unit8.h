@@ -4,6 +4,8 @@
 
 class QCheckBox;
 class QFrame;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -16,7 +18,13 @@ class TForm8 : public VokabForm {
 public:
     TForm8(Forms &forms, Platform &platform);
 
+    // The registry key of the general settings.
+    static QString klic();
+
     QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet3 = nullptr;
     QCheckBox *chbvelke = nullptr;
     QCheckBox *chbtip = nullptr;
     QCheckBox *chbtemp = nullptr;
@@ -24,8 +32,11 @@ public:
     QSpinBox *sp2 = nullptr;
     QSpinBox *sp3 = nullptr;
     QSpinBox *sp4 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
     QCheckBox *chbkompletnidokonceni = nullptr;
     QCheckBox *chbprerusenizkouseni = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QLabel *Label9 = nullptr;
     QFrame *Panel1 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
@@ -45,5 +56,10 @@ protected:
     void FormClose() override;
 
 private:
+    // Panel1 and, once it exists, the statistics chart take the colour.
+    void nastavbarvu(const QColor &colour);
+    void nactiregistr();
+    void vytvorregistr();
+
     QColor m_chartColour;
 };

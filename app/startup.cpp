@@ -64,5 +64,8 @@ template <typename Window> void Windows::create(Window *&slot) {
 }
 
 void startProgram(Forms &forms) {
-    forms.Form1->show();
+    // The splash comes first; its two ticks then bring up the main window.
+    forms.Form22->show();
+    forms.Form22->raise();
+    forms.Form22->activateWindow();
 }

@@ -26,15 +26,6 @@ public:
     bool send(const QString &, const QString &, const QString &) override { return false; }
 };
 
-class NoHelp final : public Help {
-public:
-    bool show(const QString &, const QString &, QString *error) override {
-        if (error)
-            *error = QStringLiteral("Nápověda není k dispozici.");
-        return false;
-    }
-};
-
 } // namespace
 
 std::unique_ptr<Network> makeNetwork() {
@@ -42,7 +33,4 @@ std::unique_ptr<Network> makeNetwork() {
 }
 std::unique_ptr<Mail> makeMail() {
     return std::make_unique<NoMail>();
-}
-std::unique_ptr<Help> makeHelp() {
-    return std::make_unique<NoHelp>();
 }

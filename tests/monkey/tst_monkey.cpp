@@ -116,10 +116,17 @@ class TestMonkey : public QObject {
         return forms;
     }
 
+    // Controls a user can reach: visible and enabled, and not Qt's own parts of a menu
+    // bar (its extension button opens a popup menu of its own).
     template <typename W> static QList<W *> usable(QWidget *form) {
         QList<W *> result;
         for (W *w : form->findChildren<W *>()) {
-            if (w->isVisible() && w->isEnabled())
+            if (!w->isVisible() || !w->isEnabled())
+                continue;
+            bool inMenu = false;
+            for (QWidget *p = w; p && p != form; p = p->parentWidget())
+                inMenu = inMenu || qobject_cast<QMenuBar *>(p) || qobject_cast<QMenu *>(p);
+            if (!inMenu)
                 result.append(w);
         }
         return result;
@@ -294,6 +301,10 @@ private slots:
         // and count it as a failure.
         auto *watchdog = new QTimer(this);
         connect(watchdog, &QTimer::timeout, this, [this] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                m_modalDialogs.append(QStringLiteral("popup ") + popup->metaObject()->className());
+                popup->close();
+            }
             if (QWidget *modal = QApplication::activeModalWidget()) {
                 m_modalDialogs.append(modal->metaObject()->className() + QStringLiteral(" ") +
                                       modal->windowTitle());

@@ -1,0 +1,450 @@
+// The main window (mode buttons, menu, shortcut keys, tip of the day, exit), the
+// splash and about window, and the start-up.
+#include "app/Unit1.h"
+#include "app/Unit22.h"
+#include "app/Unit8.h"
+#include "app/forms.h"
+#include "app/product.h"
+#include "dictionary/Unit2.h"
+#include "internet/Unit19.h"
+#include "learning/Unit6.h"
+#include "statistics/Unit23.h"
+#include "support/testplatform.h"
+#include "testing/Unit12.h"
+#include "testing/Unit4.h"
+#include "tips/tipy.h"
+#include "translator/Unit24.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QWidget *modeWindow(Forms &forms, const QString &which) {
+    if (which == "editor")
+        return forms.Form2;
+    if (which == "learning")
+        return forms.Form6;
+    if (which == "testing1")
+        return forms.Form4;
+    if (which == "testing2")
+        return forms.Form12;
+    if (which == "translator")
+        return forms.Form24;
+    return nullptr;
+}
+
+void showActive(QWidget *window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { setApplicationTitle(QStringLiteral("Vokab")); }
+
+    void mainWindowHasItsCaptionButtonsAndHints() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        QCOMPARE(main.windowTitle(), QStringLiteral("Vokab 2.20"));
+        QCOMPARE(main.GroupBox1->title(), QStringLiteral("Co spustit:"));
+        const QList<QPair<QPushButton *, QString>> buttons = {
+            {main.bteditor, "Editor výrazů"},
+            {main.btvyuka, "Výuka výrazů"},
+            {main.btzkouseni, "Zkoušení výrazů I"},
+            {main.btzkouseni1, "Zkoušení výrazů II"}};
+        for (const auto &[button, caption] : buttons) {
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->toolTip(), caption);
+            QCOMPARE(button->parentWidget(), main.GroupBox1);
+        }
+        QCOMPARE(main.BitBtn1->text(), QStringLiteral("Translator"));
+        QCOMPARE(main.btkonec->text(), QStringLiteral("Konec"));
+        QCOMPARE(main.btkonec->toolTip(), QStringLiteral("Konec programu"));
+        QVERIFY(main.prvniaktivace);
+    }
+
+    void modeButtonsOpenTheirWindowHideMainAndSetTheTitle_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("editor") << "bteditor"
+                                << "editor"
+                                << "Vokab - Editor výrazů";
+        QTest::newRow("learning") << "btvyuka"
+                                  << "learning"
+                                  << "Vokab - Výuka výrazů";
+        QTest::newRow("testing I") << "btzkouseni"
+                                   << "testing1"
+                                   << "Vokab - Zkoušení výrazů I";
+        QTest::newRow("testing II") << "btzkouseni1"
+                                    << "testing2"
+                                    << "Vokab - Zkoušení výrazů II";
+        QTest::newRow("translator") << "BitBtn1"
+                                    << "translator"
+                                    << "Vokab - Translator";
+    }
+
+    void modeButtonsOpenTheirWindowHideMainAndSetTheTitle() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        windows.forms().Form8->chbtip->setChecked(false);
+        main.show();
+        auto *pushButton = main.findChild<QPushButton *>(button);
+        QVERIFY(pushButton);
+        QTest::mouseClick(pushButton, Qt::LeftButton);
+        QWidget *mode = modeWindow(windows.forms(), window);
+        QVERIFY(mode->isVisible());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(applicationTitle(), title);
+    }
+
+    void functionKeysOpenTheModes_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("F1") << int(Qt::Key_F1) << "editor"
+                            << "Vokab - Editor výrazů";
+        QTest::newRow("F2") << int(Qt::Key_F2) << "learning"
+                            << "Vokab - Výuka výrazů";
+        QTest::newRow("F3") << int(Qt::Key_F3) << "testing1"
+                            << "Vokab - Zkoušení výrazů I";
+        QTest::newRow("F4") << int(Qt::Key_F4) << "testing2"
+                            << "Vokab - Zkoušení výrazů II";
+        QTest::newRow("F6") << int(Qt::Key_F6) << "translator"
+                            << "Vokab - Translator";
+    }
+
+    void functionKeysOpenTheModes() {
+        QFETCH(int, key);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        windows.forms().Form8->chbtip->setChecked(false);
+        showActive(&main);
+        QTest::keyClick(&main, Qt::Key(key));
+        QVERIFY(modeWindow(windows.forms(), window)->isVisible());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(applicationTitle(), title);
+        // F1 belongs to the editor, not to the help.
+        QVERIFY(windows.platform().helpViewer().shown.isEmpty());
+    }
+
+    void menuCarriesEveryItemWithItsKey() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        const QList<std::tuple<QString, QString, QKeySequence>> items = {
+            {"Editorvyrazu1", "Editor výrazů", QKeySequence(Qt::Key_F1)},
+            {"Vyukavyrazu1", "Výuka výrazů", QKeySequence(Qt::Key_F2)},
+            {"Zkousenivyrazu1", "Zkoušení výrazů I", QKeySequence(Qt::Key_F3)},
+            {"Zkousenivyrazu2", "Zkoušení výrazů II", QKeySequence(Qt::Key_F4)},
+            {"Translator1", "Translator", QKeySequence(Qt::Key_F6)},
+            {"Aktualizace1", "&Aktualizace", QKeySequence(Qt::Key_F5)},
+            {"Ukoncitprogram1", "&Ukončit program", QKeySequence(Qt::Key_F10)},
+            {"Statistiky1", "Statistiky", QKeySequence()},
+            {"Nastaveni1", "&Nastavení", QKeySequence()},
+            {"Napoveda1", "Náp&ověda\tF1", QKeySequence()},
+            {"Tipdne1", "&Tip dne", QKeySequence()},
+            {"Napsatautorovi1", "Napsat &autorovi", QKeySequence()},
+            {"Strankyprogramu1", "Stránky &programu", QKeySequence()},
+            {"OProgramu1", "&O Programu", QKeySequence()}};
+        for (const auto &[name, text, key] : items) {
+            auto *action = main.findChild<QAction *>(name);
+            QVERIFY2(action, qPrintable(name));
+            QCOMPARE(action->text(), text);
+            QCOMPARE(action->shortcut(), key);
+        }
+        QStringList top;
+        for (QAction *action : main.menuBar()->actions())
+            top.append(action->text());
+        QCOMPARE(top, (QStringList{"&Program", "Statistiky", "&Nastavení", "&Info"}));
+        QCOMPARE(main.Spustit1->menuAction()->text(), QStringLiteral("&Spustit"));
+        QCOMPARE(main.Internet1->menuAction()->text(), QStringLiteral("&Internet"));
+        // A separator before "Ukončit program" and before "O Programu".
+        const QList<QAction *> program = main.Program1->actions();
+        QVERIFY(program.size() == 4 && program[2]->isSeparator());
+        const QList<QAction *> info = main.Info1->actions();
+        QVERIFY(info.size() == 5 && info[3]->isSeparator() && info[4] == main.OProgramu1);
+    }
+
+    void f10AndKonecCloseTheProgram() {
+        for (const bool byKey : {false, true}) {
+            TestWindows windows;
+            TForm1 &main = *windows.forms().Form1;
+            windows.forms().Form8->chbtip->setChecked(false);
+            windows.platform().writeFile("Temp/nahravka.wav", "RIFF");
+            showActive(&main);
+            if (byKey)
+                QTest::keyClick(&main, Qt::Key_F10);
+            else
+                QTest::mouseClick(main.btkonec, Qt::LeftButton);
+            QVERIFY(!main.isVisible());
+            // The exit ran: Temp is empty (the setting is on by default).
+            QVERIFY(QDir(windows.platform().folder.temp()).isEmpty());
+        }
+    }
+
+    void statisticsItemShowsTheStatisticsInPlaceOfMain() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        main.show();
+        main.Statistiky1->trigger();
+        QVERIFY(windows.forms().Form23->isVisible());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Statistiky"));
+    }
+
+    void settingsItemShowsTheSettingsBesideMain() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        main.show();
+        main.Nastaveni1->trigger();
+        QVERIFY(windows.forms().Form8->isVisible());
+        QVERIFY(main.isVisible());
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
+    }
+
+    void helpOpensTheHelpFileAtItsTopic() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        windows.platform().writeFile("Vokab.hlp", "<html><a name=\"Topic1\"></a>Nápověda</html>");
+        main.Napoveda1->trigger();
+        QCOMPARE(windows.platform().helpViewer().shown,
+                 QStringList{windows.platform().folder.file("Vokab.hlp") + "#Topic1"});
+        QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    void missingHelpFileIsReported() {
+        TestWindows windows;
+        windows.forms().Form1->Napoveda1->trigger();
+        QVERIFY(windows.platform().helpViewer().shown.isEmpty());
+        QCOMPARE(windows.dialogs().shown.size(), 1);
+        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
+        QCOMPARE(windows.dialogs().shown[0].text, QStringLiteral("Soubor nápovědy nebyl nalezen."));
+    }
+
+    void webPageItemOpensOurAddress() {
+        TestWindows windows;
+        windows.forms().Form1->Strankyprogramu1->trigger();
+        QCOMPARE(windows.platform().desktop().urls, QList<QUrl>{QUrl(product::webAddress())});
+        QVERIFY(QUrl(product::webAddress()).isValid());
+        QCOMPARE(QUrl(product::webAddress()).scheme(), QStringLiteral("https"));
+    }
+
+    void tipAndAuthorItemsShowTheirWindows() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        main.show();
+        main.Tipdne1->trigger();
+        QVERIFY(windows.forms().Form16->isVisible());
+        main.Napsatautorovi1->trigger();
+        QVERIFY(windows.forms().Form19->isVisible());
+        QVERIFY(main.isVisible());
+    }
+
+    void aboutShowsTheSplashWithCloseButtonAndAddresses() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        TForm22 &about = *windows.forms().Form22;
+        main.show();
+        main.OProgramu1->trigger();
+        QVERIFY(about.isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(about.SpeedButton1->isVisible());
+        QCOMPARE(about.Label1->text(), "e-mail: " + product::authorEmail());
+        QCOMPARE(about.Label2->text(), "www: " + product::webAddress());
+        QVERIFY(about.Label1->isVisible());
+        QVERIFY(about.Label2->isVisible());
+        QVERIFY(!about.Timer1->isActive());
+        // The about box waits for its close button.
+        QVERIFY(!about.close());
+        QVERIFY(about.isVisible());
+        QTest::mouseClick(about.SpeedButton1, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+        QVERIFY(main.isVisible());
+    }
+
+    void tipIsShownOnceAtFirstActivationEightyPixelsLower() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        TForm16 &tip = *windows.forms().Form16;
+        const int designedTop = tip.y();
+        main.show();
+        main.FormActivate();
+        QVERIFY(tip.isVisible());
+        QCOMPARE(tip.y(), designedTop + 80);
+        QVERIFY(!main.prvniaktivace);
+        // Back from the editor: no second tip.
+        tip.hide();
+        main.bteditorClick();
+        windows.forms().Form2->hide();
+        main.show();
+        main.FormActivate();
+        QVERIFY(!tip.isVisible());
+        QCOMPARE(tip.y(), designedTop + 80);
+    }
+
+    void tipSettingOffKeepsTheFlagUntilSwitchedOnWithBack() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        TForm8 &settings = *windows.forms().Form8;
+        TForm16 &tip = *windows.forms().Form16;
+        settings.chbtip->setChecked(false);
+        main.show();
+        main.FormActivate();
+        QVERIFY(!tip.isVisible());
+        QVERIFY(main.prvniaktivace);
+        // Switched on and left with "Zpět": the next activation shows the tip, once.
+        main.NastaveniClick();
+        settings.chbtip->setChecked(true);
+        settings.BitBtn2Click();
+        main.FormActivate();
+        QVERIFY(tip.isVisible());
+        QVERIFY(!main.prvniaktivace);
+        tip.hide();
+        main.FormActivate();
+        QVERIFY(!tip.isVisible());
+    }
+
+    void tipSettingSwitchedOnWithConfirmDoesNotShowTheTip() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        TForm8 &settings = *windows.forms().Form8;
+        settings.chbtip->setChecked(false);
+        main.show();
+        main.FormActivate();
+        main.NastaveniClick();
+        settings.chbtip->setChecked(true);
+        settings.BitBtn1Click();
+        main.FormActivate();
+        QVERIFY(!windows.forms().Form16->isVisible());
+    }
+
+    void exitEmptiesTempOfFilesOnlyWhenAsked_data() {
+        QTest::addColumn<bool>("clean");
+        QTest::newRow("setting on") << true;
+        QTest::newRow("setting off") << false;
+    }
+
+    void exitEmptiesTempOfFilesOnlyWhenAsked() {
+        QFETCH(bool, clean);
+        TestWindows windows;
+        TestPlatform &platform = windows.platform();
+        platform.writeFile("Temp/nahravka1.wav", "RIFF1");
+        platform.writeFile("Temp/nahrávka2.wav", "RIFF2");
+        platform.writeFile("Temp/slozka/uvnitr.wav", "RIFF3");
+        platform.writeFile("WorkDir/sound.wav", "RIFF4");
+        windows.forms().Form8->chbtemp->setChecked(clean);
+        windows.forms().Form1->show();
+        QVERIFY(windows.forms().Form1->close());
+        const QStringList left =
+            QDir(platform.folder.temp())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+        if (clean)
+            QCOMPARE(left, QStringList{"slozka"});
+        else
+            QCOMPARE(left, (QStringList{"nahravka1.wav", "nahrávka2.wav", "slozka"}));
+        QVERIFY(QFile::exists(platform.folder.file("Temp/slozka/uvnitr.wav")));
+        QVERIFY(QFile::exists(platform.folder.file("WorkDir/sound.wav")));
+        QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    void exitWithoutTempFolderStillEnds() {
+        TestWindows windows;
+        QVERIFY(QDir(windows.platform().folder.temp()).removeRecursively());
+        windows.forms().Form1->show();
+        QVERIFY(windows.forms().Form1->close());
+        QVERIFY(!windows.forms().Form1->isVisible());
+        QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    void splashRefusesToCloseAndGivesWayAfterTwoTicks() {
+        TestWindows windows;
+        TForm22 &splash = *windows.forms().Form22;
+        TForm1 &main = *windows.forms().Form1;
+        windows.forms().Form8->chbtip->setChecked(false);
+        QCOMPARE(splash.zbyvajicitiky, 2);
+        QCOMPARE(splash.Timer1->interval(), 1000);
+        QVERIFY(!splash.Timer1->isActive());
+        QVERIFY(splash.SpeedButton1->isHidden());
+        QVERIFY(splash.Label1->isHidden());
+        QVERIFY(splash.Label2->isHidden());
+
+        startProgram(windows.forms());
+        QVERIFY(splash.isVisible());
+        QVERIFY(!main.isVisible());
+        QVERIFY(splash.Timer1->isActive());
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+
+        QVERIFY(!splash.close());
+        QTest::keyClick(&splash, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(splash.isVisible());
+
+        splash.Timer1Timer();
+        QVERIFY(splash.isVisible());
+        QVERIFY(!main.isVisible());
+        splash.Timer1Timer();
+        QVERIFY(!splash.isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(!splash.Timer1->isActive());
+    }
+
+    void splashGivesWayByItsOwnTimer() {
+        TestWindows windows;
+        windows.forms().Form8->chbtip->setChecked(false);
+        startProgram(windows.forms());
+        QTRY_VERIFY_WITH_TIMEOUT(windows.forms().Form1->isVisible(), 10000);
+        QVERIFY(!windows.forms().Form22->isVisible());
+        QCOMPARE(windows.forms().Form22->zbyvajicitiky, 0);
+    }
+
+    void splashShowsThePictureFromTheProgramFolder() {
+        auto platform = std::make_unique<TestPlatform>();
+        QImage image(285, 145, QImage::Format_RGB32);
+        image.fill(QColor(10, 200, 30));
+        QVERIFY(image.save(platform->folder.file("splash.png")));
+        TestWindows windows(std::move(platform));
+        const QPixmap shown = windows.forms().Form22->Image1->pixmap();
+        QCOMPARE(shown.size(), QSize(285, 145));
+        QCOMPARE(shown.toImage().pixelColor(140, 70), QColor(10, 200, 30));
+    }
+
+    void missingPictureGivesAPlainSplashOfTheSameSize() {
+        TestWindows windows;
+        const QPixmap shown = windows.forms().Form22->Image1->pixmap();
+        QCOMPARE(shown.size(), QSize(285, 145));
+        QVERIFY(!shown.isNull());
+        const QImage image = shown.toImage();
+        // A plain background with the title drawn in white.
+        QCOMPARE(image.pixelColor(2, 2), QColor(0x1E, 0x3A, 0x8A));
+        bool hasText = false;
+        for (int x = 0; x < image.width() && !hasText; ++x)
+            hasText = image.pixelColor(x, 72) != image.pixelColor(2, 2);
+        QVERIFY(hasText);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

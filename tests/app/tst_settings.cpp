@@ -1,0 +1,379 @@
+// The general settings window: the registry key it creates, loads and stores, the
+// threshold cascade, the chart colour, and its buttons.
+#include "app/Unit1.h"
+#include "app/Unit8.h"
+#include "app/forms.h"
+#include "support/testplatform.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString kKey = QStringLiteral("Nastaveni");
+
+using Stored = QList<QPair<QString, QVariant>>;
+
+Stored storedValues(const MemoryRegistry &registry) {
+    Stored result;
+    for (const MemoryRegistry::Value &v : registry.values(kKey))
+        result.append({v.name, v.value});
+    return result;
+}
+
+// A key as the program writes it, with every value away from its default.
+void writeKey(MemoryRegistry &registry, bool withColour) {
+    registry.createKey(kKey);
+    registry.writeInteger(kKey, "Velkapismena", 1);
+    registry.writeInteger(kKey, "Tipy", 0);
+    registry.writeInteger(kKey, "Temp", 0);
+    registry.writeString(kKey, "Proc1", "90");
+    registry.writeString(kKey, "Proc2", "75");
+    registry.writeString(kKey, "Proc3", "40");
+    registry.writeString(kKey, "Proc4", "20");
+    if (withColour)
+        registry.writeString(kKey, "BarvaGrafu", "$00A1B2C3");
+    registry.writeInteger(kKey, "DokonceniZkouseni", 0);
+    registry.writeInteger(kKey, "PreruseniZkouseni", 0);
+}
+
+std::unique_ptr<TestPlatform> platformWithKey(bool withColour) {
+    auto platform = std::make_unique<TestPlatform>();
+    writeKey(platform->memory(), withColour);
+    platform->memory().writes.clear();
+    return platform;
+}
+
+std::array<int, 4> thresholdsOf(const TForm8 &form) {
+    return {form.sp1->value(), form.sp2->value(), form.sp3->value(), form.sp4->value()};
+}
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartWritesTheTenDefaultsInOrder() {
+        TestWindows windows;
+        const Stored expected = {{"Velkapismena", 0},
+                                 {"Tipy", 1},
+                                 {"Temp", 1},
+                                 {"Proc1", QStringLiteral("80")},
+                                 {"Proc2", QStringLiteral("60")},
+                                 {"Proc3", QStringLiteral("50")},
+                                 {"Proc4", QStringLiteral("30")},
+                                 {"BarvaGrafu", QStringLiteral("clBlue")},
+                                 {"DokonceniZkouseni", 1},
+                                 {"PreruseniZkouseni", 1}};
+        const Stored stored = storedValues(windows.platform().memory());
+        QCOMPARE(stored, expected);
+        // Booleans are integers, thresholds and colour are strings.
+        for (const auto &[name, value] : stored) {
+            const bool isString = name.startsWith("Proc") || name == "BarvaGrafu";
+            QCOMPARE(value.typeId(), isString ? QMetaType::QString : QMetaType::Int);
+        }
+        // Each written once, nothing else.
+        QCOMPARE(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).size(),
+            10);
+
+        const TForm8 &form = *windows.forms().Form8;
+        QVERIFY(!form.chbvelke->isChecked());
+        QVERIFY(form.chbtip->isChecked());
+        QVERIFY(form.chbtemp->isChecked());
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{80, 60, 50, 30}));
+        QVERIFY(form.chbkompletnidokonceni->isChecked());
+        QVERIFY(form.chbprerusenizkouseni->isChecked());
+        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    void storedKeySetsEveryControlAndWritesNothing() {
+        TestWindows windows(platformWithKey(true));
+        const TForm8 &form = *windows.forms().Form8;
+        QVERIFY(form.chbvelke->isChecked());
+        QVERIFY(!form.chbtip->isChecked());
+        QVERIFY(!form.chbtemp->isChecked());
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{90, 75, 40, 20}));
+        QCOMPARE(form.barvaGrafu(), QColor(0xC3, 0xB2, 0xA1));
+        QCOMPARE(form.Panel1->palette().color(QPalette::Window), QColor(0xC3, 0xB2, 0xA1));
+        QVERIFY(!form.chbkompletnidokonceni->isChecked());
+        QVERIFY(!form.chbprerusenizkouseni->isChecked());
+        QVERIFY(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
+        QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    void keyWithoutChartColourKeepsTheLastThreeDefaults() {
+        TestWindows windows(platformWithKey(false));
+        const TForm8 &form = *windows.forms().Form8;
+        // The first seven are loaded...
+        QVERIFY(form.chbvelke->isChecked());
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{90, 75, 40, 20}));
+        // ...the statistics options stay checked although the key says 0, the colour blue.
+        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QVERIFY(form.chbkompletnidokonceni->isChecked());
+        QVERIFY(form.chbprerusenizkouseni->isChecked());
+        // The key is completed only by the next "Potvrdit".
+        QVERIFY(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
+        QVERIFY(!windows.platform().memory().valueExists(kKey, "BarvaGrafu"));
+        windows.forms().Form8->BitBtn1Click();
+        QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
+                 QStringLiteral("clBlue"));
+        QCOMPARE(windows.platform().memory().readInteger(kKey, "DokonceniZkouseni"), 1);
+    }
+
+    void missingBooleanStopsTheLoadingWithAMessage() {
+        auto platform = std::make_unique<TestPlatform>();
+        MemoryRegistry &registry = platform->memory();
+        registry.createKey(kKey);
+        registry.writeInteger(kKey, "Velkapismena", 1);
+        registry.writeString(kKey, "Proc1", "70");
+        TestWindows windows(std::move(platform));
+        const TForm8 &form = *windows.forms().Form8;
+        QVERIFY(form.chbvelke->isChecked());
+        // "Tipy" is missing: the rest keeps its defaults.
+        QVERIFY(form.chbtip->isChecked());
+        QCOMPARE(form.sp1->value(), 80);
+        QCOMPARE(windows.dialogs().shown.size(), 1);
+        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
+        QCOMPARE(windows.dialogs().shown[0].text,
+                 QStringLiteral("Chybná hodnota „Tipy“ v registru (klíč „Nastaveni“)."));
+    }
+
+    void badThresholdTextsReadAsMinimumAndAreRepaired() {
+        auto platform = platformWithKey(true);
+        MemoryRegistry &registry = platform->memory();
+        registry.writeString(kKey, "Proc1", "sto");
+        registry.writeString(kKey, "Proc2", "");
+        registry.writeString(kKey, "Proc3", "150");
+        registry.writeString(kKey, "Proc4", "2");
+        TestWindows windows(std::move(platform));
+        // sp1 "sto" -> 4 pushes the rest to 3, 2, 1; "" -> 3; "150" -> 98, repaired to 2;
+        // "2" -> 2, repaired to 1.
+        QCOMPARE(thresholdsOf(*windows.forms().Form8), (std::array<int, 4>{4, 3, 2, 1}));
+    }
+
+    void thresholdsLoadedOutOfOrderAreRepairedInTheLoadingOrder() {
+        auto platform = platformWithKey(true);
+        platform->memory().writeString(kKey, "Proc1", "50");
+        platform->memory().writeString(kKey, "Proc2", "70");
+        platform->memory().writeString(kKey, "Proc3", "45");
+        platform->memory().writeString(kKey, "Proc4", "10");
+        TestWindows windows(std::move(platform));
+        QCOMPARE(thresholdsOf(*windows.forms().Form8), (std::array<int, 4>{50, 49, 45, 10}));
+    }
+
+    void invalidChartColourKeepsBlueWithAWarning() {
+        auto platform = platformWithKey(true);
+        platform->memory().writeString(kKey, "BarvaGrafu", "clModra");
+        TestWindows windows(std::move(platform));
+        const TForm8 &form = *windows.forms().Form8;
+        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QVERIFY(!form.chbkompletnidokonceni->isChecked());
+        QCOMPARE(windows.dialogs().shown.size(), 1);
+        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Warning);
+        QVERIFY(windows.dialogs().shown[0].text.contains("clModra"));
+    }
+
+    void loweringTheFirstBelowTheSecondPushesOnlyTheSecond() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        form.sp1->setValue(59);
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{59, 58, 50, 30}));
+        form.sp1->setValue(4);
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{4, 3, 2, 1}));
+    }
+
+    void raisingALowerThresholdOntoTheOneAboveIsUndone_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("start");
+        QTest::newRow("sp2 below sp1") << 2 << 79;
+        QTest::newRow("sp3 below sp2") << 3 << 59;
+        QTest::newRow("sp4 below sp3") << 4 << 49;
+    }
+
+    void raisingALowerThresholdOntoTheOneAboveIsUndone() {
+        QFETCH(int, field);
+        QFETCH(int, start);
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        QSpinBox *spin = form.findChild<QSpinBox *>(QStringLiteral("sp%1").arg(field));
+        QVERIFY(spin);
+        spin->setValue(start);
+        const std::array<int, 4> before = thresholdsOf(form);
+        QCOMPARE(spin->value(), start);
+        spin->stepUp();
+        QCOMPARE(thresholdsOf(form), before);
+    }
+
+    void thresholdFieldsCannotBeTypedInto() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        form.show();
+        for (QSpinBox *spin : {form.sp1, form.sp2, form.sp3, form.sp4}) {
+            const int before = spin->value();
+            spin->setFocus();
+            QTest::keyClick(spin, Qt::Key_Backspace);
+            QTest::keyClicks(spin, "5");
+            QTest::keyClick(spin, Qt::Key_Return);
+            QCOMPARE(spin->value(), before);
+            // The arrows still work.
+            QTest::keyClick(spin, Qt::Key_Down);
+            QCOMPARE(spin->value(), before - 1);
+        }
+        QCOMPARE(form.sp1->minimum(), 4);
+        QCOMPARE(form.sp1->maximum(), 100);
+        QCOMPARE(form.sp4->minimum(), 1);
+        QCOMPARE(form.sp4->maximum(), 97);
+    }
+
+    void confirmStoresEverythingClearsTheFlagAndGoesBack() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        TForm1 &main = *windows.forms().Form1;
+        main.hide();
+        form.show();
+        form.chbvelke->setChecked(true);
+        form.chbtemp->setChecked(false);
+        form.sp1->setValue(59);
+        form.chbprerusenizkouseni->setChecked(false);
+        windows.dialogs().colours.push_back(QColor(0xC3, 0xB2, 0xA1));
+        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        windows.platform().memory().writes.clear();
+
+        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+        const Stored expected = {{"Velkapismena", 1},
+                                 {"Tipy", 1},
+                                 {"Temp", 0},
+                                 {"Proc1", QStringLiteral("59")},
+                                 {"Proc2", QStringLiteral("58")},
+                                 {"Proc3", QStringLiteral("50")},
+                                 {"Proc4", QStringLiteral("30")},
+                                 {"BarvaGrafu", QStringLiteral("$00A1B2C3")},
+                                 {"DokonceniZkouseni", 1},
+                                 {"PreruseniZkouseni", 0}};
+        QCOMPARE(storedValues(windows.platform().memory()), expected);
+        QCOMPARE(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).size(),
+            10);
+        QVERIFY(!main.prvniaktivace);
+        QVERIFY(main.isVisible());
+        QVERIFY(!form.isVisible());
+    }
+
+    void backKeepsTheChangesForTheRunWithoutStoringThem() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        TForm1 &main = *windows.forms().Form1;
+        form.show();
+        form.chbvelke->setChecked(true);
+        windows.dialogs().colours.push_back(QColor(Qt::red));
+        form.SpeedButton1Click();
+        windows.platform().memory().writes.clear();
+
+        QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+        QVERIFY(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
+        QCOMPARE(windows.platform().memory().readInteger(kKey, "Velkapismena"), 0);
+        QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
+                 QStringLiteral("clBlue"));
+        QVERIFY(form.chbvelke->isChecked());
+        QCOMPARE(form.barvaGrafu(), QColor(Qt::red));
+        QVERIFY(main.prvniaktivace);
+        QVERIFY(main.isVisible());
+        QVERIFY(!form.isVisible());
+    }
+
+    void closingByTheTitleBarClearsTheFlagAndWritesNothing() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        TForm1 &main = *windows.forms().Form1;
+        form.show();
+        form.chbtip->setChecked(false);
+        windows.platform().memory().writes.clear();
+        QVERIFY(form.close());
+        QVERIFY(!form.isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.prvniaktivace);
+        QVERIFY(
+            windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
+    }
+
+    void cancelledColourDialogChangesNothing() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        windows.dialogs().colours.push_back(std::nullopt);
+        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QCOMPARE(form.Panel1->palette().color(QPalette::Window), QColor(0, 0, 255));
+        windows.dialogs().colours.push_back(QColor(0x80, 0x80, 0x80));
+        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        QCOMPARE(form.Panel1->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+        form.zapisdoregistru();
+        QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
+                 QStringLiteral("clGray"));
+    }
+
+    void windowHasItsCaptionTabsAndTexts() {
+        TestWindows windows;
+        TForm8 &form = *windows.forms().Form8;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Obecné nastavení"));
+        QCOMPARE(form.PageControl1->count(), 3);
+        QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Obecné nastavení"));
+        QCOMPARE(form.PageControl1->tabText(1), QStringLiteral("Nastavení hodnocení   "));
+        QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Statistiky a Grafy"));
+        QCOMPARE(form.chbtemp->text(), QStringLiteral("Při ukončení vymazat TEMP programu"));
+        QCOMPARE(form.findChild<QLabel *>("Label2")->text(),
+                 QStringLiteral("Na 2 je třeba uhádnout: "));
+        QCOMPARE(form.SpeedButton1->text(), QStringLiteral("změnit.."));
+        QCOMPARE(form.BitBtn1->text(), QStringLiteral("Potvrdit"));
+        QCOMPARE(form.BitBtn2->text(), QStringLiteral("Zpět"));
+    }
+
+    void realSettingsFileGetsTheDefaultsAndReadsThemBack() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("registry.ini");
+        {
+            auto platform = std::make_unique<TestPlatform>();
+            platform->registry = makeSettingsRegistry(ini);
+            TestWindows windows(std::move(platform));
+            TForm8 &form = *windows.forms().Form8;
+            form.sp1->setValue(85);
+            form.chbtip->setChecked(false);
+            windows.dialogs().colours.push_back(QColor(0x12, 0x34, 0x56));
+            form.SpeedButton1Click();
+            form.zapisdoregistru();
+        }
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("[Nastaveni]"), text.constData());
+        QVERIFY2(text.contains("Proc1=85"), text.constData());
+        QVERIFY2(text.contains("Tipy=0"), text.constData());
+        QVERIFY2(text.contains("BarvaGrafu=$00563412"), text.constData());
+
+        auto platform = std::make_unique<TestPlatform>();
+        platform->registry = makeSettingsRegistry(ini);
+        TestWindows again(std::move(platform));
+        const TForm8 &form = *again.forms().Form8;
+        QCOMPARE(form.sp1->value(), 85);
+        QVERIFY(!form.chbtip->isChecked());
+        QCOMPARE(form.barvaGrafu(), QColor(0x12, 0x34, 0x56));
+        QVERIFY(again.dialogs().shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
