@@ -1,9 +1,242 @@
 #include "dictionary/Unit14.h"
 
 #include "app/forms.h"
+#include "core/textfile.h"
+#include "dictionary/Unit2.h"
+#include "dictionary/recordtablemodel.h"
 #include "platform/platform.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kRowHeight = 16;
+const QString kEmptyDictionary = QStringLiteral("Nelze uložit prázdný slovník.");
+
+QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
+    auto *label = named<QLabel>(parent, name);
+    label->setText(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+} // namespace
 
 TForm14::TForm14(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form14")) {
     setWindowTitle(QStringLiteral("Slučovač slovníků"));
+    for (FileDialogState *dialog : {&OpenDialog1, &SaveDialog1}) {
+        dialog->filter = QStringLiteral("Slovníky|*.slv");
+        dialog->defaultSuffix = QStringLiteral("slv");
+    }
+    buildControls();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(569, 529);
+    centreOnDesktop();
+    FormCreate();
+}
+
+QTableView *TForm14::makeGrid(QWidget *parent, const char *name, RecordTableModel *model) {
+    auto *grid = named<QTableView>(parent, name);
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setTabKeyNavigation(false);
+    grid->setFocusPolicy(Qt::ClickFocus);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setHighlightSections(false);
+    const int widths[] = {99, 119, 119, 123};
+    for (int c = 0; c < 4; ++c)
+        grid->setColumnWidth(c, widths[c]);
+    return grid;
+}
+
+void TForm14::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+
+    const auto button = [&](const char *name, const QString &text, const QString &hint) {
+        auto *b = named<QPushButton>(central, name);
+        b->setText(text);
+        b->setToolTip(hint);
+        return b;
+    };
+    const auto countRow = [&](QLabel *title, const char *countName, const char *valueName,
+                              QLabel **countLabel, QLabel **valueLabel) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(title);
+        row->addStretch();
+        *countLabel = named<QLabel>(central, countName);
+        (*countLabel)->setText(QStringLiteral("Počet výrazů:"));
+        *valueLabel = boldLabel(central, valueName, QString());
+        (*valueLabel)->setMinimumWidth(40);
+        row->addWidget(*countLabel);
+        row->addWidget(*valueLabel);
+        return row;
+    };
+
+    auto *top = new QHBoxLayout;
+    Label1 = boldLabel(central, "Label1", QStringLiteral("Původní slovník:"));
+    top->addLayout(countRow(Label1, "Label3", "Label5", &Label3, &Label5), 1);
+    btkonec = named<QPushButton>(central, "btkonec");
+    btkonec->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    btkonec->setToolTip(QStringLiteral("Zavíře Slučovač slovníku a vrátit se do Editoru výrazů"));
+    top->addWidget(btkonec);
+    column->addLayout(top);
+
+    m_puvodniModel = new RecordTableModel(m_puvodni, this);
+    stg = makeGrid(central, "stg", m_puvodniModel);
+    column->addWidget(stg, 1);
+
+    auto *middle = new QHBoxLayout;
+    btnacti = button("btnacti", QStringLiteral("Načti"), QStringLiteral("Načíst slovník"));
+    btuberstary =
+        button("btuberstary", QStringLiteral("Uber"), QStringLiteral("Ubrat výrazy ze slovníku"));
+    BitBtn1 = button("BitBtn1", QStringLiteral("Převeď vše"),
+                     QStringLiteral("Převést všechny výrazy do nového slovníku"));
+    btpreved = button("btpreved", QStringLiteral("Převeď"),
+                      QStringLiteral("Převést vybraný výraz do nového slovníku"));
+    for (QPushButton *b : {btnacti, btuberstary})
+        middle->addWidget(b);
+    middle->addStretch();
+    for (QPushButton *b : {BitBtn1, btpreved})
+        middle->addWidget(b);
+    column->addLayout(middle);
+
+    Label2 = boldLabel(central, "Label2", QStringLiteral("Nový slovník:"));
+    column->addLayout(countRow(Label2, "Label4", "Label6", &Label4, &Label6));
+    m_novyModel = new RecordTableModel(m_novy, this);
+    stg1 = makeGrid(central, "stg1", m_novyModel);
+    column->addWidget(stg1, 1);
+
+    auto *bottom = new QHBoxLayout;
+    btuberznovy = button("btuberznovy", QStringLiteral("Uber"),
+                         QStringLiteral("Ubrat jeden výraz ze slovníku"));
+    BitBtn2 = button("BitBtn2", QStringLiteral("Uber vše"),
+                     QStringLiteral("Ubrat všechny výrazy ze slovníku"));
+    btuloz = button("btuloz", QStringLiteral("Ulož"), QStringLiteral("Uložit slovník do souboru"));
+    bottom->addWidget(btuberznovy);
+    bottom->addWidget(BitBtn2);
+    bottom->addStretch();
+    bottom->addWidget(btuloz);
+    column->addLayout(bottom);
+
+    connect(btnacti, &QPushButton::clicked, this, [this] { btnactiClick(); });
+    connect(btuberstary, &QPushButton::clicked, this, [this] { btuberstaryClick(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(btpreved, &QPushButton::clicked, this, [this] { btprevedClick(); });
+    connect(btuberznovy, &QPushButton::clicked, this, [this] { btuberznovyClick(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(btuloz, &QPushButton::clicked, this, [this] { btulozClick(); });
+    connect(btkonec, &QPushButton::clicked, this, [this] { btkonecClick(); });
+}
+
+void TForm14::selectRow(QTableView *grid, int row) {
+    const int rows = grid->model()->rowCount();
+    if (rows == 0)
+        return;
+    grid->setCurrentIndex(grid->model()->index(qBound(0, row, rows - 1), 0));
+}
+
+void TForm14::FormCreate() {
+    m_puvodniModel->replace({});
+    m_novyModel->replace({});
+    Label5->clear();
+    Label6->clear();
+}
+
+void TForm14::btnactiClick() {
+    const std::optional<QString> chosen = platform.dialogs->openFile(OpenDialog1);
+    if (!chosen)
+        return;
+    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    if (read.status == slovnik::ReadResult::Status::Failed) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    // An empty file gives an empty source list: the merger has nothing to refuse.
+    m_puvodniModel->replace(std::move(read.dictionary));
+    selectRow(stg, 0);
+    Label5->setNum(int(m_puvodni.size()));
+    OpenDialog1.remember(*chosen);
+}
+
+void TForm14::btuberstaryClick() {
+    const int row = stg->currentIndex().row();
+    if (m_puvodni.isEmpty() || row < 0)
+        return;
+    m_puvodniModel->remove(row);
+    selectRow(stg, row);
+    Label5->setNum(int(m_puvodni.size()));
+}
+
+void TForm14::btprevedClick() {
+    const int row = stg->currentIndex().row();
+    if (m_puvodni.isEmpty() || row < 0 || row >= m_puvodni.size())
+        return;
+    m_novyModel->append(m_puvodni[row]);
+    selectRow(stg1, int(m_novy.size()) - 1);
+    Label6->setNum(int(m_novy.size()));
+}
+
+void TForm14::BitBtn1Click() {
+    m_novyModel->appendAll(m_puvodni);
+    selectRow(stg1, int(m_novy.size()) - 1);
+    Label6->setNum(int(m_novy.size()));
+}
+
+void TForm14::btuberznovyClick() {
+    const int row = stg1->currentIndex().row();
+    if (m_novy.isEmpty() || row < 0)
+        return;
+    m_novyModel->remove(row);
+    selectRow(stg1, row);
+    Label6->setNum(int(m_novy.size()));
+}
+
+void TForm14::BitBtn2Click() {
+    m_novyModel->replace({});
+    Label6->setNum(0);
+}
+
+void TForm14::btulozClick() {
+    if (m_novy.isEmpty()) {
+        platform.dialogs->info(kEmptyDictionary);
+        return;
+    }
+    const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
+    if (!chosen)
+        return;
+    const textfile::SaveResult saved = slovnik::writeDictionaryFile(*chosen, m_novy);
+    if (!saved) {
+        platform.dialogs->error(saved.error);
+        return;
+    }
+    SaveDialog1.remember(*chosen);
+}
+
+void TForm14::btkonecClick() {
+    close();
+}
+
+void TForm14::FormClose() {
+    forms.Form2->show();
+    m_puvodniModel->replace({});
+    m_novyModel->replace({});
+    Label5->clear();
+    Label6->clear();
 }

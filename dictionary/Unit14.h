@@ -1,9 +1,53 @@
 #pragma once
 
 #include "app/form.h"
+#include "dictionary/slovnik.h"
+#include "platform/dialogs.h"
 
+class QLabel;
+class QPushButton;
+class QTableView;
+class RecordTableModel;
+
+// The dictionary merger: records of one or more dictionaries are transferred by hand
+// from the source list into a new dictionary, which is saved as a new file.
 class TForm14 : public VokabForm {
     Q_OBJECT
 public:
     TForm14(Forms &forms, Platform &platform);
+
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr, *Label6 = nullptr;
+    QTableView *stg = nullptr;  // the source dictionary
+    QTableView *stg1 = nullptr; // the new dictionary
+    QPushButton *btnacti = nullptr, *btuberstary = nullptr, *BitBtn1 = nullptr, *btpreved = nullptr,
+                *btuberznovy = nullptr, *BitBtn2 = nullptr, *btuloz = nullptr, *btkonec = nullptr;
+
+    void FormCreate();
+    void btnactiClick();
+    void btuberstaryClick();
+    void btprevedClick();
+    void BitBtn1Click();
+    void btuberznovyClick();
+    void BitBtn2Click();
+    void btulozClick();
+    void btkonecClick();
+
+    const Tpole &Tpuvodni() const { return m_puvodni; }
+    const Tpole &Tnovy() const { return m_novy; }
+    FileDialogState OpenDialog1;
+    FileDialogState SaveDialog1;
+
+protected:
+    void FormClose() override;
+
+private:
+    void buildControls();
+    QTableView *makeGrid(QWidget *parent, const char *name, RecordTableModel *model);
+    static void selectRow(QTableView *grid, int row);
+
+    Tpole m_puvodni;
+    Tpole m_novy;
+    RecordTableModel *m_puvodniModel = nullptr;
+    RecordTableModel *m_novyModel = nullptr;
 };

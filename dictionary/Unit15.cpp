@@ -1,9 +1,215 @@
 #include "dictionary/Unit15.h"
 
 #include "app/forms.h"
+#include "core/textfile.h"
+#include "dictionary/Unit2.h"
+#include "dictionary/prevadec.h"
 #include "platform/platform.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+// A word list larger than this is refused with a message rather than read.
+constexpr qint64 kWordListLimit = qint64(256) << 20;
+
+void makeBold(QWidget *widget) {
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+} // namespace
 
 TForm15::TForm15(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form15")) {
     setWindowTitle(QStringLiteral("Převaděč slovníků"));
+    OpenDialog1.filter = QStringLiteral("Český slovník|*.cz");
+    OpenDialog1.defaultSuffix = QStringLiteral("cz");
+    OpenDialog2.filter = QStringLiteral(
+        "Anglický slovník|*.ang|Německý slovník|*.nem|Francouzský slovník|*.fra|Ruský "
+        "slovník|*.rus|Španělský slovník|*.spa|Maďarský slovník|*.mad|Latinský slovník|*.lat");
+    OpenDialog2.defaultSuffix = QStringLiteral("ang");
+    SaveDialog1.filter = QStringLiteral("Slovníky|*.slv");
+    SaveDialog1.defaultSuffix = QStringLiteral("slv");
+    buildControls();
+    buildMenu();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(523, 367);
+    centreOnDesktop();
+}
+
+void TForm15::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *grid = new QGridLayout(central);
+
+    const auto label = [&](const char *name, const QString &text) {
+        auto *l = named<QLabel>(central, name);
+        l->setText(text);
+        makeBold(l);
+        return l;
+    };
+    const auto button = [&](const char *name, const QString &text) {
+        auto *b = named<QPushButton>(central, name);
+        b->setText(text);
+        makeBold(b);
+        return b;
+    };
+    const auto richPane = [&](const char *name) {
+        auto *pane = named<QTextEdit>(central, name);
+        pane->setReadOnly(true);
+        pane->setAcceptRichText(false);
+        pane->setLineWrapMode(QTextEdit::NoWrap);
+        pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return pane;
+    };
+
+    Label1 = label("Label1", QStringLiteral("České výrazy:"));
+    Label2 = label("Label2", QStringLiteral("Cizí výrazy:"));
+    Label3 = label("Label3", QStringLiteral("Nový slovník:"));
+    RichEdit1 = richPane("RichEdit1");
+    RichEdit2 = richPane("RichEdit2");
+    Memo1 = named<QPlainTextEdit>(central, "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn2 = button("BitBtn2", QStringLiteral("Otevřít"));
+    BitBtn3 = button("BitBtn3", QStringLiteral("Otevřít"));
+    BitBtn4 = button("BitBtn4", QStringLiteral("Převeď"));
+    BitBtn5 = button("BitBtn5", QStringLiteral("Ulož"));
+
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(BitBtn1, 0, 1, Qt::AlignRight);
+    grid->addWidget(RichEdit1, 1, 0);
+    grid->addWidget(BitBtn2, 1, 1, Qt::AlignTop);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(RichEdit2, 3, 0);
+    grid->addWidget(BitBtn3, 3, 1, Qt::AlignTop);
+    grid->addWidget(Label3, 4, 0);
+    grid->addWidget(Memo1, 5, 0);
+    auto *saveColumn = new QVBoxLayout;
+    saveColumn->addWidget(BitBtn4);
+    saveColumn->addWidget(BitBtn5);
+    saveColumn->addStretch();
+    grid->addLayout(saveColumn, 5, 1);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+}
+
+void TForm15::buildMenu() {
+    const auto item = [this](QMenu *menu, const char *name, const QString &text,
+                             void (TForm15::*handler)()) {
+        auto *action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu *dictionaries = menuBar()->addMenu(QStringLiteral("Slovníky"));
+    dictionaries->setObjectName(QStringLiteral("Slovnky1"));
+    Nastslovnksanglickouslovnzsobou1 =
+        item(dictionaries, "Nastslovnksanglickouslovnzsobou1",
+             QStringLiteral("Načíst slovník s Českou slovní zásobou"), &TForm15::BitBtn2Click);
+    NastslovnksAnglickouslovnzsobou2 =
+        item(dictionaries, "NastslovnksAnglickouslovnzsobou2",
+             QStringLiteral("Načíst slovník s Anglickou slovní zásobou"), &TForm15::BitBtn3Click);
+    dictionaries->addSeparator();
+    Pevstvrazydonovhoslovnku1 =
+        item(dictionaries, "Pevstvrazydonovhoslovnku1",
+             QStringLiteral("Převést výrazy do nového slovníku"), &TForm15::BitBtn4Click);
+    dictionaries->addSeparator();
+    Uloitnovslovnk1 = item(dictionaries, "Uloitnovslovnk1", QStringLiteral("Uložit nový slovník"),
+                           &TForm15::BitBtn5Click);
+    Zavt1 = menuBar()->addAction(QStringLiteral("Zavřít"));
+    Zavt1->setObjectName(QStringLiteral("Zavt1"));
+    connect(Zavt1, &QAction::triggered, this, &TForm15::BitBtn1Click);
+}
+
+void TForm15::setNovy(QStringList lines) {
+    m_novy = std::move(lines);
+    Memo1->setPlainText(m_novy.join(u'\n'));
+}
+
+void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *pane) {
+    const std::optional<QString> chosen = platform.dialogs->openFile(dialog);
+    if (!chosen)
+        return;
+    dialog.remember(*chosen);
+    setNovy({});
+    lines.clear();
+    pane->clear();
+    const textfile::TextResult read = textfile::readText(*chosen, kWordListLimit);
+    if (!read.text) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    lines = textfile::splitLines(*read.text);
+    pane->setPlainText(lines.join(u'\n'));
+}
+
+void TForm15::BitBtn1Click() {
+    forms.Form2->show();
+    close();
+}
+
+void TForm15::BitBtn2Click() {
+    openList(OpenDialog1, m_czech, RichEdit1);
+}
+
+void TForm15::BitBtn3Click() {
+    openList(OpenDialog2, m_foreign, RichEdit2);
+}
+
+void TForm15::BitBtn4Click() {
+    if (m_czech.isEmpty()) {
+        platform.dialogs->info(
+            QStringLiteral("Nelze převést slovníky, není načtený slovník s Českými výrazy"));
+        return;
+    }
+    if (m_foreign.isEmpty()) {
+        platform.dialogs->info(
+            QStringLiteral("Nelze převést slovníky, není načtený slovník s Cizími výrazy"));
+        return;
+    }
+    setNovy(m_novy + prevadec::pairWordLists(m_czech, m_foreign));
+}
+
+void TForm15::BitBtn5Click() {
+    if (m_novy.isEmpty()) {
+        platform.dialogs->info(QStringLiteral("Nelze úkladat prázdný slovník!!!"));
+        return;
+    }
+    const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
+    if (!chosen)
+        return;
+    const textfile::SaveResult saved = textfile::saveLines(*chosen, m_novy);
+    if (!saved) {
+        platform.dialogs->error(saved.error);
+        return;
+    }
+    SaveDialog1.remember(*chosen);
+    m_czech.clear();
+    m_foreign.clear();
+    RichEdit1->clear();
+    RichEdit2->clear();
+    setNovy({});
+}
+
+void TForm15::FormClose() {
+    forms.Form2->show();
 }

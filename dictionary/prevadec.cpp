@@ -1,0 +1,26 @@
+#include "dictionary/prevadec.h"
+
+#include "dictionary/slovnik.h"
+
+namespace prevadec {
+
+namespace {
+QString expression(QString text) {
+    return text.replace(u';', u'+');
+}
+} // namespace
+
+QString pairLine(const QString &czech, const QString &foreign) {
+    return expression(czech) + u';' + expression(foreign) + u';' + slovnik::kNoPronunciation +
+           u';' + slovnik::kNoSound;
+}
+
+QStringList pairWordLists(const QStringList &czech, const QStringList &foreign) {
+    QStringList lines;
+    lines.reserve(czech.size());
+    for (qsizetype i = 0; i < czech.size(); ++i)
+        lines.append(pairLine(czech[i], i < foreign.size() ? foreign[i] : QString()));
+    return lines;
+}
+
+} // namespace prevadec

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Turning two parallel word lists into dictionary lines.
+namespace prevadec {
+
+// The dictionary line of one pair: Czech ; foreign ; "[]" ; "NENÍ". A ";" inside an
+// expression would cut the line into other fields when the dictionary is read back,
+// so it becomes "+", as the editor does with a ";" typed into an expression.
+QString pairLine(const QString &czech, const QString &foreign);
+
+// One line per Czech line, paired by position: a Czech line without a foreign line of
+// the same position gets an empty foreign expression; foreign lines beyond the last
+// Czech line are left out. Empty lines are paired like any other.
+QStringList pairWordLists(const QStringList &czech, const QStringList &foreign);
+
+} // namespace prevadec
