@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
 #include "app/forms.h"
+#include "app/grade.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
@@ -295,17 +296,19 @@ void TForm4::procenta() {
     const std::optional<double> percent =
         zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
     const TForm8 *settings = forms.Form8;
-    const int grade =
-        zkouseni::grade(percent.value_or(std::nan("")), settings->sp1->value(),
-                        settings->sp2->value(), settings->sp3->value(), settings->sp4->value());
+    const grade::Grade result = grade::fromPercent(
+        percent.value_or(std::nan("")), {settings->sp1->value(), settings->sp2->value(),
+                                         settings->sp3->value(), settings->sp4->value()});
     QLabel *label = forms.Form9->lbznamka;
-    label->setText(QString::number(grade));
-    if (grade == 1)
-        testwindows::setTextColour(label, testwindows::kGreen);
-    else if (grade == 5)
-        testwindows::setTextColour(label, testwindows::kRed);
-    else
+    label->setText(result.text);
+    if (result.colour) {
+        // 0x00BBGGRR
+        const quint32 c = *result.colour;
+        testwindows::setTextColour(
+            label, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+    } else {
         testwindows::setTextColour(label, std::nullopt);
+    }
 }
 
 void TForm4::zapisStatistiky(const QString &done) {

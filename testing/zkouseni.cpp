@@ -96,18 +96,4 @@ int statisticsPercent(int correct, int wrong) {
     return int(qint64(correct) * 100 / answered);
 }
 
-int grade(double percent, int sp1, int sp2, int sp3, int sp4) {
-    if (std::isnan(percent))
-        return 5;
-    if (percent >= sp1)
-        return 1;
-    if (percent >= sp2)
-        return 2;
-    if (percent >= sp3)
-        return 3;
-    if (percent >= sp4)
-        return 4;
-    return 5;
-}
-
 } // namespace zkouseni

@@ -11,7 +11,7 @@
 #include <optional>
 
 // The rules of the two tests that need no window: test records, judging a typed
-// answer, the order in which expressions are asked, the percentage texts and the grade.
+// answer, the order in which expressions are asked, and the percentage texts.
 namespace zkouseni {
 
 // One expression of a test: the text the user must give, the text shown, the
@@ -69,11 +69,6 @@ std::optional<double> percentFromText(const QString &text);
 
 // The whole part of correct ÷ (correct + wrong) × 100; 0 when nothing was answered.
 int statisticsPercent(int correct, int wrong);
-
-// The school grade 1 (best) .. 5 (worst) of a percentage with the thresholds of the
-// grades 1 to 4: a percentage exactly on a threshold earns that threshold's grade.
-// Text that is not a number earns 5.
-int grade(double percent, int sp1, int sp2, int sp3, int sp4);
 
 // The expressions still in a test and which of them is asked. Sequential order asks
 // them in file order; random order draws among the ones not yet asked, removing each

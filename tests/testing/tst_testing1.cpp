@@ -180,6 +180,8 @@ private slots:
                             << "4" << normal;
         QTest::newRow("29,99") << "29,99"
                                << "5" << QColor(255, 0, 0);
+        QTest::newRow("not a number") << "-"
+                                      << "5" << QColor(255, 0, 0);
     }
     void procentaFollowsTheThresholdsAndColours() {
         QFETCH(QString, percent);

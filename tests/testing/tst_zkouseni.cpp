@@ -183,31 +183,6 @@ private slots:
         QTEST(statisticsPercent(correct, wrong), "percent");
     }
 
-    void grade_data() {
-        QTest::addColumn<double>("percent");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("100") << 100.0 << 1;
-        QTest::newRow("80") << 80.0 << 1;
-        QTest::newRow("79.9") << 79.9 << 2;
-        QTest::newRow("66.67") << 66.6666666666667 << 2;
-        QTest::newRow("60") << 60.0 << 2;
-        QTest::newRow("59.99") << 59.99 << 3;
-        QTest::newRow("50") << 50.0 << 3;
-        QTest::newRow("30") << 30.0 << 4;
-        QTest::newRow("29.99") << 29.99 << 5;
-        QTest::newRow("0") << 0.0 << 5;
-        QTest::newRow("not a number") << std::nan("") << 5;
-    }
-    void grade() {
-        QFETCH(double, percent);
-        QTEST(zkouseni::grade(percent, 80, 60, 50, 30), "expected");
-    }
-
-    void gradeFollowsOtherThresholds() {
-        QCOMPARE(zkouseni::grade(90, 95, 90, 85, 80), 2);
-        QCOMPARE(zkouseni::grade(84, 95, 90, 85, 80), 4);
-    }
-
     void sequentialOrderAsksEveryExpressionInFileOrder() {
         TestRun<int> run;
         run.load({10, 20, 30, 40});
