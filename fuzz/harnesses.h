@@ -15,4 +15,5 @@ const std::vector<FuzzTarget> &fuzzTargets();
 
 int fuzzSlv(const std::uint8_t *data, std::size_t size);
 int fuzzTips(const std::uint8_t *data, std::size_t size);
+int fuzzVersion(const std::uint8_t *data, std::size_t size);
 int fuzzWav(const std::uint8_t *data, std::size_t size);

@@ -5,6 +5,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"slv", fuzzSlv},
         {"wav", fuzzWav},
         {"tips", fuzzTips},
+        {"version", fuzzVersion},
     };
     return targets;
 }

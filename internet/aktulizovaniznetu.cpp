@@ -1,9 +1,182 @@
 #include "internet/aktulizovaniznetu.h"
 
+#include "app/Unit1.h"
 #include "app/forms.h"
+#include "core/textfile.h"
+#include "internet/Unit20.h"
 #include "platform/platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDash = QStringLiteral("-");
+const QString kFailed = QStringLiteral("Aktualizace se nepovedla.");
+
+QString orDash(const QString &text) {
+    return text.isEmpty() ? kDash : text;
+}
+
+} // namespace
 
 TForm18::TForm18(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form18")) {
     setWindowTitle(QStringLiteral("Aktualizace z Internetu"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    auto *panel = named<QFrame>(central, "Panel1");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(panel);
+    const auto row = [&](int r, const char *labelName, const QString &caption, const char *name) {
+        auto *label = named<QLabel>(panel, labelName);
+        label->setText(caption);
+        auto *value = named<QLabel>(panel, name);
+        value->setText(kDash);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(value, r, 1);
+        return value;
+    };
+    lbverze = row(0, "Label1", QStringLiteral("Verze programu:"), "lbverze");
+    lbvelikost = row(1, "Label2", QStringLiteral("Velikost:"), "lbvelikost");
+    lbdatum = row(2, "Label3", QStringLiteral("Datum aktualizace:"), "lbdatum");
+    grid->setColumnStretch(1, 1);
+    column->addWidget(panel);
+    lbbezici = named<QLabel>(central, "lbbezici");
+    lbbezici->setText(verze::kRunningVersion);
+    lbbezici->hide();
+    auto *newsLabel = named<QLabel>(central, "Label4");
+    newsLabel->setText(QStringLiteral("Novinky:"));
+    column->addWidget(newsLabel);
+    Memo1 = named<QPlainTextEdit>(central, "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    column->addWidget(Memo1, 1);
+    auto *buttons = new QHBoxLayout;
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->setText(QStringLiteral("Stáhnout"));
+    BitBtn2 = named<QPushButton>(central, "BitBtn2");
+    BitBtn2->setText(QStringLiteral("Zpět"));
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    column->addLayout(buttons);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    setFixedClientSize(360, 253);
+    centreOnDesktop();
+}
+
+TForm18::~TForm18() = default;
+
+void TForm18::vymaz() {
+    for (QLabel *value : {lbverze, lbvelikost, lbdatum})
+        value->setText(kDash);
+    Memo1->clear();
+}
+
+void TForm18::nactiverzi(const QString &versionFile) {
+    const textfile::ReadResult read = textfile::readBytes(versionFile, verze::kMaxFileSize);
+    const std::optional<verze::VersionFile> file =
+        read.bytes ? verze::parse(*read.bytes) : std::nullopt;
+    if (!file) {
+        // Unreadable, or too large to be a version file.
+        vymaz();
+        BitBtn1->setEnabled(false);
+        nepovedlose();
+        close();
+        return;
+    }
+    m_file = *file;
+    lbverze->setText(orDash(m_file.version));
+    lbvelikost->setText(orDash(m_file.size));
+    lbdatum->setText(orDash(m_file.date));
+    Memo1->setPlainText(m_file.news.join(u'\n'));
+    if (verze::isNew(m_file, lbbezici->text())) {
+        BitBtn1->setEnabled(true);
+        return;
+    }
+    BitBtn1->setEnabled(false);
+    platform.dialogs->info(QStringLiteral("Žádná nová verze programu nebyla nalezena."));
+    vymaz();
+}
+
+void TForm18::nepovedlose() {
+    platform.dialogs->info(kFailed);
+}
+
+void TForm18::BitBtn1Click() {
+    // What the web site says is not trusted: the installer must be one plain file name
+    // in Aktualizace and come from a web address.
+    if (!verze::isPlainFileName(m_file.fileName) || !verze::isWebAddress(m_file.address)) {
+        nepovedlose();
+        return;
+    }
+    TForm20 *progress = forms.Form20;
+    progress->stahovani(m_file.fileName, verze::announcedSize(m_file).value_or(-1));
+    progress->Timer1->start();
+    hide();
+    QDir().mkpath(platform.folder.updates());
+    m_target = platform.folder.updates() + m_file.fileName;
+    HTTPGet1 = platform.network->createDownload();
+    connect(HTTPGet1.get(), &Download::done, this,
+            [this](const QString &fileName, qint64 size) { HTTPGet1DoneFile(fileName, size); });
+    connect(HTTPGet1.get(), &Download::failed, this,
+            [this](const QString &error) { HTTPGet1Error(error); });
+    HTTPGet1->start(QUrl(m_file.address), m_target);
+    progress->show();
+}
+
+void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
+    forms.Form20->Timer1->stop();
+    forms.Form20->Timer1Timer();
+    // The installer is offered only when it arrived whole.
+    const std::optional<qint64> announced = verze::announcedSize(m_file);
+    if (announced && (size != *announced || QFileInfo(fileName).size() != *announced)) {
+        nepovedlose();
+        forms.Form1->show();
+        forms.Form20->close();
+        close();
+        return;
+    }
+    if (platform.dialogs->question(MessageKind::Information,
+                                   QStringLiteral("Aktualizace byla provedena úspěšně. Přejete "
+                                                  "si nyní nainstalovat novou verzi?"))) {
+        platform.shell->startProgram(fileName, {});
+        forms.Form20->close();
+        forms.Form1->close(); // the program ends as by "Konec", statistics saved
+        return;
+    }
+    forms.Form1->show();
+    close();
+    forms.Form20->close();
+}
+
+void TForm18::HTTPGet1Error(const QString &) {
+    forms.Form20->Timer1->stop();
+    nepovedlose();
+    forms.Form1->show();
+    forms.Form20->close();
+}
+
+void TForm18::zrusstahovani() {
+    if (HTTPGet1)
+        HTTPGet1->abort();
+}
+
+void TForm18::BitBtn2Click() {
+    close();
+}
+
+void TForm18::FormClose() {
+    forms.Form1->show();
 }

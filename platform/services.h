@@ -69,6 +69,8 @@ std::unique_ptr<Printing> makePrinting();
 // Prints without a dialog into a PDF file (written through textfile::saveFile).
 std::unique_ptr<Printing> makePdfPrinting(const QString &pdfFile);
 std::unique_ptr<Network> makeNetwork();
+// A download over HTTP, for the real network and for tests against a local server.
+std::unique_ptr<Download> makeHttpDownload();
 std::unique_ptr<Mail> makeMail();
 std::unique_ptr<Shell> makeShell();
 std::unique_ptr<Help> makeHelp();
