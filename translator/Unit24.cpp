@@ -1,9 +1,386 @@
 #include "translator/Unit24.h"
 
+#include "app/Unit1.h"
 #include "app/forms.h"
 #include "platform/platform.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+
+namespace {
+
+const QString kKey = QStringLiteral("Translator");
+const QString kCzToEn = QStringLiteral("ZCZDOANJ");
+const QString kEnToCz = QStringLiteral("ZANJDOCZ");
+const QString kInstant = QStringLiteral("Okamzite");
+
+} // namespace
+
+// The grid's rows: the entries of the current list, or one empty row when there are none.
+class TranslatorModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setList(const prekladac::EntryList *list, QString left, QString right) {
+        beginResetModel();
+        m_list = list;
+        m_headers = {std::move(left), std::move(right)};
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override {
+        if (parent.isValid())
+            return 0;
+        return m_list && m_list->size() > 0 ? int(m_list->size()) : 1;
+    }
+    int columnCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : 2;
+    }
+    QString text(int column, int row) const {
+        if (!m_list || row < 0 || row >= m_list->size())
+            return {};
+        const auto &entry = m_list->at(row);
+        return column == 0 ? entry.expression : entry.translation;
+    }
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+            return text(index.column(), index.row());
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::ToolTipRole) &&
+            section >= 0 && section < m_headers.size())
+            return m_headers.at(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    const prekladac::EntryList *m_list = nullptr;
+    QStringList m_headers{QStringLiteral("Cizí výraz"), QStringLiteral("Český výraz")};
+};
 
 TForm24::TForm24(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form24")) {
     setWindowTitle(QStringLiteral("Překladač výrazů (CZ -> ANJ)"));
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    auto *slovnikMenu = menuBar()->addMenu(QStringLiteral("Slovník"));
+    Anglicky1 = slovnikMenu->addAction(QStringLiteral("Anglický"));
+    Anglicky1->setObjectName(QStringLiteral("Anglicky1"));
+    Anglicky1->setCheckable(true);
+    Anglicky1->setChecked(true);
+    slovnikMenu->addSeparator();
+    ZCZdoANj1 = slovnikMenu->addAction(QStringLiteral("Z CZ do ANJ"));
+    ZCZdoANj1->setObjectName(QStringLiteral("ZCZdoANj1"));
+    ZCZdoANj1->setShortcut(Qt::Key_F3);
+    ZCZdoANj1->setCheckable(true);
+    ZANJdoCZ1 = slovnikMenu->addAction(QStringLiteral("Z ANJ do CZ"));
+    ZANJdoCZ1->setObjectName(QStringLiteral("ZANJdoCZ1"));
+    ZANJdoCZ1->setShortcut(Qt::Key_F4);
+    ZANJdoCZ1->setCheckable(true);
+    ZANJdoCZ1->setChecked(true);
+    slovnikMenu->addSeparator();
+    Konec1 = slovnikMenu->addAction(QStringLiteral("Zavřít"));
+    Konec1->setObjectName(QStringLiteral("Konec1"));
+
+    auto *moznostiMenu = menuBar()->addMenu(QStringLiteral("Možnosti"));
+    Auto1 = moznostiMenu->addAction(QStringLiteral("Hledej okamžitě"));
+    Auto1->setObjectName(QStringLiteral("Auto1"));
+    Auto1->setShortcut(Qt::Key_F5);
+    Auto1->setCheckable(true);
+    Auto1->setChecked(true);
+    moznostiMenu->addSeparator();
+    Hledej1 = moznostiMenu->addAction(QStringLiteral("Hledej"));
+    Hledej1->setObjectName(QStringLiteral("Hledej1"));
+    Hledej1->setShortcut(Qt::Key_F1);
+    Koprujdoschrnky1 = moznostiMenu->addAction(QStringLiteral("Nalezené zkopíruj do schránky"));
+    Koprujdoschrnky1->setObjectName(QStringLiteral("Koprujdoschrnky1"));
+    Koprujdoschrnky1->setShortcut(Qt::Key_F2);
+    Info1 = menuBar()->addAction(QStringLiteral("Info"));
+    Info1->setObjectName(QStringLiteral("Info1"));
+
+    Label1 = named<QLabel>(client, "Label1");
+    Label1->setText(QStringLiteral("Název hledaného výrazu:"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->setGeometry(8, 6, 200, 16);
+    edthledej = named<QLineEdit>(client, "edthledej");
+    edthledej->setGeometry(8, 24, 236, 24);
+    edthledej->installEventFilter(this);
+    SpeedButton1 = named<QToolButton>(client, "SpeedButton1");
+    SpeedButton1->setToolTip(QStringLiteral("Vyhledat výraz"));
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setGeometry(250, 24, 26, 24);
+    SpeedButton3 = named<QToolButton>(client, "SpeedButton3");
+    SpeedButton3->setToolTip(QStringLiteral("Výraz kopírovat do schránky"));
+    SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SpeedButton3->setAutoRaise(true);
+    SpeedButton3->setGeometry(280, 24, 26, 24);
+    SpeedButton2 = named<QToolButton>(client, "SpeedButton2");
+    SpeedButton2->setToolTip(QStringLiteral("Převrátit vyhledávaní (CZ->ANJ, ANJ->CZ)"));
+    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    SpeedButton2->setAutoRaise(true);
+    SpeedButton2->setGeometry(310, 24, 26, 24);
+    BitBtn1 = named<QPushButton>(client, "BitBtn1");
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setGeometry(328, 2, 20, 20);
+
+    StringGrid1 = named<QTableView>(client, "StringGrid1");
+    m_model = new TranslatorModel(StringGrid1);
+    StringGrid1->setModel(m_model);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(16);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(164);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setGeometry(4, 54, 344, 318);
+
+    connect(edthledej, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int cursor = edthledej->cursorPosition();
+            edthledej->setText(upper);
+            edthledej->setCursorPosition(cursor);
+        }
+    });
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm24::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm24::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm24::SpeedButton3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm24::BitBtn1Click);
+    // A checkable item marks itself when chosen; the swap sets both marks itself.
+    for (QAction *item : {ZCZdoANj1, ZANJdoCZ1})
+        connect(item, &QAction::triggered, this, [this, item] {
+            {
+                const QSignalBlocker blocker(item);
+                item->setChecked(!item->isChecked());
+            }
+            SpeedButton2Click();
+        });
+    connect(Konec1, &QAction::triggered, this, &TForm24::Konec1Click);
+    connect(Auto1, &QAction::triggered, this, [this] {
+        // The action has already toggled its own mark; the handler toggles it, so undo.
+        Auto1->setChecked(!Auto1->isChecked());
+        Auto1Click();
+    });
+    connect(Hledej1, &QAction::triggered, this, &TForm24::Hledej1Click);
+    connect(Koprujdoschrnky1, &QAction::triggered, this, &TForm24::Koprujdoschrnky1Click);
+    connect(Info1, &QAction::triggered, this, &TForm24::Info1Click);
+
+    setFixedClientSize(352, 376);
+    centreOnDesktop();
+    FormCreate();
+}
+
+bool TForm24::czechToEnglish() const {
+    return ZCZdoANj1->isChecked();
+}
+
+const prekladac::EntryList &TForm24::currentList() const {
+    return czechToEnglish() ? m_words.czech : m_words.english;
+}
+
+void TForm24::FormCreate() {
+    const QString path = platform.folder.file(QStringLiteral("prekladac.dat"));
+    prekladac::WordList words = prekladac::load(path);
+    if (words.error == prekladac::kMissingFile) {
+        platform.dialogs->error(words.error);
+        return;
+    }
+    Registry &registry = *platform.registry;
+    if (registry.keyExists(kKey)) {
+        const auto flag = [&](const QString &name, bool fallback) {
+            return registry.valueExists(kKey, name) ? registry.readInteger(kKey, name) != 0
+                                                    : fallback;
+        };
+        const bool czToEn = flag(kCzToEn, false);
+        const bool enToCz = flag(kEnToCz, true);
+        // Exactly one direction: a registry with both or neither means English to Czech.
+        ZCZdoANj1->setChecked(czToEn && !enToCz);
+        ZANJdoCZ1->setChecked(!(czToEn && !enToCz));
+        Auto1->setChecked(flag(kInstant, true));
+    } else {
+        registry.createKey(kKey);
+        writeSettings();
+    }
+    if (!words.error.isEmpty())
+        platform.dialogs->error(words.error);
+    m_words = std::move(words);
+    showDirection();
+    fillGrid();
+}
+
+void TForm24::showDirection() {
+    const bool cz = czechToEnglish();
+    setWindowTitle(cz ? QStringLiteral("Translator (CZ -> ANJ)")
+                      : QStringLiteral("Translator (ANJ -> CZ)"));
+}
+
+void TForm24::fillGrid() {
+    const bool cz = czechToEnglish();
+    m_model->setList(&currentList(),
+                     cz ? QStringLiteral("Český výraz") : QStringLiteral("Cizí výraz"),
+                     cz ? QStringLiteral("Cizí výraz") : QStringLiteral("Český výraz"));
+    StringGrid1->setCurrentIndex(m_model->index(0, 0));
+}
+
+void TForm24::selectRow(int entry, bool toTop) {
+    const QModelIndex index = m_model->index(entry, 0);
+    if (toTop)
+        StringGrid1->scrollTo(index, QAbstractItemView::PositionAtTop);
+    StringGrid1->setCurrentIndex(index);
+    if (!toTop)
+        StringGrid1->scrollTo(index);
+}
+
+int TForm24::aktualniRadek() const {
+    const QModelIndex index = StringGrid1->currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+QString TForm24::bunka(int column, int row) const {
+    if (row == 0)
+        return m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    return m_model->text(column, row - 1);
+}
+
+int TForm24::hornyRadek() const {
+    return StringGrid1->rowAt(0) + 1;
+}
+
+int TForm24::pocetRadku() const {
+    return m_model->rowCount() + 1;
+}
+
+void TForm24::FormActivate() {
+    edthledej->setFocus();
+}
+
+void TForm24::SpeedButton1Click() {
+    const QString text = edthledej->text();
+    if (text.isEmpty())
+        return;
+    const qsizetype found = currentList().findExact(text);
+    if (found < 0)
+        return;
+    selectRow(int(found), false);
+    edthledej->selectAll();
+}
+
+void TForm24::edthledejKeyPress(QChar key) {
+    if (key == u'\r' || key == u'\n') {
+        edthledej->selectAll();
+        SpeedButton1Click();
+    }
+}
+
+void TForm24::edthledejKeyUp() {
+    if (Auto1->isChecked())
+        postupnehledej();
+}
+
+void TForm24::postupnehledej() {
+    const QString text = edthledej->text();
+    if (text.isEmpty()) {
+        selectRow(0, false);
+        return;
+    }
+    if (text.size() > 7)
+        return;
+    const qsizetype found = currentList().findPrefix(text);
+    if (found >= 0)
+        selectRow(int(found), true);
+}
+
+void TForm24::SpeedButton2Click() {
+    edthledej->selectAll();
+    const int row = aktualniRadek();
+    m_remembered = row > 0 ? bunka(1, row) : QString();
+    const bool toCzech = !czechToEnglish();
+    {
+        const QSignalBlocker a(ZCZdoANj1), b(ZANJdoCZ1);
+        ZCZdoANj1->setChecked(toCzech);
+        ZANJdoCZ1->setChecked(!toCzech);
+    }
+    showDirection();
+    fillGrid();
+    pootoceni(m_remembered);
+}
+
+void TForm24::pootoceni(const QString &translation) {
+    const prekladac::EntryList &list = currentList();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).expression == translation) {
+            selectRow(int(i), false);
+            edthledej->selectAll();
+            return;
+        }
+    }
+}
+
+void TForm24::SpeedButton3Click() {
+    const int row = aktualniRadek();
+    QGuiApplication::clipboard()->setText(row > 0 ? bunka(1, row) : QString());
+    edthledej->selectAll();
+}
+
+void TForm24::Auto1Click() {
+    Auto1->setChecked(!Auto1->isChecked());
+}
+
+void TForm24::Info1Click() {
+    const qsizetype count = m_words.english.size() + m_words.czech.size();
+    platform.dialogs->info(QStringLiteral("Ve slovníku je: ") + QString::number(count) +
+                           QStringLiteral(" výrazů."));
+}
+
+void TForm24::BitBtn1Click() {
+    close();
+}
+
+void TForm24::writeSettings() {
+    Registry &registry = *platform.registry;
+    if (!registry.keyExists(kKey))
+        registry.createKey(kKey);
+    registry.writeInteger(kKey, kCzToEn, ZCZdoANj1->isChecked() ? 1 : 0);
+    registry.writeInteger(kKey, kEnToCz, ZANJdoCZ1->isChecked() ? 1 : 0);
+    registry.writeInteger(kKey, kInstant, Auto1->isChecked() ? 1 : 0);
+}
+
+void TForm24::FormClose() {
+    if (forms.Form1)
+        forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+    writeSettings();
+}
+
+bool TForm24::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == edthledej) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                edthledejKeyPress(u'\r');
+        } else if (event->type() == QEvent::KeyRelease) {
+            edthledejKeyUp();
+        }
+    }
+    return VokabForm::eventFilter(watched, event);
 }

@@ -1,9 +1,84 @@
 #pragma once
 
 #include "app/form.h"
+#include "translator/prekladac.h"
 
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+class TranslatorModel;
+
+// The expression translator: the shipped word list in a two-column grid, searched
+// exactly (Enter, "Hledej") or while typing, in either direction.
 class TForm24 : public VokabForm {
     Q_OBJECT
 public:
     TForm24(Forms &forms, Platform &platform);
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *edthledej = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QTableView *StringGrid1 = nullptr;
+
+    QAction *Anglicky1 = nullptr;
+    QAction *ZCZdoANj1 = nullptr;
+    QAction *ZANJdoCZ1 = nullptr;
+    QAction *Konec1 = nullptr;
+    QAction *Auto1 = nullptr;
+    QAction *Hledej1 = nullptr;
+    QAction *Koprujdoschrnky1 = nullptr;
+    QAction *Info1 = nullptr;
+
+    void FormCreate();
+    void SpeedButton1Click();
+    void Hledej1Click() { SpeedButton1Click(); }
+    // A character typed into the search box; Enter selects the text and searches.
+    void edthledejKeyPress(QChar key);
+    void edthledejKeyUp();
+    void SpeedButton2Click();
+    void ZCZdoANj1Click() { SpeedButton2Click(); }
+    void ZANJdoCZ1Click() { SpeedButton2Click(); }
+    void SpeedButton3Click();
+    void Koprujdoschrnky1Click() { SpeedButton3Click(); }
+    void Auto1Click();
+    void Info1Click();
+    void BitBtn1Click();
+    void Konec1Click() { BitBtn1Click(); }
+
+    void postupnehledej();
+    void pootoceni(const QString &translation);
+
+    // The current row of the grid counting the header row as 0 (entries from 1).
+    int aktualniRadek() const;
+    // The text of a grid cell, the header row being row 0.
+    QString bunka(int column, int row) const;
+    // The row shown at the top of the grid (entries from 1).
+    int hornyRadek() const;
+    // The number of grid rows, header included.
+    int pocetRadku() const;
+
+    const prekladac::WordList &slovnik() const { return m_words; }
+    bool czechToEnglish() const;
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    const prekladac::EntryList &currentList() const;
+    void showDirection();
+    void fillGrid();
+    void selectRow(int entry, bool toTop);
+    void writeSettings();
+
+    prekladac::WordList m_words;
+    TranslatorModel *m_model = nullptr;
+    QString m_remembered;
 };

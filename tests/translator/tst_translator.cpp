@@ -1,0 +1,224 @@
+#include "app/forms.h"
+#include "core/win1250.h"
+#include "support/testplatform.h"
+#include "translator/Unit24.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+QByteArray cp1250(const QStringList &lines) {
+    QByteArray bytes;
+    win1250::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), bytes);
+    return bytes;
+}
+
+// 5 English lines, the skipped line, the separator and 3 Czech lines.
+const QStringList kSmall{"ABACUS;POČITADLO",     "ZEBRA;ZEBRA",
+                         "ABC;ABECEDA",          "CAT;KOČKA",
+                         "abbey;opatství",       "NEVIDITELNY;SKRYTY",
+                         "Začátek český výrazů", "KOČKA;CAT",
+                         "POČITADLO;ABACUS",     "PES;DOG"};
+
+std::unique_ptr<TestWindows> windowsWith(const QByteArray &file,
+                                         std::unique_ptr<TestPlatform> platform = nullptr) {
+    if (!platform)
+        platform = std::make_unique<TestPlatform>();
+    platform->writeFile("prekladac.dat", file);
+    return std::make_unique<TestWindows>(std::move(platform));
+}
+
+void type(QWidget *widget, const QString &text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+}
+
+} // namespace
+
+class TestTranslator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsFillTheGridAndInfoCountsBoth() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        QCOMPARE(t->pocetRadku(), 1 + 5);
+        QCOMPARE(t->bunka(0, 0), QStringLiteral("Cizí výraz"));
+        QCOMPARE(t->bunka(1, 0), QStringLiteral("Český výraz"));
+        QCOMPARE(t->bunka(0, 1), QStringLiteral("ABACUS"));
+        QCOMPARE(t->bunka(1, 4), QStringLiteral("KOČKA"));
+        QCOMPARE(t->windowTitle(), QStringLiteral("Translator (ANJ -> CZ)"));
+        for (int row = 1; row < t->pocetRadku(); ++row)
+            QVERIFY(t->bunka(0, row) != QStringLiteral("NEVIDITELNY"));
+        t->Info1Click();
+        QCOMPARE(windows->dialogs().lastText(), QStringLiteral("Ve slovníku je: 8 výrazů."));
+        QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Information);
+    }
+
+    void typingMovesToTheFirstEntryWithThePrefix() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        type(t->edthledej, "z");
+        QCOMPARE(t->edthledej->text(), QStringLiteral("Z")); // forced to upper case
+        QCOMPARE(t->aktualniRadek(), 2);
+        t->edthledej->clear();
+        type(t->edthledej, "A");
+        QCOMPARE(t->aktualniRadek(), 1); // the very first entry
+        QCOMPARE(t->hornyRadek(), 1);
+        type(t->edthledej, "B");
+        QCOMPARE(t->aktualniRadek(), 1);
+        type(t->edthledej, "C");
+        QCOMPARE(t->aktualniRadek(), 3);
+        QTest::keyClick(t->edthledej, Qt::Key_Backspace);
+        QTest::keyClick(t->edthledej, Qt::Key_Backspace);
+        QTest::keyClick(t->edthledej, Qt::Key_Backspace);
+        QCOMPARE(t->edthledej->text(), QString());
+        t->StringGrid1->setCurrentIndex(t->StringGrid1->model()->index(3, 0));
+        QTest::keyClick(t->edthledej, Qt::Key_Backspace); // empty box: row 1
+        QCOMPARE(t->aktualniRadek(), 1);
+    }
+
+    void lowerCaseAndLongerTextsAreNotFound() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        type(t->edthledej, "CATS");
+        QCOMPARE(t->aktualniRadek(), 4); // CAT chose row 4, CATS moved nothing
+        t->edthledej->clear();
+        type(t->edthledej, "ABBEY");     // only "abbey" exists
+        QCOMPARE(t->aktualniRadek(), 1); // AB chose ABACUS; "abbey" in row 5 is never reached
+    }
+
+    void eighthCharacterMovesNothingAndEnterSearchesExactly() {
+        QStringList lines{"ABCDEFGHXX;1", "ABCDEFGH;2", "ABCDEFGZ;3",
+                          "X;4",          "",           "Začátek český výrazů"};
+        auto windows = windowsWith(cp1250(lines));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        type(t->edthledej, "ABCDEFGZ");
+        QCOMPARE(t->aktualniRadek(), 1); // seven characters chose row 1; the eighth waits
+        QTest::keyClick(t->edthledej, Qt::Key_Return);
+        QCOMPARE(t->aktualniRadek(), 3);
+        QCOMPARE(t->edthledej->selectedText(), QStringLiteral("ABCDEFGZ"));
+        t->edthledej->setText(QStringLiteral("ABCDEFGH"));
+        t->Hledej1Click();
+        QCOMPARE(t->aktualniRadek(), 2);
+    }
+
+    void switchOffTypingMovesNothing() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        t->Auto1->trigger();
+        QVERIFY(!t->Auto1->isChecked());
+        type(t->edthledej, "PES");
+        QCOMPARE(t->aktualniRadek(), 1);
+        t->ZCZdoANj1->trigger();
+        QTest::keyClick(t->edthledej, Qt::Key_Return);
+        QCOMPARE(t->aktualniRadek(), 3);
+    }
+
+    void swappingSelectsTheTranslationAndTwiceReturns() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        type(t->edthledej, "CAT");
+        QCOMPARE(t->aktualniRadek(), 4);
+        t->SpeedButton2Click();
+        QCOMPARE(t->windowTitle(), QStringLiteral("Translator (CZ -> ANJ)"));
+        QCOMPARE(t->bunka(0, 0), QStringLiteral("Český výraz"));
+        QCOMPARE(t->pocetRadku(), 4);
+        QVERIFY(t->ZCZdoANj1->isChecked() && !t->ZANJdoCZ1->isChecked());
+        QCOMPARE(t->bunka(0, t->aktualniRadek()), QStringLiteral("KOČKA"));
+        QCOMPARE(t->edthledej->text(), QStringLiteral("CAT"));
+        t->ZCZdoANj1->trigger(); // the checked item swaps too
+        QVERIFY(!t->ZCZdoANj1->isChecked() && t->ZANJdoCZ1->isChecked());
+        QCOMPARE(t->aktualniRadek(), 4);
+        QCOMPARE(t->pocetRadku(), 6);
+    }
+
+    void copyPutsTheTranslationOnTheClipboard() {
+        auto windows = windowsWith(cp1250(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->show();
+        type(t->edthledej, "ZE");
+        t->Koprujdoschrnky1->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ZEBRA"));
+        type(t->edthledej, "");
+        t->edthledej->setText(QStringLiteral("ABACUS"));
+        t->SpeedButton1Click();
+        t->SpeedButton3Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("POČITADLO"));
+    }
+
+    void cellsCarryTheirTextAsHint() {
+        auto windows = windowsWith(cp1250(kSmall));
+        auto *model = windows->forms().Form24->StringGrid1->model();
+        QCOMPARE(model->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("ZEBRA"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Český výraz"));
+    }
+
+    void directionAndSwitchSurviveARestart() {
+        auto first = windowsWith(cp1250(kSmall));
+        TForm24 *t = first->forms().Form24;
+        QCOMPARE(first->platform().memory().readInteger("Translator", "ZANJDOCZ"), 1);
+        QCOMPARE(first->platform().memory().readInteger("Translator", "Okamzite"), 1);
+        t->show();
+        t->SpeedButton2Click();
+        t->Auto1Click();
+        t->BitBtn1Click();
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
+        auto reg = first->platform().memory().values("Translator");
+        auto platform = std::make_unique<TestPlatform>();
+        for (const auto &v : reg) {
+            platform->memory().createKey("Translator");
+            platform->memory().writeInteger("Translator", v.name, v.value.toInt());
+        }
+        auto second = windowsWith(cp1250(kSmall), std::move(platform));
+        TForm24 *again = second->forms().Form24;
+        QVERIFY(again->ZCZdoANj1->isChecked());
+        QVERIFY(!again->ZANJdoCZ1->isChecked());
+        QVERIFY(!again->Auto1->isChecked());
+        QCOMPARE(again->bunka(0, 1), QStringLiteral("KOČKA"));
+    }
+
+    void badFilesLeaveEmptyListsWithAMessage_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no separator") << cp1250({"A;B", "C;D"}) << QString("chybí v něm řádek");
+        QTest::newRow("separator first")
+            << cp1250({"Začátek český výrazů", "A;B"}) << QString("nesmí být prvním řádkem");
+    }
+    void badFilesLeaveEmptyListsWithAMessage() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        auto windows = windowsWith(file);
+        TForm24 *t = windows->forms().Form24;
+        QVERIFY2(windows->dialogs().texts().join('|').contains(message),
+                 qPrintable(windows->dialogs().texts().join('|')));
+        QCOMPARE(t->pocetRadku(), 2); // header and one empty row
+        t->show();
+        type(t->edthledej, "A");
+        t->edthledej->setText("A");
+        t->SpeedButton1Click();
+        t->SpeedButton2Click();
+        QCOMPARE(t->pocetRadku(), 2);
+    }
+
+    void missingFileSaysSo() {
+        TestWindows windows;
+        QVERIFY(windows.dialogs().texts().contains(QStringLiteral("Nenalezen slovník!")));
+        QCOMPARE(windows.forms().Form24->pocetRadku(), 2);
+        QVERIFY(!windows.platform().memory().keyExists("Translator"));
+    }
+};
+
+QTEST_MAIN(TestTranslator)
+#include "tst_translator.moc"
