@@ -140,6 +140,11 @@ TemporaryProgramFolder::TemporaryProgramFolder() {
     QFile tips(dir.filePath(QStringLiteral("Tips.vkb")));
     if (tips.open(QIODevice::WriteOnly))
         tips.write("1;Tip;Text\r\n");
+    // And its translator word list; without it the translator reports it missing at start-up.
+    QFile words(dir.filePath(QStringLiteral("prekladac.dat")));
+    if (words.open(QIODevice::WriteOnly))
+        words.write("CAT;KO\xc8KA\r\n\r\nZa\xe8\xe1tek \xe8"
+                    "esk\xfd v\xfdraz\xf9\r\nKO\xc8KA;CAT\r\n");
 }
 
 TestPlatform::TestPlatform(quint64 seed) : Platform(directory.path()) {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTableView>
@@ -213,7 +214,9 @@ private slots:
     }
 
     void missingFileSaysSo() {
-        TestWindows windows;
+        auto platform = std::make_unique<TestPlatform>();
+        QVERIFY(QFile::remove(platform->folder.file("prekladac.dat")));
+        TestWindows windows(std::move(platform));
         QVERIFY(windows.dialogs().texts().contains(QStringLiteral("Nenalezen slovník!")));
         QCOMPARE(windows.forms().Form24->pocetRadku(), 2);
         QVERIFY(!windows.platform().memory().keyExists("Translator"));
