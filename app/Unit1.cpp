@@ -92,6 +92,8 @@ TForm1::TForm1(Forms &forms, Platform &platform)
     connect(btkonec, &QPushButton::clicked, this, &TForm1::btkonecClick);
 
     buildMenu();
+    // The whole menu bar fits, so that no item hides behind an overflow button.
+    centralWidget()->setMinimumWidth(menuBar()->sizeHint().width());
     centreOnDesktop();
 }
 

@@ -189,6 +189,18 @@ private slots:
         QVERIFY(info.size() == 5 && info[3]->isSeparator() && info[4] == main.OProgramu1);
     }
 
+    void menuBarFitsWithoutItsOverflowButton() {
+        TestWindows windows;
+        TForm1 &main = *windows.forms().Form1;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto *overflow = main.menuBar()->findChild<QToolButton *>("qt_menubar_ext_button");
+        QVERIFY(overflow);
+        QVERIFY(!overflow->isVisible());
+        QVERIFY(main.menuBar()->actionGeometry(main.Info1->menuAction()).right() <
+                main.menuBar()->width());
+    }
+
     void f10AndKonecCloseTheProgram() {
         for (const bool byKey : {false, true}) {
             TestWindows windows;
