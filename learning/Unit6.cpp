@@ -300,7 +300,10 @@ void TForm6::BitBtn3Click() {
 
 void TForm6::btpokracovatClick() {
     m_paused = false;
-    Timer1->start();
+    // Automatic advance may have been switched off during the pause: a manual run
+    // waits for the user.
+    if (automaticky())
+        Timer1->start();
     btdalsi->setEnabled(true);
     btpokracovat->hide();
     BitBtn3->show();

@@ -130,6 +130,11 @@ void TForm16::nactenitipu() {
         return;
     }
     m_tips = tipy::parseTips(*text.text);
+    if (m_tips.isEmpty()) {
+        // Only empty lines: a file without a single tip is as broken as an empty one.
+        platform.dialogs->info(kBroken);
+        return;
+    }
     ListBox1->clear();
     for (const Ttipy1 &tip : std::as_const(m_tips))
         ListBox1->addItem(tip.cislotext);

@@ -249,6 +249,21 @@ private slots:
         QVERIFY(!learning()->BitBtn3->isHidden());
     }
 
+    void continuingAfterSwitchingToManualDoesNotStartTheTimer() {
+        openThree();
+        learning()->btstartClick();
+        learning()->BitBtn3Click();
+        settings()->chbautposuv->setChecked(false);
+        settings()->BitBtn1Click();
+        learning()->btpokracovatClick();
+        QVERIFY(!learning()->pozastaveno());
+        QVERIFY(!learning()->Timer1->isActive());
+        QVERIFY(learning()->btdalsi->isEnabled());
+        learning()->btstartClick(); // the user steps by hand
+        QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("2"));
+        QVERIFY(!learning()->Timer1->isActive());
+    }
+
     void newLearningAsksAndEmptiesWithoutTheFileDialog() {
         openThree();
         const int dialogsBefore = int(dialogs().fileDialogs.size());

@@ -78,8 +78,9 @@ private slots:
         QVERIFY(settings->chbtip->isChecked());
     }
 
-    void missingOrEmptyFileIsReportedAndLeavesNoTip() {
-        for (const QByteArray &content : {QByteArray("<none>"), QByteArray()}) {
+    void missingEmptyOrTiplessFileIsReportedAndLeavesNoTip() {
+        for (const QByteArray &content :
+             {QByteArray("<none>"), QByteArray(), QByteArray("\r\n\r\n")}) {
             auto platform = std::make_unique<TestPlatform>();
             if (content == "<none>")
                 QFile::remove(platform->folder.file("Tips.vkb"));
@@ -168,6 +169,24 @@ private slots:
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
         QVERIFY(tip->upravy());
+    }
+
+    void shippedTipsAreWholeAndSaveBackToTheSameBytes() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->installDataFile("Tips.vkb");
+        const QByteArray shipped = bytesOf(platform->folder.file("Tips.vkb"));
+        TestWindows windows(std::move(platform));
+        QVERIFY(windows.dialogs().shown.isEmpty());
+        const Ttip &tips = windows.forms().Form16->tipy();
+        QVERIFY2(tips.size() >= 25, qPrintable(QString::number(tips.size())));
+        for (qsizetype i = 0; i < tips.size(); ++i) {
+            QCOMPARE(tips[i].cislo, int(i) + 1);
+            QVERIFY(!tips[i].prvni.trimmed().isEmpty());
+            QVERIFY(!tips[i].druhy.trimmed().isEmpty());
+        }
+        // Saved without a change, the file keeps its bytes.
+        windows.forms().Form16->Button2Click();
+        QCOMPARE(bytesOf(windows.platform().folder.file("Tips.vkb")), shipped);
     }
 
     void parsingKeepsOddLinesSoundly() {
