@@ -1,13 +1,395 @@
 #include "statistics/Unit23.h"
 
+#include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "app/forms.h"
+#include "core/textfile.h"
 #include "platform/platform.h"
+#include "statistics/statisticsmodel.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+const QString kChoose = QStringLiteral("vyberte..");
+const QString kNoPeriod = QStringLiteral("-");
+constexpr int kRowHeight = 16;
+// Category labels must differ; bars of one day carry the same date, told apart by
+// invisible zero-width spaces.
+constexpr char16_t kInvisible = u'\u200B';
+
+QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
+    auto *label = named<QLabel>(parent, name);
+    label->setText(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
 
 TForm23::TForm23(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form23")) {
     setWindowTitle(QStringLiteral("Statistiky"));
+    m_saveDialog.filter = QStringLiteral("Bitmapový soubor|*.bmp");
+    m_saveDialog.defaultSuffix = QStringLiteral("bmp");
+    buildControls();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedClientSize(723, 266);
+    centreOnDesktop();
+    FormCreate();
 }
 
-void TForm23::zapisdostatistik(const QString &, int, int, const QString &, const QString &) {}
-void TForm23::naplnslovniky() {}
-void TForm23::setBarvaGrafu(const QColor &) {}
+TForm23::~TForm23() = default;
+
+void TForm23::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+    PageControl1 = named<QTabWidget>(central, "PageControl1");
+    column->addWidget(PageControl1, 1);
+
+    auto *values = new QWidget;
+    auto *valuesLayout = new QVBoxLayout(values);
+    valuesLayout->setContentsMargins(2, 2, 2, 2);
+    stg1 = named<QTableView>(values, "stg1");
+    m_model = new StatisticsModel(m_table, this);
+    stg1->setModel(m_model);
+    stg1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    stg1->setSelectionMode(QAbstractItemView::SingleSelection);
+    stg1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    stg1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stg1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stg1->setWordWrap(false);
+    stg1->setMouseTracking(true);
+    stg1->viewport()->installEventFilter(this);
+    stg1->verticalHeader()->hide();
+    stg1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stg1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    stg1->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    stg1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stg1->horizontalHeader()->setHighlightSections(false);
+    const int widths[] = {280, 61, 56, 46, 42, 72, 66, 62};
+    for (int c = 0; c < statistiky::kColumns; ++c)
+        stg1->setColumnWidth(c, widths[c]);
+    valuesLayout->addWidget(stg1);
+    PageControl1->addTab(values, QStringLiteral("Hodnoty"));
+
+    auto *charts = new QWidget;
+    auto *row = new QHBoxLayout(charts);
+    row->setContentsMargins(2, 2, 2, 2);
+    auto *controls = new QVBoxLayout;
+    Label1 = boldLabel(charts, "Label1", QStringLiteral("Název slovníku:"));
+    ComboBox1 = named<QComboBox>(charts, "ComboBox1");
+    Label2 = boldLabel(charts, "Label2", QStringLiteral("Co zobrazit:"));
+    ComboBox2 = named<QComboBox>(charts, "ComboBox2");
+    ComboBox2->addItems({QStringLiteral("Úspěšnost v %"), QStringLiteral("Správné výrazy"),
+                         QStringLiteral("Špatné výrazy")});
+    ComboBox2->setMaxVisibleItems(3);
+    auto *period = named<QGroupBox>(charts, "GroupBox1");
+    period->setTitle(QStringLiteral("Období:"));
+    auto *periodLayout = new QGridLayout(period);
+    ComboBox3 = named<QComboBox>(period, "ComboBox3");
+    ComboBox4 = named<QComboBox>(period, "ComboBox4");
+    for (QComboBox *box : {ComboBox3, ComboBox4}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setEditText(kNoPeriod);
+    }
+    auto *from = named<QLabel>(period, "Label3");
+    from->setText(QStringLiteral("od:"));
+    auto *to = named<QLabel>(period, "Label4");
+    to->setText(QStringLiteral("do:"));
+    periodLayout->addWidget(from, 0, 0);
+    periodLayout->addWidget(ComboBox3, 0, 1);
+    periodLayout->addWidget(to, 1, 0);
+    periodLayout->addWidget(ComboBox4, 1, 1);
+    BitBtn2 = named<QPushButton>(charts, "BitBtn2");
+    BitBtn2->setText(QStringLiteral("Zobraz"));
+    BitBtn2->setToolTip(QStringLiteral("Zobrazíte graf s vybranými hodnotami"));
+    BitBtn3 = named<QPushButton>(charts, "BitBtn3");
+    BitBtn3->setText(QStringLiteral("Ulož"));
+    BitBtn3->setToolTip(QStringLiteral("Uložení grafu do souboru"));
+    for (QPushButton *button : {BitBtn2, BitBtn3}) {
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn3);
+    controls->addWidget(Label1);
+    controls->addWidget(ComboBox1);
+    controls->addWidget(Label2);
+    controls->addWidget(ComboBox2);
+    controls->addWidget(period);
+    controls->addLayout(buttons);
+    controls->addStretch();
+    row->addLayout(controls);
+
+    auto *chartColumn = new QVBoxLayout;
+    buildChart();
+    Chart1->setParent(charts);
+    CheckBox1 = named<QCheckBox>(charts, "CheckBox1");
+    CheckBox1->setText(QStringLiteral("Zobrazit hodnoty"));
+    CheckBox1->setChecked(true);
+    chartColumn->addWidget(Chart1, 1);
+    chartColumn->addWidget(CheckBox1);
+    row->addLayout(chartColumn, 1);
+    PageControl1->addTab(charts, QStringLiteral("Grafy"));
+
+    BitBtn1 = named<QPushButton>(central, "BitBtn1");
+    BitBtn1->setText(QStringLiteral("Zavřít"));
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(BitBtn1);
+    column->addLayout(bottom);
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+    connect(ComboBox3, &QComboBox::currentTextChanged, this, [this] { ComboBox3Change(); });
+    connect(ComboBox4, &QComboBox::currentTextChanged, this, [this] { ComboBox4Change(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+}
+
+void TForm23::buildChart() {
+    m_chart = new QChart;
+    m_chart->legend()->hide();
+    m_chart->setBackgroundBrush(Qt::white);
+    m_chart->setPlotAreaBackgroundBrush(Qt::white);
+    m_chart->setPlotAreaBackgroundVisible(true);
+    Series1 = new QBarSeries(m_chart);
+    Series1->setObjectName(QStringLiteral("Series1"));
+    m_set = new QBarSet(QString());
+    Series1->append(m_set);
+    Series1->setLabelsVisible(true);
+    Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    Series1->setLabelsFormat(QStringLiteral("@value"));
+    m_chart->addSeries(Series1);
+    m_categories = new QBarCategoryAxis(m_chart);
+    m_axis = new QValueAxis(m_chart);
+    m_axis->setLabelFormat(QStringLiteral("%d"));
+    m_axis->setTickType(QValueAxis::TicksDynamic);
+    m_axis->setTickAnchor(0);
+    m_axis->setRange(0, 102);
+    m_axis->setTickInterval(10);
+    m_chart->addAxis(m_categories, Qt::AlignBottom);
+    m_chart->addAxis(m_axis, Qt::AlignLeft);
+    Series1->attachAxis(m_categories);
+    Series1->attachAxis(m_axis);
+    Chart1 = new QChartView(m_chart);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setMinimumSize(440, 200);
+    Chart1->setRenderHint(QPainter::Antialiasing);
+    Chart1->hide();
+}
+
+void TForm23::FormCreate() {
+    setBarvaGrafu(forms.Form8 ? forms.Form8->barvaGrafu() : QColor(Qt::blue));
+    loadTable();
+}
+
+void TForm23::loadTable() {
+    const QString path = platform.folder.file(statistiky::kFileName);
+    if (QFile::exists(path)) {
+        const textfile::TextResult read = textfile::readText(path);
+        if (read.text) {
+            m_table.load(textfile::splitLines(*read.text));
+        } else {
+            m_loadFailed = true;
+            platform.dialogs->error(read.error);
+        }
+    }
+    m_model->refresh();
+}
+
+void TForm23::zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
+                               const QString &done, const QString &kind) {
+    if (m_table.record(dictionaryPath, correct, wrong, done, kind, platform.clock->now()))
+        m_model->refresh();
+}
+
+void TForm23::naplnslovniky() {
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItem(kChoose);
+        ComboBox1->addItems(statistiky::dictionaryNames(m_table));
+        ComboBox1->setCurrentIndex(0);
+    }
+    ComboBox1Change();
+}
+
+void TForm23::ComboBox1Change() {
+    const QSignalBlocker from(ComboBox3);
+    const QSignalBlocker to(ComboBox4);
+    ComboBox3->clear();
+    ComboBox4->clear();
+    if (ComboBox1->currentIndex() <= 0) {
+        ComboBox3->setEditText(kNoPeriod);
+        ComboBox4->setEditText(kNoPeriod);
+        return;
+    }
+    const QStringList dates = statistiky::datesOf(m_table, ComboBox1->currentText());
+    ComboBox3->addItems(dates);
+    ComboBox4->addItems(dates);
+    ComboBox3->setCurrentIndex(0);
+    ComboBox4->setCurrentIndex(int(dates.size()) - 1);
+}
+
+void TForm23::ComboBox3Change() {
+    const auto from = statistiky::parseDate(ComboBox3->currentText());
+    const auto to = statistiky::parseDate(ComboBox4->currentText());
+    if (from && to && *from > *to && ComboBox3->count() > 0)
+        ComboBox3->setCurrentIndex(0);
+}
+
+void TForm23::ComboBox4Change() {
+    const auto from = statistiky::parseDate(ComboBox3->currentText());
+    const auto to = statistiky::parseDate(ComboBox4->currentText());
+    if (from && to && *to < *from && ComboBox4->count() > 0)
+        ComboBox4->setCurrentIndex(ComboBox4->count() - 1);
+}
+
+void TForm23::BitBtn2Click() {
+    if (ComboBox1->currentIndex() <= 0) {
+        platform.dialogs->info(QStringLiteral("Není vybrány žadný slovník"));
+        return;
+    }
+    Chart1->show();
+    m_set->remove(0, m_set->count());
+    m_categories->clear();
+    m_labels.clear();
+
+    const QString name = ComboBox1->currentText();
+    const statistiky::Chart chart =
+        statistiky::chart(m_table, name, statistiky::Quantity(ComboBox2->currentIndex()),
+                          ComboBox3->currentText(), ComboBox4->currentText());
+    QStringList categories;
+    for (const statistiky::Bar &bar : chart.bars) {
+        QString category = bar.label;
+        while (categories.contains(category))
+            category += QChar(kInvisible);
+        categories.append(category);
+        m_labels.append(bar.label);
+        m_set->append(bar.value);
+    }
+    m_categories->append(categories);
+    if (chart.hasAxis) {
+        m_axis->setRange(0, chart.axisMax);
+        m_axis->setTickInterval(chart.step);
+        m_title = chart.title;
+        const QStringList lines = chart.title.split(u'\n');
+        m_chart->setTitle(lines.value(0).toHtmlEscaped() + QStringLiteral("<br>") +
+                          lines.value(1).toHtmlEscaped());
+    }
+    if (!chart.error.isEmpty())
+        platform.dialogs->error(chart.error);
+}
+
+void TForm23::BitBtn3Click() {
+    if (Chart1->isHidden()) {
+        platform.dialogs->info(QStringLiteral("Nezobrazený graf nelze uložit!"));
+        return;
+    }
+    const std::optional<QString> path = platform.dialogs->saveFile(m_saveDialog);
+    if (!path)
+        return;
+    m_saveDialog.remember(*path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Chart1->grab().toImage().save(&buffer, "BMP")) {
+        platform.dialogs->error(QStringLiteral("Graf se nepodařilo převést na obrázek."));
+        return;
+    }
+    const textfile::SaveResult saved = textfile::saveFile(*path, bytes);
+    if (!saved)
+        platform.dialogs->error(saved.error);
+}
+
+void TForm23::CheckBox1Click() {
+    Series1->setLabelsVisible(CheckBox1->isChecked());
+}
+
+void TForm23::BitBtn1Click() {
+    close();
+}
+
+void TForm23::setBarvaGrafu(const QColor &colour) {
+    m_set->setColor(colour);
+    m_set->setBorderColor(colour.darker(130));
+}
+
+QColor TForm23::barvaGrafu() const {
+    return m_set->color();
+}
+
+QStringList TForm23::popisky() const {
+    return m_labels;
+}
+
+QList<int> TForm23::hodnoty() const {
+    QList<int> values;
+    for (int i = 0; i < m_set->count(); ++i)
+        values.append(int(m_set->at(i)));
+    return values;
+}
+
+int TForm23::osaMax() const {
+    return int(m_axis->max());
+}
+
+int TForm23::osaKrok() const {
+    return int(m_axis->tickInterval());
+}
+
+void TForm23::stg1MouseMove(const QPoint &position) {
+    const QModelIndex index = stg1->indexAt(position);
+    if (!index.isValid())
+        return;
+    const QPoint cell(index.column(), index.row() + 1);
+    if (cell == m_lastHintCell)
+        return;
+    m_lastHintCell = cell;
+    stg1->setToolTip(m_table.cell(index.row(), index.column()));
+    QToolTip::hideText();
+}
+
+bool TForm23::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == stg1->viewport() && event->type() == QEvent::MouseMove)
+        stg1MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+    return VokabForm::eventFilter(watched, event);
+}
+
+void TForm23::FormClose() {
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+    Chart1->hide();
+}

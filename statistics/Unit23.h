@@ -1,8 +1,25 @@
 #pragma once
 
 #include "app/form.h"
+#include "platform/dialogs.h"
+#include "statistics/statistiky.h"
 
-class QTableWidget;
+#include <QPoint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class StatisticsModel;
+
+class QBarSeries;
+class QBarSet;
+class QChart;
+class QChartView;
+class QBarCategoryAxis;
+class QValueAxis;
 
 // The statistics window. Its table holds the statistics for the whole run: loaded from
 // the statistics file when the window is created, grown by the tests, written back by
@@ -11,6 +28,7 @@ class TForm23 : public VokabForm {
     Q_OBJECT
 public:
     TForm23(Forms &forms, Platform &platform);
+    ~TForm23() override;
 
     // Records one test result: the dictionary's path as chosen in the test's file
     // dialog, the counts, "Ano" or "Ne", and "Zkoušení I" or "Zkoušení II". Nothing
@@ -22,4 +40,65 @@ public:
     void naplnslovniky();
     // Colours the chart's bars (the general settings' chart colour).
     void setBarvaGrafu(const QColor &colour);
+
+    QTabWidget *PageControl1 = nullptr;
+    QTableView *stg1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
+    QComboBox *ComboBox3 = nullptr;
+    QComboBox *ComboBox4 = nullptr;
+    QPushButton *BitBtn2 = nullptr; // "Zobraz"
+    QPushButton *BitBtn3 = nullptr; // "Ulož"
+    QPushButton *BitBtn1 = nullptr; // "Zavřít"
+    QCheckBox *CheckBox1 = nullptr;
+    QChartView *Chart1 = nullptr;
+    QBarSeries *Series1 = nullptr;
+
+    void FormCreate();
+    void ComboBox1Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void CheckBox1Click();
+    void BitBtn1Click();
+    void stg1MouseMove(const QPoint &position);
+
+    const statistiky::Table &tabulka() const { return m_table; }
+    // The statistics file exists but could not be read: writing the table back would
+    // lose its lines.
+    bool nacteniSelhalo() const { return m_loadFailed; }
+    // The bars drawn: their labels and values, left to right.
+    QStringList popisky() const;
+    QList<int> hodnoty() const;
+    // The vertical axis: its top and its step.
+    int osaMax() const;
+    int osaKrok() const;
+    // The chart's title, two lines joined by "\n".
+    QString nadpis() const { return m_title; }
+    QColor barvaGrafu() const;
+    const FileDialogState &saveDialog() const { return m_saveDialog; }
+
+protected:
+    void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildChart();
+    void loadTable();
+
+    statistiky::Table m_table;
+    StatisticsModel *m_model = nullptr;
+    QChart *m_chart = nullptr;
+    QBarSet *m_set = nullptr;
+    QBarCategoryAxis *m_categories = nullptr;
+    QValueAxis *m_axis = nullptr;
+    QStringList m_labels;
+    QString m_title;
+    QPoint m_lastHintCell{-1, -1};
+    FileDialogState m_saveDialog;
+    bool m_loadFailed = false;
 };

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// The statistics: one row per recorded test, kept in memory for the whole run, read
+// from the statistics file at start and written back whole at exit.
+namespace statistiky {
+
+constexpr int kColumns = 8;
+inline const QString kFileName = QStringLiteral("statistiky.dat");
+// The fixed formats of the date and time columns; they read back as written.
+inline const QString kDateFormat = QStringLiteral("d.M.yyyy");
+inline const QString kTimeFormat = QStringLiteral("H:mm:ss");
+inline const QString kExtension = QStringLiteral(".slv");
+
+// The headings of the eight columns.
+const QStringList &headings();
+
+struct Row {
+    std::array<QString, kColumns> cells;
+    // The line of the file this row was read from; a loaded row is written back as it
+    // was read, so nothing the loader could not take apart is lost.
+    std::optional<QString> line;
+    // Column 0 empty: the row counts as no row.
+    bool isEmpty() const { return cells[0].isEmpty(); }
+};
+
+// The dictionary's name as the statistics keep it: the file name after the last "/"
+// or "\" without its last four characters (".slv"); empty when four or fewer remain.
+QString dictionaryName(const QString &path);
+
+// The success rate in whole percent, without rounding: 2 of 3 gives 66.
+int successRate(int correct, int wrong);
+
+class Table {
+public:
+    // No statistics yet: one empty data row.
+    Table();
+
+    // Replaces the rows by the lines of a statistics file. A line gives one row: column
+    // 0 is field 0 without its last four characters, columns 1 to 7 are fields 1 to 7;
+    // missing fields stay empty, further fields are kept only in the line. No lines at
+    // all leave one empty data row.
+    void load(const QStringList &lines);
+
+    // Records one test. Nothing is recorded when both counts are 0. The first result
+    // fills the empty data row; later ones are appended. False when nothing was recorded.
+    bool record(const QString &dictionaryPath, int correct, int wrong, const QString &done,
+                const QString &kind, const QDateTime &when);
+
+    int rowCount() const { return int(m_rows.size()); } // data rows, from 0
+    const Row &row(int index) const { return m_rows[index]; }
+    QString cell(int row, int column) const;
+
+    // The lines of the statistics file: every row that is not empty, in order, as
+    // name + ".slv" and the other seven columns joined by ";"; a loaded row as it was
+    // read. A loaded line whose name the loader cannot use is written back too; only
+    // lines with no text at all are dropped.
+    QStringList fileLines() const;
+
+private:
+    QList<Row> m_rows;
+};
+
+// The distinct non-empty names of column 0, in row order.
+QStringList dictionaryNames(const Table &table);
+// The distinct dates (column 1) of a dictionary's rows, in row order.
+QStringList datesOf(const Table &table, const QString &name);
+// A date text in the fixed format; nothing when it is not a valid date.
+std::optional<QDate> parseDate(const QString &text);
+
+// The chart of one dictionary's results.
+enum class Quantity { SuccessRate = 0, Correct = 1, Wrong = 2 };
+
+struct Bar {
+    QString label; // the row's date text
+    int value = 0;
+};
+
+struct Chart {
+    QList<Bar> bars;
+    bool hasAxis = false; // at least one row of the dictionary exists
+    int axisMax = 0;
+    int step = 0;
+    QString title; // two lines joined by "\n"
+    QString error; // a cell or period end that does not convert; the bars before it stay
+};
+
+// Bars for the rows of `name` whose date lies between `from` and `to` (date texts)
+// inclusive, in row order. The axis runs to 102 in steps of 10 for the success rate,
+// otherwise to the largest value of all rows of the dictionary (whatever their dates)
+// plus 2 in steps of 2.
+Chart chart(const Table &table, const QString &name, Quantity quantity, const QString &from,
+            const QString &to);
+
+} // namespace statistiky

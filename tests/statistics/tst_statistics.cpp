@@ -1,0 +1,262 @@
+#include "app/Unit1.h"
+#include "app/Unit8.h"
+#include "app/forms.h"
+#include "core/textfile.h"
+#include "core/win1250.h"
+#include "dictionary/Unit2.h"
+#include "statistics/Unit23.h"
+#include "support/testplatform.h"
+#include "testing/Unit10.h"
+#include "testing/Unit4.h"
+#include "testing/Unit9.h"
+
+#include <QBarSeries>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+QByteArray fileOf(const QStringList &lines) {
+    return *textfile::encodeLines(lines);
+}
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+private slots:
+    void loadsTheFileIntoTheTable() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->writeFile(
+            "statistiky.dat",
+            fileOf({"zvirata.slv;7.3.2026;9:05:03;3;0;100;Ano;Zkoušení I", "kratky.slv;8.3.2026"}));
+        TestWindows windows(std::move(platform));
+        TForm23 *s = windows.forms().Form23;
+        QCOMPARE(s->stg1->model()->rowCount(), 2);
+        QCOMPARE(s->stg1->model()->headerData(5, Qt::Horizontal).toString(),
+                 QStringLiteral("Úspěšnost[%]"));
+        QCOMPARE(s->stg1->model()->index(0, 0).data().toString(), QStringLiteral("zvirata"));
+        QCOMPARE(s->stg1->model()->index(0, 7).data().toString(), QStringLiteral("Zkoušení I"));
+        QCOMPARE(s->stg1->model()->index(1, 3).data().toString(), QString());
+        QVERIFY(windows.dialogs().texts().isEmpty());
+    }
+
+    void recordingShowsAtOnceAndExitWritesTheFile() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        const QString file = windows.platform().folder.file("statistiky.dat");
+        windows.platform().fixedClock().time = QDateTime(QDate(2026, 1, 5), QTime(8, 7, 6));
+        s->zapisdostatistik("c:\\slovniky\\zvirata.slv", 3, 0, "Ano", "Zkoušení I");
+        QCOMPARE(s->stg1->model()->rowCount(), 1);
+        QCOMPARE(s->stg1->model()->index(0, 1).data().toString(), QStringLiteral("5.1.2026"));
+        s->zapisdostatistik("c:\\slovniky\\zvirata.slv", 1, 2, "Ne", "Zkoušení II");
+        QCOMPARE(s->stg1->model()->rowCount(), 2);
+        QCOMPARE(s->stg1->model()->index(1, 5).data().toString(), QStringLiteral("33"));
+        windows.forms().Form1->ulozenistatistik();
+        QCOMPARE(readAll(file), fileOf({"zvirata.slv;5.1.2026;8:07:06;3;0;100;Ano;Zkoušení I",
+                                        "zvirata.slv;5.1.2026;8:07:06;1;2;33;Ne;Zkoušení II"}));
+    }
+
+    void exitWithoutRowsLeavesTheFileAlone() {
+        {
+            TestWindows windows;
+            windows.forms().Form1->ulozenistatistik();
+            QVERIFY(!QFile::exists(windows.platform().folder.file("statistiky.dat")));
+        }
+        auto platform = std::make_unique<TestPlatform>();
+        const QString file = platform->writeFile("statistiky.dat", "");
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        const QDateTime before = QFileInfo(file).lastModified();
+        TestWindows windows(std::move(platform));
+        QCOMPARE(windows.forms().Form23->stg1->model()->rowCount(), 1);
+        windows.forms().Form1->ulozenistatistik();
+        QCOMPARE(readAll(file), QByteArray());
+        QCOMPARE(QFileInfo(file).lastModified(), before);
+        QVERIFY(windows.dialogs().texts().isEmpty());
+    }
+
+    void oddLinesSurviveTheRewrite() {
+        const QStringList lines{"ab;1.1.2026", "kratky.slv;8.3.2026",
+                                "x.slv;1.1.2026;a;b;c;d;e;f;g"};
+        auto platform = std::make_unique<TestPlatform>();
+        const QString file = platform->writeFile("statistiky.dat", fileOf(lines));
+        TestWindows windows(std::move(platform));
+        windows.forms().Form23->zapisdostatistik("/n.slv", 1, 0, "Ano", "Zkoušení I");
+        windows.forms().Form1->ulozenistatistik();
+        QCOMPARE(readAll(file),
+                 fileOf(lines + QStringList{"n.slv;8.12.2026;10:15:30;1;0;100;Ano;Zkoušení I"}));
+    }
+
+    void chartListsADayOnceAndDrawsEveryTest() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        for (int correct : {5, 9, 7})
+            s->zapisdostatistik("/d/zvirata.slv", correct, 1, "Ano", "Zkoušení I");
+        s->zapisdostatistik("/d/jine.slv", 1, 1, "Ano", "Zkoušení I");
+        s->naplnslovniky();
+        QCOMPARE(s->ComboBox1->count(), 3);
+        QCOMPARE(s->ComboBox1->itemText(0), QStringLiteral("vyberte.."));
+        QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("-"));
+        s->BitBtn2Click();
+        QCOMPARE(windows.dialogs().lastText(), QStringLiteral("Není vybrány žadný slovník"));
+        QVERIFY(s->Chart1->isHidden());
+        s->BitBtn3Click();
+        QCOMPARE(windows.dialogs().lastText(), QStringLiteral("Nezobrazený graf nelze uložit!"));
+
+        s->ComboBox1->setCurrentIndex(1);
+        QCOMPARE(s->ComboBox3->count(), 1);
+        QCOMPARE(s->ComboBox4->count(), 1);
+        QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("8.12.2026"));
+        s->ComboBox2->setCurrentIndex(1);
+        s->BitBtn2Click();
+        QVERIFY(!s->Chart1->isHidden());
+        QCOMPARE(s->popisky(), (QStringList{"8.12.2026", "8.12.2026", "8.12.2026"}));
+        QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7}));
+        QCOMPARE(s->osaMax(), 11);
+        QCOMPARE(s->osaKrok(), 2);
+        QCOMPARE(s->nadpis(),
+                 QStringLiteral("Vokab slovník: zvirata\nPorovnání počtu správných výrazů"));
+        QVERIFY(s->Series1->isLabelsVisible());
+        s->CheckBox1->click();
+        QVERIFY(!s->Series1->isLabelsVisible());
+        QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7})); // not redrawn
+    }
+
+    void periodEndsStayInOrder() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        FixedClock &clock = windows.platform().fixedClock();
+        for (const QDate day : {QDate(2026, 3, 9), QDate(2026, 3, 10), QDate(2026, 4, 2)}) {
+            clock.time = QDateTime(day, QTime(12, 0));
+            s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
+        }
+        s->naplnslovniky();
+        s->ComboBox1->setCurrentIndex(1);
+        QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("9.3.2026"));
+        QCOMPARE(s->ComboBox4->currentText(), QStringLiteral("2.4.2026"));
+        s->ComboBox4->setCurrentIndex(0);
+        s->ComboBox3->setCurrentIndex(1); // 10.3. after 9.3.: back to the first date
+        QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("9.3.2026"));
+        s->ComboBox4->setCurrentIndex(2);
+        s->ComboBox3->setCurrentIndex(1);
+        QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("10.3.2026"));
+        s->ComboBox4->setCurrentIndex(0); // 9.3. before 10.3.: back to the last date
+        QCOMPARE(s->ComboBox4->currentText(), QStringLiteral("2.4.2026"));
+        s->BitBtn2Click();
+        QCOMPARE(s->hodnoty(), (QList<int>{66, 66}));
+        QCOMPARE(s->osaMax(), 102);
+        QCOMPARE(s->osaKrok(), 10);
+    }
+
+    void chartColourFollowsTheGeneralSettings() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->memory().createKey("Nastaveni");
+        TestWindows windows(std::move(platform));
+        TForm23 *s = windows.forms().Form23;
+        QCOMPARE(s->barvaGrafu(), windows.forms().Form8->barvaGrafu());
+        windows.dialogs().colours.push_back(QColor(0x80, 0x00, 0x80));
+        windows.forms().Form8->SpeedButton1Click();
+        QCOMPARE(s->barvaGrafu(), QColor(0x80, 0x00, 0x80));
+    }
+
+    void savingTheChartWritesABitmap() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
+        s->naplnslovniky();
+        s->ComboBox1->setCurrentIndex(1);
+        s->BitBtn2Click();
+        const QString path = windows.platform().folder.file("graf.bmp");
+        windows.dialogs().files.push_back(path);
+        s->BitBtn3Click();
+        const QByteArray bytes = readAll(path);
+        QVERIFY(bytes.startsWith("BM"));
+        QImage image;
+        QVERIFY(image.loadFromData(bytes, "BMP"));
+        QVERIFY(image.width() > 100 && image.height() > 100);
+        QCOMPARE(windows.dialogs().fileDialogs.last().filter,
+                 QStringLiteral("Bitmapový soubor|*.bmp"));
+        // Saving into a folder that does not exist reports and claims nothing.
+        windows.dialogs().files.push_back(windows.platform().folder.file("chybi/graf.bmp"));
+        s->BitBtn3Click();
+        QCOMPARE(windows.dialogs().shown.last().kind, MessageKind::Error);
+    }
+
+    void closingShowsTheMainWindowAndHidesTheChart() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
+        windows.forms().Form1->StatistikyClick();
+        QVERIFY(s->isVisible());
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Statistiky"));
+        s->ComboBox1->setCurrentIndex(1);
+        s->BitBtn2Click();
+        s->BitBtn1Click();
+        QVERIFY(s->Chart1->isHidden());
+        QVERIFY(windows.forms().Form1->isVisible());
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
+    }
+
+    // The typical road: a dictionary made in the editor, tested in Testing I, seen in the
+    // evaluation and the statistics, and found in the statistics file after the exit.
+    void typicalRoadEndsInTheStatisticsFile() {
+        TestWindows windows;
+        Forms &f = windows.forms();
+        f.Form1->show();
+        f.Form1->bteditorClick();
+        TForm2 *editor = f.Form2;
+        for (const auto &[foreign, czech] : {std::pair{"dog", "pes"}, std::pair{"cat", "kočka"}}) {
+            editor->edtang->setText(QString::fromUtf8(foreign));
+            editor->edtcz->setText(QString::fromUtf8(czech));
+            editor->btpridejClick();
+        }
+        QCOMPARE(editor->pocet(), 2);
+        const QString dictionary = windows.platform().folder.file("Zvirata.slv");
+        windows.dialogs().files.push_back(dictionary);
+        editor->UlozitjakoClick();
+        QVERIFY(QFile::exists(dictionary));
+        editor->close();
+
+        f.Form1->btzkouseniClick();
+        f.Form10->rbpostupne->setChecked(true);
+        windows.dialogs().files.push_back(dictionary);
+        TForm4 *test = f.Form4;
+        test->btnovyClick();
+        for (const QString &answer : {QStringLiteral("PES"), QStringLiteral("ŠPATNĚ")}) {
+            test->edtodpoved->setText(answer);
+            QTest::keyClick(test->edtodpoved, Qt::Key_Return);
+        }
+        QVERIFY(f.Form9->isVisible());
+        QCOMPARE(f.Form9->lbspravne->text(), QStringLiteral("1"));
+        QCOMPARE(f.Form9->lbspatne->text(), QStringLiteral("1"));
+
+        TForm23 *s = f.Form23;
+        QCOMPARE(s->stg1->model()->rowCount(), 1);
+        QCOMPARE(s->tabulka().cell(0, 0), QStringLiteral("zvirata"));
+        f.Form9->close();
+        f.Form1->show();
+        f.Form1->StatistikyClick();
+        QCOMPARE(s->ComboBox1->itemText(1), QStringLiteral("zvirata"));
+        s->close();
+
+        f.Form1->close();
+        QCOMPARE(readAll(windows.platform().folder.file("statistiky.dat")),
+                 fileOf({"zvirata.slv;8.12.2026;10:15:30;1;1;50;Ano;Zkoušení I"}));
+    }
+};
+
+QTEST_MAIN(TestStatistics)
+#include "tst_statistics.moc"
