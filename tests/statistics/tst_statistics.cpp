@@ -235,7 +235,8 @@ private slots:
         windows.dialogs().files.push_back(dictionary);
         TForm4 *test = f.Form4;
         test->btnovyClick();
-        for (const QString &answer : {QStringLiteral("PES"), QStringLiteral("ŠPATNĚ")}) {
+        // Czech is shown and the foreign expression is the answer: one right, one wrong.
+        for (const QString &answer : {QStringLiteral("dog"), QStringLiteral("špatně")}) {
             test->edtodpoved->setText(answer);
             QTest::keyClick(test->edtodpoved, Qt::Key_Return);
         }
