@@ -50,8 +50,7 @@ public:
     QString text(int column, int row) const {
         if (!m_list || row < 0 || row >= m_list->size())
             return {};
-        const auto &entry = m_list->at(row);
-        return column == 0 ? entry.expression : entry.translation;
+        return (column == 0 ? m_list->expression(row) : m_list->translation(row)).toString();
     }
     QVariant data(const QModelIndex &index, int role) const override {
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
@@ -328,7 +327,7 @@ void TForm24::SpeedButton2Click() {
 void TForm24::pootoceni(const QString &translation) {
     const prekladac::EntryList &list = currentList();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        if (list.at(i).expression == translation) {
+        if (list.expression(i) == translation) {
             selectRow(int(i), false);
             edthledej->selectAll();
             return;

@@ -1,7 +1,6 @@
 #include "translator/prekladac.h"
 
 #include "core/textfile.h"
-#include "dictionary/slovnik.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -11,31 +10,48 @@ namespace prekladac {
 
 namespace {
 
-Entry entryOf(const QString &line) {
-    const auto fields = rozreteznac(line, u';');
-    Entry entry;
-    entry.expression = fields.size() > 0 ? fields.at(0) : QString();
-    entry.translation = fields.size() > 1 ? fields.at(1) : QString();
-    return entry;
+// The expression is the text before the first ";", the translation the text between
+// the first and the second ";" (empty without a ";").
+template <typename Span, typename Piece> Span entryOf(QStringView text, const LineSpan &line) {
+    const QStringView view = text.mid(line.start, line.length);
+    const qsizetype first = view.indexOf(u';');
+    if (first < 0)
+        return Span{Piece{line.start, line.length}, Piece{line.start + line.length, 0}};
+    const qsizetype second = view.indexOf(u';', first + 1);
+    const qsizetype end = second < 0 ? line.length : second;
+    return Span{Piece{line.start, first}, Piece{line.start + first + 1, end - first - 1}};
 }
 
 } // namespace
 
-EntryList::EntryList(QList<Entry> entries) : m_entries(std::move(entries)) {
-    m_sorted.resize(size_t(m_entries.size()));
+EntryList::EntryList(const QList<Entry> &entries) {
+    QString text;
+    std::vector<Span> spans;
+    spans.reserve(size_t(entries.size()));
+    for (const Entry &entry : entries) {
+        Span span{{text.size(), entry.expression.size()}, {}};
+        text += entry.expression;
+        span.translation = {text.size(), entry.translation.size()};
+        text += entry.translation;
+        spans.push_back(span);
+    }
+    *this = EntryList(std::move(text), std::move(spans));
+}
+
+EntryList::EntryList(QString text, std::vector<Span> spans)
+    : m_text(std::move(text)), m_spans(std::move(spans)) {
+    m_sorted.resize(m_spans.size());
     std::iota(m_sorted.begin(), m_sorted.end(), qsizetype(0));
-    std::stable_sort(m_sorted.begin(), m_sorted.end(), [this](qsizetype a, qsizetype b) {
-        return QStringView(m_entries.at(a).expression) < QStringView(m_entries.at(b).expression);
-    });
+    std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                     [this](qsizetype a, qsizetype b) { return expression(a) < expression(b); });
 }
 
 qsizetype EntryList::findExact(QStringView text) const {
-    const auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), text,
-                                     [this](qsizetype i, QStringView key) {
-                                         return QStringView(m_entries.at(i).expression) < key;
-                                     });
+    const auto it =
+        std::lower_bound(m_sorted.begin(), m_sorted.end(), text,
+                         [this](qsizetype i, QStringView key) { return expression(i) < key; });
     // Equal expressions are sorted in file order, so the first one is the answer.
-    if (it != m_sorted.end() && QStringView(m_entries.at(*it).expression) == text)
+    if (it != m_sorted.end() && expression(*it) == text)
         return *it;
     return -1;
 }
@@ -43,16 +59,14 @@ qsizetype EntryList::findExact(QStringView text) const {
 qsizetype EntryList::findPrefix(QStringView prefix) const {
     if (prefix.isEmpty())
         return -1;
-    auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), prefix,
-                               [this](qsizetype i, QStringView key) {
-                                   return QStringView(m_entries.at(i).expression) < key;
-                               });
+    auto it =
+        std::lower_bound(m_sorted.begin(), m_sorted.end(), prefix,
+                         [this](qsizetype i, QStringView key) { return expression(i) < key; });
     // Every expression beginning with the prefix sorts into one run starting here;
     // the earliest in file order is the smallest position within the run.
     qsizetype best = -1;
     for (; it != m_sorted.end(); ++it) {
-        const QStringView expression(m_entries.at(*it).expression);
-        if (!expression.startsWith(prefix))
+        if (!expression(*it).startsWith(prefix))
             break;
         if (best < 0 || *it < best)
             best = *it;
@@ -60,9 +74,16 @@ qsizetype EntryList::findPrefix(QStringView prefix) const {
     return best;
 }
 
-WordList parse(const QStringList &lines) {
+WordList parseText(QString text, const std::vector<LineSpan> &lines) {
     WordList list;
-    const qsizetype separator = lines.indexOf(kSeparator);
+    const QStringView view(text);
+    qsizetype separator = -1;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (view.mid(lines[i].start, lines[i].length) == kSeparator) {
+            separator = qsizetype(i);
+            break;
+        }
+    }
     if (separator < 0) {
         list.error = kNoSeparator;
         return list;
@@ -71,17 +92,31 @@ WordList parse(const QStringList &lines) {
         list.error = kSeparatorFirst;
         return list;
     }
-    QList<Entry> english;
-    english.reserve(separator - 1);
+    using Span = EntryList::Span;
+    using Piece = EntryList::Piece;
+    std::vector<Span> english;
+    english.reserve(size_t(separator - 1));
     for (qsizetype i = 0; i + 1 < separator; ++i)
-        english.append(entryOf(lines.at(i)));
-    QList<Entry> czech;
-    czech.reserve(lines.size() - separator - 1);
-    for (qsizetype i = separator + 1; i < lines.size(); ++i)
-        czech.append(entryOf(lines.at(i)));
-    list.english = EntryList(std::move(english));
-    list.czech = EntryList(std::move(czech));
+        english.push_back(entryOf<Span, Piece>(view, lines[size_t(i)]));
+    std::vector<Span> czech;
+    czech.reserve(lines.size() - size_t(separator) - 1);
+    for (size_t i = size_t(separator) + 1; i < lines.size(); ++i)
+        czech.push_back(entryOf<Span, Piece>(view, lines[i]));
+    // Both lists share the one text.
+    list.english = EntryList(text, std::move(english));
+    list.czech = EntryList(std::move(text), std::move(czech));
     return list;
+}
+
+WordList parse(const QStringList &lines) {
+    QString text;
+    std::vector<LineSpan> spans;
+    spans.reserve(size_t(lines.size()));
+    for (const QString &line : lines) {
+        spans.push_back({text.size(), line.size()});
+        text += line;
+    }
+    return parseText(std::move(text), spans);
 }
 
 WordList load(const QString &path) {
@@ -96,7 +131,24 @@ WordList load(const QString &path) {
         list.error = text.error;
         return list;
     }
-    return parse(textfile::splitLines(*text.text));
+    // The lines as textfile::splitLines() finds them, without copying them out.
+    const QString &whole = *text.text;
+    std::vector<LineSpan> lines;
+    lines.reserve(size_t(whole.size() / 24));
+    qsizetype start = 0;
+    const qsizetype n = whole.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = whole[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.push_back({start, i - start});
+            if (c == u'\r' && i + 1 < n && whole[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.push_back({start, n - start});
+    return parseText(*text.text, lines);
 }
 
 } // namespace prekladac

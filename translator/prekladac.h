@@ -24,15 +24,21 @@ struct Entry {
     QString translation;
 };
 
-// Entries in file order with an index for the searches.
+struct WordList;
+struct LineSpan;
+
+// Entries in file order with an index for the searches. The entries are pieces of one
+// text (the whole word list), so a list of hundreds of thousands of entries is a
+// handful of allocations rather than two strings per entry.
 class EntryList {
 public:
     EntryList() = default;
-    explicit EntryList(QList<Entry> entries);
+    explicit EntryList(const QList<Entry> &entries);
 
-    const QList<Entry> &entries() const { return m_entries; }
-    qsizetype size() const { return m_entries.size(); }
-    const Entry &at(qsizetype i) const { return m_entries.at(i); }
+    qsizetype size() const { return qsizetype(m_spans.size()); }
+    Entry at(qsizetype i) const { return {expression(i).toString(), translation(i).toString()}; }
+    QStringView expression(qsizetype i) const { return piece(m_spans[size_t(i)].expression); }
+    QStringView translation(qsizetype i) const { return piece(m_spans[size_t(i)].translation); }
 
     // The first entry in file order whose expression equals `text`, or -1.
     qsizetype findExact(QStringView text) const;
@@ -41,9 +47,22 @@ public:
     qsizetype findPrefix(QStringView prefix) const;
 
 private:
+    struct Piece {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    struct Span {
+        Piece expression, translation;
+    };
+    friend WordList parseText(QString text, const std::vector<LineSpan> &lines);
+
+    EntryList(QString text, std::vector<Span> spans);
+    QStringView piece(Piece p) const { return QStringView(m_text).mid(p.start, p.length); }
+
+    QString m_text;
+    std::vector<Span> m_spans;
     // Positions of the entries sorted by expression (code units), ties in file order.
     std::vector<qsizetype> m_sorted;
-    QList<Entry> m_entries;
 };
 
 struct WordList {
@@ -51,6 +70,15 @@ struct WordList {
     EntryList czech;   // Czech expression -> English translation
     QString error;     // Czech message when the list could not be used (lists empty)
 };
+
+// A line of a text: where it starts and how long it is, without its line break.
+struct LineSpan {
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
+// Builds both lists from the lines of `text`.
+WordList parseText(QString text, const std::vector<LineSpan> &lines);
 
 // Builds both lists from the file's lines. Lines 0 … S-2 (S the separator's line)
 // form the English list, the line just above the separator is skipped, the lines

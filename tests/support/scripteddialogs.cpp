@@ -21,9 +21,14 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogState &state) {
         ++unexpected;
         return std::nullopt;
     }
-    auto answer = files.front();
+    // Built from the front without a copy of the optional: GCC's optimiser otherwise
+    // warns that the copy may be uninitialised.
+    const bool chosen = files.front().has_value();
+    const QString path = chosen ? *files.front() : QString();
     files.pop_front();
-    return answer;
+    if (!chosen)
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(const FileDialogState &state) {

@@ -1,0 +1,105 @@
+// The editor: opening a dictionary until its list shows it, adding one expression to
+// it and saving it; and the memory the program holds with the largest one open.
+#include "measure.h"
+
+#include "app/forms.h"
+#include "dictionary/Unit2.h"
+#include "support/testplatform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+
+#include <cstdio>
+
+namespace {
+
+struct OpenEditor {
+    TestWindows windows;
+    TForm2 *editor = windows.forms().Form2;
+    QString path = windows.platform().folder.file(QStringLiteral("slovnik.slv"));
+
+    explicit OpenEditor(const QString &input) {
+        QFile::copy(input, path);
+        editor->show();
+        QCoreApplication::processEvents();
+    }
+    void open() {
+        windows.dialogs().files = {path};
+        editor->BitBtn2Click();
+        QCoreApplication::processEvents();
+        editor->stg->viewport()->repaint();
+    }
+    bool quiet() { return windows.dialogs().shown.isEmpty(); }
+};
+
+} // namespace
+
+void benchEditor() {
+    for (int count : {1000, 10000, 100000}) {
+        const QString input = bench::inputs(QStringLiteral("slovnik-%1.slv").arg(count));
+        std::vector<double> opens, adds, saves;
+        for (int run = 0; run < bench::kRuns; ++run) {
+            OpenEditor e(input);
+            opens.push_back(bench::milliseconds([&] { e.open(); }));
+            if (e.editor->pocet() != count || !e.quiet()) {
+                std::printf("the editor did not open %d expressions\n", count);
+                return bench::missed(QStringLiteral("editor open"));
+            }
+            e.editor->edtang->setText(QStringLiteral("nový výraz"));
+            e.editor->edtcz->setText(QStringLiteral("new expression"));
+            adds.push_back(bench::milliseconds([&] {
+                e.editor->btpridej->click();
+                QCoreApplication::processEvents();
+                e.editor->stg->viewport()->repaint();
+            }));
+            saves.push_back(bench::milliseconds([&] { e.editor->BitBtn3Click(); }));
+            if (e.editor->pocet() != count + 1 || !e.quiet() || QFile(e.path).size() == 0)
+                return bench::missed(QStringLiteral("editor add and save"));
+        }
+        const QString what = QStringLiteral("%1 expressions").arg(count);
+        bench::report(QStringLiteral("editor: open ") + what, opens,
+                      count == 100000 ? QStringLiteral("< 200 ms") : QString());
+        if (count == 100000 && bench::median(opens) >= 200)
+            bench::missed(QStringLiteral("editor open of 100,000 expressions"));
+        bench::report(QStringLiteral("editor: add one expression to ") + what, adds);
+        bench::report(QStringLiteral("editor: save ") + what, saves);
+    }
+
+    // The memory, each in a process of its own: all windows without a dictionary, then
+    // with the largest one open in the editor.
+    for (const QString &dictionary :
+         {QStringLiteral("-"), bench::inputs(QStringLiteral("slovnik-100000.slv"))}) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--editor-memory", dictionary});
+        child.waitForFinished(120000);
+        const long kb = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLong();
+        const bool full = dictionary != QStringLiteral("-");
+        bench::reportValue(full ? QStringLiteral("peak memory: all windows, 100000 expressions "
+                                                 "open in the editor")
+                                : QStringLiteral("peak memory: all windows, no dictionary"),
+                           QStringLiteral("%1 MB").arg(double(kb) / 1024, 0, 'f', 1),
+                           full ? QStringLiteral("< 100 MB") : QString());
+        if (kb <= 0 || (full && kb >= 100 * 1024))
+            bench::missed(QStringLiteral("peak memory"));
+    }
+}
+
+int editorMemoryChild(const QString &dictionary) {
+    if (dictionary == QStringLiteral("-")) {
+        TestWindows windows;
+        windows.forms().Form2->show();
+        QCoreApplication::processEvents();
+        std::printf("%ld\n", bench::peakResidentKb());
+        return 0;
+    }
+    OpenEditor e(dictionary);
+    e.open();
+    if (e.editor->pocet() == 0)
+        return 1;
+    std::printf("%ld\n", bench::peakResidentKb());
+    return 0;
+}

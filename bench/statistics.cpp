@@ -1,0 +1,61 @@
+// The statistics: loading a file of 100,000 rows into the window's table, and drawing
+// the chart of a dictionary with 1,000 results.
+#include "measure.h"
+
+#include "app/forms.h"
+#include "statistics/Unit23.h"
+#include "statistics/statistiky.h"
+#include "support/testplatform.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <memory>
+
+void benchStatistics() {
+    const QString input = bench::inputs(QStringLiteral("statistiky.dat"));
+    std::vector<double> loads;
+    for (int run = 0; run < bench::kRuns; ++run) {
+        TestWindows windows;
+        QFile::copy(input, windows.platform().folder.file(statistiky::kFileName));
+        TForm23 *statistics = windows.forms().Form23;
+        loads.push_back(bench::milliseconds([&] {
+            statistics->FormCreate();
+            statistics->naplnslovniky();
+        }));
+        if (statistics->tabulka().rowCount() != 100000 || !windows.dialogs().shown.isEmpty()) {
+            std::printf("the statistics did not load 100000 rows\n");
+            return bench::missed(QStringLiteral("statistics load"));
+        }
+    }
+    bench::report(QStringLiteral("statistics: load 100000 rows"), loads,
+                  QStringLiteral("< 300 ms"));
+    if (bench::median(loads) >= 300)
+        bench::missed(QStringLiteral("statistics load"));
+
+    std::vector<double> charts;
+    for (int run = 0; run < bench::kRuns; ++run) {
+        TestWindows windows;
+        TForm23 *statistics = windows.forms().Form23;
+        for (int i = 0; i < 1000; ++i)
+            statistics->zapisdostatistik(QStringLiteral("/slovniky/zvirata.slv"), i % 40, 3,
+                                         QStringLiteral("Ano"), QStringLiteral("Zkoušení I"));
+        statistics->show();
+        statistics->naplnslovniky();
+        statistics->ComboBox1->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        charts.push_back(bench::milliseconds([&] {
+            statistics->BitBtn2Click();
+            QCoreApplication::processEvents();
+            statistics->Chart1->repaint();
+        }));
+        if (statistics->hodnoty().size() != 1000 || statistics->Chart1->isHidden()) {
+            std::printf("the chart does not show 1000 bars\n");
+            return bench::missed(QStringLiteral("statistics chart"));
+        }
+    }
+    bench::report(QStringLiteral("statistics: draw a chart of 1000 bars"), charts);
+}
