@@ -17,3 +17,6 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size);
 int fuzzTips(const std::uint8_t *data, std::size_t size);
 int fuzzVersion(const std::uint8_t *data, std::size_t size);
 int fuzzWav(const std::uint8_t *data, std::size_t size);
+int fuzzStatistics(const std::uint8_t *data, std::size_t size);
+int fuzzTranslator(const std::uint8_t *data, std::size_t size);
+int fuzzWordlist(const std::uint8_t *data, std::size_t size);

@@ -6,6 +6,9 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"wav", fuzzWav},
         {"tips", fuzzTips},
         {"version", fuzzVersion},
+        {"statistics", fuzzStatistics},
+        {"translator", fuzzTranslator},
+        {"wordlist", fuzzWordlist},
     };
     return targets;
 }

@@ -2,7 +2,10 @@
 
 #include "dictionary/slovnik.h"
 
+#include <QSet>
+
 #include <algorithm>
+#include <climits>
 
 namespace statistiky {
 
@@ -97,20 +100,26 @@ QStringList Table::fileLines() const {
 
 QStringList dictionaryNames(const Table &table) {
     QStringList names;
+    QSet<QString> seen;
     for (int r = 0; r < table.rowCount(); ++r) {
         const QString &name = table.row(r).cells[0];
-        if (!name.isEmpty() && !names.contains(name))
+        if (!name.isEmpty() && !seen.contains(name)) {
+            seen.insert(name);
             names.append(name);
+        }
     }
     return names;
 }
 
 QStringList datesOf(const Table &table, const QString &name) {
     QStringList dates;
+    QSet<QString> seen;
     for (int r = 0; r < table.rowCount(); ++r) {
         const Row &row = table.row(r);
-        if (row.cells[0] == name && !dates.contains(row.cells[1]))
+        if (row.cells[0] == name && !seen.contains(row.cells[1])) {
+            seen.insert(row.cells[1]);
             dates.append(row.cells[1]);
+        }
     }
     return dates;
 }
@@ -168,7 +177,8 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
             result.axisMax = 102;
             result.step = 10;
         } else {
-            result.axisMax = largest + 2;
+            // A count near the largest integer keeps the axis at that integer.
+            result.axisMax = largest > INT_MAX - 2 ? INT_MAX : largest + 2;
             result.step = 2;
         }
     }

@@ -130,24 +130,27 @@ bool RecordingHelp::show(const QString &helpFile, const QString &topic, QString 
     return true;
 }
 
-TemporaryProgramFolder::TemporaryProgramFolder() {
-    const QDir dir(directory.path());
+TemporaryProgramFolder::TemporaryProgramFolder()
+    : programDir(qEnvironmentVariableIsSet("VOKAB_TEST_PROGRAM_DIR")
+                     ? qEnvironmentVariable("VOKAB_TEST_PROGRAM_DIR")
+                     : directory.path()) {
+    const QDir dir(programDir);
     dir.mkpath(QStringLiteral("Temp"));
     dir.mkpath(QStringLiteral("WorkDir"));
     dir.mkpath(QStringLiteral("Aktualizace"));
     // A program folder holds its tips file, as an installation does; without it the tip
     // window would report a damaged installation whenever the windows are created.
     QFile tips(dir.filePath(QStringLiteral("Tips.vkb")));
-    if (tips.open(QIODevice::WriteOnly))
+    if (!tips.exists() && tips.open(QIODevice::WriteOnly))
         tips.write("1;Tip;Text\r\n");
     // And its translator word list; without it the translator reports it missing at start-up.
     QFile words(dir.filePath(QStringLiteral("prekladac.dat")));
-    if (words.open(QIODevice::WriteOnly))
+    if (!words.exists() && words.open(QIODevice::WriteOnly))
         words.write("CAT;KO\xc8KA\r\n\r\nZa\xe8\xe1tek \xe8"
                     "esk\xfd v\xfdraz\xf9\r\nKO\xc8KA;CAT\r\n");
 }
 
-TestPlatform::TestPlatform(quint64 seed) : Platform(directory.path()) {
+TestPlatform::TestPlatform(quint64 seed) : Platform(programDir) {
     auto dialogs = std::make_unique<ScriptedDialogs>();
     m_dialogs = dialogs.get();
     this->dialogs = std::move(dialogs);

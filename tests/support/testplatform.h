@@ -116,9 +116,12 @@ public:
 // random generator and recording doubles for sound, printing, mail, shell and help.
 // A temporary program folder with its working folders; a base of TestPlatform so
 // that it exists before the platform is given its path.
+// A fresh program folder, removed with the platform; VOKAB_TEST_PROGRAM_DIR names a
+// folder to use instead (kept), so that a child process can work in a known place.
 struct TemporaryProgramFolder {
     TemporaryProgramFolder();
     QTemporaryDir directory;
+    QString programDir;
 };
 
 class TestPlatform : private TemporaryProgramFolder, public Platform {

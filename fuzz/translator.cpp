@@ -1,0 +1,67 @@
+// The translator's word list: any bytes read as the list; both searches agree with a
+// plain walk through the entries in file order.
+#include "check.h"
+#include "harnesses.h"
+
+#include "core/textfile.h"
+#include "core/win1250.h"
+#include "translator/prekladac.h"
+
+#include <algorithm>
+
+namespace {
+
+qsizetype walkExact(const prekladac::EntryList &list, QStringView text) {
+    for (qsizetype i = 0; i < list.size(); ++i)
+        if (list.expression(i) == text)
+            return i;
+    return -1;
+}
+
+qsizetype walkPrefix(const prekladac::EntryList &list, QStringView prefix) {
+    if (prefix.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < list.size(); ++i)
+        if (list.expression(i).startsWith(prefix))
+            return i;
+    return -1;
+}
+
+void checkSearches(const prekladac::EntryList &list) {
+    // The walk is quadratic; a few hundred entries are plenty to find a fault.
+    const qsizetype probes = std::min<qsizetype>(list.size(), 64);
+    for (qsizetype i = 0; i < probes; ++i) {
+        const QString expression = list.expression(i).toString();
+        FUZZ_CHECK(list.findExact(expression) == walkExact(list, expression));
+        for (qsizetype length = 1; length <= std::min<qsizetype>(expression.size(), 7); ++length) {
+            const QStringView prefix = QStringView(expression).left(length);
+            FUZZ_CHECK(list.findPrefix(prefix) == walkPrefix(list, prefix));
+        }
+        // A text that sorts just after an expression.
+        const QString after = expression + QChar(0xFFFF);
+        FUZZ_CHECK(list.findExact(after) == walkExact(list, after));
+        FUZZ_CHECK(list.findPrefix(after) == walkPrefix(list, after));
+    }
+}
+
+} // namespace
+
+int fuzzTranslator(const std::uint8_t *data, std::size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList lines = textfile::splitLines(win1250::decode(bytes));
+    const prekladac::WordList list = prekladac::parse(lines);
+    const qsizetype separator = lines.indexOf(prekladac::kSeparator);
+    if (separator <= 0) {
+        FUZZ_CHECK(!list.error.isEmpty());
+        FUZZ_CHECK(list.english.size() == 0 && list.czech.size() == 0);
+        return 0;
+    }
+    FUZZ_CHECK(list.error.isEmpty());
+    FUZZ_CHECK(list.english.size() == separator - 1);
+    FUZZ_CHECK(list.czech.size() == lines.size() - separator - 1);
+    if (list.english.size() <= 400 && list.czech.size() <= 400) {
+        checkSearches(list.english);
+        checkSearches(list.czech);
+    }
+    return 0;
+}

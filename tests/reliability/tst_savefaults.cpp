@@ -1,0 +1,134 @@
+// Every save of the program into a folder that cannot take the file: a full disk (a
+// small tmpfs, as root) and a read-only folder (as an ordinary user, since root writes
+// into read-only folders). The old file stays byte for byte, no temporary file is left
+// and the user is told in Czech which file was not saved.
+#include "savesites.h"
+
+#include "core/textfile.h"
+#include "support/testplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kOldFile = dictionaryBytes(3, 7);
+
+QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Fills the file system of `folder` until a write fails.
+void fillDisk(const QString &folder) {
+    QFile filler(QDir(folder).filePath(QStringLiteral("vypln")));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    // The last partial block may still fit in single bytes.
+    while (filler.write("x", 1) == 1 && filler.flush()) {
+    }
+}
+
+void checkRefusedSave(TestWindows &windows, const QString &target) {
+    QCOMPARE(bytesOf(target), kOldFile);
+    const QString name = QFileInfo(target).fileName();
+    QVERIFY2(!QFile::exists(textfile::temporaryPathFor(target)), "a temporary file was left");
+    bool told = false;
+    for (const ScriptedDialogs::Shown &shown : windows.dialogs().shown)
+        if (shown.kind == MessageKind::Error && shown.text.contains(name) &&
+            shown.text.contains(QStringLiteral("nelze uložit")))
+            told = true;
+    QVERIFY2(told, qPrintable(QStringLiteral("no error naming %1; shown: %2")
+                                  .arg(name, windows.dialogs().texts().join(u'|'))));
+}
+
+void addSites() {
+    QTest::addColumn<QString>("site");
+    for (const SaveSite &site : saveSites())
+        QTest::newRow(site.name) << QString::fromLatin1(site.name);
+}
+
+} // namespace
+
+class TestSaveFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fullDiskKeepsTheOldFile_data() { addSites(); }
+    void fullDiskKeepsTheOldFile() {
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QFETCH(QString, site);
+        const SaveSite &s = *findSaveSite(site);
+        TestWindows windows;
+        QTemporaryDir chosen;
+        const QString target = saveTarget(s, windows, chosen.filePath(QStringLiteral("maly")));
+        const QString folder = QFileInfo(target).absolutePath();
+        QVERIFY(QDir().mkpath(folder));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) != 0)
+            QSKIP("this machine does not allow mounting a tmpfs");
+        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", folder}); });
+        QVERIFY(textfile::saveFile(target, kOldFile).ok);
+        s.setup(windows, target, 50);
+        fillDisk(folder);
+        windows.dialogs().shown.clear();
+        s.save(windows, target, 1);
+        checkRefusedSave(windows, target);
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(QSet<QString>(left.begin(), left.end()),
+                 (QSet<QString>{QFileInfo(target).fileName(), "vypln"}));
+    }
+
+    void readOnlyFolderKeepsTheOldFile_data() { addSites(); }
+    void readOnlyFolderKeepsTheOldFile() {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders; tests/run-unprivileged.sh runs this");
+        QFETCH(QString, site);
+        const SaveSite &s = *findSaveSite(site);
+        TestWindows windows;
+        QTemporaryDir chosen;
+        const QString target = saveTarget(s, windows, chosen.filePath(QStringLiteral("cteni")));
+        const QString folder = QFileInfo(target).absolutePath();
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(textfile::saveFile(target, kOldFile).ok);
+        s.setup(windows, target, 50);
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        auto writable = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+        windows.dialogs().shown.clear();
+        s.save(windows, target, 1);
+        checkRefusedSave(windows, target);
+    }
+
+    // The same saves into a folder that takes them write what the variant asks for:
+    // the faults above are what made them fail.
+    void everySiteSavesIntoAWritableFolder_data() { addSites(); }
+    void everySiteSavesIntoAWritableFolder() {
+        QFETCH(QString, site);
+        const SaveSite &s = *findSaveSite(site);
+        TestWindows windows;
+        QTemporaryDir chosen;
+        const QString target = saveTarget(s, windows, chosen.path());
+        QVERIFY(textfile::saveFile(target, kOldFile).ok);
+        s.setup(windows, target, 50);
+        windows.dialogs().shown.clear();
+        s.save(windows, target, 0);
+        const QByteArray first = bytesOf(target);
+        QVERIFY(first != kOldFile);
+        QVERIFY(!first.isEmpty());
+        for (const ScriptedDialogs::Shown &shown : windows.dialogs().shown)
+            QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
+        QVERIFY(!QFile::exists(textfile::temporaryPathFor(target)));
+    }
+};
+
+QTEST_MAIN(TestSaveFaults)
+#include "tst_savefaults.moc"
