@@ -44,12 +44,26 @@ void checkSearches(const prekladac::EntryList &list) {
     }
 }
 
+void checkSame(const prekladac::EntryList &a, const prekladac::EntryList &b) {
+    FUZZ_CHECK(a.size() == b.size());
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        FUZZ_CHECK(a.expression(i) == b.expression(i));
+        FUZZ_CHECK(a.translation(i) == b.translation(i));
+    }
+}
+
 } // namespace
 
 int fuzzTranslator(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList lines = textfile::splitLines(win1250::decode(bytes));
+    const QString text = win1250::decode(bytes);
+    const QStringList lines = textfile::splitLines(text);
     const prekladac::WordList list = prekladac::parse(lines);
+    // The file's own reader finds the same lines without copying them out.
+    const prekladac::WordList file = prekladac::parseFile(text);
+    FUZZ_CHECK(file.error == list.error);
+    checkSame(file.english, list.english);
+    checkSame(file.czech, list.czech);
     const qsizetype separator = lines.indexOf(prekladac::kSeparator);
     if (separator <= 0) {
         FUZZ_CHECK(!list.error.isEmpty());

@@ -119,6 +119,25 @@ WordList parse(const QStringList &lines) {
     return parseText(std::move(text), spans);
 }
 
+WordList parseFile(QString text) {
+    std::vector<LineSpan> lines;
+    lines.reserve(size_t(text.size() / 24));
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.push_back({start, i - start});
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.push_back({start, n - start});
+    return parseText(std::move(text), lines);
+}
+
 WordList load(const QString &path) {
     if (!QFileInfo(path).isFile()) {
         WordList list;
@@ -131,24 +150,7 @@ WordList load(const QString &path) {
         list.error = text.error;
         return list;
     }
-    // The lines as textfile::splitLines() finds them, without copying them out.
-    const QString &whole = *text.text;
-    std::vector<LineSpan> lines;
-    lines.reserve(size_t(whole.size() / 24));
-    qsizetype start = 0;
-    const qsizetype n = whole.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = whole[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.push_back({start, i - start});
-            if (c == u'\r' && i + 1 < n && whole[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.push_back({start, n - start});
-    return parseText(*text.text, lines);
+    return parseFile(*text.text);
 }
 
 } // namespace prekladac

@@ -85,6 +85,9 @@ WordList parseText(QString text, const std::vector<LineSpan> &lines);
 // after it form the Czech list. Without a separator, or with the separator on the
 // first line, both lists stay empty and `error` says why.
 WordList parse(const QStringList &lines);
+// Builds both lists from a file's whole text, its lines ending as textfile::splitLines()
+// ends them, without copying the lines out.
+WordList parseFile(QString text);
 // Reads the file (Windows-1250) and parses it; a missing file gives kMissingFile.
 WordList load(const QString &path);
 

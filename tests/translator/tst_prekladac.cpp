@@ -43,6 +43,24 @@ private slots:
         QCOMPARE(words.english.findExact(u"SKRYTY"), -1);
     }
 
+    void fileTextEndsLinesAsEveryOtherReader() {
+        // CR, LF and CR LF each end a line; the empty line above the separator is the
+        // skipped one; the last line needs no line break.
+        const auto words =
+            prekladac::parseFile(QStringLiteral("A;a\rB;b;navic\n\r\n") + prekladac::kSeparator +
+                                 QStringLiteral("\r\nPES;DOG\n;\rKOCKA"));
+        QVERIFY(words.error.isEmpty());
+        QCOMPARE(words.english.size(), 2);
+        QCOMPARE(words.english.at(1).expression, QStringLiteral("B"));
+        QCOMPARE(words.english.at(1).translation, QStringLiteral("b"));
+        QCOMPARE(words.czech.size(), 3);
+        QCOMPARE(words.czech.at(0).translation, QStringLiteral("DOG"));
+        QCOMPARE(words.czech.at(1).expression, QString());
+        QCOMPARE(words.czech.at(2).expression, QStringLiteral("KOCKA"));
+        QCOMPARE(words.czech.findExact(u"KOCKA"), 2);
+        QCOMPARE(words.czech.findPrefix(u"P"), 0);
+    }
+
     void extraFieldsAreIgnored() {
         const auto words = prekladac::parse({"X;Y;Z", "", prekladac::kSeparator});
         QCOMPARE(words.english.at(0).translation, QStringLiteral("Y"));
