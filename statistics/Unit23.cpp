@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -35,9 +36,16 @@ namespace {
 const QString kChoose = QStringLiteral("vyberte..");
 const QString kNoPeriod = QStringLiteral("-");
 constexpr int kRowHeight = 16;
-// Category labels must differ; bars of one day carry the same date, told apart by
-// invisible zero-width spaces.
-constexpr char16_t kInvisible = u'\u200B';
+// A bar's category must be unique on the axis, while several tests of one day share
+// their label: the n-th repetition of a label gets n written in zero-width characters
+// (base four, no digit for zero), so even a thousand repetitions add five of them.
+QString invisibleSuffix(qsizetype repetition) {
+    static constexpr char16_t digits[] = {u'\u200B', u'\u200C', u'\u200D', u'\u2060'};
+    QString suffix;
+    for (qsizetype n = repetition; n > 0; n = (n - 1) / 4)
+        suffix.prepend(QChar(digits[(n - 1) % 4]));
+    return suffix;
+}
 
 QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
     auto *label = named<QLabel>(parent, name);
@@ -292,11 +300,9 @@ void TForm23::BitBtn2Click() {
         statistiky::chart(m_table, name, statistiky::Quantity(ComboBox2->currentIndex()),
                           ComboBox3->currentText(), ComboBox4->currentText());
     QStringList categories;
+    QHash<QString, qsizetype> repetitions;
     for (const statistiky::Bar &bar : chart.bars) {
-        QString category = bar.label;
-        while (categories.contains(category))
-            category += QChar(kInvisible);
-        categories.append(category);
+        categories.append(bar.label + invisibleSuffix(repetitions[bar.label]++));
         m_labels.append(bar.label);
         m_set->append(bar.value);
     }

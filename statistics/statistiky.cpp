@@ -37,19 +37,41 @@ int successRate(int correct, int wrong) {
     return int(qint64(correct) * 100 / total);
 }
 
+Row Row::fromLine(QString line) {
+    Row row;
+    row.m_text = std::move(line);
+    row.m_loaded = true;
+    const QStringView text(row.m_text);
+    qsizetype start = 0;
+    for (int c = 0; c < kColumns && start <= text.size(); ++c) {
+        qsizetype end = text.indexOf(u';', start);
+        if (end < 0)
+            end = text.size();
+        row.m_pieces[std::size_t(c)] = {start, end - start};
+        start = end + 1;
+    }
+    // Column 0 is the file name without ".slv" (without its last four characters).
+    Piece &name = row.m_pieces[0];
+    name.length = name.length <= 4 ? 0 : name.length - 4;
+    return row;
+}
+
+Row Row::fromCells(const std::array<QString, kColumns> &cells) {
+    Row row;
+    for (int c = 0; c < kColumns; ++c) {
+        row.m_pieces[std::size_t(c)] = {row.m_text.size(), cells[std::size_t(c)].size()};
+        row.m_text += cells[std::size_t(c)];
+    }
+    return row;
+}
+
 Table::Table() : m_rows(1) {}
 
 void Table::load(const QStringList &lines) {
     m_rows.clear();
-    for (const QString &line : lines) {
-        const trozdelenenac fields = rozreteznac(line, u';');
-        Row row;
-        row.cells[0] = withoutExtension(fields.value(0));
-        for (int c = 1; c < kColumns; ++c)
-            row.cells[std::size_t(c)] = fields.value(c);
-        row.line = line;
-        m_rows.append(row);
-    }
+    m_rows.reserve(lines.size());
+    for (const QString &line : lines)
+        m_rows.append(Row::fromLine(line));
     if (m_rows.isEmpty())
         m_rows.append(Row{});
 }
@@ -60,52 +82,49 @@ bool Table::record(const QString &dictionaryPath, int correct, int wrong, const 
         return false;
     // The empty row of a table without statistics takes the first result; a row read
     // from the file is never overwritten, whatever it holds.
-    if (m_rows.isEmpty() || !m_rows.last().isEmpty() || m_rows.last().line)
+    if (m_rows.isEmpty() || !m_rows.last().isEmpty() || m_rows.last().isLoaded())
         m_rows.append(Row{});
-    Row &row = m_rows.last();
-    row.line.reset();
-    row.cells = {dictionaryName(dictionaryPath),
-                 when.date().toString(kDateFormat),
-                 when.time().toString(kTimeFormat),
-                 QString::number(correct),
-                 QString::number(wrong),
-                 QString::number(successRate(correct, wrong)),
-                 done,
-                 kind};
+    m_rows.last() = Row::fromCells(
+        {dictionaryName(dictionaryPath), when.date().toString(kDateFormat),
+         when.time().toString(kTimeFormat), QString::number(correct), QString::number(wrong),
+         QString::number(successRate(correct, wrong)), done, kind});
     return true;
 }
 
 QString Table::cell(int row, int column) const {
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= kColumns)
         return {};
-    return m_rows[row].cells[std::size_t(column)];
+    return m_rows[row].cell(column).toString();
 }
 
 QStringList Table::fileLines() const {
     QStringList lines;
     for (const Row &row : m_rows) {
-        if (row.line) {
-            if (!row.line->isEmpty())
-                lines.append(*row.line);
+        if (row.isLoaded()) {
+            if (!row.line().isEmpty())
+                lines.append(row.line());
             continue;
         }
         if (row.isEmpty())
             continue;
-        QStringList fields(row.cells.begin(), row.cells.end());
-        fields[0] += kExtension;
-        lines.append(fields.join(u';'));
+        QString line = row.cell(0).toString() + kExtension;
+        for (int c = 1; c < kColumns; ++c) {
+            line += u';';
+            line += row.cell(c);
+        }
+        lines.append(line);
     }
     return lines;
 }
 
 QStringList dictionaryNames(const Table &table) {
     QStringList names;
-    QSet<QString> seen;
+    QSet<QStringView> seen;
     for (int r = 0; r < table.rowCount(); ++r) {
-        const QString &name = table.row(r).cells[0];
+        const QStringView name = table.row(r).cell(0);
         if (!name.isEmpty() && !seen.contains(name)) {
             seen.insert(name);
-            names.append(name);
+            names.append(name.toString());
         }
     }
     return names;
@@ -113,12 +132,12 @@ QStringList dictionaryNames(const Table &table) {
 
 QStringList datesOf(const Table &table, const QString &name) {
     QStringList dates;
-    QSet<QString> seen;
+    QSet<QStringView> seen;
     for (int r = 0; r < table.rowCount(); ++r) {
         const Row &row = table.row(r);
-        if (row.cells[0] == name && !seen.contains(row.cells[1])) {
-            seen.insert(row.cells[1]);
-            dates.append(row.cells[1]);
+        if (row.cell(0) == name && !seen.contains(row.cell(1))) {
+            seen.insert(row.cell(1));
+            dates.append(row.cell(1).toString());
         }
     }
     return dates;
@@ -137,11 +156,11 @@ QString notADate(const QString &text) {
     return QStringLiteral("„%1“ není platné datum.").arg(text);
 }
 
-QString notANumber(const QString &text) {
+QString notANumber(QStringView text) {
     return QStringLiteral("„%1“ není platné celé číslo.").arg(text);
 }
 
-std::optional<int> parseNumber(const QString &text) {
+std::optional<int> parseNumber(QStringView text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok)
@@ -164,11 +183,11 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
     int largest = 0;
     for (int r = 0; r < table.rowCount(); ++r) {
         const Row &row = table.row(r);
-        if (row.cells[0] != name)
+        if (row.cell(0) != name)
             continue;
         result.hasAxis = true;
         // A cell that does not convert is reported where its bar is drawn.
-        if (const std::optional<int> value = parseNumber(row.cells[std::size_t(column)]))
+        if (const std::optional<int> value = parseNumber(row.cell(column)))
             largest = std::max(largest, *value);
     }
     if (result.hasAxis) {
@@ -195,22 +214,23 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
     }
     for (int r = 0; r < table.rowCount(); ++r) {
         const Row &row = table.row(r);
-        if (row.cells[0] != name)
+        if (row.cell(0) != name)
             continue;
-        const std::optional<QDate> date = parseDate(row.cells[1]);
+        const QString dateText = row.cell(1).toString();
+        const std::optional<QDate> date = parseDate(dateText);
         if (!date) {
-            result.error = notADate(row.cells[1]);
+            result.error = notADate(dateText);
             return result;
         }
         if (*date < *first || *date > *last)
             continue;
-        const QString &text = row.cells[std::size_t(column)];
+        const QStringView text = row.cell(column);
         const std::optional<int> value = parseNumber(text);
         if (!value) {
             result.error = notANumber(text);
             return result;
         }
-        result.bars.append({row.cells[1], *value});
+        result.bars.append({dateText, *value});
     }
     return result;
 }

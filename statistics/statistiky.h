@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <array>
 #include <optional>
@@ -23,13 +24,37 @@ inline const QString kExtension = QStringLiteral(".slv");
 // The headings of the eight columns.
 const QStringList &headings();
 
-struct Row {
-    std::array<QString, kColumns> cells;
-    // The line of the file this row was read from; a loaded row is written back as it
-    // was read, so nothing the loader could not take apart is lost.
-    std::optional<QString> line;
+// One row of the table. A row read from the file keeps its line, and its cells are
+// pieces of that line: a file of 100,000 rows costs one string per row, not nine.
+class Row {
+public:
+    Row() = default;
+    // A line of the statistics file: column 0 is field 0 without its last four
+    // characters, columns 1 to 7 are fields 1 to 7; missing fields are empty, further
+    // fields are kept only in the line.
+    static Row fromLine(QString line);
+    // A recorded test.
+    static Row fromCells(const std::array<QString, kColumns> &cells);
+
+    QStringView cell(int column) const {
+        const Piece &p = m_pieces[std::size_t(column)];
+        return QStringView(m_text).mid(p.start, p.length);
+    }
     // Column 0 empty: the row counts as no row.
-    bool isEmpty() const { return cells[0].isEmpty(); }
+    bool isEmpty() const { return m_pieces[0].length == 0; }
+    // The line this row was read from; a loaded row is written back as it was read, so
+    // nothing the loader could not take apart is lost.
+    bool isLoaded() const { return m_loaded; }
+    const QString &line() const { return m_text; }
+
+private:
+    struct Piece {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    QString m_text; // the line, or the recorded cells one after another
+    std::array<Piece, kColumns> m_pieces{};
+    bool m_loaded = false;
 };
 
 // The dictionary's name as the statistics keep it: the file name after the last "/"

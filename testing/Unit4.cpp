@@ -116,11 +116,14 @@ void TForm4::buildControls() {
 }
 
 bool TForm4::nacteno() const {
-    return !Memo1->toPlainText().isEmpty();
+    return m_lines.size() > 1 || (m_lines.size() == 1 && !m_lines.first().isEmpty());
 }
 
 void TForm4::setRadky(const QStringList &lines) {
-    Memo1->setPlainText(lines.join(u'\n'));
+    // The lines are kept as a list rather than as the hidden memo's text: a text
+    // document of 100,000 lines took most of the time of opening a test, and every
+    // question asked whether the test was loaded by copying it out whole.
+    m_lines = lines;
 }
 
 bool TForm4::nahodne() const {
@@ -139,7 +142,7 @@ void TForm4::zakladninastav() {
     for (QLabel *l : {lbpocetvyrazu, lbaktvyraz, lbspravne, lbspatne})
         l->setText(QStringLiteral("-"));
     edtodpoved->clear();
-    Memo1->clear();
+    m_lines.clear();
     m_test.clear();
     for (QPlainTextEdit *m : {mevyraz, mespravne, mespravneprvni})
         setMemo(m, QStringLiteral("-"));
@@ -176,7 +179,7 @@ void TForm4::btnovyClick() {
 }
 
 void TForm4::nactidopameti() {
-    const QStringList lines = Memo1->toPlainText().split(u'\n');
+    const QStringList lines = m_lines.isEmpty() ? QStringList{QString()} : m_lines;
     m_test.load(zkouseni::recordsFromLines(lines, forms.Form10->rbangcj->isChecked()));
     m_correct = 0;
     m_wrong = 0;

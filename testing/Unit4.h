@@ -38,7 +38,7 @@ public:
     QLabel *lbaktvyraz = nullptr;
     QLabel *lbspravne = nullptr;
     QLabel *lbspatne = nullptr;
-    // The lines of the opened file (hidden); a test is loaded while it holds any.
+    // The hidden memo of the form; the opened file's lines are kept in m_lines.
     QPlainTextEdit *Memo1 = nullptr;
 
     // Set when a test ends regularly; the evaluation window reads it.
@@ -86,6 +86,8 @@ private:
     void setMemo(QPlainTextEdit *memo, const QString &text);
 
     zkouseni::TestRun<zkouseni::TestRecord> m_test;
+    // The lines of the opened file; a test is loaded while they hold any text.
+    QStringList m_lines;
     int m_correct = 0;
     int m_wrong = 0;
     int m_wrongHanded = 0;

@@ -10,7 +10,10 @@ const QDateTime kWhen(QDate(2026, 3, 7), QTime(9, 5, 3));
 
 QStringList cells(const Table &table, int row) {
     const Row &r = table.row(row);
-    return QStringList(r.cells.begin(), r.cells.end());
+    QStringList texts;
+    for (int c = 0; c < statistiky::kColumns; ++c)
+        texts.append(r.cell(c).toString());
+    return texts;
 }
 
 } // namespace
