@@ -10,6 +10,7 @@
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QChartView>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableView>
 #include <QtTest>
 
@@ -133,6 +135,28 @@ private slots:
         s->CheckBox1->click();
         QVERIFY(!s->Series1->isLabelsVisible());
         QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7})); // not redrawn
+    }
+
+    void barsOfOneDayGetCategoriesOfTheirOwn() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        for (int i = 0; i < 70; ++i)
+            s->zapisdostatistik("/d/den.slv", i, 1, "Ano", "Zkoušení I");
+        s->naplnslovniky();
+        s->ComboBox1->setCurrentIndex(1);
+        s->BitBtn2Click();
+        QCOMPARE(s->hodnoty().size(), 70);
+        const auto axes = s->Chart1->chart()->axes(Qt::Horizontal);
+        QCOMPARE(axes.size(), 1);
+        const QStringList categories = static_cast<QBarCategoryAxis *>(axes[0])->categories();
+        // One category per bar, all different, each showing the day and at most four
+        // invisible characters more.
+        QCOMPARE(categories.size(), 70);
+        QCOMPARE(QSet<QString>(categories.begin(), categories.end()).size(), 70);
+        for (const QString &category : categories) {
+            QVERIFY(category.startsWith(QStringLiteral("8.12.2026")));
+            QVERIFY(category.size() <= 9 + 4);
+        }
     }
 
     void periodEndsStayInOrder() {
