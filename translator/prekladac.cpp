@@ -42,8 +42,10 @@ EntryList::EntryList(QString text, std::vector<Span> spans)
     : m_text(std::move(text)), m_spans(std::move(spans)) {
     m_sorted.resize(m_spans.size());
     std::iota(m_sorted.begin(), m_sorted.end(), qsizetype(0));
-    std::stable_sort(m_sorted.begin(), m_sorted.end(),
-                     [this](qsizetype a, qsizetype b) { return expression(a) < expression(b); });
+    const auto less = [this](qsizetype a, qsizetype b) { return expression(a) < expression(b); };
+    // A word list usually comes sorted, and then its own order is the index.
+    if (!std::is_sorted(m_sorted.begin(), m_sorted.end(), less))
+        std::stable_sort(m_sorted.begin(), m_sorted.end(), less);
 }
 
 qsizetype EntryList::findExact(QStringView text) const {
