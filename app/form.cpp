@@ -21,7 +21,10 @@ void VokabForm::centreOnDesktop() {
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize size = sizeHint().expandedTo(this->size());
+    // A window never resized takes its size hint when it is first shown; before that
+    // its size is Qt's 640 x 480 placeholder, which would place it off the centre.
+    const QSize size =
+        testAttribute(Qt::WA_Resized) ? this->size().expandedTo(sizeHint()) : sizeHint();
     move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 

@@ -3,6 +3,7 @@
 #include "support/testplatform.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 class TestWindowsCreation : public QObject {
@@ -31,6 +32,27 @@ private slots:
             expected.append(QStringLiteral("Form%1").arg(n));
         expected.sort();
         QCOMPARE(names, expected);
+    }
+
+    // Every window is placed in the middle of the screen when it is created, and stays
+    // there once it is shown at its own size.
+    void centredWindowsAreCentredOnceShown() {
+        TestWindows windows;
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QStringList offCentre;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<VokabForm *>(w))
+                continue;
+            w->show();
+            const QPoint offset = w->geometry().center() - middle;
+            if (offset.manhattanLength() > 4)
+                offCentre.append(QStringLiteral("%1 %2,%3")
+                                     .arg(w->objectName())
+                                     .arg(offset.x())
+                                     .arg(offset.y()));
+            w->hide();
+        }
+        QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre.join(", ")));
     }
 
     void windowsGoAwayWithTheirOwner() {
