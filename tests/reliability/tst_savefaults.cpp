@@ -51,6 +51,33 @@ void checkRefusedSave(TestWindows &windows, const QString &target) {
                                   .arg(name, windows.dialogs().texts().join(u'|'))));
 }
 
+// One save site, its windows and the folder its file goes to.
+struct Attempt {
+    explicit Attempt(const QString &name)
+        : site(*findSaveSite(name)),
+          target(saveTarget(site, windows, chosen.filePath(QStringLiteral("slozka")))),
+          folder(QFileInfo(target).absolutePath()) {
+        QDir().mkpath(folder);
+    }
+    // Puts the old file in place and gets the window ready to save over it.
+    bool ready() {
+        if (!textfile::saveFile(target, kOldFile).ok)
+            return false;
+        site.setup(windows, target, 50);
+        return true;
+    }
+    void save() {
+        windows.dialogs().shown.clear();
+        site.save(windows, target, 1);
+    }
+
+    const SaveSite &site;
+    TestWindows windows;
+    QTemporaryDir chosen;
+    const QString target;
+    const QString folder;
+};
+
 void addSites() {
     QTest::addColumn<QString>("site");
     for (const SaveSite &site : saveSites())
@@ -68,24 +95,18 @@ private slots:
         if (geteuid() != 0)
             QSKIP("mounting a small tmpfs needs root");
         QFETCH(QString, site);
-        const SaveSite &s = *findSaveSite(site);
-        TestWindows windows;
-        QTemporaryDir chosen;
-        const QString target = saveTarget(s, windows, chosen.filePath(QStringLiteral("maly")));
-        const QString folder = QFileInfo(target).absolutePath();
-        QVERIFY(QDir().mkpath(folder));
+        Attempt attempt(site);
+        const QString &folder = attempt.folder;
         if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) != 0)
             QSKIP("this machine does not allow mounting a tmpfs");
         auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", folder}); });
-        QVERIFY(textfile::saveFile(target, kOldFile).ok);
-        s.setup(windows, target, 50);
+        QVERIFY(attempt.ready());
         fillDisk(folder);
-        windows.dialogs().shown.clear();
-        s.save(windows, target, 1);
-        checkRefusedSave(windows, target);
+        attempt.save();
+        checkRefusedSave(attempt.windows, attempt.target);
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(QSet<QString>(left.begin(), left.end()),
-                 (QSet<QString>{QFileInfo(target).fileName(), "vypln"}));
+                 (QSet<QString>{QFileInfo(attempt.target).fileName(), "vypln"}));
     }
 
     void readOnlyFolderKeepsTheOldFile_data() { addSites(); }
@@ -93,19 +114,13 @@ private slots:
         if (geteuid() == 0)
             QSKIP("root writes into read-only folders; tests/run-unprivileged.sh runs this");
         QFETCH(QString, site);
-        const SaveSite &s = *findSaveSite(site);
-        TestWindows windows;
-        QTemporaryDir chosen;
-        const QString target = saveTarget(s, windows, chosen.filePath(QStringLiteral("cteni")));
-        const QString folder = QFileInfo(target).absolutePath();
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(textfile::saveFile(target, kOldFile).ok);
-        s.setup(windows, target, 50);
-        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
-        auto writable = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
-        windows.dialogs().shown.clear();
-        s.save(windows, target, 1);
-        checkRefusedSave(windows, target);
+        Attempt attempt(site);
+        const QByteArray folder = QFile::encodeName(attempt.folder);
+        QVERIFY(attempt.ready());
+        QVERIFY(::chmod(folder.constData(), 0555) == 0);
+        auto writable = qScopeGuard([&] { ::chmod(folder.constData(), 0755); });
+        attempt.save();
+        checkRefusedSave(attempt.windows, attempt.target);
     }
 
     // The same saves into a folder that takes them write what the variant asks for:
@@ -113,20 +128,15 @@ private slots:
     void everySiteSavesIntoAWritableFolder_data() { addSites(); }
     void everySiteSavesIntoAWritableFolder() {
         QFETCH(QString, site);
-        const SaveSite &s = *findSaveSite(site);
-        TestWindows windows;
-        QTemporaryDir chosen;
-        const QString target = saveTarget(s, windows, chosen.path());
-        QVERIFY(textfile::saveFile(target, kOldFile).ok);
-        s.setup(windows, target, 50);
-        windows.dialogs().shown.clear();
-        s.save(windows, target, 0);
-        const QByteArray first = bytesOf(target);
-        QVERIFY(first != kOldFile);
-        QVERIFY(!first.isEmpty());
-        for (const ScriptedDialogs::Shown &shown : windows.dialogs().shown)
+        Attempt attempt(site);
+        QVERIFY(attempt.ready());
+        attempt.save();
+        const QByteArray written = bytesOf(attempt.target);
+        QVERIFY(written != kOldFile);
+        QVERIFY(!written.isEmpty());
+        for (const ScriptedDialogs::Shown &shown : attempt.windows.dialogs().shown)
             QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
-        QVERIFY(!QFile::exists(textfile::temporaryPathFor(target)));
+        QVERIFY(!QFile::exists(textfile::temporaryPathFor(attempt.target)));
     }
 };
 
