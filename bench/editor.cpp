@@ -7,6 +7,7 @@
 #include "support/testplatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -17,12 +18,24 @@
 
 namespace {
 
+// A test platform whose program folder holds the shipped word list and tips from
+// `programDir`, as an installation has them.
+std::unique_ptr<TestPlatform> installedPlatform(const QString &programDir) {
+    auto platform = std::make_unique<TestPlatform>();
+    for (const QString &name : {QStringLiteral("prekladac.dat"), QStringLiteral("Tips.vkb")}) {
+        QFile::remove(platform->folder.file(name));
+        QFile::copy(QDir(programDir).filePath(name), platform->folder.file(name));
+    }
+    return platform;
+}
+
 struct OpenEditor {
     TestWindows windows;
     TForm2 *editor = windows.forms().Form2;
     QString path = windows.platform().folder.file(QStringLiteral("slovnik.slv"));
 
-    explicit OpenEditor(const QString &input) {
+    OpenEditor(const QString &input, std::unique_ptr<TestPlatform> platform)
+        : windows(std::move(platform)) {
         QFile::copy(input, path);
         editor->show();
         QCoreApplication::processEvents();
@@ -38,12 +51,12 @@ struct OpenEditor {
 
 } // namespace
 
-void benchEditor() {
+void benchEditor(const QString &programDir) {
     for (int count : {1000, 10000, 100000}) {
         const QString input = bench::inputs(QStringLiteral("slovnik-%1.slv").arg(count));
         std::vector<double> opens, adds, saves;
         for (int run = 0; run < bench::kRuns; ++run) {
-            OpenEditor e(input);
+            OpenEditor e(input, std::make_unique<TestPlatform>());
             opens.push_back(bench::milliseconds([&] { e.open(); }));
             if (e.editor->pocet() != count || !e.quiet()) {
                 std::printf("the editor did not open %d expressions\n", count);
@@ -69,12 +82,13 @@ void benchEditor() {
         bench::report(QStringLiteral("editor: save ") + what, saves);
     }
 
-    // The memory, each in a process of its own: all windows without a dictionary, then
-    // with the largest one open in the editor.
+    // The memory, each in a process of its own with the shipped word list loaded: all
+    // windows without a dictionary, then with the largest one open in the editor.
     for (const QString &dictionary :
          {QStringLiteral("-"), bench::inputs(QStringLiteral("slovnik-100000.slv"))}) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--editor-memory", dictionary});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--editor-memory", dictionary, programDir});
         child.waitForFinished(120000);
         const long kb = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLong();
         const bool full = dictionary != QStringLiteral("-");
@@ -88,15 +102,15 @@ void benchEditor() {
     }
 }
 
-int editorMemoryChild(const QString &dictionary) {
+int editorMemoryChild(const QString &dictionary, const QString &programDir) {
     if (dictionary == QStringLiteral("-")) {
-        TestWindows windows;
+        TestWindows windows(installedPlatform(programDir));
         windows.forms().Form2->show();
         QCoreApplication::processEvents();
         std::printf("%ld\n", bench::peakResidentKb());
         return 0;
     }
-    OpenEditor e(dictionary);
+    OpenEditor e(dictionary, installedPlatform(programDir));
     e.open();
     if (e.editor->pocet() == 0)
         return 1;

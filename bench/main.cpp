@@ -12,8 +12,8 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() == 3 && arguments[1] == QStringLiteral("--editor-memory"))
-        return editorMemoryChild(arguments[2]);
+    if (arguments.size() == 4 && arguments[1] == QStringLiteral("--editor-memory"))
+        return editorMemoryChild(arguments[2], arguments[3]);
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]\n");
         return 2;
@@ -26,7 +26,7 @@ int main(int argc, char **argv) {
         if (group == QStringLiteral("startup"))
             benchStartUp(arguments[2], arguments[3]);
         else if (group == QStringLiteral("editor"))
-            benchEditor();
+            benchEditor(arguments[3]);
         else if (group == QStringLiteral("testing"))
             benchTesting();
         else if (group == QStringLiteral("translator"))

@@ -39,10 +39,11 @@ int missedCount();
 } // namespace bench
 
 // The figures, one group each.
-void benchEditor();
+void benchEditor(const QString &programDir);
 void benchTesting();
 void benchTranslator();
 void benchStatistics();
 void benchStartUp(const QString &program, const QString &programDir);
-// The child run of the memory figure: opens `dictionary` in the editor.
-int editorMemoryChild(const QString &dictionary);
+// The child run of the memory figure: opens `dictionary` ("-" for none) in the editor
+// with the shipped data of `programDir`.
+int editorMemoryChild(const QString &dictionary, const QString &programDir);

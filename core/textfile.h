@@ -45,8 +45,27 @@ struct TextResult {
 };
 TextResult readText(const QString &path, qint64 limit = qint64(1) << 31);
 
-// The file's lines: CR LF, a lone CR and a lone LF each end a line; what follows the
-// last line break is a last line only when it is not empty.
+// Calls `line` with every line of `text` (a QStringView or a QByteArrayView, whose
+// line breaks are the same bytes), without its line break: CR LF, a lone CR and a lone
+// LF each end a line; what follows the last line break is a last line only when it is
+// not empty.
+template <typename View, typename Function> void forEachLine(View text, Function &&line) {
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            line(text.sliced(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        line(text.sliced(start));
+}
+
+// The file's lines, as forEachLine() finds them.
 QStringList splitLines(QStringView text);
 
 } // namespace textfile

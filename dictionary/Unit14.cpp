@@ -163,7 +163,7 @@ void TForm14::btnactiClick() {
     const std::optional<QString> chosen = platform.dialogs->openFile(OpenDialog1);
     if (!chosen)
         return;
-    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Records);
     if (read.status == slovnik::ReadResult::Status::Failed) {
         platform.dialogs->error(read.error);
         return;

@@ -349,7 +349,7 @@ void TForm2::BitBtn2Click() {
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
-    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Records);
     if (read.status == slovnik::ReadResult::Status::Empty) {
         platform.dialogs->info(slovnik::kEmptyFileMessage);
         return;

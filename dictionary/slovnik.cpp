@@ -64,24 +64,42 @@ QStringList dictionaryLines(const Tpole &dictionary) {
     return lines;
 }
 
-ReadResult readDictionaryFile(const QString &path) {
+ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents) {
     ReadResult result;
-    textfile::TextResult text = textfile::readText(path);
-    if (!text.text) {
-        result.status = ReadResult::Status::Failed;
-        result.error = text.error;
-        return result;
-    }
-    if (text.text->isEmpty()) {
+    if (bytes.isEmpty()) {
         result.status = ReadResult::Status::Empty;
         return result;
     }
-    result.lines = textfile::splitLines(*text.text);
-    result.dictionary.reserve(result.lines.size());
-    for (const QString &line : std::as_const(result.lines))
-        result.dictionary.append(recordFromLine(line));
+    // The bytes are split into lines before they are decoded (the line breaks are the
+    // same bytes either way), so the whole decoded text is never held.
+    const bool records = int(contents) & int(Contents::Records);
+    const bool lines = int(contents) & int(Contents::Lines);
+    qsizetype count = 0;
+    textfile::forEachLine(bytes, [&](QByteArrayView) { ++count; });
+    if (records)
+        result.dictionary.reserve(count);
+    if (lines)
+        result.lines.reserve(count);
+    textfile::forEachLine(bytes, [&](QByteArrayView lineBytes) {
+        const QString line = win1250::decode(lineBytes);
+        if (records)
+            result.dictionary.append(recordFromLine(line));
+        if (lines)
+            result.lines.append(line);
+    });
     result.status = ReadResult::Status::Ok;
     return result;
+}
+
+ReadResult readDictionaryFile(const QString &path, Contents contents) {
+    const textfile::ReadResult raw = textfile::readBytes(path);
+    if (!raw.bytes) {
+        ReadResult result;
+        result.status = ReadResult::Status::Failed;
+        result.error = raw.error;
+        return result;
+    }
+    return parseDictionaryFile(*raw.bytes, contents);
 }
 
 QString fileNamePart(const QString &path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -79,11 +80,16 @@ QStringList dictionaryLines(const Tpole &dictionary);
 struct ReadResult {
     enum class Status { Ok, Empty, Failed };
     Status status = Status::Failed;
-    Tpole dictionary;
-    QStringList lines; // the file's lines as read
+    Tpole dictionary;  // with Contents::Records
+    QStringList lines; // the file's lines as read, with Contents::Lines
     QString error;     // for Failed: the Czech message naming the file
 };
-ReadResult readDictionaryFile(const QString &path);
+// What of a dictionary file a reader wants: its records, its lines, or both. A
+// 100,000-line dictionary is read without holding the lines it does not want.
+enum class Contents { Records = 1, Lines = 2, Both = 3 };
+ReadResult readDictionaryFile(const QString &path, Contents contents = Contents::Both);
+// The same for the bytes of a file (never Failed).
+ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both);
 
 // The name part and the folder part (with its trailing separator) of a path.
 QString fileNamePart(const QString &path);

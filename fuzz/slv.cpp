@@ -13,6 +13,12 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const Tpole dictionary = slovnik::parseDictionary(text);
     FUZZ_CHECK(dictionary.size() == textfile::splitLines(text).size());
 
+    // The file reader splits the bytes before decoding them, and finds the same.
+    const slovnik::ReadResult file = slovnik::parseDictionaryFile(bytes);
+    FUZZ_CHECK(file.dictionary == dictionary);
+    FUZZ_CHECK(file.lines == textfile::splitLines(text));
+    FUZZ_CHECK((file.status == slovnik::ReadResult::Status::Empty) == bytes.isEmpty());
+
     std::optional<QByteArray> written = textfile::encodeLines(slovnik::dictionaryLines(dictionary));
     FUZZ_CHECK(written.has_value()); // every decoded character can be written back
     const Tpole again = slovnik::parseDictionary(win1250::decode(*written));

@@ -160,7 +160,7 @@ void TForm12::otevrislovnik() {
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
-    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Lines);
     if (read.status == slovnik::ReadResult::Status::Failed) {
         platform.dialogs->error(read.error);
         return;

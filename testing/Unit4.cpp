@@ -163,7 +163,7 @@ void TForm4::btnovyClick() {
     if (!chosen)
         return;
     zakladninastav();
-    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen);
+    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Lines);
     if (read.status == slovnik::ReadResult::Status::Failed) {
         platform.dialogs->error(read.error);
         return;

@@ -123,20 +123,10 @@ WordList parse(const QStringList &lines) {
 
 WordList parseFile(QString text) {
     std::vector<LineSpan> lines;
-    lines.reserve(size_t(text.size() / 24));
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.push_back({start, i - start});
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.push_back({start, n - start});
+    const QStringView view(text);
+    textfile::forEachLine(view, [&](QStringView line) {
+        lines.push_back({line.data() - view.data(), line.size()});
+    });
     return parseText(std::move(text), lines);
 }
 
