@@ -1,10 +1,10 @@
 #include "app/Unit8.h"
 #include "app/forms.h"
-#include "core/win1250.h"
 #include "dictionary/Unit17.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/dictionarymodel.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QCheckBox>
@@ -19,16 +19,6 @@
 
 namespace {
 
-void type(QWidget *widget, const QString &text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QString statusOf(TForm2 *editor) {
     return editor->StatusBar1->text();
 }
@@ -41,12 +31,6 @@ void add(TForm2 *editor, const QString &ang, const QString &cz,
     editor->edtvyslovnost->setText(pronunciation);
     editor->edtzvuk->setText(sound);
     editor->btpridejClick();
-}
-
-QByteArray cp1250(const QString &text) {
-    QByteArray bytes;
-    win1250::encode(text, bytes);
-    return bytes;
 }
 
 } // namespace
@@ -249,12 +233,12 @@ private slots:
         TForm2 *e = editor();
         e->show();
         e->edtang->setFocus();
-        type(e->edtang, QStringLiteral("dog;hound"));
+        typeText(e->edtang, QStringLiteral("dog;hound"));
         QCOMPARE(e->edtang->text(), QStringLiteral("dog+hound"));
-        type(e->edtcz, QStringLiteral("pes;čokl"));
+        typeText(e->edtcz, QStringLiteral("pes;čokl"));
         QCOMPARE(e->edtcz->text(), QStringLiteral("pes+čokl"));
         e->edtvyslovnost->setFocus();
-        type(e->edtvyslovnost, QStringLiteral("d!g;"));
+        typeText(e->edtvyslovnost, QStringLiteral("d!g;"));
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[d!g]"));
     }
 
@@ -263,14 +247,14 @@ private slots:
         e->show();
         e->edtcz->setText(QStringLiteral("kůň"));
         forms().Form8->chbvelke->setChecked(true);
-        type(e->edtang, QStringLiteral("horse"));
+        typeText(e->edtang, QStringLiteral("horse"));
         QCOMPARE(e->edtang->text(), QStringLiteral("HORSE"));
         QCOMPARE(e->edtcz->text(), QStringLiteral("KŮŇ"));
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[]"));
-        type(e->edtvyslovnost, QStringLiteral("h"));
+        typeText(e->edtvyslovnost, QStringLiteral("h"));
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[H]"));
         forms().Form8->chbvelke->setChecked(false);
-        type(e->edtang, QStringLiteral("s"));
+        typeText(e->edtang, QStringLiteral("s"));
         QCOMPARE(e->edtang->text(), QStringLiteral("HORSEs"));
     }
 
@@ -279,11 +263,11 @@ private slots:
         e->show();
         e->edtvyslovnost->setText(QStringLiteral("[]"));
         e->edtvyslovnost->setCursorPosition(2);
-        type(e->edtang, QStringLiteral("a"));
+        typeText(e->edtang, QStringLiteral("a"));
         QCOMPARE(e->edtvyslovnost->cursorPosition(), 1);
         QVERIFY(!e->edtvyslovnost->hasSelectedText());
         // Typing into the pronunciation then writes inside the brackets.
-        type(e->edtvyslovnost, QStringLiteral("4"));
+        typeText(e->edtvyslovnost, QStringLiteral("4"));
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[4]"));
     }
 

@@ -1,4 +1,5 @@
 #include "dictionary/editorlogic.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,11 +12,6 @@ void writeBytes(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 Tslovniky withSound(const QString &ang, const QString &sound) {

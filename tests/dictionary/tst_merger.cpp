@@ -1,11 +1,11 @@
 // The dictionary merger and the dictionary converter: records gathered by hand from
 // several dictionaries, and two word lists paired line by line.
 #include "app/forms.h"
-#include "core/win1250.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/prevadec.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QFile>
@@ -17,21 +17,6 @@
 #include <QTextEdit>
 
 namespace {
-
-QByteArray crlfFile(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        QByteArray encoded;
-        win1250::encode(line, encoded);
-        bytes += encoded + "\r\n";
-    }
-    return bytes;
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 const QStringList kA = {QStringLiteral("kočka;cat;[k@t];NENÍ"),
                         QStringLiteral("pes;dog;[];/tmp/dog.wav"),
@@ -49,7 +34,7 @@ class TestMerger : public QObject {
     TForm15 *c() { return m_windows->forms().Form15; }
     ScriptedDialogs &dialogs() { return m_windows->dialogs(); }
     QString write(const QString &name, const QStringList &lines) {
-        return m_windows->platform().writeFile(name, crlfFile(lines));
+        return m_windows->platform().writeFile(name, cp1250Lines(lines));
     }
     void load(const QString &path) {
         dialogs().files.push_back(path);
@@ -100,7 +85,7 @@ private slots:
         QCOMPARE(m()->Label6->text(), QStringLiteral("4"));
         QCOMPARE(gridRow(m()->stg1, 3), kB[1]);
         const QString out = saveAs(QStringLiteral("new.slv"));
-        QCOMPARE(bytesOf(out), crlfFile(kA + QStringList{kB[1]}));
+        QCOMPARE(bytesOf(out), cp1250Lines(kA + QStringList{kB[1]}));
         QCOMPARE(dialogs().shown.size(), 0);
     }
 
@@ -111,7 +96,7 @@ private slots:
         QTest::mouseClick(m()->btpreved, Qt::LeftButton);
         const QString first = saveAs(QStringLiteral("one.slv"));
         const QString second = saveAs(QStringLiteral("two.slv"));
-        QCOMPARE(bytesOf(first), crlfFile({kA[2], kA[2]}));
+        QCOMPARE(bytesOf(first), cp1250Lines({kA[2], kA[2]}));
         QCOMPARE(bytesOf(second), bytesOf(first));
         QCOMPARE(m()->Tnovy().size(), 2); // saving leaves the list as it was
     }
@@ -127,7 +112,7 @@ private slots:
         QCOMPARE(gridRow(m()->stg, 1), kA[2]);
         QCOMPARE(bytesOf(a), before);
         QTest::mouseClick(m()->BitBtn1, Qt::LeftButton);
-        QCOMPARE(bytesOf(saveAs(QStringLiteral("n.slv"))), crlfFile({kA[1], kA[2]}));
+        QCOMPARE(bytesOf(saveAs(QStringLiteral("n.slv"))), cp1250Lines({kA[1], kA[2]}));
     }
 
     void testRemovingFromTheNewListAndEmptyingIt() {
@@ -136,7 +121,7 @@ private slots:
         m()->stg1->setCurrentIndex(m()->stg1->model()->index(1, 0));
         QTest::mouseClick(m()->btuberznovy, Qt::LeftButton);
         QCOMPARE(m()->Label6->text(), QStringLiteral("2"));
-        QCOMPARE(bytesOf(saveAs(QStringLiteral("n.slv"))), crlfFile({kA[0], kA[2]}));
+        QCOMPARE(bytesOf(saveAs(QStringLiteral("n.slv"))), cp1250Lines({kA[0], kA[2]}));
 
         QTest::mouseClick(m()->BitBtn2, Qt::LeftButton);
         QCOMPARE(m()->Label6->text(), QStringLiteral("0"));
@@ -251,7 +236,7 @@ private slots:
         const QString out = m_windows->platform().folder.file(QStringLiteral("out.slv"));
         dialogs().files.push_back(out);
         QTest::mouseClick(c()->BitBtn5, Qt::LeftButton);
-        QCOMPARE(bytesOf(out), crlfFile(expected));
+        QCOMPARE(bytesOf(out), cp1250Lines(expected));
         QCOMPARE(dialogs().shown.size(), 0);
         for (QWidget *pane :
              {static_cast<QWidget *>(c()->RichEdit1), static_cast<QWidget *>(c()->RichEdit2)})

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/product.h"
 #include "internet/Unit19.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QFile>
@@ -11,14 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestMessage : public QObject {
     Q_OBJECT
@@ -58,7 +52,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(bytesOf(m_record)),
                  QStringLiteral("--subject\nZprava pro Velor\n--attach\n%1\n%2\n")
                      .arg(messageFile(), product::authorEmail()));
-        QCOMPARE(bytesOf(messageFile()), QByteArray("Dobr\xFD den,\r\nna\x9A" "el jsem chybu.\r\n"));
+        QCOMPARE(bytesOf(messageFile()), QByteArray("Dobr\xFD den,\r\nna\x9A"
+                                                    "el jsem chybu.\r\n"));
         QVERIFY(m_windows->dialogs().shown.isEmpty());
         QCOMPARE(message()->Memo1->toPlainText(), QString());
         QVERIFY(!message()->isVisible());

@@ -1,10 +1,10 @@
 // The update against a real HTTP server on 127.0.0.1.
 #include "app/Unit1.h"
 #include "app/forms.h"
-#include "core/win1250.h"
 #include "internet/Unit20.h"
 #include "internet/aktulizovaniznetu.h"
 #include "internet/verze.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QDir>
@@ -79,12 +79,6 @@ public:
     bool connected() const override { return online; }
     std::unique_ptr<Download> createDownload() override { return makeHttpDownload(); }
 };
-
-QByteArray cp1250(const QString &text) {
-    QByteArray bytes;
-    win1250::encode(text, bytes);
-    return bytes;
-}
 
 QByteArray versionFile(const QString &version, const QString &size, const QString &address,
                        const QString &name, const QString &news) {

@@ -1,11 +1,11 @@
 #include "app/Unit1.h"
 #include "app/form.h"
 #include "app/forms.h"
-#include "core/win1250.h"
 #include "dictionary/wav.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QCheckBox>
@@ -18,20 +18,9 @@
 
 namespace {
 
-QByteArray cp1250(const QString &text) {
-    QByteArray bytes;
-    win1250::encode(text, bytes);
-    return bytes;
-}
-
 // A PCM WAV of the given length: 8000 Hz, 16-bit mono.
 QByteArray wavOfSeconds(double seconds) {
     return wav::pcmFile(QByteArray(int(seconds * 8000) * 2, '\0'), 8000, 1, 16);
-}
-
-void typeTo(QWidget *widget, const QString &text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
 }
 
 } // namespace
@@ -219,11 +208,11 @@ private slots:
     void onlyLowerCaseDSteps() {
         settings()->chbautposuv->setChecked(false);
         openThree();
-        typeTo(learning(), "D");
+        typeText(learning(), "D");
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("0"));
-        typeTo(learning(), "d");
+        typeText(learning(), "d");
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("1"));
-        typeTo(learning(), "d");
+        typeText(learning(), "d");
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("2"));
     }
 
@@ -238,7 +227,7 @@ private slots:
         QVERIFY(!learning()->btdalsi->isEnabled());
         QVERIFY(!learning()->btpokracovat->isHidden());
         // Neither the key d nor an activation moves a paused run.
-        typeTo(learning(), "d");
+        typeText(learning(), "d");
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("1"));
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(learning(), &activate);

@@ -3,8 +3,8 @@
 // crash, sanitizer report or unexpected exception is reported with its seed and step.
 #include "app/application.h"
 #include "app/form.h"
-#include "core/win1250.h"
 #include "monkeydialogs.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QAbstractButton>
@@ -77,18 +77,11 @@ int envNumber(const char *name, int fallback) {
 const QString kTypedCharacters =
     QStringLiteral("abcčdďeéěfghiíjklmnňoópqrřsštťuúůvwxyýzž ABCČDĎEÉĚŘŠŽ;+[]!?*/\\.0123456789@:-");
 
-// Text in Windows-1250 bytes, as the program's files hold it.
-QByteArray cp(const QString &text) {
-    QByteArray bytes;
-    win1250::encode(text, bytes);
-    return bytes;
-}
-
 QByteArray cp1250Dictionary(int lines, int seed) {
     QString text;
     for (int i = 0; i < lines; ++i)
         text += QStringLiteral("slovo%1+věc;WORD%2;[w@:d];NENÍ\r\n").arg(i + seed).arg(i);
-    return cp(text);
+    return cp1250(text);
 }
 
 } // namespace
@@ -135,14 +128,14 @@ class TestMonkey : public QObject {
     static std::unique_ptr<TestPlatform> preparedPlatform(quint64 seed, QStringList &files) {
         auto platform = std::make_unique<TestPlatform>(seed);
         files << platform->writeFile("slovniky/zvirata.slv",
-                                     cp("kočka;cat;[k4t];NENÍ\r\npes+čokl;dog;[d9g];NENÍ\r\n"
-                                        "myš;mouse;[];Temp/mouse.wav\r\n"))
+                                     cp1250("kočka;cat;[k4t];NENÍ\r\npes+čokl;dog;[d9g];NENÍ\r\n"
+                                            "myš;mouse;[];Temp/mouse.wav\r\n"))
               << platform->writeFile("slovniky/prazdny.slv", "")
               << platform->writeFile("slovniky/kratke.slv", "a;b\r\n\r\njen jedno\r\n;;;;;\r\n")
               << platform->writeFile("slovniky/velky.slv", cp1250Dictionary(300, int(seed)))
               << platform->writeFile("slovniky/vyznamy.slv",
-                                     cp("a+b+c+d+e+f;1+2+3+4+5+6;[];NENÍ\r\nx;y;[];NENÍ\r\n"))
-              << platform->writeFile("seznamy/cesky.cz", cp("dům\r\npes\r\nkočka\r\n"))
+                                     cp1250("a+b+c+d+e+f;1+2+3+4+5+6;[];NENÍ\r\nx;y;[];NENÍ\r\n"))
+              << platform->writeFile("seznamy/cesky.cz", cp1250("dům\r\npes\r\nkočka\r\n"))
               << platform->writeFile("seznamy/anglicky.ang", "HOUSE\r\nDOG\r\n")
               << platform->writeFile("seznamy/nemecky.nem", "HAUS\r\nHUND\r\nKATZE\r\nMAUS\r\n")
               << platform->writeFile("Temp/mouse.wav", QByteArray("RIFF") + QByteArray(40, '\0'))
@@ -150,13 +143,13 @@ class TestMonkey : public QObject {
               << platform->folder.file("vystup/graf.bmp")
               << platform->folder.file("chybi/slozka/soubor.slv");
         QDir().mkpath(platform->folder.file("vystup"));
-        platform->writeFile("prekladac.dat", cp("CAT;KOČKA\r\nDOG;PES+ČOKL\r\nHOUSE;DŮM\r\n"
-                                                "zdroj\r\nZačátek český výrazů\r\n"
-                                                "PES;DOG\r\nKOČKA;CAT\r\n"));
-        platform->writeFile("Tips.vkb", cp("1;První tip;Druhý text\r\n2;A;B\r\n3;C\r\n"));
+        platform->writeFile("prekladac.dat", cp1250("CAT;KOČKA\r\nDOG;PES+ČOKL\r\nHOUSE;DŮM\r\n"
+                                                    "zdroj\r\nZačátek český výrazů\r\n"
+                                                    "PES;DOG\r\nKOČKA;CAT\r\n"));
+        platform->writeFile("Tips.vkb", cp1250("1;První tip;Druhý text\r\n2;A;B\r\n3;C\r\n"));
         platform->writeFile("statistiky.dat",
-                            cp("zvirata.slv;8.12.2026;10:15:30;2;1;66;Ano;Zkoušení I\r\n"
-                               "kratke.slv;7.12.2026;9:00:00;x;1;0;Ne\r\n"));
+                            cp1250("zvirata.slv;8.12.2026;10:15:30;2;1;66;Ano;Zkoušení I\r\n"
+                                   "kratke.slv;7.12.2026;9:00:00;x;1;0;Ne\r\n"));
         return platform;
     }
 

@@ -3,7 +3,6 @@
 #include "app/Unit1.h"
 #include "app/forms.h"
 #include "core/textfile.h"
-#include "core/win1250.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
 #include "dictionary/Unit2.h"
@@ -11,6 +10,7 @@
 #include "dictionary/slovnik.h"
 #include "internet/Unit19.h"
 #include "statistics/Unit23.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
@@ -92,9 +92,7 @@ void converterLists(TestWindows &w, const QString &, int size) {
         QStringList words;
         for (int i = 0; i < size; ++i)
             words.append(QStringLiteral("slovo %1-%2").arg(i).arg(variant));
-        QByteArray bytes;
-        win1250::encode(words.join(QStringLiteral("\r\n")), bytes);
-        scratch(w, QStringLiteral("cesky%1.txt").arg(variant), bytes);
+        scratch(w, QStringLiteral("cesky%1.txt").arg(variant), cp1250Lines(words));
     }
     scratch(w, QStringLiteral("cizi.txt"), "word\r\nanother\r\n");
 }
@@ -177,13 +175,7 @@ void messageSend(TestWindows &w, const QString &, int variant) {
 } // namespace
 
 QByteArray dictionaryBytes(int size, int variant) {
-    QByteArray bytes;
-    for (const QString &line : dictionaryLines(size, variant)) {
-        QByteArray encoded;
-        win1250::encode(line, encoded);
-        bytes += encoded + "\r\n";
-    }
-    return bytes;
+    return cp1250Lines(dictionaryLines(size, variant));
 }
 
 const QList<SaveSite> &saveSites() {

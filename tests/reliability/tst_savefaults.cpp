@@ -5,6 +5,7 @@
 #include "savesites.h"
 
 #include "core/textfile.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QDir>
@@ -20,11 +21,6 @@
 namespace {
 
 const QByteArray kOldFile = dictionaryBytes(3, 7);
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Fills the file system of `folder` until a write fails.
 void fillDisk(const QString &folder) {

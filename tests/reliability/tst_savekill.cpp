@@ -4,6 +4,7 @@
 #include "savesites.h"
 
 #include "core/textfile.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QApplication>
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr int kRoundsPerSite = 12;
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // The size of each site's contents: large enough that a save takes a while.
 int sizeFor(const SaveSite &site) {

@@ -2,9 +2,9 @@
 #include "app/Unit8.h"
 #include "app/forms.h"
 #include "core/textfile.h"
-#include "core/win1250.h"
 #include "dictionary/Unit2.h"
 #include "statistics/Unit23.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
@@ -24,27 +24,16 @@
 #include <QTableView>
 #include <QtTest>
 
-namespace {
-
-QByteArray fileOf(const QStringList &lines) {
-    return *textfile::encodeLines(lines);
-}
-
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestStatistics : public QObject {
     Q_OBJECT
 private slots:
     void loadsTheFileIntoTheTable() {
         auto platform = std::make_unique<TestPlatform>();
-        platform->writeFile(
-            "statistiky.dat",
-            fileOf({"zvirata.slv;7.3.2026;9:05:03;3;0;100;Ano;Zkoušení I", "kratky.slv;8.3.2026"}));
+        platform->writeFile("statistiky.dat",
+                            cp1250Lines({"zvirata.slv;7.3.2026;9:05:03;3;0;100;Ano;Zkoušení I",
+                                         "kratky.slv;8.3.2026"}));
         TestWindows windows(std::move(platform));
         TForm23 *s = windows.forms().Form23;
         QCOMPARE(s->stg1->model()->rowCount(), 2);
@@ -68,8 +57,9 @@ private slots:
         QCOMPARE(s->stg1->model()->rowCount(), 2);
         QCOMPARE(s->stg1->model()->index(1, 5).data().toString(), QStringLiteral("33"));
         windows.forms().Form1->ulozenistatistik();
-        QCOMPARE(readAll(file), fileOf({"zvirata.slv;5.1.2026;8:07:06;3;0;100;Ano;Zkoušení I",
-                                        "zvirata.slv;5.1.2026;8:07:06;1;2;33;Ne;Zkoušení II"}));
+        QCOMPARE(bytesOf(file),
+                 cp1250Lines({"zvirata.slv;5.1.2026;8:07:06;3;0;100;Ano;Zkoušení I",
+                              "zvirata.slv;5.1.2026;8:07:06;1;2;33;Ne;Zkoušení II"}));
     }
 
     void exitWithoutRowsLeavesTheFileAlone() {
@@ -85,7 +75,7 @@ private slots:
         TestWindows windows(std::move(platform));
         QCOMPARE(windows.forms().Form23->stg1->model()->rowCount(), 1);
         windows.forms().Form1->ulozenistatistik();
-        QCOMPARE(readAll(file), QByteArray());
+        QCOMPARE(bytesOf(file), QByteArray());
         QCOMPARE(QFileInfo(file).lastModified(), before);
         QVERIFY(windows.dialogs().texts().isEmpty());
     }
@@ -94,12 +84,13 @@ private slots:
         const QStringList lines{"ab;1.1.2026", "kratky.slv;8.3.2026",
                                 "x.slv;1.1.2026;a;b;c;d;e;f;g"};
         auto platform = std::make_unique<TestPlatform>();
-        const QString file = platform->writeFile("statistiky.dat", fileOf(lines));
+        const QString file = platform->writeFile("statistiky.dat", cp1250Lines(lines));
         TestWindows windows(std::move(platform));
         windows.forms().Form23->zapisdostatistik("/n.slv", 1, 0, "Ano", "Zkoušení I");
         windows.forms().Form1->ulozenistatistik();
-        QCOMPARE(readAll(file),
-                 fileOf(lines + QStringList{"n.slv;8.12.2026;10:15:30;1;0;100;Ano;Zkoušení I"}));
+        QCOMPARE(
+            bytesOf(file),
+            cp1250Lines(lines + QStringList{"n.slv;8.12.2026;10:15:30;1;0;100;Ano;Zkoušení I"}));
     }
 
     void chartListsADayOnceAndDrawsEveryTest() {
@@ -206,7 +197,7 @@ private slots:
         const QString path = windows.platform().folder.file("graf.bmp");
         windows.dialogs().files.push_back(path);
         s->BitBtn3Click();
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = bytesOf(path);
         QVERIFY(bytes.startsWith("BM"));
         QImage image;
         QVERIFY(image.loadFromData(bytes, "BMP"));
@@ -278,8 +269,8 @@ private slots:
         s->close();
 
         f.Form1->close();
-        QCOMPARE(readAll(windows.platform().folder.file("statistiky.dat")),
-                 fileOf({"zvirata.slv;8.12.2026;10:15:30;1;1;50;Ano;Zkoušení I"}));
+        QCOMPARE(bytesOf(windows.platform().folder.file("statistiky.dat")),
+                 cp1250Lines({"zvirata.slv;8.12.2026;10:15:30;1;1;50;Ano;Zkoušení I"}));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "app/forms.h"
-#include "core/win1250.h"
 #include "dictionary/Unit11.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
@@ -21,21 +21,6 @@
 #include <QTextEdit>
 
 namespace {
-
-QByteArray dictionary(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        QByteArray encoded;
-        win1250::encode(line, encoded);
-        bytes += encoded + "\r\n";
-    }
-    return bytes;
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QString run(const QString &program, const QStringList &arguments) {
     QProcess process;
@@ -63,7 +48,7 @@ class TestEvaluation : public QObject {
     void allWrong(const QStringList &lines) {
         settings()->rbpostupne->setChecked(true);
         const QString path =
-            m_windows->platform().writeFile(QStringLiteral("Test.slv"), dictionary(lines));
+            m_windows->platform().writeFile(QStringLiteral("Test.slv"), cp1250Lines(lines));
         dialogs().files.push_back(path);
         t()->show();
         t()->btnovyClick();
@@ -90,7 +75,7 @@ private slots:
         const QString target = m_windows->platform().folder.path() + QStringLiteral("/Nove.slv");
         dialogs().files.push_back(target);
         e()->BitBtn4Click();
-        QCOMPARE(bytesOf(target), dictionary({"pes;dog;[dog];NENÍ", "kůň;horse;[hors];NENÍ"}));
+        QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ", "kůň;horse;[hors];NENÍ"}));
         QCOMPARE(dialogs().lastText(), QStringLiteral("Slovník byl úspěšně uložen."));
         QCOMPARE(dialogs().fileDialogs.last().filter, QStringLiteral("Slovniky|*.slv"));
         QCOMPARE(e()->saveDialog().fileName, target.toLower());
@@ -107,7 +92,7 @@ private slots:
         const QString target = m_windows->platform().folder.path() + QStringLiteral("/x.slv");
         dialogs().files.push_back(target);
         e()->BitBtn4Click();
-        QCOMPARE(bytesOf(target), dictionary({"pes;dog;[dog];NENÍ"}));
+        QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ"}));
     }
 
     void savingWithNothingCheckedOrCancelledWritesNothing() {

@@ -2,7 +2,7 @@
 #include "app/Unit8.h"
 #include "app/form.h"
 #include "app/forms.h"
-#include "core/win1250.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
@@ -18,19 +18,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-namespace {
-
-QByteArray dictionary(const QStringList &lines) {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        QByteArray encoded;
-        win1250::encode(line, encoded);
-        bytes += encoded + "\r\n";
-    }
-    return bytes;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestTesting1 : public QObject {
     Q_OBJECT
@@ -44,7 +32,7 @@ class TestTesting1 : public QObject {
     void open(const QStringList &lines, bool random) {
         (random ? settings()->rbnahodne : settings()->rbpostupne)->setChecked(true);
         const QString path =
-            m_windows->platform().writeFile(QStringLiteral("Test.slv"), dictionary(lines));
+            m_windows->platform().writeFile(QStringLiteral("Test.slv"), cp1250Lines(lines));
         dialogs().files.push_back(path);
         t()->show();
         t()->btnovyClick();

@@ -1,6 +1,7 @@
 #include "app/Unit8.h"
 #include "app/forms.h"
 #include "core/win1250.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "tips/tipy.h"
 #include "tips/tipysoubor.h"
@@ -14,17 +15,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray cp1250(const QString &text) {
-    QByteArray bytes;
-    win1250::encode(text, bytes);
-    return bytes;
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 std::unique_ptr<TestWindows> windowsWithTips(const QByteArray &tips) {
     auto platform = std::make_unique<TestPlatform>();

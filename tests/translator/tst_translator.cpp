@@ -1,5 +1,5 @@
 #include "app/forms.h"
-#include "core/win1250.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "translator/Unit24.h"
 
@@ -12,12 +12,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray cp1250(const QStringList &lines) {
-    QByteArray bytes;
-    win1250::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), bytes);
-    return bytes;
-}
 
 // 5 English lines, the skipped line, the separator and 3 Czech lines.
 const QStringList kSmall{"ABACUS;POČITADLO",     "ZEBRA;ZEBRA",
@@ -34,11 +28,6 @@ std::unique_ptr<TestWindows> windowsWith(const QByteArray &file,
     return std::make_unique<TestWindows>(std::move(platform));
 }
 
-void type(QWidget *widget, const QString &text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
-}
-
 } // namespace
 
 class TestTranslator : public QObject {
@@ -46,7 +35,7 @@ class TestTranslator : public QObject {
 
 private slots:
     void listsFillTheGridAndInfoCountsBoth() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         QCOMPARE(t->pocetRadku(), 1 + 5);
         QCOMPARE(t->bunka(0, 0), QStringLiteral("Cizí výraz"));
@@ -62,19 +51,19 @@ private slots:
     }
 
     void typingMovesToTheFirstEntryWithThePrefix() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         t->show();
-        type(t->edthledej, "z");
+        typeText(t->edthledej, "z");
         QCOMPARE(t->edthledej->text(), QStringLiteral("Z")); // forced to upper case
         QCOMPARE(t->aktualniRadek(), 2);
         t->edthledej->clear();
-        type(t->edthledej, "A");
+        typeText(t->edthledej, "A");
         QCOMPARE(t->aktualniRadek(), 1); // the very first entry
         QCOMPARE(t->hornyRadek(), 1);
-        type(t->edthledej, "B");
+        typeText(t->edthledej, "B");
         QCOMPARE(t->aktualniRadek(), 1);
-        type(t->edthledej, "C");
+        typeText(t->edthledej, "C");
         QCOMPARE(t->aktualniRadek(), 3);
         QTest::keyClick(t->edthledej, Qt::Key_Backspace);
         QTest::keyClick(t->edthledej, Qt::Key_Backspace);
@@ -86,23 +75,23 @@ private slots:
     }
 
     void lowerCaseAndLongerTextsAreNotFound() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         t->show();
-        type(t->edthledej, "CATS");
+        typeText(t->edthledej, "CATS");
         QCOMPARE(t->aktualniRadek(), 4); // CAT chose row 4, CATS moved nothing
         t->edthledej->clear();
-        type(t->edthledej, "ABBEY");     // only "abbey" exists
+        typeText(t->edthledej, "ABBEY"); // only "abbey" exists
         QCOMPARE(t->aktualniRadek(), 1); // AB chose ABACUS; "abbey" in row 5 is never reached
     }
 
     void eighthCharacterMovesNothingAndEnterSearchesExactly() {
         QStringList lines{"ABCDEFGHXX;1", "ABCDEFGH;2", "ABCDEFGZ;3",
                           "X;4",          "",           "Začátek český výrazů"};
-        auto windows = windowsWith(cp1250(lines));
+        auto windows = windowsWith(cp1250Lines(lines));
         TForm24 *t = windows->forms().Form24;
         t->show();
-        type(t->edthledej, "ABCDEFGZ");
+        typeText(t->edthledej, "ABCDEFGZ");
         QCOMPARE(t->aktualniRadek(), 1); // seven characters chose row 1; the eighth waits
         QTest::keyClick(t->edthledej, Qt::Key_Return);
         QCOMPARE(t->aktualniRadek(), 3);
@@ -113,12 +102,12 @@ private slots:
     }
 
     void switchOffTypingMovesNothing() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         t->show();
         t->Auto1->trigger();
         QVERIFY(!t->Auto1->isChecked());
-        type(t->edthledej, "PES");
+        typeText(t->edthledej, "PES");
         QCOMPARE(t->aktualniRadek(), 1);
         t->ZCZdoANj1->trigger();
         QTest::keyClick(t->edthledej, Qt::Key_Return);
@@ -126,10 +115,10 @@ private slots:
     }
 
     void swappingSelectsTheTranslationAndTwiceReturns() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         t->show();
-        type(t->edthledej, "CAT");
+        typeText(t->edthledej, "CAT");
         QCOMPARE(t->aktualniRadek(), 4);
         t->SpeedButton2Click();
         QCOMPARE(t->windowTitle(), QStringLiteral("Translator (CZ -> ANJ)"));
@@ -145,13 +134,13 @@ private slots:
     }
 
     void copyPutsTheTranslationOnTheClipboard() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
         t->show();
-        type(t->edthledej, "ZE");
+        typeText(t->edthledej, "ZE");
         t->Koprujdoschrnky1->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ZEBRA"));
-        type(t->edthledej, "");
+        typeText(t->edthledej, "");
         t->edthledej->setText(QStringLiteral("ABACUS"));
         t->SpeedButton1Click();
         t->SpeedButton3Click();
@@ -159,7 +148,7 @@ private slots:
     }
 
     void cellsCarryTheirTextAsHint() {
-        auto windows = windowsWith(cp1250(kSmall));
+        auto windows = windowsWith(cp1250Lines(kSmall));
         auto *model = windows->forms().Form24->StringGrid1->model();
         QCOMPARE(model->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("ZEBRA"));
         QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
@@ -167,7 +156,7 @@ private slots:
     }
 
     void directionAndSwitchSurviveARestart() {
-        auto first = windowsWith(cp1250(kSmall));
+        auto first = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = first->forms().Form24;
         QCOMPARE(first->platform().memory().readInteger("Translator", "ZANJDOCZ"), 1);
         QCOMPARE(first->platform().memory().readInteger("Translator", "Okamzite"), 1);
@@ -182,7 +171,7 @@ private slots:
             platform->memory().createKey("Translator");
             platform->memory().writeInteger("Translator", v.name, v.value.toInt());
         }
-        auto second = windowsWith(cp1250(kSmall), std::move(platform));
+        auto second = windowsWith(cp1250Lines(kSmall), std::move(platform));
         TForm24 *again = second->forms().Form24;
         QVERIFY(again->ZCZdoANj1->isChecked());
         QVERIFY(!again->ZANJdoCZ1->isChecked());
@@ -193,9 +182,10 @@ private slots:
     void badFilesLeaveEmptyListsWithAMessage_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no separator") << cp1250({"A;B", "C;D"}) << QString("chybí v něm řádek");
+        QTest::newRow("no separator")
+            << cp1250Lines({"A;B", "C;D"}) << QString("chybí v něm řádek");
         QTest::newRow("separator first")
-            << cp1250({"Začátek český výrazů", "A;B"}) << QString("nesmí být prvním řádkem");
+            << cp1250Lines({"Začátek český výrazů", "A;B"}) << QString("nesmí být prvním řádkem");
     }
     void badFilesLeaveEmptyListsWithAMessage() {
         QFETCH(QByteArray, file);
@@ -206,7 +196,7 @@ private slots:
                  qPrintable(windows->dialogs().texts().join('|')));
         QCOMPARE(t->pocetRadku(), 2); // header and one empty row
         t->show();
-        type(t->edthledej, "A");
+        typeText(t->edthledej, "A");
         t->edthledej->setText("A");
         t->SpeedButton1Click();
         t->SpeedButton2Click();
