@@ -1,5 +1,6 @@
 #include "dictionary/Unit14.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
@@ -19,14 +20,6 @@ namespace {
 constexpr int kRowHeight = 16;
 const QString kEmptyDictionary = QStringLiteral("Nelze uložit prázdný slovník.");
 
-QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
-    auto *label = named<QLabel>(parent, name);
-    label->setText(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 } // namespace
 
 TForm14::TForm14(Forms &forms, Platform &platform)

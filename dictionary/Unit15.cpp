@@ -1,5 +1,6 @@
 #include "dictionary/Unit15.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
@@ -19,11 +20,6 @@ namespace {
 // A word list larger than this is refused with a message rather than read.
 constexpr qint64 kWordListLimit = qint64(256) << 20;
 
-void makeBold(QWidget *widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
 } // namespace
 
 TForm15::TForm15(Forms &forms, Platform &platform)

@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "app/controls.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit14.h"
@@ -38,16 +39,6 @@ const QString kCount = QStringLiteral("Počet výrazů ve slovníku:");
 // Rows of the list that stay in view after an addition.
 constexpr int kRowsInView = 12;
 constexpr int kRowHeight = 16;
-
-QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
-                        const QString &hint) {
-    auto *button = named<QPushButton>(parent, name);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(30, 28);
-    return button;
-}
 
 bool isEnter(const QKeyEvent *event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "app/controls.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
@@ -45,15 +46,6 @@ QString invisibleSuffix(qsizetype repetition) {
     for (qsizetype n = repetition; n > 0; n = (n - 1) / 4)
         suffix.prepend(QChar(digits[(n - 1) % 4]));
     return suffix;
-}
-
-QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
-    auto *label = named<QLabel>(parent, name);
-    label->setText(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
 }
 
 } // namespace
@@ -142,11 +134,8 @@ void TForm23::buildControls() {
     BitBtn3 = named<QPushButton>(charts, "BitBtn3");
     BitBtn3->setText(QStringLiteral("Ulož"));
     BitBtn3->setToolTip(QStringLiteral("Uložení grafu do souboru"));
-    for (QPushButton *button : {BitBtn2, BitBtn3}) {
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
-    }
+    makeBold(BitBtn2);
+    makeBold(BitBtn3);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn2);
     buttons->addWidget(BitBtn3);

@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "app/controls.h"
 #include "app/forms.h"
 #include "platform/platform.h"
 #include "testing/Unit13.h"
@@ -54,16 +55,15 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
     auto *tools = new QHBoxLayout;
-    BitBtn2 = testwindows::toolButton(central, "BitBtn2", QStyle::SP_FileIcon,
-                                      QStringLiteral("Nové zkoušení"));
+    BitBtn2 = toolButton(central, "BitBtn2", QStyle::SP_FileIcon, QStringLiteral("Nové zkoušení"));
     Button1 = named<QPushButton>(central, "Button1");
     Button1->setEnabled(false);
     Button1->setFixedSize(4, 28);
-    BitBtn3 = testwindows::toolButton(central, "BitBtn3", QStyle::SP_FileDialogDetailedView,
-                                      QStringLiteral("Nastavení zkoušeče"));
+    BitBtn3 = toolButton(central, "BitBtn3", QStyle::SP_FileDialogDetailedView,
+                         QStringLiteral("Nastavení zkoušeče"));
     BitBtn3->setDefault(true);
-    BitBtn1 = testwindows::toolButton(central, "BitBtn1", QStyle::SP_ArrowBack,
-                                      QStringLiteral("Návrat do Hlavní nabídky"));
+    BitBtn1 = toolButton(central, "BitBtn1", QStyle::SP_ArrowBack,
+                         QStringLiteral("Návrat do Hlavní nabídky"));
     tools->addWidget(BitBtn2);
     tools->addWidget(Button1);
     tools->addWidget(BitBtn3);
@@ -117,8 +117,8 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     lbaktvyraz = row(1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
     lbspravne = row(2, QStringLiteral("Správně uhodnutých výrazů:"), "lbspravne");
     lbspatne = row(3, QStringLiteral("Špatně uhodnutých výrazů:"), "lbspatne");
-    testwindows::makeBold(lbspravne);
-    testwindows::makeBold(lbspatne);
+    makeBold(lbspravne);
+    makeBold(lbspatne);
     testwindows::setTextColour(lbspravne, testwindows::kGreen);
     testwindows::setTextColour(lbspatne, testwindows::kRed);
     column->addWidget(info);

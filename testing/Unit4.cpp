@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "app/controls.h"
 #include "app/forms.h"
 #include "app/grade.h"
 #include "platform/platform.h"
@@ -60,15 +61,14 @@ void TForm4::buildControls() {
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
     auto *tools = new QHBoxLayout;
-    btnovy = testwindows::toolButton(central, "btnovy", QStyle::SP_FileIcon,
-                                     QStringLiteral("Nové zkoušení"));
-    BitBtn1 = testwindows::toolButton(central, "BitBtn1", QStyle::SP_FileDialogDetailedView,
-                                      QStringLiteral("Nastavení Zkoušeče výrazů"));
+    btnovy = toolButton(central, "btnovy", QStyle::SP_FileIcon, QStringLiteral("Nové zkoušení"));
+    BitBtn1 = toolButton(central, "BitBtn1", QStyle::SP_FileDialogDetailedView,
+                         QStringLiteral("Nastavení Zkoušeče výrazů"));
     Button1 = testwindows::separator(central);
-    btkonec = testwindows::toolButton(central, "btkonec", QStyle::SP_ArrowBack,
-                                      QStringLiteral("Návrat do Hlavní nabídky"));
-    btstart = testwindows::toolButton(central, "btstart", QStyle::SP_MediaPlay,
-                                      QStringLiteral("Spuštění zkoušení"));
+    btkonec = toolButton(central, "btkonec", QStyle::SP_ArrowBack,
+                         QStringLiteral("Návrat do Hlavní nabídky"));
+    btstart =
+        toolButton(central, "btstart", QStyle::SP_MediaPlay, QStringLiteral("Spuštění zkoušení"));
     btstart->hide();
     for (QPushButton *b : {btnovy, BitBtn1, Button1, btkonec})
         tools->addWidget(b);
@@ -106,8 +106,8 @@ void TForm4::buildControls() {
     lbaktvyraz = testwindows::infoRow(grid, 1, "lbaktvyraz", "Aktuální výraz:");
     lbspravne = testwindows::infoRow(grid, 2, "lbspravne", "Správně uhodnutých výrazů:");
     lbspatne = testwindows::infoRow(grid, 3, "lbspatne", "Špatně uhodnutých výrazů:");
-    testwindows::makeBold(lbspravne);
-    testwindows::makeBold(lbspatne);
+    makeBold(lbspravne);
+    makeBold(lbspatne);
     column->addWidget(info);
 
     Memo1 = named<QPlainTextEdit>(central, "Memo1");

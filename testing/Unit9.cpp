@@ -1,5 +1,6 @@
 #include "testing/Unit9.h"
 
+#include "app/controls.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit11.h"
@@ -49,7 +50,7 @@ void TForm9::buildControls() {
     auto *row = new QHBoxLayout(central);
 
     auto *results = new QGroupBox(QStringLiteral("Výsledky:"), central);
-    testwindows::makeBold(results);
+    makeBold(results);
     auto *grid = new QGridLayout(results);
     lbspravne = testwindows::infoRow(grid, 0, "lbspravne", "Správných výrazů:");
     lbspatne = testwindows::infoRow(grid, 1, "lbspatne", "Špatných výrazů:");

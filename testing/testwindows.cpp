@@ -1,5 +1,6 @@
 #include "testing/testwindows.h"
 
+#include "app/controls.h"
 #include "app/form.h"
 #include "app/forms.h"
 #include "statistics/Unit23.h"
@@ -21,16 +22,6 @@ QAction *action(QWidget *menu, const char *name, const QString &text) {
     item->setObjectName(QString::fromLatin1(name));
     menu->addAction(item);
     return item;
-}
-
-QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
-                        const QString &hint) {
-    auto *button = named<QPushButton>(parent, name);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(30, 28);
-    return button;
 }
 
 QPushButton *separator(QWidget *parent) {
@@ -62,12 +53,6 @@ QLabel *infoRow(QGridLayout *grid, int row, const char *name, const char *captio
     auto *value = label(parent, name, QStringLiteral("-"));
     grid->addWidget(value, row, 1);
     return value;
-}
-
-void makeBold(QWidget *widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
 }
 
 void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool again) {

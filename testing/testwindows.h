@@ -20,8 +20,6 @@ class TForm9;
 namespace testwindows {
 
 QAction *action(QWidget *menu, const char *name, const QString &text);
-QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
-                        const QString &hint);
 // The narrow disabled button that separates groups of tool buttons.
 QPushButton *separator(QWidget *parent);
 QLabel *label(QWidget *parent, const char *name, const QString &text);
@@ -29,7 +27,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &text);
 QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
 // A caption and its value label ("-") in one row of the progress group.
 QLabel *infoRow(QGridLayout *grid, int row, const char *name, const char *caption);
-void makeBold(QWidget *widget);
 
 // Shows the evaluation window and hides the test window; `again` checks the option
 // "Nechat se znova prozkoušet".
