@@ -4,7 +4,7 @@
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
-#include "dictionary/recordtablemodel.h"
+#include "dictionary/dictionarymodel.h"
 #include "platform/platform.h"
 
 #include <QGridLayout>
@@ -37,7 +37,7 @@ TForm14::TForm14(Forms &forms, Platform &platform)
     FormCreate();
 }
 
-QTableView *TForm14::makeGrid(QWidget *parent, const char *name, RecordTableModel *model) {
+QTableView *TForm14::makeGrid(QWidget *parent, const char *name, DictionaryModel *model) {
     auto *grid = named<QTableView>(parent, name);
     grid->setModel(model);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -91,7 +91,7 @@ void TForm14::buildControls() {
     top->addWidget(btkonec);
     column->addLayout(top);
 
-    m_puvodniModel = new RecordTableModel(m_puvodni, this);
+    m_puvodniModel = new DictionaryModel(m_puvodni, DictionaryModel::Style::FileOrder, this);
     stg = makeGrid(central, "stg", m_puvodniModel);
     column->addWidget(stg, 1);
 
@@ -112,7 +112,7 @@ void TForm14::buildControls() {
 
     Label2 = boldLabel(central, "Label2", QStringLiteral("Nový slovník:"));
     column->addLayout(countRow(Label2, "Label4", "Label6", &Label4, &Label6));
-    m_novyModel = new RecordTableModel(m_novy, this);
+    m_novyModel = new DictionaryModel(m_novy, DictionaryModel::Style::FileOrder, this);
     stg1 = makeGrid(central, "stg1", m_novyModel);
     column->addWidget(stg1, 1);
 
@@ -146,8 +146,8 @@ void TForm14::selectRow(QTableView *grid, int row) {
 }
 
 void TForm14::FormCreate() {
-    m_puvodniModel->replace({});
-    m_novyModel->replace({});
+    m_puvodniModel->replace({}, true);
+    m_novyModel->replace({}, true);
     Label5->clear();
     Label6->clear();
 }
@@ -162,7 +162,7 @@ void TForm14::btnactiClick() {
         return;
     }
     // An empty file gives an empty source list: the merger has nothing to refuse.
-    m_puvodniModel->replace(std::move(read.dictionary));
+    m_puvodniModel->replace(std::move(read.dictionary), true);
     selectRow(stg, 0);
     Label5->setNum(int(m_puvodni.size()));
     OpenDialog1.remember(*chosen);
@@ -202,7 +202,7 @@ void TForm14::btuberznovyClick() {
 }
 
 void TForm14::BitBtn2Click() {
-    m_novyModel->replace({});
+    m_novyModel->replace({}, true);
     Label6->setNum(0);
 }
 
@@ -228,8 +228,8 @@ void TForm14::btkonecClick() {
 
 void TForm14::FormClose() {
     forms.Form2->show();
-    m_puvodniModel->replace({});
-    m_novyModel->replace({});
+    m_puvodniModel->replace({}, true);
+    m_novyModel->replace({}, true);
     Label5->clear();
     Label6->clear();
 }

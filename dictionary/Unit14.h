@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class RecordTableModel;
+class DictionaryModel;
 
 // The dictionary merger: records of one or more dictionaries are transferred by hand
 // from the source list into a new dictionary, which is saved as a new file.
@@ -43,11 +43,11 @@ protected:
 
 private:
     void buildControls();
-    QTableView *makeGrid(QWidget *parent, const char *name, RecordTableModel *model);
+    QTableView *makeGrid(QWidget *parent, const char *name, DictionaryModel *model);
     static void selectRow(QTableView *grid, int row);
 
     Tpole m_puvodni;
     Tpole m_novy;
-    RecordTableModel *m_puvodniModel = nullptr;
-    RecordTableModel *m_novyModel = nullptr;
+    DictionaryModel *m_puvodniModel = nullptr;
+    DictionaryModel *m_novyModel = nullptr;
 };

@@ -160,7 +160,7 @@ void TForm2::buildControls() {
     column->addWidget(listLabel);
 
     stg = named<QTableView>(central, "stg");
-    m_model = new DictionaryModel(m_slovnik, this);
+    m_model = new DictionaryModel(m_slovnik, DictionaryModel::Style::Editor, this);
     m_model->setPronunciationFont(phonetic);
     stg->setModel(m_model);
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);

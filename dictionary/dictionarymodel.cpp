@@ -1,7 +1,14 @@
 #include "dictionary/dictionarymodel.h"
 
-DictionaryModel::DictionaryModel(Tpole &dictionary, QObject *parent)
-    : QAbstractTableModel(parent), m_dictionary(dictionary) {}
+DictionaryModel::DictionaryModel(Tpole &dictionary, Style style, QObject *parent)
+    : QAbstractTableModel(parent), m_dictionary(dictionary), m_style(style) {}
+
+// The field shown in a column: 0 foreign, 1 Czech, 2 pronunciation, 3 sound.
+int DictionaryModel::column(int section) const {
+    if (m_style == Style::FileOrder && (section == 0 || section == 1))
+        return 1 - section;
+    return section;
+}
 
 int DictionaryModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid())
@@ -19,7 +26,7 @@ QString DictionaryModel::cell(int row, int column) const {
     if (row < 0 || row >= m_dictionary.size())
         return {};
     const Tslovniky &record = m_dictionary[row];
-    switch (column) {
+    switch (this->column(column)) {
     case 0:
         return record.ang;
     case 1:
@@ -45,8 +52,8 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const {
         return text;
     }
     case Qt::FontRole:
-        if (index.column() == 2)
-            return m_font;
+        if (index.column() == 2 && m_font)
+            return *m_font;
         return {};
     default:
         return {};
@@ -60,7 +67,7 @@ QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, i
                                              u"Cizojazyčná výslovnost", u"Mluvená výslovnost"};
     if (section < 0 || section >= 4)
         return {};
-    return QString::fromUtf16(titles[section]);
+    return QString::fromUtf16(titles[column(section)]);
 }
 
 void DictionaryModel::replace(Tpole dictionary, bool blankRow) {
@@ -86,10 +93,33 @@ void DictionaryModel::append(const Tslovniky &record) {
 void DictionaryModel::remove(int row) {
     if (row < 0 || row >= m_dictionary.size())
         return;
+    if (m_style == Style::FileOrder && m_dictionary.size() == 1) {
+        // The last record gives way to the empty row.
+        beginResetModel();
+        m_dictionary.clear();
+        endResetModel();
+        return;
+    }
     beginRemoveRows({}, row, row);
     m_dictionary = UberZPole(m_dictionary, row);
     m_blankRow = false;
     endRemoveRows();
+}
+
+void DictionaryModel::appendAll(const Tpole &records) {
+    if (records.isEmpty())
+        return;
+    if (m_dictionary.isEmpty() && m_blankRow) {
+        // The empty row becomes the first record.
+        beginResetModel();
+        m_dictionary.append(records);
+        endResetModel();
+        return;
+    }
+    const int first = int(m_dictionary.size());
+    beginInsertRows({}, first, first + int(records.size()) - 1);
+    m_dictionary.append(records);
+    endInsertRows();
 }
 
 void DictionaryModel::setRecord(int row, const Tslovniky &record) {

@@ -5,16 +5,21 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
-// The editor's list: one row per expression of the editor's dictionary, columns
-// "Cizí výraz", "Český výraz", "Cizojazyčná výslovnost" and "Mluvená výslovnost".
-// The model reads the dictionary in place, so a dictionary of any size shows at once;
-// the editor changes its dictionary through the model.
-// A new or renewed dictionary shows one empty row until its first expression; a
-// dictionary whose expressions were all deleted shows none.
+#include <optional>
+
+// A list of dictionary records in a grid, read in place: a dictionary of any size
+// shows at once, and the window changes its records through the model.
+// The editor's list shows "Cizí výraz", "Český výraz", "Cizojazyčná výslovnost" and
+// "Mluvená výslovnost"; a new or renewed dictionary shows one empty row until its first
+// expression, and a dictionary whose expressions were all deleted shows none.
+// The merger's lists show the fields in file order (Czech first) and one empty row
+// whenever they are empty.
 class DictionaryModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit DictionaryModel(Tpole &dictionary, QObject *parent = nullptr);
+    enum class Style { Editor, FileOrder };
+    explicit DictionaryModel(Tpole &dictionary, Style style = Style::Editor,
+                             QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -26,8 +31,9 @@ public:
 
     // Replaces the dictionary; `blankRow` shows one empty row while it is empty.
     void replace(Tpole dictionary, bool blankRow);
-    // Appends a record at the end.
+    // Appends a record, or all records of a list, at the end.
     void append(const Tslovniky &record);
+    void appendAll(const Tpole &records);
     // Removes the record at `row` (the others keep their order).
     void remove(int row);
     // Changes the record at `row`.
@@ -38,7 +44,10 @@ public:
     void setPronunciationFont(const QFont &font) { m_font = font; }
 
 private:
+    int column(int section) const;
+
     Tpole &m_dictionary;
+    Style m_style;
     bool m_blankRow = true;
-    QFont m_font;
+    std::optional<QFont> m_font;
 };
