@@ -389,14 +389,9 @@ void TForm2::BitBtn3Click() {
         saveTo(m_fullPath, true);
         return;
     }
-    const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
-    if (!chosen) {
-        platform.dialogs->info(QStringLiteral("Slovník se nepodařilo uložit."));
+    const std::optional<QString> chosen = chooseSaveName();
+    if (!chosen)
         return;
-    }
-    m_fileName = slovnik::fileNamePart(*chosen);
-    m_folder = slovnik::folderPart(*chosen);
-    setCaption(m_fileName);
     m_fullPath = *chosen;
     m_saveDialog.remember(*chosen);
     saveTo(m_fullPath, true);
@@ -404,15 +399,20 @@ void TForm2::BitBtn3Click() {
 
 void TForm2::UlozitjakoClick() {
     m_saveDialog.fileName = m_fileName;
+    if (const std::optional<QString> chosen = chooseSaveName())
+        saveTo(*chosen, false);
+}
+
+std::optional<QString> TForm2::chooseSaveName() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
     if (!chosen) {
         platform.dialogs->info(QStringLiteral("Slovník se nepodařilo uložit."));
-        return;
+        return std::nullopt;
     }
     m_fileName = slovnik::fileNamePart(*chosen);
     m_folder = slovnik::folderPart(*chosen);
     setCaption(m_fileName);
-    saveTo(*chosen, false);
+    return chosen;
 }
 
 void TForm2::PrevestClick() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "app/form.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
@@ -104,6 +106,9 @@ private:
     void updateCaseMode(bool withPronunciation);
     void focusAfter(QWidget *widget);
     void saveTo(const QString &path, bool moveSounds);
+    // Asks where to save; the chosen file becomes the dictionary's name and folder.
+    // Cancelling says that the dictionary was not saved.
+    std::optional<QString> chooseSaveName();
     bool keyPressed(QLineEdit *edit, QKeyEvent *event);
 
     Tpole m_slovnik;
