@@ -31,8 +31,6 @@ public:
 
 private:
     settingsguard::Values hodnoty() const;
-    // Refuses a change of direction or order while a test is loaded.
-    void hlidej(QRadioButton *other, bool &reverting);
     bool m_smerVraceni = false;
     bool m_poradiVraceni = false;
 };
