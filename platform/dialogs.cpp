@@ -74,6 +74,22 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
+    int choose(MessageKind icon, const QString &text, const QStringList &buttons,
+               int escape) override {
+        QMessageBox box(iconOf(icon), captionOf(MessageKind::Confirmation), text,
+                        QMessageBox::NoButton, dialogParent());
+        QList<QAbstractButton *> added;
+        for (const QString &label : buttons)
+            added.append(box.addButton(label, QMessageBox::AcceptRole));
+        if (escape >= 0 && escape < added.size())
+            box.setEscapeButton(added[escape]);
+        if (!added.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton *>(added.first()));
+        box.exec();
+        const int index = int(added.indexOf(box.clickedButton()));
+        return index < 0 ? escape : index;
+    }
+
     std::optional<QString> openFile(const FileDialogState &state) override {
         return run(state, QFileDialog::AcceptOpen);
     }

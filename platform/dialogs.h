@@ -39,6 +39,10 @@ public:
     virtual void message(MessageKind kind, const QString &text, const QString &caption = {}) = 0;
     // Yes/No question with the given icon; true for Yes.
     virtual bool question(MessageKind icon, const QString &text) = 0;
+    // A question with buttons of its own ("Ano", "Ne", "Zrušit"): the index of the
+    // button pressed; `escape` when the box is closed without one.
+    virtual int choose(MessageKind icon, const QString &text, const QStringList &buttons,
+                       int escape) = 0;
 
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFile(const FileDialogState &state) = 0;

@@ -16,6 +16,13 @@ bool MonkeyDialogs::question(MessageKind, const QString &) {
     return coin();
 }
 
+int MonkeyDialogs::choose(MessageKind, const QString &, const QStringList &buttons, int escape) {
+    ++messages;
+    if (buttons.isEmpty())
+        return escape;
+    return std::uniform_int_distribution<int>(0, int(buttons.size()) - 1)(m_engine);
+}
+
 std::optional<QString> MonkeyDialogs::openFile(const FileDialogState &) {
     if (m_files.isEmpty() || std::bernoulli_distribution(0.2)(m_engine))
         return std::nullopt;

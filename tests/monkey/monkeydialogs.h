@@ -15,6 +15,8 @@ public:
 
     void message(MessageKind kind, const QString &text, const QString &caption) override;
     bool question(MessageKind icon, const QString &text) override;
+    int choose(MessageKind icon, const QString &text, const QStringList &buttons,
+               int escape) override;
     std::optional<QString> openFile(const FileDialogState &state) override;
     std::optional<QString> saveFile(const FileDialogState &state) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;

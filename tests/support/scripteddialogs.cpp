@@ -15,6 +15,18 @@ bool ScriptedDialogs::question(MessageKind icon, const QString &text) {
     return answer;
 }
 
+int ScriptedDialogs::choose(MessageKind icon, const QString &text, const QStringList &,
+                            int escape) {
+    shown.append({icon, text, {}, true});
+    if (choices.empty()) {
+        ++unexpected;
+        return escape;
+    }
+    const int answer = choices.front();
+    choices.pop_front();
+    return answer;
+}
+
 std::optional<QString> ScriptedDialogs::openFile(const FileDialogState &state) {
     fileDialogs.append(state);
     if (files.empty()) {

@@ -10,7 +10,7 @@
 // Dialogs for the tests: every message is recorded as (kind, text, caption), and
 // questions and file dialogs are answered from queues. An unexpected question is
 // answered No and an unexpected file dialog is cancelled; both are recorded so that
-// a test can see them.
+// a test can see them. An unexpected choice is answered with its escape button.
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
@@ -22,6 +22,8 @@ public:
 
     void message(MessageKind kind, const QString &text, const QString &caption) override;
     bool question(MessageKind icon, const QString &text) override;
+    int choose(MessageKind icon, const QString &text, const QStringList &buttons,
+               int escape) override;
     std::optional<QString> openFile(const FileDialogState &state) override;
     std::optional<QString> saveFile(const FileDialogState &state) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
@@ -29,6 +31,7 @@ public:
 
     // Scripted answers, taken in order.
     std::deque<bool> answers;
+    std::deque<int> choices; // indexes of the buttons of choose()
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<QFont>> fonts;
