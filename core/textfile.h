@@ -7,9 +7,11 @@
 #include <optional>
 
 // Reading and writing whole files. Every file the program writes goes through
-// saveFile(): the bytes go to a temporary file beside the target, which replaces the
+// saveFile(): the bytes go to a new temporary file beside the target, which replaces the
 // target only when every byte was written and flushed to the disk, so a full disk, a
-// read-only folder or a crash leaves the old file whole.
+// read-only folder or a crash leaves the old file whole. A link is saved through to the
+// file it points to, a file with several names keeps them, and a read-only file is
+// refused.
 namespace textfile {
 
 struct ReadResult {
@@ -17,7 +19,8 @@ struct ReadResult {
     QString error;                   // Czech text naming the file, when it could not
 };
 
-// Reads at most `limit` bytes; a larger file is refused with an error.
+// Reads a file of at most `limit` bytes; a larger file, a folder, a device or a pipe is
+// refused with an error, and never more than `limit` + 1 bytes are read.
 ReadResult readBytes(const QString &path, qint64 limit = qint64(1) << 31);
 
 struct SaveResult {
@@ -28,8 +31,9 @@ struct SaveResult {
 
 SaveResult saveFile(const QString &path, const QByteArray &bytes);
 
-// The temporary file that saveFile() writes before it replaces `path`.
-QString temporaryPathFor(const QString &path);
+// The temporary files of saves of `path` that are there now (a save in progress, or
+// one that was cut off and is removed by the next save).
+QStringList temporariesOf(const QString &path);
 
 // Encodes each line in Windows-1250 followed by CR LF and saves the whole file.
 // A character that Windows-1250 cannot hold is reported and nothing is written.

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestTextFile : public QObject {
@@ -118,6 +119,89 @@ private slots:
         QCOMPARE(contents(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"zvirata.slv"});
+    }
+
+    // Places a stranger (or a crash) may have prepared beside the file, and the links a
+    // user keeps: the save writes what it was asked to, where the user meant it, and
+    // touches nothing else.
+    void saveWritesOnlyItsTargetWhateverLiesBesideIt_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("link planted at the old temporary name") << "planted link" << true;
+        QTest::newRow("folder planted at the old temporary name") << "planted folder" << true;
+        QTest::newRow("link with a temporary's name") << "temporary-like link" << true;
+        QTest::newRow("name of 250 bytes") << "long name" << true;
+        QTest::newRow("symbolic link to the file") << "symlink" << true;
+        QTest::newRow("file with a second name") << "hard link" << true;
+        QTest::newRow("read-only file") << "read-only" << false;
+    }
+    void saveWritesOnlyItsTargetWhateverLiesBesideIt() {
+        QFETCH(QString, situation);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString victim = dir.filePath("diplomka.odt");
+        QVERIFY(put(victim, "thesis"));
+        QString name = "zvirata.slv";
+        if (situation == "long name")
+            name = QString(246, u'z') + ".slv";
+        const QString path = dir.filePath(name);
+        QVERIFY(put(path, "old"));
+        QString other; // a second way to the file, which must show the new content
+        if (situation == "planted link")
+            QVERIFY(QFile::link(victim, dir.filePath("." + name + ".ukladani")));
+        if (situation == "planted folder")
+            QVERIFY(QDir(dir.path()).mkdir("." + name + ".ukladani"));
+        if (situation == "temporary-like link")
+            QVERIFY(QFile::link(victim, dir.filePath("." + name + ".abc123.ukladani")));
+        QString saveTo = path;
+        if (situation == "symlink") {
+            saveTo = dir.filePath("odkaz.slv");
+            QVERIFY(QFile::link(path, saveTo));
+        }
+        if (situation == "hard link") {
+            other = dir.filePath("druhe-jmeno.slv");
+            QCOMPARE(
+                ::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                0);
+        }
+        if (situation == "read-only")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+
+        const textfile::SaveResult result = textfile::saveFile(saveTo, "new");
+        QCOMPARE(result.ok, saved);
+        QCOMPARE(contents(victim), QByteArray("thesis"));
+        QCOMPARE(contents(path), saved ? QByteArray("new") : QByteArray("old"));
+        if (!other.isEmpty())
+            QCOMPARE(contents(other), QByteArray("new"));
+        if (saveTo != path)
+            QVERIFY(QFileInfo(saveTo).isSymLink());
+        if (!saved)
+            QVERIFY(result.error.contains(QStringLiteral("jen pro čtení")));
+        if (situation != "temporary-like link")
+            QVERIFY(textfile::temporariesOf(path).isEmpty());
+        QVERIFY(!result.error.contains("denied", Qt::CaseInsensitive));
+    }
+
+    void readRefusesWhatIsNotAFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("endless device") << "device";
+        QTest::newRow("pipe without a writer") << "pipe";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("missing") << "missing";
+    }
+    void readRefusesWhatIsNotAFile() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("slovnik.slv");
+        if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", path));
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("slovnik.slv"));
+        const textfile::ReadResult read = textfile::readBytes(path, 1 << 20);
+        QVERIFY(!read.bytes);
+        QVERIFY(read.error.contains("slovnik.slv"));
     }
 
     void readRefusesFilesAboveTheLimit() {

@@ -37,7 +37,7 @@ void fillDisk(const QString &folder) {
 void checkRefusedSave(TestWindows &windows, const QString &target) {
     QCOMPARE(bytesOf(target), kOldFile);
     const QString name = QFileInfo(target).fileName();
-    QVERIFY2(!QFile::exists(textfile::temporaryPathFor(target)), "a temporary file was left");
+    QVERIFY2(textfile::temporariesOf(target).isEmpty(), "a temporary file was left");
     bool told = false;
     for (const ScriptedDialogs::Shown &shown : windows.dialogs().shown)
         if (shown.kind == MessageKind::Error && shown.text.contains(name) &&
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!written.isEmpty());
         for (const ScriptedDialogs::Shown &shown : attempt.windows.dialogs().shown)
             QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
-        QVERIFY(!QFile::exists(textfile::temporaryPathFor(attempt.target)));
+        QVERIFY(textfile::temporariesOf(attempt.target).isEmpty());
     }
 };
 
