@@ -3,6 +3,8 @@
 #include "core/textfile.h"
 #include "core/win1250.h"
 
+#include <QDir>
+
 trozdelenenac rozreteznac(QStringView text, QChar separator) {
     trozdelenenac pieces;
     qsizetype start = 0;
@@ -51,8 +53,10 @@ Tpole parseDictionary(QStringView text) {
     const QStringList lines = textfile::splitLines(text);
     Tpole dictionary;
     dictionary.reserve(lines.size());
-    for (const QString &line : lines)
-        dictionary.append(recordFromLine(line));
+    for (const QString &line : lines) {
+        if (!line.isEmpty())
+            dictionary.append(recordFromLine(line));
+    }
     return dictionary;
 }
 
@@ -64,23 +68,44 @@ QStringList dictionaryLines(const Tpole &dictionary) {
     return lines;
 }
 
-ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents) {
+ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Limits &limits) {
     ReadResult result;
-    if (bytes.isEmpty()) {
+    // The bytes are split into lines before they are decoded (the line breaks are the
+    // same bytes either way), so the whole decoded text is never held. A first walk
+    // counts the lines and checks the limits before anything is built.
+    qsizetype count = 0;
+    qsizetype lineNumber = 0;
+    qsizetype tooLong = 0;
+    textfile::forEachLine(bytes, [&](QByteArrayView line) {
+        ++lineNumber;
+        if (line.isEmpty())
+            return;
+        ++count;
+        if (tooLong == 0 && line.size() > limits.lineBytes)
+            tooLong = lineNumber;
+    });
+    if (tooLong > 0) {
+        result.error =
+            QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(limits.lineBytes);
+        return result;
+    }
+    if (count > limits.lines) {
+        result.error = QStringLiteral("má více než %1 řádků").arg(limits.lines);
+        return result;
+    }
+    if (count == 0) {
         result.status = ReadResult::Status::Empty;
         return result;
     }
-    // The bytes are split into lines before they are decoded (the line breaks are the
-    // same bytes either way), so the whole decoded text is never held.
     const bool records = int(contents) & int(Contents::Records);
     const bool lines = int(contents) & int(Contents::Lines);
-    qsizetype count = 0;
-    textfile::forEachLine(bytes, [&](QByteArrayView) { ++count; });
     if (records)
         result.dictionary.reserve(count);
     if (lines)
         result.lines.reserve(count);
     textfile::forEachLine(bytes, [&](QByteArrayView lineBytes) {
+        if (lineBytes.isEmpty())
+            return;
         const QString line = win1250::decode(lineBytes);
         if (records)
             result.dictionary.append(recordFromLine(line));
@@ -91,15 +116,18 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents) {
     return result;
 }
 
-ReadResult readDictionaryFile(const QString &path, Contents contents) {
-    const textfile::ReadResult raw = textfile::readBytes(path);
+ReadResult readDictionaryFile(const QString &path, Contents contents, const Limits &limits) {
+    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
     if (!raw.bytes) {
         ReadResult result;
-        result.status = ReadResult::Status::Failed;
         result.error = raw.error;
         return result;
     }
-    return parseDictionaryFile(*raw.bytes, contents);
+    ReadResult result = parseDictionaryFile(*raw.bytes, contents, limits);
+    if (result.status == ReadResult::Status::Failed)
+        result.error = QStringLiteral("Slovník „%1“ nelze načíst: %2.")
+                           .arg(QDir::toNativeSeparators(path), result.error);
+    return result;
 }
 
 QString fileNamePart(const QString &path) {

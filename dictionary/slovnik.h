@@ -70,7 +70,7 @@ Tslovniky recordFromLine(QStringView line);
 // The file line of a record: cz;ang;vyslovnost;zvuk.
 QString lineOfRecord(const Tslovniky &record);
 
-// Every line of the text becomes one record, in file order.
+// Every line of the text that is not empty becomes one record, in file order.
 Tpole parseDictionary(QStringView text);
 
 // The lines of a dictionary, built afresh from its records.
@@ -87,9 +87,21 @@ struct ReadResult {
 // What of a dictionary file a reader wants: its records, its lines, or both. A
 // 100,000-line dictionary is read without holding the lines it does not want.
 enum class Contents { Records = 1, Lines = 2, Both = 3 };
-ReadResult readDictionaryFile(const QString &path, Contents contents = Contents::Both);
-// The same for the bytes of a file (never Failed).
-ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both);
+// What a dictionary file may hold. A file beyond them is refused with a message (a
+// stranger's file must not exhaust the memory or hang a window's text layout).
+struct Limits {
+    qint64 fileBytes = qint64(256) << 20;
+    qsizetype lineBytes = 4096;
+    qsizetype lines = 2'000'000;
+};
+// Empty lines are left out: they hold no expression (the program never writes one),
+// and a file of nothing but line breaks is an empty dictionary.
+ReadResult readDictionaryFile(const QString &path, Contents contents = Contents::Both,
+                              const Limits &limits = {});
+// The same for the bytes of a file; Failed (with the reason, without a file name) only
+// when a limit is passed.
+ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both,
+                               const Limits &limits = {});
 
 // The name part and the folder part (with its trailing separator) of a path.
 QString fileNamePart(const QString &path);

@@ -1,5 +1,6 @@
 // Dictionary files: any bytes read as a dictionary; what is written back reads again
-// as the same records.
+// as the same records. The reader's limits are fuzzed too: small limits taken from the
+// input's first bytes make every refusal reachable.
 #include "check.h"
 #include "harnesses.h"
 
@@ -7,21 +8,64 @@
 #include "core/win1250.h"
 #include "dictionary/slovnik.h"
 
+namespace {
+
+// The file's lines that hold something, and the length in bytes of the longest.
+struct LineFacts {
+    QStringList lines;
+    qsizetype longest = 0;
+};
+
+LineFacts factsOf(QByteArrayView bytes) {
+    LineFacts facts;
+    textfile::forEachLine(bytes, [&](QByteArrayView line) {
+        if (line.isEmpty())
+            return;
+        facts.lines.append(win1250::decode(line));
+        facts.longest = std::max(facts.longest, line.size());
+    });
+    return facts;
+}
+
+// The reader under `limits`: refused exactly when a limit is passed, else it finds
+// every line that holds something.
+void checkLimits(QByteArrayView bytes, const slovnik::Limits &limits) {
+    const LineFacts facts = factsOf(bytes);
+    const slovnik::ReadResult read =
+        slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, limits);
+    const bool beyond = facts.longest > limits.lineBytes || facts.lines.size() > limits.lines;
+    FUZZ_CHECK((read.status == slovnik::ReadResult::Status::Failed) == beyond);
+    if (beyond) {
+        FUZZ_CHECK(read.dictionary.isEmpty() && read.lines.isEmpty() && !read.error.isEmpty());
+        return;
+    }
+    FUZZ_CHECK((read.status == slovnik::ReadResult::Status::Empty) == facts.lines.isEmpty());
+    FUZZ_CHECK(read.lines == facts.lines);
+    FUZZ_CHECK(read.dictionary.size() == facts.lines.size());
+}
+
+} // namespace
+
 int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (size >= 2) {
+        slovnik::Limits small;
+        small.lineBytes = 1 + data[0] % 64;
+        small.lines = 1 + data[1] % 16;
+        checkLimits(bytes.sliced(2), small);
+    }
+    checkLimits(bytes, {});
+
     const QString text = win1250::decode(bytes);
     const Tpole dictionary = slovnik::parseDictionary(text);
-    FUZZ_CHECK(dictionary.size() == textfile::splitLines(text).size());
-
-    // The file reader splits the bytes before decoding them, and finds the same.
-    const slovnik::ReadResult file = slovnik::parseDictionaryFile(bytes);
+    const slovnik::ReadResult file =
+        slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, {1 << 20, 1 << 20, 1 << 20});
     FUZZ_CHECK(file.dictionary == dictionary);
-    FUZZ_CHECK(file.lines == textfile::splitLines(text));
-    FUZZ_CHECK((file.status == slovnik::ReadResult::Status::Empty) == bytes.isEmpty());
 
     std::optional<QByteArray> written = textfile::encodeLines(slovnik::dictionaryLines(dictionary));
     FUZZ_CHECK(written.has_value()); // every decoded character can be written back
     const Tpole again = slovnik::parseDictionary(win1250::decode(*written));
+    // A record whose fields are all empty is written as ";;;", which reads back.
     FUZZ_CHECK(again.size() == dictionary.size());
     for (qsizetype i = 0; i < dictionary.size(); ++i) {
         const Tslovniky &a = dictionary[i];

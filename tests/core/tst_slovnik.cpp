@@ -125,9 +125,9 @@ private slots:
         QTest::newRow("CR LF") << QByteArray("a;b;c;d\r\ne;f;g;h\r\n") << 2;
         QTest::newRow("lone CR") << QByteArray("a;b;c;d\re;f;g;h") << 2;
         QTest::newRow("lone LF") << QByteArray("a;b;c;d\ne;f;g;h\n") << 2;
-        QTest::newRow("LF CR is two breaks") << QByteArray("a;b;c;d\n\re;f;g;h") << 3;
-        QTest::newRow("only CR LF") << QByteArray("\r\n") << 1;
-        QTest::newRow("empty line inside") << QByteArray("a;b;c;d\r\n\r\ne;f;g;h") << 3;
+        QTest::newRow("LF CR is two breaks") << QByteArray("a;b;c;d\n\re;f;g;h\n\ri") << 3;
+        QTest::newRow("empty line inside holds no expression")
+            << QByteArray("a;b;c;d\r\n\r\ne;f;g;h") << 2;
         QTest::newRow("no line break") << QByteArray("a;b;c;d") << 1;
     }
     void lineBreaksOfEveryKindEndALine() {
@@ -139,14 +139,51 @@ private slots:
         QCOMPARE(read.lines.size(), lines);
     }
 
-    void emptyFileIsNotADictionaryButALineBreakIs() {
-        const slovnik::ReadResult empty = slovnik::readDictionaryFile(write("empty.slv", ""));
-        QCOMPARE(empty.status, slovnik::ReadResult::Status::Empty);
-        QVERIFY(empty.dictionary.isEmpty());
-        const slovnik::ReadResult oneLine = slovnik::readDictionaryFile(write("crlf.slv", "\r\n"));
-        QCOMPARE(oneLine.status, slovnik::ReadResult::Status::Ok);
-        QCOMPARE(oneLine.dictionary.size(), 1);
-        QCOMPARE(oneLine.dictionary[0], (Tslovniky{"", "", "", ""}));
+    void fileWithoutAnExpressionIsEmpty_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("zero bytes") << QByteArray();
+        QTest::newRow("one line break") << QByteArray("\r\n");
+        QTest::newRow("ten million line feeds") << QByteArray(10'000'000, '\n');
+    }
+    void fileWithoutAnExpressionIsEmpty() {
+        QFETCH(QByteArray, bytes);
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("empty.slv", bytes));
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Empty);
+        QVERIFY(read.dictionary.isEmpty());
+        QVERIFY(read.lines.isEmpty());
+    }
+
+    void dictionaryBeyondItsLimitsIsRefusedNamingTheLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // empty: the file is read
+        const QByteArray line = "pes;dog;[];NENÍ\r\n";
+        const QByteArray longest = "a;" + QByteArray(4094, 'x');
+        QTest::newRow("line of 4096 bytes") << line + longest + "\r\n" << QString();
+        QTest::newRow("line of 4097 bytes")
+            << line + line + longest + "y\r\n" + line << QStringLiteral("řádek 3 je delší");
+        QTest::newRow("ten megabytes on one line")
+            << QByteArray(10'000'000, 'x') << QStringLiteral("řádek 1 je delší");
+        QTest::newRow("three lines with a limit of three") << line + line + line << QString();
+        QTest::newRow("four lines with a limit of three")
+            << line + line + "\r\n" + line + line << QStringLiteral("má více než 3 řádků");
+    }
+    void dictionaryBeyondItsLimitsIsRefusedNamingTheLine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        slovnik::Limits limits;
+        if (QByteArray(QTest::currentDataTag()).contains("limit of three"))
+            limits.lines = 3;
+        const QString path = write("cizi.slv", bytes);
+        const slovnik::ReadResult read =
+            slovnik::readDictionaryFile(path, slovnik::Contents::Both, limits);
+        if (reason.isEmpty()) {
+            QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+            return;
+        }
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+        QVERIFY(read.dictionary.isEmpty() && read.lines.isEmpty());
+        QVERIFY2(read.error.contains("cizi.slv") && read.error.contains(reason),
+                 qPrintable(read.error));
     }
 
     void shortLinesGiveEmptyFieldsAndExtraFieldsAreDropped() {
