@@ -119,6 +119,52 @@ private slots:
         checkRefusedSave(attempt.windows, attempt.target);
     }
 
+    // A stranger's link at the name a save used to write first, the user's link to a
+    // file kept elsewhere, and a file the user marked read-only.
+    void everySiteWritesOnlyWhereTheUserMeant_data() {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("situation");
+        for (const SaveSite &site : saveSites()) {
+            for (const char *situation : {"planted link", "link", "read-only"})
+                QTest::addRow("%s, %s", site.name, situation)
+                    << QString::fromLatin1(site.name) << QString::fromLatin1(situation);
+        }
+    }
+    void everySiteWritesOnlyWhereTheUserMeant() {
+        QFETCH(QString, site);
+        QFETCH(QString, situation);
+        Attempt attempt(site);
+        const QString elsewhere = attempt.chosen.filePath(QStringLiteral("jinde"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        const QString victim = elsewhere + QStringLiteral("/diplomka.odt");
+        QVERIFY(textfile::saveFile(victim, "thesis").ok);
+        const QString real = elsewhere + u'/' + QFileInfo(attempt.target).fileName();
+        if (situation == "link") {
+            QFile::remove(attempt.target); // a file the program folder ships
+            QVERIFY(QFile::link(real, attempt.target));
+        }
+        QVERIFY(attempt.ready());
+        const QString name = QFileInfo(attempt.target).fileName();
+        if (situation == "planted link")
+            QVERIFY(QFile::link(victim, attempt.folder + "/." + name + ".ukladani"));
+        if (situation == "read-only")
+            QVERIFY(QFile::setPermissions(attempt.target, QFile::ReadOwner | QFile::ReadGroup));
+        attempt.save();
+
+        QCOMPARE(bytesOf(victim), QByteArray("thesis"));
+        if (situation == "read-only") {
+            checkRefusedSave(attempt.windows, attempt.target);
+            return;
+        }
+        QVERIFY(bytesOf(attempt.target) != kOldFile);
+        if (situation == "link") {
+            QVERIFY(QFileInfo(attempt.target).isSymLink());
+            QCOMPARE(bytesOf(real), bytesOf(attempt.target));
+        }
+        for (const ScriptedDialogs::Shown &shown : attempt.windows.dialogs().shown)
+            QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
+    }
+
     // The same saves into a folder that takes them write what the variant asks for:
     // the faults above are what made them fail.
     void everySiteSavesIntoAWritableFolder_data() { addSites(); }
