@@ -74,4 +74,14 @@ bool canEncode(QStringView text) {
     return encode(text, ignored);
 }
 
+QString toUpper(QStringView text) {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const QString upper = QString(c).toUpper();
+        result += canEncode(upper) || !canEncode(QStringView(&c, 1)) ? upper : QString(c);
+    }
+    return result;
+}
+
 } // namespace win1250

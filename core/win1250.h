@@ -19,4 +19,9 @@ bool encode(QStringView text, QByteArray &out, QChar *bad = nullptr);
 // True when every character of the text can be written in Windows-1250.
 bool canEncode(QStringView text);
 
+// The text in upper case as far as Windows-1250 goes: a character whose capital the
+// code page cannot hold (µ, whose capital is the Greek Μ) stays as it is, so that
+// upper-case typing never makes a text unsavable.
+QString toUpper(QStringView text);
+
 } // namespace win1250

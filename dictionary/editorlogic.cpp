@@ -1,5 +1,7 @@
 #include "dictionary/editorlogic.h"
 
+#include "core/win1250.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,14 +13,14 @@ QString fieldText(const QString &typed, const FieldRules &rules) {
     QString text;
     text.reserve(typed.size());
     for (const QChar c : typed) {
-        if (c == u';') {
+        if (c == u';' && !rules.keepSemicolon) {
             if (rules.semicolonToPlus)
                 text.append(u'+');
             continue;
         }
         text.append(c);
     }
-    return rules.upperCase ? text.toUpper() : text;
+    return rules.upperCase ? win1250::toUpper(text) : text;
 }
 
 QString soundFolderBase(const QString &dictionaryFileName) {

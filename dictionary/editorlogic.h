@@ -13,11 +13,13 @@ namespace editor {
 struct FieldRules {
     bool upperCase = false;      // "Psát vše velkými písmeny"
     bool semicolonToPlus = true; // the foreign and Czech fields: ";" joins meanings as "+"
+    bool keepSemicolon = false;  // a field that is never saved (an answer) keeps it
 };
 
 // The text of an entry field after typing. A ";" would cut the dictionary line when it
-// is read back, so no field keeps one: it becomes "+" where the field joins meanings
-// and is dropped elsewhere. Upper-case mode makes every letter upper case.
+// is read back, so no saved field keeps one: it becomes "+" where the field joins
+// meanings and is dropped elsewhere. Upper-case mode makes every letter upper case
+// that Windows-1250 can hold in upper case.
 QString fieldText(const QString &typed, const FieldRules &rules);
 
 // The base of a dictionary's sound folder: its file name up to, not including, the

@@ -1,5 +1,9 @@
 #include "dictionary/fieldvalidator.h"
 
+#include "core/win1250.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 QValidator::State FieldValidator::validate(QString &input, int &position) const {
@@ -19,10 +23,24 @@ void setUpperCaseInput(std::initializer_list<QLineEdit *> edits, bool upper) {
         if (!validator || validator->upperCase() == upper)
             continue;
         validator->setUpperCase(upper);
-        if (upper && edit->text() != edit->text().toUpper()) {
+        const QString upperText = win1250::toUpper(edit->text());
+        if (upper && edit->text() != upperText) {
             const int position = edit->cursorPosition();
-            edit->setText(edit->text().toUpper());
+            edit->setText(upperText);
             edit->setCursorPosition(std::min(position, int(edit->text().size())));
         }
     }
+}
+
+bool retypeInUpperCase(QLineEdit *edit, const QKeyEvent &key) {
+    auto *validator = qobject_cast<const FieldValidator *>(edit->validator());
+    if (!validator || !validator->upperCase() || key.text().isEmpty())
+        return false;
+    const QString upper = win1250::toUpper(key.text());
+    if (upper == key.text())
+        return false;
+    QKeyEvent retyped(key.type(), key.key(), key.modifiers(), upper, key.isAutoRepeat(),
+                      key.count());
+    QCoreApplication::sendEvent(edit, &retyped);
+    return true;
 }

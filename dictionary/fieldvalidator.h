@@ -21,7 +21,13 @@ private:
     editor::FieldRules m_rules;
 };
 
+class QKeyEvent;
 class QLineEdit;
 
 // Switches the edits' upper-case mode; switching it on turns their text upper case.
 void setUpperCaseInput(std::initializer_list<QLineEdit *> edits, bool upper);
+
+// In upper-case mode, a key that types small letters is given to the edit again with
+// its capitals, so that it is typed where the caret is and can be undone (a text the
+// validator has to change loses the edit's undo). True when the key was given again.
+bool retypeInUpperCase(QLineEdit *edit, const QKeyEvent &key);

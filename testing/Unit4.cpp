@@ -5,6 +5,7 @@
 #include "app/controls.h"
 #include "app/forms.h"
 #include "app/grade.h"
+#include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
@@ -87,6 +88,9 @@ void TForm4::buildControls() {
     edtodpoved = named<QLineEdit>(central, "edtodpoved");
     edtodpoved->setToolTip(QStringLiteral("Zde vložte správný překlad výrazu, který se zobrazuje "
                                           "výše a potvrďte klávesou ENTER"));
+    // Upper-case answers are typed in place: the caret, a selection and undo work as
+    // in any edit box.
+    edtodpoved->setValidator(new FieldValidator({false, false, true}, edtodpoved));
     edtodpoved->installEventFilter(this);
     Label3 =
         testwindows::label(central, "Label3", QStringLiteral("Předchozí správná odpověd výrazu:"));
@@ -232,18 +236,13 @@ void TForm4::ukazOtazku() {
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {
     if (watched == edtodpoved && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool upper = forms.Form8->chbvelke->isChecked();
+        setUpperCaseInput({edtodpoved}, forms.Form8->chbvelke->isChecked());
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (upper)
-                edtodpoved->setText(edtodpoved->text().toUpper());
             edtodpovedEnter();
             return true;
         }
-        if (upper && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-            edtodpoved->setText(edtodpoved->text().toUpper());
-            edtodpoved->insert(key->text().toUpper());
+        if (retypeInUpperCase(edtodpoved, *key))
             return true;
-        }
     }
     return VokabForm::eventFilter(watched, event);
 }

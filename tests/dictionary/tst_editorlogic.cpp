@@ -35,6 +35,7 @@ private slots:
             << QStringLiteral("ŽLUŤOUČKÝ KŮŇ+PES");
         QTest::newRow("pronunciation drops semicolons") << "[h@;l2]" << false << false << "[h@l2]";
         QTest::newRow("nothing to change") << "cat" << false << true << "cat";
+        QTest::newRow("a capital Windows-1250 lacks") << "µm" << true << true << "µM";
         QTest::newRow("only semicolons") << ";;" << false << false << "";
     }
     void typedTextFollowsTheFieldRules() {

@@ -125,6 +125,41 @@ private slots:
         QCOMPARE(t()->lbspatne->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
+    // Upper-case mode changes the typed letter where it is typed: the caret, a selection
+    // and undo work as in any edit box, and a letter without a Windows-1250 capital stays.
+    void upperCaseAnswersAreTypedInPlace_data() {
+        QTest::addColumn<QString>("before");   // typed first
+        QTest::addColumn<QKeySequence>("key"); // then this key
+        QTest::addColumn<QString>("after");    // then typed
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("over a selection") << "dog" << QKeySequence(QKeySequence::SelectAll) << "c"
+                                          << "C";
+        QTest::newRow("in the middle") << "dg" << QKeySequence(Qt::Key_Left) << "o"
+                                       << "DOG";
+        QTest::newRow("undo") << "dog" << QKeySequence(QKeySequence::Undo) << ""
+                              << "";
+        QTest::newRow("micro sign") << "µa" << QKeySequence() << "ß"
+                                    << "µASS";
+    }
+    void upperCaseAnswersAreTypedInPlace() {
+        QFETCH(QString, before);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, after);
+        QFETCH(QString, answer);
+        open({"x;y;[];NENÍ"}, false);
+        m_windows->forms().Form8->chbvelke->setChecked(true);
+        const auto type = [&](const QString &text) {
+            for (const QChar ch : text)
+                QTest::sendKeyEvent(QTest::Click, t()->edtodpoved, Qt::Key_unknown, QString(ch),
+                                    {});
+        };
+        type(before);
+        if (!key.isEmpty())
+            QTest::keySequence(t()->edtodpoved, key);
+        type(after);
+        QCOMPARE(t()->edtodpoved->text(), answer);
+    }
+
     void theRightAnswerIsShownOnlyWithZobrazovat() {
         open({"pes;dog+hound", "kočka;cat", "kůň;horse"}, false);
         settings()->rbzobrazit->setChecked(true);
