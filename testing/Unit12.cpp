@@ -183,7 +183,8 @@ void TForm12::setRadky(const QStringList &lines) {
 }
 
 void TForm12::nacti() {
-    m_test.load(zkouseni::itemsFromLines(m_lines, forms.Form13->rbangcj->isChecked()));
+    m_czechShown = forms.Form13->rbcjang->isChecked();
+    m_test.load(zkouseni::itemsFromLines(m_lines, !m_czechShown));
 }
 
 void TForm12::prvnizkouseni() {
@@ -232,7 +233,7 @@ void TForm12::prehrajzvuk() {
 
 void TForm12::zapisdopolevysledkujedn() {
     ++m_resultCount;
-    forms.Form9->pridejVysledek(zkouseni::recordOfItem(m_test.current()));
+    forms.Form9->pridejVysledek(zkouseni::recordOfItem(m_test.current()), m_czechShown);
 }
 
 bool TForm12::kontrolakonce() {

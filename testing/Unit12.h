@@ -86,6 +86,7 @@ private:
     int draw(int count);
 
     zkouseni::TestRun<Tslovniky> m_test;
+    bool m_czechShown = true; // the direction the loaded test runs in
     QStringList m_lines;
     int m_correct = 0;
     int m_wrong = 0;

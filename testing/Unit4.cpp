@@ -184,7 +184,8 @@ void TForm4::btnovyClick() {
 
 void TForm4::nactidopameti() {
     const QStringList lines = m_lines.isEmpty() ? QStringList{QString()} : m_lines;
-    m_test.load(zkouseni::recordsFromLines(lines, forms.Form10->rbangcj->isChecked()));
+    m_czechShown = forms.Form10->rbcjang->isChecked();
+    m_test.load(zkouseni::recordsFromLines(lines, !m_czechShown));
     m_correct = 0;
     m_wrong = 0;
 }
@@ -280,7 +281,7 @@ void TForm4::zapisdopolevysledku() {
     if (!m_test.hasCurrent())
         return;
     ++m_wrongHanded;
-    forms.Form9->pridejVysledek(m_test.current());
+    forms.Form9->pridejVysledek(m_test.current(), m_czechShown);
 }
 
 void TForm4::konecTestu() {

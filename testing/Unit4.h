@@ -86,6 +86,7 @@ private:
     void setMemo(QPlainTextEdit *memo, const QString &text);
 
     zkouseni::TestRun<zkouseni::TestRecord> m_test;
+    bool m_czechShown = true; // the direction the loaded test runs in
     // The lines of the opened file; a test is loaded while they hold any text.
     QStringList m_lines;
     int m_correct = 0;

@@ -104,8 +104,9 @@ void TForm9::buildControls() {
     zaklnastav();
 }
 
-void TForm9::pridejVysledek(const zkouseni::TestRecord &record) {
+void TForm9::pridejVysledek(const zkouseni::TestRecord &record, bool czechShown) {
     vysledky.append(record);
+    m_czechShown = czechShown;
     auto *item = new QListWidgetItem(record.zobrazeny, CheckListBox1);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
@@ -121,12 +122,6 @@ void TForm9::zaklnastav() {
     for (QLabel *l : {lbspravne, lbspatne, lbuspesnost, lbznamka})
         l->setText(QStringLiteral("-"));
     testwindows::setTextColour(lbznamka, std::nullopt);
-}
-
-bool TForm9::ceskyZobrazeny() const {
-    if (!forms.Form4->dokonceno && forms.Form12->dokonceno)
-        return forms.Form13->rbcjang->isChecked();
-    return forms.Form10->rbcjang->isChecked();
 }
 
 Tpole TForm9::vybraneZaznamy() const {
@@ -149,7 +144,7 @@ void TForm9::BitBtn4Click() {
 void TForm9::zkslozitee() {
     TForm4 *test = forms.Form4;
     Served served;
-    served.czechShown = forms.Form10->rbcjang->isChecked();
+    served.czechShown = m_czechShown;
     served.window = test;
     served.reset = [test] { test->zakladninastav(); };
     served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };
@@ -164,7 +159,7 @@ void TForm9::zkslozitee() {
 void TForm9::zkjednoduche() {
     TForm12 *test = forms.Form12;
     Served served;
-    served.czechShown = forms.Form13->rbcjang->isChecked();
+    served.czechShown = m_czechShown;
     served.window = test;
     served.reset = [test] { test->zaklnastaveni(); };
     served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };

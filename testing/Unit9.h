@@ -37,8 +37,9 @@ public:
     QList<zkouseni::TestRecord> vysledky;
     int pocetvybranych = 0;
 
-    // A test hands over one wrongly answered expression.
-    void pridejVysledek(const zkouseni::TestRecord &record);
+    // A test hands over one wrongly answered expression; `czechShown`: the test showed
+    // the Czech text and asked for the foreign one.
+    void pridejVysledek(const zkouseni::TestRecord &record, bool czechShown);
     // Empties the check list and the result list.
     void vyprazdniSeznamy();
 
@@ -50,8 +51,9 @@ public:
     void zkjednoduche();
     void zaklnastav();
 
-    // Whether the shown text of the results of the test this window serves is Czech.
-    bool ceskyZobrazeny() const;
+    // Whether the test that produced the results showed the Czech text (the direction it
+    // ran in, whatever its settings say now).
+    bool ceskyZobrazeny() const { return m_czechShown; }
     // The dictionary records of the checked results, in list order, with Czech and
     // foreign in their fields whatever the direction of the test.
     Tpole vybraneZaznamy() const;
@@ -70,4 +72,5 @@ private:
 
     FileDialogState m_saveDialog;
     bool m_closing = false;
+    bool m_czechShown = false;
 };

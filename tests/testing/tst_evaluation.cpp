@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ"}));
     }
 
+    // "Nechat se znova prozkoušet" with nothing checked resets the test and frees its
+    // settings; a direction changed then does not turn the saved results around.
+    void savedResultsKeepTheDirectionTheTestRanIn() {
+        allWrong({"pes;dog;[dog];NENÍ"});
+        QCOMPARE(e()->CheckListBox1->item(0)->text(), QStringLiteral("pes"));
+        QTest::mouseClick(e()->BitBtn4, Qt::LeftButton);
+        QCOMPARE(dialogs().lastText(), QStringLiteral("Nebyly vybrány žádné výrazy ze seznamu."));
+        settings()->show();
+        QTest::mouseClick(settings()->rbangcj, Qt::LeftButton);
+        QVERIFY(settings()->rbangcj->isChecked());
+        check({0});
+        QTest::mouseClick(e()->rbulozit, Qt::LeftButton);
+        const QString target = m_windows->platform().folder.path() + QStringLiteral("/x.slv");
+        dialogs().files.push_back(target);
+        QTest::mouseClick(e()->BitBtn4, Qt::LeftButton);
+        QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ"}));
+    }
+
     void savingWithNothingCheckedOrCancelledWritesNothing() {
         allWrong({"a;A", "b;B"});
         e()->rbulozit->setChecked(true);
