@@ -267,8 +267,7 @@ void TForm12::btjoClick() {
         konec(false);
         return;
     }
-    // The next question as stored, its meanings still joined by "+".
-    mecz->setPlainText(m_test.current().cz);
+    zobrazotazku();
     zobrazinfo();
     prehrajzvuk();
 }

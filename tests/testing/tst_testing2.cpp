@@ -155,12 +155,12 @@ private slots:
                  afterNevim ? QStringLiteral("cat") : QStringLiteral("-"));
     }
 
-    void threeMeaningsShownJoinedFirstAndAsStoredAfterVimInRandomOrder() {
+    void threeMeaningsAreShownJoinedAfterEitherAnswerInRandomOrder() {
         open({"a+b+c;x;[];NENÍ", "a+b+c;y;[];NENÍ", "a+b+c;z;[];NENÍ"});
         QCOMPARE(test()->mecz->toPlainText(), QStringLiteral("a ; b ; c"));
-        test()->btjoClick();
-        QCOMPARE(test()->mecz->toPlainText(), QStringLiteral("a+b+c"));
-        test()->btneClick();
+        QTest::mouseClick(test()->btjo, Qt::LeftButton);
+        QCOMPARE(test()->mecz->toPlainText(), QStringLiteral("a ; b ; c"));
+        QTest::mouseClick(test()->btne, Qt::LeftButton);
         QCOMPARE(test()->mecz->toPlainText(), QStringLiteral("a ; b ; c"));
     }
 
