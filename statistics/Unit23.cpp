@@ -7,6 +7,7 @@
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "statistics/statisticsmodel.h"
+#include "statistics/verticalpanning.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -204,6 +205,7 @@ void TForm23::buildChart() {
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->setMinimumSize(440, 200);
     Chart1->setRenderHint(QPainter::Antialiasing);
+    new VerticalPanning(Chart1, m_axis);
     Chart1->hide();
 }
 
@@ -355,6 +357,10 @@ QList<int> TForm23::hodnoty() const {
     for (int i = 0; i < m_set->count(); ++i)
         values.append(int(m_set->at(i)));
     return values;
+}
+
+double TForm23::axisMin() const {
+    return m_axis->min();
 }
 
 int TForm23::osaMax() const {

@@ -73,7 +73,8 @@ public:
     // The bars drawn: their labels and values, left to right.
     QStringList popisky() const;
     QList<int> hodnoty() const;
-    // The vertical axis: its top and its step.
+    // The vertical axis: its bottom, its top and its step.
+    double axisMin() const;
     int osaMax() const;
     int osaKrok() const;
     // The chart's title, two lines joined by "\n".

@@ -19,9 +19,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTabWidget>
 #include <QTableView>
+#include <QValueAxis>
 #include <QtTest>
 
 namespace {} // namespace
@@ -126,6 +129,51 @@ private slots:
         s->CheckBox1->click();
         QVERIFY(!s->Series1->isLabelsVisible());
         QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7})); // not redrawn
+    }
+
+    // The user drags the chart up and down and turns the wheel; the next drawing sets
+    // the axis anew.
+    void chartPansVerticallyUntilItIsDrawnAgain() {
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        for (int correct : {5, 9, 7})
+            s->zapisdostatistik("/d/zvirata.slv", correct, 1, "Ano", "Zkoušení I");
+        s->show();
+        s->naplnslovniky();
+        s->PageControl1->setCurrentIndex(1); // "Grafy"
+        s->ComboBox1->setCurrentIndex(1);
+        s->ComboBox2->setCurrentIndex(1);
+        QTest::mouseClick(s->BitBtn2, Qt::LeftButton);
+        QCOMPARE(s->axisMin(), 0.0);
+        QCOMPARE(s->osaMax(), 11);
+        QWidget *view = s->Chart1->viewport();
+        QTRY_VERIFY(s->Chart1->chart()->plotArea().height() > 20);
+        const double perPixel = 11 / s->Chart1->chart()->plotArea().height();
+
+        const QPointF from(view->width() / 2, view->height() / 2);
+        const QPointF to = from + QPointF(0, 20);
+        QMouseEvent press(QEvent::MouseButtonPress, from, view->mapToGlobal(from), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QMouseEvent release(QEvent::MouseButtonRelease, to, view->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(view, &press);
+        QApplication::sendEvent(view, &move);
+        QApplication::sendEvent(view, &release);
+        QVERIFY(qAbs(s->axisMin() - 20 * perPixel) < 0.01);
+        auto *axis = qobject_cast<QValueAxis *>(s->Chart1->chart()->axes(Qt::Vertical).first());
+        QVERIFY(qAbs(axis->max() - axis->min() - 11) < 0.01); // the same width
+
+        const double beforeWheel = s->axisMin();
+        QWheelEvent wheel(from, view->mapToGlobal(from), {}, QPoint(0, -120), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QVERIFY(qAbs(s->axisMin() - (beforeWheel - 2)) < 0.01); // one step of the axis down
+
+        QTest::mouseClick(s->BitBtn2, Qt::LeftButton);
+        QCOMPARE(s->axisMin(), 0.0);
+        QCOMPARE(s->osaMax(), 11);
     }
 
     void barsOfOneDayGetCategoriesOfTheirOwn() {
