@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -80,6 +81,9 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     Anglicky1->setObjectName(QStringLiteral("Anglicky1"));
     Anglicky1->setCheckable(true);
     Anglicky1->setChecked(true);
+    // The only word list: an exclusive group of one keeps its check mark when clicked.
+    auto *wordLists = new QActionGroup(this);
+    wordLists->addAction(Anglicky1);
     slovnikMenu->addSeparator();
     ZCZdoANj1 = slovnikMenu->addAction(QStringLiteral("Z CZ do ANJ"));
     ZCZdoANj1->setObjectName(QStringLiteral("ZCZdoANj1"));

@@ -155,6 +155,15 @@ private slots:
                  QStringLiteral("Český výraz"));
     }
 
+    void theOnlyWordListStaysChecked() {
+        auto windows = windowsWith(cp1250Lines(kSmall));
+        TForm24 *t = windows->forms().Form24;
+        t->Anglicky1->trigger();
+        QVERIFY(t->Anglicky1->isChecked());
+        t->Anglicky1->trigger();
+        QVERIFY(t->Anglicky1->isChecked());
+    }
+
     void directionAndSwitchSurviveARestart() {
         auto first = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = first->forms().Form24;
