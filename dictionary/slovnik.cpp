@@ -4,6 +4,9 @@
 #include "core/win1250.h"
 
 #include <QDir>
+#include <QSet>
+
+#include <algorithm>
 
 trozdelenenac rozreteznac(QStringView text, QChar separator) {
     trozdelenenac pieces;
@@ -19,6 +22,33 @@ trozdelenenac rozreteznac(QStringView text, QChar separator) {
 }
 
 namespace slovnik {
+namespace {
+
+// A UTF-8 line with every character Windows-1250 cannot hold replaced by "?" (and
+// noted in `replaced`); a character beyond the basic plane counts as one.
+QString fromUtf8Within1250(QByteArrayView bytes, QSet<QChar> &replaced) {
+    const QString text = QString::fromUtf8(bytes);
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size()) {
+            replaced.insert(QChar::ReplacementCharacter);
+            line.append(u'?');
+            ++i;
+            continue;
+        }
+        if (win1250::canEncode(QStringView(&c, 1))) {
+            line.append(c);
+        } else {
+            replaced.insert(c);
+            line.append(u'?');
+        }
+    }
+    return line;
+}
+
+} // namespace
 
 LineFields fieldsOfLine(QStringView line) {
     const trozdelenenac pieces = rozreteznac(line, u';');
@@ -68,8 +98,58 @@ QStringList dictionaryLines(const Tpole &dictionary) {
     return lines;
 }
 
-ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Limits &limits) {
+bool looksLikeUtf8(QByteArrayView bytes) {
+    // Walks the bytes once and stops at the first that UTF-8 does not allow there (in a
+    // Windows-1250 file, as a rule its first letter with a diacritic).
+    bool beyondAscii = false;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar lead = uchar(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > n)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const uchar next = uchar(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
+        if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        beyondAscii = true;
+        i += length;
+    }
+    return beyondAscii;
+}
+
+ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Limits &limits,
+                               Encoding encoding) {
     ReadResult result;
+    if (bytes.contains('\0')) {
+        result.error = QStringLiteral("soubor obsahuje nulové bajty, není to textový slovník");
+        return result;
+    }
+    if (encoding == Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
     // The bytes are split into lines before they are decoded (the line breaks are the
     // same bytes either way), so the whole decoded text is never held. A first walk
     // counts the lines and checks the limits before anything is built.
@@ -103,27 +183,35 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Li
         result.dictionary.reserve(count);
     if (lines)
         result.lines.reserve(count);
+    QSet<QChar> replaced;
     textfile::forEachLine(bytes, [&](QByteArrayView lineBytes) {
         if (lineBytes.isEmpty())
             return;
-        const QString line = win1250::decode(lineBytes);
+        const QString line = encoding == Encoding::Utf8 ? fromUtf8Within1250(lineBytes, replaced)
+                                                        : win1250::decode(lineBytes);
         if (records)
             result.dictionary.append(recordFromLine(line));
         if (lines)
             result.lines.append(line);
     });
     result.status = ReadResult::Status::Ok;
+    QList<QChar> sorted(replaced.begin(), replaced.end());
+    std::sort(sorted.begin(), sorted.end());
+    for (const QChar c : sorted)
+        result.replaced.append(c);
+    result.looksUtf8 = encoding == Encoding::Windows1250 && looksLikeUtf8(bytes);
     return result;
 }
 
-ReadResult readDictionaryFile(const QString &path, Contents contents, const Limits &limits) {
+ReadResult readDictionaryFile(const QString &path, Contents contents, const Limits &limits,
+                              Encoding encoding) {
     const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
     if (!raw.bytes) {
         ReadResult result;
         result.error = raw.error;
         return result;
     }
-    ReadResult result = parseDictionaryFile(*raw.bytes, contents, limits);
+    ReadResult result = parseDictionaryFile(*raw.bytes, contents, limits, encoding);
     if (result.status == ReadResult::Status::Failed)
         result.error = QStringLiteral("Slovník „%1“ nelze načíst: %2.")
                            .arg(QDir::toNativeSeparators(path), result.error);

@@ -83,7 +83,15 @@ struct ReadResult {
     Tpole dictionary;  // with Contents::Records
     QStringList lines; // the file's lines as read, with Contents::Lines
     QString error;     // for Failed: the Czech message naming the file
+    // Read as Windows-1250, though the bytes are UTF-8 with letters beyond ASCII (a
+    // dictionary made by another tool): the window offers to read it as UTF-8.
+    bool looksUtf8 = false;
+    // Read as UTF-8: the characters Windows-1250 cannot hold, each replaced by "?".
+    QString replaced;
 };
+// The text encoding a dictionary file is read in: its own Windows-1250, or UTF-8 for a
+// file from another tool (a byte-order mark is skipped).
+enum class Encoding { Windows1250, Utf8 };
 // What of a dictionary file a reader wants: its records, its lines, or both. A
 // 100,000-line dictionary is read without holding the lines it does not want.
 enum class Contents { Records = 1, Lines = 2, Both = 3 };
@@ -95,13 +103,20 @@ struct Limits {
     qsizetype lines = 2'000'000;
 };
 // Empty lines are left out: they hold no expression (the program never writes one),
-// and a file of nothing but line breaks is an empty dictionary.
+// and a file of nothing but line breaks is an empty dictionary. A file with a zero byte
+// is not a text and is refused.
 ReadResult readDictionaryFile(const QString &path, Contents contents = Contents::Both,
-                              const Limits &limits = {});
+                              const Limits &limits = {}, Encoding encoding = Encoding::Windows1250);
 // The same for the bytes of a file; Failed (with the reason, without a file name) only
-// when a limit is passed.
+// when a limit is passed or the bytes are not a text.
 ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both,
-                               const Limits &limits = {});
+                               const Limits &limits = {},
+                               Encoding encoding = Encoding::Windows1250);
+
+// Whether the bytes are UTF-8 holding at least one character beyond ASCII: never the
+// case for a Czech text in Windows-1250, whose letters are single bytes that UTF-8
+// cannot start or continue with in that order.
+bool looksLikeUtf8(QByteArrayView bytes);
 
 // The name part and the folder part (with its trailing separator) of a path.
 QString fileNamePart(const QString &path);

@@ -8,6 +8,10 @@
 #include "core/win1250.h"
 #include "dictionary/slovnik.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+
 namespace {
 
 // The file's lines that hold something, and the length in bytes of the longest.
@@ -33,7 +37,8 @@ void checkLimits(QByteArrayView bytes, const slovnik::Limits &limits) {
     const LineFacts facts = factsOf(bytes);
     const slovnik::ReadResult read =
         slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, limits);
-    const bool beyond = facts.longest > limits.lineBytes || facts.lines.size() > limits.lines;
+    const bool beyond = facts.longest > limits.lineBytes || facts.lines.size() > limits.lines ||
+                        bytes.contains('\0'); // a zero byte: not a text
     FUZZ_CHECK((read.status == slovnik::ReadResult::Status::Failed) == beyond);
     if (beyond) {
         FUZZ_CHECK(read.dictionary.isEmpty() && read.lines.isEmpty() && !read.error.isEmpty());
@@ -60,7 +65,18 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const Tpole dictionary = slovnik::parseDictionary(text);
     const slovnik::ReadResult file =
         slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, {1 << 20, 1 << 20, 1 << 20});
-    FUZZ_CHECK(file.dictionary == dictionary);
+    FUZZ_CHECK(file.dictionary == (bytes.contains('\0') ? Tpole() : dictionary));
+
+    // UTF-8 is recognised exactly when a decoder finds no error and a character beyond
+    // ASCII; read as UTF-8, every text can be written back in Windows-1250.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    const bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
+    FUZZ_CHECK(slovnik::looksLikeUtf8(bytes) == (!utf8.hasError() && beyondAscii));
+    const slovnik::ReadResult asUtf8 = slovnik::parseDictionaryFile(
+        bytes, slovnik::Contents::Lines, {1 << 20, 1 << 20, 1 << 20}, slovnik::Encoding::Utf8);
+    FUZZ_CHECK(textfile::encodeLines(asUtf8.lines).has_value());
 
     std::optional<QByteArray> written = textfile::encodeLines(slovnik::dictionaryLines(dictionary));
     FUZZ_CHECK(written.has_value()); // every decoded character can be written back

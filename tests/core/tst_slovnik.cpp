@@ -104,9 +104,10 @@ private slots:
     }
 
     void everyByteValueSurvivesReadAndWrite() {
-        // All bytes except ';', CR and LF, which structure the file.
+        // All bytes except ';', CR and LF, which structure the file, and the zero byte,
+        // which no text holds.
         QByteArray field;
-        for (int b = 0; b < 256; ++b) {
+        for (int b = 1; b < 256; ++b) {
             if (b != ';' && b != '\r' && b != '\n')
                 field.append(char(b));
         }
@@ -184,6 +185,48 @@ private slots:
         QVERIFY(read.dictionary.isEmpty() && read.lines.isEmpty());
         QVERIFY2(read.error.contains("cizi.slv") && read.error.contains(reason),
                  qPrintable(read.error));
+    }
+
+    // A dictionary from another tool: UTF-8 is recognised and read on request, what
+    // Windows-1250 cannot hold becomes "?" and is listed; a file with zero bytes (a
+    // picture renamed .slv) is not a dictionary.
+    void encodingOfAFileIsRecognised_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("looksUtf8");
+        QTest::addColumn<QString>("czechAsUtf8"); // empty: refused
+        QTest::addColumn<QString>("replaced");
+        QTest::newRow("Windows-1250") << cp1250("kočka;cat\r\nžluťoučký;yellow") << false << "ko?ka"
+                                      << QString(QChar::ReplacementCharacter);
+        QTest::newRow("UTF-8") << QString("kočka;cat").toUtf8() << true << "kočka"
+                               << "";
+        QTest::newRow("UTF-8 with a mark and a sign outside Windows-1250")
+            << "\xEF\xBB\xBF" + QString("ʃip;ship;[ʃɪp]").toUtf8() << true << "?ip"
+            << QString("ɪʃ");
+        QTest::newRow("ASCII only") << QByteArray("pes;dog") << false << "pes"
+                                    << "";
+        QTest::newRow("zero bytes of a picture")
+            << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << false << ""
+            << "";
+    }
+    void encodingOfAFileIsRecognised() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, looksUtf8);
+        QFETCH(QString, czechAsUtf8);
+        QFETCH(QString, replaced);
+        const QString path = write("cizi.slv", bytes);
+        const slovnik::ReadResult read = slovnik::readDictionaryFile(path);
+        const slovnik::ReadResult utf8 =
+            slovnik::readDictionaryFile(path, slovnik::Contents::Both, {}, slovnik::Encoding::Utf8);
+        if (czechAsUtf8.isEmpty()) {
+            QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+            QVERIFY(read.error.contains("cizi.slv") && read.error.contains("nulové bajty"));
+            return;
+        }
+        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        QCOMPARE(read.looksUtf8, looksUtf8);
+        QCOMPARE(utf8.dictionary.first().cz, czechAsUtf8);
+        QCOMPARE(utf8.replaced, replaced);
+        QVERIFY(!utf8.looksUtf8);
     }
 
     void shortLinesGiveEmptyFieldsAndExtraFieldsAreDropped() {
