@@ -241,9 +241,16 @@ void TForm1::FormActivate() {
     forms.Form16->move(forms.Form16->x(), forms.Form16->y() + 80);
 }
 
+bool TForm1::FormCloseQuery() {
+    // A dictionary changed in the editor is offered for saving; "Zrušit" keeps the
+    // program running.
+    return forms.Form2->offerToSave();
+}
+
 void TForm1::FormClose() {
+    // Recordings the editor still refers to are not the program's to throw away.
     if (forms.Form8->chbtemp->isChecked())
-        deleteFilesIn(platform.folder.temp());
+        deleteFilesIn(platform.folder.temp(), forms.Form2->soundsInUse());
     ulozenistatistik();
     QCoreApplication::quit();
 }

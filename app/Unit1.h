@@ -74,8 +74,11 @@ public:
     void ulozenistatistik();
 
     // Activation (the tip of the day at the first one) and the end of the program:
-    // Temp emptied when the settings ask for it, the statistics saved, the end.
+    // a changed dictionary offered for saving (which may keep the program running),
+    // Temp emptied of the files no dictionary uses when the settings ask for it, the
+    // statistics saved, the end.
     void FormActivate() override;
+    bool FormCloseQuery() override;
     void FormClose() override;
 
 private:

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -273,7 +274,10 @@ void TForm2::vyberRadek(int row) {
 }
 
 void TForm2::upravZaznam(int row, const Tslovniky &record) {
+    if (row < 0 || row >= pocet())
+        return;
     m_model->setRecord(row, record);
+    m_modified = true;
 }
 
 void TForm2::scrollToNewest() {
@@ -290,6 +294,7 @@ void TForm2::btpridejClick() {
         return;
     }
     m_model->append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
+    m_modified = true;
     if (vybranyRadek() < 0)
         vyberRadek(0);
     edtang->clear();
@@ -306,6 +311,7 @@ void TForm2::btodeberClick() {
     if (row < 0 || m_slovnik.isEmpty())
         return;
     m_model->remove(row);
+    m_modified = true;
     vyberRadek(std::min(row, pocet() - 1));
     setStatus(kCount + QString::number(pocet()));
 }
@@ -326,17 +332,22 @@ void TForm2::novy() {
     setStatus(kCount + QStringLiteral(" - "));
     m_fileName = slovnik::kNewDictionaryName;
     setCaption(m_fileName);
+    m_modified = false;
 }
 
 void TForm2::BitBtn5Click() {
     if (!platform.dialogs->question(MessageKind::Confirmation,
                                     QStringLiteral("Chcete vytvořit nový slovník?")))
         return;
+    if (!offerToSave())
+        return;
     novy();
     edtang->setFocus();
 }
 
 void TForm2::BitBtn2Click() {
+    if (!offerToSave())
+        return;
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
@@ -356,51 +367,88 @@ void TForm2::BitBtn2Click() {
     m_folder = slovnik::folderPart(*chosen);
     setCaption(slovnik::asciiLower(m_fileName));
     m_model->replace(std::move(read.dictionary), true);
+    m_modified = false;
     vyberRadek(0);
     setStatus(kCount + u' ' + QString::number(pocet()));
     edtang->setFocus();
     scrollToNewest();
 }
 
-void TForm2::saveTo(const QString &path, bool moveSounds) {
-    if (moveSounds) {
-        const editor::SoundMoveResult moved = editor::moveSounds(m_slovnik, path);
-        m_model->recordsChanged();
-        if (!moved.failed.isEmpty())
-            platform.dialogs->warning(
-                QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
-                               "výrazy je dál najdou na jejich původním místě:\n") +
-                moved.failed.join(u'\n'));
-    }
+bool TForm2::saveTo(const QString &path) {
+    const editor::SoundMoveResult moved =
+        editor::moveSounds(m_slovnik, path, platform.folder.temp());
     const textfile::SaveResult saved = slovnik::writeDictionaryFile(path, m_slovnik);
-    if (!saved)
+    QStringList stuck;
+    if (!saved) {
+        // The file on disk still names the sounds where they were: so do the records.
+        stuck = editor::undoSoundMoves(m_slovnik, moved);
+    }
+    m_model->recordsChanged();
+    if (!moved.failed.isEmpty())
+        platform.dialogs->warning(
+            QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
+                           "výrazy je dál najdou na jejich původním místě:\n") +
+            moved.failed.join(u'\n'));
+    if (!saved) {
         platform.dialogs->error(saved.error);
+        if (!stuck.isEmpty())
+            platform.dialogs->warning(
+                QStringLiteral("Tyto zvuky se nepodařilo vrátit na jejich původní místo, "
+                               "výrazy je najdou ve složce slovníku:\n") +
+                QDir::toNativeSeparators(stuck.join(u'\n')));
+        return false;
+    }
+    m_modified = false;
+    return true;
 }
 
-void TForm2::BitBtn3Click() {
+bool TForm2::ulozit() {
     if (m_slovnik.isEmpty()) {
         platform.dialogs->info(QStringLiteral("Nelze uložit prázdný slovník."));
-        return;
+        return false;
     }
     m_saveDialog.fileName = m_fileName;
     if (slovnik::asciiLower(m_fileName) != slovnik::kNewDictionaryName) {
         m_fullPath = m_folder + m_fileName;
         setCaption(m_shownName);
-        saveTo(m_fullPath, true);
-        return;
+        return saveTo(m_fullPath);
     }
     const std::optional<QString> chosen = chooseSaveName();
     if (!chosen)
-        return;
+        return false;
     m_fullPath = *chosen;
     m_saveDialog.remember(*chosen);
-    saveTo(m_fullPath, true);
+    return saveTo(m_fullPath);
+}
+
+void TForm2::BitBtn3Click() {
+    ulozit();
 }
 
 void TForm2::UlozitjakoClick() {
     m_saveDialog.fileName = m_fileName;
     if (const std::optional<QString> chosen = chooseSaveName())
-        saveTo(*chosen, false);
+        saveTo(*chosen);
+}
+
+bool TForm2::offerToSave() {
+    if (!m_modified)
+        return true;
+    const int answer = platform.dialogs->choose(
+        MessageKind::Confirmation, QStringLiteral("Slovník byl změněn. Uložit změny?"),
+        {QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Zrušit")}, 2);
+    if (answer == 0)
+        return ulozit();
+    return answer == 1;
+}
+
+QStringList TForm2::soundsInUse() const {
+    QStringList sounds;
+    for (const Tslovniky &record : m_slovnik)
+        sounds.append(record.zvuk);
+    sounds.append(edtzvuk->text());
+    sounds.append(forms.Form3->Edit4->text());
+    return sounds;
 }
 
 std::optional<QString> TForm2::chooseSaveName() {
@@ -431,6 +479,8 @@ void TForm2::FormClose() {
 }
 
 void TForm2::BitBtn4Click() {
+    if (!offerToSave())
+        return;
     close();
     novy();
 }

@@ -75,6 +75,20 @@ public:
 
     // Starts a new dictionary without asking.
     void novy();
+    // Saves as "Uložit" does; false when the dictionary was not saved (empty, the
+    // dialog cancelled, the file not written).
+    bool ulozit();
+
+    // Whether the dictionary changed (Add, Delete, Edit) since it was opened, started
+    // or saved.
+    bool isModified() const { return m_modified; }
+    // Before the dictionary is dropped: when it changed, asks whether to save it
+    // ("Ano", "Ne", "Zrušit"). True when the caller may go on: nothing changed, the
+    // user said No, or the dictionary was saved.
+    bool offerToSave();
+    // Every sound path the editor still refers to: the records' sounds, the sound
+    // field and the edit dialog's sound field.
+    QStringList soundsInUse() const;
 
     // The dictionary and its list.
     const Tpole &slovnik() const { return m_slovnik; }
@@ -105,7 +119,10 @@ private:
     void caretAfterBracket();
     void updateCaseMode(bool withPronunciation);
     void focusAfter(QWidget *widget);
-    void saveTo(const QString &path, bool moveSounds);
+    // Moves the recordings waiting in Temp beside the dictionary and writes it; when the
+    // file cannot be written the recordings go back, so that the file on disk and the
+    // sounds agree. False when the file was not written.
+    bool saveTo(const QString &path);
     // Asks where to save; the chosen file becomes the dictionary's name and folder.
     // Cancelling says that the dictionary was not saved.
     std::optional<QString> chooseSaveName();
@@ -117,6 +134,7 @@ private:
     QString m_shownName;
     QString m_folder;
     QString m_fullPath;
+    bool m_modified = false;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
 };

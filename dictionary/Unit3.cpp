@@ -5,6 +5,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
 #include "dictionary/dictionarymodel.h"
+#include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/wav.h"
 #include "platform/platform.h"
@@ -107,21 +108,40 @@ TForm3::TForm3(Forms &forms, Platform &platform)
 
 void TForm3::otevri(int row) {
     TForm2 *editor = forms.Form2;
-    m_row = row;
+    m_record = QPersistentModelIndex(editor->model()->index(row, 0));
+    m_recorded.clear();
     Edit3->clear();
     show();
     Edit1->setText(editor->model()->cell(row, 0));
     Edit2->setText(editor->model()->cell(row, 1));
     Edit3->setText(editor->model()->cell(row, 2));
     Edit4->setText(editor->model()->cell(row, 3));
+    m_openedSound = Edit4->text();
     Edit1->setFocus();
 }
 
-void TForm3::BitBtn1Click() {
-    forms.Form2->upravZaznam(m_row, {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()});
+int TForm3::radek() const {
+    return m_record.isValid() ? m_record.row() : -1;
+}
+
+void TForm3::leave() {
     platform.player->stop();
     forms.Form2->edtang->setFocus();
     close();
+}
+
+void TForm3::BitBtn1Click() {
+    const int row = radek();
+    if (row < 0 || row >= forms.Form2->pocet()) {
+        // The expression was deleted, or another dictionary replaced it, while the
+        // dialog was open: its changes belong nowhere.
+        platform.dialogs->warning(
+            QStringLiteral("Upravovaný výraz už ve slovníku není. Změny nebyly uloženy."));
+        leave();
+        return;
+    }
+    forms.Form2->upravZaznam(row, {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()});
+    leave();
 }
 
 void TForm3::BitBtn2Click() {
@@ -129,9 +149,7 @@ void TForm3::BitBtn2Click() {
     Edit2->clear();
     Edit3->clear();
     Edit4->clear();
-    platform.player->stop();
-    forms.Form2->edtang->setFocus();
-    close();
+    leave();
 }
 
 void TForm3::BitBtn4Click() {
@@ -165,9 +183,10 @@ void TForm3::recordingState(bool recording) {
 
 bool TForm3::startRecording() {
     const QString path =
-        QDir::toNativeSeparators(wav::recordingPath(platform.folder.temp(), Edit1->text()));
+        QDir::toNativeSeparators(editor::newRecordingPath(platform.folder.temp(), Edit1->text()));
     if (!forms.Form5->zacniNahravat(path))
         return false;
+    m_recorded = path;
     button2->setFocus();
     recordingState(true);
     return true;
@@ -196,9 +215,14 @@ void TForm3::BitBtn5Click() {
         forms.Form5->zastavNahravani(false);
         recordingState(false);
     }
-    const QString previous = forms.Form5->cestazaznamu;
-    if (!previous.isEmpty() && QFile::exists(previous))
-        QFile::remove(previous);
+    // Only a recording made since the dialog was opened goes; a sound the dictionary
+    // already uses stays.
+    if (!m_recorded.isEmpty() && editor::livesIn(m_recorded, platform.folder.temp())) {
+        QFile::remove(m_recorded);
+        if (Edit4->text() == m_recorded)
+            Edit4->setText(m_openedSound);
+    }
+    m_recorded.clear();
     startRecording();
 }
 

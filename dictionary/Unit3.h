@@ -2,6 +2,8 @@
 
 #include "app/form.h"
 
+#include <QPersistentModelIndex>
+
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -27,9 +29,10 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    // Shows the dialog with the editor's expression at `row` (from 0).
+    // Shows the dialog with the editor's expression at `row` (from 0). The dialog
+    // follows that expression while the editor's list changes; -1 once it is gone.
     void otevri(int row);
-    int radek() const { return m_row; }
+    int radek() const;
 
     void BitBtn1Click();
     void BitBtn2Click();
@@ -46,5 +49,8 @@ protected:
 private:
     bool startRecording();
     void recordingState(bool recording);
-    int m_row = -1;
+    void leave();
+    QPersistentModelIndex m_record;
+    QString m_openedSound; // Edit4 as the dialog was opened
+    QString m_recorded;    // the last recording made since the dialog was opened
 };

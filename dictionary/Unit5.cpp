@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "dictionary/Unit2.h"
+#include "dictionary/editorlogic.h"
 #include "dictionary/wav.h"
 #include "platform/platform.h"
 
@@ -123,6 +124,11 @@ bool TForm5::requireExpression(const QString &warning) {
     return false;
 }
 
+void TForm5::FormShow() {
+    // Each opening starts without a recording of its own.
+    m_recorded.clear();
+}
+
 void TForm5::zobraz() {
     show();
     button1->setFocus();
@@ -149,16 +155,23 @@ void TForm5::zastavNahravani(bool save) {
     Timer1->stop();
 }
 
+bool TForm5::startRecording() {
+    // A fresh file: an earlier recording of the same expression is never replaced.
+    const QString path = QDir::toNativeSeparators(
+        editor::newRecordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
+    if (!zacniNahravat(path))
+        return false;
+    m_recorded = path;
+    button2->setFocus();
+    Timer1->start();
+    return true;
+}
+
 void TForm5::button1Click() {
     if (!requireExpression(kStartWarning))
         return;
-    const QString path = QDir::toNativeSeparators(
-        wav::recordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
     QDir().mkpath(platform.folder.temp());
-    if (!zacniNahravat(path))
-        return;
-    button2->setFocus();
-    Timer1->start();
+    startRecording();
 }
 
 void TForm5::Timer1Timer() {
@@ -184,17 +197,17 @@ void TForm5::BitBtn3Click() {
         return;
     if (nahravani)
         zastavNahravani(false);
-    cestazaznamu = wav::substituteName(cestazaznamu);
-    if (!cestazaznamu.isEmpty() && QFile::exists(cestazaznamu))
-        QFile::remove(cestazaznamu);
+    // Only a recording made since the window was shown goes; a sound that the
+    // dictionary or the edit dialog uses stays.
+    if (!m_recorded.isEmpty() && editor::livesIn(m_recorded, platform.folder.temp())) {
+        QFile::remove(m_recorded);
+        if (forms.Form2->edtzvuk->text() == m_recorded)
+            forms.Form2->edtzvuk->setText(slovnik::kNoSound);
+    }
+    m_recorded.clear();
     if (!requireExpression(kStartWarning))
         return;
-    const QString path = QDir::toNativeSeparators(
-        wav::recordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
-    if (!zacniNahravat(path))
-        return;
-    button2->setFocus();
-    Timer1->start();
+    startRecording();
 }
 
 void TForm5::BitBtn2Click() {

@@ -53,10 +53,14 @@ public:
     static std::optional<QString> delkaZaznamu(const QString &path);
 
 protected:
+    void FormShow() override;
     void FormClose() override;
 
 private:
     void setStatus(const QString &text, const QColor &colour);
     void showLength(const QString &path);
     bool requireExpression(const QString &warning);
+    // Records the editor's expression into a fresh file in Temp.
+    bool startRecording();
+    QString m_recorded; // the last recording made since the window was shown
 };

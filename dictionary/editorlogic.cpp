@@ -1,6 +1,7 @@
 #include "dictionary/editorlogic.h"
 
 #include "core/win1250.h"
+#include "dictionary/wav.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,13 +56,62 @@ QString soundFolder(const QString &dictionaryFolder, const QString &base) {
     return QDir::cleanPath(folder.absoluteFilePath(found));
 }
 
-SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath) {
+bool livesIn(const QString &path, const QString &folder) {
+    const QFileInfo file(QDir::fromNativeSeparators(path));
+    if (file.isSymLink() || !file.isFile())
+        return false;
+    const QString real = file.canonicalFilePath();
+    const QString root = QFileInfo(QDir::fromNativeSeparators(folder)).canonicalFilePath();
+    if (real.isEmpty() || root.isEmpty())
+        return false;
+    return QFileInfo(real).absolutePath() == root;
+}
+
+bool occupied(const QString &path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+QString freePath(const QString &folder, const QString &fileName) {
+    QString base = QDir::fromNativeSeparators(folder);
+    if (!base.isEmpty() && !base.endsWith(u'/'))
+        base.append(u'/');
+    const QString first = base + fileName;
+    if (!occupied(first))
+        return first;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString stem = dot <= 0 ? fileName : fileName.left(dot);
+    const QString extension = dot <= 0 ? QString() : fileName.mid(dot);
+    for (int n = 2;; ++n) {
+        const QString candidate = base + stem + u'_' + QString::number(n) + extension;
+        if (!occupied(candidate))
+            return candidate;
+    }
+}
+
+QString newRecordingPath(const QString &tempFolder, const QString &expression) {
+    return freePath(tempFolder, wav::recordingPath(QString(), expression));
+}
+
+SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
+                           const QString &tempFolder) {
     SoundMoveResult result;
     const QString path = QDir::fromNativeSeparators(dictionaryPath);
     QString folder;
-    QHash<QString, QString> movedTo; // original path -> moved file
-    for (Tslovniky &record : dictionary) {
+    QHash<QString, QString> movedTo; // a moved recording's old path -> its new one
+    for (qsizetype i = 0; i < dictionary.size(); ++i) {
+        Tslovniky &record = dictionary[i];
         if (record.zvuk == slovnik::kNoSound)
+            continue;
+        const QString source = QDir::fromNativeSeparators(record.zvuk);
+        const QString key = QDir::cleanPath(QFileInfo(source).absoluteFilePath());
+        if (const auto earlier = movedTo.constFind(key); earlier != movedTo.constEnd()) {
+            result.changed.append({i, record.zvuk});
+            record.zvuk = QDir::toNativeSeparators(*earlier);
+            continue;
+        }
+        // Only recordings waiting in Temp move; a sound anywhere else is the user's.
+        if (!livesIn(source, tempFolder))
             continue;
         if (folder.isEmpty()) {
             folder = soundFolder(slovnik::folderPart(path),
@@ -71,44 +121,36 @@ SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath) {
                 continue;
             }
         }
-        const QString source = QDir::fromNativeSeparators(record.zvuk);
-        const QString target = folder + u'/' + slovnik::fileNamePart(source);
-        const QFileInfo sourceInfo(source);
-        if (sourceInfo.exists() && sourceInfo == QFileInfo(target)) {
-            record.zvuk = QDir::toNativeSeparators(target);
+        // A dictionary whose sound folder is Temp itself keeps its sounds in place.
+        if (livesIn(source, folder))
             continue;
-        }
-        if (!sourceInfo.isFile()) {
-            const auto earlier = movedTo.constFind(QDir::cleanPath(sourceInfo.absoluteFilePath()));
-            if (earlier != movedTo.constEnd())
-                record.zvuk = QDir::toNativeSeparators(*earlier);
-            else
-                result.failed.append(record.zvuk);
-            continue;
-        }
-        // A file of the same name in the folder gives way only once the move succeeded.
-        const QString previous = target + QStringLiteral(".predchozi");
-        const bool hadTarget = QFileInfo::exists(target);
-        if (hadTarget) {
-            QFile::remove(previous);
-            if (!QFile::rename(target, previous)) {
-                result.failed.append(record.zvuk);
-                continue;
-            }
-        }
+        const QString target = freePath(folder, slovnik::fileNamePart(source));
         if (!QFile::rename(source, target)) {
-            if (hadTarget)
-                QFile::rename(previous, target);
             result.failed.append(record.zvuk);
             continue;
         }
-        if (hadTarget)
-            QFile::remove(previous);
-        movedTo.insert(QDir::cleanPath(sourceInfo.absoluteFilePath()), target);
+        result.files.append({source, target});
+        result.changed.append({i, record.zvuk});
+        movedTo.insert(key, target);
         record.zvuk = QDir::toNativeSeparators(target);
-        ++result.moved;
     }
     return result;
+}
+
+QStringList undoSoundMoves(Tpole &dictionary, const SoundMoveResult &moved) {
+    QStringList stuck;
+    for (auto file = moved.files.crbegin(); file != moved.files.crend(); ++file) {
+        if (!QFile::rename(file->to, file->from))
+            stuck.append(file->to);
+    }
+    for (const SoundMoveResult::RecordChange &change : moved.changed) {
+        if (change.record >= dictionary.size())
+            continue;
+        Tslovniky &record = dictionary[change.record];
+        if (!stuck.contains(QDir::fromNativeSeparators(record.zvuk)))
+            record.zvuk = change.zvuk;
+    }
+    return stuck;
 }
 
 } // namespace editor

@@ -6,9 +6,11 @@
 #include "app/forms.h"
 #include "app/product.h"
 #include "dictionary/Unit2.h"
+#include "dictionary/Unit3.h"
 #include "internet/Unit19.h"
 #include "learning/Unit6.h"
 #include "statistics/Unit23.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"
@@ -23,6 +25,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -381,6 +384,42 @@ private slots:
         QVERIFY(QFile::exists(platform.folder.file("Temp/slozka/uvnitr.wav")));
         QVERIFY(QFile::exists(platform.folder.file("WorkDir/sound.wav")));
         QVERIFY(windows.dialogs().shown.isEmpty());
+    }
+
+    // Emptying Temp at the end never takes a recording that the editor still refers
+    // to: a record's sound, the sound field, the edit dialog's sound field.
+    void exitKeepsTheRecordingsTheEditorStillUses_data() {
+        QTest::addColumn<QString>("user");
+        QTest::newRow("an expression of the dictionary") << "record";
+        QTest::newRow("the sound field") << "sound field";
+        QTest::newRow("the edit dialog") << "edit dialog";
+    }
+    void exitKeepsTheRecordingsTheEditorStillUses() {
+        QFETCH(QString, user);
+        TestWindows windows;
+        TestPlatform &platform = windows.platform();
+        const QString used = platform.writeFile("Temp/pouzita.wav", "RIFF1");
+        const QString unused = platform.writeFile("Temp/nepouzita.wav", "RIFF2");
+        TForm1 &main = *windows.forms().Form1;
+        TForm2 &editor = *windows.forms().Form2;
+        main.show();
+        QTest::mouseClick(main.bteditor, Qt::LeftButton);
+        editor.edtang->setText(QStringLiteral("cat"));
+        editor.edtcz->setText(QStringLiteral("kočka"));
+        editor.edtzvuk->setText(QDir::toNativeSeparators(user == "edit dialog" ? unused : used));
+        if (user != "sound field")
+            QTest::mouseClick(editor.btpridej, Qt::LeftButton);
+        if (user == "edit dialog") {
+            editor.vyberRadek(0);
+            QTest::mouseClick(editor.btuprav, Qt::LeftButton);
+            windows.forms().Form3->Edit4->setText(QDir::toNativeSeparators(used));
+        }
+        editor.close();
+        windows.dialogs().choices = {1}; // the dictionary is not saved
+        QTest::mouseClick(main.btkonec, Qt::LeftButton);
+        QVERIFY(!main.isVisible());
+        QCOMPARE(bytesOf(used), QByteArray("RIFF1"));
+        QCOMPARE(QFile::exists(unused), user == "edit dialog");
     }
 
     void exitWithoutTempFolderStillEnds() {

@@ -1,12 +1,16 @@
+#include "app/Unit1.h"
 #include "app/Unit8.h"
 #include "app/forms.h"
 #include "dictionary/Unit17.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/dictionarymodel.h"
+#include "dictionary/slovnik.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -32,6 +36,28 @@ void add(TForm2 *editor, const QString &ang, const QString &cz,
     editor->edtzvuk->setText(sound);
     editor->btpridejClick();
 }
+
+void click(QAbstractButton *button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The sound fields of a dictionary file as it lies on the disk.
+QStringList soundsInFile(const QString &path) {
+    QStringList sounds;
+    for (const Tslovniky &record :
+         slovnik::readDictionaryFile(path, slovnik::Contents::Records).dictionary)
+        sounds.append(record.zvuk);
+    return sounds;
+}
+
+QStringList soundsOf(const Tpole &dictionary) {
+    QStringList sounds;
+    for (const Tslovniky &record : dictionary)
+        sounds.append(record.zvuk);
+    return sounds;
+}
+
+const QString kSaveChanges = QStringLiteral("Slovník byl změněn. Uložit změny?");
 
 } // namespace
 
@@ -105,8 +131,11 @@ private slots:
         e->BitBtn5Click();
         QCOMPARE(e->pocet(), 1);
         dialogs().answers = {true};
+        dialogs().choices = {1};
         e->BitBtn5Click();
-        QCOMPARE(dialogs().texts().last(), QStringLiteral("Chcete vytvořit nový slovník?"));
+        QCOMPARE(dialogs().texts().last(), kSaveChanges);
+        QCOMPARE(dialogs().texts().at(dialogs().texts().size() - 2),
+                 QStringLiteral("Chcete vytvořit nový slovník?"));
         QCOMPARE(e->pocet(), 0);
         QCOMPARE(e->model()->rowCount(), 1);
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: - "));
@@ -134,8 +163,10 @@ private slots:
         TForm2 *e = editor();
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
         dialogs().files = {platform().writeFile(QStringLiteral("prazdny.slv"), {})};
+        dialogs().choices = {1};
         e->BitBtn2Click();
-        QCOMPARE(dialogs().texts(), QStringList{QStringLiteral("Nejde načíst prázdný slovník!")});
+        QCOMPARE(dialogs().texts(),
+                 (QStringList{kSaveChanges, QStringLiteral("Nejde načíst prázdný slovník!")}));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Information);
         QCOMPARE(e->pocet(), 1);
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - novyslovnik.slv"));
@@ -188,7 +219,7 @@ private slots:
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("kočka;cat;[k4t];") + moved + "\r\n"));
     }
 
-    void saveAsWritesWithoutMovingSoundsAndAcceptsAnEmptyDictionary() {
+    void saveAsAcceptsAnEmptyDictionaryAndLeavesTheHistory() {
         TForm2 *e = editor();
         const QString empty = platform().folder.file(QStringLiteral("prazdny.slv"));
         dialogs().files = {empty};
@@ -197,16 +228,150 @@ private slots:
         QCOMPARE(bytesOf(empty), QByteArray());
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - prazdny.slv"));
 
-        const QString sound = platform().writeFile(QStringLiteral("Temp/dog.wav"), "RIFF");
-        add(e, QStringLiteral("dog"), QStringLiteral("pes"), QStringLiteral("[]"), sound);
+        add(e, QStringLiteral("dog"), QStringLiteral("pes"));
         const QString other = platform().folder.file(QStringLiteral("jiny.slv"));
         dialogs().files = {other, std::nullopt};
         e->UlozitjakoClick();
-        QVERIFY(QFile::exists(sound));
-        QCOMPARE(bytesOf(other), cp1250(QStringLiteral("pes;dog;[];") + sound + "\r\n"));
+        QCOMPARE(bytesOf(other), cp1250(QStringLiteral("pes;dog;[];NENÍ\r\n")));
         QVERIFY(e->saveDialog().history.isEmpty());
         e->UlozitjakoClick();
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Slovník se nepodařilo uložit."));
+    }
+
+    // A dictionary names its sounds by any path. Saving it (Uložit or Uložit jako) moves
+    // only the recordings waiting in the program's Temp into the dictionary's sound
+    // folder, under a free name, and never moves, replaces or deletes anything else.
+    // In the texts, {P} is the program folder and {T} its Temp folder; after the save,
+    // "path=text" is a file with that text, "path->target" a link, "path" alone is gone.
+    void saveMovesOnlyRecordingsFromTempAndReplacesNothing_data() {
+        QTest::addColumn<QString>("dictionary");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("files elsewhere stay where they are")
+            << "kočka;cat;[];{P}Dokumenty/diplomka.odt\r\npes;dog;[];{P}Stazene/diplomka.odt"
+            << QStringList{"Dokumenty/diplomka.odt=práce", "Stazene/diplomka.odt=jiná"} << false
+            << QStringList{"{P}Dokumenty/diplomka.odt", "{P}Stazene/diplomka.odt"}
+            << QStringList{"Dokumenty/diplomka.odt=práce", "Stazene/diplomka.odt=jiná",
+                           "slovniky/ZVIRATA"};
+        QTest::newRow("a link in Temp to a file elsewhere stays")
+            << "kočka;cat;[];{T}odkaz.wav"
+            << QStringList{"Dokumenty/tajne.txt=tajné", "Temp/odkaz.wav->Dokumenty/tajne.txt"}
+            << false << QStringList{"{T}odkaz.wav"}
+            << QStringList{"Dokumenty/tajne.txt=tajné", "Temp/odkaz.wav->Dokumenty/tajne.txt",
+                           "slovniky/ZVIRATA"};
+        QTest::newRow("a recording takes a free name beside a sound of the same name")
+            << "kočka;cat;[];{P}slovniky/ZVIRATA/cat.wav\r\nkocour;cat;[];{T}cat.wav"
+            << QStringList{"slovniky/ZVIRATA/cat.wav=kočka", "Temp/cat.wav=kocour"} << false
+            << QStringList{"{P}slovniky/ZVIRATA/cat.wav", "{P}slovniky/ZVIRATA/cat_2.wav"}
+            << QStringList{"slovniky/ZVIRATA/cat.wav=kočka", "slovniky/ZVIRATA/cat_2.wav=kocour",
+                           "Temp/cat.wav"};
+        QTest::newRow("homonyms' recordings keep their own files")
+            << "mlýn;mill;[];{T}mill.wav\r\nmlýnek;mill;[];{T}mill_2.wav"
+            << QStringList{"Temp/mill.wav=mlýn", "Temp/mill_2.wav=mlýnek",
+                           "slovniky/ZVIRATA/mill.wav=starý"}
+            << false
+            << QStringList{"{P}slovniky/ZVIRATA/mill_2.wav", "{P}slovniky/ZVIRATA/mill_2_2.wav"}
+            << QStringList{"slovniky/ZVIRATA/mill.wav=starý", "slovniky/ZVIRATA/mill_2.wav=mlýn",
+                           "slovniky/ZVIRATA/mill_2_2.wav=mlýnek", "Temp/mill.wav",
+                           "Temp/mill_2.wav"};
+        QTest::newRow("Uložit jako moves the recordings too")
+            << "pes;dog;[];{T}dog.wav\r\nčokl;dog;[];{T}dog.wav" << QStringList{"Temp/dog.wav=haf"}
+            << true << QStringList{"{P}slovniky/ZVIRATA/dog.wav", "{P}slovniky/ZVIRATA/dog.wav"}
+            << QStringList{"slovniky/ZVIRATA/dog.wav=haf", "Temp/dog.wav"};
+    }
+    void saveMovesOnlyRecordingsFromTempAndReplacesNothing() {
+        QFETCH(QString, dictionary);
+        QFETCH(QStringList, files);
+        QFETCH(bool, saveAs);
+        QFETCH(QStringList, sounds);
+        QFETCH(QStringList, after);
+        const QString folder = platform().folder.path();
+        const auto place = [&](QString text) {
+            return text.replace(QStringLiteral("{T}"), platform().folder.temp())
+                .replace(QStringLiteral("{P}"), folder);
+        };
+        for (const QString &file : files) {
+            if (file.contains(QStringLiteral("->"))) {
+                const QStringList link = file.split(QStringLiteral("->"));
+                QDir().mkpath(QFileInfo(folder + link[0]).absolutePath());
+                QVERIFY(QFile::link(folder + link[1], folder + link[0]));
+            } else {
+                const QStringList parts = file.split(u'=');
+                platform().writeFile(parts[0], parts[1].toUtf8());
+            }
+        }
+        const QString path = platform().writeFile(QStringLiteral("slovniky/zvirata.slv"),
+                                                  cp1250(place(dictionary) + "\r\n"));
+        TForm2 *e = editor();
+        e->show();
+        dialogs().files = {path};
+        click(e->BitBtn2);
+        if (saveAs) {
+            dialogs().files = {path};
+            e->Ulozitjako->trigger();
+        } else {
+            click(e->BitBtn3);
+        }
+        QVERIFY2(dialogs().shown.isEmpty(), qPrintable(dialogs().texts().join(u'|')));
+        QStringList expected;
+        for (const QString &sound : sounds)
+            expected.append(QDir::toNativeSeparators(place(sound)));
+        QCOMPARE(soundsOf(e->slovnik()), expected);
+        QCOMPARE(soundsInFile(path), expected);
+        for (const QString &entry : after) {
+            if (entry.contains(QStringLiteral("->"))) {
+                const QStringList link = entry.split(QStringLiteral("->"));
+                QCOMPARE(QFileInfo(folder + link[0]).symLinkTarget(), folder + link[1]);
+            } else if (entry.contains(u'=')) {
+                const QStringList parts = entry.split(u'=');
+                QCOMPARE(bytesOf(folder + parts[0]), parts[1].toUtf8());
+            } else if (entry.endsWith(QStringLiteral("ZVIRATA"))) {
+                // No sound of the dictionary went into its sound folder.
+                QVERIFY(QDir(folder + entry).isEmpty());
+            } else {
+                QVERIFY2(!QFileInfo::exists(folder + entry), qPrintable(entry));
+            }
+        }
+    }
+
+    // When the dictionary cannot be written, the recordings moved for it go back, so
+    // that the file on the disk, the records and the sounds agree.
+    void failedSaveLeavesTheRecordingsWhereTheFileSaysTheyAre_data() {
+        QTest::addColumn<bool>("saveAs");
+        QTest::newRow("Uložit") << false;
+        QTest::newRow("Uložit jako") << true;
+    }
+    void failedSaveLeavesTheRecordingsWhereTheFileSaysTheyAre() {
+        QFETCH(bool, saveAs);
+        const QString recording = platform().writeFile(QStringLiteral("Temp/dog.wav"), "haf");
+        const QByteArray old = cp1250(QStringLiteral("pes;dog;[];") + recording + "\r\n");
+        const QString path = platform().writeFile(QStringLiteral("slovniky/zvirata.slv"), old);
+        TForm2 *e = editor();
+        e->show();
+        dialogs().files = {path};
+        click(e->BitBtn2);
+        // A letter that Windows-1250 cannot hold makes the file impossible to write.
+        e->edtang->setText(QStringLiteral("ёж"));
+        e->edtcz->setText(QStringLiteral("ježek"));
+        click(e->btpridej);
+        QCOMPARE(e->pocet(), 2);
+        if (saveAs) {
+            dialogs().files = {path};
+            e->Ulozitjako->trigger();
+        } else {
+            click(e->BitBtn3);
+        }
+        QCOMPARE(dialogs().shown.size(), 1);
+        QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
+        QCOMPARE(bytesOf(path), old);
+        QCOMPARE(bytesOf(recording), QByteArray("haf"));
+        QCOMPARE(e->slovnik()[0].zvuk, recording);
+        QCOMPARE(e->model()->cell(0, 3), recording);
+        QVERIFY(
+            !QFileInfo::exists(platform().folder.file(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
+        QVERIFY(e->isModified());
     }
 
     void dictionaryMadeInTheEditorOpensAgainByteIdentical() {
@@ -337,6 +502,199 @@ private slots:
         QCOMPARE(d->Edit1->text(), QStringLiteral("w2"));
     }
 
+    // The edit dialog does not block the editor: while it is open, the list may lose
+    // rows or get another dictionary. "Upravit" changes the expression the dialog was
+    // opened for, wherever it is now, or refuses when it is gone.
+    void editDialogEditsTheExpressionItWasOpenedFor_data() {
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QStringList>("foreign");
+        QTest::addColumn<QStringList>("czech");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("an expression above deleted")
+            << 2 << "delete row 0" << QStringList{"w2", "w3"} << QStringList{"s2", "změněno"}
+            << false;
+        QTest::newRow("its expression deleted")
+            << 1 << "delete row 1" << QStringList{"w1", "w3"} << QStringList{"s1", "s3"} << true;
+        QTest::newRow("another dictionary opened")
+            << 0 << "open" << QStringList{"cat"} << QStringList{"kočka"} << true;
+        QTest::newRow("a new dictionary started")
+            << 0 << "new" << QStringList{} << QStringList{} << true;
+        QTest::newRow("nothing happened") << 1 << "" << QStringList{"w1", "w2", "w3"}
+                                          << QStringList{"s1", "změněno", "s3"} << false;
+    }
+    void editDialogEditsTheExpressionItWasOpenedFor() {
+        QFETCH(int, opened);
+        QFETCH(QString, meanwhile);
+        QFETCH(QStringList, foreign);
+        QFETCH(QStringList, czech);
+        QFETCH(bool, refused);
+        TForm2 *e = editor();
+        e->show();
+        for (int i = 1; i <= 3; ++i)
+            add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
+        e->vyberRadek(opened);
+        click(e->btuprav);
+        TForm3 *d = forms().Form3;
+        QVERIFY(d->isVisible());
+        d->Edit2->setText(QStringLiteral("změněno"));
+
+        dialogs().choices = {1}; // the changed dictionary is dropped without saving
+        if (meanwhile.startsWith(QStringLiteral("delete row "))) {
+            e->vyberRadek(meanwhile.back().digitValue());
+            click(e->btodeber);
+        } else if (meanwhile == QStringLiteral("open")) {
+            dialogs().files = {platform().writeFile(
+                QStringLiteral("jiny.slv"), cp1250(QStringLiteral("kočka;cat;[];NENÍ\r\n")))};
+            click(e->BitBtn2);
+        } else if (meanwhile == QStringLiteral("new")) {
+            dialogs().answers = {true};
+            click(e->BitBtn5);
+        }
+        dialogs().shown.clear();
+        click(d->BitBtn1);
+
+        QVERIFY(!d->isVisible());
+        QStringList foreignNow, czechNow;
+        for (const Tslovniky &record : e->slovnik()) {
+            foreignNow.append(record.ang);
+            czechNow.append(record.cz);
+        }
+        QCOMPARE(foreignNow, foreign);
+        QCOMPARE(czechNow, czech);
+        if (refused) {
+            QCOMPARE(dialogs().texts(),
+                     QStringList{QStringLiteral(
+                         "Upravovaný výraz už ve slovníku není. Změny nebyly uloženy.")});
+            QCOMPARE(dialogs().shown.last().kind, MessageKind::Warning);
+        } else {
+            QVERIFY(dialogs().shown.isEmpty());
+        }
+    }
+
+    // A dictionary changed since it was opened, started or saved is offered for saving
+    // before "Návrat do Hlavní nabídky", Open, New or the end of the program drops it;
+    // nothing is asked about an unchanged one. "Ano" saves (a save that does not happen
+    // keeps the dictionary), "Ne" drops the changes, "Zrušit" keeps everything as it is.
+    void changedDictionaryIsOfferedForSaving_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("choice"); // -1: nothing may be asked
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("done");
+        QTest::newRow("unchanged, back") << ""
+                                         << "back" << -1 << false << true;
+        QTest::newRow("added, back, Ne") << "add"
+                                         << "back" << 1 << false << true;
+        QTest::newRow("added, back, Zrušit") << "add"
+                                             << "back" << 2 << false << false;
+        QTest::newRow("added, back, Ano") << "add"
+                                          << "back" << 0 << true << true;
+        QTest::newRow("deleted, open, Ne") << "delete"
+                                           << "open" << 1 << false << true;
+        QTest::newRow("edited, open from the menu, Ano") << "edit"
+                                                         << "menu open" << 0 << true << true;
+        QTest::newRow("deleted, open, Zrušit") << "delete"
+                                               << "open" << 2 << false << false;
+        QTest::newRow("added, new, Ano") << "add"
+                                         << "new" << 0 << true << true;
+        QTest::newRow("added, new, Zrušit") << "add"
+                                            << "new" << 2 << false << false;
+        QTest::newRow("saved after adding, exit") << "add, save"
+                                                  << "exit" << -1 << false << true;
+        QTest::newRow("added, exit, Zrušit") << "add"
+                                             << "exit" << 2 << false << false;
+        QTest::newRow("added, exit, Ano") << "add"
+                                          << "exit" << 0 << true << true;
+        QTest::newRow("added, exit, Ne") << "add"
+                                         << "exit" << 1 << false << true;
+        QTest::newRow("never saved, back, Ano, save dialog cancelled")
+            << "new, add"
+            << "back" << 0 << false << false;
+    }
+    void changedDictionaryIsOfferedForSaving() {
+        QFETCH(QString, change);
+        QFETCH(QString, action);
+        QFETCH(int, choice);
+        QFETCH(bool, saved);
+        QFETCH(bool, done);
+        TForm1 *main = forms().Form1;
+        TForm2 *e = editor();
+        main->show();
+        click(main->bteditor);
+        QVERIFY(e->isVisible());
+        const QString path = platform().writeFile(
+            QStringLiteral("slovniky/zvirata.slv"),
+            cp1250(QStringLiteral("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ\r\n")));
+        if (!change.startsWith(QStringLiteral("new"))) {
+            dialogs().files = {path};
+            click(e->BitBtn2);
+        }
+        if (change.contains(QStringLiteral("add")))
+            add(e, QStringLiteral("bird"), QStringLiteral("pták"));
+        if (change == QStringLiteral("delete")) {
+            e->vyberRadek(0);
+            click(e->btodeber);
+        }
+        if (change == QStringLiteral("edit")) {
+            e->vyberRadek(0);
+            click(e->btuprav);
+            forms().Form3->Edit2->setText(QStringLiteral("kocour"));
+            click(forms().Form3->BitBtn1);
+        }
+        if (change.contains(QStringLiteral("save")))
+            click(e->BitBtn3);
+        const Tpole changed = e->slovnik();
+        const QByteArray before = bytesOf(path);
+        dialogs().clear();
+        if (choice >= 0)
+            dialogs().choices = {choice};
+
+        const QString other = platform().writeFile(QStringLiteral("slovniky/jiny.slv"),
+                                                   cp1250(QStringLiteral("dům;house;[];NENÍ\r\n")));
+        if (action == QStringLiteral("back")) {
+            click(e->BitBtn4);
+        } else if (action == QStringLiteral("open")) {
+            dialogs().files = {other};
+            click(e->BitBtn2);
+        } else if (action == QStringLiteral("menu open")) {
+            dialogs().files = {other};
+            e->Otevrit->trigger();
+        } else if (action == QStringLiteral("new")) {
+            dialogs().answers = {true};
+            click(e->BitBtn5);
+        } else if (action == QStringLiteral("exit")) {
+            e->close(); // the close box keeps the dictionary for the next visit
+            QVERIFY(dialogs().shown.isEmpty());
+            QVERIFY(main->isVisible());
+            click(main->btkonec);
+        }
+
+        const bool asked = dialogs().texts().contains(kSaveChanges);
+        QCOMPARE(asked, choice >= 0);
+        if (asked) {
+            const ScriptedDialogs::Shown &question =
+                dialogs().shown[dialogs().texts().indexOf(kSaveChanges)];
+            QCOMPARE(question.kind, MessageKind::Confirmation);
+            QCOMPARE(question.buttons, (QStringList{"Ano", "Ne", "Zrušit"}));
+        }
+        QCOMPARE(dialogs().unexpected, change.startsWith(QStringLiteral("new")) ? 1 : 0);
+        QCOMPARE(bytesOf(path) != before, saved);
+        if (saved)
+            QCOMPARE(slovnik::readDictionaryFile(path, slovnik::Contents::Records).dictionary,
+                     changed);
+        if (action == QStringLiteral("exit")) {
+            QCOMPARE(main->isVisible(), !done);
+        } else if (action == QStringLiteral("back")) {
+            QCOMPARE(e->isVisible(), !done);
+            QCOMPARE(e->pocet(), done ? 0 : int(changed.size()));
+        } else {
+            QCOMPARE(e->slovnik() == changed, !done);
+        }
+        if (done && action != QStringLiteral("exit"))
+            QVERIFY(!e->isModified());
+    }
+
     void explanationsListTheTwelvePhoneticKeys() {
         editor()->btnapovedaClick();
         TForm17 *f = forms().Form17;
@@ -363,11 +721,13 @@ private slots:
         e->close();
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
         QCOMPARE(e->pocet(), 1); // the dictionary waits for the next visit
+        QVERIFY(dialogs().shown.isEmpty());
         e->show();
+        dialogs().choices = {1};
         e->BitBtn4Click();
         QVERIFY(!e->isVisible());
         QCOMPARE(e->pocet(), 0);
-        QVERIFY(dialogs().shown.isEmpty());
+        QCOMPARE(dialogs().texts(), QStringList{kSaveChanges});
     }
 
     void minimisingTheEditorMinimisesTheOtherWindows() {

@@ -83,9 +83,10 @@ private slots:
                          withSound(QStringLiteral("dog"), dog)};
         const QString path = dir.path() + QStringLiteral("/Zvirata.slv");
 
-        const editor::SoundMoveResult result = editor::moveSounds(dictionary, path);
+        const QString temp = dir.path() + QStringLiteral("/Temp/");
+        const editor::SoundMoveResult result = editor::moveSounds(dictionary, path, temp);
 
-        QCOMPARE(result.moved, 2);
+        QCOMPARE(result.files.size(), 2);
         QVERIFY(result.failed.isEmpty());
         const QString folder = dir.path() + QStringLiteral("/ZVIRATA/");
         QCOMPARE(dictionary[0].zvuk, QDir::toNativeSeparators(folder + QStringLiteral("cat.wav")));
@@ -97,8 +98,8 @@ private slots:
 
         // Saving again leaves the sounds where they are.
         const Tpole before = dictionary;
-        const editor::SoundMoveResult again = editor::moveSounds(dictionary, path);
-        QCOMPARE(again.moved, 0);
+        const editor::SoundMoveResult again = editor::moveSounds(dictionary, path, temp);
+        QCOMPARE(again.files.size(), 0);
         QVERIFY(again.failed.isEmpty());
         QCOMPARE(dictionary, before);
         QCOMPARE(bytesOf(folder + QStringLiteral("dog.wav")), QByteArray("dog sound"));
@@ -106,38 +107,50 @@ private slots:
 
     void soundThatCannotBeMovedKeepsItsPath() {
         QTemporaryDir dir;
-        const QString missing = dir.path() + QStringLiteral("/Temp/gone.wav");
-        Tpole dictionary{withSound(QStringLiteral("gone"), missing)};
+        QDir(dir.path()).mkdir(QStringLiteral("Temp"));
+        const QString waiting = dir.path() + QStringLiteral("/Temp/cat.wav");
+        writeBytes(waiting, "cat");
+        // A file where the sound folder would be: the folder cannot be made.
+        writeBytes(dir.path() + QStringLiteral("/A"), "not a folder");
+        Tpole dictionary{withSound(QStringLiteral("cat"), waiting)};
         const editor::SoundMoveResult result =
-            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/a.slv"));
-        QCOMPARE(result.moved, 0);
-        QCOMPARE(result.failed, QStringList{missing});
-        QCOMPARE(dictionary[0].zvuk, missing);
+            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/a.slv"),
+                               dir.path() + QStringLiteral("/Temp"));
+        QVERIFY(result.files.isEmpty());
+        QCOMPARE(result.failed, QStringList{waiting});
+        QCOMPARE(dictionary[0].zvuk, waiting);
+        QCOMPARE(bytesOf(waiting), QByteArray("cat"));
     }
 
-    void soundFileOfTheSameNameInTheFolderIsReplaced() {
+    void soundFileOfTheSameNameInTheFolderStaysAndTheRecordingTakesAFreeName() {
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("A"));
+        QDir(dir.path()).mkpath(QStringLiteral("Temp"));
         writeBytes(dir.path() + QStringLiteral("/A/cat.wav"), "old");
-        const QString fresh = dir.path() + QStringLiteral("/cat.wav");
+        const QString fresh = dir.path() + QStringLiteral("/Temp/cat.wav");
         writeBytes(fresh, "new");
         Tpole dictionary{withSound(QStringLiteral("cat"), fresh)};
         const editor::SoundMoveResult result =
-            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/a.slv"));
-        QCOMPARE(result.moved, 1);
-        QCOMPARE(bytesOf(dir.path() + QStringLiteral("/A/cat.wav")), QByteArray("new"));
-        QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/A/cat.wav.predchozi")));
+            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/a.slv"),
+                               dir.path() + QStringLiteral("/Temp/"));
+        QCOMPARE(result.files.size(), 1);
+        QCOMPARE(bytesOf(dir.path() + QStringLiteral("/A/cat.wav")), QByteArray("old"));
+        QCOMPARE(bytesOf(dir.path() + QStringLiteral("/A/cat_2.wav")), QByteArray("new"));
+        QCOMPARE(dictionary[0].zvuk,
+                 QDir::toNativeSeparators(dir.path() + QStringLiteral("/A/cat_2.wav")));
     }
 
     void twoExpressionsSharingOneSoundBothFollowIt() {
         QTemporaryDir dir;
-        const QString shared = dir.path() + QStringLiteral("/what1.wav");
+        QDir(dir.path()).mkpath(QStringLiteral("Temp"));
+        const QString shared = dir.path() + QStringLiteral("/Temp/what1.wav");
         writeBytes(shared, "what");
         Tpole dictionary{withSound(QStringLiteral("what?"), shared),
                          withSound(QStringLiteral("what?"), shared)};
         const editor::SoundMoveResult result =
-            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/s.slv"));
-        QCOMPARE(result.moved, 1);
+            editor::moveSounds(dictionary, dir.path() + QStringLiteral("/s.slv"),
+                               dir.path() + QStringLiteral("/Temp/"));
+        QCOMPARE(result.files.size(), 1);
         QVERIFY(result.failed.isEmpty());
         const QString target =
             QDir::toNativeSeparators(dir.path() + QStringLiteral("/S/what1.wav"));

@@ -3,8 +3,10 @@
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
 #include "dictionary/wav.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -23,6 +26,10 @@ QString native(const QString &path) {
 
 QColor colourOf(const QLabel *label) {
     return label->palette().color(QPalette::WindowText);
+}
+
+void click(QAbstractButton *button) {
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace
@@ -181,6 +188,97 @@ private slots:
         QVERIFY(s->Timer1->isActive());
         // The old recording is gone; the new one starts with an empty file.
         QCOMPARE(wav::readHeaderOfFile(path)->fileSize, 44u);
+    }
+
+    // "Start" records into a fresh file: an existing recording of the same expression,
+    // which a record may use, is never replaced, also when the new one is dropped.
+    void startNeverReplacesAnExistingRecording_data() {
+        QTest::addColumn<bool>("editDialog");
+        QTest::newRow("sound window") << false;
+        QTest::newRow("edit dialog") << true;
+    }
+    void startNeverReplacesAnExistingRecording() {
+        QFETCH(bool, editDialog);
+        const QString old = platform().writeFile(QStringLiteral("Temp/cat.wav"), "starý");
+        const QString fresh = native(platform().folder.file(QStringLiteral("Temp/cat_2.wav")));
+        TForm2 *e = editor();
+        e->show();
+        e->edtang->setText(QStringLiteral("cat"));
+        e->edtcz->setText(QStringLiteral("kočka"));
+        if (editDialog) {
+            e->edtzvuk->setText(native(old));
+            click(e->btpridej);
+            click(e->btuprav);
+            TForm3 *d = forms().Form3;
+            click(d->button1);
+            QCOMPARE(bytesOf(old), QByteArray("starý"));
+            click(d->button2);
+            QCOMPARE(d->Edit4->text(), fresh);
+            click(d->BitBtn2);
+            QCOMPARE(e->slovnik()[0].zvuk, native(old));
+        } else {
+            click(e->btpridejzvuk);
+            click(sound()->button1);
+            QCOMPARE(bytesOf(old), QByteArray("starý"));
+            click(sound()->BitBtn1);
+            QCOMPARE(e->edtzvuk->text(), QStringLiteral("NENÍ"));
+        }
+        QCOMPARE(platform().microphone().started, QStringList{fresh});
+        QCOMPARE(bytesOf(old), QByteArray("starý"));
+    }
+
+    // "Znova" throws away only what this opening of the window recorded: the recording
+    // of another expression, made in an earlier opening and used by the dictionary,
+    // stays.
+    void znovaRemovesOnlyWhatThisOpeningRecorded_data() {
+        QTest::addColumn<bool>("editDialog");
+        QTest::newRow("sound window") << false;
+        QTest::newRow("edit dialog") << true;
+    }
+    void znovaRemovesOnlyWhatThisOpeningRecorded() {
+        QFETCH(bool, editDialog);
+        TForm2 *e = editor();
+        TForm3 *d = forms().Form3;
+        e->show();
+        e->edtang->setText(QStringLiteral("cat"));
+        e->edtcz->setText(QStringLiteral("kočka"));
+        click(e->btpridejzvuk);
+        click(sound()->button1);
+        click(sound()->button2);
+        click(sound()->BitBtn4);
+        const QString cat = native(platform().folder.file(QStringLiteral("Temp/cat.wav")));
+        QCOMPARE(e->slovnik()[0].zvuk, cat);
+        const QByteArray recorded = bytesOf(cat);
+
+        e->edtang->setText(QStringLiteral("dog"));
+        e->edtcz->setText(QStringLiteral("pes"));
+        QAbstractButton *znova = nullptr;
+        QAbstractButton *stop = nullptr;
+        if (editDialog) {
+            click(e->btpridej);
+            e->vyberRadek(1);
+            click(e->btuprav);
+            znova = d->BitBtn5;
+            stop = d->button2;
+        } else {
+            click(e->btpridejzvuk);
+            znova = sound()->BitBtn3;
+            stop = sound()->button2;
+        }
+        dialogs().answers = {true};
+        click(znova);
+        QCOMPARE(bytesOf(cat), recorded);
+        const QString dog = native(platform().folder.file(QStringLiteral("Temp/dog.wav")));
+        QCOMPARE(platform().microphone().started.last(), dog);
+        click(stop);
+        // Its own recording goes: the next one takes the freed name again.
+        dialogs().answers = {true};
+        click(znova);
+        QCOMPARE(platform().microphone().started.size(), 3);
+        QCOMPARE(platform().microphone().started.last(), dog);
+        click(stop);
+        QCOMPARE(bytesOf(cat), recorded);
+        QCOMPARE(editDialog ? d->Edit4->text() : e->edtzvuk->text(), dog);
     }
 
     void openedSoundFileShowsItsLengthAndIsNotCopied() {

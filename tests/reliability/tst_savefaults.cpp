@@ -4,13 +4,17 @@
 // and the user is told in Czech which file was not saved.
 #include "savesites.h"
 
+#include "app/forms.h"
 #include "core/textfile.h"
+#include "dictionary/Unit2.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -163,6 +167,35 @@ private slots:
         }
         for (const ScriptedDialogs::Shown &shown : attempt.windows.dialogs().shown)
             QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
+    }
+
+    // A refused save of the editor leaves the recordings it moved back in Temp, where
+    // the records and the old file on the disk say they are.
+    void refusedEditorSaveKeepsItsRecordingsInTemp() {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders; tests/run-unprivileged.sh runs this");
+        Attempt attempt(QStringLiteral("editor-save"));
+        QVERIFY(attempt.ready());
+        TForm2 *editor = attempt.windows.forms().Form2;
+        editor->show();
+        const QString recording = QDir::toNativeSeparators(
+            attempt.windows.platform().writeFile(QStringLiteral("Temp/nahravka.wav"), "RIFF"));
+        editor->edtang->setText(QStringLiteral("word"));
+        editor->edtcz->setText(QStringLiteral("slovo"));
+        editor->edtzvuk->setText(recording);
+        QTest::mouseClick(editor->btpridej, Qt::LeftButton);
+        // The sound folder takes files; only the dictionary's folder is read-only.
+        const QString sounds = QDir(attempt.folder).filePath(QStringLiteral("SLOVNIK"));
+        QVERIFY(QDir().mkpath(sounds));
+        const QByteArray folder = QFile::encodeName(attempt.folder);
+        QVERIFY(::chmod(folder.constData(), 0555) == 0);
+        auto writable = qScopeGuard([&] { ::chmod(folder.constData(), 0755); });
+        attempt.windows.dialogs().shown.clear();
+        QTest::mouseClick(editor->BitBtn3, Qt::LeftButton);
+        checkRefusedSave(attempt.windows, attempt.target);
+        QCOMPARE(bytesOf(recording), QByteArray("RIFF"));
+        QCOMPARE(editor->slovnik().last().zvuk, recording);
+        QVERIFY(QDir(sounds).isEmpty());
     }
 
     // The same saves into a folder that takes them write what the variant asks for:

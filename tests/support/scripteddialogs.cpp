@@ -1,11 +1,11 @@
 #include "support/scripteddialogs.h"
 
 void ScriptedDialogs::message(MessageKind kind, const QString &text, const QString &caption) {
-    shown.append({kind, text, caption, false});
+    shown.append({kind, text, caption, false, {}});
 }
 
 bool ScriptedDialogs::question(MessageKind icon, const QString &text) {
-    shown.append({icon, text, {}, true});
+    shown.append({icon, text, {}, true, {}});
     if (answers.empty()) {
         ++unexpected;
         return false;
@@ -15,9 +15,9 @@ bool ScriptedDialogs::question(MessageKind icon, const QString &text) {
     return answer;
 }
 
-int ScriptedDialogs::choose(MessageKind icon, const QString &text, const QStringList &,
+int ScriptedDialogs::choose(MessageKind icon, const QString &text, const QStringList &buttons,
                             int escape) {
-    shown.append({icon, text, {}, true});
+    shown.append({icon, text, {}, true, buttons});
     if (choices.empty()) {
         ++unexpected;
         return escape;

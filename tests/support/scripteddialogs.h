@@ -18,6 +18,7 @@ public:
         QString text;
         QString caption;
         bool isQuestion = false;
+        QStringList buttons; // the buttons of a choice
     };
 
     void message(MessageKind kind, const QString &text, const QString &caption) override;
