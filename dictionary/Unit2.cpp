@@ -33,6 +33,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCaption = QStringLiteral("Editor výrazů - ");
@@ -449,6 +451,11 @@ QStringList TForm2::soundsInUse() const {
     sounds.append(edtzvuk->text());
     sounds.append(forms.Form3->Edit4->text());
     return sounds;
+}
+
+bool TForm2::usesSound(const QString &path) const {
+    return std::any_of(m_slovnik.cbegin(), m_slovnik.cend(),
+                       [&](const Tslovniky &record) { return record.zvuk == path; });
 }
 
 std::optional<QString> TForm2::chooseSaveName() {

@@ -89,6 +89,8 @@ public:
     // Every sound path the editor still refers to: the records' sounds, the sound
     // field and the edit dialog's sound field.
     QStringList soundsInUse() const;
+    // Whether an expression of the dictionary has this sound.
+    bool usesSound(const QString &path) const;
 
     // The dictionary and its list.
     const Tpole &slovnik() const { return m_slovnik; }

@@ -215,9 +215,10 @@ void TForm3::BitBtn5Click() {
         forms.Form5->zastavNahravani(false);
         recordingState(false);
     }
-    // Only a recording made since the dialog was opened goes; a sound the dictionary
-    // already uses stays.
-    if (!m_recorded.isEmpty() && editor::livesIn(m_recorded, platform.folder.temp())) {
+    // Only a recording made since the dialog was opened goes, and not when an expression
+    // has taken it meanwhile; a sound of the dictionary stays.
+    if (!m_recorded.isEmpty() && !forms.Form2->usesSound(m_recorded) &&
+        editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (Edit4->text() == m_recorded)
             Edit4->setText(m_openedSound);

@@ -197,9 +197,10 @@ void TForm5::BitBtn3Click() {
         return;
     if (nahravani)
         zastavNahravani(false);
-    // Only a recording made since the window was shown goes; a sound that the
-    // dictionary or the edit dialog uses stays.
-    if (!m_recorded.isEmpty() && editor::livesIn(m_recorded, platform.folder.temp())) {
+    // Only a recording made since the window was shown goes, and not when an expression
+    // has taken it meanwhile; a sound of the dictionary stays.
+    if (!m_recorded.isEmpty() && !forms.Form2->usesSound(m_recorded) &&
+        editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (forms.Form2->edtzvuk->text() == m_recorded)
             forms.Form2->edtzvuk->setText(slovnik::kNoSound);

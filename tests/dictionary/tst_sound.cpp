@@ -227,16 +227,19 @@ private slots:
         QCOMPARE(bytesOf(old), QByteArray("starý"));
     }
 
-    // "Znova" throws away only what this opening of the window recorded: the recording
-    // of another expression, made in an earlier opening and used by the dictionary,
-    // stays.
-    void znovaRemovesOnlyWhatThisOpeningRecorded_data() {
+    // "Znova" throws away only the recording made since the window was opened, and not
+    // when the dictionary has taken it meanwhile: the recording of another expression,
+    // made in an earlier opening and used by the dictionary, stays.
+    void znovaRemovesOnlyItsOwnUnusedRecording_data() {
         QTest::addColumn<bool>("editDialog");
-        QTest::newRow("sound window") << false;
-        QTest::newRow("edit dialog") << true;
+        QTest::addColumn<bool>("addedMeanwhile");
+        QTest::newRow("sound window") << false << false;
+        QTest::newRow("edit dialog") << true << false;
+        QTest::newRow("sound window, its recording added meanwhile") << false << true;
     }
-    void znovaRemovesOnlyWhatThisOpeningRecorded() {
+    void znovaRemovesOnlyItsOwnUnusedRecording() {
         QFETCH(bool, editDialog);
+        QFETCH(bool, addedMeanwhile);
         TForm2 *e = editor();
         TForm3 *d = forms().Form3;
         e->show();
@@ -271,14 +274,23 @@ private slots:
         const QString dog = native(platform().folder.file(QStringLiteral("Temp/dog.wav")));
         QCOMPARE(platform().microphone().started.last(), dog);
         click(stop);
-        // Its own recording goes: the next one takes the freed name again.
+        if (addedMeanwhile) {
+            click(e->btpridej);
+            QCOMPARE(e->slovnik().last().zvuk, dog);
+            e->edtang->setText(QStringLiteral("dog"));
+        }
+        // Its own recording goes (the next one takes the freed name again) unless the
+        // dictionary uses it.
         dialogs().answers = {true};
         click(znova);
-        QCOMPARE(platform().microphone().started.size(), 3);
-        QCOMPARE(platform().microphone().started.last(), dog);
+        const QString next =
+            addedMeanwhile ? native(platform().folder.file(QStringLiteral("Temp/dog_2.wav"))) : dog;
+        QCOMPARE(platform().microphone().started, (QStringList{cat, dog, next}));
         click(stop);
         QCOMPARE(bytesOf(cat), recorded);
-        QCOMPARE(editDialog ? d->Edit4->text() : e->edtzvuk->text(), dog);
+        if (addedMeanwhile)
+            QCOMPARE(bytesOf(dog), recorded);
+        QCOMPARE(editDialog ? d->Edit4->text() : e->edtzvuk->text(), next);
     }
 
     void openedSoundFileShowsItsLengthAndIsNotCopied() {
