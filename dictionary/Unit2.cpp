@@ -400,11 +400,18 @@ bool TForm2::saveTo(const QString &path) {
                 QDir::toNativeSeparators(stuck.join(u'\n')));
         return false;
     }
+    // A field that shows a moved recording shows it in its new place.
+    for (const editor::SoundMoveResult::RecordChange &change : moved.changed) {
+        const QString &now = m_slovnik[change.record].zvuk;
+        if (edtzvuk->text() == change.zvuk)
+            edtzvuk->setText(now);
+        forms.Form3->soundMoved(change.zvuk, now);
+    }
     m_modified = false;
     return true;
 }
 
-bool TForm2::ulozit() {
+bool TForm2::saveDictionary() {
     if (m_slovnik.isEmpty()) {
         platform.dialogs->info(QStringLiteral("Nelze uložit prázdný slovník."));
         return false;
@@ -424,7 +431,7 @@ bool TForm2::ulozit() {
 }
 
 void TForm2::BitBtn3Click() {
-    ulozit();
+    saveDictionary();
 }
 
 void TForm2::UlozitjakoClick() {
@@ -440,7 +447,7 @@ bool TForm2::offerToSave() {
         MessageKind::Confirmation, QStringLiteral("Slovník byl změněn. Uložit změny?"),
         {QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Zrušit")}, 2);
     if (answer == 0)
-        return ulozit();
+        return saveDictionary();
     return answer == 1;
 }
 

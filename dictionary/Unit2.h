@@ -77,7 +77,7 @@ public:
     void novy();
     // Saves as "Uložit" does; false when the dictionary was not saved (empty, the
     // dialog cancelled, the file not written).
-    bool ulozit();
+    bool saveDictionary();
 
     // Whether the dictionary changed (Add, Delete, Edit) since it was opened, started
     // or saved.

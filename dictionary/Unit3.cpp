@@ -124,6 +124,13 @@ int TForm3::radek() const {
     return m_record.isValid() ? m_record.row() : -1;
 }
 
+void TForm3::soundMoved(const QString &from, const QString &to) {
+    if (Edit4->text() == from)
+        Edit4->setText(to);
+    if (m_openedSound == from)
+        m_openedSound = to;
+}
+
 void TForm3::leave() {
     platform.player->stop();
     forms.Form2->edtang->setFocus();

@@ -33,6 +33,8 @@ public:
     // follows that expression while the editor's list changes; -1 once it is gone.
     void otevri(int row);
     int radek() const;
+    // A save moved the sound at `from` to `to`: the dialog's sound follows it.
+    void soundMoved(const QString &from, const QString &to);
 
     void BitBtn1Click();
     void BitBtn2Click();

@@ -207,6 +207,9 @@ private slots:
         TForm2 *e = editor();
         const QString sound = platform().writeFile(QStringLiteral("Temp/cat.wav"), "RIFF");
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"), QStringLiteral("[k4t]"), sound);
+        // The edit dialog, open on the expression, follows its sound too.
+        e->vyberRadek(0);
+        e->btupravClick();
         const QString chosen = platform().folder.file(QStringLiteral("Zvirata.slv"));
         dialogs().files = {chosen};
         e->BitBtn3Click();
@@ -217,6 +220,9 @@ private slots:
         QVERIFY(!QFile::exists(sound));
         QCOMPARE(bytesOf(moved), QByteArray("RIFF"));
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("kočka;cat;[k4t];") + moved + "\r\n"));
+        QCOMPARE(forms().Form3->Edit4->text(), moved);
+        QTest::mouseClick(forms().Form3->BitBtn1, Qt::LeftButton);
+        QCOMPARE(e->slovnik()[0].zvuk, moved);
     }
 
     void saveAsAcceptsAnEmptyDictionaryAndLeavesTheHistory() {
