@@ -538,13 +538,16 @@ void TForm2::updateCaseMode(bool withPronunciation) {
 
 void TForm2::focusAfter(QWidget *widget) {
     const QWidget *order[] = {edtang, edtcz, edtvyslovnost, btpridejzvuk, btpridej};
-    bool passed = widget == edtzvuk; // no tab stop: the sound button comes next
+    // The sound field has no tab stop: its place is that of the pronunciation, so the
+    // sound button comes next.
+    const QWidget *from = widget == edtzvuk ? edtvyslovnost : widget;
+    bool passed = false;
     for (const QWidget *w : order) {
         if (passed && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
             const_cast<QWidget *>(w)->setFocus(Qt::TabFocusReason);
             return;
         }
-        if (w == widget)
+        if (w == from)
             passed = true;
     }
 }

@@ -453,6 +453,13 @@ private slots:
         QTest::keyClick(e->edtcz, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), e->edtvyslovnost);
         QCOMPARE(e->edtvyslovnost->cursorPosition(), 1);
+        // The sound field (reached by a click) passes on to its button.
+        e->edtang->setText(QStringLiteral("dog"));
+        QTest::mouseClick(e->edtzvuk, Qt::LeftButton);
+        QTest::keyClick(e->edtzvuk, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), e->btpridejzvuk);
+        QCOMPARE(e->edtang->text(), QStringLiteral("dog"));
+        e->edtang->clear();
 
         e->CheckBox1->click();
         e->CheckBox2->click();
