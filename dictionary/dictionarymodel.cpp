@@ -97,12 +97,15 @@ void DictionaryModel::remove(int row) {
         // The last record gives way to the empty row.
         beginResetModel();
         m_dictionary.clear();
+        m_blankRow = true;
         endResetModel();
         return;
     }
     beginRemoveRows({}, row, row);
     m_dictionary = UberZPole(m_dictionary, row);
-    m_blankRow = false;
+    // The editor's list shows no row once its last expression is deleted.
+    if (m_style == Style::Editor)
+        m_blankRow = false;
     endRemoveRows();
 }
 

@@ -113,6 +113,16 @@ private slots:
         QCOMPARE(bytesOf(a), before);
         QTest::mouseClick(m()->BitBtn1, Qt::LeftButton);
         QCOMPARE(bytesOf(saveAs(QStringLiteral("n.slv"))), cp1250Lines({kA[1], kA[2]}));
+        // Removed one by one, both lists end with their one empty row.
+        for (QTableView *grid : {m()->stg, m()->stg1}) {
+            for (int left = 2; left > 0; --left) {
+                grid->setCurrentIndex(grid->model()->index(0, 0));
+                QTest::mouseClick(grid == m()->stg ? m()->btuberstary : m()->btuberznovy,
+                                  Qt::LeftButton);
+            }
+            QCOMPARE(grid->model()->rowCount(), 1);
+            QCOMPARE(gridRow(grid, 0), QStringLiteral(";;;"));
+        }
     }
 
     void testRemovingFromTheNewListAndEmptyingIt() {
