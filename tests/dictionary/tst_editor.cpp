@@ -203,6 +203,21 @@ private slots:
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("a;b;[];NENÍ\r\nd;c;[];NENÍ\r\n")));
     }
 
+    // A line of two fields has an empty sound: saving it makes no sound folder and
+    // warns of nothing, and the line keeps its empty fields.
+    void shortLinesSaveWithoutASoundFolder() {
+        TForm2 *e = editor();
+        const QString path = platform().writeFile(QStringLiteral("Slovniky/Kratky.slv"),
+                                                  cp1250(QStringLiteral("kočka;cat\r\n")));
+        dialogs().files = {path};
+        QTest::mouseClick(e->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(e->BitBtn3, Qt::LeftButton);
+        QCOMPARE(dialogs().texts(), QStringList());
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList());
+        QCOMPARE(bytesOf(path), cp1250(QStringLiteral("kočka;cat;;\r\n")));
+    }
+
     void saveMovesSoundsIntoTheDictionaryFolder() {
         TForm2 *e = editor();
         const QString sound = platform().writeFile(QStringLiteral("Temp/cat.wav"), "RIFF");
