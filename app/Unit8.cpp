@@ -5,7 +5,6 @@
 #include "app/colourtext.h"
 #include "app/forms.h"
 #include "app/thresholds.h"
-#include "core/errors.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 
@@ -164,76 +163,79 @@ void TForm8::nastavbarvu(const QColor &colour) {
 }
 
 void TForm8::FormCreate() {
-    try {
-        if (platform.registry->keyExists(klic()))
-            nactiregistr();
-        else
-            vytvorregistr();
-    } catch (const VokabError &error) {
-        // The loading stops at the faulty value; the remaining controls keep their
-        // defaults and the program goes on.
-        platform.dialogs->error(error.message());
-    }
+    if (platform.registry->keyExists(klic()))
+        nactiregistr();
+    else
+        vytvorregistr();
 }
 
 void TForm8::nactiregistr() {
-    Registry &registry = *platform.registry;
-    const QString key = klic();
-    chbvelke->setChecked(registry.readBool(key, QStringLiteral("Velkapismena")));
-    chbtip->setChecked(registry.readBool(key, QStringLiteral("Tipy")));
-    chbtemp->setChecked(registry.readBool(key, QStringLiteral("Temp")));
+    // A value that cannot be read leaves its control at the default; the others are
+    // still loaded, and one message names what could not be read.
+    SettingsReader registry(*platform.registry, klic());
+    chbvelke->setChecked(registry.boolean(QStringLiteral("Velkapismena"), chbvelke->isChecked()));
+    chbtip->setChecked(registry.boolean(QStringLiteral("Tipy"), chbtip->isChecked()));
+    chbtemp->setChecked(registry.boolean(QStringLiteral("Temp"), chbtemp->isChecked()));
     QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
     for (int i = 0; i < 4; ++i) {
-        const QString text = registry.readString(key, QStringLiteral("Proc%1").arg(i + 1));
+        const QString text = registry.string(QStringLiteral("Proc%1").arg(i + 1));
         fields[i]->setValue(thresholds::fromText(text, i));
     }
     // A key written by an earlier version of the program has no chart colour and no
     // statistics options; those keep their defaults until the next "Potvrdit".
-    if (!registry.valueExists(key, QStringLiteral("BarvaGrafu")))
-        return;
-    const QString colourText = registry.readString(key, QStringLiteral("BarvaGrafu"));
-    if (const std::optional<quint32> colour = colourtext::fromText(colourText))
-        nastavbarvu(colourFromBgr(*colour));
-    else
-        platform.dialogs->warning(
-            QStringLiteral("Barva grafu „%1“ uložená v nastavení není platná, graf bude modrý.")
-                .arg(colourText));
-    chbkompletnidokonceni->setChecked(registry.readBool(key, QStringLiteral("DokonceniZkouseni")));
-    chbprerusenizkouseni->setChecked(registry.readBool(key, QStringLiteral("PreruseniZkouseni")));
+    if (platform.registry->valueExists(klic(), QStringLiteral("BarvaGrafu"))) {
+        const QString colourText = registry.string(QStringLiteral("BarvaGrafu"));
+        if (const std::optional<quint32> colour = colourtext::fromText(colourText))
+            nastavbarvu(colourFromBgr(*colour));
+        else
+            platform.dialogs->warning(
+                QStringLiteral("Barva grafu „%1“ uložená v nastavení není platná, graf bude modrý.")
+                    .arg(colourText));
+        chbkompletnidokonceni->setChecked(registry.boolean(QStringLiteral("DokonceniZkouseni"),
+                                                           chbkompletnidokonceni->isChecked()));
+        chbprerusenizkouseni->setChecked(registry.boolean(QStringLiteral("PreruseniZkouseni"),
+                                                          chbprerusenizkouseni->isChecked()));
+    }
+    registry.report(*platform.dialogs);
 }
 
 void TForm8::vytvorregistr() {
     Registry &registry = *platform.registry;
     const QString key = klic();
-    registry.createKey(key);
-    registry.writeBool(key, QStringLiteral("Velkapismena"), false);
-    registry.writeBool(key, QStringLiteral("Tipy"), true);
-    registry.writeBool(key, QStringLiteral("Temp"), true);
-    for (int i = 0; i < 4; ++i)
-        registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
-                             QString::number(thresholds::kDefaults[std::size_t(i)]));
-    registry.writeString(key, QStringLiteral("BarvaGrafu"), QLatin1String(kDefaultColour));
-    registry.writeBool(key, QStringLiteral("DokonceniZkouseni"), true);
-    registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), true);
+    registry.store(*platform.dialogs, [&] {
+        registry.createKey(key);
+        registry.writeBool(key, QStringLiteral("Velkapismena"), false);
+        registry.writeBool(key, QStringLiteral("Tipy"), true);
+        registry.writeBool(key, QStringLiteral("Temp"), true);
+        for (int i = 0; i < 4; ++i)
+            registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
+                                 QString::number(thresholds::kDefaults[std::size_t(i)]));
+        registry.writeString(key, QStringLiteral("BarvaGrafu"), QLatin1String(kDefaultColour));
+        registry.writeBool(key, QStringLiteral("DokonceniZkouseni"), true);
+        registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), true);
+    });
 }
 
 void TForm8::zapisdoregistru() {
     Registry &registry = *platform.registry;
     const QString key = klic();
-    if (!registry.keyExists(key))
-        registry.createKey(key);
-    registry.writeBool(key, QStringLiteral("Velkapismena"), chbvelke->isChecked());
-    registry.writeBool(key, QStringLiteral("Tipy"), chbtip->isChecked());
-    registry.writeBool(key, QStringLiteral("Temp"), chbtemp->isChecked());
-    const QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
-    for (int i = 0; i < 4; ++i)
-        registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
-                             QString::number(fields[i]->value()));
-    registry.writeString(key, QStringLiteral("BarvaGrafu"),
-                         colourtext::toText(bgrFromColour(m_chartColour)));
-    registry.writeBool(key, QStringLiteral("DokonceniZkouseni"),
-                       chbkompletnidokonceni->isChecked());
-    registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), chbprerusenizkouseni->isChecked());
+    registry.store(*platform.dialogs, [&] {
+        if (!registry.keyExists(key))
+            registry.createKey(key);
+        registry.writeBool(key, QStringLiteral("Velkapismena"), chbvelke->isChecked());
+        registry.writeBool(key, QStringLiteral("Tipy"), chbtip->isChecked());
+        registry.writeBool(key, QStringLiteral("Temp"), chbtemp->isChecked());
+        const QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
+        for (int i = 0; i < 4; ++i)
+            registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
+                                 QString::number(fields[i]->value()));
+        registry.writeString(key, QStringLiteral("BarvaGrafu"),
+                             colourtext::toText(bgrFromColour(m_chartColour)));
+        registry.writeBool(key, QStringLiteral("DokonceniZkouseni"),
+                           chbkompletnidokonceni->isChecked());
+        registry.writeBool(key, QStringLiteral("PreruseniZkouseni"),
+                           chbprerusenizkouseni->isChecked());
+    });
 }
 
 void TForm8::BitBtn1Click() {

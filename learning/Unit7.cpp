@@ -1,7 +1,6 @@
 #include "learning/Unit7.h"
 
 #include "app/forms.h"
-#include "core/errors.h"
 #include "learning/Unit6.h"
 #include "platform/platform.h"
 
@@ -88,26 +87,28 @@ TForm7::TForm7(Forms &forms, Platform &platform)
 void TForm7::FormCreate() {
     Registry &registry = *platform.registry;
     if (!registry.keyExists(kKey)) {
-        registry.createKey(kKey);
         zapisdoregistru();
         return;
     }
-    // A value missing under the key stops the loading; the controls not yet set keep
-    // their defaults.
-    try {
-        chbautposuv->setChecked(registry.readBool(kKey, QStringLiteral("Interval")));
-        SpinEdit1->setValue(registry.readInteger(kKey, QStringLiteral("Pocsekund")));
-        spedtvyskapisma->setValue(registry.readInteger(kKey, QStringLiteral("VyskaPisma")));
-    } catch (const VokabError &error) {
-        platform.dialogs->error(error.message());
-    }
+    // A value that cannot be read leaves its control at the default; the others are
+    // still loaded, and one message names what could not be read.
+    SettingsReader reader(registry, kKey);
+    chbautposuv->setChecked(reader.boolean(QStringLiteral("Interval"), chbautposuv->isChecked()));
+    SpinEdit1->setValue(reader.integer(QStringLiteral("Pocsekund"), SpinEdit1->value()));
+    spedtvyskapisma->setValue(
+        reader.integer(QStringLiteral("VyskaPisma"), spedtvyskapisma->value()));
+    reader.report(*platform.dialogs);
 }
 
 void TForm7::zapisdoregistru() {
     Registry &registry = *platform.registry;
-    registry.writeBool(kKey, QStringLiteral("Interval"), chbautposuv->isChecked());
-    registry.writeInteger(kKey, QStringLiteral("Pocsekund"), SpinEdit1->value());
-    registry.writeInteger(kKey, QStringLiteral("VyskaPisma"), spedtvyskapisma->value());
+    registry.store(*platform.dialogs, [&] {
+        if (!registry.keyExists(kKey))
+            registry.createKey(kKey);
+        registry.writeBool(kKey, QStringLiteral("Interval"), chbautposuv->isChecked());
+        registry.writeInteger(kKey, QStringLiteral("Pocsekund"), SpinEdit1->value());
+        registry.writeInteger(kKey, QStringLiteral("VyskaPisma"), spedtvyskapisma->value());
+    });
 }
 
 void TForm7::chbautposuvClick() {

@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "core/errors.h"
+#include "platform/dialogs.h"
 
 #include <QDir>
 #include <QSettings>
@@ -56,16 +57,58 @@ private:
                 QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"), QSettings::NativeFormat);
         return std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
     }
-    static void finish(QSettings &s) {
+    void finish(QSettings &s) const {
         s.sync();
-        if (s.status() != QSettings::NoError)
+        if (s.status() == QSettings::NoError)
+            return;
+        if (m_iniFile.isEmpty())
             throw VokabError(QStringLiteral("Nastavení nelze zapsat do registru."));
+        throw VokabError(QStringLiteral("Nastavení nelze zapsat do souboru „%1“.")
+                             .arg(QDir::toNativeSeparators(m_iniFile)));
     }
 
     QString m_iniFile;
 };
 
 } // namespace
+
+bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
+    try {
+        writes();
+        return true;
+    } catch (const VokabError &error) {
+        if (!m_failureReported) {
+            m_failureReported = true;
+            dialogs.error(error.message() +
+                          QStringLiteral("\nProgram poběží dál s dosavadním nastavením, jeho "
+                                         "změny se ale neuloží."));
+        }
+        return false;
+    }
+}
+
+qint32 SettingsReader::integer(const QString &name, qint32 fallback) {
+    try {
+        return m_registry.readInteger(m_key, name);
+    } catch (const VokabError &) {
+        m_unreadable.append(name);
+        return fallback;
+    }
+}
+
+void SettingsReader::report(Dialogs &dialogs) const {
+    if (m_unreadable.isEmpty())
+        return;
+    const QString names =
+        QStringLiteral("„") + m_unreadable.join(QStringLiteral("“, „")) + QStringLiteral("“");
+    dialogs.error(m_unreadable.size() == 1
+                      ? QStringLiteral("Chybná hodnota %1 v registru (klíč „%2“), platí pro ni "
+                                       "výchozí nastavení.")
+                            .arg(names, m_key)
+                      : QStringLiteral("Chybné hodnoty %1 v registru (klíč „%2“), platí pro ně "
+                                       "výchozí nastavení.")
+                            .arg(names, m_key));
+}
 
 std::unique_ptr<Registry> makeSettingsRegistry(const QString &iniFile) {
     return std::make_unique<SettingsRegistry>(iniFile);

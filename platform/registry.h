@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
+
+class Dialogs;
 
 // The program's settings store: the current user's registry under
 // HKEY_CURRENT_USER\Software\Vokab2 on Windows, an INI file elsewhere. Keys are
@@ -30,6 +34,39 @@ public:
     void writeBool(const QString &key, const QString &name, bool value) {
         writeInteger(key, name, value ? 1 : 0);
     }
+
+    // Runs the writes of one storing of settings. A store that cannot be written (a
+    // read-only folder, a settings file that is a folder) never stops the program: the
+    // first failure of the run is reported in Czech, later ones are not, and the program
+    // goes on with the settings it has. False when the writes failed.
+    bool store(Dialogs &dialogs, const std::function<void()> &writes);
+
+private:
+    bool m_failureReported = false;
+};
+
+// Reads the values of one key for a window's loading. A value that is missing or not a
+// whole number never stops the loading: the caller's default stands for it, and
+// report() names every such value in one Czech message.
+class SettingsReader {
+public:
+    SettingsReader(const Registry &registry, const QString &key)
+        : m_registry(registry), m_key(key) {}
+
+    qint32 integer(const QString &name, qint32 fallback);
+    bool boolean(const QString &name, bool fallback) { return integer(name, fallback ? 1 : 0); }
+    // A missing string reads as empty text.
+    QString string(const QString &name) const { return m_registry.readString(m_key, name); }
+
+    // The values that could not be read, in the order they were asked for.
+    const QStringList &unreadable() const { return m_unreadable; }
+    // One error message naming them all; nothing when every value was read.
+    void report(Dialogs &dialogs) const;
+
+private:
+    const Registry &m_registry;
+    QString m_key;
+    QStringList m_unreadable;
 };
 
 // The real store on QSettings. `iniFile` empty: the native registry on Windows, the

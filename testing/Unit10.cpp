@@ -1,7 +1,6 @@
 #include "testing/Unit10.h"
 
 #include "app/forms.h"
-#include "core/errors.h"
 #include "platform/platform.h"
 #include "testing/Unit4.h"
 #include "testing/settingsguard.h"
@@ -76,7 +75,7 @@ void TForm10::FormCreate() {
 }
 
 void TForm10::zapisdoregistru() {
-    settingsguard::store(*platform.registry, kKey, hodnoty());
+    settingsguard::store(*platform.registry, *platform.dialogs, kKey, hodnoty());
 }
 
 void TForm10::BitBtn2Click() {

@@ -76,7 +76,7 @@ void TForm13::FormCreate() {
 }
 
 void TForm13::zapisdoregistru() {
-    settingsguard::store(*platform.registry, kKey, hodnoty());
+    settingsguard::store(*platform.registry, *platform.dialogs, kKey, hodnoty());
 }
 
 void TForm13::BitBtn2Click() {

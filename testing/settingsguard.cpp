@@ -1,7 +1,6 @@
 #include "testing/settingsguard.h"
 
 #include "app/form.h"
-#include "core/errors.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 
@@ -29,22 +28,22 @@ QRadioButton *radio(QGroupBox *group, const char *name, const QString &text, boo
 
 void load(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values) {
     if (!registry.keyExists(key)) {
-        store(registry, key, values);
+        store(registry, dialogs, key, values);
         return;
     }
-    try {
-        for (const auto &[name, control] : values)
-            control->setChecked(registry.readBool(key, name));
-    } catch (const VokabError &error) {
-        dialogs.error(error.message());
-    }
+    SettingsReader reader(registry, key);
+    for (const auto &[name, control] : values)
+        control->setChecked(reader.boolean(name, control->isChecked()));
+    reader.report(dialogs);
 }
 
-void store(Registry &registry, const QString &key, const Values &values) {
-    if (!registry.keyExists(key))
-        registry.createKey(key);
-    for (const auto &[name, control] : values)
-        registry.writeBool(key, name, control->isChecked());
+void store(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values) {
+    registry.store(dialogs, [&] {
+        if (!registry.keyExists(key))
+            registry.createKey(key);
+        for (const auto &[name, control] : values)
+            registry.writeBool(key, name, control->isChecked());
+    });
 }
 
 void guard(QWidget *window, QRadioButton *first, QRadioButton *second, bool &reverting,

@@ -27,10 +27,12 @@ QRadioButton *radio(QGroupBox *group, const char *name, const QString &text, boo
 
 // Reads the key's values into the controls in the given order; a missing key is
 // created with the controls' current (design) states. A value that cannot be read
-// ends the loading with its message; the controls not yet set keep their states.
+// leaves its control in its state, the others are still read, and one message names
+// what could not be read.
 void load(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values);
-// Writes every value from its control, in order, creating the key when it is missing.
-void store(Registry &registry, const QString &key, const Values &values);
+// Writes every value from its control, in order, creating the key when it is missing;
+// a store that cannot be written is reported (once per run) and the program goes on.
+void store(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values);
 
 // While `loaded()` is true, checking either button of the pair is refused with the
 // warning and the other button is checked again; `reverting` marks that restoring run.

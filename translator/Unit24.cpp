@@ -210,9 +210,11 @@ void TForm24::FormCreate() {
     }
     Registry &registry = *platform.registry;
     if (registry.keyExists(kKey)) {
+        // A missing value takes its default; one that is not a number does too, and is
+        // reported.
+        SettingsReader reader(registry, kKey);
         const auto flag = [&](const QString &name, bool fallback) {
-            return registry.valueExists(kKey, name) ? registry.readInteger(kKey, name) != 0
-                                                    : fallback;
+            return registry.valueExists(kKey, name) ? reader.boolean(name, fallback) : fallback;
         };
         const bool czToEn = flag(kCzToEn, false);
         const bool enToCz = flag(kEnToCz, true);
@@ -220,8 +222,8 @@ void TForm24::FormCreate() {
         ZCZdoANj1->setChecked(czToEn && !enToCz);
         ZANJdoCZ1->setChecked(!(czToEn && !enToCz));
         Auto1->setChecked(flag(kInstant, true));
+        reader.report(*platform.dialogs);
     } else {
-        registry.createKey(kKey);
         writeSettings();
     }
     if (!words.error.isEmpty())
@@ -361,11 +363,13 @@ void TForm24::BitBtn1Click() {
 
 void TForm24::writeSettings() {
     Registry &registry = *platform.registry;
-    if (!registry.keyExists(kKey))
-        registry.createKey(kKey);
-    registry.writeInteger(kKey, kCzToEn, ZCZdoANj1->isChecked() ? 1 : 0);
-    registry.writeInteger(kKey, kEnToCz, ZANJdoCZ1->isChecked() ? 1 : 0);
-    registry.writeInteger(kKey, kInstant, Auto1->isChecked() ? 1 : 0);
+    registry.store(*platform.dialogs, [&] {
+        if (!registry.keyExists(kKey))
+            registry.createKey(kKey);
+        registry.writeInteger(kKey, kCzToEn, ZCZdoANj1->isChecked() ? 1 : 0);
+        registry.writeInteger(kKey, kEnToCz, ZANJdoCZ1->isChecked() ? 1 : 0);
+        registry.writeInteger(kKey, kInstant, Auto1->isChecked() ? 1 : 0);
+    });
 }
 
 void TForm24::FormClose() {

@@ -5,7 +5,10 @@
 #include "app/forms.h"
 #include "support/testplatform.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -51,6 +55,23 @@ std::unique_ptr<TestPlatform> platformWithKey(bool withColour) {
     writeKey(platform->memory(), withColour);
     platform->memory().writes.clear();
     return platform;
+}
+
+// The state of a control of a window: checked for buttons and menu items, the value of
+// a spin field.
+QVariant stateOf(const QString &window, const QString &control) {
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() != window)
+            continue;
+        QObject *found = top->findChild<QObject *>(control);
+        if (auto *spin = qobject_cast<QSpinBox *>(found))
+            return spin->value();
+        if (auto *button = qobject_cast<QAbstractButton *>(found))
+            return button->isChecked();
+        if (auto *action = qobject_cast<QAction *>(found))
+            return action->isChecked();
+    }
+    return {};
 }
 
 std::array<int, 4> thresholdsOf(const TForm8 &form) {
@@ -132,24 +153,6 @@ private slots:
         QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
                  QStringLiteral("clBlue"));
         QCOMPARE(windows.platform().memory().readInteger(kKey, "DokonceniZkouseni"), 1);
-    }
-
-    void missingBooleanStopsTheLoadingWithAMessage() {
-        auto platform = std::make_unique<TestPlatform>();
-        MemoryRegistry &registry = platform->memory();
-        registry.createKey(kKey);
-        registry.writeInteger(kKey, "Velkapismena", 1);
-        registry.writeString(kKey, "Proc1", "70");
-        TestWindows windows(std::move(platform));
-        const TForm8 &form = *windows.forms().Form8;
-        QVERIFY(form.chbvelke->isChecked());
-        // "Tipy" is missing: the rest keeps its defaults.
-        QVERIFY(form.chbtip->isChecked());
-        QCOMPARE(form.sp1->value(), 80);
-        QCOMPARE(windows.dialogs().shown.size(), 1);
-        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
-        QCOMPARE(windows.dialogs().shown[0].text,
-                 QStringLiteral("Chybná hodnota „Tipy“ v registru (klíč „Nastaveni“)."));
     }
 
     void badThresholdTextsReadAsMinimumAndAreRepaired() {
@@ -340,6 +343,118 @@ private slots:
         QCOMPARE(form.SpeedButton1->text(), QStringLiteral("změnit.."));
         QCOMPARE(form.BitBtn1->text(), QStringLiteral("Potvrdit"));
         QCOMPARE(form.BitBtn2->text(), QStringLiteral("Zpět"));
+    }
+
+    // A settings file edited by hand or by another program: a value that is missing or
+    // not a number, in any window's key. The window goes on loading its other values,
+    // keeps the default for that one and says so once; the program starts.
+    void unreadableValueKeepsItsDefaultInEveryWindow_data() {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("badControl");
+        QTest::addColumn<QVariant>("badDefault");
+        QTest::addColumn<QString>("laterControl");
+        QTest::addColumn<QVariant>("laterValue");
+        QTest::newRow("translator Okamzite=abc")
+            << "[Translator]\nZCZDOANJ=1\nZANJDOCZ=0\nOkamzite=abc\n"
+            << "„Okamzite“ v registru (klíč „Translator“)"
+            << "Form24"
+            << "Auto1" << QVariant(true) << "ZCZdoANj1" << QVariant(true);
+        QTest::newRow("translator ZCZDOANJ=ano")
+            << "[Translator]\nZCZDOANJ=ano\nZANJDOCZ=1\nOkamzite=0\n"
+            << "„ZCZDOANJ“ v registru (klíč „Translator“)"
+            << "Form24"
+            << "ZANJdoCZ1" << QVariant(true) << "Auto1" << QVariant(false);
+        QTest::newRow("general settings Tipy=abc")
+            << "[Nastaveni]\nVelkapismena=1\nTipy=abc\nTemp=0\nProc1=70\n"
+            << "„Tipy“ v registru (klíč „Nastaveni“)"
+            << "Form8"
+            << "chbtip" << QVariant(true) << "sp1" << QVariant(70);
+        QTest::newRow("general settings without Tipy")
+            << "[Nastaveni]\nVelkapismena=1\nTemp=0\nProc1=70\n"
+            << "„Tipy“ v registru (klíč „Nastaveni“)"
+            << "Form8"
+            << "chbtip" << QVariant(true) << "chbtemp" << QVariant(false);
+        QTest::newRow("learning Pocsekund=x")
+            << "[Vyuka]\nInterval=0\nPocsekund=x\nVyskaPisma=15\n"
+            << "„Pocsekund“ v registru (klíč „Vyuka“)"
+            << "Form7"
+            << "SpinEdit1" << QVariant(2) << "spedtvyskapisma" << QVariant(15);
+        QTest::newRow("Testing I Angcz=ano")
+            << "[Normalni%20zkousec]\nAngcz=ano\nCzang=1\nPostupne=1\nNahodne=0\n"
+               "Napoveduzobrazit=0\nNapovedunezobrazit=1\nPouzitzvuk=1\n"
+            << "„Angcz“ v registru (klíč „Normalni zkousec“)"
+            << "Form10"
+            << "rbangcj" << QVariant(false) << "rbpostupne" << QVariant(true);
+        QTest::newRow("Testing II Czang=2x")
+            << "[Jednoduchy%20zkousec]\nAngcz=0\nCzang=2x\nNapoveduzobrazitprooba=0\n"
+               "Postupne=1\nNahodne=0\nNapoveduzobrazit=0\nNapovedunezobrazit=1\n"
+               "Pouzitzvuk=0\n"
+            << "„Czang“ v registru (klíč „Jednoduchy zkousec“)"
+            << "Form13"
+            << "rbcjang" << QVariant(true) << "CheckBox1" << QVariant(false);
+    }
+    void unreadableValueKeepsItsDefaultInEveryWindow() {
+        QFETCH(QString, ini);
+        QFETCH(QString, message);
+        QFETCH(QString, window);
+        QFETCH(QString, badControl);
+        QFETCH(QVariant, badDefault);
+        QFETCH(QString, laterControl);
+        QFETCH(QVariant, laterValue);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("registry.ini");
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(ini.toUtf8());
+        out.close();
+        auto platform = std::make_unique<TestPlatform>();
+        platform->registry = makeSettingsRegistry(file);
+        TestWindows windows(std::move(platform));
+        QCOMPARE(stateOf(window, badControl), badDefault);
+        QCOMPARE(stateOf(window, laterControl), laterValue);
+        QCOMPARE(windows.dialogs().texts().size(), 1);
+        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
+        QVERIFY2(windows.dialogs().shown[0].text.contains(message),
+                 qPrintable(windows.dialogs().shown[0].text));
+    }
+
+    // A settings store that cannot be written at the first start: every window wants to
+    // write its defaults, the user hears of it once, and the program runs with defaults.
+    void unwritableStoreIsReportedOnceAndTheProgramRuns_data() {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("iniPath");
+        QTest::newRow("the settings file is a folder") << "registry.ini/x"
+                                                       << "registry.ini";
+        QTest::newRow("the settings folder is a file") << "Vokab2"
+                                                       << "Vokab2/registry.ini";
+    }
+    void unwritableStoreIsReportedOnceAndTheProgramRuns() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, iniPath);
+        QTemporaryDir dir;
+        if (blocker.endsWith("/x")) {
+            QVERIFY(QDir().mkpath(dir.filePath(blocker)));
+        } else {
+            QFile file(dir.filePath(blocker));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        auto platform = std::make_unique<TestPlatform>();
+        platform->registry = makeSettingsRegistry(dir.filePath(iniPath));
+        TestWindows windows(std::move(platform));
+        QCOMPARE(windows.dialogs().texts().size(), 1);
+        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
+        QVERIFY2(windows.dialogs().lastText().startsWith("Nastavení nelze zapsat"),
+                 qPrintable(windows.dialogs().lastText()));
+        TForm8 &form = *windows.forms().Form8;
+        QCOMPARE(thresholdsOf(form), (std::array<int, 4>{80, 60, 50, 30}));
+        QCOMPARE(stateOf("Form24", "Auto1"), QVariant(true));
+        // Confirming the settings later says nothing new, and the window goes.
+        form.show();
+        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(windows.dialogs().texts().size(), 1);
     }
 
     void realSettingsFileGetsTheDefaultsAndReadsThemBack() {

@@ -84,19 +84,6 @@ private slots:
         QCOMPARE(again.forms().Form7->spedtvyskapisma->value(), 10);
     }
 
-    void aMissingValueStopsTheLoadingWithAMessage() {
-        auto platform = std::make_unique<TestPlatform>();
-        platform->memory().writeInteger("Vyuka", "Interval", 0);
-        platform->memory().writeInteger("Vyuka", "VyskaPisma", 15);
-        TestWindows windows(std::move(platform));
-        TForm7 *form = windows.forms().Form7;
-        QVERIFY(!form->chbautposuv->isChecked());
-        QCOMPARE(form->spedtvyskapisma->value(), 10); // not reached: keeps its default
-        QCOMPARE(windows.dialogs().shown.size(), 1);
-        QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
-        QVERIFY(windows.dialogs().shown[0].text.contains("Pocsekund"));
-    }
-
     void confirmingAppliesToTheLearningWindowAndStores() {
         settings()->chbautposuv->setChecked(false);
         QVERIFY(!settings()->SpinEdit1->isEnabled());
