@@ -228,6 +228,29 @@ void TForm23::loadTable() {
     m_model->refresh();
 }
 
+textfile::SaveResult TForm23::saveRecordedRows() {
+    const QString path = platform.folder.file(statistiky::kFileName);
+    QStringList lines;
+    if (QFile::exists(path)) {
+        const textfile::TextResult read = textfile::readText(path);
+        if (!read.text)
+            return {false, read.error};
+        for (const QString &line : textfile::splitLines(*read.text)) {
+            if (!line.isEmpty())
+                lines.append(line);
+        }
+    }
+    lines += m_table.recordedLines();
+    if (lines.isEmpty())
+        return {true, {}};
+    textfile::SaveResult saved = textfile::saveLines(path, lines);
+    if (saved) {
+        m_table.load(lines);
+        m_model->refresh();
+    }
+    return saved;
+}
+
 void TForm23::zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
                                const QString &done, const QString &kind) {
     if (m_table.record(dictionaryPath, correct, wrong, done, kind, platform.clock->now()))

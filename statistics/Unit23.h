@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form.h"
+#include "core/textfile.h"
 #include "platform/dialogs.h"
 #include "statistics/statistiky.h"
 
@@ -67,6 +68,12 @@ public:
     void stg1MouseMove(const QPoint &position);
 
     const statistiky::Table &tabulka() const { return m_table; }
+    // Writes the statistics at the end of the run. The file is read again and keeps
+    // every line it holds now, also those another running program added since the
+    // start; the rows recorded in this run follow. The table then holds what the file
+    // holds, so a later save adds nothing twice. Fails with a Czech message naming the
+    // file when it cannot be read or written; the file is then as it was.
+    textfile::SaveResult saveRecordedRows();
     // The statistics file exists but could not be read: writing the table back would
     // lose its lines.
     bool nacteniSelhalo() const { return m_loadFailed; }

@@ -97,22 +97,38 @@ QString Table::cell(int row, int column) const {
     return m_rows[row].cell(column).toString();
 }
 
+namespace {
+
+// The line of a row recorded in this run: the name with ".slv" and the other columns.
+QString recordedLine(const Row &row) {
+    QString line = row.cell(0).toString() + kExtension;
+    for (int c = 1; c < kColumns; ++c) {
+        line += u';';
+        line += row.cell(c);
+    }
+    return line;
+}
+
+} // namespace
+
 QStringList Table::fileLines() const {
     QStringList lines;
     for (const Row &row : m_rows) {
         if (row.isLoaded()) {
             if (!row.line().isEmpty())
                 lines.append(row.line());
-            continue;
+        } else if (!row.isEmpty()) {
+            lines.append(recordedLine(row));
         }
-        if (row.isEmpty())
-            continue;
-        QString line = row.cell(0).toString() + kExtension;
-        for (int c = 1; c < kColumns; ++c) {
-            line += u';';
-            line += row.cell(c);
-        }
-        lines.append(line);
+    }
+    return lines;
+}
+
+QStringList Table::recordedLines() const {
+    QStringList lines;
+    for (const Row &row : m_rows) {
+        if (!row.isLoaded() && !row.isEmpty())
+            lines.append(recordedLine(row));
     }
     return lines;
 }

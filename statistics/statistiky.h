@@ -11,7 +11,8 @@
 #include <optional>
 
 // The statistics: one row per recorded test, kept in memory for the whole run, read
-// from the statistics file at start and written back whole at exit.
+// from the statistics file at start; at exit the rows recorded in the run are added to
+// what the file then holds.
 namespace statistiky {
 
 constexpr int kColumns = 8;
@@ -89,6 +90,8 @@ public:
     // read. A loaded line whose name the loader cannot use is written back too; only
     // lines with no text at all are dropped.
     QStringList fileLines() const;
+    // The lines of the rows recorded in this run (not read from the file), in order.
+    QStringList recordedLines() const;
 
 private:
     QList<Row> m_rows;

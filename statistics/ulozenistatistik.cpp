@@ -7,11 +7,10 @@
 #include "statistics/Unit23.h"
 
 void TForm1::ulozenistatistik() {
-    const TForm23 *statistics = forms.Form23;
+    TForm23 *statistics = forms.Form23;
     if (!statistics)
         return;
-    const QStringList lines = statistics->tabulka().fileLines();
-    if (lines.isEmpty())
+    if (statistics->tabulka().fileLines().isEmpty())
         return; // no rows: the file is neither created nor touched
     if (statistics->nacteniSelhalo()) {
         platform.dialogs->error(
@@ -20,8 +19,18 @@ void TForm1::ulozenistatistik() {
                 .arg(statistiky::kFileName));
         return;
     }
-    const textfile::SaveResult saved =
-        textfile::saveLines(platform.folder.file(statistiky::kFileName), lines);
-    if (!saved)
-        platform.dialogs->error(saved.error);
+    // A save that failed (a full disk) can be tried again once the user has made room;
+    // the run's results are given up only when the user says so.
+    for (;;) {
+        const textfile::SaveResult saved = statistics->saveRecordedRows();
+        if (saved)
+            return;
+        const int choice = platform.dialogs->choose(
+            MessageKind::Error,
+            saved.error +
+                QStringLiteral("\n\nVýsledky zkoušení z tohoto spuštění se bez uložení ztratí."),
+            {QStringLiteral("Zkusit znovu"), QStringLiteral("Ukončit bez uložení")}, 1);
+        if (choice != 0)
+            return;
+    }
 }

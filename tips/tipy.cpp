@@ -124,6 +124,7 @@ void TForm16::setEditingVisible(bool visible) {
 void TForm16::nactenitipu() {
     const QString path = platform.folder.file(kTipsFile);
     const textfile::TextResult text = textfile::readText(path, 1 << 20);
+    m_loadFailed = !text.text && QFileInfo::exists(path);
     if (!text.text || text.text->isEmpty()) {
         // The window is not open while it is created: the message is all there is to do.
         platform.dialogs->info(kBroken);
@@ -201,6 +202,15 @@ void TForm16::BitBtn4Click() {
 }
 
 void TForm16::Button2Click() {
+    if (m_loadFailed) {
+        // The editing mode stays open; nothing is written over the tips that could not
+        // be read.
+        platform.dialogs->error(
+            QStringLiteral("Tipy nebyly uloženy: soubor %1 se při spuštění nepodařilo načíst a "
+                           "jeho přepsáním by se ztratily jeho tipy.")
+                .arg(kTipsFile));
+        return;
+    }
     for (qsizetype i = 0; i < m_tips.size(); ++i) {
         m_tips[i].cislo = int(i) + 1;
         m_tips[i].cislotext = QString::number(i + 1);

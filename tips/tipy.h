@@ -62,4 +62,7 @@ private:
     bool m_first = false;
     bool m_second = false;
     bool m_editing = false;
+    // The tips file exists but could not be read: saving would replace its tips by the
+    // few of this run.
+    bool m_loadFailed = false;
 };

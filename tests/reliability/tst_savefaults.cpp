@@ -4,6 +4,7 @@
 // and the user is told in Czech which file was not saved.
 #include "savesites.h"
 
+#include "app/Unit1.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
@@ -107,6 +108,56 @@ private slots:
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(QSet<QString>(left.begin(), left.end()),
                  (QSet<QString>{QFileInfo(attempt.target).fileName(), "vypln"}));
+    }
+
+    // The statistics written at exit onto a full disk: the user is asked, may make room
+    // and try again as often as needed, or end without saving; the results are saved
+    // after the old lines, or the old file stays.
+    void fullDiskAtExitCanBeRetriedOrGivenUp_data() {
+        QTest::addColumn<QList<int>>("choices"); // 0 "Zkusit znovu", 1 "Ukončit bez uložení"
+        QTest::addColumn<int>("roomAt");         // the question at which room is made
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("room made, tried again") << QList<int>{0} << 0 << true;
+        QTest::newRow("tried again before making room") << QList<int>{0, 0} << 1 << true;
+        QTest::newRow("ended without saving") << QList<int>{1} << -1 << false;
+        QTest::newRow("tried again, then ended") << QList<int>{0, 1} << -1 << false;
+    }
+    void fullDiskAtExitCanBeRetriedOrGivenUp() {
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QFETCH(QList<int>, choices);
+        QFETCH(int, roomAt);
+        QFETCH(bool, saved);
+        Attempt attempt(QStringLiteral("statistics"));
+        const QString &folder = attempt.folder;
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) != 0)
+            QSKIP("this machine does not allow mounting a tmpfs");
+        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", folder}); });
+        QVERIFY(attempt.ready());
+        fillDisk(folder);
+        ScriptedDialogs &dialogs = attempt.windows.dialogs();
+        dialogs.choices.assign(choices.begin(), choices.end());
+        int asked = 0;
+        dialogs.whileChoosing = [&](const QString &) {
+            if (asked++ == roomAt)
+                QFile::remove(QDir(folder).filePath(QStringLiteral("vypln")));
+        };
+        QTest::mouseClick(attempt.windows.forms().Form1->btkonec, Qt::LeftButton);
+        QCOMPARE(asked, choices.size());
+        QCOMPARE(dialogs.unexpected, 0);
+        for (const ScriptedDialogs::Shown &shown : std::as_const(dialogs.shown)) {
+            QVERIFY(shown.isQuestion);
+            QCOMPARE(shown.kind, MessageKind::Error);
+            QVERIFY2(shown.text.contains(QStringLiteral("statistiky.dat")), qPrintable(shown.text));
+        }
+        const QByteArray now = bytesOf(attempt.target);
+        if (saved) {
+            QVERIFY(now.startsWith(kOldFile));
+            QCOMPARE(now.count('\n'), kOldFile.count('\n') + 50);
+        } else {
+            QCOMPARE(now, kOldFile);
+        }
+        QVERIFY(textfile::temporariesOf(attempt.target).isEmpty());
     }
 
     void readOnlyFolderKeepsTheOldFile_data() { addSites(); }

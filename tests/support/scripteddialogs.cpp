@@ -18,6 +18,8 @@ bool ScriptedDialogs::question(MessageKind icon, const QString &text) {
 int ScriptedDialogs::choose(MessageKind icon, const QString &text, const QStringList &buttons,
                             int escape) {
     shown.append({icon, text, {}, true, buttons});
+    if (whileChoosing)
+        whileChoosing(text);
     if (choices.empty()) {
         ++unexpected;
         return escape;

@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 // Dialogs for the tests: every message is recorded as (kind, text, caption), and
@@ -33,6 +34,9 @@ public:
     // Scripted answers, taken in order.
     std::deque<bool> answers;
     std::deque<int> choices; // indexes of the buttons of choose()
+    // Called with the text of each choose() before it is answered: what the user does
+    // while the question waits (makes room on a disk, closes another program).
+    std::function<void(const QString &text)> whileChoosing;
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<QFont>> fonts;

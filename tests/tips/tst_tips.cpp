@@ -161,6 +161,28 @@ private slots:
         QVERIFY(tip->upravy());
     }
 
+    // A tips file that could not be read (here: over its size limit) is never replaced
+    // by the few tips of the editing mode.
+    void tipsFileThatCouldNotBeReadIsNeverOverwritten() {
+        QByteArray tips;
+        while (tips.size() <= (1 << 20))
+            tips += cp1250(QStringLiteral("%1;Dlouhý tip;Druhý text\r\n").arg(tips.size()));
+        auto windows = windowsWithTips(tips);
+        TForm16 *tip = windows->forms().Form16;
+        tip->show();
+        typeOn(tip->BitBtn2, "vok");
+        QVERIFY(tip->upravy());
+        tip->Edit1->setText(QStringLiteral("Nový"));
+        tip->Memo3->setPlainText(QStringLiteral("tip"));
+        QTest::mouseClick(tip->BitBtn3, Qt::LeftButton);
+        QCOMPARE(tip->tipy().size(), 1);
+        QTest::mouseClick(tip->Button2, Qt::LeftButton);
+        QCOMPARE(bytesOf(windows->platform().folder.file("Tips.vkb")), tips);
+        QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
+        QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
+        QVERIFY(tip->upravy());
+    }
+
     void shippedTipsAreWholeAndSaveBackToTheSameBytes() {
         auto platform = std::make_unique<TestPlatform>();
         platform->installDataFile("Tips.vkb");
