@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -117,12 +118,15 @@ void TForm18::nepovedlose() {
 void TForm18::BitBtn1Click() {
     // What the web site says is not trusted: the installer must be one plain file name
     // in Aktualizace and come from a web address.
-    if (!verze::isPlainFileName(m_file.fileName) || !verze::isWebAddress(m_file.address)) {
+    // Its size must be given, so that the download stops where the installer ends.
+    const std::optional<qint64> announced = verze::announcedSize(m_file);
+    if (!verze::isPlainFileName(m_file.fileName) || !verze::isWebAddress(m_file.address) ||
+        !announced || *announced <= 0) {
         nepovedlose();
         return;
     }
     TForm20 *progress = forms.Form20;
-    progress->stahovani(m_file.fileName, verze::announcedSize(m_file).value_or(-1));
+    progress->stahovani(m_file.fileName, *announced);
     progress->Timer1->start();
     hide();
     QDir().mkpath(platform.folder.updates());
@@ -132,16 +136,17 @@ void TForm18::BitBtn1Click() {
             [this](const QString &fileName, qint64 size) { HTTPGet1DoneFile(fileName, size); });
     connect(HTTPGet1.get(), &Download::failed, this,
             [this](const QString &error) { HTTPGet1Error(error); });
-    HTTPGet1->start(QUrl(m_file.address), m_target);
+    HTTPGet1->start(QUrl(m_file.address), m_target, *announced);
     progress->show();
 }
 
 void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     forms.Form20->Timer1->stop();
     forms.Form20->Timer1Timer();
-    // The installer is offered only when it arrived whole.
+    // The installer is offered only when it arrived whole; a shorter one is removed.
     const std::optional<qint64> announced = verze::announcedSize(m_file);
-    if (announced && (size != *announced || QFileInfo(fileName).size() != *announced)) {
+    if (!announced || size != *announced || QFileInfo(fileName).size() != *announced) {
+        QFile::remove(fileName);
         nepovedlose();
         forms.Form1->show();
         forms.Form20->close();
@@ -151,9 +156,19 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     if (platform.dialogs->question(MessageKind::Information,
                                    QStringLiteral("Aktualizace byla provedena úspěšně. Přejete "
                                                   "si nyní nainstalovat novou verzi?"))) {
-        platform.shell->startProgram(fileName, {});
+        // The desktop opens the installer with its handler for the file's type (a
+        // downloaded file has no right to be run by itself); the program ends only when
+        // the installer is open, as by "Konec", statistics saved.
         forms.Form20->close();
-        forms.Form1->close(); // the program ends as by "Konec", statistics saved
+        if (platform.shell->openUrl(QUrl::fromLocalFile(fileName))) {
+            forms.Form1->close();
+            return;
+        }
+        platform.dialogs->error(QStringLiteral("Instalaci se nepodařilo spustit. Stažený "
+                                               "soubor můžete otevřít sami, najdete ho zde:\n%1")
+                                    .arg(QDir::toNativeSeparators(fileName)));
+        forms.Form1->show();
+        close();
         return;
     }
     forms.Form1->show();

@@ -32,7 +32,7 @@ public:
     void BitBtn2Click();
     void HTTPGet1DoneFile(const QString &fileName, qint64 size);
     void HTTPGet1Error(const QString &error);
-    // Stops the installer's download; what arrived stays on disk.
+    // Stops the installer's download; what arrived is removed.
     void zrusstahovani();
 
     // Where the installer goes.

@@ -23,7 +23,8 @@ void TForm1::Aktualizace1Click() {
         connect(HTTPGet1.get(), &Download::failed, this,
                 [this](const QString &error) { HTTPGet1Error(error); });
         HTTPGet1->start(verze::versionFileUrl(),
-                        platform.folder.workDir() + QStringLiteral("N-VERZE.TXT"));
+                        platform.folder.workDir() + QStringLiteral("N-VERZE.TXT"),
+                        verze::kMaxFileSize);
         forms.Form20->cekani();
         forms.Form20->show();
     } catch (const std::exception &) {

@@ -11,16 +11,28 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 #include <QUrlQuery>
 
 namespace {
 
 // One download into a file. The file grows as the data arrives, so that its size on
-// disk shows the progress; a download that fails or is aborted leaves what arrived.
+// disk shows the progress. The transfer is cut off as soon as the body passes its
+// limit (the server's announced length is checked before any byte of it) or nothing
+// arrives for the stall time; a download that does not end whole leaves no file.
 class HttpDownload final : public Download {
 public:
-    void start(const QUrl &url, const QString &targetFile) override {
+    explicit HttpDownload(std::chrono::milliseconds stallTime) {
+        m_stall.setSingleShot(true);
+        m_stall.setInterval(stallTime);
+        connect(&m_stall, &QTimer::timeout, this,
+                [this] { fail(QStringLiteral("Server přestal posílat data.")); });
+    }
+
+    void start(const QUrl &url, const QString &targetFile, qint64 maxBytes) override {
         abortQuietly();
+        m_limit = maxBytes;
+        m_received = 0;
         m_file.setFileName(targetFile);
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             const QString reason = m_file.errorString();
@@ -35,8 +47,12 @@ public:
                              QNetworkRequest::AlwaysNetwork);
         request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
         m_reply = m_manager.get(request);
+        // What has not been written to the file yet stays small.
+        m_reply->setReadBufferSize(kBuffer);
+        connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] { checkAnnounced(); });
         connect(m_reply, &QNetworkReply::readyRead, this, [this] { store(); });
         connect(m_reply, &QNetworkReply::finished, this, [this] { finish(); });
+        m_stall.start();
     }
 
     void abort() override { abortQuietly(); }
@@ -44,57 +60,94 @@ public:
     ~HttpDownload() override { abortQuietly(); }
 
 private:
-    void store() {
+    static constexpr qint64 kBuffer = 64 * 1024;
+
+    QString tooLarge() const {
+        return QStringLiteral("Stahovaný soubor je větší než %1 bajtů.").arg(m_limit);
+    }
+
+    void checkAnnounced() {
         if (!m_reply)
             return;
-        const QByteArray data = m_reply->readAll();
-        if (m_file.write(data) != data.size()) {
-            m_writeError = m_file.errorString();
-            m_reply->abort();
-            return;
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > m_limit)
+            fail(tooLarge());
+    }
+
+    // Writes what arrived; false when the download ended here.
+    bool store() {
+        while (m_reply && m_reply->bytesAvailable() > 0) {
+            // One byte past the limit is enough to know the body is too large.
+            const qint64 room = m_limit - m_received;
+            const QByteArray data = m_reply->read(std::min<qint64>(room, kBuffer) + 1);
+            if (data.isEmpty())
+                break;
+            m_stall.start();
+            m_received += data.size();
+            if (m_received > m_limit) {
+                fail(tooLarge());
+                return false;
+            }
+            if (m_file.write(data) != data.size() || !m_file.flush()) {
+                fail(m_file.errorString());
+                return false;
+            }
         }
-        m_file.flush();
+        return m_reply != nullptr;
     }
 
     void finish() {
+        if (!m_reply || !store())
+            return;
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
-        if (!reply)
-            return;
-        store();
+        m_stall.stop();
         reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+            discardFile();
+            emit failed(reply->errorString());
+            return;
+        }
         const qint64 size = m_file.size();
         m_file.close();
-        if (m_aborted)
-            return;
-        if (!m_writeError.isEmpty()) {
-            emit failed(m_writeError);
-        } else if (reply->error() != QNetworkReply::NoError) {
-            emit failed(reply->errorString());
-        } else {
-            emit done(m_file.fileName(), size);
-        }
+        emit done(m_file.fileName(), size);
+    }
+
+    // Ends the transfer as failed; the partial file goes.
+    void fail(const QString &reason) {
+        dropReply();
+        discardFile();
+        emit failed(reason);
     }
 
     void abortQuietly() {
-        if (m_reply) {
-            m_aborted = true;
-            QNetworkReply *reply = m_reply;
-            reply->abort(); // finishes at once; the partial file stays
+        dropReply();
+        discardFile();
+    }
+
+    void dropReply() {
+        m_stall.stop();
+        if (QNetworkReply *reply = m_reply) {
             m_reply = nullptr;
+            reply->disconnect(this);
+            reply->abort();
             reply->deleteLater();
         }
-        if (m_file.isOpen())
+    }
+
+    void discardFile() {
+        if (m_file.isOpen()) {
             m_file.close();
-        m_aborted = false;
-        m_writeError.clear();
+            m_file.remove();
+        }
     }
 
     QNetworkAccessManager m_manager;
     QPointer<QNetworkReply> m_reply;
     QFile m_file;
-    QString m_writeError;
-    bool m_aborted = false;
+    QTimer m_stall;
+    qint64 m_limit = 0;
+    qint64 m_received = 0;
 };
 
 class QtNetwork final : public Network {
@@ -150,8 +203,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<Download> makeHttpDownload() {
-    return std::make_unique<HttpDownload>();
+std::unique_ptr<Download> makeHttpDownload(std::chrono::milliseconds stallTime) {
+    return std::make_unique<HttpDownload>(stallTime);
 }
 
 std::unique_ptr<Network> makeNetwork() {

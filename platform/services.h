@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <chrono>
 #include <memory>
 
 // Printing plain text lines on a printer the user chooses.
@@ -18,12 +19,14 @@ public:
     virtual bool printLines(const QStringList &lines, const QFont &font, QString *error) = 0;
 };
 
-// One HTTP download into a file; done or failed arrives later, on the UI thread.
+// One HTTP download into a file; done or failed arrives later, on the UI thread. A
+// download that does not end whole leaves no file behind: one that fails, passes
+// `maxBytes`, receives nothing for the stall time, or is aborted.
 class Download : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    virtual void start(const QUrl &url, const QString &targetFile) = 0;
+    virtual void start(const QUrl &url, const QString &targetFile, qint64 maxBytes) = 0;
     virtual void abort() = 0;
 
 signals:
@@ -47,13 +50,14 @@ public:
                       const QString &attachment) = 0;
 };
 
-// The desktop: web pages in the default browser, starting downloaded programs.
+// The desktop: web pages in the default browser, downloaded files with the handler the
+// desktop has for them.
 class Shell {
 public:
     virtual ~Shell() = default;
+    // Opens a web page, or a local file with the desktop's handler for its type; false
+    // when nothing could open it.
     virtual bool openUrl(const QUrl &url) = 0;
-    // Starts a program with an argument list; never through a shell command line.
-    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
 };
 
 // The program's help file, opened at a topic.
@@ -69,8 +73,11 @@ std::unique_ptr<Printing> makePrinting();
 // Prints without a dialog into a PDF file (written through textfile::saveFile).
 std::unique_ptr<Printing> makePdfPrinting(const QString &pdfFile);
 std::unique_ptr<Network> makeNetwork();
+// How long a download waits for the next bytes before it gives up.
+constexpr std::chrono::milliseconds kDownloadStallTime{30000};
 // A download over HTTP, for the real network and for tests against a local server.
-std::unique_ptr<Download> makeHttpDownload();
+std::unique_ptr<Download>
+makeHttpDownload(std::chrono::milliseconds stallTime = kDownloadStallTime);
 std::unique_ptr<Mail> makeMail();
 std::unique_ptr<Shell> makeShell();
 std::unique_ptr<Help> makeHelp();

@@ -95,14 +95,10 @@ class RecordingShell final : public Shell {
 public:
     bool openUrl(const QUrl &url) override {
         urls.append(url);
-        return true;
+        return opens;
     }
-    bool startProgram(const QString &program, const QStringList &arguments) override {
-        programs.append(QStringList{program} + arguments);
-        return true;
-    }
+    bool opens = true; // what openUrl() answers
     QList<QUrl> urls;
-    QList<QStringList> programs;
 };
 
 class RecordingHelp final : public Help {
