@@ -5,6 +5,7 @@
 #include "app/form.h"
 #include "app/startup.h"
 #include "platform/platform.h"
+#include "platform/programlock.h"
 
 #include <QTimer>
 
@@ -34,6 +35,20 @@ int main(int argc, char **argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vokab"));
     QCoreApplication::setApplicationName(QStringLiteral("Vokab"));
     app.setQuitOnLastWindowClosed(false);
+
+    // One running program per user: a second start brings the first one to the front,
+    // handing it its arguments, and ends.
+    ProgramLock lock(ProgramLock::userDataFolder());
+    switch (lock.start(app.arguments().mid(1), 10000)) {
+    case ProgramLock::Start::HandedOver:
+        return 0;
+    case ProgramLock::Start::NoAnswer:
+        makeQtDialogs()->error(QStringLiteral("Program Vokab už je spuštěn, ale neodpovídá."));
+        return 1;
+    case ProgramLock::Start::Alone:
+    case ProgramLock::Start::Unlocked:
+        break;
+    }
     setApplicationTitle(QStringLiteral("Vokab"));
 
     const QString programDir =
@@ -49,6 +64,8 @@ int main(int argc, char **argv) {
         reportUnhandledException(platform->dialogs.get(), std::current_exception());
         return 1;
     }
+    QObject::connect(&lock, &ProgramLock::startedAgain, &app,
+                     [&windows] { bringToFront(windows->forms()); });
     startProgram(windows->forms());
     if (app.arguments().contains(QStringLiteral("--benchmark-start")))
         probeStartUp(windows->forms());

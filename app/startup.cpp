@@ -24,6 +24,8 @@
 #include "tips/tipy.h"
 #include "translator/Unit24.h"
 
+#include <QApplication>
+
 Windows::Windows(Platform &platform) : m_platform(platform) {
     // The fixed creation order: a window that reads another window's controls while
     // it is created comes after it.
@@ -68,4 +70,30 @@ void startProgram(Forms &forms) {
     forms.Form22->show();
     forms.Form22->raise();
     forms.Form22->activateWindow();
+}
+
+void bringToFront(Forms &forms) {
+    const auto isFrame = [](const QWidget *window) {
+        return window->isVisible() &&
+               (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+    };
+    QWidget *modal = QApplication::activeModalWidget();
+    QList<QWidget *> shown;
+    // The main window first, so that a mode or settings window open over it stays over
+    // it; a modal question last, on top.
+    if (isFrame(forms.Form1))
+        shown.append(forms.Form1);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (isFrame(window) && window != forms.Form1 && window != modal)
+            shown.append(window);
+    }
+    if (modal)
+        shown.append(modal);
+    for (QWidget *window : std::as_const(shown)) {
+        if (window->isMinimized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+    }
+    if (!shown.isEmpty())
+        shown.last()->activateWindow();
 }

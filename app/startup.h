@@ -30,3 +30,8 @@ private:
 
 // Shows the first window once all windows exist; the message loop then takes over.
 void startProgram(Forms &forms);
+
+// Brings the running program to the front when it is started again: every window it
+// shows comes up from the task bar and over other programs, the main window below the
+// others and a modal question on top, active.
+void bringToFront(Forms &forms);

@@ -5,6 +5,7 @@
 // with the settings already in the registry, as every start but the first one is.
 #include "measure.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -17,6 +18,8 @@ namespace {
 double startOnce(const QString &program, const QString &programDir, const QString &registry) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VOKAB_REGISTRY"), registry);
+    // A data folder of its own: a Vokab the user has open would take over the start.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QFileInfo(registry).absolutePath());
     environment.insert(QStringLiteral("VOKAB_PROGRAM_DIR"), programDir);
     QProcess child;
     child.setProcessEnvironment(environment);
