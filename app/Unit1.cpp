@@ -5,13 +5,19 @@
 #include "app/forms.h"
 #include "app/product.h"
 #include "app/tempfolder.h"
+#include "dictionary/Unit11.h"
+#include "dictionary/Unit14.h"
+#include "dictionary/Unit15.h"
 #include "dictionary/Unit2.h"
+#include "dictionary/Unit3.h"
+#include "dictionary/Unit5.h"
 #include "internet/Unit19.h"
 #include "learning/Unit6.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"
+#include "testing/Unit9.h"
 #include "tips/tipy.h"
 #include "translator/Unit24.h"
 
@@ -25,6 +31,8 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -168,6 +176,19 @@ void TForm1::spustrezim(QWidget *window, const QString &mode) {
     window->activateWindow();
     hide();
     setApplicationTitle(QStringLiteral("Vokab - ") + mode);
+}
+
+bool TForm1::modeOpen() const {
+    const QWidget *modes[] = {forms.Form2,  forms.Form3,  forms.Form5,  forms.Form6,
+                              forms.Form4,  forms.Form9,  forms.Form11, forms.Form12,
+                              forms.Form14, forms.Form15, forms.Form23, forms.Form24};
+    return std::any_of(std::begin(modes), std::end(modes),
+                       [](const QWidget *w) { return w && w->isVisible(); });
+}
+
+void TForm1::showUnlessModeOpen() {
+    if (!modeOpen())
+        show();
 }
 
 void TForm1::bteditorClick() {

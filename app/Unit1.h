@@ -73,6 +73,11 @@ public:
     // Writes the statistics table to the statistics file (statistics/).
     void ulozenistatistik();
 
+    // Shown again by a window opened beside it (settings, tips, about box, update,
+    // message), unless a mode holds the screen: one mode at a time.
+    void showUnlessModeOpen();
+    bool modeOpen() const;
+
     // Activation (the tip of the day at the first one) and the end of the program:
     // a changed dictionary offered for saving (which may keep the program running),
     // Temp emptied of the files no dictionary uses when the settings ask for it, the

@@ -105,7 +105,7 @@ void TForm22::Timer1Timer() {
 
 void TForm22::SpeedButton1Click() {
     hide();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
 }
 
 void TForm22::oprogramu() {

@@ -241,17 +241,17 @@ void TForm8::zapisdoregistru() {
 void TForm8::BitBtn1Click() {
     forms.Form1->prvniaktivace = false;
     zapisdoregistru();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     hide();
 }
 
 void TForm8::BitBtn2Click() {
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     hide();
 }
 
 void TForm8::FormClose() {
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     forms.Form1->prvniaktivace = false;
 }
 

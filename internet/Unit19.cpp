@@ -56,7 +56,7 @@ void TForm19::BitBtn1Click() {
     odeslanipostou(QDir::toNativeSeparators(path), product::authorEmail(),
                    QStringLiteral("Zprava pro Velor"));
     Memo1->clear();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     close();
 }
 
@@ -74,7 +74,7 @@ bool TForm19::odeslanipostou(const QString &filePath, const QString &recipient, 
 }
 
 void TForm19::BitBtn2Click() {
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     close();
 }
 

@@ -79,14 +79,14 @@ void TForm20::Timer1Timer() {
 void TForm20::BitBtn1Click() {
     if (forms.Form1->HTTPGet1)
         forms.Form1->HTTPGet1->abort();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     close();
 }
 
 void TForm20::BitBtn2Click() {
     Timer1->stop();
     forms.Form18->zrusstahovani();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     hide();
     close();
     m_last = 0;

@@ -148,7 +148,7 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     if (!announced || size != *announced || QFileInfo(fileName).size() != *announced) {
         QFile::remove(fileName);
         nepovedlose();
-        forms.Form1->show();
+        forms.Form1->showUnlessModeOpen();
         forms.Form20->close();
         close();
         return;
@@ -167,11 +167,11 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
         platform.dialogs->error(QStringLiteral("Instalaci se nepodařilo spustit. Stažený "
                                                "soubor můžete otevřít sami, najdete ho zde:\n%1")
                                     .arg(QDir::toNativeSeparators(fileName)));
-        forms.Form1->show();
+        forms.Form1->showUnlessModeOpen();
         close();
         return;
     }
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     close();
     forms.Form20->close();
 }
@@ -179,7 +179,7 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
 void TForm18::HTTPGet1Error(const QString &) {
     forms.Form20->Timer1->stop();
     nepovedlose();
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
     forms.Form20->close();
 }
 
@@ -193,5 +193,5 @@ void TForm18::BitBtn2Click() {
 }
 
 void TForm18::FormClose() {
-    forms.Form1->show();
+    forms.Form1->showUnlessModeOpen();
 }

@@ -352,7 +352,8 @@ void TForm12::keyPressEvent(QKeyEvent *event) {
 }
 
 void TForm12::FormClose() {
-    if (forms.Form8->chbprerusenizkouseni->isChecked())
+    // A test that ended regularly has been recorded already.
+    if (forms.Form8->chbprerusenizkouseni->isChecked() && !dokonceno)
         zapisdostatistik(QStringLiteral("Ne"));
     zaklnastaveni();
     forms.Form9->vyprazdniSeznamy();

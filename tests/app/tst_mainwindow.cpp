@@ -268,6 +268,43 @@ private slots:
         QCOMPARE(QUrl(product::webAddress()).scheme(), QStringLiteral("https"));
     }
 
+    // A window opened beside the main window and closed while a mode runs leaves the
+    // main window hidden: one mode at a time.
+    void sideWindowsLeaveTheMainWindowHiddenDuringAMode_data() {
+        QTest::addColumn<QString>("side");
+        QTest::newRow("tip of the day, OK") << "tip";
+        QTest::newRow("settings, Potvrdit") << "settings confirmed";
+        QTest::newRow("settings, Zpět") << "settings back";
+        QTest::newRow("about box") << "about";
+    }
+    void sideWindowsLeaveTheMainWindowHiddenDuringAMode() {
+        QFETCH(QString, side);
+        TestWindows windows;
+        const Forms &forms = windows.forms();
+        TForm1 &main = *forms.Form1;
+        forms.Form8->chbtip->setChecked(false);
+        main.show();
+        QAbstractButton *close = nullptr;
+        if (side == "tip") {
+            main.Tipdne1->trigger();
+            close = forms.Form16->BitBtn1;
+        } else if (side == "about") {
+            main.OProgramu1->trigger();
+            close = forms.Form22->SpeedButton1;
+        } else {
+            main.Nastaveni1->trigger();
+            close = side == "settings back" ? forms.Form8->BitBtn2 : forms.Form8->BitBtn1;
+        }
+        QVERIFY(close->isVisible());
+        QTest::mouseClick(main.findChild<QPushButton *>("bteditor"), Qt::LeftButton);
+        QVERIFY(!main.isVisible());
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(forms.Form2->isVisible());
+        QVERIFY(!main.isVisible());
+        forms.Form2->close();
+        QVERIFY(main.isVisible());
+    }
+
     void tipAndAuthorItemsShowTheirWindows() {
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;

@@ -2,6 +2,7 @@
 #include "app/Unit8.h"
 #include "app/forms.h"
 #include "core/win1250.h"
+#include "statistics/Unit23.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit12.h"
@@ -105,6 +106,24 @@ private slots:
         // Nothing more is counted after the end.
         test()->btjoClick();
         QCOMPARE(test()->spravne() + test()->spatne(), 1);
+    }
+
+    // A finished test was recorded with "Ano"; shown again while its evaluation is
+    // open and closed, it records no interruption.
+    void aFinishedTestShownAgainAndClosedRecordsNothingMore() {
+        m_windows->forms().Form8->chbprerusenizkouseni->setChecked(true);
+        sequential();
+        test()->show();
+        open({"pes;dog;[];NENÍ", "kočka;cat;[];NENÍ"});
+        QTest::mouseClick(test()->btjo, Qt::LeftButton);
+        QTest::mouseClick(test()->btne, Qt::LeftButton);
+        QVERIFY(eval()->isVisible());
+        const statistiky::Table &table = m_windows->forms().Form23->tabulka();
+        const qsizetype rows = table.fileLines().size();
+        QVERIFY(table.fileLines().last().contains(QStringLiteral(";Ano;")));
+        test()->show();
+        test()->close();
+        QCOMPARE(table.fileLines().size(), rows);
     }
 
     void randomOrderNeverRepeats() {
