@@ -94,6 +94,25 @@ private slots:
         QVERIFY(!update()->isVisible());
     }
 
+    // "Zrušit" while the version file does not come: the main window is back, nothing
+    // is shown and no part of the file stays.
+    void cancellingWhileWaitingForTheVersionFileReturnsToTheMainWindow() {
+        m_http.bodies["/N-VERZE.TXT"] = {
+            versionFile("2.30", "100", m_http.url("/x.exe"), "x.exe", "A"), 200, true};
+        m_windows->forms().Form1->show();
+        m_windows->forms().Form1->Aktualizace1->trigger();
+        QVERIFY(progress()->isVisible());
+        QVERIFY(progress()->BitBtn1->isVisible());
+        QTRY_VERIFY(m_http.sent > 0);
+        QTest::mouseClick(progress()->BitBtn1, Qt::LeftButton);
+        QVERIFY(!progress()->isVisible());
+        QVERIFY(m_windows->forms().Form1->isVisible());
+        QTest::qWait(200);
+        QVERIFY(!update()->isVisible());
+        QVERIFY(dialogs().shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_windows->platform().folder.workDir() + "N-VERZE.TXT"));
+    }
+
     void offlineIsReportedWithoutAnyDownload() {
         m_network->online = false;
         m_windows->forms().Form1->Aktualizace1Click();

@@ -7,6 +7,8 @@
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
+#include "testing/Unit12.h"
+#include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
 
@@ -26,6 +28,8 @@
 #include <QTableView>
 #include <QValueAxis>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {} // namespace
 
@@ -63,6 +67,86 @@ private slots:
         QCOMPARE(bytesOf(file),
                  cp1250Lines({"zvirata.slv;5.1.2026;8:07:06;3;0;100;Ano;Zkoušení I",
                               "zvirata.slv;5.1.2026;8:07:06;1;2;33;Ne;Zkoušení II"}));
+    }
+
+    // What each test window records: "Ano" after a completed test, "Ne" after an
+    // interruption (a new test, always) or a close (when the setting asks for it), and
+    // nothing for a test in which nothing was answered.
+    void testWindowsRecordTheirRows_data() {
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("row"); // the recorded row from its 4th field, or none
+        for (const bool second : {false, true}) {
+            const QString kind = second ? "Zkoušení II" : "Zkoušení I";
+            const char *name = second ? "II" : "I";
+            QTest::addRow("%s completed", name) << second << "complete"
+                                                << "1;1;50;Ano;" + kind;
+            QTest::addRow("%s interrupted by a new test", name) << second << "new test"
+                                                                << "0;1;0;Ne;" + kind;
+            QTest::addRow("%s closed after an answer", name) << second << "close"
+                                                             << "0;1;0;Ne;" + kind;
+            QTest::addRow("%s closed unanswered", name) << second << "close unanswered"
+                                                        << "";
+        }
+    }
+    void testWindowsRecordTheirRows() {
+        QFETCH(bool, second);
+        QFETCH(QString, way);
+        QFETCH(QString, row);
+        TestWindows windows;
+        const Forms &forms = windows.forms();
+        forms.Form8->chbprerusenizkouseni->setChecked(true);
+        const QString path =
+            windows.platform().writeFile("zvirata.slv", cp1250Lines({"pes;dog", "kočka;cat"}));
+        QWidget *window = second ? static_cast<QWidget *>(forms.Form12) : forms.Form4;
+        QAbstractButton *newTest = second ? forms.Form12->BitBtn2 : forms.Form4->btnovy;
+        // Sequential order: "pes" is asked first, then "kočka".
+        (second ? forms.Form13->rbpostupne : forms.Form10->rbpostupne)->setChecked(true);
+        const auto answer = [&](bool right, const QString &text) {
+            if (second) {
+                QTest::mouseClick(right ? forms.Form12->btjo : forms.Form12->btne, Qt::LeftButton);
+                return;
+            }
+            forms.Form4->edtodpoved->setText(right ? text : "x");
+            QTest::keyClick(forms.Form4->edtodpoved, Qt::Key_Return);
+        };
+        window->show();
+        windows.dialogs().files.push_back(path);
+        QTest::mouseClick(newTest, Qt::LeftButton);
+        if (way != "close unanswered")
+            answer(false, "dog");
+        if (way == "complete")
+            answer(true, "cat");
+        if (way == "new test") {
+            windows.dialogs().answers.push_back(true);
+            QTest::mouseClick(newTest, Qt::LeftButton);
+        }
+        if (way.startsWith("close"))
+            window->close();
+        const QStringList lines = forms.Form23->tabulka().fileLines();
+        if (row.isEmpty()) {
+            QCOMPARE(lines, QStringList());
+            return;
+        }
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].startsWith("zvirata.slv;") && lines[0].endsWith(";" + row),
+                 qPrintable(lines[0]));
+    }
+
+    // A statistics file that could not be read at start (here a pipe in its place) is
+    // never written over at exit, and the user is told why.
+    void unreadableFileIsNotOverwrittenAtExit() {
+        auto platform = std::make_unique<TestPlatform>();
+        const QString file = platform->folder.file("statistiky.dat");
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        TestWindows windows(std::move(platform));
+        windows.forms().Form23->zapisdostatistik("/d/zvirata.slv", 1, 0, "Ano", "Zkoušení I");
+        windows.dialogs().clear();
+        QTest::mouseClick(windows.forms().Form1->btkonec, Qt::LeftButton);
+        QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
+        QVERIFY2(windows.dialogs().lastText().contains("statistiky.dat") &&
+                     windows.dialogs().lastText().contains("nepodařilo načíst"),
+                 qPrintable(windows.dialogs().lastText()));
     }
 
     void exitWithoutRowsLeavesTheFileAlone() {
