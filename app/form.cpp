@@ -49,10 +49,21 @@ void VokabForm::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
+namespace {
+
+const char *const kApplicationTitle = "vokabApplicationTitle";
+
+} // namespace
+
+// Kept on the application object, not as Qt's application display name: Qt appends that
+// name to the title of every window ("Vokab 2.20 — Vokab"), and each window's title must
+// be its own text.
 void setApplicationTitle(const QString &title) {
-    QGuiApplication::setApplicationDisplayName(title);
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->setProperty(kApplicationTitle, title);
 }
 
 QString applicationTitle() {
-    return QGuiApplication::applicationDisplayName();
+    const QCoreApplication *application = QCoreApplication::instance();
+    return application ? application->property(kApplicationTitle).toString() : QString();
 }
