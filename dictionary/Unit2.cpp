@@ -182,9 +182,7 @@ void TForm2::buildControls() {
     stg->horizontalHeader()->setHighlightSections(false);
     stg->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: #A6CAF0; }"));
-    const int widths[] = {111, 127, 114, 100};
-    for (int c = 0; c < 4; ++c)
-        stg->setColumnWidth(c, widths[c]);
+    setColumnWidthsFittingHeaders(stg, {111, 127, 114, 100});
     // The list shows exactly the newest rows that an addition keeps in view.
     stg->setFixedHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * kRowHeight +
                         2 * stg->frameWidth());
@@ -351,9 +349,12 @@ void TForm2::BitBtn2Click() {
     if (!offerToSave())
         return;
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
-    if (!chosen)
-        return;
-    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Records);
+    if (chosen)
+        openDictionary(*chosen);
+}
+
+void TForm2::openDictionary(const QString &path) {
+    slovnik::ReadResult read = slovnik::readDictionaryFile(path, slovnik::Contents::Records);
     if (read.status == slovnik::ReadResult::Status::Empty) {
         platform.dialogs->info(slovnik::kEmptyFileMessage);
         return;
@@ -362,11 +363,11 @@ void TForm2::BitBtn2Click() {
         platform.dialogs->error(read.error);
         return;
     }
-    m_openDialog.remember(*chosen);
+    m_openDialog.remember(path);
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
-    m_fileName = slovnik::fileNamePart(*chosen);
-    m_folder = slovnik::folderPart(*chosen);
+    m_fileName = slovnik::fileNamePart(path);
+    m_folder = slovnik::folderPart(path);
     setCaption(slovnik::asciiLower(m_fileName));
     m_model->replace(std::move(read.dictionary), true);
     m_modified = false;

@@ -91,6 +91,9 @@ public:
     QStringList soundsInUse() const;
     // Whether an expression of the dictionary has this sound.
     bool usesSound(const QString &path) const;
+    // Opens a dictionary file as Open does with the file chosen in its dialog (a
+    // dictionary named on the command line).
+    void openDictionary(const QString &path);
 
     // The dictionary and its list.
     const Tpole &slovnik() const { return m_slovnik; }

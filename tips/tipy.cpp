@@ -37,7 +37,9 @@ TForm16::TForm16(Forms &forms, Platform &platform)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     buildControls();
     setEditingVisible(false);
-    setFixedClientSize(kWidth, kHeight);
+    // A few pixels wider where the system's font needs them for the check box's text.
+    m_width = std::max(kWidth, centralWidget()->minimumSizeHint().width());
+    setFixedClientSize(m_width, kHeight);
     centreOnDesktop();
     nactenitipu();
 }
@@ -53,7 +55,7 @@ void TForm16::buildControls() {
     auto *panel = new QHBoxLayout(Panel1);
     Image1 = named<QLabel>(Panel1, "Image1");
     Image1->setFixedSize(106, 181);
-    Image1->setPixmap(QPixmap(platform.folder.file(QStringLiteral("tip.png"))));
+    Image1->setPixmap(QPixmap(platform.folder.shipped(QStringLiteral("tip.png"))));
     Memo1 = named<QPlainTextEdit>(Panel1, "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -122,7 +124,7 @@ void TForm16::setEditingVisible(bool visible) {
 }
 
 void TForm16::nactenitipu() {
-    const QString path = platform.folder.file(kTipsFile);
+    const QString path = platform.folder.userOrShipped(kTipsFile);
     const textfile::TextResult text = textfile::readText(path, 1 << 20);
     m_loadFailed = !text.text && QFileInfo::exists(path);
     if (!text.text || text.text->isEmpty()) {
@@ -166,7 +168,7 @@ void TForm16::BitBtn2KeyPress(QChar key) {
     } else if (key == QLatin1Char(kAccess[2]) && m_first && m_second && !m_editing) {
         m_editing = true;
         setEditingVisible(true);
-        setFixedClientSize(kWidth, kEditingHeight);
+        setFixedClientSize(m_width, kEditingHeight);
         move(pos() - QPoint(0, 50));
     }
 }
@@ -216,7 +218,7 @@ void TForm16::Button2Click() {
         m_tips[i].cislotext = QString::number(i + 1);
     }
     const textfile::SaveResult saved =
-        textfile::saveLines(platform.folder.file(kTipsFile), tipy::tipLines(m_tips));
+        textfile::saveLines(platform.folder.userFile(kTipsFile), tipy::tipLines(m_tips));
     if (!saved) {
         // The editing mode stays open, so the changes can still be saved elsewhere.
         platform.dialogs->error(saved.error);
@@ -231,7 +233,7 @@ void TForm16::Button2Click() {
 void TForm16::Button1Click() {
     m_editing = false;
     setEditingVisible(false);
-    setFixedClientSize(kWidth, kHeight);
+    setFixedClientSize(m_width, kHeight);
 }
 
 void TForm16::FormClose() {

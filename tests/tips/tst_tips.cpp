@@ -50,6 +50,14 @@ private slots:
         QCOMPARE(tip->ListBox1->item(2)->text(), QStringLiteral("3"));
     }
 
+    void theCheckBoxShowsItsWholeText() {
+        auto windows = windowsWithTips("1;A;B\r\n");
+        TForm16 *tip = windows->forms().Form16;
+        tip->show();
+        QVERIFY(tip->CheckBox1->width() >= tip->CheckBox1->sizeHint().width());
+        QVERIFY(tip->centralWidget()->width() >= 468);
+    }
+
     void uncheckingAndClosingTurnsTheTipOffAndStoresTheSettings() {
         auto windows = windowsWithTips("1;A;B\r\n");
         TForm16 *tip = windows->forms().Form16;
@@ -73,7 +81,7 @@ private slots:
              {QByteArray("<none>"), QByteArray(), QByteArray("\r\n\r\n")}) {
             auto platform = std::make_unique<TestPlatform>();
             if (content == "<none>")
-                QFile::remove(platform->folder.file("Tips.vkb"));
+                QFile::remove(platform->folder.shipped("Tips.vkb"));
             else
                 platform->writeFile("Tips.vkb", content);
             TestWindows windows(std::move(platform));
@@ -115,7 +123,7 @@ private slots:
         tip->BitBtn4Click();
         QCOMPARE(tip->ListBox1->count(), 2);
         tip->Button2Click();
-        const QString path = windows->platform().folder.file("Tips.vkb");
+        const QString path = windows->platform().folder.userFile("Tips.vkb");
         QCOMPARE(bytesOf(path), cp1250("1;Ahoj;Svět\r\n2;Žluť;Kůň\r\n"));
         // What was written reads back as the same tips.
         const Ttip again = tipy::parseTips(win1250::decode(bytesOf(path)));
@@ -142,7 +150,8 @@ private slots:
         tip->BitBtn3Click(); // the second text is missing: nothing is added
         QCOMPARE(tip->tipy().size(), 2);
         tip->Button2Click();
-        const QString saved = win1250::decode(bytesOf(windows->platform().folder.file("Tips.vkb")));
+        const QString saved =
+            win1250::decode(bytesOf(windows->platform().folder.userFile("Tips.vkb")));
         QCOMPARE(saved, QStringLiteral("1;A;B\r\n2;Nový, tip;dva řádky\r\n"));
     }
 
@@ -152,7 +161,7 @@ private slots:
         typeOn(tip->BitBtn2, "vok");
         QVERIFY(tip->upravy());
         // A folder in the way of the file: the save cannot replace it.
-        const QString path = windows->platform().folder.file("Tips.vkb");
+        const QString path = windows->platform().folder.userFile("Tips.vkb");
         QFile::remove(path);
         QDir().mkpath(path + "/x");
         tip->Button2Click();
@@ -186,7 +195,7 @@ private slots:
     void shippedTipsAreWholeAndSaveBackToTheSameBytes() {
         auto platform = std::make_unique<TestPlatform>();
         platform->installDataFile("Tips.vkb");
-        const QByteArray shipped = bytesOf(platform->folder.file("Tips.vkb"));
+        const QByteArray shipped = bytesOf(platform->folder.shipped("Tips.vkb"));
         TestWindows windows(std::move(platform));
         QVERIFY(windows.dialogs().shown.isEmpty());
         const Ttip &tips = windows.forms().Form16->tipy();
@@ -198,7 +207,7 @@ private slots:
         }
         // Saved without a change, the file keeps its bytes.
         windows.forms().Form16->Button2Click();
-        QCOMPARE(bytesOf(windows.platform().folder.file("Tips.vkb")), shipped);
+        QCOMPARE(bytesOf(windows.platform().folder.userFile("Tips.vkb")), shipped);
     }
 
     void parsingKeepsOddLinesSoundly() {
