@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -231,7 +232,7 @@ void TForm1::NastaveniClick() {
 
 void TForm1::NapovedaClick() {
     QString error;
-    if (!platform.help->show(platform.folder.file(QStringLiteral("Vokab.hlp")),
+    if (!platform.help->show(platform.folder.shipped(QStringLiteral("Vokab.hlp")),
                              QStringLiteral("Topic1"), &error))
         platform.dialogs->error(error);
 }
@@ -252,6 +253,19 @@ void TForm1::StrankyprogramuClick() {
 
 void TForm1::OProgramuClick() {
     forms.Form22->oprogramu();
+}
+
+void TForm1::afterSplash() {
+    if (m_dictionaryAtStart.isEmpty()) {
+        show();
+        return;
+    }
+    openDictionary(std::exchange(m_dictionaryAtStart, QString()));
+}
+
+void TForm1::openDictionary(const QString &path) {
+    bteditorClick();
+    forms.Form2->openDictionary(path);
 }
 
 void TForm1::FormActivate() {

@@ -77,6 +77,13 @@ public:
     // message), unless a mode holds the screen: one mode at a time.
     void showUnlessModeOpen();
     bool modeOpen() const;
+    // A dictionary named on the command line: once the splash has gone, the editor opens
+    // it in place of the main window.
+    void openAtStart(const QString &dictionary) { m_dictionaryAtStart = dictionary; }
+    // The splash has gone: the main window, or the editor with the dictionary to open.
+    void afterSplash();
+    // Opens a dictionary file in the editor, in place of the main window.
+    void openDictionary(const QString &path);
 
     // Activation (the tip of the day at the first one) and the end of the program:
     // a changed dictionary offered for saving (which may keep the program running),
@@ -90,4 +97,6 @@ private:
     void buildMenu();
     // Shows a mode window in place of this one under the title "Vokab - <mode>".
     void spustrezim(QWidget *window, const QString &mode);
+
+    QString m_dictionaryAtStart;
 };

@@ -39,7 +39,7 @@ TForm22::TForm22(Forms &forms, Platform &platform)
 
     Image1 = named<QLabel>(centralWidget(), "Image1");
     Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
-    Image1->setPixmap(obrazek(platform.folder.file(QStringLiteral("splash.png"))));
+    Image1->setPixmap(obrazek(platform.folder.shipped(QStringLiteral("splash.png"))));
 
     SpeedButton1 = named<QToolButton>(centralWidget(), "SpeedButton1");
     SpeedButton1->setAutoRaise(true);
@@ -99,7 +99,7 @@ void TForm22::Timer1Timer() {
     Timer1->stop();
     if (zbyvajicitiky < 0)
         return;
-    forms.Form1->show();
+    forms.Form1->afterSplash();
     hide();
 }
 

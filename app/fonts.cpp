@@ -5,6 +5,6 @@
 #include <QFontDatabase>
 
 void loadPhoneticFont(const ProgramFolder &folder) {
-    QFontDatabase::addApplicationFont(folder.file(QStringLiteral("VokabFont.ttf")));
-    QFontDatabase::addApplicationFont(folder.file(QStringLiteral("VokabFont-Bold.ttf")));
+    QFontDatabase::addApplicationFont(folder.shipped(QStringLiteral("VokabFont.ttf")));
+    QFontDatabase::addApplicationFont(folder.shipped(QStringLiteral("VokabFont-Bold.ttf")));
 }

@@ -1,15 +1,19 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/fonts.h"
 #include "app/form.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 #include "platform/programlock.h"
+#include "platform/translations.h"
 
+#include <QDir>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,12 +32,44 @@ void probeStartUp(Forms &forms) {
     });
 }
 
+// Answers --help, --version and a wrong command line on the standard output or error;
+// nothing when the program is to run.
+std::optional<int> answerCommandLine(const commandline::Options &options) {
+    switch (options.action) {
+    case commandline::Options::Action::Run:
+        return std::nullopt;
+    case commandline::Options::Action::Help:
+        std::fputs(commandline::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case commandline::Options::Action::Version:
+        std::fputs(commandline::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case commandline::Options::Action::Error:
+        std::fprintf(stderr, "%s\n", options.error.toLocal8Bit().constData());
+        return 2;
+    }
+    return 2;
+}
+
+QStringList argumentsOf(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    // --help and --version need no display: they are answered before Qt looks for one.
+    if (const std::optional<int> answered =
+            answerCommandLine(commandline::parse(argumentsOf(argc, argv), true)))
+        return *answered;
+
     VokabApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vokab"));
     QCoreApplication::setApplicationName(QStringLiteral("Vokab"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vokab"));
     app.setQuitOnLastWindowClosed(false);
 
     // One running program per user: a second start brings the first one to the front,
@@ -43,17 +79,28 @@ int main(int argc, char **argv) {
     case ProgramLock::Start::HandedOver:
         return 0;
     case ProgramLock::Start::NoAnswer:
-        makeQtDialogs()->error(QStringLiteral("Program Vokab už je spuštěn, ale neodpovídá."));
+        makeQtDialogs(QString())->error(
+            QStringLiteral("Program Vokab už je spuštěn, ale neodpovídá."));
         return 1;
     case ProgramLock::Start::Alone:
     case ProgramLock::Start::Unlocked:
         break;
     }
     setApplicationTitle(QStringLiteral("Vokab"));
+    const commandline::Options options = commandline::parse(app.arguments());
+    if (const std::optional<int> answered = answerCommandLine(options))
+        return *answered;
 
+    bool installed = false;
     const QString programDir =
-        ProgramFolder::locate(app.arguments(), QCoreApplication::applicationDirPath());
-    std::unique_ptr<Platform> platform = makeDesktopPlatform(programDir, defaultRegistryFile());
+        ProgramFolder::locate(app.arguments(), QCoreApplication::applicationDirPath(),
+                              QStringLiteral(VOKAB_INSTALLED_DATA), &installed);
+    const ProgramFolder folder(
+        programDir,
+        ProgramFolder::userFolderFor(programDir, installed, ProgramFolder::userDataLocation()));
+    folder.prepareUserFolder();
+    qttranslations::install(app, qttranslations::folders(programDir));
+    std::unique_ptr<Platform> platform = makeDesktopPlatform(folder, defaultRegistryFile());
     app.setErrorDialogs(platform->dialogs.get());
     loadPhoneticFont(platform->folder);
 
@@ -66,8 +113,10 @@ int main(int argc, char **argv) {
     }
     QObject::connect(&lock, &ProgramLock::startedAgain, &app,
                      [&windows] { bringToFront(windows->forms()); });
+    if (!options.dictionary.isEmpty())
+        windows->forms().Form1->openAtStart(QDir().absoluteFilePath(options.dictionary));
     startProgram(windows->forms());
-    if (app.arguments().contains(QStringLiteral("--benchmark-start")))
+    if (options.benchmarkStart)
         probeStartUp(windows->forms());
     const int result = app.exec();
     windows.reset();

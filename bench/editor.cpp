@@ -23,8 +23,8 @@ namespace {
 std::unique_ptr<TestPlatform> installedPlatform(const QString &programDir) {
     auto platform = std::make_unique<TestPlatform>();
     for (const QString &name : {QStringLiteral("prekladac.dat"), QStringLiteral("Tips.vkb")}) {
-        QFile::remove(platform->folder.file(name));
-        QFile::copy(QDir(programDir).filePath(name), platform->folder.file(name));
+        QFile::remove(platform->folder.shipped(name));
+        QFile::copy(QDir(programDir).filePath(name), platform->folder.shipped(name));
     }
     return platform;
 }
@@ -32,7 +32,7 @@ std::unique_ptr<TestPlatform> installedPlatform(const QString &programDir) {
 struct OpenEditor {
     TestWindows windows;
     TForm2 *editor = windows.forms().Form2;
-    QString path = windows.platform().folder.file(QStringLiteral("slovnik.slv"));
+    QString path = windows.platform().folder.userFile(QStringLiteral("slovnik.slv"));
 
     OpenEditor(const QString &input, std::unique_ptr<TestPlatform> platform)
         : windows(std::move(platform)) {

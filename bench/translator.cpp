@@ -31,8 +31,8 @@ void benchTranslator() {
 
     // The window, with the word list in its program folder as an installation has it.
     auto platform = std::make_unique<TestPlatform>();
-    QFile::remove(platform->folder.file(QStringLiteral("prekladac.dat")));
-    QFile::copy(input, platform->folder.file(QStringLiteral("prekladac.dat")));
+    QFile::remove(platform->folder.shipped(QStringLiteral("prekladac.dat")));
+    QFile::copy(input, platform->folder.shipped(QStringLiteral("prekladac.dat")));
     TestWindows windows(std::move(platform));
     TForm24 *translator = windows.forms().Form24;
     translator->show();

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,8 +60,34 @@ QString captionOf(MessageKind kind) {
     return {};
 }
 
+// The folder of `path` as it is spelt on the disk, or nothing when there is none: the
+// remembered names are in lower case, which a file system that tells letter case apart
+// would not find.
+QString existingFolder(const QString &path) {
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    if (QFileInfo(clean).isDir())
+        return clean;
+    if (!QDir::isAbsolutePath(clean))
+        return {};
+    QDir dir = QDir::root();
+    for (const QString &part : clean.split(u'/', Qt::SkipEmptyParts)) {
+        QString found;
+        for (const QString &entry : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                found = entry;
+                break;
+            }
+        }
+        if (found.isEmpty() || !dir.cd(found))
+            return {};
+    }
+    return dir.absolutePath();
+}
+
 class QtDialogs final : public Dialogs {
 public:
+    explicit QtDialogs(const QString &firstFolder) : m_folder(firstFolder) {}
+
     void message(MessageKind kind, const QString &text, const QString &caption) override {
         QMessageBox box(iconOf(kind), caption.isEmpty() ? captionOf(kind) : caption, text,
                         QMessageBox::Ok, dialogParent());
@@ -113,24 +141,33 @@ public:
     }
 
 private:
-    static std::optional<QString> run(const FileDialogState &state, QFileDialog::AcceptMode mode) {
-        QFileDialog dialog(dialogParent(), state.title);
+    std::optional<QString> run(const FileDialogState &state, QFileDialog::AcceptMode mode) {
+        const QString offered = QDir::fromNativeSeparators(state.fileName);
+        const qsizetype slash = offered.lastIndexOf(u'/');
+        QString folder = slash < 0 ? QString() : existingFolder(offered.left(slash + 1));
+        if (folder.isEmpty())
+            folder = m_folder;
+        QFileDialog dialog(dialogParent(), state.title, folder);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                            : QFileDialog::AnyFile);
         dialog.setNameFilter(qtNameFilters(state.filter));
         dialog.setDefaultSuffix(state.defaultSuffix);
         dialog.setHistory(state.history);
-        if (!state.fileName.isEmpty())
-            dialog.selectFile(state.fileName);
+        if (slash + 1 < offered.size())
+            dialog.selectFile(offered.mid(slash + 1));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().constFirst();
+        const QString chosen = dialog.selectedFiles().constFirst();
+        m_folder = QFileInfo(chosen).absolutePath();
+        return chosen;
     }
+
+    QString m_folder;
 };
 
 } // namespace
 
-std::unique_ptr<Dialogs> makeQtDialogs() {
-    return std::make_unique<QtDialogs>();
+std::unique_ptr<Dialogs> makeQtDialogs(const QString &firstFolder) {
+    return std::make_unique<QtDialogs>(firstFolder);
 }

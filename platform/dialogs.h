@@ -56,7 +56,10 @@ public:
     void error(const QString &text) { message(MessageKind::Error, text); }
 };
 
-std::unique_ptr<Dialogs> makeQtDialogs();
+// Qt's dialogs. A file dialog opens in the folder of the name it offers; a name without
+// a folder opens in the folder of the last file chosen in any file dialog, and before
+// the first choice in `firstFolder` (the dictionaries folder).
+std::unique_ptr<Dialogs> makeQtDialogs(const QString &firstFolder);
 
 // "Slovníky|*.slv|Vše|*.*" -> "Slovníky (*.slv);;Vše (*.*)"
 QString qtNameFilters(const QString &filter);

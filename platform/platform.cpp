@@ -1,10 +1,10 @@
 #include "platform/platform.h"
 
-std::unique_ptr<Platform> makeDesktopPlatform(const QString &programDir,
+std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,
                                               const QString &registryFile) {
-    auto platform = std::make_unique<Platform>(programDir);
+    auto platform = std::make_unique<Platform>(folder);
     platform->registry = makeSettingsRegistry(registryFile);
-    platform->dialogs = makeQtDialogs();
+    platform->dialogs = makeQtDialogs(folder.dictionaries());
     platform->clock = makeSystemClock();
     platform->random = makeRandomSource(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
     platform->player = makeSoundPlayer();

@@ -14,7 +14,7 @@
 // window. The desktop program fills it with the real services; the tests with
 // doubles (scripted dialogs, an in-memory registry, a temporary program folder).
 struct Platform {
-    explicit Platform(const QString &programDir) : folder(programDir) {}
+    explicit Platform(const ProgramFolder &programFolder) : folder(programFolder) {}
 
     ProgramFolder folder;
     std::unique_ptr<Registry> registry;
@@ -31,5 +31,5 @@ struct Platform {
 };
 
 // The real services of the desktop.
-std::unique_ptr<Platform> makeDesktopPlatform(const QString &programDir,
+std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,
                                               const QString &registryFile);

@@ -1,13 +1,62 @@
 #include "platform/programfolder.h"
 
-#include <QDir>
+#include "core/textfile.h"
 
-ProgramFolder::ProgramFolder(const QString &dir) : m_path(QDir::cleanPath(dir)) {
-    if (!m_path.endsWith(u'/'))
-        m_path += u'/';
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString asFolder(const QString &dir) {
+    QString path = QDir::cleanPath(dir);
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
 }
 
-QString ProgramFolder::locate(const QStringList &arguments, const QString &executableDir) {
+// Copies the files of `source` and of its sub-folders into `target`, keeping what is
+// there already.
+void copyTree(const QString &source, const QString &target) {
+    QDirIterator files(source, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString from = files.next();
+        const QString to = target + QDir(source).relativeFilePath(from);
+        if (QFileInfo::exists(to) || !QDir().mkpath(QFileInfo(to).absolutePath()))
+            continue;
+        const textfile::ReadResult bytes = textfile::readBytes(from, qint64(64) << 20);
+        if (bytes.bytes)
+            textfile::saveFile(to, *bytes.bytes);
+    }
+}
+
+} // namespace
+
+ProgramFolder::ProgramFolder(const QString &dir) : ProgramFolder(dir, dir) {}
+
+ProgramFolder::ProgramFolder(const QString &programDir, const QString &userDir)
+    : m_path(asFolder(programDir)), m_user(asFolder(userDir)) {}
+
+QString ProgramFolder::userOrShipped(const QString &name) const {
+    const QString own = userFile(name);
+    return QFileInfo::exists(own) ? own : shipped(name);
+}
+
+void ProgramFolder::prepareUserFolder() const {
+    const QDir user(m_user);
+    const bool firstStart = separate() && !QFileInfo::exists(dictionaries());
+    for (const QString &name : {QStringLiteral("Temp"), QStringLiteral("WorkDir"),
+                                QStringLiteral("Aktualizace"), QStringLiteral("Slovniky")})
+        user.mkpath(name);
+    if (firstStart)
+        copyTree(shipped(QStringLiteral("Slovniky")), dictionaries());
+}
+
+QString ProgramFolder::locate(const QStringList &arguments, const QString &executableDir,
+                              const QString &installedData, bool *installed) {
+    if (installed)
+        *installed = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == QStringLiteral("--program-dir") && i + 1 < arguments.size())
@@ -18,5 +67,25 @@ QString ProgramFolder::locate(const QStringList &arguments, const QString &execu
     const QByteArray fromEnvironment = qgetenv("VOKAB_PROGRAM_DIR");
     if (!fromEnvironment.isEmpty())
         return QDir(QString::fromLocal8Bit(fromEnvironment)).absolutePath();
+    if (!installedData.isEmpty()) {
+        const QFileInfo data(QDir(executableDir).filePath(installedData));
+        if (data.isDir()) {
+            if (installed)
+                *installed = true;
+            return data.canonicalFilePath();
+        }
+    }
     return executableDir;
+}
+
+QString ProgramFolder::userFolderFor(const QString &programDir, bool installed,
+                                     const QString &userDataDir) {
+    if (!installed && QFileInfo(programDir).isWritable())
+        return programDir;
+    return userDataDir;
+}
+
+QString ProgramFolder::userDataLocation() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Vokab2");
 }

@@ -215,7 +215,7 @@ void TForm23::FormCreate() {
 }
 
 void TForm23::loadTable() {
-    const QString path = platform.folder.file(statistiky::kFileName);
+    const QString path = platform.folder.userFile(statistiky::kFileName);
     if (QFile::exists(path)) {
         const textfile::TextResult read = textfile::readText(path);
         if (read.text) {
@@ -229,7 +229,7 @@ void TForm23::loadTable() {
 }
 
 textfile::SaveResult TForm23::saveRecordedRows() {
-    const QString path = platform.folder.file(statistiky::kFileName);
+    const QString path = platform.folder.userFile(statistiky::kFileName);
     QStringList lines;
     if (QFile::exists(path)) {
         const textfile::TextResult read = textfile::readText(path);

@@ -202,7 +202,7 @@ const prekladac::EntryList &TForm24::currentList() const {
 }
 
 void TForm24::FormCreate() {
-    const QString path = platform.folder.file(QStringLiteral("prekladac.dat"));
+    const QString path = platform.folder.shipped(QStringLiteral("prekladac.dat"));
     prekladac::WordList words = prekladac::load(path);
     if (words.error == prekladac::kMissingFile) {
         platform.dialogs->error(words.error);

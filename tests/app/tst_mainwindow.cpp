@@ -247,7 +247,7 @@ private slots:
         windows.platform().writeFile("Vokab.hlp", "<html><a name=\"Topic1\"></a>Nápověda</html>");
         main.Napoveda1->trigger();
         QCOMPARE(windows.platform().helpViewer().shown,
-                 QStringList{windows.platform().folder.file("Vokab.hlp") + "#Topic1"});
+                 QStringList{windows.platform().folder.shipped("Vokab.hlp") + "#Topic1"});
         QVERIFY(windows.dialogs().shown.isEmpty());
     }
 
@@ -418,8 +418,8 @@ private slots:
             QCOMPARE(left, QStringList{"slozka"});
         else
             QCOMPARE(left, (QStringList{"nahravka1.wav", "nahrávka2.wav", "slozka"}));
-        QVERIFY(QFile::exists(platform.folder.file("Temp/slozka/uvnitr.wav")));
-        QVERIFY(QFile::exists(platform.folder.file("WorkDir/sound.wav")));
+        QVERIFY(QFile::exists(platform.folder.userFile("Temp/slozka/uvnitr.wav")));
+        QVERIFY(QFile::exists(platform.folder.userFile("WorkDir/sound.wav")));
         QVERIFY(windows.dialogs().shown.isEmpty());
     }
 
@@ -512,7 +512,7 @@ private slots:
         auto platform = std::make_unique<TestPlatform>();
         QImage image(285, 145, QImage::Format_RGB32);
         image.fill(QColor(10, 200, 30));
-        QVERIFY(image.save(platform->folder.file("splash.png")));
+        QVERIFY(image.save(platform->folder.shipped("splash.png")));
         TestWindows windows(std::move(platform));
         const QPixmap shown = windows.forms().Form22->Image1->pixmap();
         QCOMPARE(shown.size(), QSize(285, 145));

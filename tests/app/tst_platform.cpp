@@ -1,8 +1,12 @@
 #include "app/application.h"
 #include "core/errors.h"
 #include "platform/platform.h"
+#include "platform/translations.h"
 #include "support/scripteddialogs.h"
+#include "support/testfiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,17 +116,96 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(VokabError, reopened->readInteger("Nastaveni", "BarvaGrafu"));
     }
 
-    void programFolderComesFromArgumentsEnvironmentOrExecutable() {
+    void shippedDataIsReadFromTheProgramFolderAndUserDataWrittenToTheUsersFolder_data() {
+        QTest::addColumn<QString>("layout"); // where the executable is, in a fresh folder
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<bool>("separate");
+        QTest::newRow("build or portable copy") << "program" << QStringList{} << "program" << false;
+        QTest::newRow("installed") << "usr/bin" << QStringList{} << "usr/share/vokab" << true;
+        QTest::newRow("named on the command line")
+            << "usr/bin" << QStringList{"--program-dir", "@/program"} << "program" << false;
+        QTest::newRow("named with =")
+            << "usr/bin" << QStringList{"--program-dir=@/program"} << "program" << false;
+    }
+    void shippedDataIsReadFromTheProgramFolderAndUserDataWrittenToTheUsersFolder() {
+        QFETCH(QString, layout);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, programDir);
+        QFETCH(bool, separate);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath("usr/bin"));
+        for (const char *data : {"program/", "usr/share/vokab/"}) {
+            QVERIFY(dir.mkpath(QString(data) + "Slovniky/ZVIRATA"));
+            for (const char *file : {"Slovniky/ZVIRATA/cat.wav", "Tips.vkb"}) {
+                QFile shipped(dir.filePath(QString(data) + file));
+                QVERIFY(shipped.open(QIODevice::WriteOnly) && shipped.write("shipped") == 7);
+            }
+        }
+        arguments.replaceInStrings("@", root.path());
+
         qunsetenv("VOKAB_PROGRAM_DIR");
-        QCOMPARE(ProgramFolder::locate({"vokab"}, "/opt/vokab"), QStringLiteral("/opt/vokab"));
-        QCOMPARE(ProgramFolder::locate({"vokab", "--program-dir", "/tmp/p"}, "/opt/vokab"),
-                 QStringLiteral("/tmp/p"));
+        bool installed = true;
+        const QString located = ProgramFolder::locate(
+            QStringList{"vokab"} + arguments, dir.filePath(layout), "../share/vokab", &installed);
+        QCOMPARE(located, QFileInfo(dir.filePath(programDir)).canonicalFilePath());
+        QCOMPARE(installed, layout == "usr/bin" && arguments.isEmpty());
+        // Even where it may write (root may write everywhere), an installation writes
+        // only into the user's folder.
+        const QString userData = dir.filePath("home/.local/share/Vokab2");
+        const QString user = ProgramFolder::userFolderFor(located, installed, userData);
+        QCOMPARE(user, separate ? userData : located);
+
+        const ProgramFolder folder(located, user);
+        QCOMPARE(folder.separate(), separate);
+        QCOMPARE(folder.shipped("prekladac.dat"), located + "/prekladac.dat");
+        QCOMPARE(folder.temp(), user + "/Temp/");
+        QCOMPARE(folder.workDir(), user + "/WorkDir/");
+        QCOMPARE(folder.updates(), user + "/Aktualizace/");
+        QCOMPARE(folder.dictionaries(), user + "/Slovniky/");
+        QCOMPARE(folder.userFile("statistiky.dat"), user + "/statistiky.dat");
+
+        // The first start gives the user the sample dictionaries; a later one keeps what
+        // the user did with them.
+        folder.prepareUserFolder();
+        for (const char *sub : {"Temp", "WorkDir", "Aktualizace", "Slovniky"})
+            QVERIFY2(QFileInfo(folder.userFile(sub)).isDir(), qPrintable(sub));
+        const QString sample = folder.dictionaries() + "ZVIRATA/cat.wav";
+        QCOMPARE(bytesOf(sample), QByteArray("shipped"));
+        QCOMPARE(folder.userOrShipped("Tips.vkb"), folder.shipped("Tips.vkb"));
+        for (const QString &file : {sample, folder.userFile("Tips.vkb")}) {
+            QFile own(file);
+            QVERIFY(own.open(QIODevice::WriteOnly) && own.write("mine") == 4);
+        }
+        folder.prepareUserFolder();
+        QCOMPARE(bytesOf(sample), QByteArray("mine"));
+        QCOMPARE(folder.userOrShipped("Tips.vkb"), folder.userFile("Tips.vkb"));
+        QCOMPARE(bytesOf(folder.shipped("Tips.vkb")), separate ? "shipped" : "mine");
+    }
+
+    void programFolderComesFromTheEnvironment() {
         qputenv("VOKAB_PROGRAM_DIR", "/tmp/q");
-        QCOMPARE(ProgramFolder::locate({"vokab"}, "/opt/vokab"), QStringLiteral("/tmp/q"));
+        QCOMPARE(ProgramFolder::locate({"vokab"}, "/opt/vokab", "../share/vokab"),
+                 QStringLiteral("/tmp/q"));
         qunsetenv("VOKAB_PROGRAM_DIR");
-        const ProgramFolder folder("/opt/vokab");
-        QCOMPARE(folder.file("Tips.vkb"), QStringLiteral("/opt/vokab/Tips.vkb"));
-        QCOMPARE(folder.temp(), QStringLiteral("/opt/vokab/Temp/"));
+    }
+
+    void qtsOwnTextsAreCzechFromQtsFolderOrTheProgramFolder() {
+        QTemporaryDir program;
+        QVERIFY(!qttranslations::install(*QCoreApplication::instance(),
+                                         {program.filePath("chybi"), program.path()}));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        // A system without Qt's translations: the copy in the program folder serves.
+        const QString shipped = qttranslations::folders(program.path()).constLast();
+        QVERIFY(QDir().mkpath(shipped));
+        const QString system = qttranslations::folders(program.path()).constFirst();
+        QVERIFY(QFile::copy(system + "/qtbase_cs.qm", shipped + "/qtbase_cs.qm"));
+        QVERIFY(qttranslations::install(*QCoreApplication::instance(),
+                                        {program.filePath("chybi"), shipped}));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Zrušit"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+                 QStringLiteral("Název &souboru:"));
     }
 
     void seededRandomRepeatsItsDraws() {

@@ -1,6 +1,7 @@
 // The rules of the application shell: colour as text, the grade, the threshold
-// repairs and the emptying of Temp.
+// repairs, the emptying of Temp and the command line.
 #include "app/colourtext.h"
+#include "app/commandline.h"
 #include "app/grade.h"
 #include "app/tempfolder.h"
 #include "app/thresholds.h"
@@ -197,6 +198,59 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, value);
         QCOMPARE(thresholds::fromText(text, index), value);
+    }
+
+    void commandLineAnswersHelpAndVersionAndNamesOneDictionary_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("beforeQt");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("dictionary");
+        QTest::addColumn<QString>("error");
+        using A = commandline::Options::Action;
+        QTest::newRow("nothing") << QStringList{} << false << int(A::Run) << ""
+                                 << "";
+        QTest::newRow("a dictionary")
+            << QStringList{"Zvířata.slv"} << false << int(A::Run) << "Zvířata.slv"
+            << "";
+        QTest::newRow("help") << QStringList{"--help"} << true << int(A::Help) << ""
+                              << "";
+        QTest::newRow("-h after a file") << QStringList{"a.slv", "-h"} << true << int(A::Help) << ""
+                                         << "";
+        QTest::newRow("version") << QStringList{"-v"} << true << int(A::Version) << ""
+                                 << "";
+        QTest::newRow("Qt's own options before Qt")
+            << QStringList{"-platform", "offscreen", "a.slv"} << true << int(A::Run) << ""
+            << "";
+        QTest::newRow("program folder and the benchmark")
+            << QStringList{"--program-dir", "/opt/v", "--benchmark-start", "--program-dir=/x",
+                           "a.slv"}
+            << false << int(A::Run) << "a.slv"
+            << "";
+        QTest::newRow("a file after --")
+            << QStringList{"--", "--help"} << false << int(A::Run) << "--help"
+            << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--napoveda"} << false << int(A::Error) << ""
+            << "Neznámá volba „--napoveda“.\nNápovědu vypíše „vokab --help“.";
+        QTest::newRow("two dictionaries")
+            << QStringList{"a.slv", "b.slv"} << false << int(A::Error) << ""
+            << "Lze otevřít jen jeden slovník.\nNápovědu vypíše „vokab --help“.";
+        QTest::newRow("program folder missing")
+            << QStringList{"--program-dir"} << false << int(A::Error) << ""
+            << "Volbě --program-dir chybí složka.\nNápovědu vypíše „vokab --help“.";
+    }
+    void commandLineAnswersHelpAndVersionAndNamesOneDictionary() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, beforeQt);
+        QFETCH(int, action);
+        QFETCH(QString, dictionary);
+        QFETCH(QString, error);
+        const commandline::Options options =
+            commandline::parse(QStringList{"vokab"} + arguments, beforeQt);
+        QCOMPARE(int(options.action), action);
+        QCOMPARE(options.dictionary, dictionary);
+        QCOMPARE(options.error, error);
+        QCOMPARE(options.benchmarkStart, arguments.contains("--benchmark-start"));
     }
 
     void tempLosesItsFilesButKeepsItsFolders() {

@@ -42,7 +42,7 @@ class TestMerger : public QObject {
     }
     void selectSource(int row) { m()->stg->setCurrentIndex(m()->stg->model()->index(row, 0)); }
     QString saveAs(const QString &name) {
-        const QString path = m_windows->platform().folder.file(name);
+        const QString path = m_windows->platform().folder.userFile(name);
         dialogs().files.push_back(path);
         QTest::mouseClick(m()->btuloz, Qt::LeftButton);
         return path;
@@ -178,7 +178,7 @@ private slots:
 
     void testUnreadableFileKeepsTheSourceListAndSaysWhy() {
         load(write(QStringLiteral("A.slv"), kA));
-        load(m_windows->platform().folder.file(QStringLiteral("chybi.slv")));
+        load(m_windows->platform().folder.userFile(QStringLiteral("chybi.slv")));
         QCOMPARE(m()->Tpuvodni().size(), 3);
         QCOMPARE(dialogs().shown.size(), 1);
         QCOMPARE(dialogs().shown[0].kind, MessageKind::Error);
@@ -243,7 +243,7 @@ private slots:
         const QStringList expected = {u"dům;Haus;[];NENÍ"_qs, u"kočka;Katze;[];NENÍ"_qs,
                                       u"pes;;[];NENÍ"_qs};
         QCOMPARE(c()->Memo1->toPlainText(), expected.join(u'\n'));
-        const QString out = m_windows->platform().folder.file(QStringLiteral("out.slv"));
+        const QString out = m_windows->platform().folder.userFile(QStringLiteral("out.slv"));
         dialogs().files.push_back(out);
         QTest::mouseClick(c()->BitBtn5, Qt::LeftButton);
         QCOMPARE(bytesOf(out), cp1250Lines(expected));
@@ -300,7 +300,8 @@ private slots:
     void testUnreadableWordListLeavesItsListEmpty() {
         dialogs().files.push_back(write(QStringLiteral("a.cz"), {u"a"_qs}));
         QTest::mouseClick(c()->BitBtn2, Qt::LeftButton);
-        dialogs().files.push_back(m_windows->platform().folder.file(QStringLiteral("chybi.cz")));
+        dialogs().files.push_back(
+            m_windows->platform().folder.userFile(QStringLiteral("chybi.cz")));
         QTest::mouseClick(c()->BitBtn2, Qt::LeftButton);
         QVERIFY(c()->ceskeVyrazy().isEmpty());
         QCOMPARE(c()->RichEdit1->toPlainText(), QString());

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(s->ProgressBar1->value(), 5);
 
         s->button2Click();
-        const QString expected = native(platform().folder.file(file));
+        const QString expected = native(platform().folder.userFile(file));
         QCOMPARE(platform().microphone().started, QStringList{expected});
         QCOMPARE(editor()->edtzvuk->text(), expected);
         QVERIFY(!s->nahravani);
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(s->Label4->text(), QStringLiteral("Konec nahrávání"));
         QCOMPARE(colourOf(s->Label4), QColor(0xFF, 0, 0));
         QCOMPARE(s->Label2->text(), QStringLiteral("Délka záznamu: 2,0 s"));
-        QVERIFY(QFileInfo(platform().folder.file(file)).isFile());
+        QVERIFY(QFileInfo(platform().folder.userFile(file)).isFile());
     }
 
     void activityBarStartsAgainAfterReachingTheEnd() {
@@ -164,7 +164,7 @@ private slots:
         sound()->BitBtn1Click();
         QVERIFY(!sound()->isVisible());
         QCOMPARE(editor()->pocet(), 0);
-        const QString path = native(platform().folder.file(QStringLiteral("Temp/dog.wav")));
+        const QString path = native(platform().folder.userFile(QStringLiteral("Temp/dog.wav")));
         QCOMPARE(editor()->edtzvuk->text(), path);
         editor()->btpridejClick();
         QCOMPARE(editor()->slovnik()[0].zvuk, path);
@@ -175,7 +175,7 @@ private slots:
         TForm5 *s = sound();
         s->button1Click();
         s->button2Click();
-        const QString path = platform().folder.file(QStringLiteral("Temp/cat.wav"));
+        const QString path = platform().folder.userFile(QStringLiteral("Temp/cat.wav"));
         QVERIFY(QFile::exists(path));
         dialogs().answers = {false};
         s->BitBtn3Click();
@@ -333,7 +333,7 @@ private slots:
         d->Timer1Timer();
         QCOMPARE(d->ProgressBar1->value(), 5);
         d->button2Click();
-        const QString path = native(platform().folder.file(QStringLiteral("Temp/cat.wav")));
+        const QString path = native(platform().folder.userFile(QStringLiteral("Temp/cat.wav")));
         QCOMPARE(d->Edit4->text(), path);
         QCOMPARE(d->ProgressBar1->value(), 100);
         QVERIFY(d->BitBtn1->isEnabled());
@@ -354,12 +354,12 @@ private slots:
         editor()->btupravClick();
         TForm3 *d = forms().Form3;
         d->BitBtn3Click();
-        d->Edit4->setText(platform().folder.file(QStringLiteral("Temp/chybi.wav")));
+        d->Edit4->setText(platform().folder.userFile(QStringLiteral("Temp/chybi.wav")));
         d->BitBtn3Click();
         QVERIFY(platform().sound().played.isEmpty());
         // The substitution applies to the whole path before playing.
         const QString real = platform().writeFile(QStringLiteral("Temp/what1.wav"), "RIFF");
-        d->Edit4->setText(platform().folder.file(QStringLiteral("Temp/what?.wav")));
+        d->Edit4->setText(platform().folder.userFile(QStringLiteral("Temp/what?.wav")));
         d->BitBtn3Click();
         QCOMPARE(platform().sound().played, QStringList{real});
         d->BitBtn2Click();

@@ -139,10 +139,10 @@ class TestMonkey : public QObject {
               << platform->writeFile("seznamy/anglicky.ang", "HOUSE\r\nDOG\r\n")
               << platform->writeFile("seznamy/nemecky.nem", "HAUS\r\nHUND\r\nKATZE\r\nMAUS\r\n")
               << platform->writeFile("Temp/mouse.wav", QByteArray("RIFF") + QByteArray(40, '\0'))
-              << platform->folder.file("vystup/novy.slv")
-              << platform->folder.file("vystup/graf.bmp")
-              << platform->folder.file("chybi/slozka/soubor.slv");
-        QDir().mkpath(platform->folder.file("vystup"));
+              << platform->folder.userFile("vystup/novy.slv")
+              << platform->folder.userFile("vystup/graf.bmp")
+              << platform->folder.userFile("chybi/slozka/soubor.slv");
+        QDir().mkpath(platform->folder.userFile("vystup"));
         platform->writeFile("prekladac.dat", cp1250("CAT;KOČKA\r\nDOG;PES+ČOKL\r\nHOUSE;DŮM\r\n"
                                                     "zdroj\r\nZačátek český výrazů\r\n"
                                                     "PES;DOG\r\nKOČKA;CAT\r\n"));

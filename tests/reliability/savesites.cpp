@@ -78,7 +78,7 @@ void mergerSources(TestWindows &w, const QString &, int size) {
 void mergerSave(TestWindows &w, const QString &target, int variant) {
     TForm14 *merger = w.forms().Form14;
     w.dialogs().files.push_back(
-        w.platform().folder.file(QStringLiteral("zdroje/zdroj%1.slv").arg(variant)));
+        w.platform().folder.userFile(QStringLiteral("zdroje/zdroj%1.slv").arg(variant)));
     merger->btnactiClick();
     merger->BitBtn2Click();
     merger->BitBtn1Click();
@@ -99,9 +99,9 @@ void converterLists(TestWindows &w, const QString &, int size) {
 void converterSave(TestWindows &w, const QString &target, int variant) {
     TForm15 *converter = w.forms().Form15;
     w.dialogs().files.push_back(
-        w.platform().folder.file(QStringLiteral("zdroje/cesky%1.txt").arg(variant)));
+        w.platform().folder.userFile(QStringLiteral("zdroje/cesky%1.txt").arg(variant)));
     converter->BitBtn2Click();
-    w.dialogs().files.push_back(w.platform().folder.file(QStringLiteral("zdroje/cizi.txt")));
+    w.dialogs().files.push_back(w.platform().folder.userFile(QStringLiteral("zdroje/cizi.txt")));
     converter->BitBtn3Click();
     converter->BitBtn4Click();
     w.dialogs().files.push_back(target);

@@ -55,7 +55,7 @@ private slots:
     void recordingShowsAtOnceAndExitWritesTheFile() {
         TestWindows windows;
         TForm23 *s = windows.forms().Form23;
-        const QString file = windows.platform().folder.file("statistiky.dat");
+        const QString file = windows.platform().folder.userFile("statistiky.dat");
         windows.platform().fixedClock().time = QDateTime(QDate(2026, 1, 5), QTime(8, 7, 6));
         s->zapisdostatistik("c:\\slovniky\\zvirata.slv", 3, 0, "Ano", "Zkoušení I");
         QCOMPARE(s->stg1->model()->rowCount(), 1);
@@ -153,7 +153,7 @@ private slots:
         {
             TestWindows windows;
             windows.forms().Form1->ulozenistatistik();
-            QVERIFY(!QFile::exists(windows.platform().folder.file("statistiky.dat")));
+            QVERIFY(!QFile::exists(windows.platform().folder.userFile("statistiky.dat")));
         }
         auto platform = std::make_unique<TestPlatform>();
         const QString file = platform->writeFile("statistiky.dat", "");
@@ -326,7 +326,7 @@ private slots:
         s->naplnslovniky();
         s->ComboBox1->setCurrentIndex(1);
         s->BitBtn2Click();
-        const QString path = windows.platform().folder.file("graf.bmp");
+        const QString path = windows.platform().folder.userFile("graf.bmp");
         windows.dialogs().files.push_back(path);
         s->BitBtn3Click();
         const QByteArray bytes = bytesOf(path);
@@ -337,7 +337,7 @@ private slots:
         QCOMPARE(windows.dialogs().fileDialogs.last().filter,
                  QStringLiteral("Bitmapový soubor|*.bmp"));
         // Saving into a folder that does not exist reports and claims nothing.
-        windows.dialogs().files.push_back(windows.platform().folder.file("chybi/graf.bmp"));
+        windows.dialogs().files.push_back(windows.platform().folder.userFile("chybi/graf.bmp"));
         s->BitBtn3Click();
         QCOMPARE(windows.dialogs().shown.last().kind, MessageKind::Error);
     }
@@ -371,7 +371,7 @@ private slots:
             editor->btpridejClick();
         }
         QCOMPARE(editor->pocet(), 2);
-        const QString dictionary = windows.platform().folder.file("Zvirata.slv");
+        const QString dictionary = windows.platform().folder.userFile("Zvirata.slv");
         windows.dialogs().files.push_back(dictionary);
         editor->UlozitjakoClick();
         QVERIFY(QFile::exists(dictionary));
@@ -401,7 +401,7 @@ private slots:
         s->close();
 
         f.Form1->close();
-        QCOMPARE(bytesOf(windows.platform().folder.file("statistiky.dat")),
+        QCOMPARE(bytesOf(windows.platform().folder.userFile("statistiky.dat")),
                  cp1250Lines({"zvirata.slv;8.12.2026;10:15:30;1;1;50;Ano;Zkoušení I"}));
     }
 };

@@ -150,7 +150,7 @@ TemporaryProgramFolder::TemporaryProgramFolder()
                     "esk\xfd v\xfdraz\xf9\r\nKO\xc8KA;CAT\r\n");
 }
 
-TestPlatform::TestPlatform(quint64 seed) : Platform(programDir) {
+TestPlatform::TestPlatform(quint64 seed) : Platform(ProgramFolder(programDir)) {
     auto dialogs = std::make_unique<ScriptedDialogs>();
     m_dialogs = dialogs.get();
     this->dialogs = std::move(dialogs);
@@ -187,14 +187,14 @@ QString TestPlatform::sourceDir() {
 }
 
 void TestPlatform::installDataFile(const QString &name) {
-    const QString target = folder.file(name);
+    const QString target = folder.shipped(name);
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
     QFile::copy(sourceDir() + QStringLiteral("/data/") + name, target);
 }
 
 QString TestPlatform::writeFile(const QString &relativePath, const QByteArray &bytes) {
-    const QString target = folder.file(relativePath);
+    const QString target = folder.userFile(relativePath);
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile file(target);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(chosen[0].ang, QStringLiteral("cat"));
         // Saved as a dictionary: Czech first.
         eval()->rbulozit->setChecked(true);
-        const QString target = m_windows->platform().folder.file(QStringLiteral("znovu.slv"));
+        const QString target = m_windows->platform().folder.userFile(QStringLiteral("znovu.slv"));
         dialogs().files.push_back(target);
         eval()->BitBtn4Click();
         QFile saved(target);

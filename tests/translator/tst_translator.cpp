@@ -214,7 +214,7 @@ private slots:
 
     void missingFileSaysSo() {
         auto platform = std::make_unique<TestPlatform>();
-        QVERIFY(QFile::remove(platform->folder.file("prekladac.dat")));
+        QVERIFY(QFile::remove(platform->folder.shipped("prekladac.dat")));
         TestWindows windows(std::move(platform));
         QVERIFY(windows.dialogs().texts().contains(QStringLiteral("Nenalezen slovník!")));
         QCOMPARE(windows.forms().Form24->pocetRadku(), 2);
