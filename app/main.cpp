@@ -10,6 +10,7 @@
 #include "platform/translations.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -103,6 +104,7 @@ int main(int argc, char **argv) {
     std::unique_ptr<Platform> platform = makeDesktopPlatform(folder, defaultRegistryFile());
     app.setErrorDialogs(platform->dialogs.get());
     loadPhoneticFont(platform->folder);
+    QApplication::setWindowIcon(QIcon(platform->folder.shipped(QStringLiteral("vokab.png"))));
 
     std::unique_ptr<Windows> windows;
     try {
