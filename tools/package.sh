@@ -32,5 +32,5 @@ desktop-file-validate desktop/org.example.vokab.desktop
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net desktop/org.example.vokab.metainfo.xml
 echo "== lintian"
-lintian --fail-on error --info "$package"
+lintian --fail-on error --display-info "$package"
 echo "$package: lintian reports no error"
