@@ -12,7 +12,9 @@ VokabForm::VokabForm(Forms &forms_, Platform &platform_, const QString &name, QW
 void VokabForm::setFixedClientSize(int width, int height) {
     if (!centralWidget())
         setCentralWidget(new QWidget(this));
-    centralWidget()->setFixedSize(width, height);
+    // A few pixels more where the system's font needs them, so that no text is cut off.
+    centralWidget()->setFixedSize(
+        QSize(width, height).expandedTo(centralWidget()->minimumSizeHint()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -14,7 +14,8 @@ class VokabForm : public QMainWindow {
 public:
     VokabForm(Forms &forms, Platform &platform, const QString &name, QWidget *parent = nullptr);
 
-    // Fixed size of the client area (below the menu bar), like a dialog frame.
+    // Fixed size of the client area (below the menu bar), like a dialog frame; larger
+    // where the controls' texts need more at the system's font.
     void setFixedClientSize(int width, int height);
     // Moves the window to the centre of the desktop.
     void centreOnDesktop();

@@ -37,9 +37,7 @@ TForm16::TForm16(Forms &forms, Platform &platform)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     buildControls();
     setEditingVisible(false);
-    // A few pixels wider where the system's font needs them for the check box's text.
-    m_width = std::max(kWidth, centralWidget()->minimumSizeHint().width());
-    setFixedClientSize(m_width, kHeight);
+    setFixedClientSize(kWidth, kHeight);
     centreOnDesktop();
     nactenitipu();
 }
@@ -168,7 +166,7 @@ void TForm16::BitBtn2KeyPress(QChar key) {
     } else if (key == QLatin1Char(kAccess[2]) && m_first && m_second && !m_editing) {
         m_editing = true;
         setEditingVisible(true);
-        setFixedClientSize(m_width, kEditingHeight);
+        setFixedClientSize(kWidth, kEditingHeight);
         move(pos() - QPoint(0, 50));
     }
 }
@@ -233,7 +231,7 @@ void TForm16::Button2Click() {
 void TForm16::Button1Click() {
     m_editing = false;
     setEditingVisible(false);
-    setFixedClientSize(m_width, kHeight);
+    setFixedClientSize(kWidth, kHeight);
 }
 
 void TForm16::FormClose() {

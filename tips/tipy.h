@@ -65,5 +65,4 @@ private:
     // The tips file exists but could not be read: saving would replace its tips by the
     // few of this run.
     bool m_loadFailed = false;
-    int m_width = 0; // of the client area
 };
