@@ -51,9 +51,7 @@ QTableView *TForm14::makeGrid(QWidget *parent, const char *name, DictionaryModel
     grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setHighlightSections(false);
-    const int widths[] = {99, 119, 119, 123};
-    for (int c = 0; c < 4; ++c)
-        grid->setColumnWidth(c, widths[c]);
+    setColumnWidthsFittingHeaders(grid, {99, 119, 119, 123});
     return grid;
 }
 

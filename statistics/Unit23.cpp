@@ -94,9 +94,7 @@ void TForm23::buildControls() {
     stg1->verticalHeader()->setMinimumSectionSize(kRowHeight);
     stg1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stg1->horizontalHeader()->setHighlightSections(false);
-    const int widths[] = {280, 61, 56, 46, 42, 72, 66, 62};
-    for (int c = 0; c < statistiky::kColumns; ++c)
-        stg1->setColumnWidth(c, widths[c]);
+    setColumnWidthsFittingHeaders(stg1, {280, 61, 56, 46, 42, 72, 66, 62});
     valuesLayout->addWidget(stg1);
     PageControl1->addTab(values, QStringLiteral("Hodnoty"));
 

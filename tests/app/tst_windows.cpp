@@ -2,8 +2,14 @@
 #include "app/forms.h"
 #include "support/testplatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 
 class TestWindowsCreation : public QObject {
@@ -53,6 +59,51 @@ private slots:
             w->hide();
         }
         QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre.join(", ")));
+    }
+
+    // At the system's font no window cuts off a text of its own: check boxes, radio
+    // buttons, buttons and labels are as wide and as high as their texts need, and the
+    // headers of its lists show their whole texts.
+    void everyWindowShowsItsTextsWhole() {
+        TestWindows windows;
+        QStringList cut;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<VokabForm *>(w))
+                continue;
+            w->show();
+            for (QWidget *control : w->findChildren<QWidget *>()) {
+                if (!control->isVisibleTo(w))
+                    continue;
+                const auto *button = qobject_cast<QAbstractButton *>(control);
+                const auto *label = qobject_cast<QLabel *>(control);
+                const bool text = (button && !button->text().isEmpty()) ||
+                                  (label && !label->text().isEmpty() && !label->wordWrap());
+                const QSize need = control->minimumSizeHint().expandedTo(
+                    label || qobject_cast<QCheckBox *>(control) ||
+                            qobject_cast<QRadioButton *>(control)
+                        ? control->sizeHint()
+                        : QSize());
+                if (text && (control->width() < need.width() || control->height() < need.height()))
+                    cut.append(QStringLiteral("%1/%2 %3x%4 < %5x%6")
+                                   .arg(w->objectName(), control->objectName())
+                                   .arg(control->width())
+                                   .arg(control->height())
+                                   .arg(need.width())
+                                   .arg(need.height()));
+                if (const auto *list = qobject_cast<QTableView *>(control)) {
+                    const QHeaderView *header = list->horizontalHeader();
+                    for (int c = 0; c < header->count(); ++c) {
+                        if (!header->isSectionHidden(c) &&
+                            header->sectionSize(c) < header->sectionSizeHint(c))
+                            cut.append(QStringLiteral("%1/%2 column %3")
+                                           .arg(w->objectName(), list->objectName())
+                                           .arg(c));
+                    }
+                }
+            }
+            w->hide();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     void windowsGoAwayWithTheirOwner() {

@@ -50,14 +50,6 @@ private slots:
         QCOMPARE(tip->ListBox1->item(2)->text(), QStringLiteral("3"));
     }
 
-    void theCheckBoxShowsItsWholeText() {
-        auto windows = windowsWithTips("1;A;B\r\n");
-        TForm16 *tip = windows->forms().Form16;
-        tip->show();
-        QVERIFY(tip->CheckBox1->width() >= tip->CheckBox1->sizeHint().width());
-        QVERIFY(tip->centralWidget()->width() >= 468);
-    }
-
     void uncheckingAndClosingTurnsTheTipOffAndStoresTheSettings() {
         auto windows = windowsWithTips("1;A;B\r\n");
         TForm16 *tip = windows->forms().Form16;
