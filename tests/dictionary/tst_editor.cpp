@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(dialogs().fileDialogs.last().title, QStringLiteral("Uložit slovník jako:"));
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Slovník se nepodařilo uložit."));
 
-        const QString chosen = platform().folder.file(QStringLiteral("Moje.slv"));
+        const QString chosen = platform().folder.userFile(QStringLiteral("Moje.slv"));
         dialogs().files = {chosen};
         e->BitBtn3Click();
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("a;b;[];NENÍ\r\n")));
@@ -225,11 +225,11 @@ private slots:
         // The edit dialog, open on the expression, follows its sound too.
         e->vyberRadek(0);
         e->btupravClick();
-        const QString chosen = platform().folder.file(QStringLiteral("Zvirata.slv"));
+        const QString chosen = platform().folder.userFile(QStringLiteral("Zvirata.slv"));
         dialogs().files = {chosen};
         e->BitBtn3Click();
         const QString moved =
-            QDir::toNativeSeparators(platform().folder.file(QStringLiteral("ZVIRATA/cat.wav")));
+            QDir::toNativeSeparators(platform().folder.userFile(QStringLiteral("ZVIRATA/cat.wav")));
         QCOMPARE(e->slovnik()[0].zvuk, moved);
         QCOMPARE(e->model()->cell(0, 3), moved);
         QVERIFY(!QFile::exists(sound));
@@ -242,7 +242,7 @@ private slots:
 
     void saveAsAcceptsAnEmptyDictionaryAndLeavesTheHistory() {
         TForm2 *e = editor();
-        const QString empty = platform().folder.file(QStringLiteral("prazdny.slv"));
+        const QString empty = platform().folder.userFile(QStringLiteral("prazdny.slv"));
         dialogs().files = {empty};
         e->UlozitjakoClick();
         QVERIFY(QFile::exists(empty));
@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - prazdny.slv"));
 
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
-        const QString other = platform().folder.file(QStringLiteral("jiny.slv"));
+        const QString other = platform().folder.userFile(QStringLiteral("jiny.slv"));
         dialogs().files = {other, std::nullopt};
         e->UlozitjakoClick();
         QCOMPARE(bytesOf(other), cp1250(QStringLiteral("pes;dog;[];NENÍ\r\n")));
@@ -391,7 +391,7 @@ private slots:
         QCOMPARE(e->slovnik()[0].zvuk, recording);
         QCOMPARE(e->model()->cell(0, 3), recording);
         QVERIFY(
-            !QFileInfo::exists(platform().folder.file(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
+            !QFileInfo::exists(platform().folder.userFile(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
         QVERIFY(e->isModified());
     }
 
@@ -399,7 +399,7 @@ private slots:
         TForm2 *e = editor();
         add(e, QStringLiteral("house+home"), QStringLiteral("dům+domov"), QStringLiteral("[ha2s]"));
         add(e, QStringLiteral("thin"), QStringLiteral("tenký"), QStringLiteral("[01n]"));
-        const QString first = platform().folder.file(QStringLiteral("prvni.slv"));
+        const QString first = platform().folder.userFile(QStringLiteral("prvni.slv"));
         dialogs().files = {first};
         e->BitBtn3Click();
         const QByteArray written = bytesOf(first);
@@ -409,7 +409,7 @@ private slots:
         e->BitBtn5Click();
         dialogs().files = {first};
         e->BitBtn2Click();
-        const QString second = platform().folder.file(QStringLiteral("druhy.slv"));
+        const QString second = platform().folder.userFile(QStringLiteral("druhy.slv"));
         dialogs().files = {second};
         e->UlozitjakoClick();
         QCOMPARE(bytesOf(second), written);

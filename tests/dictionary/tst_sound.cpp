@@ -200,7 +200,7 @@ private slots:
     void startNeverReplacesAnExistingRecording() {
         QFETCH(bool, editDialog);
         const QString old = platform().writeFile(QStringLiteral("Temp/cat.wav"), "starý");
-        const QString fresh = native(platform().folder.file(QStringLiteral("Temp/cat_2.wav")));
+        const QString fresh = native(platform().folder.userFile(QStringLiteral("Temp/cat_2.wav")));
         TForm2 *e = editor();
         e->show();
         e->edtang->setText(QStringLiteral("cat"));
@@ -249,7 +249,7 @@ private slots:
         click(sound()->button1);
         click(sound()->button2);
         click(sound()->BitBtn4);
-        const QString cat = native(platform().folder.file(QStringLiteral("Temp/cat.wav")));
+        const QString cat = native(platform().folder.userFile(QStringLiteral("Temp/cat.wav")));
         QCOMPARE(e->slovnik()[0].zvuk, cat);
         const QByteArray recorded = bytesOf(cat);
 
@@ -271,7 +271,7 @@ private slots:
         dialogs().answers = {true};
         click(znova);
         QCOMPARE(bytesOf(cat), recorded);
-        const QString dog = native(platform().folder.file(QStringLiteral("Temp/dog.wav")));
+        const QString dog = native(platform().folder.userFile(QStringLiteral("Temp/dog.wav")));
         QCOMPARE(platform().microphone().started.last(), dog);
         click(stop);
         if (addedMeanwhile) {
@@ -284,7 +284,7 @@ private slots:
         dialogs().answers = {true};
         click(znova);
         const QString next =
-            addedMeanwhile ? native(platform().folder.file(QStringLiteral("Temp/dog_2.wav"))) : dog;
+            addedMeanwhile ? native(platform().folder.userFile(QStringLiteral("Temp/dog_2.wav"))) : dog;
         QCOMPARE(platform().microphone().started, (QStringList{cat, dog, next}));
         click(stop);
         QCOMPARE(bytesOf(cat), recorded);
