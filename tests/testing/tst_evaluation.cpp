@@ -103,7 +103,9 @@ private slots:
         QTest::mouseClick(e()->BitBtn4, Qt::LeftButton);
         QCOMPARE(dialogs().lastText(), QStringLiteral("Nebyly vybrány žádné výrazy ze seznamu."));
         settings()->show();
-        QTest::mouseClick(settings()->rbangcj, Qt::LeftButton);
+        // On its text: a radio button takes clicks on its mark and its text only.
+        QTest::mouseClick(settings()->rbangcj, Qt::LeftButton, {},
+                          QPoint(10, settings()->rbangcj->height() / 2));
         QVERIFY(settings()->rbangcj->isChecked());
         check({0});
         QTest::mouseClick(e()->rbulozit, Qt::LeftButton);
