@@ -162,7 +162,7 @@ private slots:
         const QString target = m_windows->platform().folder.updates() + "setup.exe";
         QCOMPARE(QFileInfo(target).size(), installer.size());
         QCOMPARE(m_windows->platform().desktop().urls, QList<QUrl>{QUrl::fromLocalFile(target)});
-        const QString statistics = m_windows->platform().folder.file("statistiky.dat");
+        const QString statistics = m_windows->platform().folder.userFile("statistiky.dat");
         QCOMPARE(QFileInfo::exists(statistics), opens);
         QCOMPARE(m_windows->forms().Form1->isVisible(), !opens);
         QVERIFY(!update()->isVisible());

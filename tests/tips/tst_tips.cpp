@@ -178,7 +178,7 @@ private slots:
         QTest::mouseClick(tip->BitBtn3, Qt::LeftButton);
         QCOMPARE(tip->tipy().size(), 1);
         QTest::mouseClick(tip->Button2, Qt::LeftButton);
-        QCOMPARE(bytesOf(windows->platform().folder.file("Tips.vkb")), tips);
+        QCOMPARE(bytesOf(windows->platform().folder.userFile("Tips.vkb")), tips);
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
         QVERIFY(tip->upravy());
