@@ -24,11 +24,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -256,16 +258,47 @@ void TForm1::OProgramuClick() {
 }
 
 void TForm1::afterSplash() {
-    if (m_dictionaryAtStart.isEmpty()) {
+    m_splashGone = true;
+    if (m_dictionaryToOpen.isEmpty()) {
         show();
         return;
     }
-    openDictionary(std::exchange(m_dictionaryAtStart, QString()));
+    openInEditor(std::exchange(m_dictionaryToOpen, QString()));
 }
 
 void TForm1::openDictionary(const QString &path) {
-    bteditorClick();
-    forms.Form2->openDictionary(path);
+    if (!m_splashGone) {
+        m_dictionaryToOpen = path;
+        return;
+    }
+    // The editor takes it at once; another mode keeps the screen until it is closed.
+    const bool inEditor =
+        forms.Form2->isVisible() && !forms.Form3->isVisible() && !forms.Form5->isVisible();
+    if (!inEditor && modeOpen()) {
+        m_dictionaryToOpen = path;
+        platform.dialogs->info(
+            QStringLiteral("Slovník „%1“ se otevře v Editoru výrazů po návratu do hlavní nabídky.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    openInEditor(path);
+}
+
+void TForm1::openInEditor(const QString &path) {
+    if (!forms.Form2->isVisible())
+        bteditorClick();
+    if (forms.Form2->offerToSave())
+        forms.Form2->openDictionary(path);
+}
+
+void TForm1::FormShow() {
+    // Back from a mode window: the dictionary handed over meanwhile opens now.
+    if (!m_splashGone || m_dictionaryToOpen.isEmpty())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !m_dictionaryToOpen.isEmpty())
+            openDictionary(std::exchange(m_dictionaryToOpen, QString()));
+    });
 }
 
 void TForm1::FormActivate() {

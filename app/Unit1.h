@@ -77,13 +77,13 @@ public:
     // message), unless a mode holds the screen: one mode at a time.
     void showUnlessModeOpen();
     bool modeOpen() const;
-    // A dictionary named on the command line: once the splash has gone, the editor opens
-    // it in place of the main window.
-    void openAtStart(const QString &dictionary) { m_dictionaryAtStart = dictionary; }
+    // A dictionary from outside (the command line, a double click on a .slv file, a second
+    // start): it opens in the editor in place of the main window, as "Otevřít" opens it
+    // (asking first about unsaved changes); before the splash has gone, once it has gone;
+    // while another mode window is open, once the main window comes back.
+    void openDictionary(const QString &path);
     // The splash has gone: the main window, or the editor with the dictionary to open.
     void afterSplash();
-    // Opens a dictionary file in the editor, in place of the main window.
-    void openDictionary(const QString &path);
 
     // Activation (the tip of the day at the first one) and the end of the program:
     // a changed dictionary offered for saving (which may keep the program running),
@@ -98,5 +98,9 @@ private:
     // Shows a mode window in place of this one under the title "Vokab - <mode>".
     void spustrezim(QWidget *window, const QString &mode);
 
-    QString m_dictionaryAtStart;
+    void FormShow() override;
+    void openInEditor(const QString &path);
+
+    QString m_dictionaryToOpen;
+    bool m_splashGone = false;
 };

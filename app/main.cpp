@@ -73,10 +73,16 @@ int main(int argc, char **argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vokab"));
     app.setQuitOnLastWindowClosed(false);
 
+    const commandline::Options options = commandline::parse(app.arguments());
+    if (const std::optional<int> answered = answerCommandLine(options))
+        return *answered;
+    const QString dictionary =
+        options.dictionary.isEmpty() ? QString() : QDir().absoluteFilePath(options.dictionary);
+
     // One running program per user: a second start brings the first one to the front,
-    // handing it its arguments, and ends.
+    // handing it the dictionary to open, and ends.
     ProgramLock lock(ProgramLock::userDataFolder());
-    switch (lock.start(app.arguments().mid(1), 10000)) {
+    switch (lock.start(dictionary.isEmpty() ? QStringList() : QStringList{dictionary}, 10000)) {
     case ProgramLock::Start::HandedOver:
         return 0;
     case ProgramLock::Start::NoAnswer:
@@ -88,9 +94,6 @@ int main(int argc, char **argv) {
         break;
     }
     setApplicationTitle(QStringLiteral("Vokab"));
-    const commandline::Options options = commandline::parse(app.arguments());
-    if (const std::optional<int> answered = answerCommandLine(options))
-        return *answered;
 
     bool installed = false;
     const QString programDir =
@@ -113,10 +116,16 @@ int main(int argc, char **argv) {
         reportUnhandledException(platform->dialogs.get(), std::current_exception());
         return 1;
     }
-    QObject::connect(&lock, &ProgramLock::startedAgain, &app,
-                     [&windows] { bringToFront(windows->forms()); });
-    if (!options.dictionary.isEmpty())
-        windows->forms().Form1->openAtStart(QDir().absoluteFilePath(options.dictionary));
+    QObject::connect(
+        &lock, &ProgramLock::startedAgain, &app, [&windows](const QStringList &arguments) {
+            bringToFront(windows->forms());
+            const commandline::Options again =
+                commandline::parse(QStringList{QString(), QStringLiteral("--")} + arguments);
+            if (!again.dictionary.isEmpty())
+                windows->forms().Form1->openDictionary(again.dictionary);
+        });
+    if (!dictionary.isEmpty())
+        windows->forms().Form1->openDictionary(dictionary);
     startProgram(windows->forms());
     if (options.benchmarkStart)
         probeStartUp(windows->forms());

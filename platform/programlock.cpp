@@ -1,5 +1,7 @@
 #include "platform/programlock.h"
 
+#include "platform/programfolder.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
@@ -76,7 +77,7 @@ ProgramLock::~ProgramLock() {
 }
 
 QString ProgramLock::userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return ProgramFolder::userDataLocation();
 }
 
 ProgramLock::Start ProgramLock::start(const QStringList &arguments, int waitMs) {

@@ -34,7 +34,7 @@ public:
     // `waitMs` for a program that is just starting or just ending.
     Start start(const QStringList &arguments, int waitMs = 5000);
 
-    // The user's data folder of the program (QStandardPaths::AppDataLocation).
+    // The user's data folder of the program (ProgramFolder::userDataLocation()).
     static QString userDataFolder();
 
 signals:

@@ -263,8 +263,8 @@ esac
 # ---------------------------------------------------------------------------------------
 # Road 2: the staged installation, read only, run as an unprivileged user: --help and
 # --version without a display, "vokab FILE.slv" opening the file in the editor after the
-# splash, the first open dialog in the user's dictionaries folder, nothing written under
-# the installation.
+# splash, a second start handing its file to the running program, the first open dialog in
+# the user's dictionaries folder, nothing written under the installation.
 road="installed"
 step="$road: install"
 stage="$work/stage"
@@ -296,8 +296,16 @@ window "Editor výrazů - moje.slv" >/dev/null
 titles_are_own
 visible_titles | grep -qx "Vokab 2.20" && fail "the main window stayed beside the editor"
 
+step="$road: second start"
+# A second start hands its dictionary to the running program and ends.
+cp "$program_folder/Slovniky/zvirata.slv" "$work/Druhy.slv"
+[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$work/Druhy.slv"
+"${installed[@]}" "$work/Druhy.slv" >"$out/$road-second.log" 2>&1 || fail "the second start failed"
+window "Editor výrazů - druhy.slv" >/dev/null
+titles_are_own
+
 step="$road: back to the main window"
-keys "Editor výrazů - moje.slv" alt+F4
+keys "Editor výrazů - druhy.slv" alt+F4
 window "Vokab 2.20" >/dev/null
 window "Tip dne programu Vokab" >/dev/null
 keys "Tip dne programu Vokab" alt+F4

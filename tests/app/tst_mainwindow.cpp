@@ -499,6 +499,59 @@ private slots:
         QVERIFY(!splash.Timer1->isActive());
     }
 
+    // A dictionary from outside (command line, second start) opens in the editor in place
+    // of the main window: after the splash, at once from the main window, once the main
+    // window is back from another mode, and not over unsaved changes the user keeps.
+    void aDictionaryFromOutsideOpensInTheEditor_data() {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("during the splash") << "splash";
+        QTest::newRow("from the main window") << "main";
+        QTest::newRow("during Testing I") << "testing1";
+        QTest::newRow("over unsaved changes, Zrušit") << "unsaved";
+    }
+    void aDictionaryFromOutsideOpensInTheEditor() {
+        QFETCH(QString, when);
+        TestWindows windows;
+        Forms &forms = windows.forms();
+        forms.Form8->chbtip->setChecked(false);
+        const QString path =
+            windows.platform().writeFile("Slovniky/Zvirata.slv", cp1250Lines({"pes;dog;[];NENÍ"}));
+        startProgram(forms);
+        if (when == "splash") {
+            forms.Form1->openDictionary(path);
+            QVERIFY(!forms.Form2->isVisible());
+        }
+        forms.Form22->Timer1Timer();
+        forms.Form22->Timer1Timer();
+        if (when == "testing1") {
+            QTest::mouseClick(forms.Form1->btzkouseni, Qt::LeftButton);
+            forms.Form1->openDictionary(path);
+            QVERIFY(!forms.Form2->isVisible());
+            QVERIFY(forms.Form4->isVisible());
+            QVERIFY(windows.dialogs().lastText().contains("po návratu do hlavní nabídky"));
+            forms.Form4->close();
+        } else if (when == "main") {
+            QVERIFY(forms.Form1->isVisible());
+            forms.Form1->openDictionary(path);
+        } else if (when == "unsaved") {
+            QTest::mouseClick(forms.Form1->bteditor, Qt::LeftButton);
+            forms.Form2->edtang->setText("cat");
+            forms.Form2->edtcz->setText("kočka");
+            QTest::mouseClick(forms.Form2->btpridej, Qt::LeftButton);
+            windows.dialogs().choices.push_back(2); // "Zrušit"
+            forms.Form1->openDictionary(path);
+            QCOMPARE(forms.Form2->slovnik()[0].ang, QStringLiteral("cat"));
+            QCOMPARE(windows.dialogs().lastText(),
+                     QStringLiteral("Slovník byl změněn. Uložit změny?"));
+            return;
+        }
+        QTRY_VERIFY(forms.Form2->isVisible());
+        QVERIFY(!forms.Form1->isVisible());
+        QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
+        QCOMPARE(forms.Form2->slovnik()[0].ang, QStringLiteral("dog"));
+        QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Editor výrazů"));
+    }
+
     void splashGivesWayByItsOwnTimer() {
         TestWindows windows;
         windows.forms().Form8->chbtip->setChecked(false);
