@@ -137,7 +137,7 @@ private slots:
     // never written over at exit, and the user is told why.
     void unreadableFileIsNotOverwrittenAtExit() {
         auto platform = std::make_unique<TestPlatform>();
-        const QString file = platform->folder.file("statistiky.dat");
+        const QString file = platform->folder.userFile("statistiky.dat");
         QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         TestWindows windows(std::move(platform));
         windows.forms().Form23->zapisdostatistik("/d/zvirata.slv", 1, 0, "Ano", "Zkoušení I");
