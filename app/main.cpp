@@ -52,6 +52,20 @@ std::optional<int> answerCommandLine(const commandline::Options &options) {
     return 2;
 }
 
+// A system without regional settings (the C locale) gets the Czech ones, so that Qt's
+// own dialogs show sizes, dates and file types in Czech like the rest of the program; a
+// user's own regional settings stay as they are.
+void czechWithoutRegionalSettings() {
+    const auto unset = [](const char *name) {
+        const QByteArray value = qgetenv(name);
+        return value.isEmpty() || value == "C" || value == "POSIX" || value.startsWith("C.");
+    };
+    if (unset("LC_ALL") && unset("LANG")) {
+        qunsetenv("LC_ALL");
+        qputenv("LANG", "cs_CZ.UTF-8");
+    }
+}
+
 QStringList argumentsOf(int argc, char **argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -67,6 +81,7 @@ int main(int argc, char **argv) {
             answerCommandLine(commandline::parse(argumentsOf(argc, argv), true)))
         return *answered;
 
+    czechWithoutRegionalSettings();
     VokabApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vokab"));
     QCoreApplication::setApplicationName(QStringLiteral("Vokab"));
