@@ -27,6 +27,26 @@ namespace {
 
 const QByteArray kOldFile = dictionaryBytes(3, 7);
 
+// A 256 KiB tmpfs mounted on a folder for the life of the object (root only).
+class SmallDisk {
+public:
+    static constexpr const char *kNotHere = "mounting a small tmpfs needs root and a machine "
+                                            "that allows it";
+    explicit SmallDisk(const QString &folder) : m_folder(folder) {
+        m_mounted = geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k",
+                                                                  "tmpfs", folder}) == 0;
+    }
+    ~SmallDisk() {
+        if (m_mounted)
+            QProcess::execute("umount", {"-l", m_folder});
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 // Fills the file system of `folder` until a write fails.
 void fillDisk(const QString &folder) {
     QFile filler(QDir(folder).filePath(QStringLiteral("vypln")));
@@ -93,14 +113,12 @@ class TestSaveFaults : public QObject {
 private slots:
     void fullDiskKeepsTheOldFile_data() { addSites(); }
     void fullDiskKeepsTheOldFile() {
-        if (geteuid() != 0)
-            QSKIP("mounting a small tmpfs needs root");
         QFETCH(QString, site);
         Attempt attempt(site);
         const QString &folder = attempt.folder;
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) != 0)
-            QSKIP("this machine does not allow mounting a tmpfs");
-        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", folder}); });
+        const SmallDisk disk(folder);
+        if (!disk.mounted())
+            QSKIP(SmallDisk::kNotHere);
         QVERIFY(attempt.ready());
         fillDisk(folder);
         attempt.save();
@@ -123,16 +141,14 @@ private slots:
         QTest::newRow("tried again, then ended") << QList<int>{0, 1} << -1 << false;
     }
     void fullDiskAtExitCanBeRetriedOrGivenUp() {
-        if (geteuid() != 0)
-            QSKIP("mounting a small tmpfs needs root");
         QFETCH(QList<int>, choices);
         QFETCH(int, roomAt);
         QFETCH(bool, saved);
         Attempt attempt(QStringLiteral("statistics"));
         const QString &folder = attempt.folder;
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) != 0)
-            QSKIP("this machine does not allow mounting a tmpfs");
-        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", folder}); });
+        const SmallDisk disk(folder);
+        if (!disk.mounted())
+            QSKIP(SmallDisk::kNotHere);
         QVERIFY(attempt.ready());
         fillDisk(folder);
         ScriptedDialogs &dialogs = attempt.windows.dialogs();
