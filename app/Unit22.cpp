@@ -61,6 +61,8 @@ TForm22::TForm22(Forms &forms, Platform &platform)
 
     zbyvajicitiky = 2;
     centreOnDesktop();
+    // The about box closes by its close button; the splash (the button hidden) stays.
+    pressOnEscape({SpeedButton1});
 }
 
 QPixmap TForm22::obrazek(const QString &file) {

@@ -147,6 +147,7 @@ TForm8::TForm8(Forms &forms, Platform &platform)
 
     FormCreate();
     centreOnDesktop();
+    closeOnEscape();
 }
 
 QColor TForm8::barvaGrafu() const {

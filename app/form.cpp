@@ -2,7 +2,12 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
+
+#include <algorithm>
 
 VokabForm::VokabForm(Forms &forms_, Platform &platform_, const QString &name, QWidget *parent)
     : QMainWindow(parent), forms(forms_), platform(platform_) {
@@ -30,9 +35,87 @@ void VokabForm::centreOnDesktop() {
     move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+void VokabForm::closeOnEscape() {
+    m_escape = Escape::Closes;
+}
+
+void VokabForm::pressOnEscape(const QList<QAbstractButton *> &buttons) {
+    m_escape = Escape::Presses;
+    m_escapeButtons.clear();
+    for (QAbstractButton *button : buttons)
+        m_escapeButtons.append(button);
+}
+
+bool VokabForm::desktopKey(const QKeyEvent *key) {
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A key that the focused control did not take comes here: a button outside a
+        // dialog box leaves Return to its window.
+        QWidget *focus = focusWidget();
+        if (!qobject_cast<QPushButton *>(focus) && !qobject_cast<QToolButton *>(focus))
+            return false;
+        static_cast<QAbstractButton *>(focus)->click();
+        return true;
+    }
+    case Qt::Key_Escape:
+        switch (m_escape) {
+        case Escape::Ignored:
+            return false;
+        case Escape::Closes:
+            close();
+            return true;
+        case Escape::Presses:
+            for (QAbstractButton *button : std::as_const(m_escapeButtons)) {
+                if (button && button->isVisible()) {
+                    button->click();
+                    break;
+                }
+            }
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void VokabForm::placeBeside(const QWidget *other, const QRect &keepClear) {
+    const QScreen *screen = other->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect otherFrame = other->frameGeometry();
+    const QRect otherClient = other->geometry();
+    // Before it is first shown this window has no frame yet: it gets the same as the other.
+    const QMargins frame(
+        otherClient.left() - otherFrame.left(), otherClient.top() - otherFrame.top(),
+        otherFrame.right() - otherClient.right(), otherFrame.bottom() - otherClient.bottom());
+    const QSize client = testAttribute(Qt::WA_Resized) ? size().expandedTo(sizeHint()) : sizeHint();
+    const QSize outer = client.grownBy(frame);
+    const auto onScreen = [&](int x, int y) {
+        return QPoint(
+            x, std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    };
+    QPoint place;
+    if (otherFrame.right() + outer.width() <= area.right())
+        place = onScreen(otherFrame.right() + 1, otherFrame.top());
+    else if (otherFrame.left() - outer.width() >= area.left())
+        place = onScreen(otherFrame.left() - outer.width(), otherFrame.top());
+    else
+        place = onScreen(area.right() + 1 - outer.width(), keepClear.bottom() + 1);
+    // The client area, below and inside the frame: move() would place the frame of a
+    // window already shown but the client area of one not shown yet.
+    setGeometry(QRect(place + QPoint(frame.left(), frame.top()), client));
+}
+
 bool VokabForm::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
+    if (event->type() == QEvent::KeyPress && desktopKey(static_cast<QKeyEvent *>(event)))
+        return true;
     return QMainWindow::event(event);
 }
 

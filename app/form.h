@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
+class QAbstractButton;
+class QKeyEvent;
 struct Forms;
 struct Platform;
 
@@ -9,6 +13,11 @@ struct Platform;
 // program ends; they are only shown and hidden. A window turns Qt's events into the
 // handlers the program's windows have: FormShow, FormActivate, FormCloseQuery and
 // FormClose (closing hides the window; it is never destroyed by closing).
+//
+// Keys as on every desktop: Return (and Space) on a focused button presses it, in every
+// window, without making it the window's default button. Escape does what a window asks
+// for: a dialog closes as by its close box, a dialog without one presses its way out;
+// other windows keep their own keys.
 class VokabForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -19,8 +28,17 @@ public:
     void setFixedClientSize(int width, int height);
     // Moves the window to the centre of the desktop.
     void centreOnDesktop();
+    // Moves the window beside `other` (right of it, else left of it) where the screen has
+    // room; else to the screen's right edge, below `keepClear` (global coordinates).
+    void placeBeside(const QWidget *other, const QRect &keepClear);
 
 protected:
+    // Escape closes this window as its close box does (the same handlers run).
+    void closeOnEscape();
+    // Escape presses the first of these buttons that is shown: the way out of a dialog
+    // without a close box. A disabled button keeps the dialog open.
+    void pressOnEscape(const QList<QAbstractButton *> &buttons);
+
     virtual void FormShow() {}
     virtual void FormActivate() {}
     // False refuses the close: the window stays open.
@@ -33,6 +51,14 @@ protected:
 
     Forms &forms;
     Platform &platform;
+
+private:
+    // True when the key did what it does in every window.
+    bool desktopKey(const QKeyEvent *key);
+
+    enum class Escape { Ignored, Closes, Presses };
+    Escape m_escape = Escape::Ignored;
+    QList<QPointer<QAbstractButton>> m_escapeButtons;
 };
 
 // The text the system shows for the running program: "Vokab", or "Vokab - " and the

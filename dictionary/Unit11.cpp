@@ -70,6 +70,7 @@ TForm11::TForm11(Forms &forms, Platform &platform)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedClientSize(637, 364);
     centreOnDesktop();
+    closeOnEscape();
 }
 
 void TForm11::vlozNaZacatek(const QStringList &lines) {

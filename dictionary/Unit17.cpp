@@ -30,4 +30,5 @@ TForm17::TForm17(Forms &forms, Platform &platform)
     }
     setFixedClientSize(115, 478);
     centreOnDesktop();
+    closeOnEscape();
 }

@@ -104,6 +104,8 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     setFixedClientSize(523, 149);
     centreOnDesktop();
+    // No close box: Escape leaves as "Zrušit" does (not while a recording runs).
+    pressOnEscape({BitBtn2});
 }
 
 void TForm3::otevri(int row) {

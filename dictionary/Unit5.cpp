@@ -93,6 +93,7 @@ TForm5::TForm5(Forms &forms, Platform &platform)
     connect(BitBtn1, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
     connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
     centreOnDesktop();
+    closeOnEscape();
 }
 
 void TForm5::setStatus(const QString &text, const QColor &colour) {

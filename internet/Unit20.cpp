@@ -43,6 +43,8 @@ TForm20::TForm20(Forms &forms, Platform &platform)
     cekani();
     setFixedClientSize(219, 100);
     centreOnDesktop();
+    // No close box: Escape cancels as the "Zrušit" shown does.
+    pressOnEscape({BitBtn1, BitBtn2});
 }
 
 void TForm20::cekani() {

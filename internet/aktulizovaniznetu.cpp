@@ -75,6 +75,7 @@ TForm18::TForm18(Forms &forms, Platform &platform)
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     setFixedClientSize(360, 253);
     centreOnDesktop();
+    closeOnEscape();
 }
 
 TForm18::~TForm18() = default;

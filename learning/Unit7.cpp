@@ -81,6 +81,7 @@ TForm7::TForm7(Forms &forms, Platform &platform)
 
     setFixedClientSize(247, 176);
     centreOnDesktop();
+    closeOnEscape();
     FormCreate();
 }
 

@@ -57,6 +57,7 @@ TForm10::TForm10(Forms &forms, Platform &platform)
 
     setFixedClientSize(208, 239);
     centreOnDesktop();
+    closeOnEscape();
     FormCreate();
 }
 

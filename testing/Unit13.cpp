@@ -57,6 +57,8 @@ TForm13::TForm13(Forms &forms, Platform &platform)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedClientSize(206, 268);
     centreOnDesktop();
+    // No close box: Escape goes back as "Zpět" does.
+    pressOnEscape({BitBtn1});
     FormCreate();
 }
 

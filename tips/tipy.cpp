@@ -39,6 +39,7 @@ TForm16::TForm16(Forms &forms, Platform &platform)
     setEditingVisible(false);
     setFixedClientSize(kWidth, kHeight);
     centreOnDesktop();
+    closeOnEscape();
     nactenitipu();
 }
 

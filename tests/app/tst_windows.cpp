@@ -1,16 +1,46 @@
+#include "app/Unit1.h"
+#include "app/Unit22.h"
+#include "app/Unit8.h"
 #include "app/form.h"
 #include "app/forms.h"
 #include "support/testplatform.h"
+#include "tips/tipy.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
+
+namespace {
+
+VokabForm *windowNamed(const QString &name) {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<VokabForm *>(w) && w->objectName() == name)
+            return static_cast<VokabForm *>(w);
+    }
+    return nullptr;
+}
+
+// The buttons of a window that are its default ones.
+QList<QPushButton *> defaultButtons(const QWidget *window) {
+    QList<QPushButton *> found;
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->isDefault())
+            found.append(button);
+    }
+    return found;
+}
+
+} // namespace
 
 class TestWindowsCreation : public QObject {
     Q_OBJECT
@@ -104,6 +134,86 @@ private slots:
             w->hide();
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // Return on a focused button presses it in every window, as Space does, and makes no
+    // button the window's default one.
+    void returnPressesTheFocusedButtonInEveryWindow_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("toolButton");
+        QTest::newRow("Return, push button") << int(Qt::Key_Return) << false;
+        QTest::newRow("Enter, push button") << int(Qt::Key_Enter) << false;
+        QTest::newRow("Return, tool button") << int(Qt::Key_Return) << true;
+    }
+    void returnPressesTheFocusedButtonInEveryWindow() {
+        QFETCH(int, key);
+        QFETCH(bool, toolButton);
+        TestWindows windows;
+        QStringList unpressed;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *w = qobject_cast<VokabForm *>(top);
+            if (!w)
+                continue;
+            w->show();
+            const QList<QPushButton *> defaults = defaultButtons(w);
+            // A button of the window's own, with no handler behind it.
+            QWidget *parent = w->centralWidget() ? w->centralWidget() : w;
+            QAbstractButton *button = toolButton
+                                          ? static_cast<QAbstractButton *>(new QToolButton(parent))
+                                          : new QPushButton(parent);
+            button->setFocusPolicy(Qt::StrongFocus);
+            button->show();
+            button->setFocus();
+            QSignalSpy clicked(button, &QAbstractButton::clicked);
+            QTest::keyClick(button, Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            if (clicked.count() != 1)
+                unpressed.append(
+                    QStringLiteral("%1 (%2 clicks)").arg(w->objectName()).arg(clicked.count()));
+            QCOMPARE(defaultButtons(w), defaults);
+            delete button;
+            w->hide();
+        }
+        QVERIFY2(unpressed.isEmpty(), qPrintable(unpressed.join(", ")));
+    }
+
+    // Escape closes a dialog as its close box does; a dialog without a close box is left
+    // by its way out without changes. Mode windows, and windows whose closing drops what
+    // the user made, keep their own keys.
+    void escapeClosesDialogsOnly_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("closes");
+        for (const char *dialog : {"Form8", "Form7", "Form10", "Form13", "Form16", "Form17",
+                                   "Form5", "Form3", "Form11", "Form18", "Form20", "Form22"})
+            QTest::newRow(dialog) << QString::fromLatin1(dialog) << true;
+        for (const char *stays : {"Form1", "Form2", "Form6", "Form4", "Form12", "Form23", "Form24",
+                                  "Form14", "Form15", "Form9", "Form19"})
+            QTest::newRow(stays) << QString::fromLatin1(stays) << false;
+        QTest::newRow("Form22 as the splash") << QStringLiteral("Form22") << false;
+    }
+    void escapeClosesDialogsOnly() {
+        QFETCH(QString, window);
+        QFETCH(bool, closes);
+        TestWindows windows;
+        Forms &forms = windows.forms();
+        VokabForm *w = windowNamed(window);
+        QVERIFY(w);
+        if (w == forms.Form22 && closes) {
+            // The about box, from the main window's menu; the splash stays till its time.
+            forms.Form1->OProgramu1->trigger();
+        } else {
+            w->show();
+        }
+        if (w == forms.Form16)
+            QTest::mouseClick(forms.Form16->CheckBox1, Qt::LeftButton, {},
+                              QPoint(8, forms.Form16->CheckBox1->height() / 2));
+        QVERIFY(w->isVisible());
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+        QCOMPARE(w->isVisible(), !closes);
+        if (w == forms.Form16) {
+            // As the close box: the choice of the check box goes to the general settings.
+            QVERIFY(!forms.Form8->chbtip->isChecked());
+        }
     }
 
     void windowsGoAwayWithTheirOwner() {
