@@ -108,8 +108,8 @@ std::optional<QString> TForm5::delkaZaznamu(const QString &path) {
     if (!facts)
         return std::nullopt;
     const QString decimal = QLocale().decimalPoint();
-    return QStringLiteral("Délka záznamu: ") +
-           wav::lengthText(wav::lengthSeconds(*facts), decimal.isEmpty() ? u',' : decimal[0]) +
+    // Label3 beside it says what the value is.
+    return wav::lengthText(wav::lengthSeconds(*facts), decimal.isEmpty() ? u',' : decimal[0]) +
            QStringLiteral(" s");
 }
 

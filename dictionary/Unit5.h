@@ -49,7 +49,8 @@ public:
     bool zacniNahravat(const QString &path);
     // Stops the recording, saving it or not; shows a failure.
     void zastavNahravani(bool save);
-    // "Délka záznamu: N,N s" for a file with a valid WAV header; nothing otherwise.
+    // The length shown after "Délka záznamu:", "N,N s", for a file with a valid WAV
+    // header; nothing otherwise.
     static std::optional<QString> delkaZaznamu(const QString &path);
 
 protected:
