@@ -424,11 +424,11 @@ bool TForm2::saveDictionary() {
         return saveTo(m_fullPath);
     }
     const std::optional<QString> chosen = chooseSaveName();
-    if (!chosen)
+    if (!chosen || !saveTo(*chosen))
         return false;
-    m_fullPath = *chosen;
+    takeName(*chosen);
     m_saveDialog.remember(*chosen);
-    return saveTo(m_fullPath);
+    return true;
 }
 
 void TForm2::BitBtn3Click() {
@@ -437,8 +437,8 @@ void TForm2::BitBtn3Click() {
 
 void TForm2::UlozitjakoClick() {
     m_saveDialog.fileName = m_fileName;
-    if (const std::optional<QString> chosen = chooseSaveName())
-        saveTo(*chosen);
+    if (const std::optional<QString> chosen = chooseSaveName(); chosen && saveTo(*chosen))
+        takeName(*chosen);
 }
 
 bool TForm2::offerToSave() {
@@ -472,10 +472,14 @@ std::optional<QString> TForm2::chooseSaveName() {
         platform.dialogs->info(QStringLiteral("Slovník se nepodařilo uložit."));
         return std::nullopt;
     }
-    m_fileName = slovnik::fileNamePart(*chosen);
-    m_folder = slovnik::folderPart(*chosen);
-    setCaption(m_fileName);
     return chosen;
+}
+
+void TForm2::takeName(const QString &path) {
+    m_fullPath = path;
+    m_fileName = slovnik::fileNamePart(path);
+    m_folder = slovnik::folderPart(path);
+    setCaption(m_fileName);
 }
 
 void TForm2::PrevestClick() {

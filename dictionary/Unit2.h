@@ -128,9 +128,11 @@ private:
     // file cannot be written the recordings go back, so that the file on disk and the
     // sounds agree. False when the file was not written.
     bool saveTo(const QString &path);
-    // Asks where to save; the chosen file becomes the dictionary's name and folder.
-    // Cancelling says that the dictionary was not saved.
+    // Asks where to save; cancelling says that the dictionary was not saved.
     std::optional<QString> chooseSaveName();
+    // The dictionary's file is now `path` (once it has been saved there): its name,
+    // folder and the caption.
+    void takeName(const QString &path);
     bool keyPressed(QLineEdit *edit, QKeyEvent *event);
 
     Tpole m_slovnik;

@@ -390,9 +390,50 @@ private slots:
         QCOMPARE(bytesOf(recording), QByteArray("haf"));
         QCOMPARE(e->slovnik()[0].zvuk, recording);
         QCOMPARE(e->model()->cell(0, 3), recording);
-        QVERIFY(
-            !QFileInfo::exists(platform().folder.userFile(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
+        QVERIFY(!QFileInfo::exists(
+            platform().folder.userFile(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
         QVERIFY(e->isModified());
+    }
+
+    // A save that fails changes neither the caption nor the file that the next "Uložit"
+    // writes: an opened dictionary keeps its own, a new one is asked for again.
+    void failedSaveKeepsTheCaptionAndTheFile_data() {
+        QTest::addColumn<bool>("opened"); // else a new dictionary
+        QTest::newRow("Uložit jako of an opened dictionary") << true;
+        QTest::newRow("Uložit of a new dictionary") << false;
+    }
+    void failedSaveKeepsTheCaptionAndTheFile() {
+        QFETCH(bool, opened);
+        TForm2 *e = editor();
+        e->show();
+        const QString old = QStringLiteral("pes;dog;[];NENÍ\r\n");
+        const QString path =
+            platform().writeFile(QStringLiteral("Slovniky/zvirata.slv"), cp1250(old));
+        if (opened) {
+            dialogs().files = {path};
+            click(e->BitBtn2);
+        }
+        e->edtang->setText(QStringLiteral("cat"));
+        e->edtcz->setText(QStringLiteral("kočka"));
+        click(e->btpridej);
+        dialogs().files = {platform().folder.userFile(QStringLiteral("chybi/jinam.slv"))};
+        if (opened)
+            e->Ulozitjako->trigger();
+        else
+            click(e->BitBtn3);
+        QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
+        const QString name = opened ? QStringLiteral("zvirata.slv") : slovnik::kNewDictionaryName;
+        QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - ") + name);
+        QCOMPARE(e->nazevSouboru(), name);
+        QVERIFY(e->saveDialog().history.isEmpty());
+
+        const qsizetype asked = dialogs().fileDialogs.size();
+        dialogs().files = {path};
+        click(e->BitBtn3);
+        QCOMPARE(dialogs().fileDialogs.size(), asked + (opened ? 0 : 1));
+        QCOMPARE(bytesOf(path),
+                 cp1250((opened ? old : QString()) + QStringLiteral("kočka;cat;[];NENÍ\r\n")));
+        QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
     }
 
     void dictionaryMadeInTheEditorOpensAgainByteIdentical() {
