@@ -1,9 +1,13 @@
 #include "app/application.h"
 
 #include "core/errors.h"
+#include "core/oserror.h"
 #include "platform/dialogs.h"
 
+#include <QtDebug>
+
 #include <cstdio>
+#include <system_error>
 
 VokabApplication::VokabApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
@@ -24,8 +28,14 @@ void reportUnhandledException(Dialogs *dialogs, std::exception_ptr exception) {
         text = error.message();
     } catch (const std::bad_alloc &) {
         text = QStringLiteral("Nedostatek paměti.");
+    } catch (const std::system_error &error) {
+        // The library's own text is English: the user hears the reason in Czech, the log
+        // keeps the original.
+        qWarning("%s", error.what());
+        text = QStringLiteral("Došlo k chybě: %1.").arg(oserror::reason(error.code()));
     } catch (const std::exception &error) {
-        text = QStringLiteral("Došlo k chybě: %1").arg(QString::fromLocal8Bit(error.what()));
+        qWarning("%s", error.what());
+        text = QStringLiteral("Došlo k neočekávané chybě programu.");
     } catch (...) {
         text = QStringLiteral("Došlo k neznámé chybě.");
     }

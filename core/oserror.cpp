@@ -45,4 +45,12 @@ QString reason(int errnum) {
     }
 }
 
+QString reason(const std::error_code &code) {
+    // A code of another category (a stream, a future) has no number of the system.
+    const std::error_condition condition = code.default_error_condition();
+    if (condition.category() == std::generic_category())
+        return reason(condition.value());
+    return QStringLiteral("chyba číslo %1").arg(code.value());
+}
+
 } // namespace oserror

@@ -118,13 +118,22 @@ void removeLeftTemporaries(const QString &folder, const QString &stem) {
 }
 
 // Creates a new temporary beside the target; never opens what is already there (a
-// planted file, link or folder of that name makes it try another name).
-bool createTemporary(const QString &folder, const QString &stem, QFile &file) {
+// planted file, link or folder of that name makes it try another name). When it fails,
+// `reason` says why.
+bool createTemporary(const QString &folder, const QString &stem, QFile &file, QString *reason) {
+    *reason = QStringLiteral("soubor nelze vytvořit");
     for (int attempt = 0; attempt < 100; ++attempt) {
         file.setFileName(folder + u'/' + u'.' + stem + u'.' + randomLetters() + kTempSuffix);
+        errno = 0;
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            // Taken before the checks below can change errno.
+            const int refused = errno;
             if (QFileInfo(file.fileName()).exists() || QFileInfo(file.fileName()).isSymLink())
                 continue; // the name is taken: another one
+            if (!QFileInfo(folder).isDir())
+                *reason = QStringLiteral("složka neexistuje");
+            else if (refused != 0)
+                *reason = oserror::reason(refused);
             return false;
         }
 #ifndef Q_OS_WIN
@@ -323,8 +332,9 @@ SaveResult saveFile(const QString &path, const QByteArray &bytes) {
     const QString stem = temporaryStem(targetInfo.fileName());
     removeLeftTemporaries(folder, stem);
     QFile file;
-    if (!createTemporary(folder, stem, file))
-        return fail(QFileInfo(folder).isDir() ? lastReason() : QStringLiteral("složka neexistuje"));
+    QString refused;
+    if (!createTemporary(folder, stem, file, &refused))
+        return fail(refused);
     const QString temporary = file.fileName();
     qint64 written = 0;
     while (written < bytes.size()) {

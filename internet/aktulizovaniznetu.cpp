@@ -112,8 +112,8 @@ void TForm18::nactiverzi(const QString &versionFile) {
     vymaz();
 }
 
-void TForm18::nepovedlose() {
-    platform.dialogs->info(kFailed);
+void TForm18::nepovedlose(const QString &reason) {
+    platform.dialogs->info(reason.isEmpty() ? kFailed : kFailed + u'\n' + reason);
 }
 
 void TForm18::BitBtn1Click() {
@@ -177,9 +177,9 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     forms.Form20->close();
 }
 
-void TForm18::HTTPGet1Error(const QString &) {
+void TForm18::HTTPGet1Error(const QString &error) {
     forms.Form20->Timer1->stop();
-    nepovedlose();
+    nepovedlose(error);
     forms.Form1->showUnlessModeOpen();
     forms.Form20->close();
 }

@@ -46,7 +46,8 @@ protected:
 
 private:
     void vymaz();
-    void nepovedlose();
+    // "Aktualizace se nepovedla.", and why when the download said it.
+    void nepovedlose(const QString &reason = {});
 
     verze::VersionFile m_file;
     QString m_target;

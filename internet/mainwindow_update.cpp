@@ -42,8 +42,10 @@ void TForm1::HTTPGet1DoneFile(const QString &fileName, qint64) {
     forms.Form18->nactiverzi(fileName);
 }
 
-void TForm1::HTTPGet1Error(const QString &) {
+void TForm1::HTTPGet1Error(const QString &error) {
     forms.Form20->close();
-    platform.dialogs->info(QStringLiteral("Aktualizace se nepovedla."));
+    // The download says why, in Czech.
+    platform.dialogs->info(QStringLiteral("Aktualizace se nepovedla.") +
+                           (error.isEmpty() ? QString() : u'\n' + error));
     show();
 }

@@ -2,7 +2,10 @@
 // desktop's xdg-email.
 #include "platform/services.h"
 
+#include "core/oserror.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
@@ -14,7 +17,59 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <cerrno>
+
 namespace {
+
+// Why a transfer failed, in Czech: the network library's own text is English.
+QString networkReason(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("server odmítl spojení");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("server spojení předčasně ukončil");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("server nebyl nalezen");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("server neodpověděl včas");
+    case QNetworkReply::OperationCanceledError:
+        return QStringLiteral("stahování bylo přerušeno");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("zabezpečené spojení se serverem se nepodařilo navázat");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return QStringLiteral("spojení s internetem bylo přerušeno");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return QStringLiteral("spojení přes proxy server se nepodařilo");
+    case QNetworkReply::ContentNotFoundError:
+    case QNetworkReply::ContentGoneError:
+        return QStringLiteral("soubor na serveru není");
+    case QNetworkReply::ContentAccessDenied:
+    case QNetworkReply::AuthenticationRequiredError:
+    case QNetworkReply::ContentOperationNotPermittedError:
+        return QStringLiteral("server soubor odmítl vydat");
+    case QNetworkReply::TooManyRedirectsError:
+    case QNetworkReply::InsecureRedirectError:
+        return QStringLiteral("server přesměrovává jinam, než smí");
+    case QNetworkReply::InternalServerError:
+    case QNetworkReply::ServiceUnavailableError:
+    case QNetworkReply::OperationNotImplementedError:
+    case QNetworkReply::UnknownServerError:
+        return QStringLiteral("chyba na straně serveru");
+    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolInvalidOperationError:
+    case QNetworkReply::ProtocolFailure:
+        return QStringLiteral("server neodpovídá jako webový server");
+    default:
+        return QStringLiteral("chyba spojení číslo %1").arg(int(error));
+    }
+}
 
 // One download into a file. The file grows as the data arrives, so that its size on
 // disk shows the progress. The transfer is cut off as soon as the body passes its
@@ -34,8 +89,9 @@ public:
         m_limit = maxBytes;
         m_received = 0;
         m_file.setFileName(targetFile);
+        errno = 0;
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            const QString reason = m_file.errorString();
+            const QString reason = fileReason(errno);
             QMetaObject::invokeMethod(
                 this, [this, reason] { emit failed(reason); }, Qt::QueuedConnection);
             return;
@@ -61,6 +117,14 @@ public:
 
 private:
     static constexpr qint64 kBuffer = 64 * 1024;
+
+    // The downloaded file cannot be written; `errnum` says why.
+    QString fileReason(int errnum) const {
+        qWarning("%s: %s", qPrintable(m_file.fileName()), qPrintable(m_file.errorString()));
+        return QStringLiteral("Soubor „%1“ nelze uložit: %2.")
+            .arg(QDir::toNativeSeparators(m_file.fileName()),
+                 errnum != 0 ? oserror::reason(errnum) : QStringLiteral("soubor nelze zapsat"));
+    }
 
     QString tooLarge() const {
         return QStringLiteral("Stahovaný soubor je větší než %1 bajtů.").arg(m_limit);
@@ -88,8 +152,9 @@ private:
                 fail(tooLarge());
                 return false;
             }
+            errno = 0;
             if (m_file.write(data) != data.size() || !m_file.flush()) {
-                fail(m_file.errorString());
+                fail(fileReason(errno));
                 return false;
             }
         }
@@ -104,8 +169,11 @@ private:
         m_stall.stop();
         reply->deleteLater();
         if (reply->error() != QNetworkReply::NoError) {
+            qWarning("%s: %s", qPrintable(reply->url().toString()),
+                     qPrintable(reply->errorString()));
             discardFile();
-            emit failed(reply->errorString());
+            emit failed(
+                QStringLiteral("Stahování se nepodařilo: %1.").arg(networkReason(reply->error())));
             return;
         }
         const qint64 size = m_file.size();

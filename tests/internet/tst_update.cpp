@@ -90,7 +90,9 @@ private slots:
 
     void failedDownloadOfTheVersionFileIsReported() {
         m_windows->forms().Form1->Aktualizace1Click(); // nothing served: 404
-        QTRY_COMPARE(dialogs().texts(), QStringList{QStringLiteral("Aktualizace se nepovedla.")});
+        QTRY_COMPARE(dialogs().texts(),
+                     QStringList{QStringLiteral("Aktualizace se nepovedla.\nStahování se "
+                                                "nepodařilo: soubor na serveru není.")});
         QVERIFY(!update()->isVisible());
     }
 

@@ -1,7 +1,7 @@
 // Downloads from a server that does not behave: a version file without end, an
 // installer larger than announced, a server that stops sending. The transfer stops
 // early (the server gets to send little of what it would), the user hears "Aktualizace
-// se nepovedla." and no partial file is left; a download the user cancels leaves none
+// se nepovedla." and why, and no partial file is left; a download the user cancels leaves none
 // either.
 #include "app/Unit1.h"
 #include "app/forms.h"
@@ -43,31 +43,39 @@ private slots:
         QTest::addColumn<HttpServer::Body>("body");
         QTest::addColumn<qint64>("announced"); // the installer's size in the version file
         QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("reason"); // told after "Aktualizace se nepovedla."
         const QByteArray chunk(64 * 1024, 'x');
+        const QString larger = QStringLiteral("\nStahovaný soubor je větší než %1 bajtů.");
+        const QString stopped = QStringLiteral("\nServer přestal posílat data.");
         QTest::newRow("version file without end")
-            << false << HttpServer::Body{chunk, 200, false, true} << qint64(0) << false;
+            << false << HttpServer::Body{chunk, 200, false, true} << qint64(0) << false
+            << larger.arg(64 * 1024);
         QTest::newRow("version file larger than its limit")
-            << false << HttpServer::Body{QByteArray(64 * 1024 + 10, 'v')} << qint64(0) << false;
+            << false << HttpServer::Body{QByteArray(64 * 1024 + 10, 'v')} << qint64(0) << false
+            << larger.arg(64 * 1024);
         QTest::newRow("version file stops coming")
-            << false << HttpServer::Body{QByteArray(1000, 'v'), 200, true} << qint64(0) << false;
-        QTest::newRow("installer without end")
-            << true << HttpServer::Body{chunk, 200, false, true} << qint64(1000) << false;
+            << false << HttpServer::Body{QByteArray(1000, 'v'), 200, true} << qint64(0) << false
+            << stopped;
+        QTest::newRow("installer without end") << true << HttpServer::Body{chunk, 200, false, true}
+                                               << qint64(1000) << false << larger.arg(1000);
         QTest::newRow("installer larger than announced")
-            << true << HttpServer::Body{QByteArray(5000, 'i')} << qint64(1000) << false;
+            << true << HttpServer::Body{QByteArray(5000, 'i')} << qint64(1000) << false
+            << larger.arg(1000);
         QTest::newRow("installer shorter than announced")
-            << true << HttpServer::Body{QByteArray(900, 'i')} << qint64(1000) << false;
+            << true << HttpServer::Body{QByteArray(900, 'i')} << qint64(1000) << false << "";
         QTest::newRow("installer stops coming")
             << true << HttpServer::Body{QByteArray(200000, 'i'), 200, true} << qint64(200000)
-            << false;
+            << false << stopped;
         QTest::newRow("installer cancelled")
             << true << HttpServer::Body{QByteArray(200000, 'i'), 200, true} << qint64(200000)
-            << true;
+            << true << "";
     }
     void downloadThatDoesNotEndWholeLeavesNothing() {
         QFETCH(bool, installer);
         QFETCH(HttpServer::Body, body);
         QFETCH(qint64, announced);
         QFETCH(bool, cancel);
+        QFETCH(QString, reason);
         HttpServer http;
         qputenv("VOKAB_UPDATE_URL", http.url("/N-VERZE.TXT").toUtf8());
         auto platform = std::make_unique<TestPlatform>();
@@ -99,7 +107,7 @@ private slots:
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(!windows.dialogs().shown.isEmpty(), 20000);
             QCOMPARE(windows.dialogs().texts(),
-                     QStringList{QStringLiteral("Aktualizace se nepovedla.")});
+                     QStringList{QStringLiteral("Aktualizace se nepovedla.") + reason});
         }
         QVERIFY(!progress->isVisible());
         QVERIFY(windows.forms().Form1->isVisible());

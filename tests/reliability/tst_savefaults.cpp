@@ -5,9 +5,11 @@
 #include "savesites.h"
 
 #include "app/Unit1.h"
+#include "app/application.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
+#include "support/httpserver.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 
@@ -17,8 +19,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
+#include <filesystem>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,6 +104,39 @@ struct Attempt {
     const QString target;
     const QString folder;
 };
+
+// What the user was doing when the system refused, and why it refused.
+enum class Doing { Saving, Reading, Downloading, Unforeseen };
+enum class Cause { MissingFolder, Folder, LongName, ReadOnlyFile, Permission, NoSpace };
+
+// The Czech message of one failure, as the user would be told it.
+QString messageOf(Doing doing, const QString &path) {
+    switch (doing) {
+    case Doing::Saving:
+        return textfile::saveFile(path, QByteArray(300 * 1024, 'x')).error;
+    case Doing::Reading:
+        return textfile::readBytes(path).error;
+    case Doing::Downloading: {
+        HttpServer http;
+        http.bodies["/soubor"] = {QByteArray(300 * 1024, 'x')};
+        std::unique_ptr<Download> download = makeHttpDownload();
+        QSignalSpy failed(download.get(), &Download::failed);
+        download->start(QUrl(http.url("/soubor")), path, 1 << 20);
+        if (!failed.wait(10000))
+            return QStringLiteral("<no failure>");
+        return failed.first().first().toString();
+    }
+    case Doing::Unforeseen: {
+        ScriptedDialogs dialogs;
+        reportUnhandledException(&dialogs,
+                                 std::make_exception_ptr(std::filesystem::filesystem_error(
+                                     "cannot open", path.toStdString(),
+                                     std::make_error_code(std::errc::permission_denied))));
+        return dialogs.lastText();
+    }
+    }
+    return {};
+}
 
 void addSites() {
     QTest::addColumn<QString>("site");
@@ -236,6 +275,107 @@ private slots:
             QVERIFY2(shown.kind != MessageKind::Error, qPrintable(shown.text));
     }
 
+    // A failure of the system is told in Czech, with its cause, never in the system's
+    // own English words.
+    void failureMessagesNameTheCauseInCzech_data() {
+        QTest::addColumn<Doing>("doing");
+        QTest::addColumn<Cause>("cause");
+        QTest::addColumn<QString>("reason"); // the Czech reason the message gives
+        QTest::addColumn<int>("errnum");     // whose English text the message must not hold
+        const QString noAccess = QStringLiteral("k souboru nebo jeho složce nemáte přístup");
+        const QString tooLong = QStringLiteral("jméno souboru je příliš dlouhé");
+        const QString noRoom = QStringLiteral("na disku není místo");
+        const QString isFolder = QStringLiteral("na tomto místě je složka");
+        QTest::newRow("saving, missing folder")
+            << Doing::Saving << Cause::MissingFolder << "složka neexistuje" << ENOENT;
+        QTest::newRow("saving, folder") << Doing::Saving << Cause::Folder << isFolder << EISDIR;
+        QTest::newRow("saving, long name")
+            << Doing::Saving << Cause::LongName << tooLong << ENAMETOOLONG;
+        QTest::newRow("saving, read-only file")
+            << Doing::Saving << Cause::ReadOnlyFile << "soubor je jen pro čtení" << EACCES;
+        QTest::newRow("saving, permission")
+            << Doing::Saving << Cause::Permission << noAccess << EACCES;
+        QTest::newRow("saving, no space") << Doing::Saving << Cause::NoSpace << noRoom << ENOSPC;
+        QTest::newRow("reading, missing folder")
+            << Doing::Reading << Cause::MissingFolder << "soubor neexistuje" << ENOENT;
+        QTest::newRow("reading, folder")
+            << Doing::Reading << Cause::Folder << "je to složka" << EISDIR;
+        QTest::newRow("reading, permission")
+            << Doing::Reading << Cause::Permission << noAccess << EACCES;
+        QTest::newRow("downloading, missing folder")
+            << Doing::Downloading << Cause::MissingFolder << "soubor nebo jeho složka neexistuje"
+            << ENOENT;
+        QTest::newRow("downloading, folder")
+            << Doing::Downloading << Cause::Folder << isFolder << EISDIR;
+        QTest::newRow("downloading, long name")
+            << Doing::Downloading << Cause::LongName << tooLong << ENAMETOOLONG;
+        QTest::newRow("downloading, read-only file")
+            << Doing::Downloading << Cause::ReadOnlyFile << noAccess << EACCES;
+        QTest::newRow("downloading, permission")
+            << Doing::Downloading << Cause::Permission << noAccess << EACCES;
+        QTest::newRow("downloading, no space")
+            << Doing::Downloading << Cause::NoSpace << noRoom << ENOSPC;
+        QTest::newRow("unforeseen, permission")
+            << Doing::Unforeseen << Cause::Permission << noAccess << EACCES;
+    }
+    void failureMessagesNameTheCauseInCzech() {
+        QFETCH(Doing, doing);
+        QFETCH(Cause, cause);
+        QFETCH(QString, reason);
+        QFETCH(int, errnum);
+        const bool root = geteuid() == 0;
+        if (root && doing != Doing::Unforeseen &&
+            (cause == Cause::Permission ||
+             (cause == Cause::ReadOnlyFile && doing != Doing::Saving)))
+            QSKIP("root writes and reads anywhere; tests/run-unprivileged.sh runs this");
+        if (!root && cause == Cause::NoSpace)
+            QSKIP("mounting a small tmpfs needs root");
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("slozka"));
+        QVERIFY(QDir().mkpath(folder));
+        QString path = folder + QStringLiteral("/soubor.txt");
+        auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+        bool mounted = false;
+        auto unmount = qScopeGuard([&] {
+            if (mounted)
+                QProcess::execute("umount", {"-l", folder});
+        });
+        switch (cause) {
+        case Cause::MissingFolder:
+            path = folder + QStringLiteral("/nic/soubor.txt");
+            break;
+        case Cause::Folder:
+            QVERIFY(QDir().mkpath(path));
+            break;
+        case Cause::LongName:
+            path = folder + u'/' + QString(300, u'a');
+            break;
+        case Cause::ReadOnlyFile:
+            QVERIFY(textfile::saveFile(path, "stare").ok);
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+            break;
+        case Cause::Permission:
+            // A download makes a new file in the folder; a save replaces the old one.
+            if (doing != Doing::Downloading)
+                QVERIFY(textfile::saveFile(path, "stare").ok);
+            if (doing == Doing::Reading)
+                QVERIFY(QFile::setPermissions(path, {}));
+            else
+                QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+            break;
+        case Cause::NoSpace:
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder}) !=
+                0)
+                QSKIP("this machine does not allow mounting a tmpfs");
+            mounted = true;
+            break;
+        }
+        const QString message = messageOf(doing, path);
+        const QString english = QString::fromLocal8Bit(std::strerror(errnum));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QVERIFY2(!message.contains(english, Qt::CaseInsensitive), qPrintable(message));
+    }
+
     // A refused save of the editor leaves the recordings it moved back in Temp, where
     // the records and the old file on the disk say they are.
     void refusedEditorSaveKeepsItsRecordingsInTemp() {
@@ -281,6 +421,9 @@ private slots:
         QVERIFY(textfile::temporariesOf(attempt.target).isEmpty());
     }
 };
+
+Q_DECLARE_METATYPE(Doing)
+Q_DECLARE_METATYPE(Cause)
 
 QTEST_MAIN(TestSaveFaults)
 #include "tst_savefaults.moc"
