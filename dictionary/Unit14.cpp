@@ -5,6 +5,7 @@
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/dictionarymodel.h"
+#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 
 #include <QGridLayout>
@@ -154,16 +155,15 @@ void TForm14::btnactiClick() {
     const std::optional<QString> chosen = platform.dialogs->openFile(OpenDialog1);
     if (!chosen)
         return;
-    slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Records);
-    if (read.status == slovnik::ReadResult::Status::Failed) {
-        platform.dialogs->error(read.error);
-        return;
-    }
     // An empty file gives an empty source list: the merger has nothing to refuse.
-    m_puvodniModel->replace(std::move(read.dictionary), true);
+    std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Records,
+                                      slovnik::EmptyFile::Taken, *platform.dialogs, OpenDialog1);
+    if (!read)
+        return;
+    m_puvodniModel->replace(std::move(read->dictionary), true);
     selectRow(stg, 0);
     Label5->setNum(int(m_puvodni.size()));
-    OpenDialog1.remember(*chosen);
 }
 
 void TForm14::btuberstaryClick() {

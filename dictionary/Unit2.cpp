@@ -13,6 +13,7 @@
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
+#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -354,22 +355,17 @@ void TForm2::BitBtn2Click() {
 }
 
 void TForm2::openDictionary(const QString &path) {
-    slovnik::ReadResult read = slovnik::readDictionaryFile(path, slovnik::Contents::Records);
-    if (read.status == slovnik::ReadResult::Status::Empty) {
-        platform.dialogs->info(slovnik::kEmptyFileMessage);
+    std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
+                                      *platform.dialogs, m_openDialog);
+    if (!read)
         return;
-    }
-    if (read.status != slovnik::ReadResult::Status::Ok) {
-        platform.dialogs->error(read.error);
-        return;
-    }
-    m_openDialog.remember(path);
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
     m_fileName = slovnik::fileNamePart(path);
     m_folder = slovnik::folderPart(path);
     setCaption(slovnik::asciiLower(m_fileName));
-    m_model->replace(std::move(read.dictionary), true);
+    m_model->replace(std::move(read->dictionary), true);
     m_modified = false;
     vyberRadek(0);
     setStatus(kCount + u' ' + QString::number(pocet()));

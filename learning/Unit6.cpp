@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/forms.h"
+#include "dictionary/opendictionary.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
 #include "platform/platform.h"
@@ -184,20 +185,12 @@ void TForm6::Otevt1Click() {
     const std::optional<QString> path = platform.dialogs->openFile(OpenDialog1);
     if (!path)
         return;
-    slovnik::ReadResult read = slovnik::readDictionaryFile(*path);
-    switch (read.status) {
-    case slovnik::ReadResult::Status::Failed:
-        platform.dialogs->error(read.error);
+    std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(*path, slovnik::Contents::Lines, slovnik::EmptyFile::Refused,
+                                      *platform.dialogs, OpenDialog1);
+    if (!read)
         return;
-    case slovnik::ReadResult::Status::Empty:
-        m_lines.clear();
-        platform.dialogs->info(slovnik::kEmptyFileMessage);
-        return;
-    case slovnik::ReadResult::Status::Ok:
-        break;
-    }
-    m_lines = std::move(read.lines);
-    OpenDialog1.remember(*path);
+    m_lines = std::move(read->lines);
     nactivyrazy();
     obnovinfo();
     nastavvelikostpisma(forms.Form7->spedtvyskapisma->value());

@@ -4,6 +4,7 @@
 #include "app/Unit8.h"
 #include "app/controls.h"
 #include "app/forms.h"
+#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
@@ -160,19 +161,14 @@ void TForm12::otevrislovnik() {
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
-    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Lines);
-    if (read.status == slovnik::ReadResult::Status::Failed) {
-        platform.dialogs->error(read.error);
+    const std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Lines,
+                                      slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
+    if (!read)
         return;
-    }
-    if (read.status == slovnik::ReadResult::Status::Empty) {
-        platform.dialogs->info(slovnik::kEmptyFileMessage);
-        return;
-    }
     // A new test starts from nothing: no counts of an earlier one are carried over.
     zaklnastaveni();
-    setRadky(read.lines);
-    m_openDialog.remember(*chosen);
+    setRadky(read->lines);
     nacti();
     prvnizkouseni();
 }

@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/grade.h"
 #include "dictionary/fieldvalidator.h"
+#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
@@ -167,17 +168,12 @@ void TForm4::btnovyClick() {
     if (!chosen)
         return;
     zakladninastav();
-    const slovnik::ReadResult read = slovnik::readDictionaryFile(*chosen, slovnik::Contents::Lines);
-    if (read.status == slovnik::ReadResult::Status::Failed) {
-        platform.dialogs->error(read.error);
+    const std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Lines,
+                                      slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
+    if (!read)
         return;
-    }
-    if (read.status == slovnik::ReadResult::Status::Empty || read.lines.join(QString()).isEmpty()) {
-        platform.dialogs->info(slovnik::kEmptyFileMessage);
-        return;
-    }
-    m_openDialog.remember(*chosen);
-    setRadky(read.lines);
+    setRadky(read->lines);
     nactidopameti();
     nastavinfo();
 }
