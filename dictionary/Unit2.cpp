@@ -501,7 +501,18 @@ void TForm2::BitBtn4Click() {
 }
 
 void TForm2::btnapovedaClick() {
-    forms.Form17->setVisible(!forms.Form17->isVisible());
+    TForm17 *explanations = forms.Form17;
+    if (explanations->isVisible()) {
+        explanations->hide();
+        return;
+    }
+    // Beside the editor, where it covers none of the fields the user types into.
+    QRect fields;
+    for (const QWidget *field : std::initializer_list<const QWidget *>{edtang, edtcz, edtvyslovnost,
+                                                                       edtzvuk, btpridejzvuk})
+        fields |= QRect(field->mapToGlobal(QPoint(0, 0)), field->size());
+    explanations->placeBeside(this, fields);
+    explanations->show();
 }
 
 void TForm2::btpridejzvukClick() {

@@ -121,6 +121,12 @@ keys() {
     xdotool key --clearmodifiers --delay 60 "$@"
 }
 
+# The client area of the window with the id $1 as the X server places it: x y width height.
+client_box() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
+}
+
 # Types text (Czech letters included) into the window titled $1.
 type_into() {
     activate "$1"
@@ -161,8 +167,10 @@ cp1250() { printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t CP1250; }
 
 # ---------------------------------------------------------------------------------------
 # Road 1: the built program in a writable program folder. The tip of the day at the first
-# start, 80 pixels below its centred place; a dictionary typed in the editor and saved
-# through the Czech save dialog; Testing I answered in Czech; the statistics row at exit.
+# start, 80 pixels below its centred place; Escape closing the dialogs; a dictionary typed
+# in the editor (Return and Space pressing its focused "Přidej"), the explanations beside
+# it, and saved through the Czech save dialog; Testing I answered in Czech; the statistics
+# row at exit.
 road="built"
 folder="$work/program"
 cp -r "$program_folder" "$folder"
@@ -197,14 +205,22 @@ eval "$(xdotool getwindowgeometry --shell "$tip")"
 # area starts below the frame's title bar.
 lower=$((Y - (screen_height / 2 - HEIGHT / 2)))
 ((lower >= 80 && lower <= 80 + 40)) || fail "the tip is $lower pixels below its centred place"
-keys "Tip dne programu Vokab" alt+F4
+# Escape closes a dialog as its close box does.
+keys "Tip dne programu Vokab" Escape
 gone "Tip dne programu Vokab"
+
+step="$road: general settings"
+keys "Vokab 2.20" alt+n
+window "Obecné nastavení" >/dev/null
+keys "Obecné nastavení" Escape
+gone "Obecné nastavení"
 
 step="$road: editor"
 keys "Vokab 2.20" F1
 window "Editor výrazů - novyslovnik.slv" >/dev/null
 titles_are_own
-# Tab order: foreign expression, Czech, pronunciation, the sound button, "Přidej".
+# Tab order: foreign expression, Czech, pronunciation, the sound button, "Přidej", which
+# Space and Return press.
 type_into "Editor výrazů - novyslovnik.slv" "cat"
 keys "Editor výrazů - novyslovnik.slv" Tab
 type_into "Editor výrazů - novyslovnik.slv" "kočka"
@@ -212,7 +228,21 @@ keys "Editor výrazů - novyslovnik.slv" Tab Tab Tab space
 type_into "Editor výrazů - novyslovnik.slv" "horse"
 keys "Editor výrazů - novyslovnik.slv" Tab
 type_into "Editor výrazů - novyslovnik.slv" "kůň"
-keys "Editor výrazů - novyslovnik.slv" Tab Tab Tab space
+keys "Editor výrazů - novyslovnik.slv" Tab Tab Tab Return
+
+step="$road: explanations"
+# "Informace o Anglické výslovnosti", the eighth button of the tool row below the menu,
+# opens the explanations beside the editor, clear of the fields the user types into.
+editor="$(window "Editor výrazů - novyslovnik.slv")"
+activate "Editor výrazů - novyslovnik.slv"
+xdotool mousemove --window "$editor" 217 37 click 1
+explanations="$(window "Vysvětlivky")"
+read -r ex _ ew _ < <(client_box "$explanations")
+read -r edx _ edw _ < <(client_box "$editor")
+((ex >= edx + edw || ex + ew <= edx)) ||
+    fail "the explanations (x $ex, width $ew) cover the editor (x $edx, width $edw)"
+keys "Vysvětlivky" Escape
+gone "Vysvětlivky"
 
 step="$road: save dialog"
 # "Slovník" › "Uložit": a new dictionary goes through the save dialog, which opens in the
