@@ -1,6 +1,7 @@
 #include "dictionary/Unit11.h"
 
 #include "app/forms.h"
+#include "dictionary/phonetic.h"
 #include "dictionary/printlines.h"
 #include "platform/platform.h"
 #include "testing/Unit9.h"
@@ -14,6 +15,20 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+namespace {
+
+// Marks the text of a pronunciation, which is shown and printed in the phonetic font; a
+// font chosen with "Písmo" keeps the mark.
+constexpr int kPronunciation = QTextFormat::UserProperty + 1;
+
+QFont phoneticFont(const QFont &base) {
+    QFont font = base;
+    font.setFamilies({QStringLiteral("VokabFont")});
+    return font;
+}
+
+} // namespace
 
 TForm11::TForm11(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form11")) {
@@ -65,6 +80,7 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     connect(chbcz, &QCheckBox::clicked, this, [this] { chbczClick(); });
     connect(chbang, &QCheckBox::clicked, this, [this] { chbangClick(); });
     connect(chbvyslov, &QCheckBox::clicked, this, [this] { chbvyslovClick(); });
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, [this] { zaVyslovnosti(); });
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -73,19 +89,68 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     closeOnEscape();
 }
 
-void TForm11::vlozNaZacatek(const QStringList &lines) {
-    if (lines.isEmpty())
+void TForm11::vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines) {
+    QTextCharFormat pronunciation;
+    pronunciation.setFontFamilies({QStringLiteral("VokabFont")});
+    pronunciation.setProperty(kPronunciation, true);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
+        cursor.insertText(lines[i].text, QTextCharFormat());
+        cursor.insertText(lines[i].vyslovnost, pronunciation);
+    }
+}
+
+void TForm11::vlozNaZacatek(const Tpole &records) {
+    if (records.isEmpty())
         return;
     QTextCursor cursor(RichEdit1->document());
     cursor.movePosition(QTextCursor::Start);
     const bool wasEmpty = RichEdit1->document()->isEmpty();
-    cursor.insertText(lines.join(u'\n') + (wasEmpty ? QString() : QStringLiteral("\n")));
+    vlozRadky(cursor, tisk::lines(records, tisk::Parts{}));
+    if (!wasEmpty)
+        cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
+}
+
+void TForm11::zaVyslovnosti() {
+    // Text typed just after a pronunciation (at the end of a line, or on a new line) is
+    // the user's own text, in the text's font; text typed inside one stays part of it.
+    const QTextCursor cursor = RichEdit1->textCursor();
+    if (cursor.hasSelection() || !cursor.charFormat().boolProperty(kPronunciation))
+        return;
+    const int position = cursor.position();
+    for (auto fragment = cursor.block().begin(); !fragment.atEnd(); ++fragment) {
+        const QTextFragment piece = fragment.fragment();
+        if (piece.position() <= position && position < piece.position() + piece.length() &&
+            piece.charFormat().boolProperty(kPronunciation))
+            return;
+    }
+    QTextCharFormat format = cursor.charFormat();
+    format.clearProperty(kPronunciation);
+    format.clearProperty(QTextFormat::FontFamilies);
+    RichEdit1->setCurrentCharFormat(format);
 }
 
 QStringList TForm11::radky() const {
     QStringList lines;
     for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
         lines.append(block.text());
+    if (lines.size() == 1 && lines.first().isEmpty())
+        lines.clear();
+    return lines;
+}
+
+QList<PrintLine> TForm11::tiskoveRadky() const {
+    QList<PrintLine> lines;
+    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next()) {
+        PrintLine line;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const bool phonetic = fragment.fragment().charFormat().boolProperty(kPronunciation);
+            const QString text = fragment.fragment().text();
+            line.append({phonetic ? phonetic::symbols(text) : text, phonetic});
+        }
+        lines.append(line);
+    }
     if (lines.size() == 1 && lines.first().isEmpty())
         lines.clear();
     return lines;
@@ -102,8 +167,8 @@ void TForm11::castiZmeneny(QCheckBox *clicked) {
     RichEdit1->clear();
     // The records carry Czech and foreign in their own fields whatever the direction
     // of the test, so the rebuild prints Czech first as the first fill does.
-    const QStringList lines = tisk::lines(forms.Form9->vybraneZaznamy(), parts);
-    RichEdit1->setPlainText(lines.join(u'\n'));
+    QTextCursor cursor(RichEdit1->document());
+    vlozRadky(cursor, tisk::lines(forms.Form9->vybraneZaznamy(), parts));
 }
 
 void TForm11::chbczClick() {
@@ -118,7 +183,8 @@ void TForm11::chbvyslovClick() {
 
 void TForm11::BitBtn2Click() {
     QString error;
-    if (!platform.printing->printLines(radky(), RichEdit1->document()->defaultFont(), &error) &&
+    const QFont base = RichEdit1->document()->defaultFont();
+    if (!platform.printing->printLines(tiskoveRadky(), base, phoneticFont(base), &error) &&
         !error.isEmpty())
         platform.dialogs->error(error);
 }

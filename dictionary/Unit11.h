@@ -1,9 +1,13 @@
 #pragma once
 
 #include "app/form.h"
+#include "dictionary/printlines.h"
+#include "dictionary/slovnik.h"
+#include "platform/services.h"
 
 class QCheckBox;
 class QPushButton;
+class QTextCursor;
 class QTextEdit;
 
 // Printing the expressions chosen in the evaluation window as plain text lines.
@@ -21,10 +25,14 @@ public:
     QPushButton *BitBtn1 = nullptr; // clear and close
     QTextEdit *RichEdit1 = nullptr;
 
-    // Puts lines at the beginning of the text; text already there stays below them.
-    void vlozNaZacatek(const QStringList &lines);
-    // The lines of the text as they will be printed.
+    // Puts the print lines of the records (Czech - foreign - pronunciation) at the
+    // beginning of the text; text already there stays below them.
+    void vlozNaZacatek(const Tpole &records);
+    // The lines of the text as they stand.
     QStringList radky() const;
+    // The lines as they will be printed: the pronunciations' pieces in the phonetic font,
+    // written in the symbols that font draws for their keys.
+    QList<PrintLine> tiskoveRadky() const;
 
     void chbczClick();
     void chbangClick();
@@ -38,4 +46,6 @@ protected:
 
 private:
     void castiZmeneny(QCheckBox *clicked);
+    static void vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines);
+    void zaVyslovnosti();
 };

@@ -1,9 +1,12 @@
 #include "dictionary/printlines.h"
 
+#include <QStringList>
+
 namespace tisk {
 
-QStringList lines(const Tpole &records, const Parts &parts) {
-    QStringList result;
+QList<Line> lines(const Tpole &records, const Parts &parts) {
+    const QString separator = QStringLiteral(" - ");
+    QList<Line> result;
     result.reserve(records.size());
     for (const Tslovniky &record : records) {
         QStringList pieces;
@@ -11,9 +14,12 @@ QStringList lines(const Tpole &records, const Parts &parts) {
             pieces.append(record.cz);
         if (parts.ang)
             pieces.append(record.ang);
-        if (parts.vyslovnost)
-            pieces.append(record.vyslovnost);
-        result.append(pieces.join(QStringLiteral(" - ")));
+        Line line{pieces.join(separator), {}};
+        if (parts.vyslovnost) {
+            line.text += separator;
+            line.vyslovnost = record.vyslovnost;
+        }
+        result.append(line);
     }
     return result;
 }

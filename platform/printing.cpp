@@ -9,26 +9,30 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCannotPrint = QStringLiteral("Tisk se nepodařilo provést.");
 
 // Draws the lines from the top left of the printable area downwards, one line each,
-// starting a new page when the next line does not fit.
-bool drawLines(QPagedPaintDevice &device, const QStringList &lines, const QFont &font,
-               QString *error) {
+// starting a new page when the next line does not fit. A line's pieces follow each other
+// on one baseline, each in its own font.
+bool drawLines(QPagedPaintDevice &device, const QList<PrintLine> &lines, const QFont &font,
+               const QFont &phonetic, QString *error) {
     QPainter painter;
     if (!painter.begin(&device)) {
         if (error)
             *error = kCannotPrint;
         return false;
     }
-    painter.setFont(font);
-    const QFontMetricsF metrics(painter.font(), &device);
-    const qreal lineHeight = metrics.lineSpacing();
+    const QFontMetricsF metrics(font, &device);
+    const QFontMetricsF phoneticMetrics(phonetic, &device);
+    const qreal lineHeight = std::max(metrics.lineSpacing(), phoneticMetrics.lineSpacing());
+    const qreal ascent = std::max(metrics.ascent(), phoneticMetrics.ascent());
     const qreal pageHeight = painter.viewport().height();
     qreal top = 0;
-    for (const QString &line : lines) {
+    for (const PrintLine &line : lines) {
         if (top > 0 && top + lineHeight > pageHeight) {
             if (!device.newPage()) {
                 painter.end();
@@ -38,7 +42,12 @@ bool drawLines(QPagedPaintDevice &device, const QStringList &lines, const QFont 
             }
             top = 0;
         }
-        painter.drawText(QPointF(0, top + metrics.ascent()), line);
+        qreal left = 0;
+        for (const PrintPiece &piece : line) {
+            painter.setFont(piece.phonetic ? phonetic : font);
+            painter.drawText(QPointF(left, top + ascent), piece.text);
+            left += (piece.phonetic ? phoneticMetrics : metrics).horizontalAdvance(piece.text);
+        }
         top += lineHeight;
     }
     return painter.end();
@@ -46,14 +55,15 @@ bool drawLines(QPagedPaintDevice &device, const QStringList &lines, const QFont 
 
 class QtPrinting final : public Printing {
 public:
-    bool printLines(const QStringList &lines, const QFont &font, QString *error) override {
+    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
+                    QString *error) override {
         if (error)
             error->clear();
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        return drawLines(printer, lines, font, error);
+        return drawLines(printer, lines, font, phonetic, error);
     }
 };
 
@@ -61,7 +71,8 @@ class PdfPrinting final : public Printing {
 public:
     explicit PdfPrinting(QString file) : m_file(std::move(file)) {}
 
-    bool printLines(const QStringList &lines, const QFont &font, QString *error) override {
+    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
+                    QString *error) override {
         if (error)
             error->clear();
         QBuffer buffer;
@@ -70,7 +81,7 @@ public:
             QPdfWriter writer(&buffer);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            if (!drawLines(writer, lines, font, error))
+            if (!drawLines(writer, lines, font, phonetic, error))
                 return false;
         }
         const textfile::SaveResult saved = textfile::saveFile(m_file, buffer.data());

@@ -9,14 +9,25 @@
 #include <chrono>
 #include <memory>
 
+// A piece of a printed line; a pronunciation's piece is drawn in the phonetic font.
+struct PrintPiece {
+    QString text;
+    bool phonetic = false;
+    bool operator==(const PrintPiece &) const = default;
+};
+// A printed line: its pieces one after another.
+using PrintLine = QList<PrintPiece>;
+
 // Printing plain text lines on a printer the user chooses.
 class Printing {
 public:
     virtual ~Printing() = default;
-    // Runs the printer dialog and prints the lines in the font, one printed line
-    // each, starting a new page when a page is full. False when the user cancelled
-    // or printing failed (`error` then says why, in Czech, or stays empty on cancel).
-    virtual bool printLines(const QStringList &lines, const QFont &font, QString *error) = 0;
+    // Runs the printer dialog and prints the lines in the font (their phonetic pieces in
+    // the phonetic font), one printed line each, starting a new page when a page is full.
+    // False when the user cancelled or printing failed (`error` then says why, in Czech,
+    // or stays empty on cancel).
+    virtual bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
+                            QString *error) = 0;
 };
 
 // One HTTP download into a file; done or failed arrives later, on the UI thread. A

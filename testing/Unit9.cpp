@@ -226,11 +226,12 @@ void TForm9::vybrat(const Served &test) {
                 QStringLiteral("Nejsou vybrány žádne výrazy, slovník nelze vytisknout."));
             return;
         }
+        Tpole records;
         for (const zkouseni::TestRecord &record : checked)
-            lines.append(zkouseni::printLine(record, test.czechShown));
+            records.append(zkouseni::dictionaryRecord(record, test.czechShown));
         hide();
         forms.Form11->show();
-        forms.Form11->vlozNaZacatek(lines);
+        forms.Form11->vlozNaZacatek(records);
     }
 }
 

@@ -57,11 +57,6 @@ QString dictionaryLine(const TestRecord &record, bool czechShown) {
     return slovnik::lineOfRecord(dictionaryRecord(record, czechShown));
 }
 
-QString printLine(const TestRecord &record, bool czechShown) {
-    const Tslovniky r = dictionaryRecord(record, czechShown);
-    return r.cz + QStringLiteral(" - ") + r.ang + QStringLiteral(" - ") + r.vyslovnost;
-}
-
 QString shownMeanings(QStringView field) {
     return slovnik::meanings(field).join(QStringLiteral(" ; "));
 }

@@ -44,12 +44,10 @@ Tpole itemsFromLines(const QStringList &lines, bool foreignShown);
 // is the shown text and the answer the expected one.
 TestRecord recordOfItem(const Tslovniky &item);
 
-// The dictionary line (Czech;foreign;pronunciation;sound) and the print line
-// (Czech - foreign - pronunciation) of a test record of a test run with the shown text
-// Czech (`czechShown`) or foreign.
+// The dictionary record and line (Czech;foreign;pronunciation;sound) of a test record of
+// a test run with the shown text Czech (`czechShown`) or foreign.
 Tslovniky dictionaryRecord(const TestRecord &record, bool czechShown);
 QString dictionaryLine(const TestRecord &record, bool czechShown);
-QString printLine(const TestRecord &record, bool czechShown);
 
 // The meanings of a field joined for showing: "a+b+c" -> "a ; b ; c". Every meaning is
 // shown, however many the field holds.

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Makes the phonetic font VokabFont (data/VokabFont.ttf and data/VokabFont-Bold.ttf)
 from Debian's DejaVu Sans (fonts-dejavu-core): the keys "0".."9", "!" and "@" draw the
-English IPA symbols of the table below, every other character draws as in DejaVu Sans,
-and real IPA code points keep their glyphs. The font is subset to what pronunciations
+English IPA symbols of the table below (the program's own table is dictionary/phonetic.cpp),
+every other character draws as in DejaVu Sans, and real IPA code points keep their glyphs. The font is subset to what pronunciations
 need and renamed, as the DejaVu/Bitstream Vera licence requires of a modified font;
 its copyright and licence notices are kept (LICENSES/DejaVu-fonts.txt).
 
@@ -10,6 +10,7 @@ Run: /usr/bin/python3 tools/make_font.py   (needs python3-fonttools)"""
 import os
 from fontTools import subset
 from fontTools.ttLib import TTFont
+from fontTools.ttLib.tables._g_l_y_f import USE_MY_METRICS, Glyph, GlyphComponent
 
 SOURCE = "/usr/share/fonts/truetype/dejavu/"
 KEYS = {"0": "θ", "1": "ɪ", "2": "ʊ", "3": "ʒ", "4": "æ", "5": "ʃ", "6": "ð", "7": "ʌ",
@@ -32,11 +33,29 @@ def build(source, target, style):
     subsetter.populate(unicodes=unicodes)
     subsetter.subset(font)
 
+    # Each key draws a glyph of its own, made of its symbol's glyph: a PDF maps a glyph back
+    # to the lowest character that draws it, so a glyph shared by "4" and "æ" would come
+    # out of a printed pronunciation as "4"; the printout draws the symbols' own characters.
     cmap = font.getBestCmap()
-    for table in font["cmap"].tables:
-        if table.isUnicode():
-            for key, symbol in KEYS.items():
-                table.cmap[ord(key)] = cmap[ord(symbol)]
+    glyf = font["glyf"]
+    hmtx = font["hmtx"]
+    for key, symbol in KEYS.items():
+        symbol_glyph = cmap[ord(symbol)]
+        key_glyph = symbol_glyph + ".key"
+        component = GlyphComponent()
+        component.glyphName = symbol_glyph
+        component.x, component.y = 0, 0
+        component.flags = USE_MY_METRICS
+        glyph = Glyph()
+        glyph.numberOfContours = -1
+        glyph.components = [component]
+        glyf[key_glyph] = glyph
+        glyph.recalcBounds(glyf)
+        hmtx[key_glyph] = hmtx[symbol_glyph]
+        for table in font["cmap"].tables:
+            if table.isUnicode():
+                table.cmap[ord(key)] = key_glyph
+    font.setGlyphOrder(glyf.glyphOrder)
 
     full = "VokabFont" if style == "Book" else "VokabFont " + style
     postscript = "VokabFont" if style == "Book" else "VokabFont-" + style

@@ -102,11 +102,25 @@ bool ScriptedRecorder::stop(bool save, QString *error) {
     return bool(written);
 }
 
-bool RecordingPrinting::printLines(const QStringList &lines, const QFont &font, QString *) {
+bool RecordingPrinting::printLines(const QList<PrintLine> &lines, const QFont &font,
+                                   const QFont &phonetic, QString *) {
     if (cancel)
         return false;
-    jobs.append(lines);
+    QStringList texts;
+    QStringList phoneticTexts;
+    for (const PrintLine &line : lines) {
+        QString text;
+        for (const PrintPiece &piece : line) {
+            text += piece.text;
+            if (piece.phonetic)
+                phoneticTexts.append(piece.text);
+        }
+        texts.append(text);
+    }
+    jobs.append(texts);
+    phoneticPieces.append(phoneticTexts);
     fonts.append(font);
+    phoneticFonts.append(phonetic);
     return true;
 }
 

@@ -75,10 +75,14 @@ private:
 
 class RecordingPrinting final : public Printing {
 public:
-    bool printLines(const QStringList &lines, const QFont &font, QString *error) override;
+    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
+                    QString *error) override;
     bool cancel = false;
+    // Each job's lines as printed, and the pieces of them drawn in the phonetic font.
     QList<QStringList> jobs;
+    QList<QStringList> phoneticPieces;
     QList<QFont> fonts;
+    QList<QFont> phoneticFonts;
 };
 
 class RecordingMail final : public Mail {

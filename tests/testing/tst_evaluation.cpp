@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -296,6 +299,35 @@ private slots:
                 printed << trimmed;
         }
         QCOMPARE(printed, lines);
+    }
+
+    // The printout draws each pronunciation in the phonetic font, which the PDF embeds,
+    // and in the symbols that font draws for its keys: they come out of the PDF as
+    // symbols, not as the keys they are typed with.
+    void aPrintedPdfShowsThePronunciationsInThePhoneticFont() {
+        QVERIFY(QFontDatabase::addApplicationFont(QFINDTESTDATA("../../data/VokabFont.ttf")) >= 0);
+        const QString pdf = m_windows->platform().folder.path() + QStringLiteral("/tisk.pdf");
+        m_windows->platform().printing = makePdfPrinting(pdf);
+        allWrong({"kočka;cat;[k4t];NENÍ", "myšlenka;thought;[0!:t];NENÍ"});
+        check({0, 1});
+        e()->rbtisk->click();
+        QTest::mouseClick(e()->BitBtn4, Qt::LeftButton);
+        QCOMPARE(print()->radky(),
+                 (QStringList{"kočka - cat - [k4t]", "myšlenka - thought - [0!:t]"}));
+        QTest::mouseClick(print()->BitBtn2, Qt::LeftButton);
+        QCOMPARE(dialogs().shown.size(), 0);
+        const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf}).split(u'\n');
+        const auto phonetic = std::find_if(fonts.cbegin(), fonts.cend(), [](const QString &line) {
+            return line.contains(QStringLiteral("VokabFont"));
+        });
+        QVERIFY2(phonetic != fonts.cend(), qPrintable(fonts.join(u'\n')));
+        // The "emb" column: the font travels inside the PDF.
+        QVERIFY2(phonetic->split(u' ', Qt::SkipEmptyParts).contains(QStringLiteral("yes")),
+                 qPrintable(*phonetic));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("kočka - cat - [kæt]")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("myšlenka - thought - [θɔ:t]")), qPrintable(text));
     }
 
     void aPdfThatCannotBeWrittenIsReported() {
