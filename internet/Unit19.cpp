@@ -65,11 +65,10 @@ bool TForm19::odeslanipostou(const QString &filePath, const QString &recipient, 
         subject = QStringLiteral("Export souboru");
     if (platform.mail->send(recipient, subject, filePath))
         return true;
-    platform.dialogs->message(
-        MessageKind::Error,
-        QStringLiteral("Nepodařilo se poslat zprávu elektronickou poštou.\n\nPokud používáte "
-                       "Outlook expres, zkontrolujte, zda je nastaven jako výchozí klient MAPI."),
-        QStringLiteral("Chyba"));
+    platform.dialogs->message(MessageKind::Error,
+                              QStringLiteral("Nepodařilo se poslat zprávu elektronickou poštou.") +
+                                  QStringLiteral("\n\n") + platform.mail->adviceOnFailure(),
+                              QStringLiteral("Chyba"));
     return false;
 }
 

@@ -267,6 +267,16 @@ public:
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 #endif
     }
+
+    QString adviceOnFailure() const override {
+#ifdef Q_OS_WIN
+        return QStringLiteral("Zkontrolujte, zda je ve Windows nastaven výchozí poštovní "
+                              "program pro odkazy mailto.");
+#else
+        return QStringLiteral("Zkontrolujte, zda je v nastavení pracovní plochy zvolen výchozí "
+                              "poštovní program; zprávu mu předává příkaz xdg-email.");
+#endif
+    }
 };
 
 } // namespace

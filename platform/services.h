@@ -59,6 +59,8 @@ public:
     virtual ~Mail() = default;
     virtual bool send(const QString &recipient, const QString &subject,
                       const QString &attachment) = 0;
+    // What to check when sending failed, in Czech, naming what hands the message over.
+    virtual QString adviceOnFailure() const = 0;
 };
 
 // The desktop: web pages in the default browser, downloaded files with the handler the

@@ -74,9 +74,11 @@ private slots:
         const ScriptedDialogs::Shown shown = m_windows->dialogs().shown[0];
         QCOMPARE(shown.kind, MessageKind::Error);
         QCOMPARE(shown.caption, QStringLiteral("Chyba"));
+        // It names what is used here: the desktop's mail program, reached through xdg-email.
         QCOMPARE(shown.text, QStringLiteral("Nepodařilo se poslat zprávu elektronickou poštou.\n\n"
-                                            "Pokud používáte Outlook expres, zkontrolujte, zda je "
-                                            "nastaven jako výchozí klient MAPI."));
+                                            "Zkontrolujte, zda je v nastavení pracovní plochy "
+                                            "zvolen výchozí poštovní program; zprávu mu předává "
+                                            "příkaz xdg-email."));
         QCOMPARE(bytesOf(messageFile()), QByteArray("text\r\n"));
         QCOMPARE(message()->Memo1->toPlainText(), QString());
     }

@@ -91,6 +91,7 @@ public:
         QString recipient, subject, attachment, attachmentText;
     };
     bool send(const QString &recipient, const QString &subject, const QString &attachment) override;
+    QString adviceOnFailure() const override { return QStringLiteral("Zkontrolujte poštu."); }
     bool result = true;
     QList<Sent> sent;
 };
