@@ -12,18 +12,19 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPictureWidth = 285;
 constexpr int kPictureHeight = 145;
+// The margin around the addresses below the picture.
+constexpr int kMargin = 6;
 
-QLabel *addressLabel(QWidget *parent, const char *name, const QString &text, int top) {
+QLabel *addressLabel(QWidget *parent, const char *name, const QString &text) {
     auto *label = named<QLabel>(parent, name);
     label->setText(text);
-    label->setAutoFillBackground(true);
     label->setContentsMargins(3, 0, 3, 0);
-    label->adjustSize();
-    label->move(8, top);
     label->hide();
     return label;
 }
@@ -49,9 +50,9 @@ TForm22::TForm22(Forms &forms, Platform &platform)
     SpeedButton1->hide();
 
     Label1 = addressLabel(centralWidget(), "Label1",
-                          QStringLiteral("e-mail: ") + product::authorEmail(), 100);
-    Label2 = addressLabel(centralWidget(), "Label2",
-                          QStringLiteral("www: ") + product::webAddress(), 120);
+                          QStringLiteral("e-mail: ") + product::authorEmail());
+    Label2 =
+        addressLabel(centralWidget(), "Label2", QStringLiteral("www: ") + product::webAddress());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -113,8 +114,20 @@ void TForm22::SpeedButton1Click() {
 void TForm22::oprogramu() {
     Timer1->stop();
     SpeedButton1->show();
-    Label1->show();
-    Label2->show();
+    // The addresses in a band below the picture, so that they cover none of its text; the
+    // window grows by the band, and is as wide as the longer address needs.
+    int top = kPictureHeight + kMargin;
+    int width = kPictureWidth + 1;
+    for (QLabel *label : {Label1, Label2}) {
+        label->adjustSize();
+        label->move(kMargin, top);
+        top += label->height();
+        width = std::max(width, label->width() + 2 * kMargin);
+        label->show();
+    }
+    SpeedButton1->move(width - 22, 2);
+    setFixedClientSize(width, top + kMargin);
+    centreOnDesktop();
     show();
     raise();
     activateWindow();

@@ -50,6 +50,10 @@ TForm8::TForm8(Forms &forms, Platform &platform)
     auto *outer = new QVBoxLayout(centralWidget());
 
     PageControl1 = named<QTabWidget>(centralWidget(), "PageControl1");
+    // Every tab shows its whole caption: the window is as wide as the three need, with no
+    // scroll arrows hiding one of them.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setElideMode(Qt::ElideNone);
     outer->addWidget(PageControl1);
 
     TabSheet1 = named<QWidget>(PageControl1, "TabSheet1");

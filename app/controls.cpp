@@ -2,10 +2,15 @@
 
 #include "app/form.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
 #include <QTableView>
+
+#include <algorithm>
 
 void makeBold(QWidget *widget) {
     QFont font = widget->font();
@@ -58,11 +63,70 @@ QList<int> fittedWidths(const QList<int> &designed, const QList<int> &needed) {
     return widths;
 }
 
-void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed) {
+namespace {
+
+// The size a cell of the list needs to show the text whole in the font, as the list's
+// style draws it.
+QSize cellSize(const QTableView *list, const QString &text, const QFont &font) {
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.font = font;
+    option.fontMetrics = QFontMetrics(font);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // The grid line takes the last pixel of each row and column.
+    const int grid = list->showGrid() ? 1 : 0;
+    return list->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), list) +
+           QSize(grid, grid);
+}
+
+} // namespace
+
+void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
+                                   const QStringList &widest) {
     QList<int> needed;
-    for (int c = 0; c < designed.size(); ++c)
-        needed.append(list->horizontalHeader()->sectionSizeHint(c));
+    for (int c = 0; c < designed.size(); ++c) {
+        int need = list->horizontalHeader()->sectionSizeHint(c);
+        if (!widest.value(c).isEmpty())
+            need = std::max(need, cellSize(list, widest[c], list->font()).width());
+        needed.append(need);
+    }
     const QList<int> widths = fittedWidths(designed, needed);
-    for (int c = 0; c < widths.size(); ++c)
+    int total = 2 * list->frameWidth();
+    for (int c = 0; c < widths.size(); ++c) {
         list->setColumnWidth(c, widths[c]);
+        total += widths[c];
+    }
+    if (list->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        total += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    // The window grows where the columns together need more than the designed widths.
+    list->setMinimumWidth(total);
+}
+
+void setMinimumWidthForText(QComboBox *box, const QString &widest) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.currentText = widest;
+    const QFontMetrics metrics = box->fontMetrics();
+    QSize contents(metrics.horizontalAdvance(widest), metrics.height());
+    // An edit box keeps a margin of 2 pixels on each side and room for the caret.
+    if (box->isEditable())
+        contents.rwidth() += 2 * 2 + 2;
+    box->setMinimumWidth(
+        box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width());
+}
+
+int setRowHeightFittingText(QTableView *list, int designed, const QList<QFont> &fonts) {
+    // Capitals with accents and letters below the line: the tallest a row shows.
+    const QString tallest = QStringLiteral("ŮÁÉgjy[]");
+    int height = designed;
+    for (const QFont &font : QList<QFont>{list->font()} + fonts)
+        height = std::max(height, cellSize(list, tallest, font).height());
+    QHeaderView *rows = list->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(height);
+    rows->setDefaultSectionSize(height);
+    return height;
 }

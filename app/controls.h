@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -24,5 +27,14 @@ QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixma
 // proportion to their room; the sum grows only when all of them together need more.
 QList<int> fittedWidths(const QList<int> &designed, const QList<int> &needed);
 // Sets the list's column widths to the designed ones, fitted so that each header shows
-// its whole text in the font the system gives it.
-void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed);
+// its whole text in the font the system gives it, and each column its widest text
+// (`widest`, one sample per column; an empty sample asks nothing of its column). The list
+// is at least as wide as its columns.
+void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
+                                   const QStringList &widest = {});
+// Makes the combo box at least as wide as showing `widest` whole needs.
+void setMinimumWidthForText(QComboBox *box, const QString &widest);
+// Gives the list's rows the designed height, or the height a row needs to show its text
+// whole in the list's font and in `fonts` (a column's own font, such as the phonetic
+// font), where that is more. Returns the height.
+int setRowHeightFittingText(QTableView *list, int designed, const QList<QFont> &fonts = {});

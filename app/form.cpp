@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -17,10 +18,24 @@ VokabForm::VokabForm(Forms &forms_, Platform &platform_, const QString &name, QW
 void VokabForm::setFixedClientSize(int width, int height) {
     if (!centralWidget())
         setCentralWidget(new QWidget(this));
-    // A few pixels more where the system's font needs them, so that no text is cut off.
-    centralWidget()->setFixedSize(
-        QSize(width, height).expandedTo(centralWidget()->minimumSizeHint()));
+    // A few pixels more where the system's font needs them, so that no text is cut off,
+    // the title included.
+    centralWidget()->setFixedSize(QSize(width, height)
+                                      .expandedTo(centralWidget()->minimumSizeHint())
+                                      .expandedTo(QSize(titleWidth(), 0)));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int VokabForm::titleWidth() const {
+    if (windowFlags() & Qt::FramelessWindowHint)
+        return 0;
+    // The desktop's title font is not known: the program's font in bold, and a tenth more,
+    // stands for it, and a square a little higher than a line of it for each of the
+    // window's icon and its three buttons beside the title.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(windowTitle()) * 11 / 10 + 4 * (metrics.height() + 8) + 16;
 }
 
 void VokabForm::centreOnDesktop() {

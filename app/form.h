@@ -24,8 +24,10 @@ public:
     VokabForm(Forms &forms, Platform &platform, const QString &name, QWidget *parent = nullptr);
 
     // Fixed size of the client area (below the menu bar), like a dialog frame; larger
-    // where the controls' texts need more at the system's font.
+    // where the controls' texts or the window's title need more at the system's font.
     void setFixedClientSize(int width, int height);
+    // The width the window's title needs to show whole beside the frame's icon and buttons.
+    int titleWidth() const;
     // Moves the window to the centre of the desktop.
     void centreOnDesktop();
     // Moves the window beside `other` (right of it, else left of it) where the screen has

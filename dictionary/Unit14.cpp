@@ -47,9 +47,10 @@ QTableView *TForm14::makeGrid(QWidget *parent, const char *name, DictionaryModel
     grid->setTabKeyNavigation(false);
     grid->setFocusPolicy(Qt::ClickFocus);
     grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    // The pronunciations in the phonetic font, as the editor shows them.
+    const QFont phonetic(QStringLiteral("VokabFont"));
+    model->setPronunciationFont(phonetic);
+    setRowHeightFittingText(grid, kRowHeight, {phonetic});
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setHighlightSections(false);
     setColumnWidthsFittingHeaders(grid, {99, 119, 119, 123});

@@ -176,16 +176,15 @@ void TForm2::buildControls() {
     stg->setWordWrap(false);
     stg->setMouseTracking(true);
     stg->verticalHeader()->hide();
-    stg->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    stg->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    stg->verticalHeader()->setMinimumSectionSize(kRowHeight);
     stg->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stg->horizontalHeader()->setHighlightSections(false);
     stg->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: #A6CAF0; }"));
     setColumnWidthsFittingHeaders(stg, {111, 127, 114, 100});
-    // The list shows exactly the newest rows that an addition keeps in view.
-    stg->setFixedHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * kRowHeight +
+    // Rows of 16 pixels, or as high as the system's font and the phonetic font need; the
+    // list shows exactly the newest rows that an addition keeps in view.
+    const int rowHeight = setRowHeightFittingText(stg, kRowHeight, {phonetic});
+    stg->setFixedHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * rowHeight +
                         2 * stg->frameWidth());
     column->addWidget(stg);
     column->addStretch(1);
@@ -195,7 +194,10 @@ void TForm2::buildControls() {
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
     StatusBar1 = named<QLabel>(bar, "StatusBar1");
-    StatusBar1->setFixedWidth(180);
+    // 180 pixels, or what the count of a large dictionary needs at the system's font.
+    StatusBar1->setFixedWidth(std::max(
+        180, StatusBar1->fontMetrics().horizontalAdvance(kCount + QStringLiteral(" 1000000")) +
+                 2 * StatusBar1->margin() + 8));
     bar->addWidget(StatusBar1);
     setStatusBar(bar);
 
@@ -282,9 +284,13 @@ void TForm2::upravZaznam(int row, const Tslovniky &record) {
 }
 
 void TForm2::scrollToNewest() {
-    // Grid rows count the header row; the newest twelve stay in view.
-    if (pocet() + 1 > kRowsInView)
+    // Grid rows count the header row; the newest twelve stay in view. The list first
+    // learns of the rows just added (it would otherwise do so later, and scroll no further
+    // than the rows it knew of).
+    if (pocet() + 1 > kRowsInView) {
+        stg->doItemsLayout();
         stg->scrollTo(m_model->index(pocet() - kRowsInView, 0), QAbstractItemView::PositionAtTop);
+    }
 }
 
 void TForm2::btpridejClick() {

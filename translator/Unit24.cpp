@@ -1,6 +1,7 @@
 #include "translator/Unit24.h"
 
 #include "app/Unit1.h"
+#include "app/controls.h"
 #include "app/forms.h"
 #include "platform/platform.h"
 
@@ -9,6 +10,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -119,28 +122,27 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label1->setGeometry(8, 6, 200, 16);
     edthledej = named<QLineEdit>(client, "edthledej");
-    edthledej->setGeometry(8, 24, 236, 24);
+    edthledej->setMinimumWidth(236);
     edthledej->installEventFilter(this);
     SpeedButton1 = named<QToolButton>(client, "SpeedButton1");
     SpeedButton1->setToolTip(QStringLiteral("Vyhledat výraz"));
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setGeometry(250, 24, 26, 24);
+    SpeedButton1->setFixedSize(26, 24);
     SpeedButton3 = named<QToolButton>(client, "SpeedButton3");
     SpeedButton3->setToolTip(QStringLiteral("Výraz kopírovat do schránky"));
     SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     SpeedButton3->setAutoRaise(true);
-    SpeedButton3->setGeometry(280, 24, 26, 24);
+    SpeedButton3->setFixedSize(26, 24);
     SpeedButton2 = named<QToolButton>(client, "SpeedButton2");
     SpeedButton2->setToolTip(QStringLiteral("Převrátit vyhledávaní (CZ->ANJ, ANJ->CZ)"));
     SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     SpeedButton2->setAutoRaise(true);
-    SpeedButton2->setGeometry(310, 24, 26, 24);
+    SpeedButton2->setFixedSize(26, 24);
     BitBtn1 = named<QPushButton>(client, "BitBtn1");
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    BitBtn1->setGeometry(328, 2, 20, 20);
+    BitBtn1->setFixedSize(20, 20);
 
     StringGrid1 = named<QTableView>(client, "StringGrid1");
     m_model = new TranslatorModel(StringGrid1);
@@ -149,13 +151,34 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(16);
+    setRowHeightFittingText(StringGrid1, 16);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(164);
+    setColumnWidthsFittingHeaders(StringGrid1, {164, 164});
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setGeometry(4, 54, 344, 318);
+    StringGrid1->setMinimumSize(344, 318);
+
+    // The label and the close button above the search box and its buttons, the list below;
+    // each as large as its text needs at the system's font.
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(4, 2, 4, 4);
+    column->setSpacing(2);
+    auto *top = new QHBoxLayout;
+    top->setContentsMargins(4, 0, 0, 0);
+    top->addWidget(Label1);
+    top->addStretch();
+    top->addWidget(BitBtn1, 0, Qt::AlignTop);
+    column->addLayout(top);
+    auto *search = new QHBoxLayout;
+    search->setContentsMargins(4, 0, 0, 0);
+    search->setSpacing(4);
+    search->addWidget(edthledej, 1);
+    for (QToolButton *button : {SpeedButton1, SpeedButton3, SpeedButton2})
+        search->addWidget(button);
+    search->addSpacing(8);
+    column->addLayout(search);
+    column->addSpacing(4);
+    column->addWidget(StringGrid1, 1);
 
     connect(edthledej, &QLineEdit::textEdited, this, [this](const QString &text) {
         const QString upper = text.toUpper();

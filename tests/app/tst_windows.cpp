@@ -14,8 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -91,10 +93,25 @@ private slots:
         QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre.join(", ")));
     }
 
-    // At the system's font no window cuts off a text of its own: check boxes, radio
-    // buttons, buttons and labels are as wide and as high as their texts need, and the
-    // headers of its lists show their whole texts.
+    // At the system's font, and at a larger one a desktop may have, no window cuts off a
+    // text of its own: check boxes, radio buttons, buttons and labels are as wide and as
+    // high as their texts need, the headers of its lists show their whole texts, and its
+    // tabs all show without scroll arrows.
+    void everyWindowShowsItsTextsWhole_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("system font") << 0;
+        QTest::newRow("larger desktop font") << 13;
+    }
+
     void everyWindowShowsItsTextsWhole() {
+        QFETCH(int, pointSize);
+        const QFont systemFont = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(systemFont); });
+        if (pointSize > 0) {
+            QFont larger = systemFont;
+            larger.setPointSize(pointSize);
+            QApplication::setFont(larger);
+        }
         TestWindows windows;
         QStringList cut;
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -120,6 +137,13 @@ private slots:
                                    .arg(control->height())
                                    .arg(need.width())
                                    .arg(need.height()));
+                if (const auto *tabs = qobject_cast<QTabBar *>(control)) {
+                    if (tabs->width() < tabs->sizeHint().width())
+                        cut.append(QStringLiteral("%1/%2 tabs %3 < %4")
+                                       .arg(w->objectName(), tabs->parent()->objectName())
+                                       .arg(tabs->width())
+                                       .arg(tabs->sizeHint().width()));
+                }
                 if (const auto *list = qobject_cast<QTableView *>(control)) {
                     const QHeaderView *header = list->horizontalHeader();
                     for (int c = 0; c < header->count(); ++c) {

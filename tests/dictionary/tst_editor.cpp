@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -529,17 +530,55 @@ private slots:
                                              QStringLiteral("[]"), QStringLiteral("NENÍ")}));
     }
 
-    void newestTwelveRowsStayInView() {
+    // After every "Přidej" the list shows the newest expression whole, at the system's font
+    // and at a larger desktop font than the one its 16-pixel rows were made for; from the
+    // 13th on it scrolls so that the newest twelve are in view.
+    void theNewestRowIsShownWholeAfterEachAddition_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("system font") << 0;
+        QTest::newRow("larger desktop font") << 14;
+    }
+
+    void theNewestRowIsShownWholeAfterEachAddition() {
+        QFETCH(int, pointSize);
+        const QFont systemFont = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(systemFont); });
+        if (pointSize > 0) {
+            QFont larger = systemFont;
+            larger.setPointSize(pointSize);
+            QApplication::setFont(larger);
+            m_windows = std::make_unique<TestWindows>();
+        }
         TForm2 *e = editor();
         e->show();
         QVERIFY(QTest::qWaitForWindowExposed(e));
-        for (int i = 0; i < 13; ++i)
-            add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
-        QCoreApplication::processEvents();
-        QCOMPARE(e->stg->rowAt(0), 1);
-        for (int i = 13; i < 30; ++i)
-            add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
-        QCoreApplication::processEvents();
+        for (int i = 0; i < 30; ++i) {
+            e->edtang->setText(QStringLiteral("w%1").arg(i));
+            e->edtcz->setText(QStringLiteral("š%1").arg(i));
+            e->edtvyslovnost->setText(QStringLiteral("[h!:s]"));
+            QTest::mouseClick(e->btpridej, Qt::LeftButton);
+            QCOMPARE(e->pocet(), i + 1);
+            for (int column = 0; column < 4; ++column) {
+                const QModelIndex newest = e->stg->model()->index(i, column);
+                const QRect cell = e->stg->visualRect(newest);
+                const QFont font = newest.data(Qt::FontRole).isValid()
+                                       ? newest.data(Qt::FontRole).value<QFont>()
+                                       : e->stg->font();
+                QVERIFY2(e->stg->viewport()->rect().contains(cell),
+                         qPrintable(QStringLiteral("row %1 at %2,%3 of %4")
+                                        .arg(i)
+                                        .arg(cell.top())
+                                        .arg(cell.bottom())
+                                        .arg(e->stg->viewport()->height())));
+                QVERIFY2(cell.height() >= QFontMetrics(font).height(),
+                         qPrintable(QStringLiteral("row %1 is %2 pixels high for text of %3")
+                                        .arg(i)
+                                        .arg(cell.height())
+                                        .arg(QFontMetrics(font).height())));
+            }
+            if (i == 12)
+                QCOMPARE(e->stg->rowAt(0), 1);
+        }
         QCOMPARE(e->stg->rowAt(0), 30 - 12);
     }
 

@@ -61,6 +61,7 @@ private slots:
     }
     void cleanup() { m_windows.reset(); }
 
+    // Both grids show the fields in file order, the pronunciations in the phonetic font.
     void testGridsShowFieldsInFileOrderUnderTheirHeaders() {
         QStringList headers;
         for (int c = 0; c < 4; ++c)
@@ -74,6 +75,9 @@ private slots:
         QCOMPARE(m()->stg->model()->rowCount(), 3);
         QCOMPARE(gridRow(m()->stg, 1), kA[1]);
         QCOMPARE(m()->Label5->text(), QStringLiteral("3"));
+        for (QTableView *grid : {m()->stg, m()->stg1})
+            QCOMPARE(grid->model()->index(0, 2).data(Qt::FontRole).value<QFont>().family(),
+                     QStringLiteral("VokabFont"));
     }
 
     void testAllOfOneAndOneOfAnotherSaveInTransferOrder() {
