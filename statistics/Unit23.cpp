@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,11 +35,19 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace {
 
 const QString kChoose = QStringLiteral("vyberte..");
 const QString kNoPeriod = QStringLiteral("-");
 constexpr int kRowHeight = 16;
+const QString kWidestDate = QStringLiteral("28.12.2000");
+// Qt Charts keeps this much room on each side of an axis label, and a label shorter than
+// the room it is given is cut to "...".
+constexpr int kLabelPadding = 4;
+// The percentage axis runs from 0 to 102 in steps of 10: eleven numbers one above another.
+constexpr int kPercentNumbers = 11;
 // A bar's category must be unique on the axis, while several tests of one day share
 // their label: the n-th repetition of a label gets n written in zero-width characters
 // (base four, no digit for zero), so even a thousand repetitions add five of them.
@@ -89,12 +99,15 @@ void TForm23::buildControls() {
     stg1->setMouseTracking(true);
     stg1->viewport()->installEventFilter(this);
     stg1->verticalHeader()->hide();
-    stg1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    stg1->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    stg1->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    setRowHeightFittingText(stg1, kRowHeight);
     stg1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stg1->horizontalHeader()->setHighlightSections(false);
-    setColumnWidthsFittingHeaders(stg1, {280, 61, 56, 46, 42, 72, 66, 62});
+    // The dates, times and kinds of test show whole; the dictionary's name gives them room.
+    setColumnWidthsFittingHeaders(stg1, {280, 61, 56, 46, 42, 72, 66, 62},
+                                  {QString(), kWidestDate, QStringLiteral("23:58:58"),
+                                   QStringLiteral("1000"), QStringLiteral("1000"),
+                                   QStringLiteral("100"), QStringLiteral("Ano"),
+                                   QStringLiteral("Zkoušení II")});
     valuesLayout->addWidget(stg1);
     PageControl1->addTab(values, QStringLiteral("Hodnoty"));
 
@@ -118,6 +131,7 @@ void TForm23::buildControls() {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setEditText(kNoPeriod);
+        setMinimumWidthForText(box, kWidestDate);
     }
     auto *from = named<QLabel>(period, "Label3");
     from->setText(QStringLiteral("od:"));
@@ -186,7 +200,12 @@ void TForm23::buildChart() {
     Series1->append(m_set);
     Series1->setLabelsVisible(true);
     Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    Series1->setLabelsFormat(QStringLiteral("@value"));
+    // A value mark is black on a white box of its own: readable above a bar on the white
+    // wall and inside a bar of any colour, where a tall bar leaves no room above it.
+    Series1->setLabelsFormat(
+        QStringLiteral("<span style=\"background-color:#ffffff\">&nbsp;@value&nbsp;</span>"));
+    m_set->setLabelColor(Qt::black);
+    m_set->setLabelFont(font());
     m_chart->addSeries(Series1);
     m_categories = new QBarCategoryAxis(m_chart);
     m_axis = new QValueAxis(m_chart);
@@ -201,7 +220,12 @@ void TForm23::buildChart() {
     Series1->attachAxis(m_axis);
     Chart1 = new QChartView(m_chart);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setMinimumSize(440, 200);
+    Chart1->setMinimumSize(chartMinimumSize());
+    // The window keeps the chart's room while it is hidden, so that drawing it does not
+    // squeeze it into a window made without it.
+    QSizePolicy policy = Chart1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Chart1->setSizePolicy(policy);
     Chart1->setRenderHint(QPainter::Antialiasing);
     new VerticalPanning(Chart1, m_axis);
     Chart1->hide();
@@ -322,13 +346,59 @@ void TForm23::BitBtn2Click() {
     if (chart.hasAxis) {
         m_axis->setRange(0, chart.axisMax);
         m_axis->setTickInterval(chart.step);
+        m_krok = chart.step;
         m_title = chart.title;
         const QStringList lines = chart.title.split(u'\n');
         m_chart->setTitle(lines.value(0).toHtmlEscaped() + QStringLiteral("<br>") +
                           lines.value(1).toHtmlEscaped());
     }
+    fitLabels();
     if (!chart.error.isEmpty())
         platform.dialogs->error(chart.error);
+}
+
+int TForm23::numberHeight() const {
+    return QFontMetrics(m_axis->labelsFont()).height() + 2 * kLabelPadding + 2;
+}
+
+QSize TForm23::chartMinimumSize() const {
+    // The title's two lines, the eleven numbers of the percentage axis with their room, and
+    // the dates standing on end below the bars; at least the designed 440 x 200.
+    qreal left = 0, top = 0, right = 0, bottom = 0;
+    m_chart->layout()->getContentsMargins(&left, &top, &right, &bottom);
+    const QMargins margins = m_chart->margins();
+    const QFontMetrics title(m_chart->titleFont());
+    const QFontMetrics dates(m_categories->labelsFont());
+    const int height = int(top + bottom) + margins.top() + margins.bottom() +
+                       2 * title.lineSpacing() + 2 * kLabelPadding +
+                       kPercentNumbers * numberHeight() + dates.horizontalAdvance(kWidestDate) +
+                       4 * kLabelPadding;
+    return QSize(440, 200).expandedTo(QSize(0, height));
+}
+
+void TForm23::fitLabels() {
+    // A chart on no screen has no size of its own to fit.
+    if (!Chart1->isVisible())
+        return;
+    m_chart->layout()->activate();
+    if (m_chart->plotArea().isEmpty())
+        return;
+    // The dates lie under their bars while each has the room; else they stand on end.
+    const QFontMetrics dates(m_categories->labelsFont());
+    int widest = 0;
+    for (const QString &label : std::as_const(m_labels))
+        widest = std::max(widest, dates.horizontalAdvance(label));
+    const qreal room = m_chart->plotArea().width() / qreal(m_labels.size() + 1);
+    m_categories->setLabelsAngle(widest + 2 * kLabelPadding + 2 <= room ? 0 : -90);
+    m_chart->layout()->activate();
+    // Each number of the axis needs its own room; where the axis is too short for all of
+    // them, every second (third, ...) step is numbered, so that no number is cut off.
+    const double height = m_chart->plotArea().height();
+    int step = m_krok;
+    while (step > 0 && (int(m_axis->max()) / step + 1) * numberHeight() > height &&
+           step < int(m_axis->max()))
+        step += m_krok;
+    m_axis->setTickInterval(step);
 }
 
 void TForm23::BitBtn3Click() {

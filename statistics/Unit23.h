@@ -97,6 +97,11 @@ private:
     void buildControls();
     void buildChart();
     void loadTable();
+    // The height one number of the vertical axis needs, with Qt Charts' room around it.
+    int numberHeight() const;
+    QSize chartMinimumSize() const;
+    // Lays the dates and numbers out so that each shows whole (see BitBtn2Click).
+    void fitLabels();
 
     statistiky::Table m_table;
     StatisticsModel *m_model = nullptr;
@@ -104,6 +109,8 @@ private:
     QBarSet *m_set = nullptr;
     QBarCategoryAxis *m_categories = nullptr;
     QValueAxis *m_axis = nullptr;
+    // The step of the vertical axis that the drawing asks for.
+    int m_krok = 10;
     QStringList m_labels;
     QString m_title;
     QPoint m_lastHintCell{-1, -1};

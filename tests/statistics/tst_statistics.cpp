@@ -1,5 +1,7 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "app/colours.h"
+#include "app/colourtext.h"
 #include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
@@ -18,20 +20,43 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QValueAxis>
 #include <QtTest>
 
+#include <cmath>
+
 #include <sys/stat.h>
 
-namespace {} // namespace
+namespace {
+
+// The contrast ratio of two colours (1 to 21; text reads well from 4.5 on).
+double contrast(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 class TestStatistics : public QObject {
     Q_OBJECT
@@ -403,6 +428,81 @@ private slots:
         f.Form1->close();
         QCOMPARE(bytesOf(windows.platform().folder.userFile("statistiky.dat")),
                  cp1250Lines({"zvirata.slv;8.12.2026;10:15:30;1;1;50;Ano;Zkoušení I"}));
+    }
+
+    // The chart shows every value mark and every number and date of its axes whole (none
+    // cut to "..."), and each mark reads against what lies behind it, whichever of the
+    // twenty named colours the general settings give the bars.
+    void chartMarksAndAxisLabelsReadOnEveryBarColour_data() {
+        QTest::addColumn<quint32>("colour");
+        int count = 0;
+        const colourtext::NamedColour *colours = colourtext::namedColours(&count);
+        for (int i = 0; i < count; ++i)
+            QTest::newRow(colours[i].name) << colours[i].value;
+    }
+
+    void chartMarksAndAxisLabelsReadOnEveryBarColour() {
+        QFETCH(quint32, colour);
+        auto platform = std::make_unique<TestPlatform>();
+        platform->writeFile("statistiky.dat",
+                            cp1250Lines({"slova.slv;1.12.2026;9:05:33;9;11;45;Ano;Zkoušení I",
+                                         "slova.slv;2.12.2026;10:15:03;22;8;73;Ano;Zkoušení II",
+                                         "slova.slv;12.12.2026;14:25:13;20;0;100;Ano;Zkoušení I",
+                                         "slova.slv;22.12.2026;18:45:53;2;9;18;Ne;Zkoušení II",
+                                         "slova.slv;28.12.2026;23:59:59;24;1;96;Ano;Zkoušení I"}));
+        TestWindows windows(std::move(platform));
+        TForm8 *settings = windows.forms().Form8;
+        windows.dialogs().colours.push_back(colourFromBgr(colour));
+        QTest::mouseClick(settings->SpeedButton1, Qt::LeftButton);
+        TForm23 *s = windows.forms().Form23;
+        windows.forms().Form1->Statistiky1->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        s->PageControl1->setCurrentIndex(1);
+        s->ComboBox1->setCurrentIndex(1);
+        QTest::mouseClick(s->BitBtn2, Qt::LeftButton);
+        QCOMPARE(s->barvaGrafu(), colourFromBgr(colour));
+        QCoreApplication::processEvents();
+        const QImage image = s->Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        QStringList shown;
+        QStringList marks;
+        QStringList unreadable;
+        for (QGraphicsItem *item : s->Chart1->scene()->items()) {
+            auto *label = dynamic_cast<QGraphicsTextItem *>(item);
+            if (!label || !label->isVisible())
+                continue;
+            QString text = label->toPlainText().trimmed();
+            text.remove(QRegularExpression(QStringLiteral("[\u200B\u200C\u200D\u2060]")));
+            if (text.isEmpty())
+                continue;
+            shown.append(text);
+            if (text.contains(QStringLiteral("...")) || text.contains(u'…'))
+                unreadable.append(text + QStringLiteral(" cut off"));
+            // A value mark (inside the plot area, where the axes' labels are not): its
+            // letters against the colour most of its box shows.
+            const QRectF plot = s->Chart1->chart()->mapRectToScene(s->Chart1->chart()->plotArea());
+            if (!plot.contains(label->sceneBoundingRect().center()))
+                continue;
+            marks.append(text);
+            const QRect box =
+                s->Chart1->mapFromScene(label->sceneBoundingRect()).boundingRect() & image.rect();
+            QHash<QRgb, int> counts;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ++counts[image.pixel(x, y)];
+            QRgb background = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                if (it.value() > counts.value(background))
+                    background = it.key();
+            const double ratio = contrast(label->defaultTextColor(), QColor(background));
+            if (ratio < 4.5)
+                unreadable.append(QStringLiteral("%1: contrast %2").arg(text).arg(ratio));
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(u'\n')));
+        marks.sort();
+        QCOMPARE(marks, (QStringList{"100", "18", "45", "73", "96"}));
+        for (const QString wanted : {"0", "10", "50", "90", "100", "1.12.2026", "28.12.2026"})
+            QVERIFY2(shown.contains(wanted), qPrintable(wanted + QStringLiteral(" not shown")));
     }
 };
 
