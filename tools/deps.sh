@@ -10,6 +10,7 @@ VOKAB_TEST_PACKAGES=(
     xvfb xauth clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils poppler-utils
     openbox xdotool x11-utils x11-xserver-utils imagemagick
+    tesseract-ocr tesseract-ocr-ces python3
 )
 
 vokab_install_packages() {

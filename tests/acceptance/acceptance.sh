@@ -3,18 +3,24 @@
 # manager (openbox), driven from outside only by keys and clicks (xdotool), checked by the
 # titles the window manager shows, the places of windows and the files written.
 #
-#   acceptance.sh PROGRAM_FOLDER BUILD_DIR OUTPUT_DIR
+#   acceptance.sh PROGRAM_FOLDER BUILD_DIR OUTPUT_DIR [ROAD...]
 #
-# Two roads: the built program in a copy of its program folder (a writable program folder,
-# as a portable copy); and the program installed with `cmake --install` into a read-only
-# staging folder, run as an unprivileged user. Every failed step leaves a screenshot in
-# OUTPUT_DIR.
+# Three roads: the built program in a copy of its program folder (a writable program folder,
+# as a portable copy); the program installed with `cmake --install` into a read-only
+# staging folder, run as an unprivileged user; and the built program's windows read back
+# from screenshots by OCR. Every failed step leaves a screenshot in OUTPUT_DIR. Each road
+# runs as one block below; CTest runs the legible road as a test of its own, beside the
+# others.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
 program_folder="$(cd "$1" && pwd)"
 build_dir="$(cd "$2" && pwd)"
 out="$3"
+# The roads to take (all when none is named): built, installed, legible.
+shift 3
+roads="${*:-built installed legible}"
+runs() { [[ " $roads " == *" $1 "* ]]; }
 rm -rf "$out"
 mkdir -p "$out"
 
@@ -165,6 +171,7 @@ titles_are_own() {
 # Windows-1250 bytes of UTF-8 text, with CR LF line ends.
 cp1250() { printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t CP1250; }
 
+if runs built; then
 # ---------------------------------------------------------------------------------------
 # Road 1: the built program in a writable program folder. The tip of the day at the first
 # start, 80 pixels below its centred place; Escape closing the dialogs; a dictionary typed
@@ -290,6 +297,8 @@ case "$row" in
 *) fail "no statistics row of the test in: $(iconv -f CP1250 -t UTF-8 "$folder/statistiky.dat" 2>&1)" ;;
 esac
 
+fi
+if runs installed; then
 # ---------------------------------------------------------------------------------------
 # Road 2: the staged installation, read only, run as an unprivileged user: --help and
 # --version without a display, "vokab FILE.slv" opening the file in the editor after the
@@ -363,4 +372,273 @@ for made in Slovniky/zvirata.slv Temp WorkDir Aktualizace; do
     [ -e "$data/$made" ] || fail "$made is missing from the user's data folder"
 done
 
-echo "acceptance: both roads passed"
+fi
+if runs legible; then
+# ---------------------------------------------------------------------------------------
+# Road 3: every window read as a user reads it. The program at 1.25 times the desktop's
+# scale, each window of the list photographed once and read back by Czech OCR: the words
+# of its labels must come out whole (a crushed radio button, a cut-off column or a label
+# behind another one does not read), and so must the chart's value marks, axis numbers
+# and dates. The OCR runs in the background while the next window is opened; the words are
+# checked at the end of the road.
+road="legible"
+step="$road: start"
+scale=1.25
+# A length in the program's own pixels, on the screen.
+scaled() { awk -v pixels="$1" -v scale="$scale" 'BEGIN { printf "%d", pixels * scale }'; }
+folder="$work/legible"
+cp -r "$program_folder" "$folder"
+legible_home="$work/home-legible"
+mkdir -p "$legible_home" "$work/bin"
+# A machine without a mail program: xdg-email finds nothing to hand the message to.
+printf '#!/bin/sh\nexit 3\n' >"$work/bin/xdg-email"
+chmod 755 "$work/bin/xdg-email"
+# The dictionary in the dictionaries folder, where the open dialogs start.
+cp1250 $'kočka;cat;[k4t];NENÍ\nkůň;horse;[h!:s];NENÍ\njablko;apple;[4pl];NENÍ' \
+    >"$folder/Slovniky/slova.slv"
+# Five tests of another dictionary in December: dates and times of every width, both
+# tests, marks of two and three digits and a bar that reaches the top of the axis. The
+# tests of this road add their rows for "slova" below them.
+cp1250 "$(printf '%s\n' 'slovicka.slv;1.12.2026;9:05:33;9;11;45;Ano;Zkoušení I' \
+    'slovicka.slv;2.12.2026;10:15:03;22;8;73;Ano;Zkoušení II' \
+    'slovicka.slv;12.12.2026;14:25:13;20;0;100;Ano;Zkoušení I' \
+    'slovicka.slv;22.12.2026;18:45:53;2;9;18;Ne;Zkoušení II' \
+    'slovicka.slv;28.12.2026;23:59:59;24;1;96;Ano;Zkoušení I')" >"$folder/statistiky.dat"
+cat >"$work/registry-legible.ini" <<'EOF'
+[Nastaveni]
+Velkapismena=0
+Tipy=0
+Temp=1
+Proc1=80
+Proc2=60
+Proc3=50
+Proc4=30
+BarvaGrafu=clBlue
+DokonceniZkouseni=1
+PreruseniZkouseni=1
+EOF
+
+shots="$out/windows"
+mkdir -p "$shots"
+ocr_pids=()
+looked=()
+# Photographs the window $2 (an id) with its frame as $shots/$1.png and reads it by OCR
+# in the background; the words $3... are checked at the end of the road.
+look_at() {
+    local name="$1" id="$2" info x y w h extents l r t b
+    shift 2
+    [ -n "$id" ] || fail "no window to photograph as $name"
+    sleep 0.2
+    info="$(xwininfo -id "$id")"
+    x="$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")"
+    y="$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")"
+    w="$(awk '/Width:/ { print $2 }' <<<"$info")"
+    h="$(awk '/Height:/ { print $2 }' <<<"$info")"
+    extents="$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')"
+    IFS=, read -r l r t b <<<"${extents:-0,0,0,0}"
+    import -window root -crop "$((w + l + r))x$((h + t + b))+$((x - l))+$((y - t))" +repage \
+        "$shots/$name.png" || fail "no screenshot of $name"
+    printf '%s\n' "$@" >"$shots/$name.words"
+    echo "$t" >"$shots/$name.title-height"
+    : >"$shots/$name.readings"
+    read_again "$name" 0 3
+    looked+=("$name")
+}
+# Reads the photograph $1 (once more), turned clockwise by $2 degrees, in Tesseract's page
+# mode $3 (3 a page, 11 scattered text). Twice the size: Tesseract reads letters of 20
+# pixels and more best. One thread each: several readings run at once, and Tesseract's own
+# threads only wait for each other on pictures this small.
+read_again() {
+    local name="$1" reading="$1-$2-$3"
+    (convert "$shots/$name.png" -rotate "$2" -resize 200% -colorspace Gray \
+        "$shots/$reading-ocr.png" &&
+        OMP_THREAD_LIMIT=1 tesseract "$shots/$reading-ocr.png" "$shots/$reading" -l ces --psm "$3" \
+            >/dev/null 2>&1) &
+    ocr_pids+=($!)
+    echo "$shots/$reading.txt" >>"$shots/$name.readings"
+}
+# Reads the title bar of the photograph $1 alone: the window manager's light letters on
+# its dark bar, made dark on light and four times the size, as one line.
+read_title() {
+    local name="$1"
+    (convert "$shots/$name.png" -crop "x$(cat "$shots/$name.title-height")+0+0" +repage \
+        -resize 400% -colorspace Gray -negate "$shots/$name-title-ocr.png" &&
+        OMP_THREAD_LIMIT=1 tesseract "$shots/$name-title-ocr.png" "$shots/$name-title" -l ces --psm 7 \
+            >/dev/null 2>&1) &
+    ocr_pids+=($!)
+    echo "$shots/$name-title.txt" >>"$shots/$name.readings"
+}
+look() {
+    local name="$1" id
+    id="$(window "$2")" || exit 1
+    shift 2
+    look_at "$name" "$id" "$@"
+}
+# Opens the dictionary through the open dialog titled $1.
+open_dictionary() {
+    window "$1" >/dev/null
+    type_into "$1" "slova.slv"
+    keys "$1" Return
+    gone "$1"
+}
+
+HOME="$legible_home" XDG_RUNTIME_DIR="$legible_home" PATH="$work/bin:$PATH" \
+    QT_SCALE_FACTOR="$scale" VOKAB_REGISTRY="$work/registry-legible.ini" \
+    "$folder/vokab" >"$out/$road.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+# The main window once the splash (a window of the same title without a frame) has gone.
+main=""
+for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name '^Vokab 2\.20$' 2>/dev/null); do
+        xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '= 0, 0, 0, 0' || main="$id"
+    done
+    [ -n "$main" ] && [ "$(xdotool search --onlyvisible --name '^Vokab 2\.20$' | wc -l)" = 1 ] && break
+    main=""
+    sleep 0.1
+done
+[ -n "$main" ] || fail "no main window"
+
+step="$road: learning"
+keys "Vokab 2.20" F2
+keys "Výuka výrazů" alt Right Return
+look learning-settings "Nastavení výuky výrazů" "Automatické posouvání výrazů" Zapnout \
+    "Při výuce posouvat po" sekundách "Velikost písma zobrazovaných výrazů" \
+    "Nastavit velikost na" Potvrdit Zpět
+keys "Nastavení výuky výrazů" alt+F4
+keys "Výuka výrazů" alt Down Return
+open_dictionary "Otevřete soubor s výrazy"
+keys "Výuka výrazů" d
+look learning "Výuka výrazů" "Informace o průběhu výuky" "Celkově výrazu: 3" \
+    "Aktuální výraz: 1" "Nastavený internval posuvu(sek.): 2"
+keys "Výuka výrazů" alt+F4
+
+step="$road: testing I"
+keys "Vokab 2.20" F3
+keys "Zkoušení výrazů I" alt Right Return
+look testing1-settings "Nastavení zkoušeče" "Zkoušet výrazy" "Z CZ do CIZ" "Z CIZ do CZ" \
+    "Způsob zkoušení" Postupné Náhodné "Zobrazovat špatné odpovědi" Zobrazovat Nezobrazovat \
+    "Použit zvuk při zobrazování výrazu" Potvrdit Zpět
+keys "Nastavení zkoušeče" alt+F4
+keys "Zkoušení výrazů I" alt Down Return
+open_dictionary "Otevřít slovník"
+type_into "Zkoušení výrazů I" "x"
+keys "Zkoušení výrazů I" Return
+look testing1 "Zkoušení výrazů I" "Informace o průběhu zkoušení" "Celkový počet výrazů: 3" \
+    "Aktuální výraz: 2" "Správně uhodnutých výrazů" "Špatně uhodnutých výrazů: 1"
+for _ in 1 2; do
+    type_into "Zkoušení výrazů I" "x"
+    keys "Zkoušení výrazů I" Return
+done
+look evaluation "Vyhodnocení" "Výsledky" "Správných výrazů: 0" "Špatných výrazů: 3" \
+    "Úspěšnost: 0 %" "Známka: 5" "Seznam výrazu které nebyly uhodnuty" \
+    "Nechat se znova prozkoušet" "Uložit do nového slovníku" Vytisknout Vybrat "Vybrat vše" \
+    "Zrušit vybraní" Zpět
+# Every expression checked (space on each), "Vytisknout", "Vybrat".
+keys "Vyhodnocení" space Down space Down space Tab Down Down Tab space
+look print "Tisk" Tisk Písmo "Vložit český překlad" "Vložit cizí překlad" "Vložit výslovnost"
+keys "Tisk" alt+F4
+keys "Vyhodnocení" alt+F4
+keys "Zkoušení výrazů I" alt+F4
+
+step="$road: testing II"
+keys "Vokab 2.20" F4
+keys "Zkoušení výrazů II" alt Right Return
+look testing2-settings "Nastavení zkoušeče" "Zkoušet výrazy" "Z CIZ do CZ" "Z CZ do CIZ" \
+    "Způsob zkoušení" Postupné Náhodné "Zobrazovat špatné odpovědi" Zobrazovat Nezobrazovat \
+    "Odpověď zobrazovat pokaždé" "Použit zvuk při zobrazení výrazu" Zpět Potvrdit
+keys "Nastavení zkoušeče" alt+F4
+keys "Zkoušení výrazů II" alt Down Return
+open_dictionary "Otevřít slovník"
+keys "Zkoušení výrazů II" n
+look testing2 "Zkoušení výrazů II" "Informace o průběhu zkoušení" "Celkový počet výrazů: 3" \
+    "Aktuální výraz: 2" "Správně uhodnutých výrazů: 0" "Špatně uhodnutých výrazů: 1" Nevím
+keys "Zkoušení výrazů II" alt+F4
+
+step="$road: statistics"
+keys "Vokab 2.20" alt Right Return
+look statistics "Statistiky" "Název slovníku" Datum Čas Dokončeno Způsob "slovicka*5" "slova*2" \
+    1.12.2026 2.12.2026 12.12.2026 22.12.2026 28.12.2026 9:05:33 10:15:03 14:25:13 \
+    18:45:53 23:59:59 "Zkoušení I*7" "Zkoušení II*3"
+# "Grafy": the first dictionary, then "Zobraz".
+keys "Statistiky" ctrl+Tab Tab Down Tab Tab Tab Tab space
+# The numbers of the chart are read as scattered text too, and its dates, which stand on
+# end below the bars, from the photograph turned.
+look chart "Statistiky" "Vokab slovník: slovicka" "Úspěšnost zkoušení v %" "od: 1.12.2026" \
+    "do: 28.12.2026" 0 10 20 30 40 50 60 70 80 90 "100*2" 45 73 18 96 1.12.2026 \
+    2.12.2026 12.12.2026 22.12.2026 28.12.2026 "Zobrazit hodnoty"
+read_again chart 0 11
+read_again chart 90 11
+keys "Statistiky" alt+F4
+
+step="$road: general settings"
+keys "Vokab 2.20" alt+n
+keys "Obecné nastavení" ctrl+Tab ctrl+Tab
+look settings "Obecné nastavení" "Obecné nastavení*2" "Nastavení hodnocení" \
+    "Statistiky a Grafy" "Hodnoty ukládat do statistik po" "Kompletním dokončení zkoušení" \
+    "Úmyslném přerušení zkoušení" "Nastavit barvu grafu" "Barva grafu je" změnit.. \
+    Potvrdit Zpět
+keys "Obecné nastavení" alt+F4
+
+step="$road: about"
+# "Info" › "O Programu", the last item.
+keys "Vokab 2.20" alt+i Up Return
+about=""
+for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --name '^Vokab 2\.20$' 2>/dev/null); do
+        [ "$id" != "$main" ] && about="$id"
+    done
+    [ -n "$about" ] && break
+    sleep 0.1
+done
+[ -n "$about" ] || fail "no about box"
+look_at about "$about" "Trenažér slovní zásoby" "pro české studenty cizích jazyků" e-mail www
+eval "$(xdotool getwindowgeometry --shell "$about")"
+# The close button in its top right corner.
+xdotool mousemove --window "$about" "$((WIDTH - $(scaled 12)))" "$(scaled 12)" click 1
+step="$road: message to the author"
+keys "Vokab 2.20" alt+i i a
+# "Odeslat", the left one of the two buttons at the bottom (Tab is typed into the text).
+message="$(window "Zpráva autorovi programu:")"
+activate "Zpráva autorovi programu:"
+eval "$(xdotool getwindowgeometry --shell "$message")"
+xdotool mousemove --window "$message" "$((WIDTH / 4))" "$((HEIGHT - $(scaled 18)))" click 1
+look mail-error "Chyba" "Nepodařilo se poslat zprávu elektronickou poštou" "!Outlook" "!MAPI"
+keys "Chyba" Return
+
+step="$road: explanations"
+keys "Vokab 2.20" F1
+editor="$(window "Editor výrazů - novyslovnik.slv")"
+# "Informace o Anglické výslovnosti", the eighth tool button below the menu bar; it takes
+# no focus, so it is clicked.
+xdotool mousemove --window "$editor" "$(scaled 219)" "$(scaled 41)" click 1
+look explanations "Vysvětlivky" Vysvětlivky
+read_title explanations
+keys "Vysvětlivky" alt+F4
+
+step="$road: merger"
+keys "Editor výrazů - novyslovnik.slv" F8
+keys "Slučovač slovníků" Tab space
+open_dictionary "Otevřít"
+keys "Slučovač slovníků" Tab Tab space
+# The pronunciations in the phonetic font: no key of a symbol is read.
+look merger "Slučovač slovníků" "Původní slovník" "Nový slovník" "Počet výrazů: 3*2" \
+    "kočka*2" "kůň*2" "jablko*2" Načti "Uber vše" Ulož "!k4t" "!4pl" "!h!:s"
+keys "Slučovač slovníků" alt+F4
+keys "Editor výrazů - novyslovnik.slv" alt+F4
+keys "Vokab 2.20" F10
+ended
+
+step="$road: reading the windows"
+wait "${ocr_pids[@]}" 2>/dev/null || true
+unread=""
+for name in "${looked[@]}"; do
+    mapfile -t words <"$shots/$name.words"
+    readings="$(paste -sd, "$shots/$name.readings")"
+    missing="$(/usr/bin/python3 "$(dirname "$0")/readwords.py" "$readings" "${words[@]}" 2>&1)" ||
+        unread+=$'\n'"  $name ($shots/$name.png): $(tr '\n' ',' <<<"$missing" | sed 's/,$//')"
+done
+[ -z "$unread" ] || fail "words not read whole:$unread"
+
+fi
+echo "acceptance: ${roads// /, } passed"
