@@ -2,7 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/forms.h"
-#include "app/product.h"
+#include "core/product.h"
 #include "platform/platform.h"
 
 #include <QLabel>

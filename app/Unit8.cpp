@@ -2,11 +2,11 @@
 
 #include "app/Unit1.h"
 #include "app/colours.h"
-#include "app/colourtext.h"
 #include "app/forms.h"
-#include "app/thresholds.h"
+#include "core/colourtext.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
+#include "testing/thresholds.h"
 
 #include <QCheckBox>
 #include <QFrame>

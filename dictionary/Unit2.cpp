@@ -1,4 +1,5 @@
 #include "dictionary/Unit2.h"
+#include "core/paths.h"
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
@@ -368,9 +369,9 @@ void TForm2::openDictionary(const QString &path) {
         return;
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
-    m_fileName = slovnik::fileNamePart(path);
-    m_folder = slovnik::folderPart(path);
-    setCaption(slovnik::asciiLower(m_fileName));
+    m_fileName = paths::fileNamePart(path);
+    m_folder = paths::folderPart(path);
+    setCaption(paths::asciiLower(m_fileName));
     m_model->replace(std::move(read->dictionary), true);
     m_modified = false;
     vyberRadek(0);
@@ -420,7 +421,7 @@ bool TForm2::saveDictionary() {
         return false;
     }
     m_saveDialog.fileName = m_fileName;
-    if (slovnik::asciiLower(m_fileName) != slovnik::kNewDictionaryName) {
+    if (paths::asciiLower(m_fileName) != slovnik::kNewDictionaryName) {
         m_fullPath = m_folder + m_fileName;
         setCaption(m_shownName);
         return saveTo(m_fullPath);
@@ -479,8 +480,8 @@ std::optional<QString> TForm2::chooseSaveName() {
 
 void TForm2::takeName(const QString &path) {
     m_fullPath = path;
-    m_fileName = slovnik::fileNamePart(path);
-    m_folder = slovnik::folderPart(path);
+    m_fileName = paths::fileNamePart(path);
+    m_folder = paths::folderPart(path);
     setCaption(m_fileName);
 }
 

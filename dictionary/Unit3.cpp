@@ -2,12 +2,12 @@
 
 #include "app/Unit8.h"
 #include "app/forms.h"
+#include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
-#include "dictionary/wav.h"
 #include "platform/platform.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "dictionary/Unit5.h"
 
 #include "app/forms.h"
+#include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/editorlogic.h"
-#include "dictionary/wav.h"
 #include "platform/platform.h"
 
 #include <QDir>

@@ -1,7 +1,8 @@
 #include "dictionary/editorlogic.h"
+#include "core/paths.h"
 
+#include "core/wav.h"
 #include "core/win1250.h"
-#include "dictionary/wav.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,8 +115,8 @@ SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
         if (!livesIn(source, tempFolder))
             continue;
         if (folder.isEmpty()) {
-            folder = soundFolder(slovnik::folderPart(path),
-                                 soundFolderBase(slovnik::fileNamePart(path)));
+            folder =
+                soundFolder(paths::folderPart(path), soundFolderBase(paths::fileNamePart(path)));
             if (folder.isEmpty()) {
                 result.failed.append(record.zvuk);
                 continue;
@@ -124,7 +125,7 @@ SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
         // A dictionary whose sound folder is Temp itself keeps its sounds in place.
         if (livesIn(source, folder))
             continue;
-        const QString target = freePath(folder, slovnik::fileNamePart(source));
+        const QString target = freePath(folder, paths::fileNamePart(source));
         if (!QFile::rename(source, target)) {
             result.failed.append(record.zvuk);
             continue;

@@ -8,19 +8,6 @@
 
 #include <algorithm>
 
-trozdelenenac rozreteznac(QStringView text, QChar separator) {
-    trozdelenenac pieces;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == separator) {
-            pieces.append(text.mid(start, i - start).toString());
-            start = i + 1;
-        }
-    }
-    pieces.append(text.mid(start).toString());
-    return pieces;
-}
-
 namespace slovnik {
 namespace {
 
@@ -215,25 +202,6 @@ ReadResult readDictionaryFile(const QString &path, Contents contents, const Limi
     if (result.status == ReadResult::Status::Failed)
         result.error = QStringLiteral("Slovník „%1“ nelze načíst: %2.")
                            .arg(QDir::toNativeSeparators(path), result.error);
-    return result;
-}
-
-QString fileNamePart(const QString &path) {
-    const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.mid(slash + 1);
-}
-
-QString folderPart(const QString &path) {
-    const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.left(slash + 1);
-}
-
-QString asciiLower(const QString &text) {
-    QString result = text;
-    for (QChar &c : result) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fields.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -21,9 +23,6 @@ struct Tslovniky {
 // A dictionary: expressions in file order.
 using Tpole = QList<Tslovniky>;
 
-// The pieces of a text cut at a separator.
-using trozdelenenac = QStringList;
-
 namespace slovnik {
 
 // The sound field of an expression without a sound.
@@ -36,23 +35,6 @@ inline const QString kNewDictionaryName = QStringLiteral("novyslovnik.slv");
 inline const QString kEmptyFileMessage = QStringLiteral("Nejde načíst prázdný slovník!");
 
 } // namespace slovnik
-
-// Cuts the text at every separator. The result always has one piece more than the
-// text has separators; nothing is trimmed and two separators in a row give an empty
-// piece.
-trozdelenenac rozreteznac(QStringView text, QChar separator);
-
-// The sequence without the element at `index`; an index at or beyond the end removes
-// nothing. The input is not changed.
-template <typename Sequence> Sequence UberZPole(const Sequence &sequence, qsizetype index) {
-    Sequence result;
-    result.reserve(sequence.size());
-    for (qsizetype i = 0; i < qsizetype(sequence.size()); ++i) {
-        if (i != index)
-            result.push_back(sequence[i]);
-    }
-    return result;
-}
 
 namespace slovnik {
 
@@ -117,13 +99,6 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Content
 // case for a Czech text in Windows-1250, whose letters are single bytes that UTF-8
 // cannot start or continue with in that order.
 bool looksLikeUtf8(QByteArrayView bytes);
-
-// The name part and the folder part (with its trailing separator) of a path.
-QString fileNamePart(const QString &path);
-QString folderPart(const QString &path);
-
-// ASCII letters A-Z only become lower case; other characters stay as they are.
-QString asciiLower(const QString &text);
 
 // The meanings of a field: its text cut at "+".
 inline trozdelenenac meanings(QStringView field) {

@@ -3,7 +3,7 @@
 #include "check.h"
 #include "harnesses.h"
 
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/forms.h"
-#include "app/product.h"
+#include "core/product.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 

@@ -1,9 +1,9 @@
 #include "internet/verze.h"
 
-#include "app/product.h"
+#include "core/fields.h"
+#include "core/product.h"
 #include "core/textfile.h"
 #include "core/win1250.h"
-#include "dictionary/slovnik.h"
 
 namespace verze {
 

@@ -1,7 +1,7 @@
 #include "learning/vyuka.h"
 
+#include "core/wav.h"
 #include "dictionary/slovnik.h"
-#include "dictionary/wav.h"
 
 #include <cmath>
 

@@ -1,6 +1,5 @@
 #include "platform/dialogs.h"
-
-#include "dictionary/slovnik.h"
+#include "core/paths.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -12,7 +11,7 @@
 #include <QPushButton>
 
 void FileDialogState::remember(const QString &path) {
-    fileName = slovnik::asciiLower(path);
+    fileName = paths::asciiLower(path);
     history.removeAll(fileName);
     history.prepend(fileName);
 }

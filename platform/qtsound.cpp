@@ -3,7 +3,7 @@
 #include "platform/sound.h"
 
 #include "core/textfile.h"
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

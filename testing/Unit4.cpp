@@ -4,13 +4,13 @@
 #include "app/Unit8.h"
 #include "app/controls.h"
 #include "app/forms.h"
-#include "app/grade.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
 #include "testing/Unit9.h"
+#include "testing/grade.h"
 #include "testing/testwindows.h"
 
 #include <QAction>

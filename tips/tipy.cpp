@@ -2,8 +2,8 @@
 
 #include "app/Unit8.h"
 #include "app/forms.h"
+#include "core/fields.h"
 #include "core/textfile.h"
-#include "dictionary/slovnik.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>

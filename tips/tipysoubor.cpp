@@ -1,7 +1,7 @@
 #include "tips/tipysoubor.h"
 
+#include "core/fields.h"
 #include "core/textfile.h"
-#include "dictionary/slovnik.h"
 
 namespace tipy {
 

@@ -4,7 +4,7 @@
 #include "app/Unit22.h"
 #include "app/Unit8.h"
 #include "app/forms.h"
-#include "app/product.h"
+#include "core/product.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "internet/Unit19.h"

@@ -1,10 +1,10 @@
 // The rules of the application shell: colour as text, the grade, the threshold
 // repairs, the emptying of Temp and the command line.
-#include "app/colourtext.h"
 #include "app/commandline.h"
-#include "app/grade.h"
-#include "app/tempfolder.h"
-#include "app/thresholds.h"
+#include "core/colourtext.h"
+#include "core/tempfolder.h"
+#include "testing/grade.h"
+#include "testing/thresholds.h"
 
 #include <QDir>
 #include <QFile>

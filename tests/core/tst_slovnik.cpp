@@ -1,3 +1,4 @@
+#include "core/paths.h"
 #include "core/textfile.h"
 #include "core/win1250.h"
 #include "dictionary/slovnik.h"
@@ -250,13 +251,12 @@ private slots:
     }
 
     void pathPartsAndLowerCase() {
-        QCOMPARE(slovnik::fileNamePart("C:\\Slovniky\\Zvirata.slv"), QStringLiteral("Zvirata.slv"));
-        QCOMPARE(slovnik::folderPart("C:\\Slovniky\\Zvirata.slv"),
-                 QStringLiteral("C:\\Slovniky\\"));
-        QCOMPARE(slovnik::folderPart("/home/a/b.slv"), QStringLiteral("/home/a/"));
-        QCOMPARE(slovnik::fileNamePart("b.slv"), QStringLiteral("b.slv"));
-        QCOMPARE(slovnik::folderPart("b.slv"), QString());
-        QCOMPARE(slovnik::asciiLower("C:\\Slovníky\\ŽELVA.SLV"),
+        QCOMPARE(paths::fileNamePart("C:\\Slovniky\\Zvirata.slv"), QStringLiteral("Zvirata.slv"));
+        QCOMPARE(paths::folderPart("C:\\Slovniky\\Zvirata.slv"), QStringLiteral("C:\\Slovniky\\"));
+        QCOMPARE(paths::folderPart("/home/a/b.slv"), QStringLiteral("/home/a/"));
+        QCOMPARE(paths::fileNamePart("b.slv"), QStringLiteral("b.slv"));
+        QCOMPARE(paths::folderPart("b.slv"), QString());
+        QCOMPARE(paths::asciiLower("C:\\Slovníky\\ŽELVA.SLV"),
                  QStringLiteral("c:\\slovníky\\Želva.slv"));
     }
 };

@@ -3,10 +3,10 @@
 // it these tests are skipped. With VOKAB_EXPECT_NO_AUDIO the server is unreachable on
 // purpose and the tests check the messages of a machine without audio.
 #include "app/forms.h"
+#include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
-#include "dictionary/wav.h"
 #include "support/testplatform.h"
 
 #include <QElapsedTimer>

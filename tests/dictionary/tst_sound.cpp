@@ -1,8 +1,8 @@
 #include "app/forms.h"
+#include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
-#include "dictionary/wav.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 

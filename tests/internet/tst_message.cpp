@@ -2,7 +2,7 @@
 // that records what it was given.
 #include "app/Unit1.h"
 #include "app/forms.h"
-#include "app/product.h"
+#include "core/product.h"
 #include "internet/Unit19.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"

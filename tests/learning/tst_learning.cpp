@@ -1,7 +1,7 @@
 #include "app/Unit1.h"
 #include "app/form.h"
 #include "app/forms.h"
-#include "dictionary/wav.h"
+#include "core/wav.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"

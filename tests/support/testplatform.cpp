@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "core/textfile.h"
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <QFile>
 #include <QtEndian>

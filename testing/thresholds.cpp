@@ -1,4 +1,4 @@
-#include "app/thresholds.h"
+#include "testing/thresholds.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/tempfolder.h"
+#include "core/tempfolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/colourtext.h"
+#include "core/colourtext.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "app/grade.h"
+#include "testing/grade.h"
 
 namespace grade {
 
