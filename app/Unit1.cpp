@@ -2,7 +2,6 @@
 
 #include "app/Unit22.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/product.h"
 #include "core/tempfolder.h"
 #include "dictionary/Unit11.h"
@@ -20,6 +19,7 @@
 #include "testing/Unit9.h"
 #include "tips/tipy.h"
 #include "translator/Unit24.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "app/Unit22.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/product.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,12 +1,12 @@
 #include "app/Unit8.h"
 
 #include "app/Unit1.h"
-#include "app/colours.h"
-#include "app/forms.h"
 #include "core/colourtext.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
 #include "testing/thresholds.h"
+#include "ui/colours.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,13 +1,13 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
-#include "app/application.h"
 #include "app/commandline.h"
-#include "app/fonts.h"
-#include "app/form.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 #include "platform/programlock.h"
 #include "platform/translations.h"
+#include "ui/application.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
 
 #include <QDir>
 #include <QIcon>

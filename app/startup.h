@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/forms.h"
+#include "ui/forms.h"
 
 #include <QWidget>
 

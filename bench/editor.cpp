@@ -2,9 +2,9 @@
 // it and saving it; and the memory the program holds with the largest one open.
 #include "measure.h"
 
-#include "app/forms.h"
 #include "dictionary/Unit2.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QCoreApplication>
 #include <QDir>

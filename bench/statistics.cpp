@@ -2,10 +2,10 @@
 // the chart of a dictionary with 1,000 results.
 #include "measure.h"
 
-#include "app/forms.h"
 #include "statistics/Unit23.h"
 #include "statistics/statistiky.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QChartView>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // random.
 #include "measure.h"
 
-#include "app/forms.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
+#include "ui/forms.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

@@ -3,10 +3,10 @@
 // search.
 #include "measure.h"
 
-#include "app/forms.h"
 #include "support/testplatform.h"
 #include "translator/Unit24.h"
 #include "translator/prekladac.h"
+#include "ui/forms.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "dictionary/Unit11.h"
 
-#include "app/forms.h"
 #include "dictionary/phonetic.h"
 #include "dictionary/printlines.h"
 #include "platform/platform.h"
 #include "testing/Unit9.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/form.h"
 #include "dictionary/printlines.h"
 #include "dictionary/slovnik.h"
 #include "platform/services.h"
+#include "ui/form.h"
 
 class QCheckBox;
 class QPushButton;

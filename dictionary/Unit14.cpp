@@ -1,12 +1,12 @@
 #include "dictionary/Unit14.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "dictionary/Unit15.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/prevadec.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QGridLayout>
 #include <QLabel>

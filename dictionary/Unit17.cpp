@@ -1,7 +1,7 @@
 #include "dictionary/Unit17.h"
 
-#include "app/forms.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QGridLayout>
 #include <QLabel>

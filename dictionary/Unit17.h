@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "ui/form.h"
 
 // "Vysvětlivky": the keys that draw phonetic symbols in the phonetic font.
 class TForm17 : public VokabForm {

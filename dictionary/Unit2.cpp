@@ -3,8 +3,6 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/controls.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
@@ -16,6 +14,8 @@
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/form.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
+#include "ui/form.h"
 
 class DictionaryModel;
 class QAction;

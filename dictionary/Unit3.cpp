@@ -1,7 +1,6 @@
 #include "dictionary/Unit3.h"
 
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
@@ -9,6 +8,7 @@
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "dictionary/Unit5.h"
 
-#include "app/forms.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/editorlogic.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form.h"
 #include "platform/dialogs.h"
+#include "ui/form.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,10 +1,10 @@
 #include "internet/Unit19.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/product.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "ui/form.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,9 +1,9 @@
 #include "internet/Unit20.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "internet/aktulizovaniznetu.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "internet/aktulizovaniznetu.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "internet/Unit20.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QFile>

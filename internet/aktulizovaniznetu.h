@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form.h"
 #include "internet/verze.h"
+#include "ui/form.h"
 
 #include <memory>
 

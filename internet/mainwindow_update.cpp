@@ -1,11 +1,11 @@
 // The main window's part of the update: fetching and reading the version file.
 #include "app/Unit1.h"
 
-#include "app/forms.h"
 #include "internet/Unit20.h"
 #include "internet/aktulizovaniznetu.h"
 #include "internet/verze.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
 #include "learning/Unit6.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "dictionary/opendictionary.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
+#include "ui/form.h"
 
 class QAction;
 class QLabel;

@@ -1,8 +1,8 @@
 #include "learning/Unit7.h"
 
-#include "app/forms.h"
 #include "learning/Unit6.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,12 +2,12 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/controls.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "statistics/statisticsmodel.h"
 #include "statistics/verticalpanning.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/form.h"
 #include "core/textfile.h"
 #include "platform/dialogs.h"
 #include "statistics/statistiky.h"
+#include "ui/form.h"
 
 #include <QPoint>
 

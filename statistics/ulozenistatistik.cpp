@@ -1,10 +1,10 @@
 // The main window's part of the statistics: writing the table at exit.
 #include "app/Unit1.h"
 
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
+#include "ui/forms.h"
 
 void TForm1::ulozenistatistik() {
     TForm23 *statistics = forms.Form23;

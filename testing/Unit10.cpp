@@ -1,9 +1,9 @@
 #include "testing/Unit10.h"
 
-#include "app/forms.h"
 #include "platform/platform.h"
 #include "testing/Unit4.h"
-#include "testing/settingsguard.h"
+#include "ui/forms.h"
+#include "ui/settingsguard.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,14 +2,14 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/controls.h"
-#include "app/forms.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
 #include "testing/testwindows.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QCheckBox>

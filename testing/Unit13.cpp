@@ -1,8 +1,8 @@
 #include "testing/Unit13.h"
 
-#include "app/forms.h"
 #include "platform/platform.h"
 #include "testing/Unit12.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

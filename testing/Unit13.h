@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form.h"
-#include "testing/settingsguard.h"
+#include "ui/form.h"
+#include "ui/settingsguard.h"
 
 class QCheckBox;
 class QPushButton;

@@ -2,8 +2,6 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/controls.h"
-#include "app/forms.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
@@ -12,6 +10,8 @@
 #include "testing/Unit9.h"
 #include "testing/grade.h"
 #include "testing/testwindows.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,5 @@
 #include "testing/Unit9.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit11.h"
 #include "platform/platform.h"
@@ -10,6 +8,8 @@
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/testwindows.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

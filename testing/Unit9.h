@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form.h"
 #include "platform/dialogs.h"
 #include "testing/zkouseni.h"
+#include "ui/form.h"
 
 class QLabel;
 class QListWidget;

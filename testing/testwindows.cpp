@@ -1,12 +1,12 @@
 #include "testing/testwindows.h"
 
-#include "app/controls.h"
-#include "app/form.h"
-#include "app/forms.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "tips/tipy.h"
 
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/fields.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

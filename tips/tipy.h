@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form.h"
 #include "tips/tipysoubor.h"
+#include "ui/form.h"
 
 class QCheckBox;
 class QFrame;

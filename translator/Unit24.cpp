@@ -1,9 +1,9 @@
 #include "translator/Unit24.h"
 
 #include "app/Unit1.h"
-#include "app/controls.h"
-#include "app/forms.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QAbstractTableModel>
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form.h"
 #include "translator/prekladac.h"
+#include "ui/form.h"
 
 class QAction;
 class QLabel;

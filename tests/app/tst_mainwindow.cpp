@@ -3,7 +3,6 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/product.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
@@ -16,6 +15,7 @@
 #include "testing/Unit4.h"
 #include "tips/tipy.h"
 #include "translator/Unit24.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "app/application.h"
 #include "core/errors.h"
 #include "platform/platform.h"
 #include "platform/translations.h"
 #include "support/scripteddialogs.h"
 #include "support/testfiles.h"
+#include "ui/application.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // threshold cascade, the chart colour, and its buttons.
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
 #include "app/Unit8.h"
-#include "app/form.h"
-#include "app/forms.h"
 #include "support/testplatform.h"
 #include "tips/tipy.h"
+#include "ui/form.h"
+#include "ui/forms.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "dictionary/Unit17.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
@@ -8,6 +7,7 @@
 #include "dictionary/slovnik.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QAbstractButton>
 #include <QAction>

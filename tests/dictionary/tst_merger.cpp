@@ -1,12 +1,12 @@
 // The dictionary merger and the dictionary converter: records gathered by hand from
 // several dictionaries, and two word lists paired line by line.
-#include "app/forms.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/prevadec.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QFile>
 #include <QLabel>

@@ -2,7 +2,6 @@
 // file in UTF-8 from another tool is offered to be read as UTF-8, naming the characters
 // that Windows-1250 cannot hold; a file that is not a text is refused; a Windows-1250
 // file opens as it always did, without a question.
-#include "app/forms.h"
 #include "core/win1250.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit2.h"
@@ -11,6 +10,7 @@
 #include "support/testplatform.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,12 +2,12 @@
 // PulseAudio with a null sink and a null source and sets VOKAB_AUDIO_SERVER; without
 // it these tests are skipped. With VOKAB_EXPECT_NO_AUDIO the server is unreachable on
 // purpose and the tests check the messages of a machine without audio.
-#include "app/forms.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

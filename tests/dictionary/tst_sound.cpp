@@ -1,10 +1,10 @@
-#include "app/forms.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QAbstractButton>
 #include <QDir>

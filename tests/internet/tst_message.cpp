@@ -1,11 +1,11 @@
 // The message to the author, through the desktop's mail layer and a stand-in xdg-email
 // that records what it was given.
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/product.h"
 #include "internet/Unit19.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

@@ -1,6 +1,5 @@
 // The update against a real HTTP server on 127.0.0.1.
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "internet/Unit20.h"
 #include "internet/aktulizovaniznetu.h"
 #include "internet/verze.h"
@@ -8,6 +7,7 @@
 #include "support/httpserver.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QFileInfo>

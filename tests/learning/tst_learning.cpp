@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
-#include "app/form.h"
-#include "app/forms.h"
 #include "core/wav.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/form.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // A seeded random run over every window: thousands of clicks, key presses, menu
 // actions, selections and timer ticks, with every dialog answered at random. Any
 // crash, sanitizer report or unexpected exception is reported with its seed and step.
-#include "app/application.h"
-#include "app/form.h"
 #include "monkeydialogs.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/application.h"
+#include "ui/form.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,7 +1,6 @@
 #include "savesites.h"
 
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
@@ -16,6 +15,7 @@
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
 #include "tips/tipy.h"
+#include "ui/forms.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -4,12 +4,12 @@
 // se nepovedla." and why, and no partial file is left; a download the user cancels leaves none
 // either.
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "internet/Unit20.h"
 #include "internet/aktulizovaniznetu.h"
 #include "support/httpserver.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,13 +5,13 @@
 #include "savesites.h"
 
 #include "app/Unit1.h"
-#include "app/application.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "support/httpserver.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/application.h"
+#include "ui/forms.h"
 
 #include <QDir>
 #include <QFile>

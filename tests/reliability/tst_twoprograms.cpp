@@ -6,12 +6,12 @@
 // killed does not keep the next start out. Two programs of two users in one program
 // folder both keep their results.
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "app/startup.h"
 #include "platform/programlock.h"
 #include "statistics/Unit23.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QApplication>
 #include <QDir>

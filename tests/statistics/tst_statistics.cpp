@@ -1,7 +1,5 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/colours.h"
-#include "app/forms.h"
 #include "core/colourtext.h"
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
@@ -13,6 +11,8 @@
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
+#include "ui/colours.h"
+#include "ui/forms.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

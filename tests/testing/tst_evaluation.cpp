@@ -1,10 +1,10 @@
-#include "app/forms.h"
 #include "dictionary/Unit11.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/form.h"
-#include "app/forms.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
+#include "ui/form.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/win1250.h"
 #include "statistics/Unit23.h"
 #include "support/testplatform.h"
@@ -9,6 +8,7 @@
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/win1250.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "tips/tipy.h"
 #include "tips/tipysoubor.h"
+#include "ui/forms.h"
 
 #include <QCheckBox>
 #include <QFile>

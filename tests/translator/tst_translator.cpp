@@ -1,7 +1,7 @@
-#include "app/forms.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "translator/Unit24.h"
+#include "ui/forms.h"
 
 #include <QAction>
 #include <QClipboard>

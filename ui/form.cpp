@@ -1,4 +1,4 @@
-#include "app/form.h"
+#include "ui/form.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "testing/settingsguard.h"
+#include "ui/settingsguard.h"
 
-#include "app/form.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
+#include "ui/form.h"
 
 #include <QGroupBox>
 #include <QLayout>

@@ -1,6 +1,6 @@
-#include "app/controls.h"
+#include "ui/controls.h"
 
-#include "app/form.h"
+#include "ui/form.h"
 
 #include <QComboBox>
 #include <QHeaderView>

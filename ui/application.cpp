@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "ui/application.h"
 
 #include "core/errors.h"
 #include "core/oserror.h"
