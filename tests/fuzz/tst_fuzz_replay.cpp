@@ -1,7 +1,7 @@
 // Runs every saved fuzz input (the seed corpus and every crash found and fixed) through
 // its reader, so that a fixed crash stays fixed.
 #include "harnesses.h"
-#include "support/testplatform.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ private slots:
         QTest::addColumn<QString>("file");
         const auto &targets = fuzzTargets();
         for (int t = 0; t < int(targets.size()); ++t) {
-            const QDir corpus(TestPlatform::sourceDir() + "/fuzz/corpus/" + targets[t].name);
+            const QDir corpus(sourceDir() + "/fuzz/corpus/" + targets[t].name);
             const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
             QVERIFY2(!files.isEmpty(), targets[t].name); // every reader has a seed corpus
             for (const QString &name : files) {

@@ -23,7 +23,6 @@ QByteArray cp1250Lines(const QStringList &lines) {
     return bytes;
 }
 
-void typeText(QWidget *widget, const QString &text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+QString sourceDir() {
+    return QString::fromLocal8Bit(qgetenv("VOKAB_SOURCE_DIR"));
 }

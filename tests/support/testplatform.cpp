@@ -3,10 +3,12 @@
 #include "core/errors.h"
 #include "core/textfile.h"
 #include "core/wav.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 bool MemoryRegistry::valueExists(const QString &key, const QString &name) const {
     return find(key, name) != nullptr;
@@ -197,7 +199,7 @@ TestPlatform::TestPlatform(quint64 seed) : Platform(ProgramFolder(programDir)) {
 }
 
 QString TestPlatform::sourceDir() {
-    return QString::fromLocal8Bit(qgetenv("VOKAB_SOURCE_DIR"));
+    return ::sourceDir();
 }
 
 void TestPlatform::installDataFile(const QString &name) {
@@ -220,3 +222,8 @@ TestWindows::TestWindows(quint64 seed) : TestWindows(std::make_unique<TestPlatfo
 
 TestWindows::TestWindows(std::unique_ptr<TestPlatform> platform)
     : m_platform(std::move(platform)), m_windows(std::make_unique<Windows>(*m_platform)) {}
+
+void typeText(QWidget *widget, const QString &text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+}

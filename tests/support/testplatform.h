@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class QWidget;
+
 // A registry in memory that remembers the type and the order of the values written.
 class MemoryRegistry final : public Registry {
 public:
@@ -175,3 +177,7 @@ private:
     std::unique_ptr<TestPlatform> m_platform;
     std::unique_ptr<Windows> m_windows;
 };
+
+// Types text into a widget one character at a time, as key events carrying the
+// character (so that Czech letters arrive as a keyboard would send them).
+void typeText(QWidget *widget, const QString &text);
