@@ -19,6 +19,7 @@
 #include "testing/Unit9.h"
 #include "tips/tipy.h"
 #include "translator/Unit24.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QAction>
@@ -47,14 +48,6 @@ QPushButton *modeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QAction *menuItem(QMenu *menu, const char *name, const QString &caption,
-                  const QKeySequence &key = {}) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    return action;
-}
-
 QMenu *submenu(QWidget *parent, const char *name, const QString &caption) {
     auto *menu = new QMenu(caption, parent);
     menu->setObjectName(QString::fromLatin1(name));
@@ -67,9 +60,7 @@ TForm1::TForm1(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form1")) {
     setWindowTitle(QStringLiteral("Vokab 2.20"));
     // A fixed frame with the system menu, the minimize button and the close box.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setCentralWidget(new QWidget(this));
     auto *outer = new QVBoxLayout(centralWidget());
 

@@ -34,7 +34,7 @@ QLabel *addressLabel(QWidget *parent, const char *name, const QString &text) {
 TForm22::TForm22(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form22")) {
     setWindowTitle(QStringLiteral("Vokab 2.20"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFrame(Frame::None);
     setCentralWidget(new QWidget(this));
     setFixedClientSize(kPictureWidth + 1, kPictureHeight);
 

@@ -44,7 +44,8 @@ QString TForm8::klic() {
 
 TForm8::TForm8(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form8")),
-      m_chartColour(colourFromBgr(*colourtext::fromText(QLatin1String(kDefaultColour)))) {
+      m_chartColour(colourFromBgr(*colourtext::fromText(QLatin1String(kDefaultColour)))),
+      m_settings(klic()) {
     setWindowTitle(QStringLiteral("Obecné nastavení"));
     setCentralWidget(new QWidget(this));
     auto *outer = new QVBoxLayout(centralWidget());
@@ -149,6 +150,7 @@ TForm8::TForm8(Forms &forms, Platform &platform)
     for (QSpinBox *spin : {sp1, sp2, sp3, sp4})
         connect(spin, &QSpinBox::valueChanged, this, &TForm8::sp2Change);
 
+    declareSettings();
     FormCreate();
     centreOnDesktop();
     closeOnEscape();
@@ -167,6 +169,39 @@ void TForm8::nastavbarvu(const QColor &colour) {
         forms.Form23->setBarvaGrafu(colour);
 }
 
+void TForm8::declareSettings() {
+    m_settings.flag(QStringLiteral("Velkapismena"), chbvelke, false)
+        .flag(QStringLiteral("Tipy"), chbtip, true)
+        .flag(QStringLiteral("Temp"), chbtemp, true);
+    QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
+    for (int i = 0; i < 4; ++i) {
+        QSpinBox *field = fields[i];
+        m_settings.text(
+            QStringLiteral("Proc%1").arg(i + 1),
+            [field] { return QString::number(field->value()); },
+            [field, i](const QString &text) { field->setValue(thresholds::fromText(text, i)); },
+            QString::number(thresholds::kDefaults[std::size_t(i)]));
+    }
+    // A key written by an earlier version of the program has no chart colour and no
+    // statistics options; those keep their defaults until the next "Potvrdit".
+    m_settings.readOnlyWith(QStringLiteral("BarvaGrafu"))
+        .text(
+            QStringLiteral("BarvaGrafu"),
+            [this] { return colourtext::toText(bgrFromColour(m_chartColour)); },
+            [this](const QString &colourText) {
+                if (const std::optional<quint32> colour = colourtext::fromText(colourText))
+                    nastavbarvu(colourFromBgr(*colour));
+                else
+                    platform.dialogs->warning(
+                        QStringLiteral(
+                            "Barva grafu „%1“ uložená v nastavení není platná, graf bude modrý.")
+                            .arg(colourText));
+            },
+            QLatin1String(kDefaultColour))
+        .flag(QStringLiteral("DokonceniZkouseni"), chbkompletnidokonceni, true)
+        .flag(QStringLiteral("PreruseniZkouseni"), chbprerusenizkouseni, true);
+}
+
 void TForm8::FormCreate() {
     if (platform.registry->keyExists(klic()))
         nactiregistr();
@@ -174,73 +209,18 @@ void TForm8::FormCreate() {
         vytvorregistr();
 }
 
+// A value that cannot be read leaves its control at the default; the others are still
+// loaded, and one message names what could not be read.
 void TForm8::nactiregistr() {
-    // A value that cannot be read leaves its control at the default; the others are
-    // still loaded, and one message names what could not be read.
-    SettingsReader registry(*platform.registry, klic());
-    chbvelke->setChecked(registry.boolean(QStringLiteral("Velkapismena"), chbvelke->isChecked()));
-    chbtip->setChecked(registry.boolean(QStringLiteral("Tipy"), chbtip->isChecked()));
-    chbtemp->setChecked(registry.boolean(QStringLiteral("Temp"), chbtemp->isChecked()));
-    QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
-    for (int i = 0; i < 4; ++i) {
-        const QString text = registry.string(QStringLiteral("Proc%1").arg(i + 1));
-        fields[i]->setValue(thresholds::fromText(text, i));
-    }
-    // A key written by an earlier version of the program has no chart colour and no
-    // statistics options; those keep their defaults until the next "Potvrdit".
-    if (platform.registry->valueExists(klic(), QStringLiteral("BarvaGrafu"))) {
-        const QString colourText = registry.string(QStringLiteral("BarvaGrafu"));
-        if (const std::optional<quint32> colour = colourtext::fromText(colourText))
-            nastavbarvu(colourFromBgr(*colour));
-        else
-            platform.dialogs->warning(
-                QStringLiteral("Barva grafu „%1“ uložená v nastavení není platná, graf bude modrý.")
-                    .arg(colourText));
-        chbkompletnidokonceni->setChecked(registry.boolean(QStringLiteral("DokonceniZkouseni"),
-                                                           chbkompletnidokonceni->isChecked()));
-        chbprerusenizkouseni->setChecked(registry.boolean(QStringLiteral("PreruseniZkouseni"),
-                                                          chbprerusenizkouseni->isChecked()));
-    }
-    registry.report(*platform.dialogs);
+    m_settings.load(*platform.registry, *platform.dialogs);
 }
 
 void TForm8::vytvorregistr() {
-    Registry &registry = *platform.registry;
-    const QString key = klic();
-    registry.store(*platform.dialogs, [&] {
-        registry.createKey(key);
-        registry.writeBool(key, QStringLiteral("Velkapismena"), false);
-        registry.writeBool(key, QStringLiteral("Tipy"), true);
-        registry.writeBool(key, QStringLiteral("Temp"), true);
-        for (int i = 0; i < 4; ++i)
-            registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
-                                 QString::number(thresholds::kDefaults[std::size_t(i)]));
-        registry.writeString(key, QStringLiteral("BarvaGrafu"), QLatin1String(kDefaultColour));
-        registry.writeBool(key, QStringLiteral("DokonceniZkouseni"), true);
-        registry.writeBool(key, QStringLiteral("PreruseniZkouseni"), true);
-    });
+    m_settings.storeDefaults(*platform.registry, *platform.dialogs);
 }
 
 void TForm8::zapisdoregistru() {
-    Registry &registry = *platform.registry;
-    const QString key = klic();
-    registry.store(*platform.dialogs, [&] {
-        if (!registry.keyExists(key))
-            registry.createKey(key);
-        registry.writeBool(key, QStringLiteral("Velkapismena"), chbvelke->isChecked());
-        registry.writeBool(key, QStringLiteral("Tipy"), chbtip->isChecked());
-        registry.writeBool(key, QStringLiteral("Temp"), chbtemp->isChecked());
-        const QSpinBox *fields[] = {sp1, sp2, sp3, sp4};
-        for (int i = 0; i < 4; ++i)
-            registry.writeString(key, QStringLiteral("Proc%1").arg(i + 1),
-                                 QString::number(fields[i]->value()));
-        registry.writeString(key, QStringLiteral("BarvaGrafu"),
-                             colourtext::toText(bgrFromColour(m_chartColour)));
-        registry.writeBool(key, QStringLiteral("DokonceniZkouseni"),
-                           chbkompletnidokonceni->isChecked());
-        registry.writeBool(key, QStringLiteral("PreruseniZkouseni"),
-                           chbprerusenizkouseni->isChecked());
-    });
+    m_settings.store(*platform.registry, *platform.dialogs);
 }
 
 void TForm8::BitBtn1Click() {

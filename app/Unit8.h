@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/settingstable.h"
 
 class QCheckBox;
 class QFrame;
@@ -60,6 +61,9 @@ private:
     void nastavbarvu(const QColor &colour);
     void nactiregistr();
     void vytvorregistr();
+    // The key "Nastaveni": each value, its control and its default.
+    void declareSettings();
 
     QColor m_chartColour;
+    SettingsTable m_settings;
 };

@@ -9,6 +9,11 @@
 // the third byte from the right, red in the lowest.
 namespace colourtext {
 
+// The green and the red of right and wrong answers, of the grades "1" and "5" and of
+// the recording status.
+inline constexpr quint32 kGreen = 0x008000;
+inline constexpr quint32 kRed = 0x0000FF;
+
 struct NamedColour {
     const char *name;
     quint32 value;

@@ -74,16 +74,15 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     column->addWidget(RichEdit1);
 
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(chbcz, &QCheckBox::clicked, this, [this] { chbczClick(); });
-    connect(chbang, &QCheckBox::clicked, this, [this] { chbangClick(); });
-    connect(chbvyslov, &QCheckBox::clicked, this, [this] { chbvyslovClick(); });
-    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, [this] { zaVyslovnosti(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm11::BitBtn2Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm11::BitBtn4Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm11::BitBtn1Click);
+    connect(chbcz, &QCheckBox::clicked, this, &TForm11::chbczClick);
+    connect(chbang, &QCheckBox::clicked, this, &TForm11::chbangClick);
+    connect(chbvyslov, &QCheckBox::clicked, this, &TForm11::chbvyslovClick);
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TForm11::zaVyslovnosti);
 
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(637, 364);
     centreOnDesktop();
     closeOnEscape();

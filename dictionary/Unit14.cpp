@@ -26,13 +26,10 @@ const QString kEmptyDictionary = QStringLiteral("Nelze uložit prázdný slovní
 TForm14::TForm14(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form14")) {
     setWindowTitle(QStringLiteral("Slučovač slovníků"));
-    for (FileDialogState *dialog : {&OpenDialog1, &SaveDialog1}) {
-        dialog->filter = QStringLiteral("Slovníky|*.slv");
-        dialog->defaultSuffix = QStringLiteral("slv");
-    }
+    OpenDialog1 = dictionaryFileDialog({});
+    SaveDialog1 = dictionaryFileDialog({});
     buildControls();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(569, 529);
     centreOnDesktop();
     FormCreate();
@@ -128,14 +125,14 @@ void TForm14::buildControls() {
     bottom->addWidget(btuloz);
     column->addLayout(bottom);
 
-    connect(btnacti, &QPushButton::clicked, this, [this] { btnactiClick(); });
-    connect(btuberstary, &QPushButton::clicked, this, [this] { btuberstaryClick(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(btpreved, &QPushButton::clicked, this, [this] { btprevedClick(); });
-    connect(btuberznovy, &QPushButton::clicked, this, [this] { btuberznovyClick(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(btuloz, &QPushButton::clicked, this, [this] { btulozClick(); });
-    connect(btkonec, &QPushButton::clicked, this, [this] { btkonecClick(); });
+    connect(btnacti, &QPushButton::clicked, this, &TForm14::btnactiClick);
+    connect(btuberstary, &QPushButton::clicked, this, &TForm14::btuberstaryClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm14::BitBtn1Click);
+    connect(btpreved, &QPushButton::clicked, this, &TForm14::btprevedClick);
+    connect(btuberznovy, &QPushButton::clicked, this, &TForm14::btuberznovyClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm14::BitBtn2Click);
+    connect(btuloz, &QPushButton::clicked, this, &TForm14::btulozClick);
+    connect(btkonec, &QPushButton::clicked, this, &TForm14::btkonecClick);
 }
 
 void TForm14::selectRow(QTableView *grid, int row) {

@@ -31,12 +31,10 @@ TForm15::TForm15(Forms &forms, Platform &platform)
         "Anglický slovník|*.ang|Německý slovník|*.nem|Francouzský slovník|*.fra|Ruský "
         "slovník|*.rus|Španělský slovník|*.spa|Maďarský slovník|*.mad|Latinský slovník|*.lat");
     OpenDialog2.defaultSuffix = QStringLiteral("ang");
-    SaveDialog1.filter = QStringLiteral("Slovníky|*.slv");
-    SaveDialog1.defaultSuffix = QStringLiteral("slv");
+    SaveDialog1 = dictionaryFileDialog({});
     buildControls();
     buildMenu();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(523, 367);
     centreOnDesktop();
 }
@@ -101,36 +99,29 @@ void TForm15::buildControls() {
     saveColumn->addStretch();
     grid->addLayout(saveColumn, 5, 1);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm15::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm15::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm15::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm15::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm15::BitBtn5Click);
 }
 
 void TForm15::buildMenu() {
-    const auto item = [this](QMenu *menu, const char *name, const QString &text,
-                             void (TForm15::*handler)()) {
-        auto *action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
     QMenu *dictionaries = menuBar()->addMenu(QStringLiteral("Slovníky"));
     dictionaries->setObjectName(QStringLiteral("Slovnky1"));
-    Nastslovnksanglickouslovnzsobou1 =
-        item(dictionaries, "Nastslovnksanglickouslovnzsobou1",
-             QStringLiteral("Načíst slovník s Českou slovní zásobou"), &TForm15::BitBtn2Click);
-    NastslovnksAnglickouslovnzsobou2 =
-        item(dictionaries, "NastslovnksAnglickouslovnzsobou2",
-             QStringLiteral("Načíst slovník s Anglickou slovní zásobou"), &TForm15::BitBtn3Click);
+    Nastslovnksanglickouslovnzsobou1 = menuItem(
+        dictionaries, "Nastslovnksanglickouslovnzsobou1",
+        QStringLiteral("Načíst slovník s Českou slovní zásobou"), this, &TForm15::BitBtn2Click);
+    NastslovnksAnglickouslovnzsobou2 = menuItem(
+        dictionaries, "NastslovnksAnglickouslovnzsobou2",
+        QStringLiteral("Načíst slovník s Anglickou slovní zásobou"), this, &TForm15::BitBtn3Click);
     dictionaries->addSeparator();
     Pevstvrazydonovhoslovnku1 =
-        item(dictionaries, "Pevstvrazydonovhoslovnku1",
-             QStringLiteral("Převést výrazy do nového slovníku"), &TForm15::BitBtn4Click);
+        menuItem(dictionaries, "Pevstvrazydonovhoslovnku1",
+                 QStringLiteral("Převést výrazy do nového slovníku"), this, &TForm15::BitBtn4Click);
     dictionaries->addSeparator();
-    Uloitnovslovnk1 = item(dictionaries, "Uloitnovslovnk1", QStringLiteral("Uložit nový slovník"),
-                           &TForm15::BitBtn5Click);
+    Uloitnovslovnk1 = menuItem(dictionaries, "Uloitnovslovnk1",
+                               QStringLiteral("Uložit nový slovník"), this, &TForm15::BitBtn5Click);
     Zavt1 = menuBar()->addAction(QStringLiteral("Zavřít"));
     Zavt1->setObjectName(QStringLiteral("Zavt1"));
     connect(Zavt1, &QAction::triggered, this, &TForm15::BitBtn1Click);

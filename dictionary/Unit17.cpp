@@ -9,7 +9,7 @@
 TForm17::TForm17(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form17")) {
     setWindowTitle(QStringLiteral("Vysvětlivky"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::CloseBoxOnly);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *grid = new QGridLayout(central);

@@ -54,19 +54,15 @@ bool isEnter(const QKeyEvent *event) {
 TForm2::TForm2(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form2")), m_fileName(slovnik::kNewDictionaryName),
       m_shownName(slovnik::kNewDictionaryName) {
-    m_openDialog.title = QStringLiteral("Načíst slovník z:");
-    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
-    m_openDialog.defaultSuffix = QStringLiteral("slv");
-    m_saveDialog.title = QStringLiteral("Uložit slovník jako:");
-    m_saveDialog.filter = QStringLiteral("Slovník|*.slv");
-    m_saveDialog.defaultSuffix = QStringLiteral("slv");
+    m_openDialog = dictionaryFileDialog(QStringLiteral("Načíst slovník z:"));
+    m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
+                                        QStringLiteral("Slovník|*.slv"));
 
     buildControls();
     buildMenu();
     setCaption(m_fileName);
     setStatus(kCount + QStringLiteral(" -"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(481, 489);
     centreOnDesktop();
 }
@@ -189,7 +185,7 @@ void TForm2::buildControls() {
                         2 * stg->frameWidth());
     column->addWidget(stg);
     column->addStretch(1);
-    connect(stg, &QTableView::doubleClicked, this, [this] { btupravClick(); });
+    connect(stg, &QTableView::doubleClicked, this, &TForm2::btupravClick);
 
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
@@ -224,36 +220,29 @@ void TForm2::buildControls() {
 }
 
 void TForm2::buildMenu() {
-    const auto item = [this](QMenu *menu, const char *name, const QString &text,
-                             void (TForm2::*handler)(), const QKeySequence &key = {}) {
-        auto *action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
     QMenu *dictionary = menuBar()->addMenu(QStringLiteral("Slovník"));
     dictionary->setObjectName(QStringLiteral("Slovnik"));
-    Novy = item(dictionary, "Novy", QStringLiteral("Nový"), &TForm2::BitBtn5Click);
-    Otevrit = item(dictionary, "Otevrit", QStringLiteral("Otevřít"), &TForm2::BitBtn2Click);
-    Ulozit = item(dictionary, "Ulozit", QStringLiteral("Uložit"), &TForm2::BitBtn3Click);
-    Ulozitjako =
-        item(dictionary, "Ulozitjako", QStringLiteral("Uložit jako"), &TForm2::UlozitjakoClick);
+    Novy = menuItem(dictionary, "Novy", QStringLiteral("Nový"), this, &TForm2::BitBtn5Click);
+    Otevrit =
+        menuItem(dictionary, "Otevrit", QStringLiteral("Otevřít"), this, &TForm2::BitBtn2Click);
+    Ulozit = menuItem(dictionary, "Ulozit", QStringLiteral("Uložit"), this, &TForm2::BitBtn3Click);
+    Ulozitjako = menuItem(dictionary, "Ulozitjako", QStringLiteral("Uložit jako"), this,
+                          &TForm2::UlozitjakoClick);
     dictionary->addSeparator();
-    Prevest = item(dictionary, "Prevest", QStringLiteral("Převést"), &TForm2::PrevestClick,
-                   QKeySequence(Qt::Key_F9));
-    Sloucit = item(dictionary, "Sloucit", QStringLiteral("Sloučit"), &TForm2::SloucitClick,
-                   QKeySequence(Qt::Key_F8));
+    Prevest = menuItem(dictionary, "Prevest", QStringLiteral("Převést"), this,
+                       &TForm2::PrevestClick, QKeySequence(Qt::Key_F9));
+    Sloucit = menuItem(dictionary, "Sloucit", QStringLiteral("Sloučit"), this,
+                       &TForm2::SloucitClick, QKeySequence(Qt::Key_F8));
     dictionary->addSeparator();
     Zavrit = dictionary->addAction(QStringLiteral("Zavřít"));
     Zavrit->setObjectName(QStringLiteral("Zavrit"));
-    connect(Zavrit, &QAction::triggered, this, [this] { close(); });
+    connect(Zavrit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *expression = menuBar()->addMenu(QStringLiteral("Výraz"));
     expression->setObjectName(QStringLiteral("Vyraz"));
-    Pridej = item(expression, "Pridej", QStringLiteral("Přidej"), &TForm2::btpridejClick);
-    Uber = item(expression, "Uber", QStringLiteral("Uber"), &TForm2::btodeberClick);
-    Uprav = item(expression, "Uprav", QStringLiteral("Uprav"), &TForm2::btupravClick);
+    Pridej = menuItem(expression, "Pridej", QStringLiteral("Přidej"), this, &TForm2::btpridejClick);
+    Uber = menuItem(expression, "Uber", QStringLiteral("Uber"), this, &TForm2::btodeberClick);
+    Uprav = menuItem(expression, "Uprav", QStringLiteral("Uprav"), this, &TForm2::btupravClick);
 }
 
 void TForm2::setStatus(const QString &text) {

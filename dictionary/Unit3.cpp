@@ -24,7 +24,7 @@
 TForm3::TForm3(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form3")) {
     setWindowTitle(QStringLiteral("Upravit výraz"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFrame(Frame::NoCloseBox);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *grid = new QGridLayout(central);

@@ -4,6 +4,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/editorlogic.h"
 #include "platform/platform.h"
+#include "ui/colours.h"
 #include "ui/forms.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
 TForm5::TForm5(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form5")) {
     setWindowTitle(QStringLiteral("Práce se zvukem"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::CloseBoxOnly);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *grid = new QGridLayout(central);
@@ -177,7 +178,7 @@ void TForm5::button1Click() {
 
 void TForm5::Timer1Timer() {
     ProgressBar1->setValue(ProgressBar1->value() + 5 >= 100 ? 0 : ProgressBar1->value() + 5);
-    setStatus(QStringLiteral("Nahrávám..."), QColor(0x00, 0x80, 0x00));
+    setStatus(QStringLiteral("Nahrávám..."), kGreen);
     Label2->setText(QStringLiteral("0 s"));
 }
 
@@ -188,7 +189,7 @@ void TForm5::button2Click() {
     ProgressBar1->setValue(100);
     forms.Form2->edtzvuk->setText(cestazaznamu);
     BitBtn4->setFocus();
-    setStatus(QStringLiteral("Konec nahrávání"), QColor(0xFF, 0x00, 0x00));
+    setStatus(QStringLiteral("Konec nahrávání"), kRed);
     showLength(cestazaznamu);
 }
 

@@ -16,8 +16,7 @@
 TForm19::TForm19(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form19")) {
     setWindowTitle(QStringLiteral("Zpráva autorovi programu:"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
@@ -36,8 +35,8 @@ TForm19::TForm19(Forms &forms, Platform &platform)
     column->addWidget(Label1);
     column->addWidget(Memo1, 1);
     column->addLayout(buttons);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm19::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm19::BitBtn2Click);
     setFixedClientSize(238, 232);
     centreOnDesktop();
 }

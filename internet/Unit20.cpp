@@ -15,8 +15,7 @@
 TForm20::TForm20(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form20")) {
     setWindowTitle(QStringLiteral("Aktualizace"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint);
+    setFrame(Frame::Progress);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
@@ -37,9 +36,9 @@ TForm20::TForm20(Forms &forms, Platform &platform)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm20::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm20::BitBtn2Click);
     cekani();
     setFixedClientSize(219, 100);
     centreOnDesktop();

@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "internet/Unit20.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QDir>
@@ -32,25 +33,19 @@ QString orDash(const QString &text) {
 TForm18::TForm18(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form18")) {
     setWindowTitle(QStringLiteral("Aktualizace z Internetu"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::CloseBoxOnly);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
     auto *panel = named<QFrame>(central, "Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
-    const auto row = [&](int r, const char *labelName, const QString &caption, const char *name) {
-        auto *label = named<QLabel>(panel, labelName);
-        label->setText(caption);
-        auto *value = named<QLabel>(panel, name);
-        value->setText(kDash);
-        grid->addWidget(label, r, 0);
-        grid->addWidget(value, r, 1);
-        return value;
-    };
-    lbverze = row(0, "Label1", QStringLiteral("Verze programu:"), "lbverze");
-    lbvelikost = row(1, "Label2", QStringLiteral("Velikost:"), "lbvelikost");
-    lbdatum = row(2, "Label3", QStringLiteral("Datum aktualizace:"), "lbdatum");
+    lbverze =
+        captionAndValue(grid, 0, QStringLiteral("Verze programu:"), "lbverze", kDash, "Label1");
+    lbvelikost =
+        captionAndValue(grid, 1, QStringLiteral("Velikost:"), "lbvelikost", kDash, "Label2");
+    lbdatum =
+        captionAndValue(grid, 2, QStringLiteral("Datum aktualizace:"), "lbdatum", kDash, "Label3");
     grid->setColumnStretch(1, 1);
     column->addWidget(panel);
     lbbezici = named<QLabel>(central, "lbbezici");
@@ -71,8 +66,8 @@ TForm18::TForm18(Forms &forms, Platform &platform)
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
     column->addLayout(buttons);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm18::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm18::BitBtn2Click);
     setFixedClientSize(360, 253);
     centreOnDesktop();
     closeOnEscape();

@@ -5,6 +5,7 @@
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QAction>
@@ -53,14 +54,11 @@ QPlainTextEdit *expressionField(QWidget *parent, const char *name) {
 TForm6::TForm6(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form6")) {
     setWindowTitle(QStringLiteral("Výuka výrazů"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    OpenDialog1.title = QStringLiteral("Otevřete soubor s výrazy");
-    OpenDialog1.filter = QStringLiteral("Slovníky|*.slv");
-    OpenDialog1.defaultSuffix = QStringLiteral("slv");
+    setFrame(Frame::Fixed);
+    OpenDialog1 = dictionaryFileDialog(QStringLiteral("Otevřete soubor s výrazy"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
     buildMenu();
     buildControls();
     setFixedClientSize(475, 352);
@@ -79,9 +77,9 @@ void TForm6::buildMenu() {
     Konec1->setObjectName(QStringLiteral("Konec1"));
     Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
     Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
-    connect(Otevt1, &QAction::triggered, this, [this] { Otevt1Click(); });
-    connect(Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
-    connect(Nastaven1, &QAction::triggered, this, [this] { Nastaven1Click(); });
+    connect(Otevt1, &QAction::triggered, this, &TForm6::Otevt1Click);
+    connect(Konec1, &QAction::triggered, this, &TForm6::Konec1Click);
+    connect(Nastaven1, &QAction::triggered, this, &TForm6::Nastaven1Click);
 }
 
 void TForm6::buildControls() {
@@ -132,30 +130,23 @@ void TForm6::buildControls() {
     auto *info = named<QGroupBox>(central, "GroupBox1");
     info->setTitle(QStringLiteral("Informace o průběhu výuky"));
     auto *grid = new QGridLayout(info);
-    const auto line = [&](int r, const char *labelName, const QString &caption, const char *name) {
-        auto *label = named<QLabel>(info, labelName);
-        label->setText(caption);
-        auto *value = named<QLabel>(info, name);
-        value->setText(kDash);
-        grid->addWidget(label, r, 0);
-        grid->addWidget(value, r, 1);
-        return value;
-    };
-    lbcelkvyrazu = line(0, "Label4", QStringLiteral("Celkově výrazu:"), "lbcelkvyrazu");
-    lbaktvyraz = line(1, "Label5", QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
-    lbinterval =
-        line(2, "Label6", QStringLiteral("Nastavený internval posuvu(sek.):"), "lbinterval");
+    lbcelkvyrazu = captionAndValue(grid, 0, QStringLiteral("Celkově výrazu:"), "lbcelkvyrazu",
+                                   kDash, "Label4");
+    lbaktvyraz =
+        captionAndValue(grid, 1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz", kDash, "Label5");
+    lbinterval = captionAndValue(grid, 2, QStringLiteral("Nastavený internval posuvu(sek.):"),
+                                 "lbinterval", kDash, "Label6");
     grid->setColumnStretch(1, 1);
     column->addWidget(info);
 
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { Otevt1Click(); });
-    connect(btstart, &QPushButton::clicked, this, [this] { btstartClick(); });
-    connect(btdalsi, &QPushButton::clicked, this, [this] { btstartClick(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(btpokracovat, &QPushButton::clicked, this, [this] { btpokracovatClick(); });
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { Nastaven1Click(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { Konec1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm6::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm6::Otevt1Click);
+    connect(btstart, &QPushButton::clicked, this, &TForm6::btstartClick);
+    connect(btdalsi, &QPushButton::clicked, this, &TForm6::btstartClick);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm6::BitBtn3Click);
+    connect(btpokracovat, &QPushButton::clicked, this, &TForm6::btpokracovatClick);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm6::Nastaven1Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm6::Konec1Click);
 }
 
 bool TForm6::automaticky() const {

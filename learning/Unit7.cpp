@@ -31,9 +31,9 @@ QSpinBox *arrowsOnly(QWidget *parent, const char *name, int minimum, int maximum
 } // namespace
 
 TForm7::TForm7(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form7")) {
+    : VokabForm(forms, platform, QStringLiteral("Form7")), m_settings(kKey) {
     setWindowTitle(QStringLiteral("Nastavení výuky výrazů"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::CloseBoxOnly);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *column = new QVBoxLayout(central);
@@ -75,41 +75,25 @@ TForm7::TForm7(Forms &forms, Platform &platform)
     buttons->addWidget(BitBtn2);
     column->addLayout(buttons);
 
-    connect(chbautposuv, &QCheckBox::toggled, this, [this] { chbautposuvClick(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(chbautposuv, &QCheckBox::toggled, this, &TForm7::chbautposuvClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm7::BitBtn2Click);
 
     setFixedClientSize(247, 176);
     centreOnDesktop();
     closeOnEscape();
+    m_settings.flag(QStringLiteral("Interval"), chbautposuv, true)
+        .number(QStringLiteral("Pocsekund"), SpinEdit1, 2)
+        .number(QStringLiteral("VyskaPisma"), spedtvyskapisma, 10);
     FormCreate();
 }
 
 void TForm7::FormCreate() {
-    Registry &registry = *platform.registry;
-    if (!registry.keyExists(kKey)) {
-        zapisdoregistru();
-        return;
-    }
-    // A value that cannot be read leaves its control at the default; the others are
-    // still loaded, and one message names what could not be read.
-    SettingsReader reader(registry, kKey);
-    chbautposuv->setChecked(reader.boolean(QStringLiteral("Interval"), chbautposuv->isChecked()));
-    SpinEdit1->setValue(reader.integer(QStringLiteral("Pocsekund"), SpinEdit1->value()));
-    spedtvyskapisma->setValue(
-        reader.integer(QStringLiteral("VyskaPisma"), spedtvyskapisma->value()));
-    reader.report(*platform.dialogs);
+    m_settings.loadOrStore(*platform.registry, *platform.dialogs);
 }
 
 void TForm7::zapisdoregistru() {
-    Registry &registry = *platform.registry;
-    registry.store(*platform.dialogs, [&] {
-        if (!registry.keyExists(kKey))
-            registry.createKey(kKey);
-        registry.writeBool(kKey, QStringLiteral("Interval"), chbautposuv->isChecked());
-        registry.writeInteger(kKey, QStringLiteral("Pocsekund"), SpinEdit1->value());
-        registry.writeInteger(kKey, QStringLiteral("VyskaPisma"), spedtvyskapisma->value());
-    });
+    m_settings.store(*platform.registry, *platform.dialogs);
 }
 
 void TForm7::chbautposuvClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/settingstable.h"
 
 class QCheckBox;
 class QPushButton;
@@ -24,4 +25,8 @@ public:
     void chbautposuvClick();
     void BitBtn1Click(); // "Potvrdit"
     void BitBtn2Click(); // "Zpět"
+
+private:
+    // The key "Vyuka": each value, its control and its default.
+    SettingsTable m_settings;
 };

@@ -10,6 +10,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+FileDialogState dictionaryFileDialog(const QString &title, const QString &filter) {
+    FileDialogState state;
+    state.title = title;
+    state.filter = filter;
+    state.defaultSuffix = QStringLiteral("slv");
+    return state;
+}
+
 void FileDialogState::remember(const QString &path) {
     fileName = paths::asciiLower(path);
     history.removeAll(fileName);

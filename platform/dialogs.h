@@ -29,6 +29,11 @@ struct FileDialogState {
     void remember(const QString &path);
 };
 
+// The state of a file dialog for dictionaries: its title, the filter ("Slovníky|*.slv"
+// unless the window has its own text) and the default extension "slv".
+FileDialogState dictionaryFileDialog(const QString &title,
+                                     const QString &filter = QStringLiteral("Slovníky|*.slv"));
+
 // Every message box and standard dialog of the program. Windows never show a dialog
 // of their own: the real implementation shows Qt dialogs, the scripted one used by
 // the tests records each message and answers from a queue.

@@ -67,8 +67,7 @@ TForm23::TForm23(Forms &forms, Platform &platform)
     m_saveDialog.filter = QStringLiteral("Bitmapový soubor|*.bmp");
     m_saveDialog.defaultSuffix = QStringLiteral("bmp");
     buildControls();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setFrame(Frame::FixedWithoutMinimise);
     setFixedClientSize(723, 266);
     centreOnDesktop();
     FormCreate();
@@ -179,13 +178,13 @@ void TForm23::buildControls() {
     bottom->addWidget(BitBtn1);
     column->addLayout(bottom);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
-    connect(ComboBox3, &QComboBox::currentTextChanged, this, [this] { ComboBox3Change(); });
-    connect(ComboBox4, &QComboBox::currentTextChanged, this, [this] { ComboBox4Change(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm23::ComboBox1Change);
+    connect(ComboBox3, &QComboBox::currentTextChanged, this, &TForm23::ComboBox3Change);
+    connect(ComboBox4, &QComboBox::currentTextChanged, this, &TForm23::ComboBox4Change);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm23::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm23::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm23::BitBtn1Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm23::CheckBox1Click);
 }
 
 void TForm23::buildChart() {

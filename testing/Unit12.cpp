@@ -8,6 +8,7 @@
 #include "testing/Unit4.h"
 #include "testing/Unit9.h"
 #include "testing/testwindows.h"
+#include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -35,9 +36,7 @@ const QString kDash = QStringLiteral("-");
 TForm12::TForm12(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form12")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů II"));
-    m_openDialog.title = QStringLiteral("Otevřít slovník");
-    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
-    m_openDialog.defaultSuffix = QStringLiteral("slv");
+    m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
 
     Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));
     Zkouen1->setObjectName(QStringLiteral("Zkouen1"));
@@ -48,9 +47,9 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     Uzavt1->setObjectName(QStringLiteral("Uzavt1"));
     Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
     Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
-    connect(Nov1, &QAction::triggered, this, [this] { Nov1Click(); });
-    connect(Uzavt1, &QAction::triggered, this, [this] { Uzavt1Click(); });
-    connect(Nastaven1, &QAction::triggered, this, [this] { Nastaven1Click(); });
+    connect(Nov1, &QAction::triggered, this, &TForm12::Nov1Click);
+    connect(Uzavt1, &QAction::triggered, this, &TForm12::Uzavt1Click);
+    connect(Nastaven1, &QAction::triggered, this, &TForm12::Nastaven1Click);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -71,9 +70,9 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     tools->addStretch();
     tools->addWidget(BitBtn1);
     column->addLayout(tools);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm12::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm12::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm12::BitBtn1Click);
 
     Label1 = named<QLabel>(central, "Label1");
     Label1->setText(QStringLiteral("Český výraz:"));
@@ -84,7 +83,7 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     auto *label4 = named<QLabel>(central, "Label4");
     label4->setText(QStringLiteral("byla:"));
     mespravne = testwindows::memo(central, "mespravne", true);
-    testwindows::setTextColour(mespravne, testwindows::kGreen);
+    setTextColour(mespravne, kGreen);
     for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(mecz),
                        static_cast<QWidget *>(label2), static_cast<QWidget *>(mespravneprvni),
                        static_cast<QWidget *>(label4), static_cast<QWidget *>(mespravne)})
@@ -102,34 +101,31 @@ TForm12::TForm12(Forms &forms, Platform &platform)
         answers->addWidget(b);
     }
     column->addLayout(answers);
-    connect(btjo, &QPushButton::clicked, this, [this] { btjoClick(); });
-    connect(btne, &QPushButton::clicked, this, [this] { btneClick(); });
+    connect(btjo, &QPushButton::clicked, this, &TForm12::btjoClick);
+    connect(btne, &QPushButton::clicked, this, &TForm12::btneClick);
 
     auto *info = named<QGroupBox>(central, "GroupBox1");
     info->setTitle(QStringLiteral("Informace o průběhu zkoušení"));
     auto *grid = new QGridLayout(info);
-    const auto row = [&](int r, const QString &caption, const char *name) {
-        grid->addWidget(new QLabel(caption, info), r, 0);
-        auto *value = named<QLabel>(info, name);
-        grid->addWidget(value, r, 1);
-        return value;
-    };
-    lbpocet = row(0, QStringLiteral("Celkový počet výrazů:"), "lbpocet");
-    lbaktvyraz = row(1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
-    lbspravne = row(2, QStringLiteral("Správně uhodnutých výrazů:"), "lbspravne");
-    lbspatne = row(3, QStringLiteral("Špatně uhodnutých výrazů:"), "lbspatne");
+    lbpocet =
+        captionAndValue(grid, 0, QStringLiteral("Celkový počet výrazů:"), "lbpocet", QString());
+    lbaktvyraz =
+        captionAndValue(grid, 1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz", QString());
+    lbspravne = captionAndValue(grid, 2, QStringLiteral("Správně uhodnutých výrazů:"), "lbspravne",
+                                QString());
+    lbspatne = captionAndValue(grid, 3, QStringLiteral("Špatně uhodnutých výrazů:"), "lbspatne",
+                               QString());
     makeBold(lbspravne);
     makeBold(lbspatne);
-    testwindows::setTextColour(lbspravne, testwindows::kGreen);
-    testwindows::setTextColour(lbspatne, testwindows::kRed);
+    setTextColour(lbspravne, kGreen);
+    setTextColour(lbspatne, kRed);
     column->addWidget(info);
 
     menacti = named<QPlainTextEdit>(central, "menacti");
     menacti->setLineWrapMode(QPlainTextEdit::NoWrap);
     menacti->hide();
 
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(383, 402);
     centreOnDesktop();
     zaklnastaveni();

@@ -10,6 +10,7 @@
 #include "testing/Unit9.h"
 #include "testing/grade.h"
 #include "testing/testwindows.h"
+#include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -37,12 +38,9 @@ using zkouseni::TestRecord;
 TForm4::TForm4(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form4")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů I"));
-    m_openDialog.title = QStringLiteral("Otevřít slovník");
-    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
-    m_openDialog.defaultSuffix = QStringLiteral("slv");
+    m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
     buildControls();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(380, 391);
     centreOnDesktop();
     zakladninastav();
@@ -51,13 +49,13 @@ TForm4::TForm4(Forms &forms, Platform &platform)
 void TForm4::buildControls() {
     auto *zkouseni = menuBar()->addMenu(QStringLiteral("Zkoušení"));
     zkouseni->setObjectName(QStringLiteral("Zkouen1"));
-    Nov1 = testwindows::action(zkouseni, "Nov1", QStringLiteral("Nové"));
+    Nov1 = menuItem(zkouseni, "Nov1", QStringLiteral("Nové"));
     zkouseni->addSeparator();
-    Konec1 = testwindows::action(zkouseni, "Konec1", QStringLiteral("Zavřít"));
-    Nas1 = testwindows::action(menuBar(), "Nas1", QStringLiteral("Nastavení"));
-    connect(Nov1, &QAction::triggered, this, [this] { Nov1Click(); });
-    connect(Konec1, &QAction::triggered, this, [this] { Konec1Click(); });
-    connect(Nas1, &QAction::triggered, this, [this] { Nas1Click(); });
+    Konec1 = menuItem(zkouseni, "Konec1", QStringLiteral("Zavřít"));
+    Nas1 = menuItem(menuBar(), "Nas1", QStringLiteral("Nastavení"));
+    connect(Nov1, &QAction::triggered, this, &TForm4::Nov1Click);
+    connect(Konec1, &QAction::triggered, this, &TForm4::Konec1Click);
+    connect(Nas1, &QAction::triggered, this, &TForm4::Nas1Click);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -76,10 +74,10 @@ void TForm4::buildControls() {
         tools->addWidget(b);
     tools->addStretch();
     column->addLayout(tools);
-    connect(btnovy, &QPushButton::clicked, this, [this] { btnovyClick(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(btkonec, &QPushButton::clicked, this, [this] { btkonecClick(); });
-    connect(btstart, &QPushButton::clicked, this, [this] { btstartClick(); });
+    connect(btnovy, &QPushButton::clicked, this, &TForm4::btnovyClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+    connect(btkonec, &QPushButton::clicked, this, &TForm4::btkonecClick);
+    connect(btstart, &QPushButton::clicked, this, &TForm4::btstartClick);
 
     Label2 = testwindows::label(central, "Label2", QStringLiteral("Český výraz:"));
     mevyraz = testwindows::memo(central, "mevyraz", true);
@@ -98,7 +96,7 @@ void TForm4::buildControls() {
     mespravneprvni = testwindows::memo(central, "mespravneprvni", false);
     Label1 = testwindows::label(central, "Label1", QStringLiteral("byla:"));
     mespravne = testwindows::memo(central, "mespravne", true);
-    testwindows::setTextColour(mespravne, testwindows::kGreen);
+    setTextColour(mespravne, kGreen);
     for (QWidget *w : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(mevyraz),
                        static_cast<QWidget *>(Label4), static_cast<QWidget *>(edtodpoved),
                        static_cast<QWidget *>(Label3), static_cast<QWidget *>(mespravneprvni),
@@ -107,10 +105,11 @@ void TForm4::buildControls() {
 
     auto *info = new QGroupBox(QStringLiteral("Informace o průběhu zkoušení:"), central);
     auto *grid = new QGridLayout(info);
-    lbpocetvyrazu = testwindows::infoRow(grid, 0, "lbpocetvyrazu", "Celkový počet výrazů:");
-    lbaktvyraz = testwindows::infoRow(grid, 1, "lbaktvyraz", "Aktuální výraz:");
-    lbspravne = testwindows::infoRow(grid, 2, "lbspravne", "Správně uhodnutých výrazů:");
-    lbspatne = testwindows::infoRow(grid, 3, "lbspatne", "Špatně uhodnutých výrazů:");
+    lbpocetvyrazu =
+        captionAndValue(grid, 0, QStringLiteral("Celkový počet výrazů:"), "lbpocetvyrazu");
+    lbaktvyraz = captionAndValue(grid, 1, QStringLiteral("Aktuální výraz:"), "lbaktvyraz");
+    lbspravne = captionAndValue(grid, 2, QStringLiteral("Správně uhodnutých výrazů:"), "lbspravne");
+    lbspatne = captionAndValue(grid, 3, QStringLiteral("Špatně uhodnutých výrazů:"), "lbspatne");
     makeBold(lbspravne);
     makeBold(lbspatne);
     column->addWidget(info);
@@ -251,7 +250,7 @@ void TForm4::edtodpovedEnter() {
     const TestRecord record = m_test.current();
     if (zkouseni::isRightAnswer(answer, record.odpoved)) {
         ++m_correct;
-        testwindows::setTextColour(lbspravne, testwindows::kGreen);
+        setTextColour(lbspravne, kGreen);
         lbspravne->setText(QString::number(m_correct));
         edtodpoved->clear();
         setMemo(mespravne, QStringLiteral("-"));
@@ -260,7 +259,7 @@ void TForm4::edtodpovedEnter() {
         zapisdopolevysledku();
         ++m_wrong;
         edtodpoved->clear();
-        testwindows::setTextColour(lbspatne, testwindows::kRed);
+        setTextColour(lbspatne, kRed);
         lbspatne->setText(QString::number(m_wrong));
         if (forms.Form10->rbzobrazit->isChecked()) {
             setMemo(mespravneprvni, mevyraz->toPlainText());
@@ -303,10 +302,9 @@ void TForm4::procenta() {
     if (result.colour) {
         // 0x00BBGGRR
         const quint32 c = *result.colour;
-        testwindows::setTextColour(
-            label, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+        setTextColour(label, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
     } else {
-        testwindows::setTextColour(label, std::nullopt);
+        setTextColour(label, std::nullopt);
     }
 }
 

@@ -34,12 +34,10 @@ struct TForm9::Served {
 TForm9::TForm9(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form9")) {
     setWindowTitle(QStringLiteral("Vyhodnocení"));
-    m_saveDialog.title = QStringLiteral("Uložit slovník jako:");
-    m_saveDialog.filter = QStringLiteral("Slovniky|*.slv");
-    m_saveDialog.defaultSuffix = QStringLiteral("slv");
+    m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
+                                        QStringLiteral("Slovniky|*.slv"));
     buildControls();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Fixed);
     setFixedClientSize(617, 267);
     centreOnDesktop();
 }
@@ -52,14 +50,14 @@ void TForm9::buildControls() {
     auto *results = new QGroupBox(QStringLiteral("Výsledky:"), central);
     makeBold(results);
     auto *grid = new QGridLayout(results);
-    lbspravne = testwindows::infoRow(grid, 0, "lbspravne", "Správných výrazů:");
-    lbspatne = testwindows::infoRow(grid, 1, "lbspatne", "Špatných výrazů:");
-    lbuspesnost = testwindows::infoRow(grid, 2, "lbuspesnost", "Úspěšnost:");
+    lbspravne = captionAndValue(grid, 0, QStringLiteral("Správných výrazů:"), "lbspravne");
+    lbspatne = captionAndValue(grid, 1, QStringLiteral("Špatných výrazů:"), "lbspatne");
+    lbuspesnost = captionAndValue(grid, 2, QStringLiteral("Úspěšnost:"), "lbuspesnost");
     // 36 pixels wide: a longer percentage is cut off at the right edge.
     lbuspesnost->setFixedWidth(36);
     lbuspesnost->setWordWrap(false);
     grid->addWidget(new QLabel(QStringLiteral("%"), results), 2, 2);
-    lbznamka = testwindows::infoRow(grid, 3, "lbznamka", "Známka:");
+    lbznamka = captionAndValue(grid, 3, QStringLiteral("Známka:"), "lbznamka");
     row->addWidget(results);
 
     auto *list = new QGroupBox(QStringLiteral("Seznam výrazu které nebyly uhodnuty:"), central);
@@ -93,10 +91,10 @@ void TForm9::buildControls() {
     BitBtn1 = button("BitBtn1", QStringLiteral("Zpět"));
     right->addStretch();
     row->addLayout(right);
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm9::BitBtn4Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm9::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm9::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm9::BitBtn1Click);
 
     Memo1 = named<QPlainTextEdit>(central, "Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -121,7 +119,7 @@ void TForm9::zaklnastav() {
     vyprazdniSeznamy();
     for (QLabel *l : {lbspravne, lbspatne, lbuspesnost, lbznamka})
         l->setText(QStringLiteral("-"));
-    testwindows::setTextColour(lbznamka, std::nullopt);
+    setTextColour(lbznamka, std::nullopt);
 }
 
 Tpole TForm9::vybraneZaznamy() const {

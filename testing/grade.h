@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/colourtext.h"
+#include "testing/thresholds.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,10 +14,10 @@ namespace grade {
 
 // Whole percentages needed for the grades 1 to 4, strictly decreasing.
 struct Thresholds {
-    int one = 80;
-    int two = 60;
-    int three = 50;
-    int four = 30;
+    int one = thresholds::kDefaults[0];
+    int two = thresholds::kDefaults[1];
+    int three = thresholds::kDefaults[2];
+    int four = thresholds::kDefaults[3];
 };
 
 struct Grade {
@@ -29,7 +32,7 @@ struct Grade {
 // not a number earns "5".
 Grade fromPercent(double percent, const Thresholds &thresholds);
 
-inline constexpr quint32 kGreen = 0x008000;
-inline constexpr quint32 kRed = 0x0000FF;
+inline constexpr quint32 kGreen = colourtext::kGreen;
+inline constexpr quint32 kRed = colourtext::kRed;
 
 } // namespace grade

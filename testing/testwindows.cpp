@@ -17,13 +17,6 @@
 
 namespace testwindows {
 
-QAction *action(QWidget *menu, const char *name, const QString &text) {
-    auto *item = new QAction(text, menu);
-    item->setObjectName(QString::fromLatin1(name));
-    menu->addAction(item);
-    return item;
-}
-
 QPushButton *separator(QWidget *parent) {
     auto *button = named<QPushButton>(parent, "Button1");
     button->setEnabled(false);
@@ -47,14 +40,6 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold) {
     return m;
 }
 
-QLabel *infoRow(QGridLayout *grid, int row, const char *name, const char *caption) {
-    QWidget *parent = grid->parentWidget();
-    grid->addWidget(new QLabel(QString::fromUtf8(caption), parent), row, 0);
-    auto *value = label(parent, name, QStringLiteral("-"));
-    grid->addWidget(value, row, 1);
-    return value;
-}
-
 void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool again) {
     // The evaluation window serves one test at a time, the one that ended last: a test
     // of the other kind still waiting there lets go of its finished result.
@@ -73,21 +58,6 @@ void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, i
     if (correct == 0 && wrong == 0)
         return;
     forms.Form23->zapisdostatistik(dictionaryPath, correct, wrong, done, kind);
-}
-
-} // namespace testwindows
-
-namespace testwindows {
-
-void setTextColour(QWidget *widget, const std::optional<QColor> &colour) {
-    if (!colour) {
-        widget->setPalette(QPalette());
-        return;
-    }
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, *colour);
-    palette.setColor(QPalette::Text, *colour);
-    widget->setPalette(palette);
 }
 
 } // namespace testwindows

@@ -19,14 +19,11 @@ class TForm9;
 // test to the evaluation window, and the one way they record a result in the statistics.
 namespace testwindows {
 
-QAction *action(QWidget *menu, const char *name, const QString &text);
 // The narrow disabled button that separates groups of tool buttons.
 QPushButton *separator(QWidget *parent);
 QLabel *label(QWidget *parent, const char *name, const QString &text);
 // A read-only multi-line text; `bold` for the ones that show expressions.
 QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
-// A caption and its value label ("-") in one row of the progress group.
-QLabel *infoRow(QGridLayout *grid, int row, const char *name, const char *caption);
 
 // Shows the evaluation window and hides the test window; `again` checks the option
 // "Nechat se znova prozkoušet".
@@ -36,11 +33,4 @@ void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool aga
 void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
                      const QString &done, const QString &kind);
 
-} // namespace testwindows
-
-namespace testwindows {
-// Text colour of a label or text box; nothing restores the normal colour.
-void setTextColour(QWidget *widget, const std::optional<QColor> &colour);
-inline const QColor kGreen = QColor(0x00, 0x80, 0x00);
-inline const QColor kRed = QColor(0xFF, 0x00, 0x00);
 } // namespace testwindows

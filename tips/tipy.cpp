@@ -34,7 +34,7 @@ constexpr int kEditingHeight = 476; // the window grows to 510 pixels with its f
 TForm16::TForm16(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form16")) {
     setWindowTitle(QStringLiteral("Tip dne programu Vokab"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::CloseBoxOnly);
     buildControls();
     setEditingVisible(false);
     setFixedClientSize(kWidth, kHeight);
@@ -107,13 +107,13 @@ void TForm16::buildControls() {
     editing->addLayout(editButtons, 5, 0, 1, 2);
     column->addLayout(editing);
 
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm16::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm16::BitBtn1Click);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm16::ListBox1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm16::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm16::BitBtn4Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
 }
 
 void TForm16::setEditingVisible(bool visible) {

@@ -74,7 +74,7 @@ private:
 };
 
 TForm24::TForm24(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form24")) {
+    : VokabForm(forms, platform, QStringLiteral("Form24")), m_settings(kKey) {
     setWindowTitle(QStringLiteral("Překladač výrazů (CZ -> ANJ)"));
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -211,6 +211,17 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     connect(Koprujdoschrnky1, &QAction::triggered, this, &TForm24::Koprujdoschrnky1Click);
     connect(Info1, &QAction::triggered, this, &TForm24::Info1Click);
 
+    // A missing value takes its default; one that is not a number does too, and is
+    // reported. The two directions are read as stored and made one afterwards.
+    m_settings.mayBeMissing()
+        .flag(
+            kCzToEn, [this] { return ZCZdoANj1->isChecked(); },
+            [this](bool on) { m_storedCzToEn = on; }, false)
+        .flag(
+            kEnToCz, [this] { return ZANJdoCZ1->isChecked(); },
+            [this](bool on) { m_storedEnToCz = on; }, true)
+        .flag(kInstant, Auto1, true);
+
     setFixedClientSize(352, 376);
     centreOnDesktop();
     FormCreate();
@@ -231,21 +242,12 @@ void TForm24::FormCreate() {
         platform.dialogs->error(words.error);
         return;
     }
-    Registry &registry = *platform.registry;
-    if (registry.keyExists(kKey)) {
-        // A missing value takes its default; one that is not a number does too, and is
-        // reported.
-        SettingsReader reader(registry, kKey);
-        const auto flag = [&](const QString &name, bool fallback) {
-            return registry.valueExists(kKey, name) ? reader.boolean(name, fallback) : fallback;
-        };
-        const bool czToEn = flag(kCzToEn, false);
-        const bool enToCz = flag(kEnToCz, true);
+    if (platform.registry->keyExists(kKey)) {
+        m_settings.load(*platform.registry, *platform.dialogs);
         // Exactly one direction: a registry with both or neither means English to Czech.
-        ZCZdoANj1->setChecked(czToEn && !enToCz);
-        ZANJdoCZ1->setChecked(!(czToEn && !enToCz));
-        Auto1->setChecked(flag(kInstant, true));
-        reader.report(*platform.dialogs);
+        const bool czechToEnglish = m_storedCzToEn && !m_storedEnToCz;
+        ZCZdoANj1->setChecked(czechToEnglish);
+        ZANJdoCZ1->setChecked(!czechToEnglish);
     } else {
         writeSettings();
     }
@@ -385,14 +387,7 @@ void TForm24::BitBtn1Click() {
 }
 
 void TForm24::writeSettings() {
-    Registry &registry = *platform.registry;
-    registry.store(*platform.dialogs, [&] {
-        if (!registry.keyExists(kKey))
-            registry.createKey(kKey);
-        registry.writeInteger(kKey, kCzToEn, ZCZdoANj1->isChecked() ? 1 : 0);
-        registry.writeInteger(kKey, kEnToCz, ZANJdoCZ1->isChecked() ? 1 : 0);
-        registry.writeInteger(kKey, kInstant, Auto1->isChecked() ? 1 : 0);
-    });
+    m_settings.store(*platform.registry, *platform.dialogs);
 }
 
 void TForm24::FormClose() {

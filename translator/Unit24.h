@@ -2,6 +2,7 @@
 
 #include "translator/prekladac.h"
 #include "ui/form.h"
+#include "ui/settingstable.h"
 
 class QAction;
 class QLabel;
@@ -79,6 +80,10 @@ private:
     void writeSettings();
 
     prekladac::WordList m_words;
+    // The key "Translator": each value, its control and its default.
+    SettingsTable m_settings;
+    bool m_storedCzToEn = false;
+    bool m_storedEnToCz = true;
     TranslatorModel *m_model = nullptr;
     QString m_remembered;
 };

@@ -3,6 +3,7 @@
 #include "ui/form.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +34,38 @@ QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixma
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(30, 28);
     return button;
+}
+
+QLabel *captionAndValue(QGridLayout *grid, int row, const QString &caption, const char *name,
+                        const QString &value, const char *captionName) {
+    QWidget *parent = grid->parentWidget();
+    auto *label = captionName ? named<QLabel>(parent, captionName) : new QLabel(parent);
+    label->setText(caption);
+    auto *shown = named<QLabel>(parent, name);
+    shown->setText(value);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(shown, row, 1);
+    return shown;
+}
+
+QAction *menuItem(QWidget *menu, const char *name, const QString &caption,
+                  const QKeySequence &key) {
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    menu->addAction(action);
+    return action;
+}
+
+void setTextColour(QWidget *widget, const std::optional<QColor> &colour) {
+    if (!colour) {
+        widget->setPalette(QPalette());
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, *colour);
+    palette.setColor(QPalette::Text, *colour);
+    widget->setPalette(palette);
 }
 
 QList<int> fittedWidths(const QList<int> &designed, const QList<int> &needed) {

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QAction>
+#include <QColor>
 #include <QFont>
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStyle>
 
+#include <optional>
+
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -21,6 +27,26 @@ QLabel *boldLabel(QWidget *parent, const char *name, const QString &text);
 // A named 30 x 28 tool button with a standard icon and a hint; it takes no focus.
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint);
+
+// A caption and its value in one row of a grid: the caption (a label named `captionName`
+// when it has one) in the first column, the value label `name` showing `value` in the
+// second. Returns the value label.
+QLabel *captionAndValue(QGridLayout *grid, int row, const QString &caption, const char *name,
+                        const QString &value = QStringLiteral("-"),
+                        const char *captionName = nullptr);
+// A named item of a menu (a menu, a menu bar or a window's own keys) with its shortcut.
+QAction *menuItem(QWidget *menu, const char *name, const QString &caption,
+                  const QKeySequence &key = {});
+// The same, pressing the window's handler when chosen.
+template <typename Window>
+QAction *menuItem(QWidget *menu, const char *name, const QString &caption, Window *window,
+                  void (Window::*handler)(), const QKeySequence &key = {}) {
+    QAction *action = menuItem(menu, name, caption, key);
+    QObject::connect(action, &QAction::triggered, window, handler);
+    return action;
+}
+// Text colour of a label or text box; nothing restores the normal colour.
+void setTextColour(QWidget *widget, const std::optional<QColor> &colour);
 
 // Column widths that keep the designed widths' sum where every column is at least as wide
 // as it needs: the columns that need more take it from those with room to spare, in

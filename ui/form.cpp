@@ -61,6 +61,32 @@ void VokabForm::pressOnEscape(const QList<QAbstractButton *> &buttons) {
         m_escapeButtons.append(button);
 }
 
+void VokabForm::setFrame(Frame frame) {
+    const Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    switch (frame) {
+    case Frame::Fixed:
+        setWindowFlags(Qt::Window | framed | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        break;
+    case Frame::FixedWithoutMinimise:
+        setWindowFlags(Qt::Window | framed | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        break;
+    case Frame::CloseBoxOnly:
+        setWindowFlags(Qt::Dialog | framed | Qt::WindowCloseButtonHint);
+        break;
+    case Frame::Progress:
+        setWindowFlags(Qt::Dialog | framed | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint);
+        break;
+    case Frame::NoCloseBox:
+        setWindowFlags(Qt::Dialog | framed);
+        break;
+    case Frame::None:
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        break;
+    }
+}
+
 bool VokabForm::desktopKey(const QKeyEvent *key) {
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;

@@ -28,6 +28,17 @@ public:
     void setFixedClientSize(int width, int height);
     // The width the window's title needs to show whole beside the frame's icon and buttons.
     int titleWidth() const;
+    // The frame and its buttons. Every framed kind asks for its buttons alone
+    // (Qt::CustomizeWindowHint), so that a window manager adds none of its own.
+    enum class Frame {
+        Fixed,                // system menu, minimise button and close box
+        FixedWithoutMinimise, // system menu and close box
+        CloseBoxOnly,         // a dialog with its close box alone
+        Progress,             // a dialog with system menu and minimise button, no close box
+        NoCloseBox,           // a dialog that only its buttons leave
+        None,                 // no frame at all (the splash)
+    };
+    void setFrame(Frame frame);
     // Moves the window to the centre of the desktop.
     void centreOnDesktop();
     // Moves the window beside `other` (right of it, else left of it) where the screen has

@@ -1,7 +1,6 @@
 #include "ui/settingsguard.h"
 
 #include "platform/dialogs.h"
-#include "platform/registry.h"
 #include "ui/form.h"
 
 #include <QGroupBox>
@@ -24,26 +23,6 @@ QRadioButton *radio(QGroupBox *group, const char *name, const QString &text, boo
     button->setChecked(checked);
     group->layout()->addWidget(button);
     return button;
-}
-
-void load(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values) {
-    if (!registry.keyExists(key)) {
-        store(registry, dialogs, key, values);
-        return;
-    }
-    SettingsReader reader(registry, key);
-    for (const auto &[name, control] : values)
-        control->setChecked(reader.boolean(name, control->isChecked()));
-    reader.report(dialogs);
-}
-
-void store(Registry &registry, Dialogs &dialogs, const QString &key, const Values &values) {
-    registry.store(dialogs, [&] {
-        if (!registry.keyExists(key))
-            registry.createKey(key);
-        for (const auto &[name, control] : values)
-            registry.writeBool(key, name, control->isChecked());
-    });
 }
 
 void guard(QWidget *window, QRadioButton *first, QRadioButton *second, bool &reverting,
