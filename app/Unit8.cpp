@@ -156,7 +156,7 @@ TForm8::TForm8(Forms &forms, Platform &platform)
     closeOnEscape();
 }
 
-QColor TForm8::barvaGrafu() const {
+QColor TForm8::chartColour() const {
     return m_chartColour;
 }
 
@@ -166,7 +166,7 @@ void TForm8::nastavbarvu(const QColor &colour) {
     palette.setColor(QPalette::Window, colour);
     Panel1->setPalette(palette);
     if (forms.Form23)
-        forms.Form23->setBarvaGrafu(colour);
+        forms.Form23->setChartColour(colour);
 }
 
 void TForm8::declareSettings() {

@@ -44,7 +44,7 @@ public:
     QPushButton *BitBtn2 = nullptr;
 
     // The colour of the statistics chart, as Panel1 shows it.
-    QColor barvaGrafu() const;
+    QColor chartColour() const;
 
     void FormCreate();
     void zapisdoregistru();

@@ -1,10 +1,13 @@
 #include "core/colourtext.h"
 
-#include <iterator>
-
 namespace colourtext {
 
 namespace {
+
+struct NamedColour {
+    const char *name;
+    quint32 value;
+};
 
 constexpr NamedColour kNamed[] = {
     {"clBlack", 0x000000}, {"clMaroon", 0x000080},     {"clGreen", 0x008000},
@@ -19,12 +22,6 @@ constexpr NamedColour kNamed[] = {
 constexpr quint32 kLargestColour = 0x00FFFFFF;
 
 } // namespace
-
-const NamedColour *namedColours(int *count) {
-    if (count)
-        *count = int(std::size(kNamed));
-    return kNamed;
-}
 
 QString toText(quint32 colour) {
     for (const NamedColour &named : kNamed) {

@@ -14,15 +14,8 @@ namespace colourtext {
 inline constexpr quint32 kGreen = 0x008000;
 inline constexpr quint32 kRed = 0x0000FF;
 
-struct NamedColour {
-    const char *name;
-    quint32 value;
-};
-
-// The twenty colours that are stored by name ("clBlack" ... "clMedGray").
-const NamedColour *namedColours(int *count);
-
-// The colour's name when it has one, otherwise "$" and eight upper-case hex digits.
+// The colour's name when it is one of the twenty stored by name ("clBlack" ...
+// "clMedGray"), otherwise "$" and eight upper-case hex digits.
 QString toText(quint32 colour);
 
 // Reads a name (letter case ignored) or "$" with one to eight hex digits. Nothing

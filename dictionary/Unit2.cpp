@@ -254,7 +254,7 @@ void TForm2::setCaption(const QString &shownName) {
     setWindowTitle(kCaption + shownName);
 }
 
-int TForm2::vybranyRadek() const {
+int TForm2::selectedRow() const {
     const QModelIndex current = stg->currentIndex();
     if (!current.isValid() || current.row() >= pocet())
         return -1;
@@ -292,7 +292,7 @@ void TForm2::btpridejClick() {
     }
     m_model->append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
     m_modified = true;
-    if (vybranyRadek() < 0)
+    if (selectedRow() < 0)
         vyberRadek(0);
     edtang->clear();
     edtcz->clear();
@@ -304,7 +304,7 @@ void TForm2::btpridejClick() {
 }
 
 void TForm2::btodeberClick() {
-    const int row = vybranyRadek();
+    const int row = selectedRow();
     if (row < 0 || m_slovnik.isEmpty())
         return;
     m_model->remove(row);
@@ -314,7 +314,7 @@ void TForm2::btodeberClick() {
 }
 
 void TForm2::btupravClick() {
-    const int row = vybranyRadek();
+    const int row = selectedRow();
     if (m_slovnik.isEmpty() || row < 0)
         return;
     forms.Form3->otevri(row);

@@ -100,7 +100,7 @@ public:
     int pocet() const { return int(m_slovnik.size()); }
     DictionaryModel *model() const { return m_model; }
     // The selected expression (from 0), or -1 when none is selected.
-    int vybranyRadek() const;
+    int selectedRow() const;
     void vyberRadek(int row);
     // Changes one expression (the edit dialog's "Upravit").
     void upravZaznam(int row, const Tslovniky &record);

@@ -202,7 +202,10 @@ bool TForm3::startRecording() {
 }
 
 void TForm3::button1Click() {
-    QDir().mkpath(platform.folder.temp());
+    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
+        platform.dialogs->error(made.error);
+        return;
+    }
     startRecording();
 }
 

@@ -172,7 +172,10 @@ bool TForm5::startRecording() {
 void TForm5::button1Click() {
     if (!requireExpression(kStartWarning))
         return;
-    QDir().mkpath(platform.folder.temp());
+    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
+        platform.dialogs->error(made.error);
+        return;
+    }
     startRecording();
 }
 

@@ -44,7 +44,10 @@ TForm19::TForm19(Forms &forms, Platform &platform)
 void TForm19::BitBtn1Click() {
     const QString text = Memo1->toPlainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
-    QDir().mkpath(platform.folder.workDir());
+    if (const auto made = platform.folder.prepareFolder(platform.folder.workDir()); !made) {
+        platform.dialogs->error(made.error); // the text stays in the pane
+        return;
+    }
     const QString path = platform.folder.workDir() + QStringLiteral("Zprava.txt");
     const textfile::SaveResult saved = textfile::saveLines(path, lines);
     if (!saved) {

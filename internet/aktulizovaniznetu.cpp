@@ -121,11 +121,14 @@ void TForm18::BitBtn1Click() {
         nepovedlose();
         return;
     }
+    if (const auto made = platform.folder.prepareFolder(platform.folder.updates()); !made) {
+        nepovedlose(made.error);
+        return;
+    }
     TForm20 *progress = forms.Form20;
     progress->stahovani(m_file.fileName, *announced);
     progress->Timer1->start();
     hide();
-    QDir().mkpath(platform.folder.updates());
     m_target = platform.folder.updates() + m_file.fileName;
     HTTPGet1 = platform.network->createDownload();
     connect(HTTPGet1.get(), &Download::done, this,

@@ -16,7 +16,10 @@ void TForm1::Aktualizace1Click() {
         return;
     }
     try {
-        QDir().mkpath(platform.folder.workDir());
+        if (const auto made = platform.folder.prepareFolder(platform.folder.workDir()); !made) {
+            platform.dialogs->error(made.error);
+            return;
+        }
         HTTPGet1 = platform.network->createDownload();
         connect(HTTPGet1.get(), &Download::done, this,
                 [this](const QString &fileName, qint64 size) { HTTPGet1DoneFile(fileName, size); });

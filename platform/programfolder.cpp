@@ -43,12 +43,19 @@ QString ProgramFolder::userOrShipped(const QString &name) const {
     return QFileInfo::exists(own) ? own : shipped(name);
 }
 
+textfile::SaveResult ProgramFolder::prepareFolder(const QString &folder) const {
+    textfile::SaveResult result;
+    result.ok = QDir().mkpath(folder);
+    if (!result.ok)
+        result.error =
+            QStringLiteral("Složku „%1“ nelze vytvořit.").arg(QDir::toNativeSeparators(folder));
+    return result;
+}
+
 void ProgramFolder::prepareUserFolder() const {
-    const QDir user(m_user);
     const bool firstStart = separate() && !QFileInfo::exists(dictionaries());
-    for (const QString &name : {QStringLiteral("Temp"), QStringLiteral("WorkDir"),
-                                QStringLiteral("Aktualizace"), QStringLiteral("Slovniky")})
-        user.mkpath(name);
+    for (const QString &folder : {temp(), workDir(), updates(), dictionaries()})
+        prepareFolder(folder);
     if (firstStart)
         copyTree(shipped(QStringLiteral("Slovniky")), dictionaries());
 }

@@ -231,7 +231,7 @@ void TForm23::buildChart() {
 }
 
 void TForm23::FormCreate() {
-    setBarvaGrafu(forms.Form8 ? forms.Form8->barvaGrafu() : QColor(Qt::blue));
+    setChartColour(forms.Form8 ? forms.Form8->chartColour() : QColor(Qt::blue));
     loadTable();
 }
 
@@ -429,12 +429,12 @@ void TForm23::BitBtn1Click() {
     close();
 }
 
-void TForm23::setBarvaGrafu(const QColor &colour) {
+void TForm23::setChartColour(const QColor &colour) {
     m_set->setColor(colour);
     m_set->setBorderColor(colour.darker(130));
 }
 
-QColor TForm23::barvaGrafu() const {
+QColor TForm23::chartColour() const {
     return m_set->color();
 }
 

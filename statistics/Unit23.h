@@ -40,7 +40,7 @@ public:
     // shows this window.
     void naplnslovniky();
     // Colours the chart's bars (the general settings' chart colour).
-    void setBarvaGrafu(const QColor &colour);
+    void setChartColour(const QColor &colour);
 
     QTabWidget *PageControl1 = nullptr;
     QTableView *stg1 = nullptr;
@@ -86,7 +86,7 @@ public:
     int osaKrok() const;
     // The chart's title, two lines joined by "\n".
     QString nadpis() const { return m_title; }
-    QColor barvaGrafu() const;
+    QColor chartColour() const;
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 
 protected:

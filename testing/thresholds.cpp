@@ -23,19 +23,6 @@ std::optional<Repair> nextRepair(const std::array<int, 4> &v) {
     return std::nullopt;
 }
 
-std::array<int, 4> repaired(std::array<int, 4> values) {
-    // Each repair lowers a field to one below the field above it; with the ranges
-    // above, at most a handful of rounds are ever needed. The bound only guards
-    // against values outside the ranges.
-    for (int round = 0; round < 16; ++round) {
-        const std::optional<Repair> repair = nextRepair(values);
-        if (!repair || values[std::size_t(repair->index)] == repair->value)
-            break;
-        values[std::size_t(repair->index)] = repair->value;
-    }
-    return values;
-}
-
 int fromText(const QString &text, int index) {
     const Range &range = kRanges[std::size_t(index)];
     bool ok = false;

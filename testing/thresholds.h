@@ -29,10 +29,6 @@ struct Repair {
 // Nothing when the four are in order.
 std::optional<Repair> nextRepair(const std::array<int, 4> &values);
 
-// Applies repairs until the four are in order, as the settings window does when each
-// repair changes a field and so runs the check again.
-std::array<int, 4> repaired(std::array<int, 4> values);
-
 // A threshold as stored: decimal digits; text that is not a whole number reads as the
 // field's minimum, a number outside the range is clamped to it.
 int fromText(const QString &text, int index);

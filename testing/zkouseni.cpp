@@ -84,11 +84,4 @@ std::optional<double> percentFromText(const QString &text) {
     return value;
 }
 
-int statisticsPercent(int correct, int wrong) {
-    const qint64 answered = qint64(correct) + wrong;
-    if (answered <= 0)
-        return 0;
-    return int(qint64(correct) * 100 / answered);
-}
-
 } // namespace zkouseni

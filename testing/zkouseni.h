@@ -65,9 +65,6 @@ QString percentText(int correct, int total);
 // text is not a number.
 std::optional<double> percentFromText(const QString &text);
 
-// The whole part of correct ÷ (correct + wrong) × 100; 0 when nothing was answered.
-int statisticsPercent(int correct, int wrong);
-
 // The expressions still in a test and which of them is asked. Sequential order asks
 // them in file order; random order draws among the ones not yet asked, removing each
 // asked expression before the next draw, so that every expression is asked once.

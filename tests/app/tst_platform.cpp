@@ -63,28 +63,6 @@ private slots:
         app->setErrorDialogs(nullptr);
     }
 
-    void scriptedDialogsRecordExactTextsAndAnswerInOrder() {
-        ScriptedDialogs dialogs;
-        dialogs.answers = {true, false};
-        dialogs.files = {QString("/tmp/a.slv"), std::nullopt};
-        Dialogs &d = dialogs;
-        d.warning(QStringLiteral("Nejsou vyplněny všechny údaje, záznam nemůže být přidán!!"));
-        QVERIFY(
-            d.question(MessageKind::Information, QStringLiteral("Chcete vytvořit nový slovník?")));
-        QVERIFY(!d.question(MessageKind::Confirmation, QStringLiteral("Znova?")));
-        QVERIFY(!d.question(MessageKind::Confirmation, QStringLiteral("Navíc?"))); // unscripted: No
-        QCOMPARE(dialogs.unexpected, 1);
-        FileDialogState state{"Načíst slovník z:", "Slovníky|*.slv", "slv", {}, {}};
-        QCOMPARE(d.openFile(state), std::optional<QString>("/tmp/a.slv"));
-        QCOMPARE(d.openFile(state), std::optional<QString>());
-        QCOMPARE(dialogs.fileDialogs.size(), 2);
-        QCOMPARE(dialogs.fileDialogs[0].title, QStringLiteral("Načíst slovník z:"));
-        QCOMPARE(dialogs.shown[0].kind, MessageKind::Warning);
-        QCOMPARE(dialogs.texts(),
-                 (QStringList{"Nejsou vyplněny všechny údaje, záznam nemůže být přidán!!",
-                              "Chcete vytvořit nový slovník?", "Znova?", "Navíc?"}));
-    }
-
     void fileDialogRemembersTheLowerCasedPathOnce() {
         FileDialogState state;
         state.remember("/Data/Zvířata.SLV");

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(thresholdsOf(form), (std::array<int, 4>{80, 60, 50, 30}));
         QVERIFY(form.chbkompletnidokonceni->isChecked());
         QVERIFY(form.chbprerusenizkouseni->isChecked());
-        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QCOMPARE(form.chartColour(), QColor(0, 0, 255));
         QVERIFY(windows.dialogs().shown.isEmpty());
     }
 
@@ -126,7 +126,7 @@ private slots:
         QVERIFY(!form.chbtip->isChecked());
         QVERIFY(!form.chbtemp->isChecked());
         QCOMPARE(thresholdsOf(form), (std::array<int, 4>{90, 75, 40, 20}));
-        QCOMPARE(form.barvaGrafu(), QColor(0xC3, 0xB2, 0xA1));
+        QCOMPARE(form.chartColour(), QColor(0xC3, 0xB2, 0xA1));
         QCOMPARE(form.Panel1->palette().color(QPalette::Window), QColor(0xC3, 0xB2, 0xA1));
         QVERIFY(!form.chbkompletnidokonceni->isChecked());
         QVERIFY(!form.chbprerusenizkouseni->isChecked());
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(form.chbvelke->isChecked());
         QCOMPARE(thresholdsOf(form), (std::array<int, 4>{90, 75, 40, 20}));
         // ...the statistics options stay checked although the key says 0, the colour blue.
-        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QCOMPARE(form.chartColour(), QColor(0, 0, 255));
         QVERIFY(form.chbkompletnidokonceni->isChecked());
         QVERIFY(form.chbprerusenizkouseni->isChecked());
         // The key is completed only by the next "Potvrdit".
@@ -183,7 +183,7 @@ private slots:
         platform->memory().writeString(kKey, "BarvaGrafu", "clModra");
         TestWindows windows(std::move(platform));
         const TForm8 &form = *windows.forms().Form8;
-        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QCOMPARE(form.chartColour(), QColor(0, 0, 255));
         QVERIFY(!form.chbkompletnidokonceni->isChecked());
         QCOMPARE(windows.dialogs().shown.size(), 1);
         QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Warning);
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
                  QStringLiteral("clBlue"));
         QVERIFY(form.chbvelke->isChecked());
-        QCOMPARE(form.barvaGrafu(), QColor(Qt::red));
+        QCOMPARE(form.chartColour(), QColor(Qt::red));
         QVERIFY(main.prvniaktivace);
         QVERIFY(main.isVisible());
         QVERIFY(!form.isVisible());
@@ -319,7 +319,7 @@ private slots:
         TForm8 &form = *windows.forms().Form8;
         windows.dialogs().colours.push_back(std::nullopt);
         QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
-        QCOMPARE(form.barvaGrafu(), QColor(0, 0, 255));
+        QCOMPARE(form.chartColour(), QColor(0, 0, 255));
         QCOMPARE(form.Panel1->palette().color(QPalette::Window), QColor(0, 0, 255));
         windows.dialogs().colours.push_back(QColor(0x80, 0x80, 0x80));
         QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
@@ -485,7 +485,7 @@ private slots:
         const TForm8 &form = *again.forms().Form8;
         QCOMPARE(form.sp1->value(), 85);
         QVERIFY(!form.chbtip->isChecked());
-        QCOMPARE(form.barvaGrafu(), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(form.chartColour(), QColor(0x12, 0x34, 0x56));
         QVERIFY(again.dialogs().shown.isEmpty());
     }
 };

@@ -38,9 +38,6 @@ private slots:
             {"clBlue", 0xFF0000},  {"clFuchsia", 0xFF00FF},    {"clAqua", 0xFFFF00},
             {"clWhite", 0xFFFFFF}, {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6},
             {"clCream", 0xF0FBFF}, {"clMedGray", 0xA4A0A0}};
-        int count = 0;
-        colourtext::namedColours(&count);
-        QCOMPARE(count, int(expected.size()));
         for (const auto &[name, value] : expected)
             QTest::newRow(qPrintable(name)) << name << value;
     }
@@ -120,30 +117,6 @@ private slots:
             QVERIFY(!g.colour);
         else
             QCOMPARE(g.colour, std::optional<quint32>(quint32(colour)));
-    }
-
-    void thresholdRepairsCascadeDownwards_data() {
-        QTest::addColumn<Values>("before");
-        QTest::addColumn<Values>("after");
-        QTest::newRow("in order") << Values{80, 60, 50, 30} << Values{80, 60, 50, 30};
-        QTest::newRow("first lowered to 59") << Values{59, 60, 50, 30} << Values{59, 58, 50, 30};
-        QTest::newRow("second raised onto first")
-            << Values{80, 80, 50, 30} << Values{80, 79, 50, 30};
-        QTest::newRow("third raised onto second")
-            << Values{80, 60, 60, 30} << Values{80, 60, 59, 30};
-        QTest::newRow("fourth raised onto third")
-            << Values{80, 60, 50, 51} << Values{80, 60, 50, 49};
-        QTest::newRow("first lowered to 50") << Values{50, 60, 50, 30} << Values{50, 49, 48, 30};
-        QTest::newRow("first lowered to 31") << Values{31, 60, 50, 30} << Values{31, 30, 29, 28};
-        QTest::newRow("first at its minimum") << Values{4, 60, 50, 30} << Values{4, 3, 2, 1};
-        QTest::newRow("all at the top") << Values{100, 99, 98, 97} << Values{100, 99, 98, 97};
-        QTest::newRow("all equal") << Values{70, 70, 70, 70} << Values{70, 69, 68, 67};
-    }
-
-    void thresholdRepairsCascadeDownwards() {
-        QFETCH(Values, before);
-        QFETCH(Values, after);
-        QCOMPARE(thresholds::repaired(before), after);
     }
 
     void firstFailingCheckIsRepairedFirst() {

@@ -164,23 +164,6 @@ private slots:
         QVERIFY(!percentFromText(QStringLiteral("-")));
         QVERIFY(!percentFromText(QString()));
     }
-
-    void statisticsPercentKeepsTheWholePart_data() {
-        QTest::addColumn<int>("correct");
-        QTest::addColumn<int>("wrong");
-        QTest::addColumn<int>("percent");
-        QTest::newRow("2 of 3") << 2 << 1 << 66;
-        QTest::newRow("3 of 5") << 3 << 2 << 60;
-        QTest::newRow("all") << 4 << 0 << 100;
-        QTest::newRow("nothing answered") << 0 << 0 << 0;
-        QTest::newRow("199 of 200") << 199 << 1 << 99;
-    }
-    void statisticsPercentKeepsTheWholePart() {
-        QFETCH(int, correct);
-        QFETCH(int, wrong);
-        QTEST(statisticsPercent(correct, wrong), "percent");
-    }
-
     void sequentialOrderAsksEveryExpressionInFileOrder() {
         TestRun<int> run;
         run.load({10, 20, 30, 40});
