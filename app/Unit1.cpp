@@ -11,6 +11,7 @@
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
 #include "internet/Unit19.h"
+#include "internet/versioncheck.h"
 #include "learning/Unit6.h"
 #include "platform/platform.h"
 #include "statistics/Unit23.h"
@@ -298,6 +299,32 @@ void TForm1::FormActivate() {
     prvniaktivace = false;
     forms.Form16->show();
     forms.Form16->move(forms.Form16->x(), forms.Form16->y() + 80);
+}
+
+void TForm1::Aktualizace1Click() {
+    if (!aktivnianone()) {
+        platform.dialogs->info(QStringLiteral(
+            "Momentálně nejste připojeni k Internetu, aktualizace nemůže být provedena"));
+        return;
+    }
+    versioncheck::start(*this, forms, platform);
+}
+
+bool TForm1::aktivnianone() const {
+    return platform.network->connected();
+}
+
+void TForm1::HTTPGet1DoneFile(const QString &fileName, qint64) {
+    versioncheck::received(forms, fileName);
+}
+
+void TForm1::HTTPGet1Error(const QString &error) {
+    versioncheck::failed(*this, forms, platform, error);
+}
+
+void TForm1::ulozenistatistik() {
+    if (forms.Form23)
+        forms.Form23->saveAtExit();
 }
 
 bool TForm1::FormCloseQuery() {

@@ -63,14 +63,14 @@ public:
     void StrankyprogramuClick();
     void OProgramuClick();
 
-    // Update from the internet: the check of the version file (internet/).
+    // Update from the internet: the check of the version file (internet/versioncheck.h).
     void Aktualizace1Click();
     bool aktivnianone() const;
     void HTTPGet1DoneFile(const QString &fileName, qint64 size);
     void HTTPGet1Error(const QString &error);
     std::unique_ptr<Download> HTTPGet1;
 
-    // Writes the statistics table to the statistics file (statistics/).
+    // Writes the statistics table to the statistics file (TForm23::saveAtExit).
     void ulozenistatistik();
 
     // Shown again by a window opened beside it (settings, tips, about box, update,

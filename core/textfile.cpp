@@ -407,4 +407,13 @@ QStringList splitLines(QStringView text) {
     return lines;
 }
 
+LinesResult readLines(const QString &path, qint64 limit) {
+    const TextResult read = readText(path, limit);
+    LinesResult result;
+    result.error = read.error;
+    if (read.text)
+        result.lines = splitLines(*read.text);
+    return result;
+}
+
 } // namespace textfile

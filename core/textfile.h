@@ -72,4 +72,11 @@ template <typename View, typename Function> void forEachLine(View text, Function
 // The file's lines, as forEachLine() finds them.
 QStringList splitLines(QStringView text);
 
+// The lines of a Windows-1250 text file of at most `limit` bytes, or the error.
+struct LinesResult {
+    std::optional<QStringList> lines;
+    QString error;
+};
+LinesResult readLines(const QString &path, qint64 limit = qint64(1) << 31);
+
 } // namespace textfile

@@ -1,6 +1,5 @@
 #include "dictionary/Unit15.h"
 
-#include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/prevadec.h"
 #include "platform/platform.h"
@@ -15,12 +14,6 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
-
-namespace {
-// A word list larger than this is refused with a message rather than read.
-constexpr qint64 kWordListLimit = qint64(256) << 20;
-
-} // namespace
 
 TForm15::TForm15(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form15")) {
@@ -140,12 +133,12 @@ void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *p
     setNovy({});
     lines.clear();
     pane->clear();
-    const textfile::TextResult read = textfile::readText(*chosen, kWordListLimit);
-    if (!read.text) {
+    const textfile::LinesResult read = prevadec::readWordListFile(*chosen);
+    if (!read.lines) {
         platform.dialogs->error(read.error);
         return;
     }
-    lines = textfile::splitLines(*read.text);
+    lines = *read.lines;
     pane->setPlainText(lines.join(u'\n'));
 }
 
@@ -184,7 +177,7 @@ void TForm15::BitBtn5Click() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = textfile::saveLines(*chosen, m_novy);
+    const textfile::SaveResult saved = prevadec::writePairedFile(*chosen, m_novy);
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;

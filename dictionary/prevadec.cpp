@@ -23,4 +23,12 @@ QStringList pairWordLists(const QStringList &czech, const QStringList &foreign) 
     return lines;
 }
 
+textfile::LinesResult readWordListFile(const QString &path) {
+    return textfile::readLines(path, kWordListLimit);
+}
+
+textfile::SaveResult writePairedFile(const QString &path, const QStringList &lines) {
+    return textfile::saveLines(path, lines);
+}
+
 } // namespace prevadec

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,5 +17,14 @@ QString pairLine(const QString &czech, const QString &foreign);
 // the same position gets an empty foreign expression; foreign lines beyond the last
 // Czech line are left out. Empty lines are paired like any other.
 QStringList pairWordLists(const QStringList &czech, const QStringList &foreign);
+
+// A word list larger than this is refused with a message rather than read.
+constexpr qint64 kWordListLimit = qint64(256) << 20;
+
+// The lines of a word list, or the Czech reason it cannot be read.
+textfile::LinesResult readWordListFile(const QString &path);
+
+// Saves the paired dictionary lines.
+textfile::SaveResult writePairedFile(const QString &path, const QStringList &lines);
 
 } // namespace prevadec

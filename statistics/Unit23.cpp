@@ -17,7 +17,6 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGridLayout>
@@ -236,40 +235,52 @@ void TForm23::FormCreate() {
 }
 
 void TForm23::loadTable() {
-    const QString path = platform.folder.userFile(statistiky::kFileName);
-    if (QFile::exists(path)) {
-        const textfile::TextResult read = textfile::readText(path);
-        if (read.text) {
-            m_table.load(textfile::splitLines(*read.text));
-        } else {
-            m_loadFailed = true;
-            platform.dialogs->error(read.error);
-        }
+    const textfile::LinesResult read =
+        statistiky::readStatisticsFile(platform.folder.userFile(statistiky::kFileName));
+    if (read.lines) {
+        m_table.load(*read.lines);
+    } else {
+        m_loadFailed = true;
+        platform.dialogs->error(read.error);
     }
     m_model->refresh();
 }
 
 textfile::SaveResult TForm23::saveRecordedRows() {
-    const QString path = platform.folder.userFile(statistiky::kFileName);
-    QStringList lines;
-    if (QFile::exists(path)) {
-        const textfile::TextResult read = textfile::readText(path);
-        if (!read.text)
-            return {false, read.error};
-        for (const QString &line : textfile::splitLines(*read.text)) {
-            if (!line.isEmpty())
-                lines.append(line);
-        }
-    }
-    lines += m_table.recordedLines();
-    if (lines.isEmpty())
-        return {true, {}};
-    textfile::SaveResult saved = textfile::saveLines(path, lines);
-    if (saved) {
-        m_table.load(lines);
+    QStringList written;
+    textfile::SaveResult saved = statistiky::writeStatisticsFile(
+        platform.folder.userFile(statistiky::kFileName), m_table.recordedLines(), &written);
+    if (!written.isEmpty()) {
+        m_table.load(written);
         m_model->refresh();
     }
     return saved;
+}
+
+void TForm23::saveAtExit() {
+    if (m_table.fileLines().isEmpty())
+        return; // no rows: the file is neither created nor touched
+    if (m_loadFailed) {
+        platform.dialogs->error(
+            QStringLiteral("Statistiky nebyly uloženy: soubor %1 se při spuštění nepodařilo "
+                           "načíst a jeho přepsáním by se ztratily jeho řádky.")
+                .arg(statistiky::kFileName));
+        return;
+    }
+    // A save that failed (a full disk) can be tried again once the user has made room;
+    // the run's results are given up only when the user says so.
+    for (;;) {
+        const textfile::SaveResult saved = saveRecordedRows();
+        if (saved)
+            return;
+        const int choice = platform.dialogs->choose(
+            MessageKind::Error,
+            saved.error +
+                QStringLiteral("\n\nVýsledky zkoušení z tohoto spuštění se bez uložení ztratí."),
+            {QStringLiteral("Zkusit znovu"), QStringLiteral("Ukončit bez uložení")}, 1);
+        if (choice != 0)
+            return;
+    }
 }
 
 void TForm23::zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,

@@ -74,6 +74,11 @@ public:
     // holds, so a later save adds nothing twice. Fails with a Czech message naming the
     // file when it cannot be read or written; the file is then as it was.
     textfile::SaveResult saveRecordedRows();
+    // The main window's statistics save at the end of the program (`ulozenistatistik`):
+    // nothing when there are no rows; refused when the file could not be read at the
+    // start; a failed write offered again ("Zkusit znovu") until it succeeds or the user
+    // gives the results up.
+    void saveAtExit();
     // The statistics file exists but could not be read: writing the table back would
     // lose its lines.
     bool nacteniSelhalo() const { return m_loadFailed; }

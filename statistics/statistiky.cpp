@@ -2,6 +2,7 @@
 
 #include "dictionary/slovnik.h"
 
+#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -15,6 +16,32 @@ const QStringList &headings() {
         QStringLiteral("Správně"),        QStringLiteral("Špatně"), QStringLiteral("Úspěšnost[%]"),
         QStringLiteral("Dokončeno"),      QStringLiteral("Způsob")};
     return titles;
+}
+
+textfile::LinesResult readStatisticsFile(const QString &path) {
+    if (!QFile::exists(path))
+        return {QStringList(), {}};
+    return textfile::readLines(path);
+}
+
+textfile::SaveResult writeStatisticsFile(const QString &path, const QStringList &recorded,
+                                         QStringList *written) {
+    written->clear();
+    const textfile::LinesResult read = readStatisticsFile(path);
+    if (!read.lines)
+        return {false, read.error};
+    QStringList lines;
+    for (const QString &line : *read.lines) {
+        if (!line.isEmpty())
+            lines.append(line);
+    }
+    lines += recorded;
+    if (lines.isEmpty())
+        return {true, {}};
+    textfile::SaveResult saved = textfile::saveLines(path, lines);
+    if (saved)
+        *written = std::move(lines);
+    return saved;
 }
 
 namespace {

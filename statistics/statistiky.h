@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/textfile.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -96,6 +98,19 @@ public:
 private:
     QList<Row> m_rows;
 };
+
+// The lines of the statistics file at `path`: none when there is no file; the error
+// when the file is there but cannot be read.
+textfile::LinesResult readStatisticsFile(const QString &path);
+
+// Writes the statistics at the end of a run. The file is read again and keeps every
+// non-empty line it holds now, also those another running program added since the
+// start; the lines `recorded` in this run follow. Nothing is written when there is no
+// line at all. `written` gets the lines the file holds after a write (empty when
+// nothing was written). Fails with a Czech message naming the file when it cannot be
+// read or written; the file is then as it was.
+textfile::SaveResult writeStatisticsFile(const QString &path, const QStringList &recorded,
+                                         QStringList *written);
 
 // The distinct non-empty names of column 0, in row order.
 QStringList dictionaryNames(const Table &table);

@@ -7,7 +7,6 @@
 #include "ui/forms.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -124,19 +123,15 @@ void TForm16::setEditingVisible(bool visible) {
 
 void TForm16::nactenitipu() {
     const QString path = platform.folder.userOrShipped(kTipsFile);
-    const textfile::TextResult text = textfile::readText(path, 1 << 20);
-    m_loadFailed = !text.text && QFileInfo::exists(path);
-    if (!text.text || text.text->isEmpty()) {
+    const tipy::TipsResult read = tipy::readTipsFile(path);
+    m_loadFailed = read.unreadable;
+    if (read.tips.isEmpty()) {
         // The window is not open while it is created: the message is all there is to do.
+        // A file without a single tip is as broken as one that cannot be read.
         platform.dialogs->info(kBroken);
         return;
     }
-    m_tips = tipy::parseTips(*text.text);
-    if (m_tips.isEmpty()) {
-        // Only empty lines: a file without a single tip is as broken as an empty one.
-        platform.dialogs->info(kBroken);
-        return;
-    }
+    m_tips = read.tips;
     ListBox1->clear();
     for (const Ttipy1 &tip : std::as_const(m_tips))
         ListBox1->addItem(tip.cislotext);
@@ -217,7 +212,7 @@ void TForm16::Button2Click() {
         m_tips[i].cislotext = QString::number(i + 1);
     }
     const textfile::SaveResult saved =
-        textfile::saveLines(platform.folder.userFile(kTipsFile), tipy::tipLines(m_tips));
+        tipy::writeTipsFile(platform.folder.userFile(kTipsFile), m_tips);
     if (!saved) {
         // The editing mode stays open, so the changes can still be saved elsewhere.
         platform.dialogs->error(saved.error);

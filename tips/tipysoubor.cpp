@@ -3,6 +3,8 @@
 #include "core/fields.h"
 #include "core/textfile.h"
 
+#include <QFileInfo>
+
 namespace tipy {
 
 Ttip parseTips(QStringView text) {
@@ -41,6 +43,22 @@ QString fieldText(QString text) {
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
     return text;
+}
+
+TipsResult readTipsFile(const QString &path) {
+    // A tips file is a few kilobytes; a larger one is not a tips file.
+    const textfile::TextResult text = textfile::readText(path, 1 << 20);
+    TipsResult result;
+    if (text.text)
+        result.tips = parseTips(*text.text);
+    else
+        result.unreadable = QFileInfo::exists(path);
+    result.error = text.error;
+    return result;
+}
+
+textfile::SaveResult writeTipsFile(const QString &path, const Ttip &tips) {
+    return textfile::saveLines(path, tipLines(tips));
 }
 
 } // namespace tipy

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/textfile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,19 @@ Ttip parseTips(QStringView text);
 // The lines to save: the tips numbered 1, 2, 3 ... in list order, "N;first;second".
 // Reading these lines gives the same tips.
 QStringList tipLines(const Ttip &tips);
+
+// The tips file at `path`. No tips when there is no file, when it cannot be read or
+// when it holds only empty lines; `unreadable` when the file is there but could not be
+// read (its tips must then not be saved over), with the Czech reason in `error`.
+struct TipsResult {
+    Ttip tips;
+    bool unreadable = false;
+    QString error;
+};
+TipsResult readTipsFile(const QString &path);
+
+// Saves the tips, numbered as tipLines() numbers them.
+textfile::SaveResult writeTipsFile(const QString &path, const Ttip &tips);
 
 // The five lines of the tip pane: an empty line, the first text, two empty lines, the
 // second text.
