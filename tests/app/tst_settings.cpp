@@ -2,6 +2,7 @@
 // threshold cascade, the chart colour, and its buttons.
 #include "app/Unit1.h"
 #include "app/Unit8.h"
+#include "support/press.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
 
@@ -149,7 +150,7 @@ private slots:
         QVERIFY(
             windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
         QVERIFY(!windows.platform().memory().valueExists(kKey, "BarvaGrafu"));
-        windows.forms().Form8->BitBtn1Click();
+        press(windows.forms().Form8, "BitBtn1");
         QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
                  QStringLiteral("clBlue"));
         QCOMPARE(windows.platform().memory().readInteger(kKey, "DokonceniZkouseni"), 1);

@@ -5,6 +5,7 @@
 #include "dictionary/Unit3.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/slovnik.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
@@ -35,7 +36,7 @@ void add(TForm2 *editor, const QString &ang, const QString &cz,
     editor->edtcz->setText(cz);
     editor->edtvyslovnost->setText(pronunciation);
     editor->edtzvuk->setText(sound);
-    editor->btpridejClick();
+    press(editor, "btpridej");
 }
 
 void click(QAbstractButton *button) {
@@ -77,7 +78,7 @@ private slots:
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: 2"));
         e->vyberRadek(0);
-        e->btodeberClick();
+        press(e, "btodeber");
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku:1"));
         QCOMPARE(e->slovnik().size(), 1);
         QCOMPARE(e->slovnik()[0].ang, QStringLiteral("dog"));
@@ -110,11 +111,11 @@ private slots:
         QCOMPARE(e->model()->cell(1, 1), QStringLiteral("pes"));
         // Deleting every expression leaves no row; the next addition makes row 1 again.
         e->vyberRadek(1);
-        e->btodeberClick();
+        press(e, "btodeber");
         e->vyberRadek(0);
-        e->btodeberClick();
+        press(e, "btodeber");
         QCOMPARE(e->model()->rowCount(), 0);
-        e->btodeberClick(); // nothing left to delete
+        press(e, "btodeber"); // nothing left to delete
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku:0"));
         add(e, QStringLiteral("bird"), QStringLiteral("pták"));
         QCOMPARE(e->model()->rowCount(), 1);
@@ -129,11 +130,11 @@ private slots:
         TForm2 *e = editor();
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
         dialogs().answers = {false};
-        e->BitBtn5Click();
+        press(e, "BitBtn5");
         QCOMPARE(e->pocet(), 1);
         dialogs().answers = {true};
         dialogs().choices = {1};
-        e->BitBtn5Click();
+        press(e, "BitBtn5");
         QCOMPARE(dialogs().texts().last(), kSaveChanges);
         QCOMPARE(dialogs().texts().at(dialogs().texts().size() - 2),
                  QStringLiteral("Chcete vytvořit nový slovník?"));
@@ -149,7 +150,7 @@ private slots:
             QStringLiteral("Slovniky/Zvirata.slv"),
             cp1250(QStringLiteral("kočka;cat;[k4t];NENÍ\r\npes;dog;[];NENÍ\r\n")));
         dialogs().files = {path};
-        e->BitBtn2Click();
+        press(e, "BitBtn2");
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
         QCOMPARE(e->pocet(), 2);
         QCOMPARE(e->model()->rowCount(), 2);
@@ -165,7 +166,7 @@ private slots:
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
         dialogs().files = {platform().writeFile(QStringLiteral("prazdny.slv"), {})};
         dialogs().choices = {1};
-        e->BitBtn2Click();
+        press(e, "BitBtn2");
         QCOMPARE(dialogs().texts(),
                  (QStringList{kSaveChanges, QStringLiteral("Nejde načíst prázdný slovník!")}));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Information);
@@ -175,7 +176,7 @@ private slots:
 
     void savingAnEmptyDictionaryIsRefused() {
         TForm2 *e = editor();
-        e->BitBtn3Click();
+        press(e, "BitBtn3");
         QCOMPARE(dialogs().texts(), QStringList{QStringLiteral("Nelze uložit prázdný slovník.")});
         QVERIFY(dialogs().fileDialogs.isEmpty());
     }
@@ -185,21 +186,21 @@ private slots:
         const QString opened = platform().writeFile(QStringLiteral("novyslovnik.slv"),
                                                     cp1250(QStringLiteral("a;b;[];NENÍ\r\n")));
         dialogs().files = {opened, std::nullopt};
-        e->BitBtn2Click();
-        e->BitBtn3Click();
+        press(e, "BitBtn2");
+        press(e, "BitBtn3");
         QCOMPARE(dialogs().fileDialogs.size(), 2);
         QCOMPARE(dialogs().fileDialogs.last().title, QStringLiteral("Uložit slovník jako:"));
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Slovník se nepodařilo uložit."));
 
         const QString chosen = platform().folder.userFile(QStringLiteral("Moje.slv"));
         dialogs().files = {chosen};
-        e->BitBtn3Click();
+        press(e, "BitBtn3");
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("a;b;[];NENÍ\r\n")));
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - Moje.slv"));
         QCOMPARE(e->saveDialog().history, QStringList{chosen.toLower()});
         // The next Save writes to the same file without asking.
         add(e, QStringLiteral("c"), QStringLiteral("d"));
-        e->BitBtn3Click();
+        press(e, "BitBtn3");
         QCOMPARE(dialogs().fileDialogs.size(), 3);
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("a;b;[];NENÍ\r\nd;c;[];NENÍ\r\n")));
     }
@@ -225,10 +226,10 @@ private slots:
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"), QStringLiteral("[k4t]"), sound);
         // The edit dialog, open on the expression, follows its sound too.
         e->vyberRadek(0);
-        e->btupravClick();
+        press(e, "btuprav");
         const QString chosen = platform().folder.userFile(QStringLiteral("Zvirata.slv"));
         dialogs().files = {chosen};
-        e->BitBtn3Click();
+        press(e, "BitBtn3");
         const QString moved =
             QDir::toNativeSeparators(platform().folder.userFile(QStringLiteral("ZVIRATA/cat.wav")));
         QCOMPARE(e->slovnik()[0].zvuk, moved);
@@ -245,7 +246,7 @@ private slots:
         TForm2 *e = editor();
         const QString empty = platform().folder.userFile(QStringLiteral("prazdny.slv"));
         dialogs().files = {empty};
-        e->UlozitjakoClick();
+        press(e, "Ulozitjako");
         QVERIFY(QFile::exists(empty));
         QCOMPARE(bytesOf(empty), QByteArray());
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - prazdny.slv"));
@@ -253,10 +254,10 @@ private slots:
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
         const QString other = platform().folder.userFile(QStringLiteral("jiny.slv"));
         dialogs().files = {other, std::nullopt};
-        e->UlozitjakoClick();
+        press(e, "Ulozitjako");
         QCOMPARE(bytesOf(other), cp1250(QStringLiteral("pes;dog;[];NENÍ\r\n")));
         QVERIFY(e->saveDialog().history.isEmpty());
-        e->UlozitjakoClick();
+        press(e, "Ulozitjako");
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Slovník se nepodařilo uložit."));
     }
 
@@ -443,17 +444,17 @@ private slots:
         add(e, QStringLiteral("thin"), QStringLiteral("tenký"), QStringLiteral("[01n]"));
         const QString first = platform().folder.userFile(QStringLiteral("prvni.slv"));
         dialogs().files = {first};
-        e->BitBtn3Click();
+        press(e, "BitBtn3");
         const QByteArray written = bytesOf(first);
         QCOMPARE(written, cp1250(QStringLiteral(
                               "dům+domov;house+home;[ha2s];NENÍ\r\ntenký;thin;[01n];NENÍ\r\n")));
         dialogs().answers = {true};
-        e->BitBtn5Click();
+        press(e, "BitBtn5");
         dialogs().files = {first};
-        e->BitBtn2Click();
+        press(e, "BitBtn2");
         const QString second = platform().folder.userFile(QStringLiteral("druhy.slv"));
         dialogs().files = {second};
-        e->UlozitjakoClick();
+        press(e, "Ulozitjako");
         QCOMPARE(bytesOf(second), written);
     }
 
@@ -588,13 +589,13 @@ private slots:
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
         const Tpole before = e->slovnik();
         e->vyberRadek(2);
-        e->btupravClick();
+        press(e, "btuprav");
         TForm3 *d = forms().Form3;
         QVERIFY(d->isVisible());
         QCOMPARE(d->Edit1->text(), QStringLiteral("w3"));
         QCOMPARE(d->Edit4->text(), QStringLiteral("NENÍ"));
         d->Edit2->setText(QStringLiteral("změněno"));
-        d->BitBtn1Click();
+        press(d, "BitBtn1");
         QVERIFY(!d->isVisible());
         Tpole expected = before;
         expected[2].cz = QStringLiteral("změněno");
@@ -602,11 +603,11 @@ private slots:
         QCOMPARE(e->model()->cell(2, 1), QStringLiteral("změněno"));
 
         e->vyberRadek(1);
-        e->btupravClick();
+        press(e, "btuprav");
         d->Edit1->setText(QStringLiteral("jiné"));
-        d->BitBtn2Click();
+        press(d, "BitBtn2");
         QCOMPARE(e->slovnik(), expected);
-        e->btupravClick();
+        press(e, "btuprav");
         QCOMPARE(d->Edit1->text(), QStringLiteral("w2"));
     }
 
@@ -804,7 +805,7 @@ private slots:
     }
 
     void explanationsListTheTwelvePhoneticKeys() {
-        editor()->btnapovedaClick();
+        press(editor(), "btnapoveda");
         TForm17 *f = forms().Form17;
         QVERIFY(f->isVisible());
         QStringList keys;
@@ -817,7 +818,7 @@ private slots:
         QCOMPARE(symbol->text(), QStringLiteral("@"));
         QCOMPARE(symbol->font().pixelSize(), 24);
         QCOMPARE(symbol->font().family(), QStringLiteral("VokabFont"));
-        editor()->btnapovedaClick();
+        press(editor(), "btnapoveda");
         QVERIFY(!f->isVisible());
     }
 
@@ -832,7 +833,7 @@ private slots:
         QVERIFY(dialogs().shown.isEmpty());
         e->show();
         dialogs().choices = {1};
-        e->BitBtn4Click();
+        press(e, "BitBtn4");
         QVERIFY(!e->isVisible());
         QCOMPARE(e->pocet(), 0);
         QCOMPARE(dialogs().texts(), QStringList{kSaveChanges});

@@ -6,6 +6,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
+#include "support/press.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
 
@@ -101,23 +102,23 @@ private slots:
         TForm5 *sound = windows.forms().Form5;
         editor->edtang->setText(QStringLiteral("hello!"));
         editor->edtcz->setText(QStringLiteral("ahoj"));
-        editor->btpridejzvukClick();
-        sound->button1Click();
+        press(editor, "btpridejzvuk");
+        press(sound, "button1");
         QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
         QTest::qWait(600);
-        sound->button2Click();
+        press(sound, "button2");
         // The length alone, as ",6 s" (no leading zero): "Délka záznamu:" stands beside it.
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d*[,.]\\d s$"))
                      .match(sound->Label2->text())
                      .hasMatch(),
                  qPrintable(sound->Label2->text()));
-        sound->BitBtn4Click();
+        press(sound, "BitBtn4");
         QCOMPARE(editor->pocet(), 1);
         QVERIFY(editor->slovnik()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
 
         editor->vyberRadek(0);
-        editor->btupravClick();
-        windows.forms().Form3->BitBtn3Click();
+        press(editor, "btuprav");
+        press(windows.forms().Form3, "BitBtn3");
         QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
         QVERIFY(player->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);

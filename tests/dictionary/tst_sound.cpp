@@ -2,6 +2,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
@@ -58,12 +59,12 @@ private slots:
         TForm5 *s = sound();
         editor()->edtang->setText(expression);
         editor()->edtcz->setText(QStringLiteral("cokoli"));
-        editor()->btpridejzvukClick();
+        press(editor(), "btpridejzvuk");
         QVERIFY(s->isVisible());
         QCOMPARE(s->Label4->text(), QStringLiteral("Připraven"));
         QCOMPARE(s->Label2->text(), QStringLiteral("0 s"));
 
-        s->button1Click();
+        press(s, "button1");
         QVERIFY(s->nahravani);
         QVERIFY(s->Timer1->isActive());
         QCOMPARE(s->Timer1->interval(), 200);
@@ -72,7 +73,7 @@ private slots:
         QCOMPARE(colourOf(s->Label4), QColor(0, 0x80, 0));
         QCOMPARE(s->ProgressBar1->value(), 5);
 
-        s->button2Click();
+        press(s, "button2");
         const QString expected = native(platform().folder.userFile(file));
         QCOMPARE(platform().microphone().started, QStringList{expected});
         QCOMPARE(editor()->edtzvuk->text(), expected);
@@ -101,18 +102,18 @@ private slots:
 
     void soundButtonActsOnlyWithBothExpressionsAndNoSound() {
         editor()->edtang->setText(QStringLiteral("cat"));
-        editor()->btpridejzvukClick();
+        press(editor(), "btpridejzvuk");
         QVERIFY(!sound()->isVisible());
         editor()->edtcz->setText(QStringLiteral("kočka"));
         editor()->edtzvuk->setText(QStringLiteral("/jiny.wav"));
-        editor()->btpridejzvukClick();
+        press(editor(), "btpridejzvuk");
         QVERIFY(!sound()->isVisible());
     }
 
     void startAndOpenWithoutAnExpressionOnlyWarn() {
         TForm5 *s = sound();
-        s->button1Click();
-        s->BitBtn2Click();
+        press(s, "button1");
+        press(s, "BitBtn2");
         QCOMPARE(dialogs().texts(),
                  (QStringList{QStringLiteral("Nahrávání nelze spustit, vyplňte prosím Český výraz "
                                              "a Anglický výraz v Editoru Výrazů"),
@@ -128,21 +129,21 @@ private slots:
         editor()->edtang->setText(QStringLiteral("cat"));
         s->zobraz();
         platform().microphone().failure = QStringLiteral("Žádný mikrofon.");
-        s->button1Click();
+        press(s, "button1");
         QCOMPARE(dialogs().texts(), QStringList{QStringLiteral("Žádný mikrofon.")});
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(!s->nahravani);
         QVERIFY(!s->Timer1->isActive());
         QCOMPARE(s->Label4->text(), QStringLiteral("Připraven"));
-        s->button2Click(); // Stop without a recording does nothing
+        press(s, "button2"); // Stop without a recording does nothing
         QCOMPARE(editor()->edtzvuk->text(), QStringLiteral("NENÍ"));
     }
 
     void okWithoutRecordingAddsTheExpressionWithoutSound() {
         editor()->edtang->setText(QStringLiteral("cat"));
         editor()->edtcz->setText(QStringLiteral("kočka"));
-        editor()->btpridejzvukClick();
-        sound()->BitBtn4Click();
+        press(editor(), "btpridejzvuk");
+        press(sound(), "BitBtn4");
         QVERIFY(!sound()->isVisible());
         QCOMPARE(editor()->pocet(), 1);
         QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
@@ -151,9 +152,9 @@ private slots:
     void okDuringARecordingDropsItAndAdds() {
         editor()->edtang->setText(QStringLiteral("cat"));
         editor()->edtcz->setText(QStringLiteral("kočka"));
-        editor()->btpridejzvukClick();
-        sound()->button1Click();
-        sound()->BitBtn4Click();
+        press(editor(), "btpridejzvuk");
+        press(sound(), "button1");
+        press(sound(), "BitBtn4");
         QCOMPARE(platform().microphone().dropped, 1);
         QVERIFY(!platform().recorder->isRecording());
         QVERIFY(!sound()->nahravani);
@@ -163,31 +164,31 @@ private slots:
     void zpetAfterRecordingKeepsThePathForTheNextAdd() {
         editor()->edtang->setText(QStringLiteral("dog"));
         editor()->edtcz->setText(QStringLiteral("pes"));
-        editor()->btpridejzvukClick();
-        sound()->button1Click();
-        sound()->button2Click();
-        sound()->BitBtn1Click();
+        press(editor(), "btpridejzvuk");
+        press(sound(), "button1");
+        press(sound(), "button2");
+        press(sound(), "BitBtn1");
         QVERIFY(!sound()->isVisible());
         QCOMPARE(editor()->pocet(), 0);
         const QString path = native(platform().folder.userFile(QStringLiteral("Temp/dog.wav")));
         QCOMPARE(editor()->edtzvuk->text(), path);
-        editor()->btpridejClick();
+        press(editor(), "btpridej");
         QCOMPARE(editor()->slovnik()[0].zvuk, path);
     }
 
     void znovaAsksDeletesAndRecordsAgain() {
         editor()->edtang->setText(QStringLiteral("cat"));
         TForm5 *s = sound();
-        s->button1Click();
-        s->button2Click();
+        press(s, "button1");
+        press(s, "button2");
         const QString path = platform().folder.userFile(QStringLiteral("Temp/cat.wav"));
         QVERIFY(QFile::exists(path));
         dialogs().answers = {false};
-        s->BitBtn3Click();
+        press(s, "BitBtn3");
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Opravdu si přejete znova nahrát zvuk?"));
         QCOMPARE(platform().microphone().started.size(), 1);
         dialogs().answers = {true};
-        s->BitBtn3Click();
+        press(s, "BitBtn3");
         QCOMPARE(platform().microphone().started.size(), 2);
         QVERIFY(s->nahravani);
         QVERIFY(s->Timer1->isActive());
@@ -307,7 +308,7 @@ private slots:
             platform().writeFile(QStringLiteral("Zvuky/Kocka.wav"),
                                  wav::pcmFile(QByteArray(22050, '\x80'), 11025, 1, 8));
         dialogs().files = {file};
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QCOMPARE(dialogs().fileDialogs.last().filter, QStringLiteral("Zvukový soubor|*.wav"));
         QCOMPARE(editor()->edtzvuk->text(), native(file));
         QCOMPARE(s->Label4->text(), QStringLiteral("Zvuk byl načten ze souboru"));
@@ -318,7 +319,7 @@ private slots:
         // A file that is not a WAV file still becomes the sound; the length stays.
         const QString text = platform().writeFile(QStringLiteral("Zvuky/text.wav"), "hello");
         dialogs().files = {text};
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QCOMPARE(editor()->edtzvuk->text(), native(text));
         QCOMPARE(s->Label2->text(), QStringLiteral("2,0 s"));
     }
@@ -327,26 +328,26 @@ private slots:
         for (const char *word : {"one", "two", "three"}) {
             editor()->edtang->setText(QString::fromLatin1(word));
             editor()->edtcz->setText(QStringLiteral("x"));
-            editor()->btpridejClick();
+            press(editor(), "btpridej");
         }
         editor()->vyberRadek(1);
-        editor()->btupravClick();
+        press(editor(), "btuprav");
         TForm3 *d = forms().Form3;
         d->Edit1->setText(QStringLiteral("cat"));
-        d->button1Click();
+        press(d, "button1");
         QVERIFY(sound()->nahravani);
         QVERIFY(!d->BitBtn1->isEnabled());
         d->Timer1Timer();
         QCOMPARE(d->ProgressBar1->value(), 5);
-        d->button2Click();
+        press(d, "button2");
         const QString path = native(platform().folder.userFile(QStringLiteral("Temp/cat.wav")));
         QCOMPARE(d->Edit4->text(), path);
         QCOMPARE(d->ProgressBar1->value(), 100);
         QVERIFY(d->BitBtn1->isEnabled());
 
-        d->BitBtn3Click();
+        press(d, "BitBtn3");
         QCOMPARE(platform().sound().played, QStringList{path});
-        d->BitBtn1Click();
+        press(d, "BitBtn1");
         QCOMPARE(editor()->slovnik()[1].zvuk, path);
         QCOMPARE(editor()->slovnik()[1].ang, QStringLiteral("cat"));
         QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
@@ -356,30 +357,30 @@ private slots:
     void editDialogPlaysNothingForNoSoundOrAMissingFile() {
         editor()->edtang->setText(QStringLiteral("a"));
         editor()->edtcz->setText(QStringLiteral("b"));
-        editor()->btpridejClick();
-        editor()->btupravClick();
+        press(editor(), "btpridej");
+        press(editor(), "btuprav");
         TForm3 *d = forms().Form3;
-        d->BitBtn3Click();
+        press(d, "BitBtn3");
         d->Edit4->setText(platform().folder.userFile(QStringLiteral("Temp/chybi.wav")));
-        d->BitBtn3Click();
+        press(d, "BitBtn3");
         QVERIFY(platform().sound().played.isEmpty());
         // The substitution applies to the whole path before playing.
         const QString real = platform().writeFile(QStringLiteral("Temp/what1.wav"), "RIFF");
         d->Edit4->setText(platform().folder.userFile(QStringLiteral("Temp/what?.wav")));
-        d->BitBtn3Click();
+        press(d, "BitBtn3");
         QCOMPARE(platform().sound().played, QStringList{real});
-        d->BitBtn2Click();
+        press(d, "BitBtn2");
         QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
     }
 
     void editDialogOpensASoundFileThroughTheSharedDialog() {
         editor()->edtang->setText(QStringLiteral("a"));
         editor()->edtcz->setText(QStringLiteral("b"));
-        editor()->btpridejClick();
-        editor()->btupravClick();
+        press(editor(), "btpridej");
+        press(editor(), "btuprav");
         const QString file = platform().writeFile(QStringLiteral("Zvuky/A.wav"), "RIFF");
         dialogs().files = {file};
-        forms().Form3->BitBtn4Click();
+        press(forms().Form3, "BitBtn4");
         QCOMPARE(forms().Form3->Edit4->text(), native(file));
         QCOMPARE(sound()->OpenDialog1.history, QStringList{file.toLower()});
     }

@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "core/product.h"
 #include "internet/Unit19.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
@@ -48,7 +49,7 @@ private slots:
 
     void theMailClientGetsSubjectAttachmentAndRecipient() {
         message()->Memo1->setPlainText(QStringLiteral("Dobrý den,\nnašel jsem chybu."));
-        message()->BitBtn1Click();
+        press(message(), "BitBtn1");
         QCOMPARE(QString::fromUtf8(bytesOf(m_record)),
                  QStringLiteral("--subject\nZprava pro Velor\n--attach\n%1\n%2\n")
                      .arg(messageFile(), product::authorEmail()));
@@ -61,7 +62,7 @@ private slots:
     }
 
     void anEmptyPaneSendsAnEmptyFile() {
-        message()->BitBtn1Click();
+        press(message(), "BitBtn1");
         QCOMPARE(bytesOf(messageFile()), QByteArray());
         QVERIFY(bytesOf(m_record).contains("--attach"));
     }
@@ -69,7 +70,7 @@ private slots:
     void aRefusingMailClientShowsTheErrorAndKeepsTheFile() {
         qputenv("VOKAB_MAIL_EXIT", "3");
         message()->Memo1->setPlainText(QStringLiteral("text"));
-        message()->BitBtn1Click();
+        press(message(), "BitBtn1");
         QCOMPARE(m_windows->dialogs().shown.size(), 1);
         const ScriptedDialogs::Shown shown = m_windows->dialogs().shown[0];
         QCOMPARE(shown.kind, MessageKind::Error);
@@ -85,7 +86,7 @@ private slots:
 
     void aTextThatCannotBeSavedStaysInThePane() {
         message()->Memo1->setPlainText(QStringLiteral("emoji 😀"));
-        message()->BitBtn1Click();
+        press(message(), "BitBtn1");
         QCOMPARE(m_windows->dialogs().shown.size(), 1);
         QCOMPARE(m_windows->dialogs().shown[0].kind, MessageKind::Error);
         QCOMPARE(message()->Memo1->toPlainText(), QStringLiteral("emoji 😀"));
@@ -94,7 +95,7 @@ private slots:
 
     void closingEmptiesThePane() {
         message()->Memo1->setPlainText(QStringLiteral("rozepsáno"));
-        message()->BitBtn2Click();
+        press(message(), "BitBtn2");
         QCOMPARE(message()->Memo1->toPlainText(), QString());
         QVERIFY(m_windows->forms().Form1->isVisible());
     }

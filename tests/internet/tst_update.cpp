@@ -5,6 +5,7 @@
 #include "internet/verze.h"
 #include "statistics/Unit23.h"
 #include "support/httpserver.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
@@ -42,7 +43,7 @@ class TestUpdate : public QObject {
     // Fetches the version file through the main window and waits for its window.
     void check(const QByteArray &file) {
         m_http.bodies["/N-VERZE.TXT"] = {file};
-        m_windows->forms().Form1->Aktualizace1Click();
+        press(m_windows->forms().Form1, "Aktualizace1");
         QTRY_VERIFY(update()->isVisible() || !dialogs().shown.isEmpty());
     }
 
@@ -89,7 +90,7 @@ private slots:
     }
 
     void failedDownloadOfTheVersionFileIsReported() {
-        m_windows->forms().Form1->Aktualizace1Click(); // nothing served: 404
+        press(m_windows->forms().Form1, "Aktualizace1"); // nothing served: 404
         QTRY_COMPARE(dialogs().texts(),
                      QStringList{QStringLiteral("Aktualizace se nepovedla.\nStahování se "
                                                 "nepodařilo: soubor na serveru není.")});
@@ -117,7 +118,7 @@ private slots:
 
     void offlineIsReportedWithoutAnyDownload() {
         m_network->online = false;
-        m_windows->forms().Form1->Aktualizace1Click();
+        press(m_windows->forms().Form1, "Aktualizace1");
         QCOMPARE(dialogs().texts(),
                  QStringList{QStringLiteral("Momentálně nejste připojeni k Internetu, "
                                             "aktualizace nemůže být provedena")});
@@ -128,7 +129,7 @@ private slots:
         m_http.bodies["/setup.exe"] = {QByteArray(100, 'i')};
         check(versionFile("2.30", "100", m_http.url("/setup.exe"), "setup.exe", ""));
         dialogs().answers.push_back(false);
-        update()->BitBtn1Click();
+        press(update(), "BitBtn1");
         QTRY_VERIFY(dialogs().shown.size() == 1);
         QVERIFY(m_windows->platform().desktop().urls.isEmpty());
         QVERIFY(QFileInfo::exists(m_windows->platform().folder.updates() + "setup.exe"));
@@ -224,7 +225,7 @@ private slots:
         check(versionFile("2.30", "10", full, name, ""));
         const QStringList before =
             QDir(m_windows->platform().folder.path()).entryList(QDir::AllEntries);
-        update()->BitBtn1Click();
+        press(update(), "BitBtn1");
         QCOMPARE(dialogs().texts(), QStringList{QStringLiteral("Aktualizace se nepovedla.")});
         QVERIFY(!progress()->isVisible());
         QCOMPARE(QDir(m_windows->platform().folder.path()).entryList(QDir::AllEntries), before);

@@ -3,6 +3,7 @@
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/form.h"
@@ -37,7 +38,7 @@ class TestLearning : public QObject {
     void open(const QByteArray &bytes) {
         const QString path = m_windows->platform().writeFile("slovnik.slv", bytes);
         dialogs().files.push_back(path);
-        learning()->Otevt1Click();
+        press(learning(), "Otevt1");
     }
     void openThree() {
         open(cp1250("kočka;cat;[k4t];NENÍ\r\npes+čokl;dog;[];NENÍ\r\nmyš;mouse;[ma2s];NENÍ\r\n"));
@@ -88,7 +89,7 @@ private slots:
         settings()->chbautposuv->setChecked(false);
         QVERIFY(!settings()->SpinEdit1->isEnabled());
         settings()->spedtvyskapisma->setValue(16);
-        settings()->BitBtn1Click();
+        press(settings(), "BitBtn1");
         QVERIFY(!learning()->BitBtn3->isEnabled());
         QCOMPARE(learning()->lbinterval->text(), QStringLiteral("-"));
         QCOMPARE(learning()->mec->font().pointSize(), 16);
@@ -97,17 +98,17 @@ private slots:
 
         settings()->chbautposuv->setChecked(true);
         settings()->SpinEdit1->setValue(7);
-        settings()->BitBtn1Click();
+        press(settings(), "BitBtn1");
         QVERIFY(learning()->BitBtn3->isEnabled());
         QCOMPARE(learning()->lbinterval->text(), QStringLiteral("7"));
     }
 
     void backKeepsChangesForTheRunWithoutStoringThem() {
         settings()->SpinEdit1->setValue(9);
-        settings()->BitBtn2Click();
+        press(settings(), "BitBtn2");
         QCOMPARE(m_windows->platform().memory().readInteger("Vyuka", "Pocsekund"), 2);
         openThree();
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->Timer1->interval(), 9000);
     }
 
@@ -119,13 +120,13 @@ private slots:
         QCOMPARE(learning()->lbinterval->text(), QStringLiteral("-"));
         const QStringList czech{"kočka", "pes ; čokl", "myš"};
         for (int i = 0; i < 3; ++i) {
-            learning()->btstartClick();
+            press(learning(), "btstart");
             QCOMPARE(learning()->lbaktvyraz->text(), QString::number(i + 1));
             QCOMPARE(learning()->mec->toPlainText(), czech[i]);
         }
         QCOMPARE(learning()->meangvysl->toPlainText(), QStringLiteral("[ma2s]"));
         dialogs().answers.push_back(false);
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(dialogs().lastText(), QStringLiteral("Výuka skončila, přejete si ji zopakovat?"));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Information);
         // No: everything back to "-" and the dictionary dropped.
@@ -158,9 +159,9 @@ private slots:
         settings()->chbautposuv->setChecked(false);
         openThree();
         for (int i = 0; i < 3; ++i)
-            learning()->btstartClick();
+            press(learning(), "btstart");
         dialogs().answers.push_back(true);
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->slovnik().size(), 3);
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("0"));
         QVERIFY(!learning()->btstart->isHidden());
@@ -173,11 +174,11 @@ private slots:
         const QString sound = m_windows->platform().writeFile("Temp/cat.wav", wavOfSeconds(2.6));
         open(cp1250("kočka;cat;[];" + sound + "\r\npes;dog;[];NENÍ\r\n"));
         settings()->SpinEdit1->setValue(5);
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->Timer1->interval(), 7000);
         QVERIFY(learning()->Timer1->isActive());
         QCOMPARE(m_windows->platform().sound().played, QStringList{sound});
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->Timer1->interval(), 5000);
         QCOMPARE(m_windows->platform().sound().stops, 1); // no sound: the last one stops
     }
@@ -186,9 +187,9 @@ private slots:
         settings()->chbautposuv->setChecked(false);
         const QString sound = m_windows->platform().writeFile("Temp/cat.wav", wavOfSeconds(1));
         open(cp1250("kočka;cat;[];" + sound + "\r\npes;dog;[];C:\\chybi.wav\r\n"));
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QVERIFY(!learning()->Timer1->isActive());
-        learning()->btstartClick(); // a missing file plays nothing
+        press(learning(), "btstart"); // a missing file plays nothing
         QCOMPARE(m_windows->platform().sound().played, QStringList{sound});
     }
 
@@ -205,11 +206,11 @@ private slots:
 
     void pauseWaitsUntilContinued() {
         openThree();
-        learning()->BitBtn3Click(); // before the first step: nothing
+        press(learning(), "BitBtn3"); // before the first step: nothing
         QVERIFY(!learning()->pozastaveno());
         QVERIFY(learning()->btpokracovat->isHidden());
-        learning()->btstartClick();
-        learning()->BitBtn3Click();
+        press(learning(), "btstart");
+        press(learning(), "BitBtn3");
         QVERIFY(!learning()->Timer1->isActive());
         QVERIFY(!learning()->btdalsi->isEnabled());
         QVERIFY(!learning()->btpokracovat->isHidden());
@@ -219,7 +220,7 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(learning(), &activate);
         QVERIFY(!learning()->Timer1->isActive());
-        learning()->btpokracovatClick();
+        press(learning(), "btpokracovat");
         QVERIFY(learning()->Timer1->isActive());
         QVERIFY(learning()->btdalsi->isEnabled());
         QVERIFY(!learning()->BitBtn3->isHidden());
@@ -227,15 +228,15 @@ private slots:
 
     void continuingAfterSwitchingToManualDoesNotStartTheTimer() {
         openThree();
-        learning()->btstartClick();
-        learning()->BitBtn3Click();
+        press(learning(), "btstart");
+        press(learning(), "BitBtn3");
         settings()->chbautposuv->setChecked(false);
-        settings()->BitBtn1Click();
-        learning()->btpokracovatClick();
+        press(settings(), "BitBtn1");
+        press(learning(), "btpokracovat");
         QVERIFY(!learning()->pozastaveno());
         QVERIFY(!learning()->Timer1->isActive());
         QVERIFY(learning()->btdalsi->isEnabled());
-        learning()->btstartClick(); // the user steps by hand
+        press(learning(), "btstart"); // the user steps by hand
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("2"));
         QVERIFY(!learning()->Timer1->isActive());
     }
@@ -244,7 +245,7 @@ private slots:
         openThree();
         const int dialogsBefore = int(dialogs().fileDialogs.size());
         dialogs().answers.push_back(true);
-        learning()->BitBtn2Click();
+        press(learning(), "BitBtn2");
         QCOMPARE(dialogs().lastText(),
                  QStringLiteral("Právě probíhá výuka, přejete si ji ukončit a začít novou výuku?"));
         QVERIFY(learning()->slovnik().isEmpty());
@@ -256,7 +257,7 @@ private slots:
         open(QByteArray());
         QCOMPARE(dialogs().lastText(), QStringLiteral("Nejde načíst prázdný slovník!"));
         QVERIFY(learning()->slovnik().isEmpty());
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(dialogs().lastText(), QStringLiteral("Není načtený slovník"));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Warning);
         QCOMPARE(dialogs().fileDialogs.last().title, QStringLiteral("Otevřete soubor s výrazy"));
@@ -265,20 +266,20 @@ private slots:
     void meaningsAndShortLines() {
         settings()->chbautposuv->setChecked(false);
         open(cp1250("a+b+c+d+e;1+2;;NENÍ\r\njen\r\n"));
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->mec->toPlainText(), QStringLiteral("a ; b ; c ; d ; e"));
         QCOMPARE(learning()->meang->toPlainText(), QStringLiteral("1 ; 2"));
         QCOMPARE(learning()->meangvysl->toPlainText(), QString());
-        learning()->btstartClick();
+        press(learning(), "btstart");
         QCOMPARE(learning()->mec->toPlainText(), QStringLiteral("jen"));
         QCOMPARE(learning()->meang->toPlainText(), QString());
     }
 
     void closingResetsAndReturnsToTheMainWindow() {
         openThree();
-        learning()->btstartClick();
+        press(learning(), "btstart");
         setApplicationTitle("Vokab - Výuka výrazů");
-        learning()->Konec1Click();
+        press(learning(), "Konec1");
         QVERIFY(learning()->slovnik().isEmpty());
         QVERIFY(!learning()->Timer1->isActive());
         QVERIFY(learning()->isHidden());

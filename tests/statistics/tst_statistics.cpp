@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "statistics/Unit23.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
@@ -215,10 +216,10 @@ private slots:
         QCOMPARE(s->ComboBox1->count(), 3);
         QCOMPARE(s->ComboBox1->itemText(0), QStringLiteral("vyberte.."));
         QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("-"));
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QCOMPARE(windows.dialogs().lastText(), QStringLiteral("Není vybrány žadný slovník"));
         QVERIFY(s->Chart1->isHidden());
-        s->BitBtn3Click();
+        press(s, "BitBtn3");
         QCOMPARE(windows.dialogs().lastText(), QStringLiteral("Nezobrazený graf nelze uložit!"));
 
         s->ComboBox1->setCurrentIndex(1);
@@ -226,7 +227,7 @@ private slots:
         QCOMPARE(s->ComboBox4->count(), 1);
         QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("8.12.2026"));
         s->ComboBox2->setCurrentIndex(1);
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QVERIFY(!s->Chart1->isHidden());
         QCOMPARE(s->popisky(), (QStringList{"8.12.2026", "8.12.2026", "8.12.2026"}));
         QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7}));
@@ -292,7 +293,7 @@ private slots:
             s->zapisdostatistik("/d/den.slv", i, 1, "Ano", "Zkoušení I");
         s->naplnslovniky();
         s->ComboBox1->setCurrentIndex(1);
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QCOMPARE(s->hodnoty().size(), 70);
         const auto axes = s->Chart1->chart()->axes(Qt::Horizontal);
         QCOMPARE(axes.size(), 1);
@@ -327,7 +328,7 @@ private slots:
         QCOMPARE(s->ComboBox3->currentText(), QStringLiteral("10.3.2026"));
         s->ComboBox4->setCurrentIndex(0); // 9.3. before 10.3.: back to the last date
         QCOMPARE(s->ComboBox4->currentText(), QStringLiteral("2.4.2026"));
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         QCOMPARE(s->hodnoty(), (QList<int>{66, 66}));
         QCOMPARE(s->osaMax(), 102);
         QCOMPARE(s->osaKrok(), 10);
@@ -340,7 +341,7 @@ private slots:
         TForm23 *s = windows.forms().Form23;
         QCOMPARE(s->chartColour(), windows.forms().Form8->chartColour());
         windows.dialogs().colours.push_back(QColor(0x80, 0x00, 0x80));
-        windows.forms().Form8->SpeedButton1Click();
+        press(windows.forms().Form8, "SpeedButton1");
         QCOMPARE(s->chartColour(), QColor(0x80, 0x00, 0x80));
     }
 
@@ -350,10 +351,10 @@ private slots:
         s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
         s->naplnslovniky();
         s->ComboBox1->setCurrentIndex(1);
-        s->BitBtn2Click();
+        press(s, "BitBtn2");
         const QString path = windows.platform().folder.userFile("graf.bmp");
         windows.dialogs().files.push_back(path);
-        s->BitBtn3Click();
+        press(s, "BitBtn3");
         const QByteArray bytes = bytesOf(path);
         QVERIFY(bytes.startsWith("BM"));
         QImage image;
@@ -363,7 +364,7 @@ private slots:
                  QStringLiteral("Bitmapový soubor|*.bmp"));
         // Saving into a folder that does not exist reports and claims nothing.
         windows.dialogs().files.push_back(windows.platform().folder.userFile("chybi/graf.bmp"));
-        s->BitBtn3Click();
+        press(s, "BitBtn3");
         QCOMPARE(windows.dialogs().shown.last().kind, MessageKind::Error);
     }
 
@@ -371,12 +372,12 @@ private slots:
         TestWindows windows;
         TForm23 *s = windows.forms().Form23;
         s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
-        windows.forms().Form1->StatistikyClick();
+        press(windows.forms().Form1, "Statistiky1");
         QVERIFY(s->isVisible());
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Statistiky"));
         s->ComboBox1->setCurrentIndex(1);
-        s->BitBtn2Click();
-        s->BitBtn1Click();
+        press(s, "BitBtn2");
+        press(s, "BitBtn1");
         QVERIFY(s->Chart1->isHidden());
         QVERIFY(windows.forms().Form1->isVisible());
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
@@ -388,25 +389,25 @@ private slots:
         TestWindows windows;
         Forms &f = windows.forms();
         f.Form1->show();
-        f.Form1->bteditorClick();
+        press(f.Form1, "bteditor");
         TForm2 *editor = f.Form2;
         for (const auto &[foreign, czech] : {std::pair{"dog", "pes"}, std::pair{"cat", "kočka"}}) {
             editor->edtang->setText(QString::fromUtf8(foreign));
             editor->edtcz->setText(QString::fromUtf8(czech));
-            editor->btpridejClick();
+            press(editor, "btpridej");
         }
         QCOMPARE(editor->pocet(), 2);
         const QString dictionary = windows.platform().folder.userFile("Zvirata.slv");
         windows.dialogs().files.push_back(dictionary);
-        editor->UlozitjakoClick();
+        press(editor, "Ulozitjako");
         QVERIFY(QFile::exists(dictionary));
         editor->close();
 
-        f.Form1->btzkouseniClick();
+        press(f.Form1, "btzkouseni");
         f.Form10->rbpostupne->setChecked(true);
         windows.dialogs().files.push_back(dictionary);
         TForm4 *test = f.Form4;
-        test->btnovyClick();
+        press(test, "btnovy");
         // Czech is shown and the foreign expression is the answer: one right, one wrong.
         for (const QString &answer : {QStringLiteral("dog"), QStringLiteral("špatně")}) {
             test->edtodpoved->setText(answer);
@@ -421,7 +422,7 @@ private slots:
         QCOMPARE(s->tabulka().cell(0, 0), QStringLiteral("zvirata"));
         f.Form9->close();
         f.Form1->show();
-        f.Form1->StatistikyClick();
+        press(f.Form1, "Statistiky1");
         QCOMPARE(s->ComboBox1->itemText(1), QStringLiteral("zvirata"));
         s->close();
 

@@ -1,4 +1,5 @@
 #include "dictionary/Unit11.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "testing/Unit10.h"
@@ -54,7 +55,7 @@ class TestEvaluation : public QObject {
             m_windows->platform().writeFile(QStringLiteral("Test.slv"), cp1250Lines(lines));
         dialogs().files.push_back(path);
         t()->show();
-        t()->btnovyClick();
+        press(t(), "btnovy");
         for (int i = 0; i < lines.size(); ++i) {
             t()->edtodpoved->setText(QStringLiteral("?"));
             QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
@@ -77,7 +78,7 @@ private slots:
         e()->rbulozit->setChecked(true);
         const QString target = m_windows->platform().folder.path() + QStringLiteral("/Nove.slv");
         dialogs().files.push_back(target);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ", "kůň;horse;[hors];NENÍ"}));
         QCOMPARE(dialogs().lastText(), QStringLiteral("Slovník byl úspěšně uložen."));
         QCOMPARE(dialogs().fileDialogs.last().filter, QStringLiteral("Slovniky|*.slv"));
@@ -94,7 +95,7 @@ private slots:
         e()->rbulozit->setChecked(true);
         const QString target = m_windows->platform().folder.path() + QStringLiteral("/x.slv");
         dialogs().files.push_back(target);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(bytesOf(target), cp1250Lines({"pes;dog;[dog];NENÍ"}));
     }
 
@@ -121,13 +122,13 @@ private slots:
     void savingWithNothingCheckedOrCancelledWritesNothing() {
         allWrong({"a;A", "b;B"});
         e()->rbulozit->setChecked(true);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(dialogs().texts(),
                  QStringList{"Nejsou vybrány žádne výrazy, slovník nelze uložit."});
         QVERIFY(dialogs().fileDialogs.size() == 1); // only the opening of the test
         check({1});
         dialogs().files.push_back(std::nullopt);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(dialogs().shown.size(), 1);
     }
 
@@ -137,7 +138,7 @@ private slots:
         e()->rbulozit->setChecked(true);
         dialogs().files.push_back(m_windows->platform().folder.path() +
                                   QStringLiteral("/no/such/folder/x.slv"));
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(dialogs().shown.size(), 1);
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(!dialogs().texts().contains(QStringLiteral("Slovník byl úspěšně uložen.")));
@@ -145,11 +146,11 @@ private slots:
 
     void retestWithNothingCheckedKeepsServingTheSameTest() {
         allWrong({"a;A", "b;B"});
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(dialogs().texts(), QStringList{"Nebyly vybrány žádné výrazy ze seznamu."});
         QVERIFY(t()->dokonceno);
         QVERIFY(e()->isVisible());
-        e()->BitBtn1Click();
+        press(e(), "BitBtn1");
         QVERIFY(t()->isVisible());
         QVERIFY(e()->isHidden());
         QVERIFY(!t()->dokonceno);
@@ -160,7 +161,7 @@ private slots:
     void retestAsksOnlyTheCheckedExpressions() {
         allWrong({"a;A", "b;B", "c;C"});
         check({0, 2});
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QVERIFY(t()->isVisible());
         QVERIFY(e()->isHidden());
         QVERIFY(!t()->dokonceno);
@@ -180,15 +181,15 @@ private slots:
     }
 
     void selectAllAndNoneNeedItems() {
-        e()->BitBtn2Click();
-        e()->BitBtn3Click();
+        press(e(), "BitBtn2");
+        press(e(), "BitBtn3");
         QCOMPARE(dialogs().texts(),
                  (QStringList{"Nejsou žádné výrazy k výběru.", "Nejsou žádné výrazy k výběru."}));
         allWrong({"a;A", "b;B"});
-        e()->BitBtn2Click();
+        press(e(), "BitBtn2");
         QCOMPARE(e()->CheckListBox1->item(0)->checkState(), Qt::Checked);
         QCOMPARE(e()->CheckListBox1->item(1)->checkState(), Qt::Checked);
-        e()->BitBtn3Click();
+        press(e(), "BitBtn3");
         QCOMPARE(e()->CheckListBox1->item(0)->checkState(), Qt::Unchecked);
         QCOMPARE(e()->CheckListBox1->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(dialogs().shown.size(), 2);
@@ -220,17 +221,17 @@ private slots:
         print()->RichEdit1->setPlainText(QStringLiteral("already there"));
         check({1});
         e()->rbtisk->setChecked(true);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QVERIFY(e()->isHidden());
         QVERIFY(print()->isVisible());
         QCOMPARE(print()->radky(), (QStringList{"kočka - cat - [ket]", "already there"}));
-        print()->BitBtn2Click();
+        press(print(), "BitBtn2");
         QCOMPARE(m_windows->platform().printer().jobs,
                  (QList<QStringList>{{"kočka - cat - [ket]", "already there"}}));
         // The rebuild by the check boxes follows the test's direction too.
         QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
         QCOMPARE(print()->radky(), QStringList{"kočka - cat"});
-        print()->BitBtn1Click();
+        press(print(), "BitBtn1");
         QVERIFY(print()->isHidden());
         QVERIFY(e()->isVisible());
         QCOMPARE(print()->radky(), QStringList());
@@ -239,7 +240,7 @@ private slots:
     void printingWithNothingCheckedIsRefused() {
         allWrong({"a;A"});
         e()->rbtisk->setChecked(true);
-        e()->BitBtn4Click();
+        press(e(), "BitBtn4");
         QCOMPARE(dialogs().texts(),
                  QStringList{"Nejsou vybrány žádne výrazy, slovník nelze vytisknout."});
         QVERIFY(print()->isHidden());
@@ -269,9 +270,9 @@ private slots:
         QFont big(QStringLiteral("DejaVu Serif"), 30);
         dialogs().fonts.push_back(big);
         print()->RichEdit1->selectAll();
-        print()->BitBtn4Click();
+        press(print(), "BitBtn4");
         QCOMPARE(print()->RichEdit1->textCursor().charFormat().font().pointSize(), 30);
-        print()->BitBtn2Click();
+        press(print(), "BitBtn2");
         QCOMPARE(m_windows->platform().printer().fonts.size(), 1);
         QCOMPARE(m_windows->platform().printer().fonts.first(), base);
     }
@@ -283,7 +284,7 @@ private slots:
         for (int i = 1; i <= 200; ++i)
             lines << QStringLiteral("řádek %1 - line %1 - [lajn]").arg(i);
         print()->RichEdit1->setPlainText(lines.join(u'\n'));
-        print()->BitBtn2Click();
+        press(print(), "BitBtn2");
         QCOMPARE(dialogs().shown.size(), 0);
         const QString info = run(QStringLiteral("pdfinfo"), {pdf});
         const QRegularExpressionMatch pages =
@@ -334,7 +335,7 @@ private slots:
         m_windows->platform().printing = makePdfPrinting(m_windows->platform().folder.path() +
                                                          QStringLiteral("/no/such/folder/x.pdf"));
         print()->RichEdit1->setPlainText(QStringLiteral("a"));
-        print()->BitBtn2Click();
+        press(print(), "BitBtn2");
         QCOMPARE(dialogs().shown.size(), 1);
         QCOMPARE(dialogs().shown.first().kind, MessageKind::Error);
     }

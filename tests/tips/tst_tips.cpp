@@ -1,5 +1,6 @@
 #include "app/Unit8.h"
 #include "core/win1250.h"
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "tips/tipy.h"
@@ -40,7 +41,7 @@ private slots:
         const QStringList expected{"\nA\n\n\nB", "\nC\n\n\nD", "\nE\n\n\nF"};
         QSet<QString> seen;
         for (int i = 0; i < 60; ++i) {
-            tip->BitBtn2Click();
+            press(tip, "BitBtn2");
             const QString pane = tip->Memo1->toPlainText();
             QVERIFY2(expected.contains(pane), qPrintable(pane));
             seen.insert(pane);
@@ -57,7 +58,7 @@ private slots:
         QVERIFY(settings->chbtip->isChecked());
         tip->show();
         tip->CheckBox1->setChecked(false);
-        tip->BitBtn1Click();
+        press(tip, "BitBtn1");
         QVERIFY(tip->isHidden());
         QVERIFY(!settings->chbtip->isChecked());
 
@@ -83,7 +84,7 @@ private slots:
             QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Information);
             TForm16 *tip = windows.forms().Form16;
             QVERIFY(tip->tipy().isEmpty());
-            tip->BitBtn2Click(); // nothing to show, nothing breaks
+            press(tip, "BitBtn2"); // nothing to show, nothing breaks
             QCOMPARE(tip->Memo1->toPlainText(), QString());
             // Nothing was confirmed behind the user's back.
             QVERIFY(windows.platform().memory().writes.filter("Nastaveni/Tipy").size() <= 1);
@@ -101,7 +102,7 @@ private slots:
         QVERIFY(tip->upravy());
         QVERIFY(!tip->Memo3->isHidden());
         QVERIFY(!tip->ListBox1->isHidden());
-        tip->Button1Click();
+        press(tip, "Button1");
         QVERIFY(!tip->upravy());
         QVERIFY(tip->Memo3->isHidden());
         typeOn(tip->BitBtn2, "k"); // the flags stay set for the run
@@ -112,9 +113,9 @@ private slots:
         auto windows = windowsWithTips(cp1250("1;Ahoj;Svět\r\n2;C;D\r\n3;Žluť;Kůň\r\n"));
         TForm16 *tip = windows->forms().Form16;
         tip->ListBox1->setCurrentRow(1);
-        tip->BitBtn4Click();
+        press(tip, "BitBtn4");
         QCOMPARE(tip->ListBox1->count(), 2);
-        tip->Button2Click();
+        press(tip, "Button2");
         const QString path = windows->platform().folder.userFile("Tips.vkb");
         QCOMPARE(bytesOf(path), cp1250("1;Ahoj;Svět\r\n2;Žluť;Kůň\r\n"));
         // What was written reads back as the same tips.
@@ -129,19 +130,21 @@ private slots:
     void theBoxesEditThePaneTextsAndAddedTipsSurviveASave() {
         auto windows = windowsWithTips("1;A;B\r\n");
         TForm16 *tip = windows->forms().Form16;
-        tip->ListBox1->setCurrentRow(0);
-        tip->ListBox1Click();
+        tip->show();
+        QListWidget *list = tip->ListBox1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
         QCOMPARE(tip->Edit1->text(), QStringLiteral("A"));
         QCOMPARE(tip->Memo3->toPlainText(), QStringLiteral("B"));
         tip->Edit1->setText("Nový; tip");
         tip->Memo3->setPlainText("dva\nřádky");
-        tip->BitBtn3Click();
+        press(tip, "BitBtn3");
         QCOMPARE(tip->tipy().size(), 2);
         QVERIFY(tip->Edit1->text().isEmpty());
         tip->Edit1->setText("jen jeden text");
-        tip->BitBtn3Click(); // the second text is missing: nothing is added
+        press(tip, "BitBtn3"); // the second text is missing: nothing is added
         QCOMPARE(tip->tipy().size(), 2);
-        tip->Button2Click();
+        press(tip, "Button2");
         const QString saved =
             win1250::decode(bytesOf(windows->platform().folder.userFile("Tips.vkb")));
         QCOMPARE(saved, QStringLiteral("1;A;B\r\n2;Nový, tip;dva řádky\r\n"));
@@ -156,7 +159,7 @@ private slots:
         const QString path = windows->platform().folder.userFile("Tips.vkb");
         QFile::remove(path);
         QDir().mkpath(path + "/x");
-        tip->Button2Click();
+        press(tip, "Button2");
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
         QVERIFY(tip->upravy());
@@ -198,7 +201,7 @@ private slots:
             QVERIFY(!tips[i].druhy.trimmed().isEmpty());
         }
         // Saved without a change, the file keeps its bytes.
-        windows.forms().Form16->Button2Click();
+        press(windows.forms().Form16, "Button2");
         QCOMPARE(bytesOf(windows.platform().folder.userFile("Tips.vkb")), shipped);
     }
 

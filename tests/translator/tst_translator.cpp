@@ -1,3 +1,4 @@
+#include "support/press.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "translator/Unit24.h"
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(t->windowTitle(), QStringLiteral("Translator (ANJ -> CZ)"));
         for (int row = 1; row < t->pocetRadku(); ++row)
             QVERIFY(t->bunka(0, row) != QStringLiteral("NEVIDITELNY"));
-        t->Info1Click();
+        press(t, "Info1");
         QCOMPARE(windows->dialogs().lastText(), QStringLiteral("Ve slovníku je: 8 výrazů."));
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Information);
     }
@@ -97,7 +98,7 @@ private slots:
         QCOMPARE(t->aktualniRadek(), 3);
         QCOMPARE(t->edthledej->selectedText(), QStringLiteral("ABCDEFGZ"));
         t->edthledej->setText(QStringLiteral("ABCDEFGH"));
-        t->Hledej1Click();
+        press(t, "Hledej1");
         QCOMPARE(t->aktualniRadek(), 2);
     }
 
@@ -120,7 +121,7 @@ private slots:
         t->show();
         typeText(t->edthledej, "CAT");
         QCOMPARE(t->aktualniRadek(), 4);
-        t->SpeedButton2Click();
+        press(t, "SpeedButton2");
         QCOMPARE(t->windowTitle(), QStringLiteral("Translator (CZ -> ANJ)"));
         QCOMPARE(t->bunka(0, 0), QStringLiteral("Český výraz"));
         QCOMPARE(t->pocetRadku(), 4);
@@ -142,8 +143,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ZEBRA"));
         typeText(t->edthledej, "");
         t->edthledej->setText(QStringLiteral("ABACUS"));
-        t->SpeedButton1Click();
-        t->SpeedButton3Click();
+        press(t, "SpeedButton1");
+        press(t, "SpeedButton3");
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("POČITADLO"));
     }
 
@@ -170,9 +171,9 @@ private slots:
         QCOMPARE(first->platform().memory().readInteger("Translator", "ZANJDOCZ"), 1);
         QCOMPARE(first->platform().memory().readInteger("Translator", "Okamzite"), 1);
         t->show();
-        t->SpeedButton2Click();
-        t->Auto1Click();
-        t->BitBtn1Click();
+        press(t, "SpeedButton2");
+        press(t, "Auto1");
+        press(t, "BitBtn1");
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
         auto reg = first->platform().memory().values("Translator");
         auto platform = std::make_unique<TestPlatform>();
@@ -207,8 +208,8 @@ private slots:
         t->show();
         typeText(t->edthledej, "A");
         t->edthledej->setText("A");
-        t->SpeedButton1Click();
-        t->SpeedButton2Click();
+        press(t, "SpeedButton1");
+        press(t, "SpeedButton2");
         QCOMPARE(t->pocetRadku(), 2);
     }
 
