@@ -26,7 +26,7 @@ void benchStatistics() {
             statistics->FormCreate();
             statistics->naplnslovniky();
         }));
-        if (statistics->tabulka().rowCount() != 100000 || !windows.dialogs().shown.isEmpty()) {
+        if (statistics->table().rowCount() != 100000 || !windows.dialogs().shown.isEmpty()) {
             std::printf("the statistics did not load 100000 rows\n");
             return bench::missed(QStringLiteral("statistics load"));
         }
@@ -52,7 +52,7 @@ void benchStatistics() {
             QCoreApplication::processEvents();
             statistics->Chart1->repaint();
         }));
-        if (statistics->hodnoty().size() != 1000 || statistics->Chart1->isHidden()) {
+        if (statistics->barValues().size() != 1000 || statistics->Chart1->isHidden()) {
             std::printf("the chart does not show 1000 bars\n");
             return bench::missed(QStringLiteral("statistics chart"));
         }

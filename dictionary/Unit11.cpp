@@ -167,7 +167,7 @@ void TForm11::castiZmeneny(QCheckBox *clicked) {
     // The records carry Czech and foreign in their own fields whatever the direction
     // of the test, so the rebuild prints Czech first as the first fill does.
     QTextCursor cursor(RichEdit1->document());
-    vlozRadky(cursor, tisk::lines(forms.Form9->vybraneZaznamy(), parts));
+    vlozRadky(cursor, tisk::lines(forms.Form9->chosenRecords(), parts));
 }
 
 void TForm11::chbczClick() {

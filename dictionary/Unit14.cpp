@@ -109,7 +109,7 @@ void TForm14::buildControls() {
 
     Label2 = boldLabel(central, "Label2", QStringLiteral("Nový slovník:"));
     column->addLayout(countRow(Label2, "Label4", "Label6", &Label4, &Label6));
-    m_novyModel = new DictionaryModel(m_novy, DictionaryModel::Style::FileOrder, this);
+    m_novyModel = new DictionaryModel(m_merged, DictionaryModel::Style::FileOrder, this);
     stg1 = makeGrid(central, "stg1", m_novyModel);
     column->addWidget(stg1, 1);
 
@@ -178,23 +178,23 @@ void TForm14::btprevedClick() {
     if (m_puvodni.isEmpty() || row < 0 || row >= m_puvodni.size())
         return;
     m_novyModel->append(m_puvodni[row]);
-    selectRow(stg1, int(m_novy.size()) - 1);
-    Label6->setNum(int(m_novy.size()));
+    selectRow(stg1, int(m_merged.size()) - 1);
+    Label6->setNum(int(m_merged.size()));
 }
 
 void TForm14::BitBtn1Click() {
     m_novyModel->appendAll(m_puvodni);
-    selectRow(stg1, int(m_novy.size()) - 1);
-    Label6->setNum(int(m_novy.size()));
+    selectRow(stg1, int(m_merged.size()) - 1);
+    Label6->setNum(int(m_merged.size()));
 }
 
 void TForm14::btuberznovyClick() {
     const int row = stg1->currentIndex().row();
-    if (m_novy.isEmpty() || row < 0)
+    if (m_merged.isEmpty() || row < 0)
         return;
     m_novyModel->remove(row);
     selectRow(stg1, row);
-    Label6->setNum(int(m_novy.size()));
+    Label6->setNum(int(m_merged.size()));
 }
 
 void TForm14::BitBtn2Click() {
@@ -203,14 +203,14 @@ void TForm14::BitBtn2Click() {
 }
 
 void TForm14::btulozClick() {
-    if (m_novy.isEmpty()) {
+    if (m_merged.isEmpty()) {
         platform.dialogs->info(kEmptyDictionary);
         return;
     }
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = slovnik::writeDictionaryFile(*chosen, m_novy);
+    const textfile::SaveResult saved = slovnik::writeDictionaryFile(*chosen, m_merged);
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;

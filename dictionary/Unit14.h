@@ -34,7 +34,7 @@ public:
     void btkonecClick();
 
     const Tpole &Tpuvodni() const { return m_puvodni; }
-    const Tpole &Tnovy() const { return m_novy; }
+    const Tpole &Tnovy() const { return m_merged; }
     FileDialogState OpenDialog1;
     FileDialogState SaveDialog1;
 
@@ -47,7 +47,7 @@ private:
     static void selectRow(QTableView *grid, int row);
 
     Tpole m_puvodni;
-    Tpole m_novy;
+    Tpole m_merged;
     DictionaryModel *m_puvodniModel = nullptr;
     DictionaryModel *m_novyModel = nullptr;
 };

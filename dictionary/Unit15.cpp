@@ -120,9 +120,9 @@ void TForm15::buildMenu() {
     connect(Zavt1, &QAction::triggered, this, &TForm15::BitBtn1Click);
 }
 
-void TForm15::setNovy(QStringList lines) {
-    m_novy = std::move(lines);
-    Memo1->setPlainText(m_novy.join(u'\n'));
+void TForm15::setConverted(QStringList lines) {
+    m_converted = std::move(lines);
+    Memo1->setPlainText(m_converted.join(u'\n'));
 }
 
 void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *pane) {
@@ -130,7 +130,7 @@ void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *p
     if (!chosen)
         return;
     dialog.remember(*chosen);
-    setNovy({});
+    setConverted({});
     lines.clear();
     pane->clear();
     const textfile::LinesResult read = prevadec::readWordListFile(*chosen);
@@ -166,18 +166,18 @@ void TForm15::BitBtn4Click() {
             QStringLiteral("Nelze převést slovníky, není načtený slovník s Cizími výrazy"));
         return;
     }
-    setNovy(m_novy + prevadec::pairWordLists(m_czech, m_foreign));
+    setConverted(m_converted + prevadec::pairWordLists(m_czech, m_foreign));
 }
 
 void TForm15::BitBtn5Click() {
-    if (m_novy.isEmpty()) {
+    if (m_converted.isEmpty()) {
         platform.dialogs->info(QStringLiteral("Nelze úkladat prázdný slovník!!!"));
         return;
     }
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = prevadec::writePairedFile(*chosen, m_novy);
+    const textfile::SaveResult saved = prevadec::writePairedFile(*chosen, m_converted);
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;
@@ -187,7 +187,7 @@ void TForm15::BitBtn5Click() {
     m_foreign.clear();
     RichEdit1->clear();
     RichEdit2->clear();
-    setNovy({});
+    setConverted({});
 }
 
 void TForm15::FormClose() {

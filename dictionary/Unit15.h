@@ -37,7 +37,7 @@ public:
     // The lines each pane shows.
     const QStringList &ceskeVyrazy() const { return m_czech; }
     const QStringList &ciziVyrazy() const { return m_foreign; }
-    const QStringList &novySlovnik() const { return m_novy; }
+    const QStringList &novySlovnik() const { return m_converted; }
 
     FileDialogState OpenDialog1; // the Czech list
     FileDialogState OpenDialog2; // the foreign list
@@ -50,9 +50,9 @@ private:
     void buildControls();
     void buildMenu();
     void openList(FileDialogState &dialog, QStringList &lines, QTextEdit *pane);
-    void setNovy(QStringList lines);
+    void setConverted(QStringList lines);
 
     QStringList m_czech;
     QStringList m_foreign;
-    QStringList m_novy;
+    QStringList m_converted;
 };

@@ -449,11 +449,11 @@ QColor TForm23::chartColour() const {
     return m_set->color();
 }
 
-QStringList TForm23::popisky() const {
+QStringList TForm23::barLabels() const {
     return m_labels;
 }
 
-QList<int> TForm23::hodnoty() const {
+QList<int> TForm23::barValues() const {
     QList<int> values;
     for (int i = 0; i < m_set->count(); ++i)
         values.append(int(m_set->at(i)));
@@ -464,11 +464,11 @@ double TForm23::axisMin() const {
     return m_axis->min();
 }
 
-int TForm23::osaMax() const {
+int TForm23::axisMax() const {
     return int(m_axis->max());
 }
 
-int TForm23::osaKrok() const {
+int TForm23::axisStep() const {
     return int(m_axis->tickInterval());
 }
 

@@ -67,7 +67,7 @@ public:
     void BitBtn1Click();
     void stg1MouseMove(const QPoint &position);
 
-    const statistiky::Table &tabulka() const { return m_table; }
+    const statistiky::Table &table() const { return m_table; }
     // Writes the statistics at the end of the run. The file is read again and keeps
     // every line it holds now, also those another running program added since the
     // start; the rows recorded in this run follow. The table then holds what the file
@@ -81,16 +81,16 @@ public:
     void saveAtExit();
     // The statistics file exists but could not be read: writing the table back would
     // lose its lines.
-    bool nacteniSelhalo() const { return m_loadFailed; }
+    bool loadFailed() const { return m_loadFailed; }
     // The bars drawn: their labels and values, left to right.
-    QStringList popisky() const;
-    QList<int> hodnoty() const;
+    QStringList barLabels() const;
+    QList<int> barValues() const;
     // The vertical axis: its bottom, its top and its step.
     double axisMin() const;
-    int osaMax() const;
-    int osaKrok() const;
+    int axisMax() const;
+    int axisStep() const;
     // The chart's title, two lines joined by "\n".
-    QString nadpis() const { return m_title; }
+    QString chartTitle() const { return m_title; }
     QColor chartColour() const;
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 

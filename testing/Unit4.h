@@ -67,8 +67,8 @@ public:
     // The file lines, as the evaluation window fills them for a retest.
     void setRadky(const QStringList &lines);
     const zkouseni::TestRun<zkouseni::TestRecord> &test() const { return m_test; }
-    int spravne() const { return m_correct; }
-    int spatne() const { return m_wrong; }
+    int rightCount() const { return m_correct; }
+    int wrongCount() const { return m_wrong; }
     const FileDialogState &openDialog() const { return m_openDialog; }
 
 protected:

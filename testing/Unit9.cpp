@@ -122,7 +122,7 @@ void TForm9::zaklnastav() {
     setTextColour(lbznamka, std::nullopt);
 }
 
-Tpole TForm9::vybraneZaznamy() const {
+Tpole TForm9::chosenRecords() const {
     const bool czechShown = ceskyZobrazeny();
     Tpole records;
     for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {

@@ -56,7 +56,7 @@ public:
     bool ceskyZobrazeny() const { return m_czechShown; }
     // The dictionary records of the checked results, in list order, with Czech and
     // foreign in their fields whatever the direction of the test.
-    Tpole vybraneZaznamy() const;
+    Tpole chosenRecords() const;
 
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 

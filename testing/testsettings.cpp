@@ -62,8 +62,9 @@ TestSettingsForm::TestSettingsForm(Forms &forms, Platform &platform, const QStri
     }
     column->addLayout(buttons);
 
-    settingsguard::guard(this, rbcjang, rbangcj, m_smerVraceni, testLoaded, *platform.dialogs);
-    settingsguard::guard(this, rbpostupne, rbnahodne, m_poradiVraceni, testLoaded,
+    settingsguard::guard(this, rbcjang, rbangcj, m_restoringDirection, testLoaded,
+                         *platform.dialogs);
+    settingsguard::guard(this, rbpostupne, rbnahodne, m_restoringOrder, testLoaded,
                          *platform.dialogs);
 
     m_settings.flag(QStringLiteral("Angcz"), rbangcj, false)

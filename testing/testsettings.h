@@ -48,6 +48,6 @@ protected:
 
 private:
     SettingsTable m_settings;
-    bool m_smerVraceni = false;
-    bool m_poradiVraceni = false;
+    bool m_restoringDirection = false;
+    bool m_restoringOrder = false;
 };

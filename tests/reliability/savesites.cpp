@@ -136,7 +136,7 @@ void evaluationSave(TestWindows &w, const QString &target, int variant) {
 // a bitmap.
 void statisticsRows(TestWindows &w, const QString &, int size) {
     // Rows loaded from an earlier run are written back as they are.
-    if (!w.forms().Form23->tabulka().fileLines().isEmpty())
+    if (!w.forms().Form23->table().fileLines().isEmpty())
         return;
     for (int i = 0; i < size; ++i)
         w.forms().Form23->zapisdostatistik(QStringLiteral("/slovniky/zvirata.slv"), i + 1, 1,

@@ -149,7 +149,7 @@ private slots:
         }
         if (way.startsWith("close"))
             window->close();
-        const QStringList lines = forms.Form23->tabulka().fileLines();
+        const QStringList lines = forms.Form23->table().fileLines();
         if (row.isEmpty()) {
             QCOMPARE(lines, QStringList());
             return;
@@ -229,16 +229,16 @@ private slots:
         s->ComboBox2->setCurrentIndex(1);
         press(s, "BitBtn2");
         QVERIFY(!s->Chart1->isHidden());
-        QCOMPARE(s->popisky(), (QStringList{"8.12.2026", "8.12.2026", "8.12.2026"}));
-        QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7}));
-        QCOMPARE(s->osaMax(), 11);
-        QCOMPARE(s->osaKrok(), 2);
-        QCOMPARE(s->nadpis(),
+        QCOMPARE(s->barLabels(), (QStringList{"8.12.2026", "8.12.2026", "8.12.2026"}));
+        QCOMPARE(s->barValues(), (QList<int>{5, 9, 7}));
+        QCOMPARE(s->axisMax(), 11);
+        QCOMPARE(s->axisStep(), 2);
+        QCOMPARE(s->chartTitle(),
                  QStringLiteral("Vokab slovník: zvirata\nPorovnání počtu správných výrazů"));
         QVERIFY(s->Series1->isLabelsVisible());
         s->CheckBox1->click();
         QVERIFY(!s->Series1->isLabelsVisible());
-        QCOMPARE(s->hodnoty(), (QList<int>{5, 9, 7})); // not redrawn
+        QCOMPARE(s->barValues(), (QList<int>{5, 9, 7})); // not redrawn
     }
 
     // The user drags the chart up and down and turns the wheel; the next drawing sets
@@ -255,7 +255,7 @@ private slots:
         s->ComboBox2->setCurrentIndex(1);
         QTest::mouseClick(s->BitBtn2, Qt::LeftButton);
         QCOMPARE(s->axisMin(), 0.0);
-        QCOMPARE(s->osaMax(), 11);
+        QCOMPARE(s->axisMax(), 11);
         QWidget *view = s->Chart1->viewport();
         QTRY_VERIFY(s->Chart1->chart()->plotArea().height() > 20);
         const double perPixel = 11 / s->Chart1->chart()->plotArea().height();
@@ -283,7 +283,7 @@ private slots:
 
         QTest::mouseClick(s->BitBtn2, Qt::LeftButton);
         QCOMPARE(s->axisMin(), 0.0);
-        QCOMPARE(s->osaMax(), 11);
+        QCOMPARE(s->axisMax(), 11);
     }
 
     void barsOfOneDayGetCategoriesOfTheirOwn() {
@@ -294,7 +294,7 @@ private slots:
         s->naplnslovniky();
         s->ComboBox1->setCurrentIndex(1);
         press(s, "BitBtn2");
-        QCOMPARE(s->hodnoty().size(), 70);
+        QCOMPARE(s->barValues().size(), 70);
         const auto axes = s->Chart1->chart()->axes(Qt::Horizontal);
         QCOMPARE(axes.size(), 1);
         const QStringList categories = static_cast<QBarCategoryAxis *>(axes[0])->categories();
@@ -329,9 +329,9 @@ private slots:
         s->ComboBox4->setCurrentIndex(0); // 9.3. before 10.3.: back to the last date
         QCOMPARE(s->ComboBox4->currentText(), QStringLiteral("2.4.2026"));
         press(s, "BitBtn2");
-        QCOMPARE(s->hodnoty(), (QList<int>{66, 66}));
-        QCOMPARE(s->osaMax(), 102);
-        QCOMPARE(s->osaKrok(), 10);
+        QCOMPARE(s->barValues(), (QList<int>{66, 66}));
+        QCOMPARE(s->axisMax(), 102);
+        QCOMPARE(s->axisStep(), 10);
     }
 
     void chartColourFollowsTheGeneralSettings() {
@@ -419,7 +419,7 @@ private slots:
 
         TForm23 *s = f.Form23;
         QCOMPARE(s->stg1->model()->rowCount(), 1);
-        QCOMPARE(s->tabulka().cell(0, 0), QStringLiteral("zvirata"));
+        QCOMPARE(s->table().cell(0, 0), QStringLiteral("zvirata"));
         f.Form9->close();
         f.Form1->show();
         press(f.Form1, "Statistiky1");

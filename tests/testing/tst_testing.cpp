@@ -486,7 +486,7 @@ private slots:
         exam(true).open({"pes;dog;[];NENÍ", "kočka;cat;[];NENÍ"});
         click(t2()->btjo);
         click(t2()->btne);
-        const statistiky::Table &table = forms().Form23->tabulka();
+        const statistiky::Table &table = forms().Form23->table();
         const qsizetype rows = table.fileLines().size();
         QVERIFY(table.fileLines().last().contains(QStringLiteral(";Ano;")));
         t2()->show();
@@ -512,8 +512,8 @@ private slots:
         QTest::keyClick(t2(), Qt::Key_V);
         QTest::keyClick(t2(), Qt::Key_N);
         QTest::keyClick(t2(), Qt::Key_N, Qt::ShiftModifier);
-        QCOMPARE(t2()->spravne(), 1);
-        QCOMPARE(t2()->spatne(), 2);
+        QCOMPARE(t2()->rightCount(), 1);
+        QCOMPARE(t2()->wrongCount(), 2);
     }
 
     void testAnswerWithoutADictionaryIsRefused() {
