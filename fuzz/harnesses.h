@@ -20,3 +20,4 @@ int fuzzWav(const std::uint8_t *data, std::size_t size);
 int fuzzStatistics(const std::uint8_t *data, std::size_t size);
 int fuzzTranslator(const std::uint8_t *data, std::size_t size);
 int fuzzWordlist(const std::uint8_t *data, std::size_t size);
+int fuzzReview(const std::uint8_t *data, std::size_t size);

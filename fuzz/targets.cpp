@@ -9,6 +9,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"statistics", fuzzStatistics},
         {"translator", fuzzTranslator},
         {"wordlist", fuzzWordlist},
+        {"review", fuzzReview},
     };
     return targets;
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "dictionary/slovnik.h"
+#include "review/reviewfile.h"
+
+#include <array>
+
+// What a dictionary's review plan asks today, and what it will ask in the coming days.
+// Expressions are the dictionary's records; two records with the same foreign and Czech
+// text are one expression, counted and asked once (at the first of them).
+namespace review {
+
+// The expressions to ask today, as indexes into the dictionary: first every due one,
+// the longest due first (file order among equals), then new ones in file order, as many
+// as the daily limit leaves after the new ones already started today.
+QList<qsizetype> dueList(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
+
+struct StateCounts {
+    int fresh = 0;    // "nové"
+    int learning = 0; // "učí se"
+    int known = 0;    // "umí"
+    int dueToday = 0; // due today or before, whatever the state
+    friend bool operator==(const StateCounts &, const StateCounts &) = default;
+};
+StateCounts stateCounts(const Tpole &dictionary, const Plan &plan, QDate today);
+
+inline constexpr int kForecastDays = 30;
+// How many expressions come due on each of the next kForecastDays days; the first day
+// (today) also holds every expression due before it.
+std::array<int, kForecastDays> dueForecast(const Tpole &dictionary, const Plan &plan, QDate today);
+
+} // namespace review

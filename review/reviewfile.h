@@ -1,0 +1,112 @@
+#pragma once
+
+#include "review/fsrs.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+struct Tslovniky;
+namespace textfile {
+struct SaveResult;
+}
+
+// The review plan of a dictionary, kept in a file beside it (zvirata.slv → zvirata.vkp),
+// never in the dictionary itself. UTF-8, CR LF; the first line "VOKAB-PLAN 1" names the
+// format and its version; then one line per expression answered at least once:
+//
+//   E <tab> foreign <tab> Czech <tab> learning|known <tab> due <tab> last review <tab>
+//     first review <tab> stability <tab> difficulty <tab> answers <tab> lapses
+//
+// (days as 2024-03-01; "\\", tab, CR and LF in the texts written as \\ \t \r \n). An
+// expression is known by its foreign and Czech text, so reordering, merging or editing
+// the rest of the dictionary keeps its history. Every other line (written by a later
+// version, or damaged) is kept as it is when the file is written again.
+namespace review {
+
+inline constexpr int kPlanVersion = 1;
+// How long the memory of an expression no longer in the dictionary is kept, counted
+// from its last review: long enough to survive deleting and adding it back, or a
+// dictionary saved for a while without it.
+inline constexpr int kKeepRemovedDays = 180;
+
+struct Key {
+    QString foreign;
+    QString czech;
+    friend bool operator==(const Key &, const Key &) = default;
+};
+size_t qHash(const Key &key, size_t seed = 0) noexcept;
+Key keyOf(const Tslovniky &expression);
+
+struct Entry {
+    Key key;
+    Memory memory;
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+
+class Plan {
+public:
+    // The memory of an expression; a new one when it was never answered.
+    Memory memoryOf(const Key &key) const;
+    bool contains(const Key &key) const { return m_index.contains(key); }
+    // Remembers the memory of an expression (a new memory, never answered, is forgotten).
+    void set(const Key &key, const Memory &memory);
+    void forget(const Key &key);
+
+    // Forgets the expressions that are not among `keep` and were last reviewed more than
+    // kKeepRemovedDays before `today`; returns how many.
+    qsizetype forgetRemoved(const QSet<Key> &keep, QDate today);
+
+    const QList<Entry> &entries() const { return m_entries; }
+    // Lines this version does not understand, in file order.
+    const QStringList &otherLines() const { return m_otherLines; }
+    void keepOtherLine(const QString &line) { m_otherLines.append(line); }
+
+    friend bool operator==(const Plan &a, const Plan &b) {
+        return a.m_entries == b.m_entries && a.m_otherLines == b.m_otherLines;
+    }
+
+private:
+    qsizetype removeIf(const std::function<bool(const Entry &)> &condition);
+
+    QList<Entry> m_entries;
+    QHash<Key, qsizetype> m_index;
+    QStringList m_otherLines;
+};
+
+// The plan file of a dictionary: its name with the extension ".vkp" instead of ".slv"
+// (or added, when it has none).
+QString planPath(const QString &dictionaryPath);
+
+// What a plan file may hold; a file beyond them is refused.
+struct PlanLimits {
+    qint64 fileBytes = qint64(256) << 20;
+    qsizetype lineBytes = 64 * 1024;
+    qsizetype lines = 4'000'000;
+};
+
+struct PlanReadResult {
+    std::optional<Plan> plan;
+    QString error; // Czech, when the bytes are no plan
+};
+
+// Reads the bytes of a plan file (untrusted: never throws, refuses what passes the
+// limits, is not UTF-8 text or has no header of ours or a later version). An empty file
+// is an empty plan. Of two lines of the same expression the later review wins.
+PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits = {});
+// The same for a file; the message names it.
+PlanReadResult readPlanFile(const QString &path, const PlanLimits &limits = {});
+
+// The bytes of a plan file: the header, the other lines, then one line per expression.
+QByteArray planBytes(const Plan &plan);
+// Writes the plan through the program's safe save.
+textfile::SaveResult writePlanFile(const QString &path, const Plan &plan);
+
+} // namespace review

@@ -1,0 +1,254 @@
+#include "core/textfile.h"
+#include "review/duelist.h"
+#include "review/reviewfile.h"
+#include "support/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using review::Key;
+using review::keyOf;
+using review::Memory;
+using review::Plan;
+using review::Rating;
+using review::State;
+
+namespace {
+
+const QDate kToday(2024, 3, 1);
+
+// A memory answered `rating` on `day` for the first time.
+Memory answeredOn(QDate day, Rating rating = Rating::Good) {
+    return review::answered({}, rating, day);
+}
+
+// A memory due on `due`, answered a week before it.
+Memory dueOn(QDate due) {
+    Memory memory = answeredOn(due.addDays(-7));
+    memory.due = due;
+    return memory;
+}
+
+Tslovniky expression(const QString &czech, const QString &foreign) {
+    return {foreign, czech, slovnik::kNoPronunciation, slovnik::kNoSound};
+}
+
+QByteArray header() {
+    return "VOKAB-PLAN 1\r\n";
+}
+
+const QByteArray kEntryLine =
+    "E\tcat\tko\xC4\x8Dka\tknown\t2024-03-05\t2024-03-01\t2024-02-20\t3.7145\t5.1618\t2\t0\r\n";
+
+} // namespace
+
+class TestReviewPlan : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every memory, texts with tabs, backslashes and Czech letters, and the lines a
+    // later version wrote come back as they were, and the same bytes are written again.
+    void planSurvivesWritingAndReading() {
+        Plan plan;
+        plan.keepOtherLine(QStringLiteral("X\tlater version\t\\q"));
+        plan.set({QStringLiteral("a\tb\\c"), QStringLiteral("kůň\\t")}, answeredOn(kToday));
+        Memory lapsed = review::answered(answeredOn(kToday.addDays(-30)), Rating::Again, kToday);
+        plan.set({QStringLiteral("dog"), QStringLiteral("pes+čokl")}, lapsed);
+        plan.keepOtherLine(QStringLiteral("# poznámka"));
+        const QByteArray bytes = review::planBytes(plan);
+        QVERIFY(bytes.startsWith(header()));
+        const review::PlanReadResult read = review::parsePlan(bytes);
+        QVERIFY2(read.plan, qPrintable(read.error));
+        QCOMPARE(read.plan->entries(), plan.entries());
+        QCOMPARE(read.plan->otherLines(), plan.otherLines());
+        QCOMPARE(read.plan->memoryOf({QStringLiteral("dog"), QStringLiteral("pes+čokl")}).lapses,
+                 1);
+        QCOMPARE(review::planBytes(*read.plan), bytes);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zvirata.vkp"));
+        QVERIFY(review::writePlanFile(path, plan));
+        QCOMPARE(bytesOf(path), bytes);
+        QCOMPARE(review::readPlanFile(path).plan, std::optional<Plan>(plan));
+    }
+
+    // A plan file is read as untrusted input: a reason in Czech for what is refused, and
+    // what is read keeps every line.
+    void planFilesAreReadAsUntrustedInput_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // empty: read
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("otherLines");
+        QTest::newRow("ours") << header() + kEntryLine << "" << 1 << 0;
+        QTest::newRow("with a byte-order mark, LF only")
+            << "\xEF\xBB\xBFVOKAB-PLAN 1\n" + kEntryLine.chopped(2) + "\n"
+            << "" << 1 << 0;
+        QTest::newRow("empty file: an empty plan") << QByteArray() << "" << 0 << 0;
+        QTest::newRow("damaged line kept aside")
+            << header() + "E\tcat\tkočka\tknown\t2024-02-30\t2024-03-01\t2024-02-20\t3\t5\t2\t0\r\n"
+            << "" << 0 << 1;
+        QTest::newRow("stability out of range kept aside")
+            << header() + "E\tcat\tx\tknown\t2024-03-05\t2024-03-01\t2024-02-20\tnan\t5\t2\t0\r\n"
+            << "" << 0 << 1;
+        QTest::newRow("unknown escape kept aside")
+            << header() + "E\tc\\at\tx\tknown\t2024-03-05\t2024-03-01\t2024-02-20\t3\t5\t2\t0\r\n"
+            << "" << 0 << 1;
+        QTest::newRow("two lines of one expression: the later review wins")
+            << header() + kEntryLine +
+                   "E\tcat\tkočka\tknown\t2024-03-09\t2024-02-28\t2024-02-20\t3\t5\t1\t0\r\n"
+            << "" << 1 << 0;
+        QTest::newRow("zero byte") << header() + QByteArray(1, '\0') << "nulové bajty" << 0 << 0;
+        QTest::newRow("not UTF-8") << header() + "E\tcat\tko\xE8ka\r\n"
+                                   << "není v kódování UTF-8" << 0 << 0;
+        QTest::newRow("no header") << kEntryLine << "chybí záhlaví" << 0 << 0;
+        QTest::newRow("a dictionary instead")
+            << QByteArray("kočka;cat;[];NENÍ\r\n") << "chybí záhlaví" << 0 << 0;
+        QTest::newRow("later format") << QByteArray("VOKAB-PLAN 2\r\n") + kEntryLine
+                                      << "novější verzí programu (formát 2" << 0 << 0;
+        QTest::newRow("line too long")
+            << header() + QByteArray(70000, 'x') << "řádek 2 je delší než 65536 bajtů" << 0 << 0;
+    }
+    void planFilesAreReadAsUntrustedInput() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const review::PlanReadResult read = review::parsePlan(bytes);
+        if (!error.isEmpty()) {
+            QVERIFY(!read.plan);
+            QVERIFY2(read.error.contains(error), qPrintable(read.error));
+            return;
+        }
+        QVERIFY2(read.plan, qPrintable(read.error));
+        QTEST(int(read.plan->entries().size()), "entries");
+        QTEST(int(read.plan->otherLines().size()), "otherLines");
+        if (!read.plan->entries().isEmpty()) {
+            const Memory cat =
+                read.plan->memoryOf({QStringLiteral("cat"), QStringLiteral("kočka")});
+            QCOMPARE(cat.lastReview, QDate(2024, 3, 1));
+            QCOMPARE(cat.stability, 3.7145);
+        }
+        // Read again after writing, nothing changes.
+        QCOMPARE(review::parsePlan(review::planBytes(*read.plan)).plan, read.plan);
+    }
+
+    void tooManyLinesAreRefused() {
+        review::PlanLimits limits;
+        limits.lines = 2;
+        QVERIFY(review::parsePlan(header() + kEntryLine, limits).plan);
+        const review::PlanReadResult read =
+            review::parsePlan(header() + kEntryLine + "x\r\n", limits);
+        QVERIFY(!read.plan);
+        QCOMPARE(read.error, QStringLiteral("má více než 2 řádků"));
+    }
+
+    void unreadableFileIsNamedInTheMessage() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zvirata.vkp"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("VOKAB-PLAN 7\r\n");
+        file.close();
+        const review::PlanReadResult read = review::readPlanFile(path);
+        QVERIFY(!read.plan);
+        QVERIFY2(read.error.startsWith(QStringLiteral("Plán opakování „%1“ nelze načíst: plán je "
+                                                      "uložen novější verzí programu")
+                                           .arg(path)),
+                 qPrintable(read.error));
+    }
+
+    void planFileSitsBesideTheDictionary_data() {
+        QTest::addColumn<QString>("dictionary");
+        QTest::addColumn<QString>("plan");
+        QTest::newRow("slv") << "/data/Slovniky/zvirata.slv"
+                             << "/data/Slovniky/zvirata.vkp";
+        QTest::newRow("upper case") << "C:\\Slovniky\\ZVIRATA.SLV"
+                                    << "C:\\Slovniky\\ZVIRATA.vkp";
+        QTest::newRow("two dots") << "/d/zvirata.2024.slv"
+                                  << "/d/zvirata.2024.vkp";
+        QTest::newRow("no extension") << "/d.x/zvirata"
+                                      << "/d.x/zvirata.vkp";
+        QTest::newRow("hidden file") << "/d/.slv"
+                                     << "/d/.slv.vkp";
+    }
+    void planFileSitsBesideTheDictionary() {
+        QFETCH(QString, dictionary);
+        QTEST(review::planPath(dictionary), "plan");
+    }
+
+    // The memory of an expression no longer in the dictionary stays for 180 days after
+    // its last review.
+    void removedExpressionsAreForgottenAfter180Days_data() {
+        QTest::addColumn<int>("daysSinceReview");
+        QTest::addColumn<bool>("inDictionary");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("removed yesterday") << 1 << false << true;
+        QTest::newRow("removed, 180 days") << 180 << false << true;
+        QTest::newRow("removed, 181 days") << 181 << false << false;
+        QTest::newRow("in the dictionary, years") << 2000 << true << true;
+    }
+    void removedExpressionsAreForgottenAfter180Days() {
+        QFETCH(int, daysSinceReview);
+        QFETCH(bool, inDictionary);
+        const Key key{QStringLiteral("cat"), QStringLiteral("kočka")};
+        const Key other{QStringLiteral("dog"), QStringLiteral("pes")};
+        Plan plan;
+        plan.set(key, answeredOn(kToday.addDays(-daysSinceReview)));
+        plan.set(other, answeredOn(kToday));
+        QSet<Key> dictionary{other};
+        if (inDictionary)
+            dictionary.insert(key);
+        const bool kept = plan.forgetRemoved(dictionary, kToday) == 0;
+        QTEST(kept, "kept");
+        QCOMPARE(plan.contains(key), kept);
+        QVERIFY(plan.contains(other));
+        QCOMPARE(plan.memoryOf(other), answeredOn(kToday));
+    }
+
+    // Due ones first, the longest due first; new ones in file order up to the day's limit
+    // (less the new ones already started today); an expression that is twice in the
+    // dictionary is asked once.
+    void dueListAsksDueOnesFirstThenNewOnes_data() {
+        QTest::addColumn<int>("newPerDay");
+        QTest::addColumn<QList<qsizetype>>("asked");
+        // 0 new, 1 due in 2 days, 2 due today, 3 new, 4 due 3 days ago, 5 new,
+        // 6 started today (due tomorrow), 7 = 2 again, 8 due 3 days ago.
+        QTest::newRow("limit 0") << 0 << QList<qsizetype>{4, 8, 2};
+        QTest::newRow("limit 1, used up today") << 1 << QList<qsizetype>{4, 8, 2};
+        QTest::newRow("limit 3") << 3 << QList<qsizetype>{4, 8, 2, 0, 3};
+        QTest::newRow("limit 20") << 20 << QList<qsizetype>{4, 8, 2, 0, 3, 5};
+    }
+    void dueListAsksDueOnesFirstThenNewOnes() {
+        QFETCH(int, newPerDay);
+        const Tpole dictionary{expression("a", "a"), expression("b", "b"), expression("c", "c"),
+                               expression("d", "d"), expression("e", "e"), expression("f", "f"),
+                               expression("g", "g"), expression("c", "c"), expression("h", "h")};
+        Plan plan;
+        plan.set(keyOf(dictionary[1]), dueOn(kToday.addDays(2)));
+        plan.set(keyOf(dictionary[2]), dueOn(kToday));
+        plan.set(keyOf(dictionary[4]), dueOn(kToday.addDays(-3)));
+        plan.set(keyOf(dictionary[6]), answeredOn(kToday, Rating::Again));
+        plan.set(keyOf(dictionary[8]), dueOn(kToday.addDays(-3)));
+        plan.set({QStringLiteral("gone"), QStringLiteral("pryč")}, dueOn(kToday.addDays(-9)));
+        QTEST(review::dueList(dictionary, plan, kToday, newPerDay), "asked");
+    }
+
+    void statesAndForecastCountEachExpressionOnce() {
+        const Tpole dictionary{expression("a", "a"), expression("b", "b"), expression("c", "c"),
+                               expression("d", "d"), expression("b", "b"), expression("e", "e")};
+        Plan plan;
+        plan.set(keyOf(dictionary[1]), dueOn(kToday.addDays(-5)));         // overdue, known
+        plan.set(keyOf(dictionary[2]), answeredOn(kToday, Rating::Again)); // learning, tomorrow
+        plan.set(keyOf(dictionary[3]), dueOn(kToday.addDays(29)));
+        plan.set(keyOf(dictionary[5]), dueOn(kToday.addDays(30))); // beyond the forecast
+        plan.set({QStringLiteral("gone"), QStringLiteral("pryč")}, dueOn(kToday));
+        const review::StateCounts counts = review::stateCounts(dictionary, plan, kToday);
+        QCOMPARE(counts, (review::StateCounts{1, 1, 3, 1}));
+        std::array<int, review::kForecastDays> expected{};
+        expected[0] = 1;
+        expected[1] = 1;
+        expected[29] = 1;
+        QCOMPARE(review::dueForecast(dictionary, plan, kToday), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReviewPlan)
+#include "tst_reviewplan.moc"
