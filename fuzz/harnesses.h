@@ -21,3 +21,5 @@ int fuzzStatistics(const std::uint8_t *data, std::size_t size);
 int fuzzTranslator(const std::uint8_t *data, std::size_t size);
 int fuzzWordlist(const std::uint8_t *data, std::size_t size);
 int fuzzReview(const std::uint8_t *data, std::size_t size);
+int fuzzDelimited(const std::uint8_t *data, std::size_t size);
+int fuzzKvtml(const std::uint8_t *data, std::size_t size);

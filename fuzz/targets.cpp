@@ -10,6 +10,8 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"translator", fuzzTranslator},
         {"wordlist", fuzzWordlist},
         {"review", fuzzReview},
+        {"delimited", fuzzDelimited},
+        {"kvtml", fuzzKvtml},
     };
     return targets;
 }

@@ -1,0 +1,163 @@
+#include "exchange/importexport.h"
+
+#include "core/textfile.h"
+#include "exchange/kvtml.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace exchange {
+namespace {
+
+struct NotesHeader {
+    qsizetype length = 0; // characters of the header lines
+    QChar delimiter;      // null: not named
+    bool html = false;
+};
+
+// Anki's plain-text notes begin with lines such as "#separator:tab" and "#html:true".
+NotesHeader notesHeaderOf(const QString &text) {
+    static const QRegularExpression line(
+        QStringLiteral("#([a-z ]+):([^\\r\\n]*)(\\r\\n|\\r|\\n|$)"));
+    NotesHeader header;
+    while (true) {
+        const auto match = line.match(text, header.length, QRegularExpression::NormalMatch,
+                                      QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
+            return header;
+        const QString key = match.captured(1).trimmed();
+        const QString value = match.captured(2).trimmed().toLower();
+        if (key == u"separator") {
+            if (value == u"tab")
+                header.delimiter = u'\t';
+            else if (value == u"comma")
+                header.delimiter = u',';
+            else if (value == u"semicolon")
+                header.delimiter = u';';
+            else if (value == u"pipe")
+                header.delimiter = u'|';
+            else if (value == u"space")
+                header.delimiter = u' ';
+            else if (value.size() == 1)
+                header.delimiter = value.front();
+        } else if (key == u"html") {
+            header.html = value == u"true";
+        }
+        header.length += match.capturedLength(0);
+        if (match.capturedLength(3) == 0)
+            return header;
+    }
+}
+
+} // namespace
+
+QString plainTextOfHtml(const QString &html) {
+    static const QRegularExpression breaks(QStringLiteral("<\\s*(br|/?div|/?p)\\b[^>]*>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression entity(
+        QStringLiteral("&(#[0-9]{1,7}|#x[0-9a-fA-F]{1,6}|[a-z]+);"));
+    QString text = html;
+    text.replace(breaks, QStringLiteral(" "));
+    text.remove(tags);
+    QString result;
+    qsizetype from = 0;
+    auto it = entity.globalMatch(text);
+    while (it.hasNext()) {
+        const auto match = it.next();
+        result += QStringView(text).sliced(from, match.capturedStart() - from);
+        from = match.capturedEnd();
+        const QString name = match.captured(1);
+        char32_t code = 0;
+        bool ok = false;
+        if (name.startsWith(QStringLiteral("#x")))
+            code = name.mid(2).toUInt(&ok, 16);
+        else if (name.startsWith(u'#'))
+            code = name.mid(1).toUInt(&ok, 10);
+        else if (name == u"amp")
+            code = u'&', ok = true;
+        else if (name == u"lt")
+            code = u'<', ok = true;
+        else if (name == u"gt")
+            code = u'>', ok = true;
+        else if (name == u"quot")
+            code = u'"', ok = true;
+        else if (name == u"apos")
+            code = u'\'', ok = true;
+        else if (name == u"nbsp")
+            code = u' ', ok = true;
+        if (ok && code != 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF))
+            result += QString::fromUcs4(&code, 1);
+        else
+            result += match.captured(0);
+    }
+    result += QStringView(text).sliced(from);
+    return result;
+}
+
+DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits) {
+    DelimitedFile file;
+    if (bytes.size() > limits.fileBytes) {
+        file.error = QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes);
+        return file;
+    }
+    const DecodedText decoded = decodeText(bytes);
+    file.encoding = decoded.encoding;
+    if (!decoded.text) {
+        file.error = decoded.error;
+        return file;
+    }
+    const NotesHeader header = notesHeaderOf(*decoded.text);
+    const QStringView text = QStringView(*decoded.text).sliced(header.length);
+    file.delimiter = header.delimiter.isNull() ? detectDelimiter(text) : header.delimiter;
+    TableResult parsed = parseDelimited(text, file.delimiter, limits);
+    if (!parsed.table) {
+        file.error = parsed.error;
+        return file;
+    }
+    if (header.html) {
+        for (Row &row : *parsed.table) {
+            for (QString &field : row)
+                field = plainTextOfHtml(field);
+        }
+        // A row whose HTML held no text is no row.
+        parsed.table->removeIf([](const Row &row) {
+            return std::all_of(row.cbegin(), row.cend(),
+                               [](const QString &field) { return field.isEmpty(); });
+        });
+    }
+    file.columns = guessColumns(*parsed.table);
+    file.table = std::move(parsed.table);
+    return file;
+}
+
+DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits) {
+    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw.bytes) {
+        DelimitedFile file;
+        file.error = raw.error;
+        return file;
+    }
+    DelimitedFile file = parseDelimitedFile(*raw.bytes, limits);
+    if (!file.table)
+        file.error = QStringLiteral("Soubor „%1“ nelze načíst: %2.")
+                         .arg(QDir::toNativeSeparators(path), file.error);
+    return file;
+}
+
+textfile::SaveResult writeDelimitedFile(const QString &path, const Tpole &dictionary,
+                                        QChar delimiter, bool withHeader) {
+    return textfile::saveFile(path,
+                              delimitedBytes(tableOfDictionary(dictionary, withHeader), delimiter));
+}
+
+textfile::SaveResult writeKvtmlFile(const QString &path, const Tpole &dictionary,
+                                    const QString &title, const QString &foreignLocale) {
+    return textfile::saveFile(
+        path, kvtmlBytes(dictionary, title, foreignLocale, QFileInfo(path).absolutePath()));
+}
+
+} // namespace exchange

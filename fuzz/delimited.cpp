@@ -1,0 +1,51 @@
+// Delimited text from spreadsheets and other trainers: any bytes read as an imported
+// file. A table that is read becomes expressions whose lines a dictionary can hold once
+// the characters Windows-1250 lacks are replaced; written out again as CSV it reads back
+// as the same rows.
+#include "check.h"
+#include "harnesses.h"
+
+#include "core/textfile.h"
+#include "exchange/importexport.h"
+
+#include <QStringDecoder>
+
+int fuzzDelimited(const std::uint8_t *data, std::size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    exchange::TableLimits limits;
+    limits.fieldChars = 512;
+    limits.columns = 64;
+    const exchange::DelimitedFile file = exchange::parseDelimitedFile(bytes, limits);
+    FUZZ_CHECK(file.table.has_value() == file.error.isEmpty());
+    if (!file.table)
+        return 0;
+    for (const exchange::Row &row : *file.table) {
+        FUZZ_CHECK(row.size() <= limits.columns);
+        bool any = false;
+        for (const QString &field : row) {
+            FUZZ_CHECK(field.size() <= limits.fieldChars + 1);
+            any = any || !field.isEmpty();
+        }
+        FUZZ_CHECK(any);
+    }
+
+    const exchange::Imported imported =
+        exchange::dictionaryOfTable(*file.table, file.columns, QString());
+    FUZZ_CHECK(imported.dictionary.isEmpty() != imported.error.isEmpty());
+    const Tpole fitted = exchange::withReplacements(imported.dictionary);
+    FUZZ_CHECK(exchange::unencodableCharacters(fitted).isEmpty());
+    for (const Tslovniky &e : fitted) {
+        for (const QString *field : {&e.ang, &e.cz, &e.vyslovnost, &e.zvuk})
+            FUZZ_CHECK(!field->contains(u';') && !field->contains(u'\r') &&
+                       !field->contains(u'\n'));
+    }
+    FUZZ_CHECK(textfile::encodeLines(slovnik::dictionaryLines(fitted)).has_value());
+
+    // Decoded as written: a field that begins with U+FEFF keeps it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString written = utf8.decode(exchange::delimitedBytes(*file.table, u','));
+    const exchange::TableResult again = exchange::parseDelimited(written, u',', {});
+    FUZZ_CHECK(again.table.has_value());
+    FUZZ_CHECK(*again.table == *file.table);
+    return 0;
+}
