@@ -1,0 +1,416 @@
+#include "review/reviewwindow.h"
+
+#include "app/Unit1.h"
+#include "app/Unit8.h"
+#include "app/forms.h"
+#include "core/textfile.h"
+#include "dictionary/opendictionary.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "platform/registry.h"
+#include "platform/sound.h"
+#include "review/duelist.h"
+#include "testing/testwindows.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+const QString kKey = QStringLiteral("Opakovani");
+const QString kNewPerDay = QStringLiteral("Novych denne");
+const QString kRetention = QStringLiteral("Pozadovana uspesnost");
+constexpr int kDefaultNewPerDay = 20;
+constexpr int kDefaultRetention = 90; // per cent
+
+QString daysText(int days) {
+    if (days == 1)
+        return QStringLiteral("1 den");
+    if (days >= 2 && days <= 4)
+        return QStringLiteral("%1 dny").arg(days);
+    return QStringLiteral("%1 dní").arg(days);
+}
+
+} // namespace
+
+ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
+    : VokabForm(forms, platform, QStringLiteral("ReviewWindow")) {
+    setWindowTitle(QStringLiteral("Opakování podle plánu"));
+    m_openDialog.title = QStringLiteral("Otevřít slovník");
+    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
+    m_openDialog.defaultSuffix = QStringLiteral("slv");
+
+    reviewMenu = menuBar()->addMenu(QStringLiteral("&Opakování"));
+    reviewMenu->setObjectName(QStringLiteral("reviewMenu"));
+    openAction = testwindows::action(reviewMenu, "openAction", QStringLiteral("&Otevřít slovník…"));
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    reviewMenu->addSeparator();
+    closeAction = testwindows::action(reviewMenu, "closeAction", QStringLiteral("&Zavřít"));
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *layout = new QVBoxLayout(central);
+
+    auto *top = new QHBoxLayout;
+    openButton = named<QPushButton>(central, "openButton");
+    openButton->setText(QStringLiteral("Otevřít slovník…"));
+    dictionaryLabel = testwindows::label(central, "dictionaryLabel",
+                                         QStringLiteral("Žádný slovník není otevřen."));
+    closeButton = named<QPushButton>(central, "closeButton");
+    closeButton->setText(QStringLiteral("Zavřít"));
+    top->addWidget(openButton);
+    top->addWidget(dictionaryLabel, 1);
+    top->addWidget(closeButton);
+    layout->addLayout(top);
+
+    auto *plan = new QGroupBox(QStringLiteral("Plán slovníku"), central);
+    auto *planGrid = new QGridLayout(plan);
+    dueLabel = testwindows::infoRow(planGrid, 0, "dueLabel", "K opakování dnes:");
+    newLabel = testwindows::infoRow(planGrid, 1, "newLabel", "Nové:");
+    learningLabel = testwindows::infoRow(planGrid, 2, "learningLabel", "Učí se:");
+    knownLabel = testwindows::infoRow(planGrid, 3, "knownLabel", "Umí:");
+    planGrid->addWidget(new QLabel(QStringLiteral("Nových denně:"), plan), 0, 2);
+    newPerDayBox = named<QSpinBox>(plan, "newPerDayBox");
+    newPerDayBox->setRange(0, 9999);
+    planGrid->addWidget(newPerDayBox, 0, 3);
+    planGrid->addWidget(new QLabel(QStringLiteral("Požadovaná úspěšnost (%):"), plan), 1, 2);
+    retentionBox = named<QSpinBox>(plan, "retentionBox");
+    retentionBox->setRange(int(review::Parameters::kMinimumRetention * 100),
+                           int(review::Parameters::kMaximumRetention * 100));
+    planGrid->addWidget(retentionBox, 1, 3);
+    turnOnButton = named<QPushButton>(plan, "turnOnButton");
+    turnOnButton->setText(QStringLiteral("Zapnout plán pro tento slovník"));
+    planGrid->addWidget(turnOnButton, 2, 2, 2, 2);
+    layout->addWidget(plan);
+
+    progressLabel = testwindows::label(central, "progressLabel", QString());
+    layout->addWidget(progressLabel);
+    layout->addWidget(new QLabel(QStringLiteral("Otázka:"), central));
+    questionText = testwindows::memo(central, "questionText", true);
+    layout->addWidget(questionText);
+    layout->addWidget(new QLabel(QStringLiteral("Odpověď:"), central));
+    answerText = testwindows::memo(central, "answerText", true);
+    layout->addWidget(answerText);
+    pronunciationLabel = testwindows::label(central, "pronunciationLabel", QString());
+    pronunciationLabel->setFont(QFont(QStringLiteral("VokabFont"), 10, QFont::Bold));
+    layout->addWidget(pronunciationLabel);
+
+    showButton = named<QPushButton>(central, "showButton");
+    showButton->setText(QStringLiteral("Ukázat odpověď (mezerník)"));
+    layout->addWidget(showButton);
+    auto *answers = new QHBoxLayout;
+    const std::array<const char *, 4> names{"againButton", "hardButton", "goodButton",
+                                            "easyButton"};
+    for (const review::Rating rating : review::kRatings) {
+        QPushButton *&button = answerButtons[size_t(rating) - 1];
+        button = named<QPushButton>(central, names[size_t(rating) - 1]);
+        answers->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, rating] { answer(rating); });
+    }
+    layout->addLayout(answers);
+
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("Výrazy k opakování v příštích 30 dnech"));
+    chart->legend()->hide();
+    auto *series = new QBarSeries(chart);
+    m_forecastBars = new QBarSet(QStringLiteral("K opakování"), series);
+    series->append(m_forecastBars);
+    chart->addSeries(series);
+    auto *days = new QBarCategoryAxis(chart);
+    QStringList labels;
+    for (int day = 0; day < review::kForecastDays; ++day)
+        labels << (day % 5 == 0 ? QString::number(day) : QStringLiteral(" ").repeated(day));
+    days->append(labels);
+    days->setTitleText(QStringLiteral("za dní"));
+    chart->addAxis(days, Qt::AlignBottom);
+    series->attachAxis(days);
+    auto *counts = new QValueAxis(chart);
+    counts->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(counts);
+    forecastView = named<QChartView>(central, "forecastView");
+    forecastView->setChart(chart);
+    forecastView->setMinimumHeight(220);
+    layout->addWidget(forecastView, 1);
+
+    connect(openAction, &QAction::triggered, this, &ReviewWindow::chooseDictionary);
+    connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
+    connect(closeAction, &QAction::triggered, this, &ReviewWindow::close);
+    connect(closeButton, &QPushButton::clicked, this, &ReviewWindow::close);
+    connect(turnOnButton, &QPushButton::clicked, this, &ReviewWindow::turnOn);
+    connect(showButton, &QPushButton::clicked, this, &ReviewWindow::reveal);
+    connect(newPerDayBox, &QSpinBox::valueChanged, this, [this] {
+        storeSettings();
+        if (m_planOn && m_position == 0)
+            startSession();
+    });
+    connect(retentionBox, &QSpinBox::valueChanged, this, &ReviewWindow::storeSettings);
+
+    readSettings();
+    setMinimumSize(560, 640);
+    startSession();
+}
+
+void ReviewWindow::readSettings() {
+    const QSignalBlocker blockNew(newPerDayBox);
+    const QSignalBlocker blockRetention(retentionBox);
+    Registry &registry = *platform.registry;
+    if (!registry.keyExists(kKey)) {
+        newPerDayBox->setValue(kDefaultNewPerDay);
+        retentionBox->setValue(kDefaultRetention);
+        return;
+    }
+    SettingsReader reader(registry, kKey);
+    newPerDayBox->setValue(reader.integer(kNewPerDay, kDefaultNewPerDay));
+    retentionBox->setValue(reader.integer(kRetention, kDefaultRetention));
+    reader.report(*platform.dialogs);
+}
+
+void ReviewWindow::storeSettings() {
+    Registry &registry = *platform.registry;
+    registry.createKey(kKey);
+    registry.writeInteger(kKey, kNewPerDay, newPerDayBox->value());
+    registry.writeInteger(kKey, kRetention, retentionBox->value());
+}
+
+review::Parameters ReviewWindow::parameters() const {
+    review::Parameters parameters;
+    parameters.desiredRetention = retentionBox->value() / 100.0;
+    return parameters;
+}
+
+QDate ReviewWindow::today() const {
+    return platform.clock->now().date();
+}
+
+void ReviewWindow::FormShow() {
+    // A day may have passed since the window was last open.
+    startSession();
+}
+
+void ReviewWindow::FormClose() {
+    finishSession();
+    forms.Form1->show();
+    setApplicationTitle(QStringLiteral("Vokab"));
+}
+
+void ReviewWindow::keyPressEvent(QKeyEvent *event) {
+    const QString key = event->text();
+    if (key == QStringLiteral(" ") && showButton->isEnabled()) {
+        reveal();
+        return;
+    }
+    if (key.size() == 1 && key[0] >= u'1' && key[0] <= u'4') {
+        QPushButton *button = answerButtons[size_t(key[0].unicode() - u'1')];
+        if (button->isEnabled())
+            button->click();
+        return;
+    }
+    VokabForm::keyPressEvent(event);
+}
+
+void ReviewWindow::chooseDictionary() {
+    const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
+    if (chosen)
+        openDictionary(*chosen);
+}
+
+bool ReviewWindow::openDictionary(const QString &path) {
+    const std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
+                                      *platform.dialogs, m_openDialog);
+    if (!read)
+        return false;
+    const QString planFile = review::planPath(path);
+    review::Plan plan;
+    bool on = false;
+    if (QFileInfo::exists(planFile)) {
+        review::PlanReadResult planRead = review::readPlanFile(planFile);
+        if (!planRead.plan) {
+            // The dictionary is fine; the plan is left as it is, and nothing is written
+            // over it.
+            platform.dialogs->error(planRead.error);
+            return false;
+        }
+        plan = std::move(*planRead.plan);
+        on = true;
+    }
+    finishSession();
+    m_dictionary = read->dictionary;
+    m_path = path;
+    m_plan = std::move(plan);
+    m_planOn = on;
+    dictionaryLabel->setText(QStringLiteral("Slovník: ") + QFileInfo(path).fileName());
+    startSession();
+    return true;
+}
+
+void ReviewWindow::turnOn() {
+    if (m_path.isEmpty())
+        return;
+    m_planOn = true;
+    if (savePlan())
+        startSession();
+    else
+        m_planOn = false;
+}
+
+bool ReviewWindow::savePlan() {
+    if (!m_planOn)
+        return false;
+    QSet<review::Key> keep;
+    for (const Tslovniky &expression : std::as_const(m_dictionary))
+        keep.insert(review::keyOf(expression));
+    m_plan.forgetRemoved(keep, today());
+    const textfile::SaveResult saved = review::writePlanFile(review::planPath(m_path), m_plan);
+    if (!saved.ok) {
+        platform.dialogs->error(saved.error);
+        return false;
+    }
+    return true;
+}
+
+void ReviewWindow::startSession() {
+    m_queue.clear();
+    m_position = 0;
+    m_recalled = 0;
+    m_forgotten = 0;
+    if (m_planOn)
+        m_queue = review::dueList(m_dictionary, m_plan, today(), newPerDayBox->value());
+    turnOnButton->setVisible(!m_path.isEmpty() && !m_planOn);
+    showCounts();
+    showForecast();
+    showQuestion();
+}
+
+void ReviewWindow::showQuestion() {
+    m_revealed = false;
+    answerText->clear();
+    pronunciationLabel->clear();
+    const bool asking = m_position < m_queue.size();
+    showButton->setEnabled(asking);
+    for (size_t i = 0; i < answerButtons.size(); ++i) {
+        answerButtons[i]->setEnabled(false);
+        answerButtons[i]->setText(
+            QStringLiteral("%1 %2").arg(i + 1).arg(review::ratingText(review::Rating(i + 1))));
+    }
+    if (!asking) {
+        questionText->setPlainText(m_path.isEmpty() ? QString()
+                                   : m_planOn       ? QStringLiteral("Pro dnešek je hotovo.")
+                                              : QStringLiteral("Plán slovníku je vypnutý."));
+        progressLabel->setText(QString());
+        return;
+    }
+    progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()));
+    const Tslovniky &expression = m_dictionary[m_queue[m_position]];
+    questionText->setPlainText(expression.ang);
+    showButton->setFocus();
+}
+
+void ReviewWindow::reveal() {
+    if (m_position >= m_queue.size() || m_revealed)
+        return;
+    m_revealed = true;
+    const Tslovniky &expression = m_dictionary[m_queue[m_position]];
+    answerText->setPlainText(expression.cz);
+    pronunciationLabel->setText(
+        expression.vyslovnost == slovnik::kNoPronunciation ? QString() : expression.vyslovnost);
+    const std::array<review::Memory, 4> next =
+        review::outcomes(m_plan.memoryOf(review::keyOf(expression)), today(), parameters());
+    for (size_t i = 0; i < answerButtons.size(); ++i) {
+        answerButtons[i]->setText(QStringLiteral("%1 %2 (za %3)")
+                                      .arg(i + 1)
+                                      .arg(review::ratingText(review::Rating(i + 1)),
+                                           daysText(int(today().daysTo(next[i].due)))));
+        answerButtons[i]->setEnabled(true);
+    }
+    showButton->setEnabled(false);
+    answerButtons[2]->setFocus();
+    playSound(expression);
+}
+
+void ReviewWindow::playSound(const Tslovniky &expression) {
+    if (expression.zvuk != slovnik::kNoSound && QFileInfo::exists(expression.zvuk))
+        platform.player->play(expression.zvuk);
+}
+
+void ReviewWindow::answer(review::Rating rating) {
+    if (m_position >= m_queue.size() || !m_revealed)
+        return;
+    const review::Key key = review::keyOf(m_dictionary[m_queue[m_position]]);
+    m_plan.set(key, review::answered(m_plan.memoryOf(key), rating, today(), parameters()));
+    if (rating == review::Rating::Again)
+        ++m_forgotten;
+    else
+        ++m_recalled;
+    if (!savePlan())
+        return;
+    ++m_position;
+    showCounts();
+    showForecast();
+    if (m_position == m_queue.size()) {
+        const int answered = m_recalled + m_forgotten;
+        finishSession();
+        platform.dialogs->message(
+            MessageKind::Information,
+            QStringLiteral("Opakování pro dnešek je hotovo.\n\nZopakováno výrazů: %1\n"
+                           "Vybaveno: %2\nZapomenuto: %3")
+                .arg(answered)
+                .arg(m_recalled)
+                .arg(m_forgotten));
+    }
+    showQuestion();
+}
+
+void ReviewWindow::finishSession() {
+    // One statistics row per session, counted like a test (recalled against forgotten)
+    // and recorded as the general settings ask for a finished or an interrupted test.
+    const bool finished = m_position == m_queue.size();
+    if (finished ? forms.Form8->chbkompletnidokonceni->isChecked()
+                 : forms.Form8->chbprerusenizkouseni->isChecked())
+        testwindows::zapisStatistiky(forms, m_path, m_recalled, m_forgotten,
+                                     finished ? QStringLiteral("Ano") : QStringLiteral("Ne"),
+                                     QStringLiteral("Opakování"));
+    m_recalled = 0;
+    m_forgotten = 0;
+}
+
+void ReviewWindow::showCounts() {
+    const review::StateCounts counts = review::stateCounts(m_dictionary, m_plan, today());
+    const bool shown = !m_path.isEmpty();
+    dueLabel->setText(shown ? QString::number(counts.dueToday) : QStringLiteral("-"));
+    newLabel->setText(shown ? QString::number(counts.fresh) : QStringLiteral("-"));
+    learningLabel->setText(shown ? QString::number(counts.learning) : QStringLiteral("-"));
+    knownLabel->setText(shown ? QString::number(counts.known) : QStringLiteral("-"));
+}
+
+void ReviewWindow::showForecast() {
+    const std::array<int, review::kForecastDays> due =
+        review::dueForecast(m_dictionary, m_plan, today());
+    QList<qreal> values;
+    int most = 0;
+    for (int count : due) {
+        values.append(count);
+        most = std::max(most, count);
+    }
+    m_forecastBars->remove(0, m_forecastBars->count());
+    m_forecastBars->append(values);
+    const auto axes = forecastView->chart()->axes(Qt::Vertical);
+    if (!axes.isEmpty())
+        axes.first()->setRange(0, std::max(most, 1));
+}

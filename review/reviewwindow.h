@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/form.h"
+#include "dictionary/slovnik.h"
+#include "platform/dialogs.h"
+#include "review/fsrs.h"
+#include "review/reviewfile.h"
+
+#include <array>
+
+class QAction;
+class QBarSet;
+class QChartView;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+// "Opakování podle plánu": asks the expressions of a dictionary that its review plan
+// has due today, then new ones up to a daily limit. Each answer (Znovu, Těžké, Dobře,
+// Snadno; keys 1–4) moves the expression's memory and is written to the plan file beside
+// the dictionary at once. The dictionary file itself is only read.
+class ReviewWindow : public VokabForm {
+    Q_OBJECT
+public:
+    ReviewWindow(Forms &forms, Platform &platform);
+
+    QMenu *reviewMenu = nullptr;
+    QAction *openAction = nullptr;
+    QAction *closeAction = nullptr;
+    QPushButton *openButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QLabel *dictionaryLabel = nullptr;
+    QLabel *dueLabel = nullptr;
+    QLabel *newLabel = nullptr;
+    QLabel *learningLabel = nullptr;
+    QLabel *knownLabel = nullptr;
+    QPushButton *turnOnButton = nullptr;
+    QLabel *progressLabel = nullptr;
+    QPlainTextEdit *questionText = nullptr;
+    QPlainTextEdit *answerText = nullptr;
+    QLabel *pronunciationLabel = nullptr;
+    QPushButton *showButton = nullptr;
+    std::array<QPushButton *, 4> answerButtons{};
+    QSpinBox *newPerDayBox = nullptr;
+    QSpinBox *retentionBox = nullptr;
+    QChartView *forecastView = nullptr;
+
+    // Opens a dictionary and its plan (the window's open dialog calls it with the chosen
+    // file); false when the dictionary could not be read.
+    bool openDictionary(const QString &path);
+    const review::Plan &plan() const { return m_plan; }
+    bool planIsOn() const { return m_planOn; }
+    // The expressions asked in this session, as indexes into the dictionary.
+    const QList<qsizetype> &queue() const { return m_queue; }
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void chooseDictionary();
+    void turnOn();
+    void startSession();
+    void showQuestion();
+    void reveal();
+    void answer(review::Rating rating);
+    void finishSession();
+    void showCounts();
+    void showForecast();
+    bool savePlan();
+    void readSettings();
+    void storeSettings();
+    review::Parameters parameters() const;
+    QDate today() const;
+    void playSound(const Tslovniky &expression);
+
+    Tpole m_dictionary;
+    QString m_path;
+    review::Plan m_plan;
+    bool m_planOn = false;
+    QList<qsizetype> m_queue;
+    qsizetype m_position = 0;
+    bool m_revealed = false;
+    int m_recalled = 0;
+    int m_forgotten = 0;
+    QBarSet *m_forecastBars = nullptr;
+    FileDialogState m_openDialog;
+};
