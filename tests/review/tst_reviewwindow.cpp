@@ -1,0 +1,137 @@
+#include "app/Unit1.h"
+#include "app/forms.h"
+#include "core/win1250.h"
+#include "review/reviewfile.h"
+#include "review/reviewwindow.h"
+#include "statistics/Unit23.h"
+#include "support/testplatform.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestReviewWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A learner turns the plan on, answers on two days, closes the program and opens it
+    // again: the plan asks what the answers made due, and the dictionary file is never
+    // written.
+    void thePlanAsksWhatTheAnswersMadeDueAcrossDaysAndRestarts() {
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("zvirata.slv"));
+        QByteArray bytes;
+        for (const char *line : {"kočka;cat;[k4t];NENÍ", "pes;dog;[dog];NENÍ",
+                                 "kůň;horse;[h!:s];NENÍ", "myš;mouse;[maus];NENÍ",
+                                 "pták;bird;[b@:d];NENÍ"}) {
+            QByteArray encoded;
+            win1250::encode(QString::fromUtf8(line), encoded);
+            bytes += encoded + "\r\n";
+        }
+        QFile file(dictionary);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QString plan = review::planPath(dictionary);
+        QDate day(2026, 12, 8);
+
+        {
+            TestWindows windows;
+            windows.platform().fixedClock().time.setDate(day);
+            ReviewWindow *review = openReview(windows, dictionary);
+            // Nothing is asked and no file appears until the learner turns the plan on.
+            QVERIFY(review->turnOnButton->isVisible());
+            QCOMPARE(review->newLabel->text(), QStringLiteral("5"));
+            QVERIFY(review->queue().isEmpty());
+            QVERIFY(!QFile::exists(plan));
+            review->newPerDayBox->setValue(3);
+            QTest::mouseClick(review->turnOnButton, Qt::LeftButton);
+            QVERIFY(QFile::exists(plan));
+            QCOMPARE(review->queue(), (QList<qsizetype>{0, 1, 2}));
+            // cat: Dobře, dog: Znovu, horse: Snadno — by keys, as a learner does.
+            for (const Qt::Key key : {Qt::Key_3, Qt::Key_1, Qt::Key_4}) {
+                QTest::keyClick(review, Qt::Key_Space);
+                QTest::keyClick(review, key);
+            }
+            QVERIFY2(windows.dialogs().lastText().startsWith(
+                         QStringLiteral("Opakování pro dnešek je hotovo.")),
+                     qPrintable(windows.dialogs().lastText()));
+            QCOMPARE(review->learningLabel->text(), QStringLiteral("1"));
+            QCOMPARE(review->knownLabel->text(), QStringLiteral("2"));
+            // One statistics row: two recalled, one forgotten, finished.
+            const QAbstractItemModel *rows = windows.forms().Form23->stg1->model();
+            const int last = rows->rowCount() - 1;
+            QCOMPARE(rows->index(last, 3).data().toString(), QStringLiteral("2"));
+            QCOMPARE(rows->index(last, 4).data().toString(), QStringLiteral("1"));
+            QCOMPARE(rows->index(last, 7).data().toString(), QStringLiteral("Opakování"));
+
+            // The next day: the forgotten dog comes back, then the two new ones.
+            windows.platform().fixedClock().time.setDate(day.addDays(1));
+            review->close();
+            openReview(windows, dictionary);
+            QCOMPARE(review->queue(), (QList<qsizetype>{1, 3, 4}));
+            review->close();
+        }
+        // After a restart, days later: cat (Dobře, about four days) is due, horse
+        // (Snadno) is not yet.
+        TestWindows again;
+        again.platform().fixedClock().time.setDate(day.addDays(5));
+        ReviewWindow *review = openReview(again, dictionary);
+        QVERIFY(!review->turnOnButton->isVisible());
+        QVERIFY(review->queue().contains(0));
+        QVERIFY(!review->queue().contains(2));
+        QCOMPARE(fileBytes(dictionary), bytes);
+        QVERIFY(again.dialogs().shown.isEmpty());
+    }
+
+    // A plan file that is not ours is reported and left alone; the window keeps what it
+    // had and writes nothing.
+    void aDamagedPlanIsReportedAndKeptAsItIs() {
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
+        QFile file(dictionary);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("pes;dog;[];NENÍ\r\n") > 0);
+        file.close();
+        QFile damaged(review::planPath(dictionary));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x89PNG\r\n\x1a\n") > 0);
+        damaged.close();
+        TestWindows windows;
+        openReview(windows, dictionary);
+        QCOMPARE(windows.dialogs().shown.size(), 1);
+        QCOMPARE(windows.dialogs().shown.first().kind, MessageKind::Error);
+        QCOMPARE(fileBytes(review::planPath(dictionary)), QByteArray("\x89PNG\r\n\x1a\n"));
+    }
+
+private:
+    // Opens the review window from the main window's menu and the dictionary through
+    // the window's open button.
+    static ReviewWindow *openReview(TestWindows &windows, const QString &dictionary) {
+        TForm1 *main = windows.forms().Form1;
+        main->show();
+        main->findChild<QAction *>(QStringLiteral("reviewAction"))->trigger();
+        ReviewWindow *review = windows.forms().review;
+        if (!review->isVisible() || main->isVisible())
+            return review;
+        windows.dialogs().files.push_back(dictionary);
+        QTest::mouseClick(review->openButton, Qt::LeftButton);
+        return review;
+    }
+};
+
+QTEST_MAIN(TestReviewWindow)
+#include "tst_reviewwindow.moc"
