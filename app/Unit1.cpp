@@ -118,6 +118,8 @@ void TForm1::buildMenu() {
                                QKeySequence(Qt::Key_F4));
     Translator1 =
         menuItem(Spustit1, "Translator1", QStringLiteral("Translator"), QKeySequence(Qt::Key_F6));
+    reviewAction = menuItem(Spustit1, "reviewAction", QStringLiteral("Opakování podle plánu"), this,
+                            &TForm1::showReview, QKeySequence(Qt::Key_F7));
     Program1->addMenu(Spustit1);
     Aktualizace1 = menuItem(Program1, "Aktualizace1", QStringLiteral("&Aktualizace"),
                             QKeySequence(Qt::Key_F5));
@@ -146,7 +148,7 @@ void TForm1::buildMenu() {
 
     // The shortcut keys work while the main window is active, also with the menu closed.
     for (QAction *action : {Editorvyrazu1, Vyukavyrazu1, Zkousenivyrazu1, Zkousenivyrazu2,
-                            Translator1, Aktualizace1, Ukoncitprogram1})
+                            Translator1, reviewAction, Aktualizace1, Ukoncitprogram1})
         addAction(action);
 
     connect(Editorvyrazu1, &QAction::triggered, this, &TForm1::bteditorClick);
@@ -207,6 +209,10 @@ void TForm1::btzkouseni1Click() {
 
 void TForm1::BitBtn1Click() {
     spustrezim(forms.Form24, QStringLiteral("Translator"));
+}
+
+void TForm1::showReview() {
+    spustrezim(forms.review, QStringLiteral("Opakování podle plánu"));
 }
 
 void TForm1::btkonecClick() {

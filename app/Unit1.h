@@ -37,6 +37,8 @@ public:
     QAction *Zkousenivyrazu1 = nullptr;
     QAction *Zkousenivyrazu2 = nullptr;
     QAction *Translator1 = nullptr;
+    // Ours: the review plan, on a key the other items do not use.
+    QAction *reviewAction = nullptr;
     QAction *Aktualizace1 = nullptr;
     QAction *Ukoncitprogram1 = nullptr;
     QAction *Statistiky1 = nullptr;
@@ -54,6 +56,7 @@ public:
     void btzkouseniClick();
     void btzkouseni1Click();
     void BitBtn1Click();
+    void showReview();
     void btkonecClick();
     void StatistikyClick();
     void NastaveniClick();

@@ -15,6 +15,7 @@
 #include "internet/aktulizovaniznetu.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
+#include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
 #include "testing/Unit12.h"
@@ -52,6 +53,7 @@ Windows::Windows(Platform &platform) : m_platform(platform) {
     create(m_forms.Form20);
     create(m_forms.Form23);
     create(m_forms.Form24);
+    create(m_forms.review);
 }
 
 Windows::~Windows() {

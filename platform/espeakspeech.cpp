@@ -1,7 +1,7 @@
 // Speech synthesis on Linux: espeak-ng's library, synthesising into memory.
 #include "platform/speech.h"
 
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <QMutex>
 

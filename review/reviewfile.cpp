@@ -1,5 +1,6 @@
 #include "review/reviewfile.h"
 
+#include "core/paths.h"
 #include "core/textfile.h"
 #include "dictionary/slovnik.h"
 
@@ -198,10 +199,10 @@ qsizetype Plan::removeIf(const std::function<bool(const Entry &)> &condition) {
 }
 
 QString planPath(const QString &dictionaryPath) {
-    const QString name = slovnik::fileNamePart(dictionaryPath);
+    const QString name = paths::fileNamePart(dictionaryPath);
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString base = dot > 0 ? name.left(dot) : name;
-    return slovnik::folderPart(dictionaryPath) + base + QStringLiteral(".vkp");
+    return paths::folderPart(dictionaryPath) + base + QStringLiteral(".vkp");
 }
 
 PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {

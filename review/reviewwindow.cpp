@@ -2,7 +2,6 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "app/forms.h"
 #include "core/textfile.h"
 #include "dictionary/opendictionary.h"
 #include "platform/clock.h"
@@ -11,6 +10,8 @@
 #include "platform/sound.h"
 #include "review/duelist.h"
 #include "testing/testwindows.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -49,18 +50,16 @@ QString daysText(int days) {
 } // namespace
 
 ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("ReviewWindow")) {
+    : VokabForm(forms, platform, QStringLiteral("ReviewWindow")),
+      m_openDialog(dictionaryFileDialog(QStringLiteral("Otevřít slovník"))), m_settings(kKey) {
     setWindowTitle(QStringLiteral("Opakování podle plánu"));
-    m_openDialog.title = QStringLiteral("Otevřít slovník");
-    m_openDialog.filter = QStringLiteral("Slovníky|*.slv");
-    m_openDialog.defaultSuffix = QStringLiteral("slv");
 
     reviewMenu = menuBar()->addMenu(QStringLiteral("&Opakování"));
     reviewMenu->setObjectName(QStringLiteral("reviewMenu"));
-    openAction = testwindows::action(reviewMenu, "openAction", QStringLiteral("&Otevřít slovník…"));
-    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    openAction = menuItem(reviewMenu, "openAction", QStringLiteral("&Otevřít slovník…"), this,
+                          &ReviewWindow::chooseDictionary, QKeySequence(Qt::CTRL | Qt::Key_O));
     reviewMenu->addSeparator();
-    closeAction = testwindows::action(reviewMenu, "closeAction", QStringLiteral("&Zavřít"));
+    closeAction = menuItem(reviewMenu, "closeAction", QStringLiteral("&Zavřít"));
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -80,10 +79,10 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
 
     auto *plan = new QGroupBox(QStringLiteral("Plán slovníku"), central);
     auto *planGrid = new QGridLayout(plan);
-    dueLabel = testwindows::infoRow(planGrid, 0, "dueLabel", "K opakování dnes:");
-    newLabel = testwindows::infoRow(planGrid, 1, "newLabel", "Nové:");
-    learningLabel = testwindows::infoRow(planGrid, 2, "learningLabel", "Učí se:");
-    knownLabel = testwindows::infoRow(planGrid, 3, "knownLabel", "Umí:");
+    dueLabel = captionAndValue(planGrid, 0, QStringLiteral("K opakování dnes:"), "dueLabel");
+    newLabel = captionAndValue(planGrid, 1, QStringLiteral("Nové:"), "newLabel");
+    learningLabel = captionAndValue(planGrid, 2, QStringLiteral("Učí se:"), "learningLabel");
+    knownLabel = captionAndValue(planGrid, 3, QStringLiteral("Umí:"), "knownLabel");
     planGrid->addWidget(new QLabel(QStringLiteral("Nových denně:"), plan), 0, 2);
     newPerDayBox = named<QSpinBox>(plan, "newPerDayBox");
     newPerDayBox->setRange(0, 9999);
@@ -148,44 +147,28 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     forecastView->setMinimumHeight(220);
     layout->addWidget(forecastView, 1);
 
-    connect(openAction, &QAction::triggered, this, &ReviewWindow::chooseDictionary);
     connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
     connect(closeAction, &QAction::triggered, this, &ReviewWindow::close);
     connect(closeButton, &QPushButton::clicked, this, &ReviewWindow::close);
     connect(turnOnButton, &QPushButton::clicked, this, &ReviewWindow::turnOn);
     connect(showButton, &QPushButton::clicked, this, &ReviewWindow::reveal);
-    connect(newPerDayBox, &QSpinBox::valueChanged, this, [this] {
-        storeSettings();
+    newPerDayBox->setValue(kDefaultNewPerDay);
+    retentionBox->setValue(kDefaultRetention);
+    m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
+        .number(kRetention, retentionBox, kDefaultRetention);
+    m_settings.loadOrStore(*platform.registry, *platform.dialogs);
+    const auto store = [this] {
+        m_settings.store(*this->platform.registry, *this->platform.dialogs);
+    };
+    connect(newPerDayBox, &QSpinBox::valueChanged, this, [this, store] {
+        store();
         if (m_planOn && m_position == 0)
             startSession();
     });
-    connect(retentionBox, &QSpinBox::valueChanged, this, &ReviewWindow::storeSettings);
+    connect(retentionBox, &QSpinBox::valueChanged, this, store);
 
-    readSettings();
     setMinimumSize(560, 640);
     startSession();
-}
-
-void ReviewWindow::readSettings() {
-    const QSignalBlocker blockNew(newPerDayBox);
-    const QSignalBlocker blockRetention(retentionBox);
-    Registry &registry = *platform.registry;
-    if (!registry.keyExists(kKey)) {
-        newPerDayBox->setValue(kDefaultNewPerDay);
-        retentionBox->setValue(kDefaultRetention);
-        return;
-    }
-    SettingsReader reader(registry, kKey);
-    newPerDayBox->setValue(reader.integer(kNewPerDay, kDefaultNewPerDay));
-    retentionBox->setValue(reader.integer(kRetention, kDefaultRetention));
-    reader.report(*platform.dialogs);
-}
-
-void ReviewWindow::storeSettings() {
-    Registry &registry = *platform.registry;
-    registry.createKey(kKey);
-    registry.writeInteger(kKey, kNewPerDay, newPerDayBox->value());
-    registry.writeInteger(kKey, kRetention, retentionBox->value());
 }
 
 review::Parameters ReviewWindow::parameters() const {

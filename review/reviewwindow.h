@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/form.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "review/fsrs.h"
 #include "review/reviewfile.h"
+#include "ui/form.h"
+#include "ui/settingstable.h"
 
 #include <array>
 
@@ -71,8 +72,6 @@ private:
     void showCounts();
     void showForecast();
     bool savePlan();
-    void readSettings();
-    void storeSettings();
     review::Parameters parameters() const;
     QDate today() const;
     void playSound(const Tslovniky &expression);
@@ -88,4 +87,5 @@ private:
     int m_forgotten = 0;
     QBarSet *m_forecastBars = nullptr;
     FileDialogState m_openDialog;
+    SettingsTable m_settings;
 };

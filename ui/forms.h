@@ -23,6 +23,7 @@ class TForm20;
 class TForm22;
 class TForm23;
 class TForm24;
+class ReviewWindow;
 
 // Every window of the program, filled by the start-up in its fixed creation order
 // (the order of the members below). Windows reach each other through this table.
@@ -50,4 +51,6 @@ struct Forms {
     TForm20 *Form20 = nullptr;
     TForm23 *Form23 = nullptr;
     TForm24 *Form24 = nullptr;
+    // Ours, after the system's windows.
+    ReviewWindow *review = nullptr;
 };

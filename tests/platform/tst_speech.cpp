@@ -1,4 +1,4 @@
-#include "dictionary/wav.h"
+#include "core/wav.h"
 #include "platform/speech.h"
 
 #include <QTest>

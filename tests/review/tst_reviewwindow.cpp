@@ -1,10 +1,10 @@
 #include "app/Unit1.h"
-#include "app/forms.h"
 #include "core/win1250.h"
 #include "review/reviewfile.h"
 #include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "support/testplatform.h"
+#include "ui/forms.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -37,9 +37,9 @@ private slots:
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("zvirata.slv"));
         QByteArray bytes;
-        for (const char *line : {"kočka;cat;[k4t];NENÍ", "pes;dog;[dog];NENÍ",
-                                 "kůň;horse;[h!:s];NENÍ", "myš;mouse;[maus];NENÍ",
-                                 "pták;bird;[b@:d];NENÍ"}) {
+        for (const char *line :
+             {"kočka;cat;[k4t];NENÍ", "pes;dog;[dog];NENÍ", "kůň;horse;[h!:s];NENÍ",
+              "myš;mouse;[maus];NENÍ", "pták;bird;[b@:d];NENÍ"}) {
             QByteArray encoded;
             win1250::encode(QString::fromUtf8(line), encoded);
             bytes += encoded + "\r\n";
