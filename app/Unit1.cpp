@@ -14,6 +14,7 @@
 #include "internet/versioncheck.h"
 #include "learning/Unit6.h"
 #include "platform/platform.h"
+#include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"

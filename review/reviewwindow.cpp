@@ -162,7 +162,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     };
     connect(newPerDayBox, &QSpinBox::valueChanged, this, [this, store] {
         store();
-        if (m_planOn && m_position == 0)
+        if (m_recorder.isOn() && m_position == 0)
             startSession();
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
@@ -219,25 +219,22 @@ bool ReviewWindow::openDictionary(const QString &path) {
                                       *platform.dialogs, m_openDialog);
     if (!read)
         return false;
-    const QString planFile = review::planPath(path);
-    review::Plan plan;
-    bool on = false;
-    if (QFileInfo::exists(planFile)) {
-        review::PlanReadResult planRead = review::readPlanFile(planFile);
-        if (!planRead.plan) {
-            // The dictionary is fine; the plan is left as it is, and nothing is written
-            // over it.
-            platform.dialogs->error(planRead.error);
-            return false;
-        }
-        plan = std::move(*planRead.plan);
-        on = true;
+    // The dictionary is fine even when its plan is not: a damaged plan is reported and
+    // left as it is, nothing is written over it.
+    review::PlanRecorder recorder;
+    if (const QString error = recorder.open(path); !error.isEmpty()) {
+        platform.dialogs->error(error);
+        return false;
     }
     finishSession();
     m_dictionary = read->dictionary;
     m_path = path;
-    m_plan = std::move(plan);
-    m_planOn = on;
+    m_recorder = std::move(recorder);
+    // Expressions deleted from the dictionary long ago are forgotten.
+    QSet<review::Key> keep;
+    for (const Tslovniky &expression : std::as_const(m_dictionary))
+        keep.insert(review::keyOf(expression));
+    report(m_recorder.forgetRemoved(keep, today()));
     dictionaryLabel->setText(QStringLiteral("Slovník: ") + QFileInfo(path).fileName());
     startSession();
     return true;
@@ -246,26 +243,13 @@ bool ReviewWindow::openDictionary(const QString &path) {
 void ReviewWindow::turnOn() {
     if (m_path.isEmpty())
         return;
-    m_planOn = true;
-    if (savePlan())
-        startSession();
-    else
-        m_planOn = false;
+    report(m_recorder.turnOn(m_path));
+    startSession();
 }
 
-bool ReviewWindow::savePlan() {
-    if (!m_planOn)
-        return false;
-    QSet<review::Key> keep;
-    for (const Tslovniky &expression : std::as_const(m_dictionary))
-        keep.insert(review::keyOf(expression));
-    m_plan.forgetRemoved(keep, today());
-    const textfile::SaveResult saved = review::writePlanFile(review::planPath(m_path), m_plan);
-    if (!saved.ok) {
-        platform.dialogs->error(saved.error);
-        return false;
-    }
-    return true;
+void ReviewWindow::report(const QString &error) {
+    if (!error.isEmpty())
+        platform.dialogs->error(error);
 }
 
 void ReviewWindow::startSession() {
@@ -273,9 +257,11 @@ void ReviewWindow::startSession() {
     m_position = 0;
     m_recalled = 0;
     m_forgotten = 0;
-    if (m_planOn)
-        m_queue = review::dueList(m_dictionary, m_plan, today(), newPerDayBox->value());
-    turnOnButton->setVisible(!m_path.isEmpty() && !m_planOn);
+    // Another window may have answered into the plan since.
+    report(m_recorder.refresh());
+    if (m_recorder.isOn())
+        m_queue = review::dueList(m_dictionary, plan(), today(), newPerDayBox->value());
+    turnOnButton->setVisible(!m_path.isEmpty() && !m_recorder.isOn());
     showCounts();
     showForecast();
     showQuestion();
@@ -294,8 +280,9 @@ void ReviewWindow::showQuestion() {
     }
     if (!asking) {
         questionText->setPlainText(m_path.isEmpty() ? QString()
-                                   : m_planOn       ? QStringLiteral("Pro dnešek je hotovo.")
-                                              : QStringLiteral("Plán slovníku je vypnutý."));
+                                   : m_recorder.isOn()
+                                       ? QStringLiteral("Pro dnešek je hotovo.")
+                                       : QStringLiteral("Plán slovníku je vypnutý."));
         progressLabel->setText(QString());
         return;
     }
@@ -314,7 +301,7 @@ void ReviewWindow::reveal() {
     pronunciationLabel->setText(
         expression.vyslovnost == slovnik::kNoPronunciation ? QString() : expression.vyslovnost);
     const std::array<review::Memory, 4> next =
-        review::outcomes(m_plan.memoryOf(review::keyOf(expression)), today(), parameters());
+        review::outcomes(plan().memoryOf(review::keyOf(expression)), today(), parameters());
     for (size_t i = 0; i < answerButtons.size(); ++i) {
         answerButtons[i]->setText(QStringLiteral("%1 %2 (za %3)")
                                       .arg(i + 1)
@@ -336,13 +323,16 @@ void ReviewWindow::answer(review::Rating rating) {
     if (m_position >= m_queue.size() || !m_revealed)
         return;
     const review::Key key = review::keyOf(m_dictionary[m_queue[m_position]]);
-    m_plan.set(key, review::answered(m_plan.memoryOf(key), rating, today(), parameters()));
+    if (const QString error = m_recorder.record(key, rating, today(), parameters());
+        !error.isEmpty()) {
+        report(error);
+        startSession();
+        return;
+    }
     if (rating == review::Rating::Again)
         ++m_forgotten;
     else
         ++m_recalled;
-    if (!savePlan())
-        return;
     ++m_position;
     showCounts();
     showForecast();
@@ -374,7 +364,7 @@ void ReviewWindow::finishSession() {
 }
 
 void ReviewWindow::showCounts() {
-    const review::StateCounts counts = review::stateCounts(m_dictionary, m_plan, today());
+    const review::StateCounts counts = review::stateCounts(m_dictionary, plan(), today());
     const bool shown = !m_path.isEmpty();
     dueLabel->setText(shown ? QString::number(counts.dueToday) : QStringLiteral("-"));
     newLabel->setText(shown ? QString::number(counts.fresh) : QStringLiteral("-"));
@@ -384,7 +374,7 @@ void ReviewWindow::showCounts() {
 
 void ReviewWindow::showForecast() {
     const std::array<int, review::kForecastDays> due =
-        review::dueForecast(m_dictionary, m_plan, today());
+        review::dueForecast(m_dictionary, plan(), today());
     QList<qreal> values;
     int most = 0;
     for (int count : due) {

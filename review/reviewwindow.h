@@ -3,6 +3,7 @@
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "review/fsrs.h"
+#include "review/planrecorder.h"
 #include "review/reviewfile.h"
 #include "ui/form.h"
 #include "ui/settingstable.h"
@@ -51,8 +52,14 @@ public:
     // Opens a dictionary and its plan (the window's open dialog calls it with the chosen
     // file); false when the dictionary could not be read.
     bool openDictionary(const QString &path);
-    const review::Plan &plan() const { return m_plan; }
-    bool planIsOn() const { return m_planOn; }
+    const review::Plan &plan() const { return m_recorder.plan(); }
+    bool planIsOn() const { return m_recorder.isOn(); }
+    // What the plan's settings ask of the scheduler (the desired retention).
+    review::Parameters parameters() const;
+    // The day answers count on: the platform's clock.
+    QDate clockToday() const { return today(); }
+    // A failure of a plan, in the program's message box.
+    void reportError(const QString &error) { report(error); }
     // The expressions asked in this session, as indexes into the dictionary.
     const QList<qsizetype> &queue() const { return m_queue; }
 
@@ -71,15 +78,13 @@ private:
     void finishSession();
     void showCounts();
     void showForecast();
-    bool savePlan();
-    review::Parameters parameters() const;
+    void report(const QString &error);
     QDate today() const;
     void playSound(const Tslovniky &expression);
 
     Tpole m_dictionary;
     QString m_path;
-    review::Plan m_plan;
-    bool m_planOn = false;
+    review::PlanRecorder m_recorder;
     QList<qsizetype> m_queue;
     qsizetype m_position = 0;
     bool m_revealed = false;

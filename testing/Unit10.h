@@ -1,6 +1,10 @@
 #pragma once
 
+#include "answers/answercheck.h"
 #include "testing/testsettings.h"
+
+class QCheckBox;
+class QLineEdit;
 
 // The settings of Testing I: direction, order, showing the right answer after a wrong
 // one, sounds; the registry key "Normalni zkousec" keeps them between runs.
@@ -11,4 +15,25 @@ public:
 
     void BitBtn2Click();
     void BitBtn1Click();
+
+    // Ours: how strictly typed answers are judged. All off by default: an answer is then
+    // right only when it equals a meaning exactly.
+    QCheckBox *ignoreCaseBox = nullptr;
+    QCheckBox *ignoreDiacriticsBox = nullptr;
+    QCheckBox *ignorePunctuationBox = nullptr;
+    QCheckBox *ignoreLeadingWordBox = nullptr;
+    QLineEdit *leadingWordsEdit = nullptr;
+    QCheckBox *acceptTypoBox = nullptr;
+    QCheckBox *typoCountsRightBox = nullptr;
+
+    answers::Leniency leniency() const;
+    // Whether any leniency is on.
+    bool lenient() const;
+    // Whether an almost right answer counts as right.
+    bool almostRightCounts() const;
+
+private:
+    void buildLeniency();
+
+    SettingsTable m_leniency;
 };

@@ -162,6 +162,8 @@ void TForm12::otevrislovnik() {
                                       slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
     if (!read)
         return;
+    if (const QString error = m_plan.open(*chosen); !error.isEmpty())
+        platform.dialogs->error(error);
     // A new test starts from nothing: no counts of an earlier one are carried over.
     zaklnastaveni();
     setRadky(read->lines);
@@ -242,6 +244,7 @@ void TForm12::btjoClick() {
     }
     if (m_ended || !m_test.hasCurrent())
         return;
+    recordInPlan(review::Rating::Good);
     if (!nahodne()) {
         ++m_correct;
         if (kontrolakonce())
@@ -264,6 +267,14 @@ void TForm12::btjoClick() {
     prehrajzvuk();
 }
 
+void TForm12::recordInPlan(review::Rating rating) {
+    // The items of a test that shows the foreign side have their texts swapped.
+    const Tslovniky &item = m_test.current();
+    testwindows::recordInPlan(
+        forms, m_plan,
+        m_czechShown ? review::Key{item.ang, item.cz} : review::Key{item.cz, item.ang}, rating);
+}
+
 void TForm12::btneClick() {
     if (!nacteno()) {
         platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
@@ -271,6 +282,7 @@ void TForm12::btneClick() {
     }
     if (m_ended || !m_test.hasCurrent())
         return;
+    recordInPlan(review::Rating::Again);
     if (!nahodne()) {
         zobrazodpoved(false);
         ++m_wrong;

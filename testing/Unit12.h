@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "review/planrecorder.h"
 #include "testing/zkouseni.h"
 #include "ui/form.h"
 
@@ -77,6 +78,7 @@ private:
     void zobrazodpoved(bool knew);
     void zobrazinfo();
     void prehrajzvuk();
+    void recordInPlan(review::Rating rating);
     void zapisdopolevysledkujedn();
     bool kontrolakonce();
     void konec(bool sequential);
@@ -93,4 +95,6 @@ private:
     int m_resultCount = 0;
     bool m_ended = false;
     FileDialogState m_openDialog;
+    // The review plan of the opened dictionary, when it has one.
+    review::PlanRecorder m_plan;
 };

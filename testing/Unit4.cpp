@@ -172,6 +172,8 @@ void TForm4::btnovyClick() {
                                       slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
     if (!read)
         return;
+    if (const QString error = m_plan.open(*chosen); !error.isEmpty())
+        platform.dialogs->error(error);
     setRadky(read->lines);
     nactidopameti();
     nastavinfo();
@@ -248,13 +250,28 @@ void TForm4::edtodpovedEnter() {
         return;
     const QString answer = edtodpoved->text();
     const TestRecord record = m_test.current();
-    if (zkouseni::isRightAnswer(answer, record.odpoved)) {
+    const Verdict verdict = judge(answer, record);
+    testwindows::recordInPlan(forms, m_plan,
+                              m_czechShown ? review::Key{record.odpoved, record.zobrazeny}
+                                           : review::Key{record.zobrazeny, record.odpoved},
+                              verdict.rating);
+    if (verdict.right) {
         ++m_correct;
         setTextColour(lbspravne, kGreen);
         lbspravne->setText(QString::number(m_correct));
         edtodpoved->clear();
-        setMemo(mespravne, QStringLiteral("-"));
-        setMemo(mespravneprvni, QStringLiteral("-"));
+        // A right answer that needed a leniency shows what it stood for.
+        setMemo(mespravne, verdict.note.isEmpty() ? QStringLiteral("-") : verdict.note);
+        setMemo(mespravneprvni,
+                verdict.note.isEmpty() ? QStringLiteral("-") : mevyraz->toPlainText());
+    } else if (!verdict.note.isEmpty()) {
+        zapisdopolevysledku();
+        ++m_wrong;
+        edtodpoved->clear();
+        setTextColour(lbspatne, kRed);
+        lbspatne->setText(QString::number(m_wrong));
+        setMemo(mespravneprvni, mevyraz->toPlainText());
+        setMemo(mespravne, verdict.note);
     } else {
         zapisdopolevysledku();
         ++m_wrong;
@@ -270,6 +287,32 @@ void TForm4::edtodpovedEnter() {
         }
     }
     btstartClick();
+}
+
+TForm4::Verdict TForm4::judge(const QString &answer, const TestRecord &record) const {
+    const TForm10 *settings = forms.Form10;
+    if (!settings->lenient()) {
+        const bool right = zkouseni::isRightAnswer(answer, record.odpoved);
+        return {right, right ? review::Rating::Good : review::Rating::Again, {}};
+    }
+    const answers::Judgement judgement =
+        answers::judge(answer, record.odpoved, settings->leniency(),
+                       m_czechShown ? answers::Language::Foreign : answers::Language::Czech);
+    switch (judgement.verdict) {
+    case answers::Verdict::Exact:
+        return {true, review::Rating::Good, {}};
+    case answers::Verdict::RightWithNotes:
+        return {true, review::Rating::Good,
+                judgement.notes.diacritics ? judgement.meaning + QStringLiteral(" (") +
+                                                 answers::kWithoutDiacriticsNote + u')'
+                                           : judgement.meaning};
+    case answers::Verdict::AlmostRight:
+        return {settings->almostRightCounts(), review::Rating::Hard,
+                QStringLiteral("Téměř správně: ") + judgement.meaning};
+    case answers::Verdict::Wrong:
+        break;
+    }
+    return {false, review::Rating::Again, {}};
 }
 
 void TForm4::zapisdopolevysledku() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "review/planrecorder.h"
 #include "testing/zkouseni.h"
 #include "ui/form.h"
 
@@ -77,6 +78,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // How a typed answer was judged: right or wrong, what it means for the review plan,
+    // and the note shown with it (empty for an exact or a plainly wrong answer).
+    struct Verdict {
+        bool right = false;
+        review::Rating rating = review::Rating::Again;
+        QString note;
+    };
+    Verdict judge(const QString &answer, const zkouseni::TestRecord &record) const;
     void buildControls();
     void ukazOtazku();
     void konecTestu();
@@ -94,4 +103,6 @@ private:
     int m_wrongHanded = 0;
     QString m_path;
     FileDialogState m_openDialog;
+    // The review plan of the opened dictionary, when it has one.
+    review::PlanRecorder m_plan;
 };

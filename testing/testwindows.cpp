@@ -1,5 +1,10 @@
 #include "testing/testwindows.h"
 
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "review/planrecorder.h"
+#include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit12.h"
 #include "testing/Unit4.h"
@@ -51,6 +56,16 @@ void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool aga
     if (again)
         evaluation->rbznova->setChecked(true);
     test->hide();
+}
+
+void recordInPlan(Forms &forms, review::PlanRecorder &plan, const review::Key &key,
+                  review::Rating rating) {
+    if (!plan.isOn())
+        return;
+    ReviewWindow *window = forms.review;
+    const QString error = plan.record(key, rating, window->clockToday(), window->parameters());
+    if (!error.isEmpty())
+        window->reportError(error);
 }
 
 void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,

@@ -7,6 +7,11 @@
 #include <optional>
 
 struct Forms;
+namespace review {
+class PlanRecorder;
+struct Key;
+enum class Rating;
+} // namespace review
 class QAction;
 class QGridLayout;
 class QLabel;
@@ -30,6 +35,12 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
 void predejVyhodnoceni(Forms &forms, TForm9 *evaluation, QWidget *test, bool again);
 
 // Records one test result in the statistics (nothing when no answer was given).
+// Counts an answer in the review plan of the test's dictionary when it has one (the
+// retention the review window asks for); a plan that cannot be written is reported once
+// and stops recording.
+void recordInPlan(Forms &forms, review::PlanRecorder &plan, const review::Key &key,
+                  review::Rating rating);
+
 void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
                      const QString &done, const QString &kind);
 

@@ -4,14 +4,20 @@
 #include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "support/testplatform.h"
+#include "testing/Unit10.h"
+#include "testing/Unit12.h"
+#include "testing/Unit13.h"
+#include "testing/Unit4.h"
 #include "ui/forms.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -99,13 +105,62 @@ private slots:
         QVERIFY(again.dialogs().shown.isEmpty());
     }
 
+    // Answers of both tests count in the plan of a dictionary that has one (a right or
+    // known answer as "Dobře"), and make no file appear beside one that has none.
+    void testsCountInThePlanOnlyWhenTheDictionaryHasOne_data() {
+        QTest::addColumn<bool>("typed"); // Testing I, else Testing II
+        QTest::addColumn<bool>("withPlan");
+        QTest::newRow("Testing I, plan") << true << true;
+        QTest::newRow("Testing I, no plan") << true << false;
+        QTest::newRow("Testing II, plan") << false << true;
+        QTest::newRow("Testing II, no plan") << false << false;
+    }
+    void testsCountInThePlanOnlyWhenTheDictionaryHasOne() {
+        QFETCH(bool, typed);
+        QFETCH(bool, withPlan);
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
+        QFile file(dictionary);
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write("pes;dog;[];NEN\xcd\r\nkocka;cat;[];NEN\xcd\r\n") > 0);
+        file.close();
+        const QString plan = review::planPath(dictionary);
+        if (withPlan)
+            QVERIFY(review::writePlanFile(plan, {}).ok);
+        TestWindows windows;
+        windows.dialogs().files.push_back(dictionary);
+        if (typed) {
+            TForm4 *test = windows.forms().Form4;
+            windows.forms().Form10->rbpostupne->setChecked(true);
+            test->show();
+            QTest::mouseClick(test->btnovy, Qt::LeftButton);
+            test->edtodpoved->setText(QStringLiteral("dog"));
+            QTest::keyClick(test->edtodpoved, Qt::Key_Return);
+        } else {
+            TForm12 *test = windows.forms().Form12;
+            windows.forms().Form13->rbpostupne->setChecked(true);
+            test->show();
+            QTest::mouseClick(test->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(test->btjo, Qt::LeftButton);
+        }
+        QVERIFY(windows.dialogs().shown.isEmpty());
+        QCOMPARE(QFile::exists(plan), withPlan);
+        if (!withPlan)
+            return;
+        const review::PlanReadResult read = review::readPlanFile(plan);
+        QVERIFY(read.plan);
+        QCOMPARE(read.plan->entries().size(), 1);
+        QCOMPARE(read.plan->entries().first().key, (review::Key{"dog", "pes"}));
+        QCOMPARE(read.plan->entries().first().memory.state, review::State::Known);
+    }
+
     // A plan file that is not ours is reported and left alone; the window keeps what it
     // had and writes nothing.
     void aDamagedPlanIsReportedAndKeptAsItIs() {
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
         QFile file(dictionary);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("pes;dog;[];NENÍ\r\n") > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("pes;dog;[];NEN\xcd\r\n") > 0);
         file.close();
         QFile damaged(review::planPath(dictionary));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x89PNG\r\n\x1a\n") > 0);

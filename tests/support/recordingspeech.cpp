@@ -1,6 +1,6 @@
 #include "support/recordingspeech.h"
 
-#include "dictionary/wav.h"
+#include "core/wav.h"
 
 #include <QtEndian>
 

@@ -340,6 +340,53 @@ private slots:
         QCOMPARE(t1()->lbspatne->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
+    // The leniencies of the settings, each on its own: the answer counts as the learner
+    // asked and the right meaning is shown with its note; with all of them off the same
+    // answers are wrong (the test above).
+    void testLenientAnswersCountAsTheSettingsAsk_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected"); // the field of the dictionary
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("isRight");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("case") << "ignoreCaseBox"
+                              << "Dog"
+                              << "dOG" << true << "Dog";
+        QTest::newRow("diacritics") << "ignoreDiacriticsBox"
+                                    << "žluťoučký"
+                                    << "zlutoucky" << true << "žluťoučký (bez diakritiky)";
+        QTest::newRow("punctuation") << "ignorePunctuationBox"
+                                     << "hello, world"
+                                     << "hello  world" << true << "hello, world";
+        QTest::newRow("article") << "ignoreLeadingWordBox"
+                                 << "the dog+pes"
+                                 << "dog" << true << "the dog";
+        QTest::newRow("typo counted wrong") << "acceptTypoBox"
+                                            << "elephant"
+                                            << "elepant" << false << "Téměř správně: elephant";
+        QTest::newRow("typo too short") << "acceptTypoBox"
+                                        << "horse"
+                                        << "hörse" << false << "";
+        QTest::newRow("typo counted right") << "acceptTypoBox typoCountsRightBox"
+                                            << "elephant"
+                                            << "elehpant" << true << "Téměř správně: elephant";
+    }
+    void testLenientAnswersCountAsTheSettingsAsk() {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QFETCH(QString, typed);
+        QFETCH(bool, isRight);
+        QFETCH(QString, note);
+        for (const QString &name : option.split(u' '))
+            click(forms().Form10->findChild<QCheckBox *>(name));
+        click(forms().Form10->rbpostupne);
+        exam(false).open({"x1;" + expected, "x2;b"});
+        answer1(typed);
+        QCOMPARE(t1()->lbspravne->text(), isRight ? QStringLiteral("1") : QStringLiteral("-"));
+        QCOMPARE(t1()->lbspatne->text(), isRight ? QStringLiteral("-") : QStringLiteral("1"));
+        QCOMPARE(t1()->mespravne->toPlainText(), note.isEmpty() ? QStringLiteral("-") : note);
+    }
+
     // Upper-case mode changes the typed letter where it is typed: the caret, a selection
     // and undo work as in any edit box, and a letter without a Windows-1250 capital stays.
     void testUpperCaseAnswersAreTypedInPlace_data() {

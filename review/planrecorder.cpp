@@ -1,0 +1,88 @@
+#include "review/planrecorder.h"
+
+#include "core/textfile.h"
+
+#include <QFileInfo>
+
+namespace review {
+
+QString PlanRecorder::open(const QString &dictionaryPath) {
+    close();
+    const QString planFile = planPath(dictionaryPath);
+    if (!QFileInfo::exists(planFile))
+        return {};
+    PlanReadResult read = readPlanFile(planFile);
+    if (!read.plan)
+        return read.error;
+    m_plan = std::move(*read.plan);
+    m_planFile = planFile;
+    rememberFileState();
+    return {};
+}
+
+void PlanRecorder::close() {
+    m_planFile.clear();
+    m_plan = Plan();
+    m_modified = {};
+    m_size = -1;
+}
+
+QString PlanRecorder::turnOn(const QString &dictionaryPath) {
+    close();
+    m_planFile = planPath(dictionaryPath);
+    return write();
+}
+
+QString PlanRecorder::refresh() {
+    if (!isOn())
+        return {};
+    const QFileInfo file(m_planFile);
+    if (file.exists() && file.lastModified() == m_modified && file.size() == m_size)
+        return {};
+    const QString planFile = m_planFile;
+    if (!file.exists()) {
+        // The plan was deleted: the learner turned it off.
+        close();
+        return {};
+    }
+    PlanReadResult read = readPlanFile(planFile);
+    if (!read.plan) {
+        close();
+        return read.error;
+    }
+    m_plan = std::move(*read.plan);
+    rememberFileState();
+    return {};
+}
+
+QString PlanRecorder::record(const Key &key, Rating rating, QDate today,
+                             const Parameters &parameters) {
+    if (const QString error = refresh(); !error.isEmpty() || !isOn())
+        return error;
+    m_plan.set(key, answered(m_plan.memoryOf(key), rating, today, parameters));
+    return write();
+}
+
+QString PlanRecorder::forgetRemoved(const QSet<Key> &keep, QDate today) {
+    if (!isOn() || m_plan.forgetRemoved(keep, today) == 0)
+        return {};
+    return write();
+}
+
+QString PlanRecorder::write() {
+    const textfile::SaveResult saved = writePlanFile(m_planFile, m_plan);
+    if (!saved) {
+        close();
+        return saved.error;
+    }
+    rememberFileState();
+    return {};
+}
+
+void PlanRecorder::rememberFileState() {
+    const QFileInfo file(m_planFile);
+    m_modified = file.lastModified();
+    m_size = file.size();
+}
+
+} // namespace review

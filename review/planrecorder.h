@@ -1,0 +1,49 @@
+#pragma once
+
+#include "review/fsrs.h"
+#include "review/reviewfile.h"
+
+#include <QDateTime>
+#include <QString>
+
+// The review plan of a dictionary as the windows keep it: answers count in the plan only
+// when the dictionary has one (a plan file beside it, made when the learner turns the
+// plan on); without one nothing is recorded and no file appears. Every answer is written
+// at once; a plan file changed by another window since it was read is read again first,
+// so that two windows never write over each other's answers.
+namespace review {
+
+class PlanRecorder {
+public:
+    // Takes the plan beside the dictionary when there is one. A plan file that cannot be
+    // read is left as it is and nothing is recorded; its Czech message is returned.
+    QString open(const QString &dictionaryPath);
+    void close();
+    bool isOn() const { return !m_planFile.isEmpty(); }
+    const Plan &plan() const { return m_plan; }
+
+    // Starts a plan for the dictionary: writes an empty plan file beside it (the Czech
+    // message of a failed write).
+    QString turnOn(const QString &dictionaryPath);
+    // Reads the plan file again when another window changed it; the Czech message of a
+    // file that cannot be read (the plan then stops recording).
+    QString refresh();
+
+    // Moves the expression's memory by the answer given on `today` and writes the plan;
+    // the Czech message of a failed write (the plan then stops recording).
+    QString record(const Key &key, Rating rating, QDate today, const Parameters &parameters);
+    // Forgets the expressions no longer in the dictionary for a long time and writes
+    // the plan when that changed it.
+    QString forgetRemoved(const QSet<Key> &keep, QDate today);
+
+private:
+    QString write();
+    void rememberFileState();
+
+    QString m_planFile;
+    Plan m_plan;
+    QDateTime m_modified;
+    qint64 m_size = -1;
+};
+
+} // namespace review
