@@ -43,6 +43,7 @@ void benchEditor(const QString &programDir);
 void benchTesting();
 void benchTranslator();
 void benchStatistics();
+void benchReview();
 void benchStartUp(const QString &program, const QString &programDir);
 // The child run of the memory figure: opens `dictionary` ("-" for none) in the editor
 // with the shipped data of `programDir`.

@@ -144,7 +144,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     series->attachAxis(counts);
     forecastView = named<QChartView>(central, "forecastView");
     forecastView->setChart(chart);
-    forecastView->setMinimumHeight(220);
+    forecastView->setMinimumHeight(180);
     layout->addWidget(forecastView, 1);
 
     connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
@@ -167,7 +167,9 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
 
-    setMinimumSize(560, 640);
+    // The designed size, larger where the desktop's font needs more.
+    resize(QSize(560, 640).expandedTo(sizeHint()));
+    centreOnDesktop();
     startSession();
 }
 
