@@ -142,8 +142,9 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     counts->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(counts);
-    forecastView = named<QChartView>(central, "forecastView");
-    forecastView->setChart(chart);
+    // Made with its chart: a chart view made empty would leave its own first chart behind.
+    forecastView = new QChartView(chart, central);
+    forecastView->setObjectName(QStringLiteral("forecastView"));
     forecastView->setMinimumHeight(180);
     layout->addWidget(forecastView, 1);
 
