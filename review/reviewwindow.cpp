@@ -13,7 +13,6 @@
 #include "ui/controls.h"
 #include "ui/forms.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -93,7 +92,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
                            int(review::Parameters::kMaximumRetention * 100));
     planGrid->addWidget(retentionBox, 1, 3);
     turnOnButton = named<QPushButton>(plan, "turnOnButton");
-    turnOnButton->setText(QStringLiteral("Zapnout plán pro tento slovník"));
+    turnOnButton->setText(QStringLiteral("&Zapnout plán pro tento slovník"));
     planGrid->addWidget(turnOnButton, 2, 2, 2, 2);
     layout->addWidget(plan);
 
@@ -130,16 +129,20 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     m_forecastBars = new QBarSet(QStringLiteral("K opakování"), series);
     series->append(m_forecastBars);
     chart->addSeries(series);
-    auto *days = new QBarCategoryAxis(chart);
-    QStringList labels;
-    for (int day = 0; day < review::kForecastDays; ++day)
-        labels << (day % 5 == 0 ? QString::number(day) : QStringLiteral(" ").repeated(day));
-    days->append(labels);
+    // Days as numbers, every fifth one named: thirty names would not fit under the bars.
+    auto *days = new QValueAxis(chart);
+    days->setRange(-0.5, review::kForecastDays - 0.5);
+    days->setTickType(QValueAxis::TicksDynamic);
+    days->setTickAnchor(0);
+    days->setTickInterval(5);
+    days->setLabelFormat(QStringLiteral("%d"));
     days->setTitleText(QStringLiteral("za dní"));
     chart->addAxis(days, Qt::AlignBottom);
     series->attachAxis(days);
     auto *counts = new QValueAxis(chart);
     counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTickType(QValueAxis::TicksDynamic);
+    counts->setTickAnchor(0);
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(counts);
     // Made with its chart: a chart view made empty would leave its own first chart behind.
@@ -386,7 +389,11 @@ void ReviewWindow::showForecast() {
     }
     m_forecastBars->remove(0, m_forecastBars->count());
     m_forecastBars->append(values);
+    // Whole numbers on the count axis: at most about five steps of a whole size.
+    const int step = std::max(1, (most + 4) / 5);
     const auto axes = forecastView->chart()->axes(Qt::Vertical);
-    if (!axes.isEmpty())
-        axes.first()->setRange(0, std::max(most, 1));
+    if (auto *counts = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first())) {
+        counts->setTickInterval(step);
+        counts->setRange(0, step * std::max(1, (most + step - 1) / step));
+    }
 }

@@ -288,6 +288,31 @@ keys "Vyhodnocení" alt+F4
 gone "Vyhodnocení"
 keys "Zkoušení výrazů I" alt+F4
 
+step="$road: review plan"
+# "Opakování podle plánu" (F7): the plan turned on for the dictionary, both expressions
+# answered by keys (Space shows the answer, 3 is "Dobře", 1 is "Znovu"); the plan lies
+# beside the dictionary, which stays as it was.
+keys "Vokab 2.20" F7
+window "Opakování podle plánu" >/dev/null
+titles_are_own
+keys "Opakování podle plánu" ctrl+o
+window "Otevřít slovník" >/dev/null
+type_into "Otevřít slovník" "test.slv"
+keys "Otevřít slovník" Return
+gone "Otevřít slovník"
+[ ! -e "$folder/Slovniky/test.vkp" ] || fail "a plan appeared before the user turned it on"
+keys "Opakování podle plánu" alt+z
+keys "Opakování podle plánu" space 3 space 1
+window "Informace" >/dev/null
+keys "Informace" Return
+gone "Informace"
+[ "$(grep -c $'^E\t' "$folder/Slovniky/test.vkp" 2>/dev/null)" = 2 ] ||
+    fail "the plan does not hold both answers: $(cat "$folder/Slovniky/test.vkp" 2>&1)"
+cmp -s "$saved" <(cp1250 $'kočka;cat;[];NENÍ\nkůň;horse;[];NENÍ') ||
+    fail "the review changed the dictionary"
+keys "Opakování podle plánu" alt+F4
+window "Vokab 2.20" >/dev/null
+
 step="$road: exit"
 keys "Vokab 2.20" F10
 ended
@@ -296,6 +321,8 @@ case "$row" in
 *";2;0;100;Ano;Zkoušení I"*) ;;
 *) fail "no statistics row of the test in: $(iconv -f CP1250 -t UTF-8 "$folder/statistiky.dat" 2>&1)" ;;
 esac
+iconv -f CP1250 -t UTF-8 "$folder/statistiky.dat" 2>/dev/null | grep -aq '^test\.slv;.*;1;1;50;Ano;Opakování' ||
+    fail "no statistics row of the review in: $(iconv -f CP1250 -t UTF-8 "$folder/statistiky.dat" 2>&1)"
 
 fi
 if runs installed; then
