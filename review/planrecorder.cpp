@@ -28,6 +28,10 @@ void PlanRecorder::close() {
 }
 
 QString PlanRecorder::turnOn(const QString &dictionaryPath) {
+    // A plan already there (one that stopped recording after a failed write, or made by
+    // another window meanwhile) is taken as it is, never written over by an empty one.
+    if (QFileInfo::exists(planPath(dictionaryPath)))
+        return open(dictionaryPath);
     close();
     m_planFile = planPath(dictionaryPath);
     return write();

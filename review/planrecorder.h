@@ -22,8 +22,8 @@ public:
     bool isOn() const { return !m_planFile.isEmpty(); }
     const Plan &plan() const { return m_plan; }
 
-    // Starts a plan for the dictionary: writes an empty plan file beside it (the Czech
-    // message of a failed write).
+    // Starts a plan for the dictionary: writes an empty plan file beside it, or takes the
+    // one already there (the Czech message of a failed write or read).
     QString turnOn(const QString &dictionaryPath);
     // Reads the plan file again when another window changed it; the Czech message of a
     // file that cannot be read (the plan then stops recording).

@@ -172,6 +172,40 @@ private slots:
         QCOMPARE(fileBytes(review::planPath(dictionary)), QByteArray("\x89PNG\r\n\x1a\n"));
     }
 
+    // A plan that cannot be written (the user made it read-only) is reported in Czech,
+    // stays as it was, and the answer is not counted.
+    void aPlanThatCannotBeWrittenIsReportedAndKept() {
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
+        QFile file(dictionary);
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write("pes;dog;[];NEN\xcd\r\nkocka;cat;[];NEN\xcd\r\n") > 0);
+        file.close();
+        const QString plan = review::planPath(dictionary);
+        TestWindows windows;
+        ReviewWindow *review = openReview(windows, dictionary);
+        QTest::mouseClick(review->turnOnButton, Qt::LeftButton);
+        QTest::keyClick(review, Qt::Key_Space);
+        QTest::keyClick(review, Qt::Key_3);
+        const QByteArray before = fileBytes(plan);
+        QVERIFY(before.contains("\tdog\tpes\t"));
+        QVERIFY(QFile::setPermissions(plan, QFile::ReadOwner | QFile::ReadGroup));
+        QTest::keyClick(review, Qt::Key_Space);
+        QTest::keyClick(review, Qt::Key_3);
+        QCOMPARE(fileBytes(plan), before);
+        QCOMPARE(windows.dialogs().shown.size(), 1);
+        QCOMPARE(windows.dialogs().shown.first().kind, MessageKind::Error);
+        QVERIFY2(windows.dialogs().lastText().contains(QStringLiteral("nelze uložit")),
+                 qPrintable(windows.dialogs().lastText()));
+        QVERIFY(!review->planIsOn());
+        // Turned on again, the plan there is taken, not written over by an empty one.
+        QVERIFY(QFile::setPermissions(plan, QFile::ReadOwner | QFile::WriteOwner));
+        QTest::mouseClick(review->turnOnButton, Qt::LeftButton);
+        QCOMPARE(fileBytes(plan), before);
+        QVERIFY(review->planIsOn());
+        QCOMPARE(review->knownLabel->text(), QStringLiteral("1"));
+    }
+
 private:
     // Opens the review window from the main window's menu and the dictionary through
     // the window's open button.
