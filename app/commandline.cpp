@@ -49,6 +49,8 @@ Options parse(const QStringList &arguments, bool beforeQt) {
         } else if (argument.startsWith(QStringLiteral("--program-dir="))) {
         } else if (argument == QStringLiteral("--benchmark-start")) {
             options.benchmarkStart = true;
+        } else if (argument == QStringLiteral("--benchmark-open")) {
+            options.benchmarkOpen = true;
         } else if (!beforeQt) {
             return failure(QStringLiteral("Neznámá volba „%1“.").arg(argument));
         }

@@ -14,6 +14,7 @@ struct Options {
     QString error;               // Czech, when the command line is wrong
     QString dictionary;          // the dictionary to open, as given
     bool benchmarkStart = false; // the start-up benchmark's probe
+    bool benchmarkOpen = false;  // tools/compare.sh: the splash gives way at once
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program first. Qt's own

@@ -1,6 +1,8 @@
 #include "translator/Unit24.h"
 
 #include "app/Unit1.h"
+#include "core/textfile.h"
+#include "core/win1250.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -232,16 +235,17 @@ bool TForm24::czechToEnglish() const {
 }
 
 const prekladac::EntryList &TForm24::currentList() const {
-    return czechToEnglish() ? m_words.czech : m_words.english;
+    return czechToEnglish() ? slovnik().czech : slovnik().english;
 }
 
 void TForm24::FormCreate() {
     const QString path = platform.folder.shipped(QStringLiteral("prekladac.dat"));
-    prekladac::WordList words = prekladac::load(path);
-    if (words.error == prekladac::kMissingFile) {
-        platform.dialogs->error(words.error);
+    if (!QFileInfo(path).isFile()) {
+        platform.dialogs->error(prekladac::kMissingFile);
         return;
     }
+    textfile::ReadResult raw = textfile::readBytes(path);
+    const QString problem = raw.bytes ? prekladac::separatorProblem(*raw.bytes) : raw.error;
     if (platform.registry->keyExists(kKey)) {
         m_settings.load(*platform.registry, *platform.dialogs);
         // Exactly one direction: a registry with both or neither means English to Czech.
@@ -251,11 +255,28 @@ void TForm24::FormCreate() {
     } else {
         writeSettings();
     }
-    if (!words.error.isEmpty())
-        platform.dialogs->error(words.error);
-    m_words = std::move(words);
+    if (!problem.isEmpty())
+        platform.dialogs->error(problem);
+    else
+        m_undecoded = std::move(*raw.bytes);
     showDirection();
-    fillGrid();
+}
+
+const prekladac::WordList &TForm24::slovnik() const {
+    if (!m_undecoded.isEmpty()) {
+        m_words = prekladac::parseFile(win1250::decode(m_undecoded));
+        m_undecoded = QByteArray();
+    }
+    return m_words;
+}
+
+void TForm24::FormShow() {
+    ensureGrid();
+}
+
+void TForm24::ensureGrid() {
+    if (!m_gridFilled)
+        fillGrid();
 }
 
 void TForm24::showDirection() {
@@ -265,6 +286,7 @@ void TForm24::showDirection() {
 }
 
 void TForm24::fillGrid() {
+    m_gridFilled = true;
     const bool cz = czechToEnglish();
     m_model->setList(&currentList(),
                      cz ? QStringLiteral("Český výraz") : QStringLiteral("Cizí výraz"),
@@ -305,6 +327,7 @@ void TForm24::FormActivate() {
 }
 
 void TForm24::SpeedButton1Click() {
+    ensureGrid();
     const QString text = edthledej->text();
     if (text.isEmpty())
         return;
@@ -316,6 +339,7 @@ void TForm24::SpeedButton1Click() {
 }
 
 void TForm24::edthledejKeyPress(QChar key) {
+    ensureGrid();
     if (key == u'\r' || key == u'\n') {
         edthledej->selectAll();
         SpeedButton1Click();
@@ -328,6 +352,7 @@ void TForm24::edthledejKeyUp() {
 }
 
 void TForm24::postupnehledej() {
+    ensureGrid();
     const QString text = edthledej->text();
     if (text.isEmpty()) {
         selectRow(0, false);
@@ -367,6 +392,7 @@ void TForm24::pootoceni(const QString &translation) {
 }
 
 void TForm24::SpeedButton3Click() {
+    ensureGrid();
     const int row = aktualniRadek();
     QGuiApplication::clipboard()->setText(row > 0 ? bunka(1, row) : QString());
     edthledej->selectAll();
@@ -377,7 +403,7 @@ void TForm24::Auto1Click() {
 }
 
 void TForm24::Info1Click() {
-    const qsizetype count = m_words.english.size() + m_words.czech.size();
+    const qsizetype count = slovnik().english.size() + slovnik().czech.size();
     platform.dialogs->info(QStringLiteral("Ve slovníku je: ") + QString::number(count) +
                            QStringLiteral(" výrazů."));
 }

@@ -64,10 +64,12 @@ public:
     // The number of grid rows, header included.
     int pocetRadku() const;
 
-    const prekladac::WordList &slovnik() const { return m_words; }
+    // The word list, decoded when it is first needed.
+    const prekladac::WordList &slovnik() const;
     bool czechToEnglish() const;
 
 protected:
+    void FormShow() override;
     void FormActivate() override;
     void FormClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,10 +78,16 @@ private:
     const prekladac::EntryList &currentList() const;
     void showDirection();
     void fillGrid();
+    // Fills the grid when the translator is first used.
+    void ensureGrid();
     void selectRow(int entry, bool toTop);
     void writeSettings();
 
-    prekladac::WordList m_words;
+    // The word list is read at start (a missing or broken file is reported then) and kept
+    // as its bytes until the translator is first used: most runs never open it.
+    mutable QByteArray m_undecoded;
+    mutable prekladac::WordList m_words;
+    bool m_gridFilled = false;
     // The key "Translator": each value, its control and its default.
     SettingsTable m_settings;
     bool m_storedCzToEn = false;

@@ -1,6 +1,7 @@
 #include "translator/prekladac.h"
 
 #include "core/textfile.h"
+#include "core/win1250.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -128,6 +129,21 @@ WordList parseFile(QString text) {
         lines.push_back({line.data() - view.data(), line.size()});
     });
     return parseText(std::move(text), lines);
+}
+
+QString separatorProblem(QByteArrayView bytes) {
+    QByteArray separator;
+    win1250::encode(kSeparator, separator);
+    qsizetype line = 0;
+    qsizetype found = -1;
+    textfile::forEachLine(bytes, [&](QByteArrayView text) {
+        if (found < 0 && text == separator)
+            found = line;
+        ++line;
+    });
+    if (found < 0)
+        return kNoSeparator;
+    return found == 0 ? kSeparatorFirst : QString();
 }
 
 WordList load(const QString &path) {

@@ -91,4 +91,8 @@ WordList parseFile(QString text);
 // Reads the file (Windows-1250) and parses it; a missing file gives kMissingFile.
 WordList load(const QString &path);
 
+// What parsing the file's bytes (Windows-1250) would report of its separator line
+// (kNoSeparator, kSeparatorFirst), found without decoding the text; empty when it is fine.
+QString separatorProblem(QByteArrayView bytes);
+
 } // namespace prekladac
