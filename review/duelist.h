@@ -25,6 +25,16 @@ struct StateCounts {
 StateCounts stateCounts(const Tpole &dictionary, const Plan &plan, QDate today);
 
 inline constexpr int kForecastDays = 30;
+
+// All of the above in one pass over the dictionary (what the review window shows at once),
+// and the keys of the dictionary's expressions.
+struct Overview {
+    QList<qsizetype> queue;
+    StateCounts counts;
+    std::array<int, kForecastDays> forecast{};
+    QSet<Key> keys;
+};
+Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
 // How many expressions come due on each of the next kForecastDays days; the first day
 // (today) also holds every expression due before it.
 std::array<int, kForecastDays> dueForecast(const Tpole &dictionary, const Plan &plan, QDate today);

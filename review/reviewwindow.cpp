@@ -28,7 +28,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <utility>
 
 namespace {
 
@@ -236,11 +238,9 @@ bool ReviewWindow::openDictionary(const QString &path) {
     m_dictionary = read->dictionary;
     m_path = path;
     m_recorder = std::move(recorder);
-    // Expressions deleted from the dictionary long ago are forgotten.
-    QSet<review::Key> keep;
-    for (const Tslovniky &expression : std::as_const(m_dictionary))
-        keep.insert(review::keyOf(expression));
-    report(m_recorder.forgetRemoved(keep, today()));
+    // Expressions deleted from the dictionary long ago are forgotten when the session
+    // starts, from the keys its overview gathers.
+    m_forgetRemoved = true;
     dictionaryLabel->setText(QStringLiteral("Slovník: ") + QFileInfo(path).fileName());
     startSession();
     return true;
@@ -265,11 +265,14 @@ void ReviewWindow::startSession() {
     m_forgotten = 0;
     // Another window may have answered into the plan since.
     report(m_recorder.refresh());
+    const review::Overview overview =
+        review::overview(m_dictionary, plan(), today(), newPerDayBox->value());
+    if (std::exchange(m_forgetRemoved, false))
+        report(m_recorder.forgetRemoved(overview.keys, today()));
     if (m_recorder.isOn())
-        m_queue = review::dueList(m_dictionary, plan(), today(), newPerDayBox->value());
+        m_queue = overview.queue;
     turnOnButton->setVisible(!m_path.isEmpty() && !m_recorder.isOn());
-    showCounts();
-    showForecast();
+    showOverview(overview);
     showQuestion();
 }
 
@@ -340,8 +343,7 @@ void ReviewWindow::answer(review::Rating rating) {
     else
         ++m_recalled;
     ++m_position;
-    showCounts();
-    showForecast();
+    showOverview(review::overview(m_dictionary, plan(), today(), 0));
     if (m_position == m_queue.size()) {
         const int answered = m_recalled + m_forgotten;
         finishSession();
@@ -369,21 +371,17 @@ void ReviewWindow::finishSession() {
     m_forgotten = 0;
 }
 
-void ReviewWindow::showCounts() {
-    const review::StateCounts counts = review::stateCounts(m_dictionary, plan(), today());
+void ReviewWindow::showOverview(const review::Overview &overview) {
+    const review::StateCounts &counts = overview.counts;
     const bool shown = !m_path.isEmpty();
     dueLabel->setText(shown ? QString::number(counts.dueToday) : QStringLiteral("-"));
     newLabel->setText(shown ? QString::number(counts.fresh) : QStringLiteral("-"));
     learningLabel->setText(shown ? QString::number(counts.learning) : QStringLiteral("-"));
     knownLabel->setText(shown ? QString::number(counts.known) : QStringLiteral("-"));
-}
 
-void ReviewWindow::showForecast() {
-    const std::array<int, review::kForecastDays> due =
-        review::dueForecast(m_dictionary, plan(), today());
     QList<qreal> values;
     int most = 0;
-    for (int count : due) {
+    for (int count : overview.forecast) {
         values.append(count);
         most = std::max(most, count);
     }

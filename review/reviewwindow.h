@@ -2,6 +2,7 @@
 
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
+#include "review/duelist.h"
 #include "review/fsrs.h"
 #include "review/planrecorder.h"
 #include "review/reviewfile.h"
@@ -76,8 +77,8 @@ private:
     void reveal();
     void answer(review::Rating rating);
     void finishSession();
-    void showCounts();
-    void showForecast();
+    // The counts and the forecast.
+    void showOverview(const review::Overview &overview);
     void report(const QString &error);
     QDate today() const;
     void playSound(const Tslovniky &expression);
@@ -85,6 +86,7 @@ private:
     Tpole m_dictionary;
     QString m_path;
     review::PlanRecorder m_recorder;
+    bool m_forgetRemoved = false;
     QList<qsizetype> m_queue;
     qsizetype m_position = 0;
     bool m_revealed = false;
