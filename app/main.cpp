@@ -48,6 +48,13 @@ std::optional<int> answerCommandLine(const commandline::Options &options) {
     case commandline::Options::Action::Error:
         std::fprintf(stderr, "%s\n", options.error.toLocal8Bit().constData());
         return 2;
+    case commandline::Options::Action::Import:
+    case commandline::Options::Action::Export: {
+        const commandline::Conversion done = commandline::convert(options);
+        std::fputs(done.output.toLocal8Bit().constData(), stdout);
+        std::fputs(done.errors.toLocal8Bit().constData(), stderr);
+        return done.status;
+    }
     }
     return 2;
 }
@@ -76,9 +83,15 @@ QStringList argumentsOf(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
-    // --help and --version need no display: they are answered before Qt looks for one.
-    if (const std::optional<int> answered =
-            answerCommandLine(commandline::parse(argumentsOf(argc, argv), true)))
+    // --help, --version, an import and an export need no display: they are answered
+    // before Qt looks for one. An import or export reads its whole command line, with
+    // no room for Qt's own options.
+    const QStringList arguments = argumentsOf(argc, argv);
+    commandline::Options early = commandline::parse(arguments, true);
+    if (early.action == commandline::Options::Action::Import ||
+        early.action == commandline::Options::Action::Export)
+        early = commandline::parse(arguments);
+    if (const std::optional<int> answered = answerCommandLine(early))
         return *answered;
 
     czechWithoutRegionalSettings();

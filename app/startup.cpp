@@ -10,6 +10,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
+#include "exchange/importwindow.h"
 #include "internet/Unit19.h"
 #include "internet/Unit20.h"
 #include "internet/aktulizovaniznetu.h"
@@ -54,6 +55,7 @@ Windows::Windows(Platform &platform) : m_platform(platform) {
     create(m_forms.Form23);
     create(m_forms.Form24);
     create(m_forms.review);
+    create(m_forms.importWindow);
 }
 
 Windows::~Windows() {

@@ -13,6 +13,9 @@
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
+#include "exchange/importexport.h"
+#include "exchange/importwindow.h"
+#include "exchange/kvtml.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
@@ -21,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -57,6 +61,19 @@ TForm2::TForm2(Forms &forms, Platform &platform)
     m_openDialog = dictionaryFileDialog(QStringLiteral("Načíst slovník z:"));
     m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
                                         QStringLiteral("Slovník|*.slv"));
+    m_importDialog = {QStringLiteral("Importovat slovník z:"),
+                      QStringLiteral("Tabulky a slovníky jiných programů|*.csv;*.tsv;*.txt;*.kvtml|"
+                                     "CSV|*.csv|TSV|*.tsv|Text|*.txt|KVTML (KWordQuiz, Parley)|"
+                                     "*.kvtml|Vše|*"),
+                      QString(),
+                      QString(),
+                      {}};
+    m_exportDialog = {QStringLiteral("Exportovat slovník do:"),
+                      QStringLiteral("CSV (UTF-8)|*.csv|TSV (UTF-8, tabulátory)|*.tsv|"
+                                     "KVTML (KWordQuiz, Parley)|*.kvtml"),
+                      QStringLiteral("csv"),
+                      QString(),
+                      {}};
 
     buildControls();
     buildMenu();
@@ -233,6 +250,11 @@ void TForm2::buildMenu() {
                        &TForm2::PrevestClick, QKeySequence(Qt::Key_F9));
     Sloucit = menuItem(dictionary, "Sloucit", QStringLiteral("Sloučit"), this,
                        &TForm2::SloucitClick, QKeySequence(Qt::Key_F8));
+    dictionary->addSeparator();
+    importAction = menuItem(dictionary, "importAction", QStringLiteral("Importovat…"), this,
+                            &TForm2::importClick);
+    exportAction = menuItem(dictionary, "exportAction", QStringLiteral("Exportovat…"), this,
+                            &TForm2::exportClick);
     dictionary->addSeparator();
     Zavrit = dictionary->addAction(QStringLiteral("Zavřít"));
     Zavrit->setObjectName(QStringLiteral("Zavrit"));
@@ -482,6 +504,101 @@ void TForm2::PrevestClick() {
 void TForm2::SloucitClick() {
     forms.Form14->show();
     hide();
+}
+
+void TForm2::importClick() {
+    if (!offerToSave())
+        return;
+    const std::optional<QString> chosen = platform.dialogs->openFile(m_importDialog);
+    if (!chosen)
+        return;
+    m_importDialog.remember(*chosen);
+    if (exchange::importFormatOf(*chosen) != exchange::FileFormat::Kvtml) {
+        forms.importWindow->showFile(*chosen);
+        return;
+    }
+    const exchange::KvtmlRead read = exchange::readKvtmlFile(*chosen);
+    if (!read.dictionary) {
+        platform.dialogs->error(read.error);
+        return;
+    }
+    if (read.dictionary->isEmpty()) {
+        platform.dialogs->warning(
+            QStringLiteral("Ve slovníku „%1“ není žádný výraz s cizím i českým textem.")
+                .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    takeImported(*read.dictionary, read.skippedEntries, read.droppedSounds);
+}
+
+bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
+                          const QStringList &droppedSounds) {
+    Tpole records = dictionary;
+    const QList<exchange::Replacement> unencodable = exchange::unencodableCharacters(records);
+    if (!unencodable.isEmpty()) {
+        constexpr qsizetype kListed = 20;
+        QStringList lines;
+        for (const exchange::Replacement &r :
+             unencodable.first(std::min(kListed, unencodable.size())))
+            lines << QStringLiteral("%1 → %2 (%3×)").arg(r.character, r.replacement).arg(r.count);
+        if (unencodable.size() > kListed)
+            lines << QStringLiteral("… a dalších %1 znaků").arg(unencodable.size() - kListed);
+        const int answer = platform.dialogs->choose(
+            MessageKind::Warning,
+            QStringLiteral("Tyto znaky nelze uložit do slovníku (kódování Windows-1250):\n") +
+                lines.join(u'\n') +
+                QStringLiteral("\n\nNahradit je uvedenými znaky, nebo import zrušit?"),
+            {QStringLiteral("Nahradit"), QStringLiteral("Zrušit")}, 1);
+        if (answer != 0)
+            return false;
+        records = exchange::withReplacements(records);
+    }
+    novy();
+    m_model->replace(std::move(records), true);
+    m_modified = true;
+    vyberRadek(0);
+    setStatus(kCount + u' ' + QString::number(pocet()));
+    QStringList notes;
+    if (skippedRows > 0)
+        notes << QStringLiteral("Vynechané řádky bez cizího nebo českého výrazu: %1.")
+                     .arg(skippedRows);
+    if (!droppedSounds.isEmpty())
+        notes << QStringLiteral("Tyto zvuky nejsou ve složce importovaného souboru, výrazy "
+                                "zůstaly bez zvuku:\n") +
+                     droppedSounds.join(u'\n');
+    if (!notes.isEmpty())
+        platform.dialogs->info(notes.join(QStringLiteral("\n\n")));
+    edtang->setFocus();
+    scrollToNewest();
+    return true;
+}
+
+void TForm2::exportClick() {
+    if (m_slovnik.isEmpty()) {
+        platform.dialogs->info(QStringLiteral("Nelze exportovat prázdný slovník."));
+        return;
+    }
+    m_exportDialog.fileName = QFileInfo(m_fileName).completeBaseName() + QStringLiteral(".csv");
+    const std::optional<QString> chosen = platform.dialogs->saveFile(m_exportDialog);
+    if (!chosen)
+        return;
+    const std::optional<exchange::FileFormat> format = exchange::exportFormatOf(*chosen);
+    if (!format) {
+        platform.dialogs->warning(
+            QStringLiteral("Soubor „%1“ nemá příponu .csv, .tsv ani .kvtml, slovník nebyl "
+                           "exportován.")
+                .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    const textfile::SaveResult saved = exchange::exportDictionary(
+        *chosen, m_slovnik, *format, QFileInfo(m_fileName).completeBaseName());
+    if (!saved) {
+        platform.dialogs->error(saved.error);
+        return;
+    }
+    m_exportDialog.remember(*chosen);
+    platform.dialogs->info(QStringLiteral("Slovník byl exportován do souboru „%1“.")
+                               .arg(QDir::toNativeSeparators(*chosen)));
 }
 
 void TForm2::FormClose() {

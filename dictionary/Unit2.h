@@ -53,6 +53,8 @@ public:
     QAction *Ulozitjako = nullptr;
     QAction *Prevest = nullptr;
     QAction *Sloucit = nullptr;
+    QAction *importAction = nullptr; // "Importovat…"
+    QAction *exportAction = nullptr; // "Exportovat…"
     QAction *Zavrit = nullptr;
     QAction *Pridej = nullptr;
     QAction *Uber = nullptr;
@@ -67,6 +69,11 @@ public:
     void UlozitjakoClick();
     void PrevestClick();
     void SloucitClick();
+    // Chooses a file of another program: KVTML comes in at once, delimited text through
+    // the import window.
+    void importClick();
+    // Writes the dictionary as CSV, TSV or KVTML, by the chosen file's extension.
+    void exportClick();
     void BitBtn4Click();
     void btnapovedaClick();
     void btpridejzvukClick();
@@ -95,6 +102,12 @@ public:
     // dictionary named on the command line).
     void openDictionary(const QString &path);
 
+    // Takes imported expressions as a new, unsaved dictionary. Characters that
+    // Windows-1250 cannot hold are listed first, to be replaced or the import cancelled;
+    // rows and sounds left out are told. False when the user cancelled.
+    bool takeImported(const Tpole &dictionary, qsizetype skippedRows,
+                      const QStringList &droppedSounds);
+
     // The dictionary and its list.
     const Tpole &slovnik() const { return m_slovnik; }
     int pocet() const { return int(m_slovnik.size()); }
@@ -109,6 +122,8 @@ public:
     QString slozka() const { return m_folder; }
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }
+    const FileDialogState &importDialog() const { return m_importDialog; }
+    const FileDialogState &exportDialog() const { return m_exportDialog; }
 
 protected:
     void FormClose() override;
@@ -144,4 +159,6 @@ private:
     bool m_modified = false;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
+    FileDialogState m_importDialog;
+    FileDialogState m_exportDialog;
 };

@@ -98,13 +98,15 @@ QString plainTextOfHtml(const QString &html) {
     return result;
 }
 
-DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits) {
+DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits,
+                                 const DelimitedChoice &choice) {
     DelimitedFile file;
     if (bytes.size() > limits.fileBytes) {
         file.error = QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes);
         return file;
     }
-    const DecodedText decoded = decodeText(bytes);
+    const DecodedText decoded =
+        choice.encoding ? decodeTextAs(bytes, *choice.encoding) : decodeText(bytes);
     file.encoding = decoded.encoding;
     if (!decoded.text) {
         file.error = decoded.error;
@@ -112,7 +114,9 @@ DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits
     }
     const NotesHeader header = notesHeaderOf(*decoded.text);
     const QStringView text = QStringView(*decoded.text).sliced(header.length);
-    file.delimiter = header.delimiter.isNull() ? detectDelimiter(text) : header.delimiter;
+    file.delimiter = choice.delimiter            ? *choice.delimiter
+                     : header.delimiter.isNull() ? detectDelimiter(text)
+                                                 : header.delimiter;
     TableResult parsed = parseDelimited(text, file.delimiter, limits);
     if (!parsed.table) {
         file.error = parsed.error;
@@ -146,6 +150,39 @@ DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits) 
         file.error = QStringLiteral("Soubor „%1“ nelze načíst: %2.")
                          .arg(QDir::toNativeSeparators(path), file.error);
     return file;
+}
+
+namespace {
+
+QString extensionOf(const QString &path) {
+    return QFileInfo(path).suffix().toLower();
+}
+
+} // namespace
+
+std::optional<FileFormat> importFormatOf(const QString &path) {
+    const QString extension = extensionOf(path);
+    if (extension == u"txt")
+        return FileFormat::Csv;
+    return exportFormatOf(path);
+}
+
+std::optional<FileFormat> exportFormatOf(const QString &path) {
+    const QString extension = extensionOf(path);
+    if (extension == u"csv")
+        return FileFormat::Csv;
+    if (extension == u"tsv")
+        return FileFormat::Tsv;
+    if (extension == u"kvtml")
+        return FileFormat::Kvtml;
+    return std::nullopt;
+}
+
+textfile::SaveResult exportDictionary(const QString &path, const Tpole &dictionary,
+                                      FileFormat format, const QString &title) {
+    if (format == FileFormat::Kvtml)
+        return writeKvtmlFile(path, dictionary, title, QStringLiteral("en"));
+    return writeDelimitedFile(path, dictionary, format == FileFormat::Tsv ? u'\t' : u',', true);
 }
 
 textfile::SaveResult writeDelimitedFile(const QString &path, const Tpole &dictionary,

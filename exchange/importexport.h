@@ -24,10 +24,17 @@ struct DelimitedFile {
     QString error;   // Czech, when the file is refused
 };
 
-// The rows of a delimited file's bytes: encoding and delimiter detected, the header
-// lines of Anki's plain-text notes ("#separator:tab", "#html:true", ...) obeyed and left
-// out, HTML of such notes turned into plain text.
-DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits = {});
+// What the user chose in place of what is detected.
+struct DelimitedChoice {
+    std::optional<Encoding> encoding;
+    std::optional<QChar> delimiter;
+};
+
+// The rows of a delimited file's bytes: encoding and delimiter detected (unless chosen),
+// the header lines of Anki's plain-text notes ("#separator:tab", "#html:true", ...)
+// obeyed and left out, HTML of such notes turned into plain text.
+DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits = {},
+                                 const DelimitedChoice &choice = {});
 // The same for a file; the message names it.
 DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits = {});
 
@@ -35,6 +42,18 @@ DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits =
 // are left out, the entities &amp; &lt; &gt; &quot; &#39; &nbsp; and numbered ones are
 // read.
 QString plainTextOfHtml(const QString &html);
+
+// The formats of files to import and export, told by the file name's extension (in any
+// letter case): .csv, .tsv and .txt are delimited text, .kvtml is KVTML.
+enum class FileFormat { Csv, Tsv, Kvtml };
+std::optional<FileFormat> importFormatOf(const QString &path);
+// An export is written as .csv (UTF-8, commas), .tsv (UTF-8, tabs) or .kvtml.
+std::optional<FileFormat> exportFormatOf(const QString &path);
+
+// Writes the dictionary in the format: delimited text with the header row of the
+// columns, or KVTML titled `title` with English as the foreign language.
+textfile::SaveResult exportDictionary(const QString &path, const Tpole &dictionary,
+                                      FileFormat format, const QString &title);
 
 // Exports through the program's safe save: delimited text in UTF-8 (tab: TSV, ",": CSV),
 // or KVTML with the given title and locale of the foreign language.

@@ -12,7 +12,7 @@ import sys
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
 subsystems = ["dictionary", "learning", "testing", "statistics", "translator", "tips",
-              "internet"]
+              "internet", "exchange"]
 include = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 
 

@@ -24,6 +24,7 @@ class TForm22;
 class TForm23;
 class TForm24;
 class ReviewWindow;
+class ImportWindow;
 
 // Every window of the program, filled by the start-up in its fixed creation order
 // (the order of the members below). Windows reach each other through this table.
@@ -53,4 +54,5 @@ struct Forms {
     TForm24 *Form24 = nullptr;
     // Ours, after the system's windows.
     ReviewWindow *review = nullptr;
+    ImportWindow *importWindow = nullptr;
 };
