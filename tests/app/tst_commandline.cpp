@@ -70,6 +70,10 @@ private slots:
             << QStringList{"--import", "{peers}/parley.kvtml"} << QByteArray() << 2
             << "K volbě --import patří --output SLOVNÍK.slv."
             << "";
+        QTest::newRow("a dictionary to open as well")
+            << QStringList{"--import", "{peers}/parley.kvtml", "--output", out + ".slv", "jiny.slv"}
+            << QByteArray() << 2 << "Při importu a exportu se slovník „jiny.slv“ neotevírá."
+            << "";
         QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0
                               << "  --export SLOVNÍK.slv --output SOUBOR"
                               << "";

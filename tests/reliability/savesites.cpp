@@ -17,6 +17,7 @@
 #include "tips/tipy.h"
 #include "ui/forms.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,14 @@ void editorSaveAs(TestWindows &w, const QString &target, int variant) {
     editor->model()->replace(records(editor->pocet(), variant), true);
     w.dialogs().files.push_back(target);
     editor->UlozitjakoClick();
+}
+
+// The editor's "Exportovat…".
+void editorExport(TestWindows &w, const QString &target, int variant) {
+    TForm2 *editor = w.forms().Form2;
+    editor->model()->replace(records(std::max(1, editor->pocet()), variant), true);
+    w.dialogs().files.push_back(target);
+    editor->exportAction->trigger();
 }
 
 // The merger: every expression of a source dictionary moved into the new one.
@@ -182,6 +191,7 @@ const QList<SaveSite> &saveSites() {
     static const QList<SaveSite> sites{
         {"editor-save", "slovnik.slv", nullptr, editorOpen, editorSave},
         {"editor-save-as", "jiny.slv", nullptr, editorFill, editorSaveAs},
+        {"editor-export", "vyvoz.csv", nullptr, editorFill, editorExport},
         {"merger", "sloucene.slv", nullptr, mergerSources, mergerSave},
         {"converter", "prevedene.slv", nullptr, converterLists, converterSave},
         {"evaluation", "chyby.slv", nullptr, evaluationTest, evaluationSave},
