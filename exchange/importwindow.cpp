@@ -33,8 +33,8 @@ const QList<std::pair<QString, Encoding>> kEncodings{
 
 const QList<std::pair<QString, QChar>> kDelimiters{
     {QStringLiteral("tabulátor"), u'\t'},
-    {QStringLiteral("středník ;"), u';'},
-    {QStringLiteral("čárka ,"), u','},
+    {QStringLiteral("středník (;)"), u';'},
+    {QStringLiteral("čárka (,)"), u','},
 };
 
 QString columnName(int column) {
@@ -112,7 +112,8 @@ ImportWindow::ImportWindow(Forms &forms, Platform &platform)
 
     setFrame(Frame::CloseBoxOnly);
     closeOnEscape();
-    resize(sizeHint().expandedTo(QSize(600, 420)));
+    setFixedClientSize(600, 430);
+    centreOnDesktop();
 }
 
 bool ImportWindow::showFile(const QString &path) {
@@ -132,7 +133,11 @@ bool ImportWindow::showFile(const QString &path) {
     m_bytes = *raw.bytes;
     m_file = std::move(file);
     m_filling = true;
-    fileLabel->setText(QStringLiteral("Soubor: ") + QDir::toNativeSeparators(path));
+    // A long path loses its middle rather than pushing the window wider.
+    const QString shown = QStringLiteral("Soubor: ") + QDir::toNativeSeparators(path);
+    fileLabel->setText(
+        fileLabel->fontMetrics().elidedText(shown, Qt::ElideMiddle, centralWidget()->width() - 24));
+    fileLabel->setToolTip(QDir::toNativeSeparators(path));
     const auto encoding = std::find_if(kEncodings.cbegin(), kEncodings.cend(), [&](const auto &e) {
         return e.second == m_file.encoding || (e.second == Encoding::Utf16LittleEndian &&
                                                m_file.encoding == Encoding::Utf16BigEndian);
