@@ -46,7 +46,6 @@ QString columnName(int column) {
 ImportWindow::ImportWindow(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("ImportWindow")) {
     setWindowTitle(QStringLiteral("Import slovníku"));
-    setWindowModality(Qt::ApplicationModal);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -114,6 +113,9 @@ ImportWindow::ImportWindow(Forms &forms, Platform &platform)
     closeOnEscape();
     setFixedClientSize(600, 430);
     centreOnDesktop();
+    // Until a file is chosen: nothing to preview or import.
+    m_file.table = exchange::Table{};
+    fillColumnBoxes(m_file.columns);
 }
 
 bool ImportWindow::showFile(const QString &path) {
@@ -155,6 +157,8 @@ bool ImportWindow::showFile(const QString &path) {
     delimiterBox->setCurrentIndex(delimiter);
     m_filling = false;
     fillColumnBoxes(m_file.columns);
+    // The editor waits: its dictionary must not change while this one is being chosen.
+    forms.Form2->setEnabled(false);
     show();
     raise();
     activateWindow();
@@ -231,6 +235,10 @@ void ImportWindow::showTable() {
     previewTable->resizeColumnsToContents();
     rowsLabel->setText(QStringLiteral("Řádků v souboru: %1").arg(table.size() - first));
     importButton->setEnabled(columns >= 2);
+}
+
+void ImportWindow::FormClose() {
+    forms.Form2->setEnabled(true);
 }
 
 exchange::Columns ImportWindow::chosenColumns() const {

@@ -15,6 +15,7 @@ class QTableWidget;
 // chosen encoding and delimiter cut them, and which column holds the foreign expression,
 // the Czech one, the pronunciation and the sound. "Importovat" hands the expressions to
 // the editor as a new dictionary; the window stays open when the editor does not take them.
+// While it is open the editor is disabled, so that its dictionary cannot change meanwhile.
 class ImportWindow : public VokabForm {
     Q_OBJECT
 public:
@@ -39,6 +40,9 @@ public:
 
     // Rows of the file shown in the preview.
     static constexpr int kPreviewRows = 8;
+
+protected:
+    void FormClose() override;
 
 private:
     void readAgain();

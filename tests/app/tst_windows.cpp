@@ -51,10 +51,11 @@ private slots:
     void everyWindowIsCreatedOnceWithItsName() {
         TestWindows windows;
         const Forms &f = windows.forms();
-        const void *pointers[] = {f.Form22, f.Form1,  f.Form8,  f.Form2,  f.Form3,  f.Form9,
-                                  f.Form7,  f.Form6,  f.Form4,  f.Form10, f.Form12, f.Form5,
-                                  f.Form11, f.Form13, f.Form14, f.Form15, f.Form16, f.Form18,
-                                  f.Form17, f.Form19, f.Form20, f.Form23, f.Form24, f.review};
+        const void *pointers[] = {f.Form22, f.Form1,  f.Form8,  f.Form2,  f.Form3,
+                                  f.Form9,  f.Form7,  f.Form6,  f.Form4,  f.Form10,
+                                  f.Form12, f.Form5,  f.Form11, f.Form13, f.Form14,
+                                  f.Form15, f.Form16, f.Form18, f.Form17, f.Form19,
+                                  f.Form20, f.Form23, f.Form24, f.review, f.importWindow};
         for (const void *slot : pointers)
             QVERIFY(slot != nullptr);
 
@@ -69,6 +70,7 @@ private slots:
              {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24})
             expected.append(QStringLiteral("Form%1").arg(n));
         expected.append(QStringLiteral("ReviewWindow"));
+        expected.append(QStringLiteral("ImportWindow"));
         expected.sort();
         QCOMPARE(names, expected);
     }

@@ -98,9 +98,11 @@ private slots:
                 window->foreignBox->setCurrentIndex(1);
                 window->czechBox->setCurrentIndex(0);
             }
+            QVERIFY(!editor->isEnabled());
             QTest::mouseClick(window->importButton, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         }
+        QVERIFY(editor->isEnabled());
         QTEST(listText(editor), "list");
         QVERIFY(editor->isModified());
         QCOMPARE(editor->nazevSouboru(), slovnik::kNewDictionaryName);
@@ -133,6 +135,7 @@ private slots:
         QVERIFY(windows.dialogs().lastText().contains(QStringLiteral("à → a (1×)\nï → i (1×)")));
         QTEST(listText(editor), "list");
         QTEST(window->isVisible(), "windowStays");
+        QCOMPARE(editor->isEnabled(), !window->isVisible());
         QCOMPARE(editor->isModified(), choice == 0);
     }
 
