@@ -9,17 +9,21 @@
 #include "ui/forms.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,16 +40,27 @@ QSpinBox *thresholdField(QWidget *parent, const char *name, int index) {
 
 const char kDefaultColour[] = "clBlue";
 
+// A voice as the list shows it: the language's own name and its code.
+QString voiceText(const Voice &voice) {
+    const QLocale locale(QString(voice.language).replace(u'-', u'_'));
+    const QString name = locale.language() == QLocale::C ? voice.name : locale.nativeLanguageName();
+    return QStringLiteral("%1 (%2)").arg(name.isEmpty() ? voice.name : name, voice.language);
+}
+
 } // namespace
 
 QString TForm8::klic() {
     return QStringLiteral("Nastaveni");
 }
 
+QString TForm8::speechKey() {
+    return QStringLiteral("Vyslovnost");
+}
+
 TForm8::TForm8(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form8")),
       m_chartColour(colourFromBgr(*colourtext::fromText(QLatin1String(kDefaultColour)))),
-      m_settings(klic()) {
+      m_settings(klic()), m_speech(speechKey()) {
     setWindowTitle(QStringLiteral("Obecné nastavení"));
     setCentralWidget(new QWidget(this));
     auto *outer = new QVBoxLayout(centralWidget());
@@ -130,6 +145,8 @@ TForm8::TForm8(Forms &forms, Platform &platform)
     statistics->addWidget(GroupBox2);
     statistics->addStretch();
 
+    buildSpeechTab();
+
     auto *buttons = new QHBoxLayout;
     BitBtn1 = named<QPushButton>(centralWidget(), "BitBtn1");
     BitBtn1->setText(QStringLiteral("Potvrdit"));
@@ -152,6 +169,7 @@ TForm8::TForm8(Forms &forms, Platform &platform)
 
     declareSettings();
     FormCreate();
+    m_speech.loadOrStore(*platform.registry, *platform.dialogs);
     centreOnDesktop();
     closeOnEscape();
 }
@@ -202,6 +220,71 @@ void TForm8::declareSettings() {
         .flag(QStringLiteral("PreruseniZkouseni"), chbprerusenizkouseni, true);
 }
 
+void TForm8::buildSpeechTab() {
+    speechTab = named<QWidget>(PageControl1, "speechTab");
+    PageControl1->addTab(speechTab, QStringLiteral("Výslovnost"));
+    auto *column = new QVBoxLayout(speechTab);
+    speakMissingBox = named<QCheckBox>(speechTab, "speakMissingBox");
+    speakMissingBox->setText(QStringLiteral("Vyslovit výraz, který nemá nahrávku"));
+    speakMissingBox->setChecked(true);
+    column->addWidget(speakMissingBox);
+    auto *grid = new QGridLayout;
+    voiceBox = named<QComboBox>(speechTab, "voiceBox");
+    QList<Voice> voices = platform.speech ? platform.speech->voices() : QList<Voice>{};
+    std::sort(voices.begin(), voices.end(), [](const Voice &a, const Voice &b) {
+        return QString::localeAwareCompare(voiceText(a), voiceText(b)) < 0;
+    });
+    for (const Voice &voice : std::as_const(voices)) {
+        if (voiceBox->findData(voice.language) < 0)
+            voiceBox->addItem(voiceText(voice), voice.language);
+    }
+    rateBox = named<QSpinBox>(speechTab, "rateBox");
+    rateBox->setRange(SpeechSynthesizer::kSlowestRate, SpeechSynthesizer::kFastestRate);
+    rateBox->setSingleStep(5);
+    rateBox->setValue(SpeechSynthesizer::kNormalRate);
+    if (QLineEdit *edit = rateBox->findChild<QLineEdit *>())
+        edit->setReadOnly(true);
+    auto *voiceLabel = named<QLabel>(speechTab, "voiceLabel");
+    voiceLabel->setText(QStringLiteral("Hlas cizího jazyka:"));
+    voiceLabel->setBuddy(voiceBox);
+    auto *rateLabel = named<QLabel>(speechTab, "rateLabel");
+    rateLabel->setText(QStringLiteral("Rychlost řeči (slov za minutu):"));
+    rateLabel->setBuddy(rateBox);
+    grid->addWidget(voiceLabel, 0, 0);
+    grid->addWidget(voiceBox, 0, 1);
+    grid->addWidget(rateLabel, 1, 0);
+    grid->addWidget(rateBox, 1, 1);
+    column->addLayout(grid);
+    column->addStretch();
+
+    const SpeechSettings defaults;
+    chooseVoice(defaults.language);
+    m_speech.flag(QStringLiteral("Vyslovit bez nahravky"), speakMissingBox, true)
+        .text(
+            QStringLiteral("Jazyk"), [this] { return voiceBox->currentData().toString(); },
+            [this](const QString &language) { chooseVoice(language); }, defaults.language)
+        .number(QStringLiteral("Rychlost"), rateBox, defaults.rate);
+}
+
+void TForm8::chooseVoice(const QString &language) {
+    const QString wanted = language.trimmed().toLower();
+    int index = voiceBox->findData(wanted);
+    // "en" finds "en-gb" when there is no voice of "en" alone.
+    for (int i = 0; index < 0 && i < voiceBox->count(); ++i) {
+        if (voiceBox->itemData(i).toString().startsWith(wanted + u'-'))
+            index = i;
+    }
+    if (index < 0 && !wanted.isEmpty()) {
+        voiceBox->addItem(QStringLiteral("%1 (hlas není nainstalován)").arg(wanted), wanted);
+        index = voiceBox->count() - 1;
+    }
+    voiceBox->setCurrentIndex(index);
+}
+
+SpeechSettings TForm8::speech() const {
+    return {speakMissingBox->isChecked(), voiceBox->currentData().toString(), rateBox->value()};
+}
+
 void TForm8::FormCreate() {
     if (platform.registry->keyExists(klic()))
         nactiregistr();
@@ -221,6 +304,7 @@ void TForm8::vytvorregistr() {
 
 void TForm8::zapisdoregistru() {
     m_settings.store(*platform.registry, *platform.dialogs);
+    m_speech.store(*platform.registry, *platform.dialogs);
 }
 
 void TForm8::BitBtn1Click() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 #include "ui/settingstable.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,11 +23,14 @@ public:
 
     // The registry key of the general settings.
     static QString klic();
+    // The registry key of the tab "Výslovnost".
+    static QString speechKey();
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr;
     QWidget *TabSheet2 = nullptr;
     QWidget *TabSheet3 = nullptr;
+    QWidget *speechTab = nullptr; // "Výslovnost"
     QCheckBox *chbvelke = nullptr;
     QCheckBox *chbtip = nullptr;
     QCheckBox *chbtemp = nullptr;
@@ -40,11 +45,16 @@ public:
     QLabel *Label9 = nullptr;
     QFrame *Panel1 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
+    QCheckBox *speakMissingBox = nullptr; // speak an expression without a recording
+    QComboBox *voiceBox = nullptr;        // the voice of the foreign side, by language
+    QSpinBox *rateBox = nullptr;          // words per minute
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
 
     // The colour of the statistics chart, as Panel1 shows it.
     QColor chartColour() const;
+    // How expressions without a recording are spoken, as the tab "Výslovnost" shows it.
+    SpeechSettings speech() const;
 
     void FormCreate();
     void zapisdoregistru();
@@ -63,7 +73,13 @@ private:
     void vytvorregistr();
     // The key "Nastaveni": each value, its control and its default.
     void declareSettings();
+    // The tab "Výslovnost" and its key.
+    void buildSpeechTab();
+    // Chooses the voice of the language in voiceBox; a language without an installed
+    // voice is kept as an item of its own, so that the setting is not lost.
+    void chooseVoice(const QString &language);
 
     QColor m_chartColour;
     SettingsTable m_settings;
+    SettingsTable m_speech;
 };

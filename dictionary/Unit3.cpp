@@ -25,6 +25,7 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form3")) {
     setWindowTitle(QStringLiteral("Upravit výraz"));
     setFrame(Frame::NoCloseBox);
+    m_sound = new ExpressionSound(this, platform);
     auto *central = new QWidget(this);
     setCentralWidget(central);
     auto *grid = new QGridLayout(central);
@@ -171,13 +172,8 @@ void TForm3::BitBtn4Click() {
 }
 
 void TForm3::BitBtn3Click() {
-    const QString path = wav::substituteName(Edit4->text());
-    if (path == slovnik::kNoSound || !QFileInfo(path).isFile())
-        return;
-    platform.player->play(path);
-    const QString error = platform.player->lastError();
-    if (!error.isEmpty())
-        platform.dialogs->error(error);
+    // The recording, or the foreign expression spoken when it has none.
+    m_sound->play(wav::substituteName(Edit4->text()), Edit1->text(), forms.Form8->speech());
 }
 
 void TForm3::recordingState(bool recording) {

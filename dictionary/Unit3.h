@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 #include <QPersistentModelIndex>
@@ -54,5 +55,6 @@ private:
     void leave();
     QPersistentModelIndex m_record;
     QString m_openedSound; // Edit4 as the dialog was opened
-    QString m_recorded;    // the last recording made since the dialog was opened
+    ExpressionSound *m_sound = nullptr;
+    QString m_recorded; // the last recording made since the dialog was opened
 };

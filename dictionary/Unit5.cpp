@@ -1,10 +1,13 @@
 #include "dictionary/Unit5.h"
 
+#include "app/Unit8.h"
+#include "core/textfile.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/editorlogic.h"
 #include "platform/platform.h"
 #include "ui/colours.h"
+#include "dictionary/expressionsound.h"
 #include "ui/forms.h"
 
 #include <QDir>
@@ -24,6 +27,9 @@ const QString kStartWarning =
                    "Editoru Výrazů");
 const QString kOpenWarning = QStringLiteral(
     "Nelze načítat zvuk ze souboru, vyplňte prosím Český a Anglický výraz v Editoru Výrazů");
+const QString kSpeechWarning =
+    QStringLiteral("Řeč nelze vytvořit, vyplňte prosím Český výraz a Anglický výraz v Editoru "
+                   "Výrazů");
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &hint) {
     auto *b = named<QPushButton>(parent, name);
@@ -76,6 +82,9 @@ TForm5::TForm5(Forms &forms, Platform &platform)
                      QStringLiteral("Potvrdit a vrátit se do Editoru Výrazu"));
     BitBtn1 = button(central, "BitBtn1", QStringLiteral("Zpět"),
                      QStringLiteral("Neprovádět žádne změny a vrátit se do Editoru výrazu"));
+    speechButton = button(central, "speechButton", QStringLiteral("Vytvořit řečí"),
+                          QStringLiteral("Vytvořit nahrávku výrazu syntézou řeči"));
+    grid->addWidget(speechButton, 4, 0, 1, 2);
     grid->addWidget(BitBtn4, 4, 2);
     grid->addWidget(BitBtn1, 4, 3);
 
@@ -90,6 +99,7 @@ TForm5::TForm5(Forms &forms, Platform &platform)
     connect(button2, &QPushButton::clicked, this, &TForm5::button2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm5::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm5::BitBtn2Click);
+    connect(speechButton, &QPushButton::clicked, this, &TForm5::speechButtonClick);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm5::BitBtn4Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
     connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
@@ -214,6 +224,42 @@ void TForm5::BitBtn3Click() {
     if (!requireExpression(kStartWarning))
         return;
     startRecording();
+}
+
+void TForm5::speechButtonClick() {
+    if (!requireExpression(kSpeechWarning))
+        return;
+    if (nahravani)
+        zastavNahravani(false);
+    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
+        platform.dialogs->error(made.error);
+        return;
+    }
+    const QString expression = forms.Form2->edtang->text();
+    const SpeechSettings settings = forms.Form8->speech();
+    QString error;
+    const std::optional<QByteArray> speech = platform.speech->synthesize(
+        ExpressionSound::spokenText(expression), settings.language, settings.rate, &error);
+    if (!speech) {
+        platform.dialogs->error(error);
+        return;
+    }
+    // A fresh file, as a recording gets: an earlier one is never replaced.
+    const QString path =
+        QDir::toNativeSeparators(editor::newRecordingPath(platform.folder.temp(), expression));
+    if (const textfile::SaveResult saved = textfile::saveFile(path, *speech); !saved) {
+        platform.dialogs->error(saved.error);
+        return;
+    }
+    m_recorded = path;
+    forms.Form2->edtzvuk->setText(path);
+    ProgressBar1->setValue(100);
+    setStatus(QStringLiteral("Nahrávka vytvořena řečí"), kRed);
+    showLength(path);
+    BitBtn4->setFocus();
+    platform.player->play(path);
+    if (const QString failure = platform.player->lastError(); !failure.isEmpty())
+        platform.dialogs->error(failure);
 }
 
 void TForm5::BitBtn2Click() {

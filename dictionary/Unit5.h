@@ -16,14 +16,15 @@ class TForm5 : public VokabForm {
 public:
     TForm5(Forms &forms, Platform &platform);
 
-    QLabel *Label1 = nullptr;       // "Stav:"
-    QLabel *Label4 = nullptr;       // status
-    QLabel *Label3 = nullptr;       // "Délka záznamu:"
-    QLabel *Label2 = nullptr;       // length
-    QPushButton *BitBtn2 = nullptr; // "Otevřít"
-    QPushButton *button1 = nullptr; // "Start"
-    QPushButton *button2 = nullptr; // "Stop"
-    QPushButton *BitBtn3 = nullptr; // "Znova"
+    QLabel *Label1 = nullptr;            // "Stav:"
+    QLabel *Label4 = nullptr;            // status
+    QLabel *Label3 = nullptr;            // "Délka záznamu:"
+    QLabel *Label2 = nullptr;            // length
+    QPushButton *BitBtn2 = nullptr;      // "Otevřít"
+    QPushButton *button1 = nullptr;      // "Start"
+    QPushButton *button2 = nullptr;      // "Stop"
+    QPushButton *BitBtn3 = nullptr;      // "Znova"
+    QPushButton *speechButton = nullptr; // "Vytvořit řečí"
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *BitBtn4 = nullptr; // "OK"
     QPushButton *BitBtn1 = nullptr; // "Zpět"
@@ -40,6 +41,9 @@ public:
     void button1Click();
     void button2Click();
     void BitBtn3Click();
+    // Writes the editor's foreign expression, spoken by the voice of the general
+    // settings, as the recording: a fresh WAV file in Temp, as "Start" records into.
+    void speechButtonClick();
     void BitBtn2Click();
     void BitBtn4Click();
     void BitBtn1Click();

@@ -1,6 +1,7 @@
 #include "learning/Unit6.h"
 
 #include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "dictionary/opendictionary.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
@@ -55,6 +56,7 @@ TForm6::TForm6(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form6")) {
     setWindowTitle(QStringLiteral("Výuka výrazů"));
     setFrame(Frame::Fixed);
+    m_sound = new ExpressionSound(this, platform);
     OpenDialog1 = dictionaryFileDialog(QStringLiteral("Otevřete soubor s výrazy"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -157,10 +159,6 @@ int TForm6::sekundy() const {
     return forms.Form7->SpinEdit1->value();
 }
 
-bool TForm6::hasSound(const Tslovniky &record) const {
-    return record.zvuk != slovnik::kNoSound && QFileInfo(record.zvuk).isFile();
-}
-
 void TForm6::Otevt1Click() {
     if (!m_slovnik.isEmpty()) {
         // A question only: the user chooses "Nová" again for the file dialog.
@@ -223,18 +221,14 @@ void TForm6::btstartClick() {
         return;
     }
     const Tslovniky &record = m_slovnik[m_position];
+    // The recording, or the foreign expression spoken when it has none.
+    const std::optional<double> seconds =
+        m_sound->play(record.zvuk, record.ang, forms.Form8->speech());
     if (automaticky()) {
-        if (hasSound(record)) {
-            Timer1->setInterval(vyuka::stepInterval(sekundy(), vyuka::soundSeconds(record.zvuk)));
-            Timer1->start(); // every step starts a whole new countdown
-            platform.player->play(record.zvuk);
-        } else {
+        if (!seconds)
             platform.player->stop();
-            Timer1->setInterval(vyuka::stepInterval(sekundy(), 0));
-            Timer1->start();
-        }
-    } else if (hasSound(record)) {
-        platform.player->play(record.zvuk);
+        Timer1->setInterval(vyuka::stepInterval(sekundy(), seconds.value_or(0)));
+        Timer1->start(); // every step starts a whole new countdown
     }
     zobrazvyznamy();
     meangvysl->setPlainText(record.vyslovnost);

@@ -2,6 +2,7 @@
 
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 class QAction;
@@ -72,11 +73,11 @@ private:
     void konecvyuky();
     bool automaticky() const;
     int sekundy() const;
-    bool hasSound(const Tslovniky &record) const;
 
     Tpole m_slovnik;
     QStringList m_lines; // the file's lines
     int m_position = -1;
     bool m_running = false;
     bool m_paused = false;
+    ExpressionSound *m_sound = nullptr;
 };

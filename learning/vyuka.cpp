@@ -1,6 +1,5 @@
 #include "learning/vyuka.h"
 
-#include "core/wav.h"
 #include "dictionary/slovnik.h"
 
 #include <cmath>
@@ -16,11 +15,6 @@ int stepInterval(int configuredSeconds, double soundSeconds) {
     // A damaged header can claim days of sound; the wait stays within a day.
     const double capped = std::min(whole, 86400.0);
     return (int(capped) + configuredSeconds) * 1000;
-}
-
-double soundSeconds(const QString &wavFile) {
-    const std::optional<wav::HeaderFacts> facts = wav::readHeaderOfFile(wavFile);
-    return facts ? wav::lengthSeconds(*facts) : 0.0;
 }
 
 } // namespace vyuka

@@ -14,7 +14,4 @@ QString meaningsText(QStringView field);
 // seconds of the expression's sound (0 without a sound).
 int stepInterval(int configuredSeconds, double soundSeconds);
 
-// The whole seconds of a sound file: 0 for a file that is not a readable WAV file.
-double soundSeconds(const QString &wavFile);
-
 } // namespace vyuka

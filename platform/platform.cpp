@@ -9,6 +9,7 @@ std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,
     platform->random = makeRandomSource(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
     platform->player = makeSoundPlayer();
     platform->recorder = makeSoundRecorder();
+    platform->speech = makeSpeechSynthesizer();
     platform->printing = makePrinting();
     platform->network = makeNetwork();
     platform->mail = makeMail();

@@ -7,6 +7,7 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/sound.h"
+#include "platform/speech.h"
 
 #include <memory>
 
@@ -23,6 +24,7 @@ struct Platform {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<SoundPlayer> player;
     std::unique_ptr<SoundRecorder> recorder;
+    std::unique_ptr<SpeechSynthesizer> speech;
     std::unique_ptr<Printing> printing;
     std::unique_ptr<Network> network;
     std::unique_ptr<Mail> mail;

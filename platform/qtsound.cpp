@@ -44,11 +44,16 @@ public:
             m_error = QStringLiteral("Zvukový soubor „%1“ nelze otevřít.").arg(wavFile);
             return;
         }
-        const QByteArray bytes = file.readAll();
+        playBytes(file.readAll(), wavFile);
+    }
+
+    void playBytes(const QByteArray &bytes, const QString &name) override {
+        stop();
+        m_error.clear();
         const std::optional<wav::Audio> audio = wav::readAudio(bytes);
         if (!audio) {
             m_error = QStringLiteral("Soubor „%1“ není zvukový soubor WAV, který umím přehrát.")
-                          .arg(wavFile);
+                          .arg(name);
             return;
         }
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
@@ -72,7 +77,7 @@ public:
         m_sink->start(m_buffer.get());
         if (m_sink->error() != QAudio::NoError) {
             m_error = QStringLiteral("Zvuk „%1“ nelze přehrát na zařízení „%2“.")
-                          .arg(wavFile, device.description());
+                          .arg(name, device.description());
             stop();
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -9,6 +10,8 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavFile) = 0;
+    // The same for a WAV file in memory (speech); `name` names it in a message.
+    virtual void playBytes(const QByteArray &wavBytes, const QString &name) = 0;
     virtual void stop() = 0;
     // Why the last play() gave no sound, as a Czech message; empty when it plays.
     virtual QString lastError() const { return {}; }

@@ -54,6 +54,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("ReviewWindow")),
       m_openDialog(dictionaryFileDialog(QStringLiteral("Otevřít slovník"))), m_settings(kKey) {
     setWindowTitle(QStringLiteral("Opakování podle plánu"));
+    m_sound = new ExpressionSound(this, platform);
 
     reviewMenu = menuBar()->addMenu(QStringLiteral("&Opakování"));
     reviewMenu->setObjectName(QStringLiteral("reviewMenu"));
@@ -324,8 +325,8 @@ void ReviewWindow::reveal() {
 }
 
 void ReviewWindow::playSound(const Tslovniky &expression) {
-    if (expression.zvuk != slovnik::kNoSound && QFileInfo::exists(expression.zvuk))
-        platform.player->play(expression.zvuk);
+    // The recording, or the foreign expression spoken when it has none.
+    m_sound->play(expression.zvuk, expression.ang, forms.Form8->speech());
 }
 
 void ReviewWindow::answer(review::Rating rating) {

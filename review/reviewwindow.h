@@ -6,6 +6,7 @@
 #include "review/fsrs.h"
 #include "review/planrecorder.h"
 #include "review/reviewfile.h"
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 #include "ui/settingstable.h"
 
@@ -95,4 +96,5 @@ private:
     QBarSet *m_forecastBars = nullptr;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
+    ExpressionSound *m_sound = nullptr;
 };

@@ -36,6 +36,7 @@ const QString kDash = QStringLiteral("-");
 TForm12::TForm12(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form12")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů II"));
+    m_sound = new ExpressionSound(this, platform);
     m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
 
     Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));
@@ -219,10 +220,10 @@ void TForm12::zobrazinfo() {
 }
 
 void TForm12::prehrajzvuk() {
-    const QString &sound = m_test.current().zvuk;
-    if (forms.Form13->CheckBox1->isChecked() && sound != slovnik::kNoSound &&
-        QFileInfo::exists(sound))
-        platform.player->play(sound);
+    // The recording, or the foreign expression spoken when it has none.
+    const Tslovniky &item = m_test.current();
+    if (forms.Form13->CheckBox1->isChecked())
+        m_sound->play(item.zvuk, m_czechShown ? item.ang : item.cz, forms.Form8->speech());
 }
 
 void TForm12::zapisdopolevysledkujedn() {

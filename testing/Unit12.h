@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "review/planrecorder.h"
 #include "testing/zkouseni.h"
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 class QAction;
@@ -89,6 +90,7 @@ private:
 
     zkouseni::TestRun<Tslovniky> m_test;
     bool m_czechShown = true; // the direction the loaded test runs in
+    ExpressionSound *m_sound = nullptr;
     QStringList m_lines;
     int m_correct = 0;
     int m_wrong = 0;

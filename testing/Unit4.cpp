@@ -38,6 +38,7 @@ using zkouseni::TestRecord;
 TForm4::TForm4(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form4")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů I"));
+    m_sound = new ExpressionSound(this, platform);
     m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
     buildControls();
     setFrame(Frame::Fixed);
@@ -226,9 +227,10 @@ void TForm4::ukazOtazku() {
     edtodpoved->setFocus();
     if (!nahodne())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
-    if (forms.Form10->CheckBox1->isChecked() && record.zvuk != slovnik::kNoSound &&
-        !record.zvuk.isEmpty() && QFileInfo(record.zvuk).isFile())
-        platform.player->play(record.zvuk);
+    // The recording, or the foreign expression spoken when it has none.
+    if (forms.Form10->CheckBox1->isChecked())
+        m_sound->play(record.zvuk, m_czechShown ? record.odpoved : record.zobrazeny,
+                      forms.Form8->speech());
 }
 
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {

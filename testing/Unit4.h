@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "review/planrecorder.h"
 #include "testing/zkouseni.h"
+#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 class QAction;
@@ -96,6 +97,7 @@ private:
 
     zkouseni::TestRun<zkouseni::TestRecord> m_test;
     bool m_czechShown = true; // the direction the loaded test runs in
+    ExpressionSound *m_sound = nullptr;
     // The lines of the opened file; a test is loaded while they hold any text.
     QStringList m_lines;
     int m_correct = 0;

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -334,10 +335,11 @@ private slots:
         TestWindows windows;
         TForm8 &form = *windows.forms().Form8;
         QCOMPARE(form.windowTitle(), QStringLiteral("Obecné nastavení"));
-        QCOMPARE(form.PageControl1->count(), 3);
+        QCOMPARE(form.PageControl1->count(), 4);
         QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Obecné nastavení"));
         QCOMPARE(form.PageControl1->tabText(1), QStringLiteral("Nastavení hodnocení   "));
         QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Statistiky a Grafy"));
+        QCOMPARE(form.PageControl1->tabText(3), QStringLiteral("Výslovnost"));
         QCOMPARE(form.chbtemp->text(), QStringLiteral("Při ukončení vymazat TEMP programu"));
         QCOMPARE(form.findChild<QLabel *>("Label2")->text(),
                  QStringLiteral("Na 2 je třeba uhádnout: "));
@@ -487,6 +489,64 @@ private slots:
         QCOMPARE(form.sp1->value(), 85);
         QVERIFY(!form.chbtip->isChecked());
         QCOMPARE(form.chartColour(), QColor(0x12, 0x34, 0x56));
+        QVERIFY(again.dialogs().shown.isEmpty());
+    }
+
+    // The tab "Výslovnost" keeps its values in a key of its own ("Vyslovnost"): the
+    // defaults at the first start, what "Potvrdit" stores, read back at the next start; a
+    // language whose voice is gone stays chosen. The key "Nastaveni" is written as before.
+    void speechSettingsLiveInTheirOwnKey_data() {
+        QTest::addColumn<bool>("installed"); // chosen in the list, or stored and gone since
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Czech chosen") << true << "cs";
+        QTest::newRow("voice no longer installed") << false << "xx";
+    }
+    void speechSettingsLiveInTheirOwnKey() {
+        QFETCH(bool, installed);
+        QFETCH(QString, language);
+        auto platform = std::make_unique<TestPlatform>();
+        MemoryRegistry &registry = platform->memory();
+        TestWindows windows(std::move(platform));
+        const QString key = TForm8::speechKey();
+        const Stored defaults = {{"Vyslovit bez nahravky", 1}, {"Jazyk", "en"}, {"Rychlost", 175}};
+        Stored stored;
+        for (const MemoryRegistry::Value &v : registry.values(key))
+            stored.append({v.name, v.value});
+        QCOMPARE(stored, defaults);
+        QCOMPARE(stored[0].second.typeId(), QMetaType::Int);
+        QCOMPARE(stored[1].second.typeId(), QMetaType::QString);
+
+        TForm8 &form = *windows.forms().Form8;
+        QCOMPARE(form.voiceBox->currentData().toString(), QStringLiteral("en"));
+        form.show();
+        QTest::mouseClick(form.speakMissingBox, Qt::LeftButton, {},
+                          QPoint(4, form.speakMissingBox->height() / 2));
+        if (installed)
+            form.voiceBox->setCurrentIndex(form.voiceBox->findData(language));
+        form.rateBox->stepUp();
+        registry.writes.clear();
+        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+        QCOMPARE(registry.writes.filter(QRegularExpression("^Nastaveni/")).size(), 10);
+        QCOMPARE(registry.writes.filter(QRegularExpression("^Vyslovnost/")).size(), 3);
+        QCOMPARE(registry.readInteger(key, "Vyslovit bez nahravky"), 0);
+        QCOMPARE(registry.readInteger(key, "Rychlost"), 180);
+        QCOMPARE(registry.readString(key, "Jazyk"), installed ? language : QStringLiteral("en"));
+        if (!installed)
+            registry.writeString(key, "Jazyk", language);
+
+        auto next = std::make_unique<TestPlatform>();
+        MemoryRegistry &nextRegistry = next->memory();
+        for (const MemoryRegistry::Value &v : registry.values(key)) {
+            if (v.value.typeId() == QMetaType::Int)
+                nextRegistry.writeInteger(key, v.name, v.value.toInt());
+            else
+                nextRegistry.writeString(key, v.name, v.value.toString());
+        }
+        TestWindows again(std::move(next));
+        const SpeechSettings speech = again.forms().Form8->speech();
+        QVERIFY(!speech.speakWithoutRecording);
+        QCOMPARE(speech.language, language);
+        QCOMPARE(speech.rate, 180);
         QVERIFY(again.dialogs().shown.isEmpty());
     }
 };

@@ -6,13 +6,17 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/Unit5.h"
+#include "learning/Unit6.h"
 #include "support/press.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "ui/forms.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -122,6 +126,42 @@ private slots:
         QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
         QVERIFY(player->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+    }
+
+    // Learning a dictionary without recordings: the real voice speaks each expression
+    // through the real player, whose samples the audio server takes at its pace; without
+    // an audio device the learner hears of it once, not for every expression.
+    void speechWithoutRecordingReachesTheSpeakers() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->player = makeSoundPlayer();
+        platform->speech = makeSpeechSynthesizer();
+        platform->m_player = nullptr;
+        platform->m_speech = nullptr;
+        SoundPlayer *player = platform->player.get();
+        TestWindows windows(std::move(platform));
+        const QString dictionary = windows.platform().writeFile(
+            QStringLiteral("zvirata.slv"), cp1250Lines({"kočka;cat;[];NENÍ", "pes;dog;[];NENÍ"}));
+        TForm6 *learning = windows.forms().Form6;
+        learning->show();
+        windows.dialogs().files.push_back(dictionary);
+        learning->findChild<QAction *>(QStringLiteral("Otevt1"))->trigger();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(learning->btstart, Qt::LeftButton);
+        if (m_noAudio) {
+            QTest::mouseClick(learning->btdalsi, Qt::LeftButton);
+            QCOMPARE(windows.dialogs().texts(),
+                     QStringList{QStringLiteral("Zvuk nelze přehrát: v počítači nebylo nalezeno "
+                                                "žádné zařízení pro přehrávání zvuku.")});
+            QVERIFY(!player->isPlaying());
+            return;
+        }
+        QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
+        QVERIFY(player->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+        // The spoken "cat" lasts about half a second; the sink took that long for it.
+        qInfo("spoke for about %lld ms", static_cast<long long>(timer.elapsed()));
+        QVERIFY2(timer.elapsed() > 250, qPrintable(QString::number(timer.elapsed())));
     }
 
     void machineWithoutAudioGetsACzechMessage() {

@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "app/Unit8.h"
 #include "core/wav.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
@@ -178,9 +179,10 @@ private slots:
         QCOMPARE(learning()->Timer1->interval(), 7000);
         QVERIFY(learning()->Timer1->isActive());
         QCOMPARE(m_windows->platform().sound().played, QStringList{sound});
+        m_windows->forms().Form8->speakMissingBox->setChecked(false);
         press(learning(), "btstart");
         QCOMPARE(learning()->Timer1->interval(), 5000);
-        QCOMPARE(m_windows->platform().sound().stops, 1); // no sound: the last one stops
+        QCOMPARE(m_windows->platform().sound().stops, 1); // nothing to play: the last one stops
     }
 
     void manualModePlaysWithoutTimer() {

@@ -183,6 +183,9 @@ TestPlatform::TestPlatform(quint64 seed) : Platform(ProgramFolder(programDir)) {
     auto scriptedRecorder = std::make_unique<ScriptedRecorder>();
     m_recorder = scriptedRecorder.get();
     recorder = std::move(scriptedRecorder);
+    auto recordingSpeech = std::make_unique<RecordingSpeech>();
+    m_speech = recordingSpeech.get();
+    speech = std::move(recordingSpeech);
     auto recordingPrinting = std::make_unique<RecordingPrinting>();
     m_printing = recordingPrinting.get();
     printing = std::move(recordingPrinting);

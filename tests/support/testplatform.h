@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "platform/platform.h"
+#include "support/recordingspeech.h"
 #include "support/scripteddialogs.h"
 
 #include <QDateTime>
@@ -51,8 +52,12 @@ public:
 class RecordingPlayer final : public SoundPlayer {
 public:
     void play(const QString &wavFile) override { played.append(wavFile); }
+    void playBytes(const QByteArray &wavBytes, const QString &) override {
+        playedBytes.append(wavBytes);
+    }
     void stop() override { ++stops; }
     QStringList played;
+    QList<QByteArray> playedBytes; // WAV files played from memory (speech)
     int stops = 0;
 };
 
@@ -116,7 +121,7 @@ public:
 
 // The platform of the tests: a temporary program folder (with Temp, WorkDir and
 // Aktualizace), an in-memory registry, scripted dialogs, a fixed clock, a seeded
-// random generator and recording doubles for sound, printing, mail, shell and help.
+// random generator and recording doubles for sound, speech, printing, mail, shell and help.
 // A temporary program folder with its working folders; a base of TestPlatform so
 // that it exists before the platform is given its path.
 // A fresh program folder, removed with the platform; VOKAB_TEST_PROGRAM_DIR names a
@@ -142,6 +147,7 @@ public:
     FixedClock &fixedClock() { return *m_clock; }
     RecordingPlayer &sound() { return *m_player; }
     ScriptedRecorder &microphone() { return *m_recorder; }
+    RecordingSpeech &voice() { return *m_speech; }
     RecordingPrinting &printer() { return *m_printing; }
     RecordingMail &mailer() { return *m_mail; }
     RecordingShell &desktop() { return *m_shell; }
@@ -155,6 +161,7 @@ public:
     FixedClock *m_clock = nullptr;
     RecordingPlayer *m_player = nullptr;
     ScriptedRecorder *m_recorder = nullptr;
+    RecordingSpeech *m_speech = nullptr;
     RecordingPrinting *m_printing = nullptr;
     RecordingMail *m_mail = nullptr;
     RecordingShell *m_shell = nullptr;
