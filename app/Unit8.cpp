@@ -40,10 +40,22 @@ QSpinBox *thresholdField(QWidget *parent, const char *name, int index) {
 
 const char kDefaultColour[] = "clBlue";
 
-// A voice as the list shows it: the language's own name and its code.
+// A voice as the list shows it: the language's own name and its code. A code without a
+// territory ("en") gets the plainest name its language has ("English", not the
+// "American English" of en_US); a code Qt does not know keeps the voice's name.
 QString voiceText(const Voice &voice) {
     const QLocale locale(QString(voice.language).replace(u'-', u'_'));
-    const QString name = locale.language() == QLocale::C ? voice.name : locale.nativeLanguageName();
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("%1 (%2)").arg(voice.name, voice.language);
+    QString name = locale.nativeLanguageName();
+    if (!voice.language.contains(u'-')) {
+        for (const QLocale &other : QLocale::matchingLocales(locale.language(), QLocale::AnyScript,
+                                                             QLocale::AnyTerritory)) {
+            const QString plain = other.nativeLanguageName();
+            if (!plain.isEmpty() && plain.size() < name.size())
+                name = plain;
+        }
+    }
     return QStringLiteral("%1 (%2)").arg(name.isEmpty() ? voice.name : name, voice.language);
 }
 
