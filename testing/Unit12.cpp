@@ -222,8 +222,13 @@ void TForm12::zobrazinfo() {
 void TForm12::prehrajzvuk() {
     // The recording, or the foreign expression spoken when it has none.
     const Tslovniky &item = m_test.current();
-    if (forms.Form13->CheckBox1->isChecked())
-        m_sound->play(item.zvuk, m_czechShown ? item.ang : item.cz, forms.Form8->speech());
+    // A voice never reads out the answer: it speaks only when the foreign side is the
+    // question.
+    if (forms.Form13->CheckBox1->isChecked()) {
+        SpeechSettings speech = forms.Form8->speech();
+        speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
+        m_sound->play(item.zvuk, m_czechShown ? item.ang : item.cz, speech);
+    }
 }
 
 void TForm12::zapisdopolevysledkujedn() {

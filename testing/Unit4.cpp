@@ -227,10 +227,13 @@ void TForm4::ukazOtazku() {
     edtodpoved->setFocus();
     if (!nahodne())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
-    // The recording, or the foreign expression spoken when it has none.
-    if (forms.Form10->CheckBox1->isChecked())
-        m_sound->play(record.zvuk, m_czechShown ? record.odpoved : record.zobrazeny,
-                      forms.Form8->speech());
+    // The recording, or the foreign expression spoken when it has none. A voice never
+    // reads out the answer: it speaks only when the foreign side is the question.
+    if (forms.Form10->CheckBox1->isChecked()) {
+        SpeechSettings speech = forms.Form8->speech();
+        speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
+        m_sound->play(record.zvuk, m_czechShown ? record.odpoved : record.zobrazeny, speech);
+    }
 }
 
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {

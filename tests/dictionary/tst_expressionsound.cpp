@@ -11,7 +11,9 @@
 #include "review/reviewwindow.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
+#include "testing/Unit10.h"
 #include "testing/Unit12.h"
+#include "testing/Unit13.h"
 #include "testing/Unit4.h"
 #include "ui/forms.h"
 
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -41,8 +44,10 @@ void inLearning(TestWindows &w, const QString &dictionary) {
     QTest::mouseClick(window->btdalsi, Qt::LeftButton);
 }
 
+// The tests ask the foreign side ("Z CIZ do CZ"): a voice never reads out the answer.
 void inTestingOne(TestWindows &w, const QString &dictionary) {
     TForm4 *window = w.forms().Form4;
+    QTest::mouseClick(w.forms().Form10->rbangcj, Qt::LeftButton);
     window->show();
     w.dialogs().files.push_back(dictionary);
     QTest::mouseClick(window->findChild<QAbstractButton *>(QStringLiteral("btnovy")),
@@ -53,6 +58,7 @@ void inTestingOne(TestWindows &w, const QString &dictionary) {
 
 void inTestingTwo(TestWindows &w, const QString &dictionary) {
     TForm12 *window = w.forms().Form12;
+    QTest::mouseClick(w.forms().Form13->rbangcj, Qt::LeftButton);
     window->show();
     w.dialogs().files.push_back(dictionary);
     QTest::mouseClick(window->findChild<QAbstractButton *>(QStringLiteral("BitBtn2")),
@@ -110,6 +116,27 @@ private slots:
     // Two expressions, both with a recording, both without ("NENÍ"), or both naming a
     // file that is not there: a recording plays; without one the foreign text is spoken
     // unless the setting is off; a missing voice is told once for the two.
+    // A test that asks the Czech side never speaks its foreign answer (a recording plays
+    // as it always has).
+    void testsNeverSpeakTheAnswer_data() {
+        QTest::addColumn<bool>("two");
+        QTest::newRow("Testing I") << false;
+        QTest::newRow("Testing II") << true;
+    }
+    void testsNeverSpeakTheAnswer() {
+        QFETCH(bool, two);
+        TestWindows windows;
+        const QString dictionary = windows.platform().writeFile(
+            QStringLiteral("zvirata.slv"), cp1250Lines({"kočka;cat;[];NENÍ", "pes;dog;[];NENÍ"}));
+        windows.dialogs().files.push_back(dictionary);
+        VokabForm *test =
+            two ? static_cast<VokabForm *>(windows.forms().Form12) : windows.forms().Form4;
+        test->show();
+        QTest::mouseClick(two ? windows.forms().Form12->BitBtn2 : windows.forms().Form4->btnovy,
+                          Qt::LeftButton);
+        QVERIFY(windows.platform().voice().requests.isEmpty());
+    }
+
     void theForeignTextIsSpokenExactlyWhenThereIsNoRecording_data() {
         QTest::addColumn<Driver>("driver");
         QTest::addColumn<QString>("sound"); // "wav", "NENÍ" or "missing"
