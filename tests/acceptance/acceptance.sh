@@ -393,10 +393,8 @@ window "Otevřít slovník" >/dev/null
 type_into "Otevřít slovník" "zvirata.slv"
 keys "Otevřít slovník" Return
 gone "Otevřít slovník"
-# The first expression, without a recording, is spoken: this desktop has no audio device.
-window "Chyba" >/dev/null
-keys "Chyba" Return
-gone "Chyba"
+# Testing I asks the Czech side: its foreign answer is not spoken, so this desktop without
+# an audio device has nothing to tell.
 keys "Zkoušení výrazů I" alt+F4
 keys "Vokab 2.20" F10
 ended
