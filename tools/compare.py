@@ -5,8 +5,10 @@ opening the same 100,000-entry vocabulary in its own format, runs interleaved.
     compare.py INPUTS VOKAB PROGRAM_DIR [--runs N]
 
 For every program and run: the time from starting the process until its first window is
-mapped, the time until a window whose title names the opened file is mapped (the file's
-list is shown), and the peak resident memory of the process at that moment (VmHWM).
+mapped, the time until a window whose title names the opened file is mapped and the process
+has settled (its processor time stood still for SETTLED seconds: a program may name the file
+in its title before it has read it), and the peak resident memory of the process then
+(VmHWM).
 Prints medians of the runs and the peers' figures as multiples of Vokab's. Needs a
 display with a window manager (DISPLAY set) and xdotool."""
 import os
@@ -20,6 +22,7 @@ import time
 from pathlib import Path
 
 POLL = 0.004  # seconds between looks at the windows
+SETTLED = 0.3  # seconds without processor time that count as done
 TIMEOUT = 60.0
 
 
@@ -39,6 +42,26 @@ def peak_memory_mb(pid):
     except OSError:
         pass
     return float("nan")
+
+
+def cpu_ticks(pid):
+    try:
+        fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])  # utime + stime
+    except (OSError, IndexError, ValueError):
+        return -1
+
+
+def settle(pid, start):
+    """The moment (since start) the process last used processor time, once it has stood
+    still for SETTLED seconds."""
+    ticks, changed = cpu_ticks(pid), time.monotonic()
+    while time.monotonic() - changed < SETTLED and time.monotonic() - start < TIMEOUT:
+        time.sleep(0.01)
+        now = cpu_ticks(pid)
+        if now != ticks:
+            ticks, changed = now, time.monotonic()
+    return changed - start
 
 
 def stop(process):
@@ -65,7 +88,7 @@ def run_once(program):
             if first is None and windows_of(process.pid):
                 first = time.monotonic() - start
             if first is not None and windows_of(process.pid, program["title"]):
-                shown = time.monotonic() - start
+                shown = settle(process.pid, start)
                 break
             time.sleep(POLL)
         memory = peak_memory_mb(process.pid)
