@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "core/textfile.h"
 #include "core/win1250.h"
 #include "review/reviewfile.h"
 #include "review/reviewwindow.h"
@@ -24,6 +25,9 @@
 #include <QTest>
 
 namespace {
+
+// A dictionary of two expressions without recordings, in Windows-1250.
+const QByteArray kTwoWords("pes;dog;[];NEN\xcd\r\nkocka;cat;[];NEN\xcd\r\n");
 
 QByteArray fileBytes(const QString &path) {
     QFile file(path);
@@ -120,10 +124,7 @@ private slots:
         QFETCH(bool, withPlan);
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
-        QFile file(dictionary);
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write("pes;dog;[];NEN\xcd\r\nkocka;cat;[];NEN\xcd\r\n") > 0);
-        file.close();
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok);
         const QString plan = review::planPath(dictionary);
         if (withPlan)
             QVERIFY(review::writePlanFile(plan, {}).ok);
@@ -177,10 +178,7 @@ private slots:
     void aPlanThatCannotBeWrittenIsReportedAndKept() {
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
-        QFile file(dictionary);
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write("pes;dog;[];NEN\xcd\r\nkocka;cat;[];NEN\xcd\r\n") > 0);
-        file.close();
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok);
         const QString plan = review::planPath(dictionary);
         TestWindows windows;
         ReviewWindow *review = openReview(windows, dictionary);
