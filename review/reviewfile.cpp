@@ -42,6 +42,8 @@ QString escaped(const QString &text) {
 }
 
 std::optional<QString> unescaped(QStringView text) {
+    if (!text.contains(u'\\'))
+        return text.toString();
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -81,8 +83,20 @@ const QDate kEarliestDay(1900, 1, 1);
 const QDate kLatestReview(8999, 12, 31);
 const QDate kLatestDue(9999, 12, 31);
 
+// The day of "YYYY-MM-DD" as the plan writes it, read without the general date parser
+// (a plan holds three days a line); anything else is left to it.
+QDate isoDay(QStringView text) {
+    const auto digit = [&](qsizetype i) { return text[i].unicode() - u'0'; };
+    const auto isDigit = [&](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
+    if (text.size() == 10 && text[4] == u'-' && text[7] == u'-' && isDigit(0) && isDigit(1) &&
+        isDigit(2) && isDigit(3) && isDigit(5) && isDigit(6) && isDigit(8) && isDigit(9))
+        return QDate(digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3),
+                     digit(5) * 10 + digit(6), digit(8) * 10 + digit(9));
+    return QDate::fromString(text, Qt::ISODate);
+}
+
 std::optional<QDate> dayOf(QStringView text, QDate latest) {
-    const QDate day = QDate::fromString(text, Qt::ISODate);
+    const QDate day = isoDay(text);
     if (!day.isValid() || day < kEarliestDay || day > latest)
         return std::nullopt;
     return day;
@@ -105,8 +119,8 @@ std::optional<int> countOf(QStringView text) {
 }
 
 // An expression's line, or nothing when the line is not one this version writes.
-std::optional<Entry> entryOf(const QString &line) {
-    const QList<QStringView> f = QStringView(line).split(u'\t');
+std::optional<Entry> entryOf(QStringView line) {
+    const QList<QStringView> f = line.split(u'\t');
     if (f.size() != kEntryFields || f[0] != kEntryTag)
         return std::nullopt;
     const std::optional<QString> foreign = unescaped(f[1]);
@@ -268,14 +282,16 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
             return;
         if (std::exchange(first, false))
             return; // the header
-        const QString line = view.toString();
-        const std::optional<Entry> entry = entryOf(line);
+        const std::optional<Entry> entry = entryOf(view);
         if (!entry) {
-            plan.keepOtherLine(line);
-        } else if (!plan.contains(entry->key) ||
-                   plan.memoryOf(entry->key).lastReview <= entry->memory.lastReview) {
-            plan.set(entry->key, entry->memory);
+            plan.keepOtherLine(view.toString());
+            return;
         }
+        // Of two lines of one expression the later review wins (a plan never holds a new
+        // memory, so a new one is an expression not seen yet).
+        const Memory before = plan.memoryOf(entry->key);
+        if (before.state == State::New || before.lastReview <= entry->memory.lastReview)
+            plan.set(entry->key, entry->memory);
     });
     return result;
 }
