@@ -52,7 +52,19 @@ struct OpenEditor {
 } // namespace
 
 void benchEditor(const QString &programDir) {
-    for (int count : {1000, 10000, 100000}) {
+    // Targets: 100,000 expressions open in 200 ms; ten times as many open and saved in
+    // 700 ms, an addition in 5 ms.
+    const auto target = [](int count, int small, int large) {
+        return count == 100000 && small > 0    ? QStringLiteral("< %1 ms").arg(small)
+               : count == 1000000 && large > 0 ? QStringLiteral("< %1 ms").arg(large)
+                                               : QString();
+    };
+    const auto check = [](const std::vector<double> &runs, const QString &limit,
+                          const QString &figure) {
+        if (!limit.isEmpty() && bench::median(runs) >= limit.mid(2).chopped(3).toDouble())
+            bench::missed(figure);
+    };
+    for (int count : {1000, 10000, 100000, 1000000}) {
         const QString input = bench::inputs(QStringLiteral("slovnik-%1.slv").arg(count));
         std::vector<double> opens, adds, saves;
         for (int run = 0; run < bench::kRuns; ++run) {
@@ -74,30 +86,36 @@ void benchEditor(const QString &programDir) {
                 return bench::missed(QStringLiteral("editor add and save"));
         }
         const QString what = QStringLiteral("%1 expressions").arg(count);
-        bench::report(QStringLiteral("editor: open ") + what, opens,
-                      count == 100000 ? QStringLiteral("< 200 ms") : QString());
-        if (count == 100000 && bench::median(opens) >= 200)
-            bench::missed(QStringLiteral("editor open of 100,000 expressions"));
-        bench::report(QStringLiteral("editor: add one expression to ") + what, adds);
-        bench::report(QStringLiteral("editor: save ") + what, saves);
+        const QString open = target(count, 200, 700), add = target(count, 0, 5),
+                      save = target(count, 0, 700);
+        bench::report(QStringLiteral("editor: open ") + what, opens, open);
+        check(opens, open, QStringLiteral("editor open of ") + what);
+        bench::report(QStringLiteral("editor: add one expression to ") + what, adds, add);
+        check(adds, add, QStringLiteral("editor add to ") + what);
+        bench::report(QStringLiteral("editor: save ") + what, saves, save);
+        check(saves, save, QStringLiteral("editor save of ") + what);
     }
 
     // The memory, each in a process of its own with the shipped word list loaded: all
     // windows without a dictionary, then with the largest one open in the editor.
     for (const QString &dictionary :
-         {QStringLiteral("-"), bench::inputs(QStringLiteral("slovnik-100000.slv"))}) {
+         {QStringLiteral("-"), bench::inputs(QStringLiteral("slovnik-100000.slv")),
+          bench::inputs(QStringLiteral("slovnik-1000000.slv"))}) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
                     {"--editor-memory", dictionary, programDir});
         child.waitForFinished(120000);
         const long kb = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toLong();
         const bool full = dictionary != QStringLiteral("-");
-        bench::reportValue(full ? QStringLiteral("peak memory: all windows, 100000 expressions "
-                                                 "open in the editor")
-                                : QStringLiteral("peak memory: all windows, no dictionary"),
-                           QStringLiteral("%1 MB").arg(double(kb) / 1024, 0, 'f', 1),
-                           full ? QStringLiteral("< 100 MB") : QString());
-        if (kb <= 0 || (full && kb >= 100 * 1024))
+        const bool large = dictionary.contains(QStringLiteral("1000000"));
+        const int limitMb = large ? 350 : 100;
+        bench::reportValue(
+            full ? QStringLiteral("peak memory: all windows, %1 expressions open in the editor")
+                       .arg(large ? 1000000 : 100000)
+                 : QStringLiteral("peak memory: all windows, no dictionary"),
+            QStringLiteral("%1 MB").arg(double(kb) / 1024, 0, 'f', 1),
+            full ? QStringLiteral("< %1 MB").arg(limitMb) : QString());
+        if (kb <= 0 || (full && kb >= limitMb * 1024))
             bench::missed(QStringLiteral("peak memory"));
     }
 }
