@@ -295,6 +295,26 @@ TextResult readText(const QString &path, qint64 limit) {
     return result;
 }
 
+LineCount countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines) {
+    LineCount result;
+    qsizetype lineNumber = 0;
+    qsizetype tooLong = 0;
+    forEachLine(bytes, [&](QByteArrayView line) {
+        ++lineNumber;
+        if (line.isEmpty())
+            return;
+        if (++result.count == 1)
+            result.first = line;
+        if (tooLong == 0 && line.size() > lineBytes)
+            tooLong = lineNumber;
+    });
+    if (tooLong > 0)
+        result.error = QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(lineBytes);
+    else if (result.count > maxLines)
+        result.error = QStringLiteral("má více než %1 řádků").arg(maxLines);
+    return result;
+}
+
 QStringList temporariesOf(const QString &path) {
     const QFileInfo info(resolvedTarget(path));
     const QString stem = temporaryStem(info.fileName());

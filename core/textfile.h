@@ -69,6 +69,16 @@ template <typename View, typename Function> void forEachLine(View text, Function
         line(text.sliced(start));
 }
 
+// The non-empty lines of `bytes` counted against the limits of an untrusted file: their
+// number, the first of them, and a Czech reason (without the file's name) when a line is
+// longer than `lineBytes` or there are more than `maxLines` of them.
+struct LineCount {
+    qsizetype count = 0;
+    QByteArrayView first;
+    QString error;
+};
+LineCount countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines);
+
 // The file's lines, as forEachLine() finds them.
 QStringList splitLines(QStringView text);
 

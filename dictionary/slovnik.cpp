@@ -140,26 +140,12 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Li
     // The bytes are split into lines before they are decoded (the line breaks are the
     // same bytes either way), so the whole decoded text is never held. A first walk
     // counts the lines and checks the limits before anything is built.
-    qsizetype count = 0;
-    qsizetype lineNumber = 0;
-    qsizetype tooLong = 0;
-    textfile::forEachLine(bytes, [&](QByteArrayView line) {
-        ++lineNumber;
-        if (line.isEmpty())
-            return;
-        ++count;
-        if (tooLong == 0 && line.size() > limits.lineBytes)
-            tooLong = lineNumber;
-    });
-    if (tooLong > 0) {
-        result.error =
-            QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(limits.lineBytes);
+    const textfile::LineCount counted = textfile::countLines(bytes, limits.lineBytes, limits.lines);
+    if (!counted.error.isEmpty()) {
+        result.error = counted.error;
         return result;
     }
-    if (count > limits.lines) {
-        result.error = QStringLiteral("má více než %1 řádků").arg(limits.lines);
-        return result;
-    }
+    const qsizetype count = counted.count;
     if (count == 0) {
         result.status = ReadResult::Status::Empty;
         return result;

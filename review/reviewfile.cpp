@@ -227,28 +227,13 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
         result.error = QStringLiteral("soubor obsahuje nulové bajty, není to plán opakování");
         return result;
     }
-    qsizetype count = 0;
-    qsizetype lineNumber = 0;
-    qsizetype tooLong = 0;
-    QByteArrayView header;
-    textfile::forEachLine(bytes, [&](QByteArrayView line) {
-        ++lineNumber;
-        if (line.isEmpty())
-            return;
-        if (++count == 1)
-            header = line;
-        if (tooLong == 0 && line.size() > limits.lineBytes)
-            tooLong = lineNumber;
-    });
-    if (tooLong > 0) {
-        result.error =
-            QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(limits.lineBytes);
+    const textfile::LineCount counted = textfile::countLines(bytes, limits.lineBytes, limits.lines);
+    if (!counted.error.isEmpty()) {
+        result.error = counted.error;
         return result;
     }
-    if (count > limits.lines) {
-        result.error = QStringLiteral("má více než %1 řádků").arg(limits.lines);
-        return result;
-    }
+    const qsizetype count = counted.count;
+    const QByteArrayView header = counted.first;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError()) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "dictionary/expressionsound.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "review/duelist.h"
 #include "review/fsrs.h"
 #include "review/planrecorder.h"
 #include "review/reviewfile.h"
-#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 #include "ui/settingstable.h"
 
@@ -59,9 +59,9 @@ public:
     // What the plan's settings ask of the scheduler (the desired retention).
     review::Parameters parameters() const;
     // The day answers count on: the platform's clock.
-    QDate clockToday() const { return today(); }
-    // A failure of a plan, in the program's message box.
-    void reportError(const QString &error) { report(error); }
+    QDate today() const;
+    // A failure of a plan, in the program's message box (nothing for an empty text).
+    void report(const QString &error);
     // The expressions asked in this session, as indexes into the dictionary.
     const QList<qsizetype> &queue() const { return m_queue; }
 
@@ -80,8 +80,6 @@ private:
     void finishSession();
     // The counts and the forecast.
     void showOverview(const review::Overview &overview);
-    void report(const QString &error);
-    QDate today() const;
     void playSound(const Tslovniky &expression);
 
     Tpole m_dictionary;

@@ -63,9 +63,7 @@ void recordInPlan(Forms &forms, review::PlanRecorder &plan, const review::Key &k
     if (!plan.isOn())
         return;
     ReviewWindow *window = forms.review;
-    const QString error = plan.record(key, rating, window->clockToday(), window->parameters());
-    if (!error.isEmpty())
-        window->reportError(error);
+    window->report(plan.record(key, rating, window->today(), window->parameters()));
 }
 
 void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,

@@ -108,13 +108,7 @@ private slots:
 
     void everyWindowShowsItsTextsWhole() {
         QFETCH(int, pointSize);
-        const QFont systemFont = QApplication::font();
-        const auto restore = qScopeGuard([&] { QApplication::setFont(systemFont); });
-        if (pointSize > 0) {
-            QFont larger = systemFont;
-            larger.setPointSize(pointSize);
-            QApplication::setFont(larger);
-        }
+        const DesktopFont font(pointSize);
         TestWindows windows;
         QStringList cut;
         for (QWidget *w : QApplication::topLevelWidgets()) {

@@ -542,14 +542,9 @@ private slots:
 
     void theNewestRowIsShownWholeAfterEachAddition() {
         QFETCH(int, pointSize);
-        const QFont systemFont = QApplication::font();
-        const auto restore = qScopeGuard([&] { QApplication::setFont(systemFont); });
-        if (pointSize > 0) {
-            QFont larger = systemFont;
-            larger.setPointSize(pointSize);
-            QApplication::setFont(larger);
+        const DesktopFont font(pointSize);
+        if (pointSize > 0)
             m_windows = std::make_unique<TestWindows>();
-        }
         TForm2 *e = editor();
         e->show();
         QVERIFY(QTest::qWaitForWindowExposed(e));

@@ -5,6 +5,7 @@
 #include "core/wav.h"
 #include "support/testfiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -229,4 +230,16 @@ TestWindows::TestWindows(std::unique_ptr<TestPlatform> platform)
 void typeText(QWidget *widget, const QString &text) {
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+}
+
+DesktopFont::DesktopFont(int pointSize) : m_system(QApplication::font()) {
+    if (pointSize <= 0)
+        return;
+    QFont larger = m_system;
+    larger.setPointSize(pointSize);
+    QApplication::setFont(larger);
+}
+
+DesktopFont::~DesktopFont() {
+    QApplication::setFont(m_system);
 }

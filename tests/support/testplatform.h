@@ -6,6 +6,7 @@
 #include "support/scripteddialogs.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QList>
 #include <QMap>
 #include <QTemporaryDir>
@@ -188,3 +189,16 @@ private:
 // Types text into a widget one character at a time, as key events carrying the
 // character (so that Czech letters arrive as a keyboard would send them).
 void typeText(QWidget *widget, const QString &text);
+
+// The desktop's font at `pointSize` points while a test runs (0 keeps the system's), as a
+// user may have set it; the system's font comes back when it goes.
+class DesktopFont {
+public:
+    explicit DesktopFont(int pointSize);
+    ~DesktopFont();
+    DesktopFont(const DesktopFont &) = delete;
+    DesktopFont &operator=(const DesktopFont &) = delete;
+
+private:
+    QFont m_system;
+};
