@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
+#include <type_traits>
 
 // Reading and writing whole files. Every file the program writes goes through
 // saveFile(): the bytes go to a new temporary file beside the target, which replaces the
@@ -54,16 +56,26 @@ TextResult readText(const QString &path, qint64 limit = qint64(1) << 31);
 // LF each end a line; what follows the last line break is a last line only when it is
 // not empty.
 template <typename View, typename Function> void forEachLine(View text, Function &&line) {
-    qsizetype start = 0;
+    using Char = std::remove_cvref_t<decltype(text[0])>;
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            line(text.sliced(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
+    // The next CR and the next LF, each looked for again only once passed.
+    const auto next = [&](char c, qsizetype from) {
+        const qsizetype found = text.indexOf(Char(c), from);
+        return found < 0 ? n : found;
+    };
+    qsizetype start = 0;
+    qsizetype cr = next('\r', 0);
+    qsizetype lf = next('\n', 0);
+    while (start < n) {
+        const qsizetype end = std::min(cr, lf);
+        if (end == n)
+            break;
+        line(text.sliced(start, end - start));
+        start = end == cr && lf == end + 1 ? end + 2 : end + 1;
+        if (cr < start)
+            cr = next('\r', start);
+        if (lf < start)
+            lf = next('\n', start);
     }
     if (start < n)
         line(text.sliced(start));

@@ -1,34 +1,64 @@
 #include "review/duelist.h"
 
 #include <algorithm>
+#include <future>
 
 namespace review {
+namespace {
+
+// Below this many expressions a second thread does not pay for itself.
+constexpr qsizetype kSharedLookUpsFrom = 20'000;
+
+// The plan's entry of each expression of the dictionary (-1: a new one). A large
+// dictionary's look-ups are shared with a second thread (the plan is only read).
+QList<qsizetype> entriesOf(const Tpole &dictionary, const Plan &plan) {
+    QList<qsizetype> entries(dictionary.size());
+    qsizetype *const entry = entries.data();
+    const auto lookUp = [&dictionary, &plan, entry](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            entry[i] = plan.indexOf(dictionary[i].ang, dictionary[i].cz);
+    };
+    const qsizetype half = dictionary.size() / 2;
+    if (dictionary.size() < kSharedLookUpsFrom) {
+        lookUp(0, dictionary.size());
+        return entries;
+    }
+    std::future<void> secondHalf = std::async(std::launch::async, lookUp, half, dictionary.size());
+    lookUp(0, half);
+    secondHalf.get();
+    return entries;
+}
+
+} // namespace
 
 Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay) {
     Overview result;
     QList<std::pair<QDate, qsizetype>> due;
     QList<qsizetype> fresh;
-    QSet<Key> seen;
-    seen.reserve(dictionary.size());
+    // An expression the plan knows is found once by its entry; only new ones need a set
+    // to be counted once.
+    result.inDictionary.fill(false, plan.entries().size());
+    QSet<Key> freshSeen;
+    StateCounts &counts = result.counts;
+    const QList<qsizetype> entries = entriesOf(dictionary, plan);
     for (qsizetype i = 0; i < dictionary.size(); ++i) {
-        Key key = keyOf(dictionary[i]);
-        if (seen.contains(key))
-            continue;
-        const Memory memory = plan.memoryOf(key);
-        seen.insert(std::move(key));
-        StateCounts &counts = result.counts;
-        switch (memory.state) {
-        case State::New:
+        const qsizetype entry = entries[i];
+        if (entry < 0) {
+            Key key = keyOf(dictionary[i]);
+            if (freshSeen.contains(key))
+                continue;
+            freshSeen.insert(std::move(key));
             ++counts.fresh;
             fresh.append(i);
             continue;
-        case State::Learning:
-            ++counts.learning;
-            break;
-        case State::Known:
-            ++counts.known;
-            break;
         }
+        if (std::exchange(result.inDictionary[entry], true))
+            continue;
+        const Memory &memory = plan.entries()[entry].memory;
+        if (memory.state == State::Learning)
+            ++counts.learning;
+        else
+            ++counts.known;
         if (isDue(memory, today)) {
             ++counts.dueToday;
             due.append({memory.due, i});
@@ -48,7 +78,6 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
     for (const auto &[day, index] : due)
         result.queue.append(index);
     result.queue.append(fresh.first(newOnes));
-    result.keys = std::move(seen);
     return result;
 }
 

@@ -27,12 +27,12 @@ StateCounts stateCounts(const Tpole &dictionary, const Plan &plan, QDate today);
 inline constexpr int kForecastDays = 30;
 
 // All of the above in one pass over the dictionary (what the review window shows at once),
-// and the keys of the dictionary's expressions.
+// and for each entry of the plan whether the dictionary holds its expression.
 struct Overview {
     QList<qsizetype> queue;
     StateCounts counts;
     std::array<int, kForecastDays> forecast{};
-    QSet<Key> keys;
+    QList<bool> inDictionary; // one per Plan::entries()
 };
 Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
 // How many expressions come due on each of the next kForecastDays days; the first day

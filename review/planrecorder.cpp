@@ -67,8 +67,8 @@ QString PlanRecorder::record(const Key &key, Rating rating, QDate today,
     return write();
 }
 
-QString PlanRecorder::forgetRemoved(const QSet<Key> &keep, QDate today) {
-    if (!isOn() || m_plan.forgetRemoved(keep, today) == 0)
+QString PlanRecorder::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
+    if (!isOn() || m_plan.forgetRemoved(inDictionary, today) == 0)
         return {};
     return write();
 }

@@ -34,7 +34,7 @@ public:
     QString record(const Key &key, Rating rating, QDate today, const Parameters &parameters);
     // Forgets the expressions no longer in the dictionary for a long time and writes
     // the plan when that changed it.
-    QString forgetRemoved(const QSet<Key> &keep, QDate today);
+    QString forgetRemoved(const QList<bool> &inDictionary, QDate today);
 
 private:
     QString write();

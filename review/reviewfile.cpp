@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QStringDecoder>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -14,67 +16,81 @@ namespace review {
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("VOKAB-PLAN ");
-const QString kEntryTag = QStringLiteral("E");
+constexpr QByteArrayView kEntryTag = "E";
 constexpr int kEntryFields = 11;
 
-QString escaped(const QString &text) {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            result += QStringLiteral("\\\\");
+// Appends a text with "\\", tab, CR and LF written as \\ \t \r \n.
+void appendEscaped(QByteArray &out, const QString &text) {
+    const QByteArray bytes = text.toUtf8();
+    for (const char c : bytes) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
             break;
-        case u'\t':
-            result += QStringLiteral("\\t");
+        case '\t':
+            out += "\\t";
             break;
-        case u'\r':
-            result += QStringLiteral("\\r");
+        case '\r':
+            out += "\\r";
             break;
-        case u'\n':
-            result += QStringLiteral("\\n");
+        case '\n':
+            out += "\\n";
             break;
         default:
-            result += c;
+            out += c;
         }
     }
-    return result;
 }
 
-std::optional<QString> unescaped(QStringView text) {
-    if (!text.contains(u'\\'))
-        return text.toString();
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\\') {
-            result += text[i];
+// The text of a field: its escapes undone (they are ASCII, so this works on the UTF-8
+// bytes), then decoded by `utf8`, which remembers any byte that is not UTF-8.
+std::optional<QString> textOf(QByteArrayView field, QStringDecoder &utf8) {
+    if (!field.contains('\\'))
+        return utf8.decode(field);
+    QByteArray result;
+    result.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\') {
+            result += field[i];
             continue;
         }
-        if (++i == text.size())
+        if (++i == field.size())
             return std::nullopt;
-        switch (text[i].unicode()) {
-        case u'\\':
-            result += u'\\';
+        switch (field[i]) {
+        case '\\':
+            result += '\\';
             break;
-        case u't':
-            result += u'\t';
+        case 't':
+            result += '\t';
             break;
-        case u'r':
-            result += u'\r';
+        case 'r':
+            result += '\r';
             break;
-        case u'n':
-            result += u'\n';
+        case 'n':
+            result += '\n';
             break;
         default:
             return std::nullopt;
         }
     }
-    return result;
+    return utf8.decode(result);
 }
 
-QString dayText(QDate day) {
-    return day.toString(Qt::ISODate);
+// Appends a day as 2024-03-01 (the plan's days lie between the years 1900 and 9999).
+void appendDay(QByteArray &out, QDate day) {
+    int year = 0, month = 0, dayOfMonth = 0;
+    day.getDate(&year, &month, &dayOfMonth);
+    const char text[10] = {char('0' + year / 1000),
+                           char('0' + year / 100 % 10),
+                           char('0' + year / 10 % 10),
+                           char('0' + year % 10),
+                           '-',
+                           char('0' + month / 10),
+                           char('0' + month % 10),
+                           '-',
+                           char('0' + dayOfMonth / 10),
+                           char('0' + dayOfMonth % 10)};
+    out.append(text, sizeof text);
 }
 
 // Days of a review, far enough from the end of the calendar that the longest interval
@@ -83,48 +99,75 @@ const QDate kEarliestDay(1900, 1, 1);
 const QDate kLatestReview(8999, 12, 31);
 const QDate kLatestDue(9999, 12, 31);
 
-// The day of "YYYY-MM-DD" as the plan writes it, read without the general date parser
-// (a plan holds three days a line); anything else is left to it.
-QDate isoDay(QStringView text) {
-    const auto digit = [&](qsizetype i) { return text[i].unicode() - u'0'; };
-    const auto isDigit = [&](qsizetype i) { return text[i] >= u'0' && text[i] <= u'9'; };
-    if (text.size() == 10 && text[4] == u'-' && text[7] == u'-' && isDigit(0) && isDigit(1) &&
-        isDigit(2) && isDigit(3) && isDigit(5) && isDigit(6) && isDigit(8) && isDigit(9))
-        return QDate(digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3),
-                     digit(5) * 10 + digit(6), digit(8) * 10 + digit(9));
-    return QDate::fromString(text, Qt::ISODate);
-}
-
-std::optional<QDate> dayOf(QStringView text, QDate latest) {
-    const QDate day = isoDay(text);
+// The day of "YYYY-MM-DD" as the plan writes it, nothing else.
+std::optional<QDate> dayOf(QByteArrayView text, QDate latest) {
+    const auto isDigit = [&](qsizetype i) { return text[i] >= '0' && text[i] <= '9'; };
+    const auto digit = [&](qsizetype i) { return text[i] - '0'; };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !isDigit(0) || !isDigit(1) ||
+        !isDigit(2) || !isDigit(3) || !isDigit(5) || !isDigit(6) || !isDigit(8) || !isDigit(9))
+        return std::nullopt;
+    const QDate day(digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3),
+                    digit(5) * 10 + digit(6), digit(8) * 10 + digit(9));
     if (!day.isValid() || day < kEarliestDay || day > latest)
         return std::nullopt;
     return day;
 }
 
-std::optional<double> numberOf(QStringView text, double low, double high) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < low || value > high)
+// A whole field as a number of type T (no blanks, no sign for a count), or nothing.
+template <typename T> std::optional<T> numberOf(QByteArrayView text) {
+    T value{};
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end)
         return std::nullopt;
     return value;
 }
 
-std::optional<int> countOf(QStringView text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0)
+std::optional<double> numberOf(QByteArrayView text, double low, double high) {
+    const std::optional<double> value = numberOf<double>(text);
+    if (!value || !std::isfinite(*value) || *value < low || *value > high)
         return std::nullopt;
     return value;
+}
+
+std::optional<int> countOf(QByteArrayView text) {
+    const std::optional<int> value = numberOf<int>(text);
+    if (!value || *value < 0)
+        return std::nullopt;
+    return value;
+}
+
+// The tab-separated fields of a line, when it has exactly `count` of them.
+template <size_t count>
+std::optional<std::array<QByteArrayView, count>> fieldsOf(QByteArrayView line) {
+    std::array<QByteArrayView, count> fields;
+    qsizetype start = 0;
+    for (size_t n = 0; n + 1 < count; ++n) {
+        const qsizetype tab = line.indexOf('\t', start);
+        if (tab < 0)
+            return std::nullopt;
+        fields[n] = line.sliced(start, tab - start);
+        start = tab + 1;
+    }
+    fields[count - 1] = line.sliced(start);
+    if (fields[count - 1].contains('\t'))
+        return std::nullopt;
+    return fields;
 }
 
 // An expression's line, or nothing when the line is not one this version writes.
-std::optional<Entry> entryOf(QStringView line) {
-    const QList<QStringView> f = line.split(u'\t');
-    if (f.size() != kEntryFields || f[0] != kEntryTag)
+std::optional<Entry> entryOf(QByteArrayView line, QStringDecoder &utf8) {
+    const auto fields = fieldsOf<kEntryFields>(line);
+    if (!fields || (*fields)[0] != kEntryTag)
         return std::nullopt;
-    const std::optional<QString> foreign = unescaped(f[1]);
-    const std::optional<QString> czech = unescaped(f[2]);
+    const std::array<QByteArrayView, kEntryFields> &f = *fields;
+    State state;
+    if (f[3] == "learning")
+        state = State::Learning;
+    else if (f[3] == "known")
+        state = State::Known;
+    else
+        return std::nullopt;
     const std::optional<QDate> due = dayOf(f[4], kLatestDue);
     const std::optional<QDate> last = dayOf(f[5], kLatestReview);
     const std::optional<QDate> first = dayOf(f[6], kLatestReview);
@@ -133,35 +176,38 @@ std::optional<Entry> entryOf(QStringView line) {
     const std::optional<double> difficulty = numberOf(f[8], 1, 10);
     const std::optional<int> reps = countOf(f[9]);
     const std::optional<int> lapses = countOf(f[10]);
-    State state;
-    if (f[3] == u"learning")
-        state = State::Learning;
-    else if (f[3] == u"known")
-        state = State::Known;
-    else
+    if (!due || !last || !first || !stability || !difficulty || !reps || !lapses || *reps < 1)
         return std::nullopt;
-    if (!foreign || !czech || !due || !last || !first || !stability || !difficulty || !reps ||
-        !lapses || *reps < 1)
+    std::optional<QString> foreign = textOf(f[1], utf8);
+    std::optional<QString> czech = textOf(f[2], utf8);
+    if (!foreign || !czech)
         return std::nullopt;
-    return Entry{{*foreign, *czech},
+    return Entry{{std::move(*foreign), std::move(*czech)},
                  {state, *stability, *difficulty, *due, *last, *first, *reps, *lapses}};
 }
 
-QString lineOf(const Entry &e) {
+void appendLine(QByteArray &out, const Entry &e) {
     const Memory &m = e.memory;
-    return QStringList{kEntryTag,
-                       escaped(e.key.foreign),
-                       escaped(e.key.czech),
-                       m.state == State::Learning ? QStringLiteral("learning")
-                                                  : QStringLiteral("known"),
-                       dayText(m.due),
-                       dayText(m.lastReview),
-                       dayText(m.firstReview),
-                       QString::number(m.stability, 'g', QLocale::FloatingPointShortest),
-                       QString::number(m.difficulty, 'g', QLocale::FloatingPointShortest),
-                       QString::number(m.reps),
-                       QString::number(m.lapses)}
-        .join(u'\t');
+    out.append(kEntryTag);
+    out += '\t';
+    appendEscaped(out, e.key.foreign);
+    out += '\t';
+    appendEscaped(out, e.key.czech);
+    out += m.state == State::Learning ? "\tlearning\t" : "\tknown\t";
+    appendDay(out, m.due);
+    out += '\t';
+    appendDay(out, m.lastReview);
+    out += '\t';
+    appendDay(out, m.firstReview);
+    out += '\t';
+    out += QByteArray::number(m.stability, 'g', QLocale::FloatingPointShortest);
+    out += '\t';
+    out += QByteArray::number(m.difficulty, 'g', QLocale::FloatingPointShortest);
+    out += '\t';
+    out += QByteArray::number(m.reps);
+    out += '\t';
+    out += QByteArray::number(m.lapses);
+    out += "\r\n";
 }
 
 } // namespace
@@ -175,8 +221,8 @@ Key keyOf(const Tslovniky &expression) {
 }
 
 Memory Plan::memoryOf(const Key &key) const {
-    const auto found = m_index.constFind(key);
-    return found == m_index.cend() ? Memory{} : m_entries[*found].memory;
+    const qsizetype index = m_index.value(key, -1);
+    return index < 0 ? Memory{} : m_entries[index].memory;
 }
 
 void Plan::set(const Key &key, const Memory &memory) {
@@ -193,23 +239,61 @@ void Plan::set(const Key &key, const Memory &memory) {
     m_entries.append({key, memory});
 }
 
+void Plan::setUnlessLater(Key key, const Memory &memory) {
+    const qsizetype size = m_index.size();
+    qsizetype &slot = m_index[key];
+    if (m_index.size() != size) {
+        slot = m_entries.size();
+        m_entries.append({std::move(key), memory});
+    } else if (m_entries[slot].memory.lastReview <= memory.lastReview) {
+        m_entries[slot].memory = memory;
+    }
+}
+
+void Plan::reserve(qsizetype count) {
+    m_entries.reserve(count);
+    m_index.reserve(count);
+}
+
+qsizetype Plan::indexOf(const QString &foreign, const QString &czech) const {
+    // The key shares the texts, nothing is copied.
+    return m_index.value(Key{foreign, czech}, -1);
+}
+
 void Plan::forget(const Key &key) {
-    if (m_index.contains(key))
-        removeIf([&](const Entry &e) { return e.key == key; });
+    const qsizetype index = m_index.value(key, -1);
+    if (index < 0)
+        return;
+    m_entries.remove(index);
+    reindex();
 }
 
-qsizetype Plan::forgetRemoved(const QSet<Key> &keep, QDate today) {
-    return removeIf([&](const Entry &e) {
-        return !keep.contains(e.key) && e.memory.lastReview.daysTo(today) > kKeepRemovedDays;
-    });
+qsizetype Plan::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
+    const auto removed = [&](qsizetype i) {
+        return !inDictionary.value(i) &&
+               m_entries[i].memory.lastReview.daysTo(today) > kKeepRemovedDays;
+    };
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        count += removed(i) ? 1 : 0;
+    if (count == 0)
+        return 0;
+    QList<Entry> kept;
+    kept.reserve(m_entries.size() - count);
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (!removed(i))
+            kept.append(m_entries[i]);
+    }
+    m_entries = std::move(kept);
+    reindex();
+    return count;
 }
 
-qsizetype Plan::removeIf(const std::function<bool(const Entry &)> &condition) {
-    const qsizetype removed = m_entries.removeIf(condition);
+void Plan::reindex() {
     m_index.clear();
+    m_index.reserve(m_entries.size());
     for (qsizetype i = 0; i < m_entries.size(); ++i)
         m_index.insert(m_entries[i].key, i);
-    return removed;
 }
 
 QString planPath(const QString &dictionaryPath) {
@@ -234,12 +318,6 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
     }
     const qsizetype count = counted.count;
     const QByteArrayView header = counted.first;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        result.error = QStringLiteral("soubor není v kódování UTF-8");
-        return result;
-    }
     result.plan.emplace();
     if (count == 0)
         return result;
@@ -260,24 +338,27 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
                 .arg(kPlanVersion);
         return result;
     }
+    // The lines are read from the bytes; the decoder sees every text and remembers a byte
+    // that is not UTF-8 (fields that are not texts must be ASCII to be read).
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     Plan &plan = *result.plan;
+    plan.reserve(count);
     bool first = true;
-    textfile::forEachLine(QStringView(text), [&](QStringView view) {
-        if (view.isEmpty())
+    textfile::forEachLine(bytes, [&](QByteArrayView line) {
+        if (line.isEmpty())
             return;
         if (std::exchange(first, false))
             return; // the header
-        const std::optional<Entry> entry = entryOf(view);
-        if (!entry) {
-            plan.keepOtherLine(view.toString());
-            return;
-        }
-        // Of two lines of one expression the later review wins (a plan never holds a new
-        // memory, so a new one is an expression not seen yet).
-        const Memory before = plan.memoryOf(entry->key);
-        if (before.state == State::New || before.lastReview <= entry->memory.lastReview)
-            plan.set(entry->key, entry->memory);
+        std::optional<Entry> entry = entryOf(line, utf8);
+        if (entry)
+            plan.setUnlessLater(std::move(entry->key), entry->memory);
+        else
+            plan.keepOtherLine(utf8.decode(line));
     });
+    if (utf8.hasError()) {
+        result.plan.reset();
+        result.error = QStringLiteral("soubor není v kódování UTF-8");
+    }
     return result;
 }
 
@@ -294,10 +375,11 @@ PlanReadResult readPlanFile(const QString &path, const PlanLimits &limits) {
 
 QByteArray planBytes(const Plan &plan) {
     QByteArray bytes = kHeader + QByteArray::number(kPlanVersion) + "\r\n";
+    bytes.reserve(bytes.size() + plan.entries().size() * 96);
     for (const QString &line : plan.otherLines())
         bytes += line.toUtf8() + "\r\n";
     for (const Entry &entry : plan.entries())
-        bytes += lineOf(entry).toUtf8() + "\r\n";
+        appendLine(bytes, entry);
     return bytes;
 }
 

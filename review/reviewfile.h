@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 struct Tslovniky;
@@ -40,7 +39,11 @@ inline constexpr int kKeepRemovedDays = 180;
 struct Key {
     QString foreign;
     QString czech;
-    friend bool operator==(const Key &, const Key &) = default;
+    // The lengths first: they sit in the key itself, the texts elsewhere in memory.
+    friend bool operator==(const Key &a, const Key &b) {
+        return a.foreign.size() == b.foreign.size() && a.czech.size() == b.czech.size() &&
+               a.foreign == b.foreign && a.czech == b.czech;
+    }
 };
 size_t qHash(const Key &key, size_t seed = 0) noexcept;
 Key keyOf(const Tslovniky &expression);
@@ -55,14 +58,21 @@ class Plan {
 public:
     // The memory of an expression; a new one when it was never answered.
     Memory memoryOf(const Key &key) const;
+    // The index in entries() of the expression, or -1 when the plan does not hold it.
+    qsizetype indexOf(const QString &foreign, const QString &czech) const;
     bool contains(const Key &key) const { return m_index.contains(key); }
     // Remembers the memory of an expression (a new memory, never answered, is forgotten).
     void set(const Key &key, const Memory &memory);
     void forget(const Key &key);
+    // Remembers the memory of an expression read from a file unless the plan holds a
+    // later review of it (of two lines of one expression the later review wins).
+    void setUnlessLater(Key key, const Memory &memory);
+    void reserve(qsizetype count);
 
-    // Forgets the expressions that are not among `keep` and were last reviewed more than
+    // Forgets the expressions that are no longer in the dictionary (`inDictionary` holds
+    // one flag per entry, as Overview finds them) and were last reviewed more than
     // kKeepRemovedDays before `today`; returns how many.
-    qsizetype forgetRemoved(const QSet<Key> &keep, QDate today);
+    qsizetype forgetRemoved(const QList<bool> &inDictionary, QDate today);
 
     const QList<Entry> &entries() const { return m_entries; }
     // Lines this version does not understand, in file order.
@@ -74,7 +84,7 @@ public:
     }
 
 private:
-    qsizetype removeIf(const std::function<bool(const Entry &)> &condition);
+    void reindex();
 
     QList<Entry> m_entries;
     QHash<Key, qsizetype> m_index;

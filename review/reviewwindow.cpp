@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <QValueAxis>
+#include <future>
 #include <utility>
 
 namespace {
@@ -223,16 +224,21 @@ void ReviewWindow::chooseDictionary() {
 }
 
 bool ReviewWindow::openDictionary(const QString &path) {
+    // The plan is read on a thread of its own while the dictionary is read here (the two
+    // files are independent; the dictionary may ask a question of the user).
+    review::PlanRecorder recorder;
+    std::future<QString> planOpened =
+        std::async(std::launch::async, [&recorder, path] { return recorder.open(path); });
     const std::optional<slovnik::ReadResult> read =
         slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
                                       *platform.dialogs, m_openDialog);
+    const QString planError = planOpened.get();
     if (!read)
         return false;
     // The dictionary is fine even when its plan is not: a damaged plan is reported and
     // left as it is, nothing is written over it.
-    review::PlanRecorder recorder;
-    if (const QString error = recorder.open(path); !error.isEmpty()) {
-        platform.dialogs->error(error);
+    if (!planError.isEmpty()) {
+        platform.dialogs->error(planError);
         return false;
     }
     finishSession();
@@ -269,7 +275,7 @@ void ReviewWindow::startSession() {
     const review::Overview overview =
         review::overview(m_dictionary, plan(), today(), newPerDayBox->value());
     if (std::exchange(m_forgetRemoved, false))
-        report(m_recorder.forgetRemoved(overview.keys, today()));
+        report(m_recorder.forgetRemoved(overview.inDictionary, today()));
     if (m_recorder.isOn())
         m_queue = overview.queue;
     turnOnButton->setVisible(!m_path.isEmpty() && !m_recorder.isOn());
