@@ -16,6 +16,9 @@
 #include "internet/aktulizovaniznetu.h"
 #include "learning/Unit6.h"
 #include "learning/Unit7.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "platform/registry.h"
 #include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "testing/Unit10.h"
@@ -28,10 +31,16 @@
 
 #include <QApplication>
 
-Windows::Windows(Platform &platform) : m_platform(platform) {
+Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashMade)
+    : m_platform(platform) {
+    // The settings the windows store while they are created (the defaults, at the
+    // first start) are written to the store once, at the end.
+    m_platform.registry->deferWrites();
     // The fixed creation order: a window that reads another window's controls while
     // it is created comes after it.
     create(m_forms.Form22);
+    if (splashMade)
+        splashMade(m_forms);
     create(m_forms.Form1);
     create(m_forms.Form8);
     create(m_forms.Form2);
@@ -56,6 +65,7 @@ Windows::Windows(Platform &platform) : m_platform(platform) {
     create(m_forms.Form24);
     create(m_forms.review);
     create(m_forms.importWindow);
+    m_platform.registry->writeDeferred(*m_platform.dialogs);
 }
 
 Windows::~Windows() {
@@ -67,6 +77,16 @@ template <typename Window> void Windows::create(Window *&slot) {
     auto window = std::make_unique<Window>(m_forms, m_platform);
     slot = window.get();
     m_owned.push_back(std::move(window));
+}
+
+void showSplash(Forms &forms) {
+    forms.Form22->show();
+    forms.Form22->raise();
+    forms.Form22->activateWindow();
+    // Painted now, before the other windows are made; what the user types and a second
+    // start's message wait for the message loop.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers);
 }
 
 void startProgram(Forms &forms) {

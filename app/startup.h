@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,7 +14,9 @@ struct Platform;
 // the reverse order when it goes.
 class Windows {
 public:
-    explicit Windows(Platform &platform);
+    // `splashMade` is called once the splash exists, before the other windows are made
+    // (the program shows it there, so that something is on screen at once).
+    explicit Windows(Platform &platform, const std::function<void(Forms &)> &splashMade = {});
     ~Windows();
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -28,6 +31,8 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_owned;
 };
 
+// Shows the splash while the other windows are being made (for Windows' `splashMade`).
+void showSplash(Forms &forms);
 // Shows the first window once all windows exist; the message loop then takes over.
 void startProgram(Forms &forms);
 

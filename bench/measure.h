@@ -41,6 +41,7 @@ int missedCount();
 // The figures, one group each.
 void benchEditor(const QString &programDir);
 void benchTesting();
+void benchMillion();
 void benchTranslator();
 void benchStatistics();
 void benchReview();

@@ -428,11 +428,18 @@ QStringList splitLines(QStringView text) {
 }
 
 LinesResult readLines(const QString &path, qint64 limit) {
-    const TextResult read = readText(path, limit);
+    // Each line is decoded from its bytes (CR and LF are the same bytes in Windows-1250),
+    // without the whole text decoded first.
+    const ReadResult raw = readBytes(path, limit);
     LinesResult result;
-    result.error = read.error;
-    if (read.text)
-        result.lines = splitLines(*read.text);
+    result.error = raw.error;
+    if (!raw.bytes)
+        return result;
+    const QByteArrayView bytes(*raw.bytes);
+    QStringList lines;
+    lines.reserve(bytes.count('\n') + 1);
+    forEachLine(bytes, [&](QByteArrayView line) { lines.append(win1250::decode(line)); });
+    result.lines = std::move(lines);
     return result;
 }
 

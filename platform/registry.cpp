@@ -14,19 +14,16 @@ public:
     explicit SettingsRegistry(const QString &iniFile) : m_iniFile(iniFile) {}
 
     bool keyExists(const QString &key) const override {
-        auto s = open();
-        return s->childGroups().contains(key);
+        return settings().childGroups().contains(key);
     }
     bool valueExists(const QString &key, const QString &name) const override {
-        auto s = open();
-        return s->contains(key + u'/' + name);
+        return settings().contains(key + u'/' + name);
     }
     void createKey(const QString &) override {
         // A key comes into being with its first value.
     }
     qint32 readInteger(const QString &key, const QString &name) const override {
-        auto s = open();
-        const QVariant value = s->value(key + u'/' + name);
+        const QVariant value = settings().value(key + u'/' + name);
         bool ok = false;
         const qint32 number = value.toInt(&ok);
         if (!value.isValid() || !ok)
@@ -35,32 +32,46 @@ public:
         return number;
     }
     QString readString(const QString &key, const QString &name) const override {
-        auto s = open();
-        return s->value(key + u'/' + name).toString();
+        return settings().value(key + u'/' + name).toString();
     }
     void writeInteger(const QString &key, const QString &name, qint32 value) override {
-        auto s = open();
-        s->setValue(key + u'/' + name, value);
-        finish(*s);
+        settings().setValue(key + u'/' + name, value);
+        if (!deferred())
+            finish();
     }
     void writeString(const QString &key, const QString &name, const QString &value) override {
-        auto s = open();
-        s->setValue(key + u'/' + name, value);
-        finish(*s);
+        settings().setValue(key + u'/' + name, value);
+        if (!deferred())
+            finish();
+    }
+
+protected:
+    // The values of one storing are written to the store together, once.
+    void writeTogether(const std::function<void()> &writes) override {
+        deferring(writes);
+        if (!deferred())
+            finish();
     }
 
 private:
-    // The store is opened for one operation and released at its end.
-    std::unique_ptr<QSettings> open() const {
-        if (m_iniFile.isEmpty())
-            return std::make_unique<QSettings>(
-                QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"), QSettings::NativeFormat);
-        return std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+    // The store is opened once, at its first use, and kept.
+    QSettings &settings() const {
+        if (!m_settings)
+            m_settings = m_iniFile.isEmpty()
+                             ? std::make_unique<QSettings>(
+                                   QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"),
+                                   QSettings::NativeFormat)
+                             : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+        return *m_settings;
     }
-    void finish(QSettings &s) const {
+    void finish() {
+        QSettings &s = settings();
         s.sync();
         if (s.status() == QSettings::NoError)
             return;
+        // A failed write is not retried by the next one: the store starts again from
+        // what the file holds.
+        m_settings.reset();
         if (m_iniFile.isEmpty())
             throw VokabError(QStringLiteral("Nastavení nelze zapsat do registru."));
         throw VokabError(QStringLiteral("Nastavení nelze zapsat do souboru „%1“.")
@@ -68,13 +79,14 @@ private:
     }
 
     QString m_iniFile;
+    mutable std::unique_ptr<QSettings> m_settings;
 };
 
 } // namespace
 
 bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
     try {
-        writes();
+        writeTogether(writes);
         return true;
     } catch (const VokabError &error) {
         if (!m_failureReported) {
@@ -85,6 +97,23 @@ bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
         }
         return false;
     }
+}
+
+void Registry::deferring(const std::function<void()> &writes) {
+    ++m_deferred;
+    try {
+        writes();
+    } catch (...) {
+        --m_deferred;
+        throw;
+    }
+    --m_deferred;
+}
+
+bool Registry::writeDeferred(Dialogs &dialogs) {
+    if (m_deferred > 0)
+        --m_deferred;
+    return store(dialogs, [] {});
 }
 
 qint32 SettingsReader::integer(const QString &name, qint32 fallback) {

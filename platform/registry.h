@@ -41,8 +41,23 @@ public:
     // goes on with the settings it has. False when the writes failed.
     bool store(Dialogs &dialogs, const std::function<void()> &writes);
 
+    // Start-up stores the defaults of every window: between deferWrites() and
+    // writeDeferred() the stores are written to the file together, once; a failure is
+    // reported as store() reports it.
+    void deferWrites() { ++m_deferred; }
+    bool writeDeferred(Dialogs &dialogs);
+
+protected:
+    // Runs the writes of one storing; a store may write them to its file together.
+    virtual void writeTogether(const std::function<void()> &writes) { writes(); }
+    // Whether writes are being gathered to be written together.
+    bool deferred() const { return m_deferred > 0; }
+    // Runs `writes` with the writes deferred.
+    void deferring(const std::function<void()> &writes);
+
 private:
     bool m_failureReported = false;
+    int m_deferred = 0;
 };
 
 // Reads the values of one key for a window's loading. A value that is missing or not a

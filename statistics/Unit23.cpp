@@ -345,13 +345,23 @@ void TForm23::BitBtn2Click() {
     const statistiky::Chart chart =
         statistiky::chart(m_table, name, statistiky::Quantity(ComboBox2->currentIndex()),
                           ComboBox3->currentText(), ComboBox4->currentText());
+    // The bars and their dates are handed over at once: the chart lays itself out again
+    // for every change it is told of.
     QStringList categories;
+    QList<qreal> values;
     QHash<QString, qsizetype> repetitions;
     for (const statistiky::Bar &bar : chart.bars) {
         categories.append(bar.label + invisibleSuffix(repetitions[bar.label]++));
         m_labels.append(bar.label);
-        m_set->append(bar.value);
+        values.append(bar.value);
     }
+    // Dates and value marks while each bar is at least a pixel wide (the chart shows the
+    // dates that do not run into each other); a chart of more bars than that is drawn
+    // without them, as no one could read them, and does not measure thousands of texts.
+    const bool labelled = chart.bars.size() <= Chart1->width();
+    m_categories->setLabelsVisible(labelled);
+    Series1->setLabelsVisible(labelled);
+    m_set->append(values);
     m_categories->append(categories);
     if (chart.hasAxis) {
         m_axis->setRange(0, chart.axisMax);

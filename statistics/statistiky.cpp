@@ -74,7 +74,7 @@ Row Row::fromLine(QString line) {
         qsizetype end = text.indexOf(u';', start);
         if (end < 0)
             end = text.size();
-        row.m_pieces[std::size_t(c)] = {start, end - start};
+        row.m_pieces[std::size_t(c)] = {quint32(start), quint32(end - start)};
         start = end + 1;
     }
     // Column 0 is the file name without ".slv" (without its last four characters).
@@ -86,7 +86,8 @@ Row Row::fromLine(QString line) {
 Row Row::fromCells(const std::array<QString, kColumns> &cells) {
     Row row;
     for (int c = 0; c < kColumns; ++c) {
-        row.m_pieces[std::size_t(c)] = {row.m_text.size(), cells[std::size_t(c)].size()};
+        row.m_pieces[std::size_t(c)] = {quint32(row.m_text.size()),
+                                        quint32(cells[std::size_t(c)].size())};
         row.m_text += cells[std::size_t(c)];
     }
     return row;

@@ -51,9 +51,10 @@ public:
     const QString &line() const { return m_text; }
 
 private:
+    // Of a million rows each byte counts: a line is shorter than 4 GB (the file is).
     struct Piece {
-        qsizetype start = 0;
-        qsizetype length = 0;
+        quint32 start = 0;
+        quint32 length = 0;
     };
     QString m_text; // the line, or the recorded cells one after another
     std::array<Piece, kColumns> m_pieces{};

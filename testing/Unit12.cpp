@@ -173,8 +173,9 @@ void TForm12::otevrislovnik() {
 }
 
 void TForm12::setRadky(const QStringList &lines) {
+    // The lines are held in the list only: the hidden text control would lay out every
+    // one of them (seconds for a million) for nobody to see.
     m_lines = lines;
-    menacti->setPlainText(lines.join(u'\n'));
 }
 
 void TForm12::nacti() {
@@ -379,7 +380,6 @@ void TForm12::zaklnastaveni() {
     m_ended = false;
     dokonceno = false;
     m_lines.clear();
-    menacti->clear();
     for (QLabel *label : {lbpocet, lbspravne, lbspatne, lbaktvyraz})
         label->setText(kDash);
     for (QPlainTextEdit *text : {mecz, mespravne, mespravneprvni})

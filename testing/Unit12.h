@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dictionary/expressionsound.h"
 #include "platform/dialogs.h"
 #include "review/planrecorder.h"
 #include "testing/zkouseni.h"
-#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 class QAction;
@@ -38,7 +38,7 @@ public:
     QLabel *lbspravne = nullptr;
     QLabel *lbspatne = nullptr;
 
-    // The lines of the opened dictionary file (hidden).
+    // The hidden control of the file lines; they are held in a list (see setRadky).
     QPlainTextEdit *menacti = nullptr;
     // Set when a test has ended regularly; cleared by the reset.
     bool dokonceno = false;

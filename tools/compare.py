@@ -75,13 +75,20 @@ def stop(process):
 
 
 def run_once(program):
-    """One start of a program: (first window ms, list shown ms, peak MB) or None."""
+    """One start of a program: (first window ms, list shown ms, peak MB) or None.
+
+    Each start opens a copy of the file in a folder of its own: a peer stopped by a signal
+    leaves its lock on the file behind, and its next start would ask whether to open a
+    locked file instead of reading it."""
     environment = dict(os.environ, HOME=program["home"], XDG_CONFIG_HOME=program["home"] + "/.config",
                        XDG_DATA_HOME=program["home"] + "/.local/share",
                        XDG_CACHE_HOME=program["home"] + "/.cache", **program.get("env", {}))
+    folder = Path(tempfile.mkdtemp(prefix="run-", dir=program["home"]))
+    copy = folder / program["file"].name
+    shutil.copyfile(program["file"], copy)
     start = time.monotonic()
-    process = subprocess.Popen(program["command"], env=environment, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    process = subprocess.Popen(program["command"] + [str(copy)], env=environment,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     first = shown = None
     try:
         while time.monotonic() - start < TIMEOUT and process.poll() is None:
@@ -94,6 +101,7 @@ def run_once(program):
         memory = peak_memory_mb(process.pid)
     finally:
         stop(process)
+        shutil.rmtree(folder, ignore_errors=True)
     if first is None or shown is None:
         return None
     return first * 1000, shown * 1000, memory
@@ -115,15 +123,15 @@ def main():
     homes = Path(tempfile.mkdtemp(prefix="vokab-compare-"))
     programs = [
         {"name": "Vokab (.slv)", "title": "slovnik-100000",
-         "command": [str(vokab), "--benchmark-open", str(inputs / "slovnik-100000.slv")],
+         "command": [str(vokab), "--benchmark-open"], "file": inputs / "slovnik-100000.slv",
          "env": {"VOKAB_PROGRAM_DIR": str(program_dir),
                  "VOKAB_REGISTRY": str(homes / "vokab" / "reg.ini")}},
         {"name": "KWordQuiz (KVTML)", "title": "slovnik-100000",
-         "command": ["kwordquiz", str(inputs / "slovnik-100000.kvtml")]},
+         "command": ["kwordquiz"], "file": inputs / "slovnik-100000.kvtml"},
         {"name": "KWordQuiz (CSV)", "title": "slovnik-100000",
-         "command": ["kwordquiz", str(inputs / "slovnik-100000.csv")]},
+         "command": ["kwordquiz"], "file": inputs / "slovnik-100000.csv"},
         {"name": "Parley (KVTML)", "title": "slovnik-100000",
-         "command": ["parley", str(inputs / "slovnik-100000.kvtml")]},
+         "command": ["parley"], "file": inputs / "slovnik-100000.kvtml"},
     ]
     for program in programs:
         home = homes / program["name"].split()[0].lower()
