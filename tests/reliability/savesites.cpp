@@ -8,6 +8,8 @@
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/slovnik.h"
 #include "internet/Unit19.h"
+#include "review/reviewfile.h"
+#include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
 #include "support/testfiles.h"
 #include "support/testplatform.h"
@@ -21,10 +23,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -181,6 +186,25 @@ void messageSend(TestWindows &w, const QString &, int variant) {
     w.forms().Form19->BitBtn1Click();
 }
 
+// The review plan beside a dictionary, written after every answer in the review
+// window: every expression is new at first and asked on the day, each answer adds to the
+// plan (its contents grow, they are not two fixed ones).
+void planOpen(TestWindows &w, const QString &target, int size) {
+    const QString dictionary = QFileInfo(target).path() + QStringLiteral("/slovnik.slv");
+    if (!QFile::exists(dictionary))
+        QVERIFY(textfile::saveFile(dictionary, dictionaryBytes(size, 0)).ok);
+    ReviewWindow *window = w.forms().review;
+    window->newPerDayBox->setValue(window->newPerDayBox->maximum());
+    QVERIFY(window->openDictionary(dictionary));
+    if (!window->planIsOn())
+        window->turnOnButton->click();
+}
+void planAnswer(TestWindows &w, const QString &, int variant) {
+    ReviewWindow *window = w.forms().review;
+    window->showButton->click();
+    window->answerButtons[variant == 0 ? 0 : 2]->click();
+}
+
 } // namespace
 
 QByteArray dictionaryBytes(int size, int variant) {
@@ -203,11 +227,16 @@ const QList<SaveSite> &saveSites() {
     return sites;
 }
 
+const SaveSite &planSaveSite() {
+    static const SaveSite site{"review-plan", "slovnik.vkp", nullptr, planOpen, planAnswer};
+    return site;
+}
+
 const SaveSite *findSaveSite(const QString &name) {
     for (const SaveSite &site : saveSites())
         if (name == QLatin1String(site.name))
             return &site;
-    return nullptr;
+    return name == QLatin1String(planSaveSite().name) ? &planSaveSite() : nullptr;
 }
 
 QString saveTarget(const SaveSite &site, const QString &programFolder,

@@ -19,6 +19,8 @@ struct SaveSite {
 };
 
 const QList<SaveSite> &saveSites();
+// The review plan, whose contents grow with every answer: only the kill test takes it.
+const SaveSite &planSaveSite();
 const SaveSite *findSaveSite(const QString &name);
 
 // Where a site writes: its own folder in `programFolder`, or `chosenFolder`.
