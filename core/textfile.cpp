@@ -437,7 +437,6 @@ LinesResult readLines(const QString &path, qint64 limit) {
         return result;
     const QByteArrayView bytes(*raw.bytes);
     QStringList lines;
-    lines.reserve(bytes.count('\n') + 1);
     forEachLine(bytes, [&](QByteArrayView line) { lines.append(win1250::decode(line)); });
     result.lines = std::move(lines);
     return result;

@@ -102,7 +102,7 @@ void DictionaryModel::remove(int row) {
         return;
     }
     beginRemoveRows({}, row, row);
-    m_dictionary = UberZPole(m_dictionary, row);
+    m_dictionary = UberZPole(std::move(m_dictionary), row);
     // The editor's list shows no row once its last expression is deleted.
     if (m_style == Style::Editor)
         m_blankRow = false;

@@ -19,6 +19,9 @@ struct Tslovniky {
 
     friend bool operator==(const Tslovniky &, const Tslovniky &) = default;
 };
+// Four strings, each of which may be moved in memory as bytes: a list of a million
+// records grows and shrinks by moving memory, not record by record.
+Q_DECLARE_TYPEINFO(Tslovniky, Q_RELOCATABLE_TYPE);
 
 // A dictionary: expressions in file order.
 using Tpole = QList<Tslovniky>;

@@ -235,10 +235,10 @@ void TForm23::FormCreate() {
 }
 
 void TForm23::loadTable() {
-    const textfile::LinesResult read =
+    textfile::LinesResult read =
         statistiky::readStatisticsFile(platform.folder.userFile(statistiky::kFileName));
     if (read.lines) {
-        m_table.load(*read.lines);
+        m_table.load(std::move(*read.lines));
     } else {
         m_loadFailed = true;
         platform.dialogs->error(read.error);
@@ -251,7 +251,7 @@ textfile::SaveResult TForm23::saveRecordedRows() {
     textfile::SaveResult saved = statistiky::writeStatisticsFile(
         platform.folder.userFile(statistiky::kFileName), m_table.recordedLines(), &written);
     if (!written.isEmpty()) {
-        m_table.load(written);
+        m_table.load(std::move(written));
         m_model->refresh();
     }
     return saved;

@@ -77,7 +77,7 @@ public:
     // 0 is field 0 without its last four characters, columns 1 to 7 are fields 1 to 7;
     // missing fields stay empty, further fields are kept only in the line. No lines at
     // all leave one empty data row.
-    void load(const QStringList &lines);
+    void load(QStringList lines);
 
     // Records one test. Nothing is recorded when both counts are 0. The first result
     // fills the empty data row; later ones are appended. False when nothing was recorded.
@@ -145,3 +145,6 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
             const QString &to);
 
 } // namespace statistiky
+
+// A row may be moved in memory as bytes (its text is a QString).
+Q_DECLARE_TYPEINFO(statistiky::Row, Q_RELOCATABLE_TYPE);
