@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -46,20 +47,10 @@ QString statusText(espeak_ng_STATUS status) {
 class EspeakSynthesizer final : public SpeechSynthesizer {
 public:
     EspeakSynthesizer() {
+        // The voices are listed from the data folder alone; the synthesis itself (its
+        // phoneme data, about 2 MB) starts with the first text spoken.
         QMutexLocker locker(&espeakLock());
         espeak_ng_InitializePath(nullptr);
-        espeak_ng_ERROR_CONTEXT context = nullptr;
-        espeak_ng_STATUS status = espeak_ng_Initialize(&context);
-        if (status == ENS_OK)
-            status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
-        espeak_ng_ClearErrorContext(&context);
-        if (status != ENS_OK) {
-            m_failure = statusText(status);
-            qWarning("espeak-ng: %s", qPrintable(m_failure));
-            return;
-        }
-        espeak_SetSynthCallback(collectSamples);
-        m_sampleRate = espeak_ng_GetSampleRate();
     }
 
     QList<Voice> voices() const override {
@@ -79,7 +70,7 @@ public:
 
     std::optional<QByteArray> synthesize(const QString &text, const QString &language, int rate,
                                          QString *error) override {
-        if (!m_failure.isEmpty()) {
+        if (!start()) {
             *error = QStringLiteral("Řeč nelze vytvořit: syntéza řeči se nespustila (%1).")
                          .arg(m_failure);
             return std::nullopt;
@@ -123,6 +114,27 @@ public:
     }
 
 private:
+    // Starts the synthesis once; false when it cannot start (m_failure says why).
+    bool start() {
+        QMutexLocker locker(&espeakLock());
+        if (std::exchange(m_started, true))
+            return m_failure.isEmpty();
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+        if (status == ENS_OK)
+            status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+        espeak_ng_ClearErrorContext(&context);
+        if (status != ENS_OK) {
+            m_failure = statusText(status);
+            qWarning("espeak-ng: %s", qPrintable(m_failure));
+            return false;
+        }
+        espeak_SetSynthCallback(collectSamples);
+        m_sampleRate = espeak_ng_GetSampleRate();
+        return true;
+    }
+
+    bool m_started = false;
     QString m_failure;
     int m_sampleRate = 22050;
 };

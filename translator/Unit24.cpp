@@ -2,7 +2,6 @@
 
 #include "app/Unit1.h"
 #include "core/textfile.h"
-#include "core/win1250.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
@@ -25,6 +24,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -244,8 +245,11 @@ void TForm24::FormCreate() {
         platform.dialogs->error(prekladac::kMissingFile);
         return;
     }
-    textfile::ReadResult raw = textfile::readBytes(path);
-    const QString problem = raw.bytes ? prekladac::separatorProblem(*raw.bytes) : raw.error;
+    QString problem;
+    {
+        const textfile::ReadResult raw = textfile::readBytes(path);
+        problem = raw.bytes ? prekladac::separatorProblem(*raw.bytes) : raw.error;
+    }
     if (platform.registry->keyExists(kKey)) {
         m_settings.load(*platform.registry, *platform.dialogs);
         // Exactly one direction: a registry with both or neither means English to Czech.
@@ -258,14 +262,16 @@ void TForm24::FormCreate() {
     if (!problem.isEmpty())
         platform.dialogs->error(problem);
     else
-        m_undecoded = std::move(*raw.bytes);
+        m_listPending = true;
     showDirection();
 }
 
 const prekladac::WordList &TForm24::slovnik() const {
-    if (!m_undecoded.isEmpty()) {
-        m_words = prekladac::parseFile(win1250::decode(m_undecoded));
-        m_undecoded = QByteArray();
+    if (std::exchange(m_listPending, false)) {
+        m_words = prekladac::load(platform.folder.shipped(QStringLiteral("prekladac.dat")));
+        // Changed or gone since the start: told once, the translator has no entries.
+        if (!m_words.error.isEmpty())
+            platform.dialogs->error(m_words.error);
     }
     return m_words;
 }

@@ -83,9 +83,9 @@ private:
     void selectRow(int entry, bool toTop);
     void writeSettings();
 
-    // The word list is read at start (a missing or broken file is reported then) and kept
-    // as its bytes until the translator is first used: most runs never open it.
-    mutable QByteArray m_undecoded;
+    // The word list is checked at start (a missing or broken file is reported then) and
+    // read when the translator is first used: most runs never open it.
+    mutable bool m_listPending = false;
     mutable prekladac::WordList m_words;
     bool m_gridFilled = false;
     // The key "Translator": each value, its control and its default.
