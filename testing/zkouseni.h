@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // The rules of the two tests that need no window: test records, judging a typed
 // answer, the order in which expressions are asked, and the percentage texts.
@@ -102,7 +103,7 @@ public:
     // rest uniformly; false when none is left.
     bool nextDrawn(const Draw &draw) {
         if (m_lastDrawn != kNone)
-            m_items = UberZPole(m_items, m_lastDrawn);
+            m_items = UberZPole(std::move(m_items), m_lastDrawn);
         m_lastDrawn = kNone;
         if (m_items.isEmpty())
             return false;

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const QString kTipsFile = QStringLiteral("Tips.vkb");
@@ -193,7 +195,7 @@ void TForm16::BitBtn4Click() {
     const int row = ListBox1->currentRow();
     if (row < 0 || row >= m_tips.size())
         return;
-    m_tips = UberZPole(m_tips, row);
+    m_tips = UberZPole(std::move(m_tips), row);
     delete ListBox1->takeItem(row);
 }
 
