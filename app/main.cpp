@@ -2,6 +2,7 @@
 #include "app/Unit22.h"
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "core/processmemory.h"
 #include "platform/platform.h"
 #include "platform/programlock.h"
 #include "platform/translations.h"
@@ -10,7 +11,6 @@
 #include "ui/form.h"
 
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QTimer>
 
@@ -18,17 +18,6 @@
 #include <optional>
 
 namespace {
-
-// The memory the process holds now, in kB, where the system tells it (Linux), or -1.
-long residentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 // "--benchmark-start": the start-up benchmark's probe. The splash gives way to the main
 // window at once instead of after its two seconds; once the main window has been shown
@@ -40,7 +29,7 @@ void probeStartUp(Forms &forms) {
         forms.Form1->repaint();
         QTimer::singleShot(0, forms.Form1, [&forms] {
             std::printf("started %s %ld\n", forms.Form1->isVisible() ? "visible" : "hidden",
-                        residentKb());
+                        processMemoryKb("VmRSS"));
             std::fflush(stdout);
             QCoreApplication::quit();
         });

@@ -1,6 +1,7 @@
 #include "measure.h"
 
-#include <QFile>
+#include "core/processmemory.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -52,13 +53,7 @@ void reportValue(const QString &figure, const QString &value, const QString &tar
 }
 
 long peakResidentKb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
+    return processMemoryKb("VmHWM");
 }
 
 void missed(const QString &figure) {
