@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -43,6 +44,9 @@ const char kDefaultColour[] = "clBlue";
 // A voice as the list shows it: the language's own name and its code. A code without a
 // territory ("en") gets the plainest name its language has ("English", not the
 // "American English" of en_US); a code Qt does not know keeps the voice's name.
+// The characters of a voice's name the voice box shows without cutting.
+constexpr int kVoiceNameLength = 24;
+
 QString voiceText(const Voice &voice) {
     const QLocale locale(QString(voice.language).replace(u'-', u'_'));
     if (locale.language() == QLocale::C)
@@ -242,14 +246,10 @@ void TForm8::buildSpeechTab() {
     column->addWidget(speakMissingBox);
     auto *grid = new QGridLayout;
     voiceBox = named<QComboBox>(speechTab, "voiceBox");
-    QList<Voice> voices = platform.speech ? platform.speech->voices() : QList<Voice>{};
-    std::sort(voices.begin(), voices.end(), [](const Voice &a, const Voice &b) {
-        return QString::localeAwareCompare(voiceText(a), voiceText(b)) < 0;
-    });
-    for (const Voice &voice : std::as_const(voices)) {
-        if (voiceBox->findData(voice.language) < 0)
-            voiceBox->addItem(voiceText(voice), voice.language);
-    }
+    // As wide as a language's name usually is, not as its longest: measuring every voice's
+    // name in its own script looks through the system's fonts for each script (0.1 s).
+    voiceBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    voiceBox->setMinimumContentsLength(kVoiceNameLength);
     rateBox = named<QSpinBox>(speechTab, "rateBox");
     rateBox->setRange(SpeechSynthesizer::kSlowestRate, SpeechSynthesizer::kFastestRate);
     rateBox->setSingleStep(5);
@@ -278,8 +278,34 @@ void TForm8::buildSpeechTab() {
         .number(QStringLiteral("Rychlost"), rateBox, defaults.rate);
 }
 
+void TForm8::FormShow() {
+    listVoices();
+}
+
+void TForm8::listVoices() {
+    if (std::exchange(m_voicesListed, true))
+        return;
+    const QString chosen = voiceBox->currentData().toString();
+    voiceBox->clear();
+    QList<Voice> voices = platform.speech ? platform.speech->voices() : QList<Voice>{};
+    std::sort(voices.begin(), voices.end(), [](const Voice &a, const Voice &b) {
+        return QString::localeAwareCompare(voiceText(a), voiceText(b)) < 0;
+    });
+    for (const Voice &voice : std::as_const(voices)) {
+        if (voiceBox->findData(voice.language) < 0)
+            voiceBox->addItem(voiceText(voice), voice.language);
+    }
+    chooseVoice(chosen);
+}
+
 void TForm8::chooseVoice(const QString &language) {
     const QString wanted = language.trimmed().toLower();
+    if (!m_voicesListed) {
+        voiceBox->clear();
+        if (!wanted.isEmpty())
+            voiceBox->addItem(wanted, wanted);
+        return;
+    }
     int index = voiceBox->findData(wanted);
     // "en" finds "en-gb" when there is no voice of "en" alone.
     for (int i = 0; index < 0 && i < voiceBox->count(); ++i) {

@@ -64,6 +64,7 @@ public:
     void SpeedButton1Click();
 
 protected:
+    void FormShow() override;
     void FormClose() override;
 
 private:
@@ -76,10 +77,16 @@ private:
     // The tab "Výslovnost" and its key.
     void buildSpeechTab();
     // Chooses the voice of the language in voiceBox; a language without an installed
-    // voice is kept as an item of its own, so that the setting is not lost.
+    // voice is kept as an item of its own, so that the setting is not lost. Until the
+    // voices are listed the box holds the chosen language alone.
     void chooseVoice(const QString &language);
+    // Fills voiceBox with the installed voices (when the window is first shown: listing
+    // and sorting them loads the synthesizer's voice files and the collation of the
+    // system's language, which most runs never need).
+    void listVoices();
 
     QColor m_chartColour;
+    bool m_voicesListed = false;
     SettingsTable m_settings;
     SettingsTable m_speech;
 };
