@@ -41,12 +41,12 @@ QSpinBox *thresholdField(QWidget *parent, const char *name, int index) {
 
 const char kDefaultColour[] = "clBlue";
 
-// A voice as the list shows it: the language's own name and its code. A code without a
-// territory ("en") gets the plainest name its language has ("English", not the
-// "American English" of en_US); a code Qt does not know keeps the voice's name.
 // The characters of a voice's name the voice box shows without cutting.
 constexpr int kVoiceNameLength = 24;
 
+// A voice as the list shows it: the language's own name and its code. A code without a
+// territory ("en") gets the plainest name its language has ("English", not the
+// "American English" of en_US); a code Qt does not know keeps the voice's name.
 QString voiceText(const Voice &voice) {
     const QLocale locale(QString(voice.language).replace(u'-', u'_'));
     if (locale.language() == QLocale::C)
