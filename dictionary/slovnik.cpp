@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace slovnik {
 namespace {
@@ -38,11 +39,11 @@ QString fromUtf8Within1250(QByteArrayView bytes, QSet<QChar> &replaced) {
 } // namespace
 
 LineFields fieldsOfLine(QStringView line) {
-    const trozdelenenac pieces = rozreteznac(line, u';');
+    trozdelenenac pieces = rozreteznac(line, u';');
     LineFields fields;
     QString *targets[] = {&fields.field1, &fields.field2, &fields.field3, &fields.field4};
     for (qsizetype i = 0; i < 4 && i < pieces.size(); ++i)
-        *targets[i] = pieces[i];
+        *targets[i] = std::move(pieces[i]);
     // No pronunciation and no sound are the same text in most records: they share one
     // string (a million records hold tens of megabytes less).
     if (fields.field3 == kNoPronunciation)
