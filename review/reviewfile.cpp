@@ -340,7 +340,10 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
     }
     // The lines are read from the bytes; the decoder sees every text and remembers a byte
     // that is not UTF-8 (fields that are not texts must be ASCII to be read).
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Each text is decoded on its own: a byte-order mark at its start is a character of
+    // it, not the mark of a file to be dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     Plan &plan = *result.plan;
     plan.reserve(count);
     bool first = true;
