@@ -177,4 +177,11 @@ QByteArray delimitedBytes(const Table &table, QChar delimiter) {
     return bytes;
 }
 
+qsizetype columnCount(const Table &table) {
+    qsizetype columns = 0;
+    for (const Row &row : table)
+        columns = std::max(columns, row.size());
+    return columns;
+}
+
 } // namespace exchange

@@ -41,6 +41,9 @@ QChar detectDelimiter(QStringView text);
 // Refused: a quoted field still open at the end of the text, and anything beyond the limits.
 TableResult parseDelimited(QStringView text, QChar delimiter, const TableLimits &limits = {});
 
+// How many columns the table has: as many as its widest row.
+qsizetype columnCount(const Table &table);
+
 // One line of delimited text (without its line break): a field holding the delimiter,
 // a quote, a line break or a space at either end is quoted, its quotes doubled.
 QString delimitedLine(const Row &row, QChar delimiter);

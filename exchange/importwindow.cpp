@@ -186,9 +186,7 @@ void ImportWindow::readAgain() {
 }
 
 void ImportWindow::fillColumnBoxes(const exchange::Columns &columns) {
-    qsizetype count = 0;
-    for (const exchange::Row &row : *m_file.table)
-        count = std::max(count, row.size());
+    const qsizetype count = exchange::columnCount(*m_file.table);
     m_filling = true;
     for (QComboBox *box : {foreignBox, czechBox, pronunciationBox, soundBox}) {
         box->clear();
@@ -211,9 +209,7 @@ void ImportWindow::fillColumnBoxes(const exchange::Columns &columns) {
 
 void ImportWindow::showTable() {
     const exchange::Table &table = *m_file.table;
-    qsizetype columns = 0;
-    for (const exchange::Row &row : table)
-        columns = std::max(columns, row.size());
+    const qsizetype columns = exchange::columnCount(table);
     const bool header = headerCheck->isChecked() && !table.isEmpty();
     const qsizetype first = header ? 1 : 0;
     const qsizetype shown = std::min<qsizetype>(kPreviewRows, table.size() - first);

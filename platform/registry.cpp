@@ -37,20 +37,12 @@ public:
     void writeInteger(const QString &key, const QString &name, qint32 value) override {
         settings().setValue(key + u'/' + name, value);
         if (!deferred())
-            finish();
+            flush();
     }
     void writeString(const QString &key, const QString &name, const QString &value) override {
         settings().setValue(key + u'/' + name, value);
         if (!deferred())
-            finish();
-    }
-
-protected:
-    // The values of one storing are written to the store together, once.
-    void writeTogether(const std::function<void()> &writes) override {
-        deferring(writes);
-        if (!deferred())
-            finish();
+            flush();
     }
 
 private:
@@ -64,7 +56,7 @@ private:
                              : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
         return *m_settings;
     }
-    void finish() {
+    void flush() override {
         QSettings &s = settings();
         s.sync();
         if (s.status() == QSettings::NoError)
@@ -86,7 +78,15 @@ private:
 
 bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
     try {
-        writeTogether(writes);
+        ++m_deferred;
+        try {
+            writes();
+        } catch (...) {
+            --m_deferred;
+            throw;
+        }
+        if (--m_deferred == 0)
+            flush();
         return true;
     } catch (const VokabError &error) {
         if (!m_failureReported) {
@@ -97,17 +97,6 @@ bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
         }
         return false;
     }
-}
-
-void Registry::deferring(const std::function<void()> &writes) {
-    ++m_deferred;
-    try {
-        writes();
-    } catch (...) {
-        --m_deferred;
-        throw;
-    }
-    --m_deferred;
 }
 
 bool Registry::writeDeferred(Dialogs &dialogs) {

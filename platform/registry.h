@@ -48,12 +48,11 @@ public:
     bool writeDeferred(Dialogs &dialogs);
 
 protected:
-    // Runs the writes of one storing; a store may write them to its file together.
-    virtual void writeTogether(const std::function<void()> &writes) { writes(); }
-    // Whether writes are being gathered to be written together.
+    // Whether writes are being gathered to be written together (within a store, or
+    // between deferWrites() and writeDeferred()).
     bool deferred() const { return m_deferred > 0; }
-    // Runs `writes` with the writes deferred.
-    void deferring(const std::function<void()> &writes);
+    // Writes what was gathered to the store; throws VokabError when it cannot.
+    virtual void flush() {}
 
 private:
     bool m_failureReported = false;

@@ -81,16 +81,4 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
     return result;
 }
 
-QList<qsizetype> dueList(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay) {
-    return overview(dictionary, plan, today, newPerDay).queue;
-}
-
-StateCounts stateCounts(const Tpole &dictionary, const Plan &plan, QDate today) {
-    return overview(dictionary, plan, today, 0).counts;
-}
-
-std::array<int, kForecastDays> dueForecast(const Tpole &dictionary, const Plan &plan, QDate today) {
-    return overview(dictionary, plan, today, 0).forecast;
-}
-
 } // namespace review

@@ -10,11 +10,6 @@
 // text are one expression, counted and asked once (at the first of them).
 namespace review {
 
-// The expressions to ask today, as indexes into the dictionary: first every due one,
-// the longest due first (file order among equals), then new ones in file order, as many
-// as the daily limit leaves after the new ones already started today.
-QList<qsizetype> dueList(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
-
 struct StateCounts {
     int fresh = 0;    // "nové"
     int learning = 0; // "učí se"
@@ -22,21 +17,21 @@ struct StateCounts {
     int dueToday = 0; // due today or before, whatever the state
     friend bool operator==(const StateCounts &, const StateCounts &) = default;
 };
-StateCounts stateCounts(const Tpole &dictionary, const Plan &plan, QDate today);
-
 inline constexpr int kForecastDays = 30;
 
-// All of the above in one pass over the dictionary (what the review window shows at once),
-// and for each entry of the plan whether the dictionary holds its expression.
+// What the review window shows at once, in one pass over the dictionary.
 struct Overview {
+    // The expressions to ask today, as indexes into the dictionary: first every due one,
+    // the longest due first (file order among equals), then new ones in file order, as
+    // many as the daily limit leaves after the new ones already started today.
     QList<qsizetype> queue;
     StateCounts counts;
+    // How many expressions come due on each of the next kForecastDays days; the first day
+    // (today) also holds every expression due before it.
     std::array<int, kForecastDays> forecast{};
+    // For each entry of the plan whether the dictionary holds its expression.
     QList<bool> inDictionary; // one per Plan::entries()
 };
 Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
-// How many expressions come due on each of the next kForecastDays days; the first day
-// (today) also holds every expression due before it.
-std::array<int, kForecastDays> dueForecast(const Tpole &dictionary, const Plan &plan, QDate today);
 
 } // namespace review

@@ -2,7 +2,6 @@
 
 #include "app/Unit1.h"
 #include "app/Unit8.h"
-#include "core/textfile.h"
 #include "dictionary/opendictionary.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
@@ -28,8 +27,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
 #include <QValueAxis>
+
 #include <future>
 #include <utility>
 

@@ -229,7 +229,7 @@ private slots:
         plan.set(keyOf(dictionary[6]), answeredOn(kToday, Rating::Again));
         plan.set(keyOf(dictionary[8]), dueOn(kToday.addDays(-3)));
         plan.set({QStringLiteral("gone"), QStringLiteral("pryč")}, dueOn(kToday.addDays(-9)));
-        QTEST(review::dueList(dictionary, plan, kToday, newPerDay), "asked");
+        QTEST(review::overview(dictionary, plan, kToday, newPerDay).queue, "asked");
     }
 
     void statesAndForecastCountEachExpressionOnce() {
@@ -241,13 +241,13 @@ private slots:
         plan.set(keyOf(dictionary[3]), dueOn(kToday.addDays(29)));
         plan.set(keyOf(dictionary[5]), dueOn(kToday.addDays(30))); // beyond the forecast
         plan.set({QStringLiteral("gone"), QStringLiteral("pryč")}, dueOn(kToday));
-        const review::StateCounts counts = review::stateCounts(dictionary, plan, kToday);
-        QCOMPARE(counts, (review::StateCounts{1, 1, 3, 1}));
+        const review::Overview overview = review::overview(dictionary, plan, kToday, 0);
+        QCOMPARE(overview.counts, (review::StateCounts{1, 1, 3, 1}));
         std::array<int, review::kForecastDays> expected{};
         expected[0] = 1;
         expected[1] = 1;
         expected[29] = 1;
-        QCOMPARE(review::dueForecast(dictionary, plan, kToday), expected);
+        QCOMPARE(overview.forecast, expected);
     }
 };
 
