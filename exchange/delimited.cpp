@@ -45,7 +45,10 @@ qsizetype forEachRow(QStringView text, QChar delimiter, qsizetype fieldChars, qs
         if (quoted) {
             if (c == u'"') {
                 if (i + 1 < n && text[i + 1] == u'"') {
-                    field.append(u'"');
+                    // A field of quotes alone is a field that holds something.
+                    any = true;
+                    if (field.size() <= fieldChars)
+                        field.append(u'"');
                     ++i;
                 } else {
                     quoted = false;

@@ -90,6 +90,9 @@ private slots:
             << QStringLiteral("cat,\"kočka\r\ndomácí\"\r\n\r\n,,\r\ndog,pes\r\nbird,\r\n").toUtf8()
             << int(Encoding::Utf8) << ","
             << "cat|kočka domácí|[]|NENÍ/dog|pes|[]|NENÍ";
+        QTest::newRow("fields of a quote alone")
+            << QByteArray("x,y\r\n\"\"\"\",\"\"\"\"\r\n") << int(Encoding::Utf8) << ","
+            << "x|y|[]|NENÍ/\"|\"|[]|NENÍ";
         QTest::newRow("LibreOffice Calc, UTF-8")
             << bytesOf(peerFile(QStringLiteral("libreoffice-utf8.csv"))) << int(Encoding::Utf8)
             << ","
