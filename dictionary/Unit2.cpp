@@ -17,6 +17,7 @@
 #include "exchange/importwindow.h"
 #include "exchange/kvtml.h"
 #include "platform/platform.h"
+#include "ui/celldelegate.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -181,6 +182,7 @@ void TForm2::buildControls() {
     m_model = new DictionaryModel(m_slovnik, DictionaryModel::Style::Editor, this);
     m_model->setPronunciationFont(phonetic);
     stg->setModel(m_model);
+    stg->setItemDelegate(new PlainCellDelegate(stg));
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);
     stg->setSelectionMode(QAbstractItemView::SingleSelection);
     stg->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
+#include "ui/celldelegate.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -151,6 +152,7 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     StringGrid1 = named<QTableView>(client, "StringGrid1");
     m_model = new TranslatorModel(StringGrid1);
     StringGrid1->setModel(m_model);
+    StringGrid1->setItemDelegate(new PlainCellDelegate(StringGrid1));
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
