@@ -20,6 +20,7 @@
 #include "ui/celldelegate.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/uniformrows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,6 +182,7 @@ void TForm2::buildControls() {
     stg = named<QTableView>(central, "stg");
     m_model = new DictionaryModel(m_slovnik, DictionaryModel::Style::Editor, this);
     m_model->setPronunciationFont(phonetic);
+    stg->setVerticalHeader(new UniformRowsHeader(stg));
     stg->setModel(m_model);
     stg->setItemDelegate(new PlainCellDelegate(stg));
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -15,10 +15,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +88,36 @@ private slots:
         QCOMPARE(e->edtang->text(), QString());
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[]"));
         QCOMPARE(e->edtzvuk->text(), QStringLiteral("NENÍ"));
+    }
+
+    // After a deletion anywhere in a list longer than the view, the list scrolls exactly
+    // as far as its rows reach and its last row shows the last expression.
+    void theListReachesItsLastRowAfterADeletion_data() {
+        QTest::addColumn<int>("deleted");
+        QTest::newRow("first") << 0;
+        QTest::newRow("middle") << 15;
+        QTest::newRow("last") << 29;
+    }
+    void theListReachesItsLastRowAfterADeletion() {
+        QFETCH(int, deleted);
+        TForm2 *e = editor();
+        e->show();
+        for (int i = 0; i < 30; ++i)
+            add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
+        e->vyberRadek(deleted);
+        click(e->btodeber);
+        QCoreApplication::processEvents();
+        QCOMPARE(e->model()->rowCount(), 29);
+        QCOMPARE(e->stg->verticalHeader()->count(), 29);
+        QScrollBar *bar = e->stg->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+        const QRect rows = e->stg->viewport()->rect();
+        const QModelIndex bottom = e->stg->indexAt(QPoint(2, rows.bottom() - 2));
+        QCOMPARE(bottom.row(), 28);
+        QCOMPARE(e->stg->indexAt(QPoint(2, rows.bottom() + 4)).row(), -1);
+        QCOMPARE(e->model()->cell(bottom.row(), 0), QString(deleted == 29 ? "w28" : "w29"));
+        QCOMPARE(e->selectedRow(), std::min(deleted, 28));
     }
 
     void addWithAMissingEntryIsRefused() {
