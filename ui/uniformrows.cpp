@@ -9,8 +9,10 @@ void UniformRowsHeader::setModel(QAbstractItemModel *model) {
     if (!model)
         return;
     // Qt's own handling looks at every row for hidden ones; these rows are never hidden.
-    const bool taken = disconnect(model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
-                                  SLOT(_q_sectionsRemoved(QModelIndex, int, int)));
+    const bool taken =
+        QHeaderView::staticMetaObject.indexOfSlot("_q_sectionsRemoved(QModelIndex,int,int)") >= 0 &&
+        disconnect(model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+                   SLOT(_q_sectionsRemoved(QModelIndex, int, int)));
     if (taken)
         connect(model, &QAbstractItemModel::rowsRemoved, this,
                 [this](const QModelIndex &parent, int, int) { rowsRemoved(parent); });
