@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "core/product.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QLabel>
@@ -44,7 +45,7 @@ TForm22::TForm22(Forms &forms, Platform &platform)
 
     SpeedButton1 = named<QToolButton>(centralWidget(), "SpeedButton1");
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    SpeedButton1->setIcon(standardIcon(this, QStyle::SP_TitleBarCloseButton));
     SpeedButton1->setToolTip(QStringLiteral("Zavřít"));
     SpeedButton1->setGeometry(kPictureWidth + 1 - 22, 2, 20, 20);
     SpeedButton1->hide();

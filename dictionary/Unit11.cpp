@@ -4,6 +4,7 @@
 #include "dictionary/printlines.h"
 #include "platform/platform.h"
 #include "testing/Unit9.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     chbang = box("chbang", QStringLiteral("Vložit cizí překlad"));
     chbvyslov = box("chbvyslov", QStringLiteral("Vložit výslovnost"));
     BitBtn1 = named<QPushButton>(central, "BitBtn1");
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setIcon(standardIcon(this, QStyle::SP_DialogCloseButton));
     for (QWidget *w : {static_cast<QWidget *>(BitBtn2), static_cast<QWidget *>(Button1),
                        static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(chbcz),
                        static_cast<QWidget *>(chbang), static_cast<QWidget *>(chbvyslov)})

@@ -83,7 +83,7 @@ void TForm14::buildControls() {
     Label1 = boldLabel(central, "Label1", QStringLiteral("Původní slovník:"));
     top->addLayout(countRow(Label1, "Label3", "Label5", &Label3, &Label5), 1);
     btkonec = named<QPushButton>(central, "btkonec");
-    btkonec->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    btkonec->setIcon(standardIcon(this, QStyle::SP_DialogCloseButton));
     btkonec->setToolTip(QStringLiteral("Zavíře Slučovač slovníku a vrátit se do Editoru výrazů"));
     top->addWidget(btkonec);
     column->addLayout(top);

@@ -71,7 +71,7 @@ void TForm15::buildControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     BitBtn1 = named<QPushButton>(central, "BitBtn1");
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setIcon(standardIcon(this, QStyle::SP_DialogCloseButton));
     BitBtn2 = button("BitBtn2", QStringLiteral("Otevřít"));
     BitBtn3 = button("BitBtn3", QStringLiteral("Otevřít"));
     BitBtn4 = button("BitBtn4", QStringLiteral("Převeď"));

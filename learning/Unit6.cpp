@@ -32,7 +32,7 @@ const QString kDash = QStringLiteral("-");
 QPushButton *glyphButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                          const QString &hint) {
     auto *button = named<QPushButton>(parent, name);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(standardIcon(parent, icon));
     button->setToolTip(hint);
     button->setFixedSize(34, 30);
     return button;

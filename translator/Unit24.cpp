@@ -132,21 +132,21 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     edthledej->installEventFilter(this);
     SpeedButton1 = named<QToolButton>(client, "SpeedButton1");
     SpeedButton1->setToolTip(QStringLiteral("Vyhledat výraz"));
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    SpeedButton1->setIcon(standardIcon(this, QStyle::SP_FileDialogContentsView));
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setFixedSize(26, 24);
     SpeedButton3 = named<QToolButton>(client, "SpeedButton3");
     SpeedButton3->setToolTip(QStringLiteral("Výraz kopírovat do schránky"));
-    SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SpeedButton3->setIcon(standardIcon(this, QStyle::SP_DialogSaveButton));
     SpeedButton3->setAutoRaise(true);
     SpeedButton3->setFixedSize(26, 24);
     SpeedButton2 = named<QToolButton>(client, "SpeedButton2");
     SpeedButton2->setToolTip(QStringLiteral("Převrátit vyhledávaní (CZ->ANJ, ANJ->CZ)"));
-    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    SpeedButton2->setIcon(standardIcon(this, QStyle::SP_BrowserReload));
     SpeedButton2->setAutoRaise(true);
     SpeedButton2->setFixedSize(26, 24);
     BitBtn1 = named<QPushButton>(client, "BitBtn1");
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setIcon(standardIcon(this, QStyle::SP_DialogCloseButton));
     BitBtn1->setFixedSize(20, 20);
 
     StringGrid1 = named<QTableView>(client, "StringGrid1");

@@ -3,9 +3,12 @@
 #include "ui/form.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionViewItem>
@@ -26,10 +29,31 @@ QLabel *boldLabel(QWidget *parent, const char *name, const QString &text) {
     return label;
 }
 
+QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which) {
+    // Kept until the application goes, whose pictures they are.
+    static QHash<QString, QIcon> *const shared = [] {
+        auto *icons = new QHash<QString, QIcon>;
+        qAddPostRoutine([] { shared->clear(); });
+        return icons;
+    }();
+    const QStyle *style = widget->style();
+    const QString key = style->name() + u'/' + QString::number(int(which));
+    if (const auto found = shared->constFind(key); found != shared->cend())
+        return *found;
+    const QIcon full = style->standardIcon(which, nullptr, widget);
+    QIcon small;
+    for (const int side : {16, 24, 32, 48}) {
+        const QPixmap picture = full.pixmap(QSize(side, side), 1.0);
+        if (!picture.isNull())
+            small.addPixmap(picture);
+    }
+    return shared->insert(key, small.isNull() ? full : small).value();
+}
+
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint) {
     auto *button = named<QPushButton>(parent, name);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(standardIcon(parent, icon));
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(30, 28);

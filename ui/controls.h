@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -24,6 +25,9 @@ class QWidget;
 void makeBold(QWidget *widget);
 // A named label in bold.
 QLabel *boldLabel(QWidget *parent, const char *name, const QString &text);
+// The style's standard icon, one copy for all windows, at the sizes buttons show it (16 to
+// 48 pixels; the style's own icon also holds a 128-pixel picture).
+QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which);
 // A named 30 x 28 tool button with a standard icon and a hint; it takes no focus.
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint);
