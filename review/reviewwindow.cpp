@@ -39,6 +39,8 @@ const QString kNewPerDay = QStringLiteral("Novych denne");
 const QString kRetention = QStringLiteral("Pozadovana uspesnost");
 constexpr int kDefaultNewPerDay = 20;
 constexpr int kDefaultRetention = 90; // per cent
+// The forecast chart is at least this high.
+constexpr int kForecastHeight = 180;
 
 QString daysText(int days) {
     if (days == 1)
@@ -125,34 +127,12 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     }
     layout->addLayout(answers);
 
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Výrazy k opakování v příštích 30 dnech"));
-    chart->legend()->hide();
-    auto *series = new QBarSeries(chart);
-    m_forecastBars = new QBarSet(QStringLiteral("K opakování"), series);
-    series->append(m_forecastBars);
-    chart->addSeries(series);
-    // Days as numbers, every fifth one named: thirty names would not fit under the bars.
-    auto *days = new QValueAxis(chart);
-    days->setRange(-0.5, review::kForecastDays - 0.5);
-    days->setTickType(QValueAxis::TicksDynamic);
-    days->setTickAnchor(0);
-    days->setTickInterval(5);
-    days->setLabelFormat(QStringLiteral("%d"));
-    days->setTitleText(QStringLiteral("za dní"));
-    chart->addAxis(days, Qt::AlignBottom);
-    series->attachAxis(days);
-    auto *counts = new QValueAxis(chart);
-    counts->setLabelFormat(QStringLiteral("%d"));
-    counts->setTickType(QValueAxis::TicksDynamic);
-    counts->setTickAnchor(0);
-    chart->addAxis(counts, Qt::AlignLeft);
-    series->attachAxis(counts);
-    // Made with its chart: a chart view made empty would leave its own first chart behind.
-    forecastView = new QChartView(chart, central);
-    forecastView->setObjectName(QStringLiteral("forecastView"));
-    forecastView->setMinimumHeight(180);
-    layout->addWidget(forecastView, 1);
+    // The forecast's place; the chart itself (and Qt Charts with it) is made when the
+    // window is first shown.
+    m_forecastRoom = new QWidget(central);
+    m_forecastRoom->setMinimumHeight(kForecastHeight);
+    m_forecastLayout = layout;
+    layout->addWidget(m_forecastRoom, 1);
 
     connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
     connect(closeAction, &QAction::triggered, this, &ReviewWindow::close);
@@ -190,7 +170,43 @@ QDate ReviewWindow::today() const {
     return platform.clock->now().date();
 }
 
+void ReviewWindow::ensureForecast() {
+    if (forecastView)
+        return;
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("Výrazy k opakování v příštích 30 dnech"));
+    chart->legend()->hide();
+    auto *series = new QBarSeries(chart);
+    m_forecastBars = new QBarSet(QStringLiteral("K opakování"), series);
+    series->append(m_forecastBars);
+    chart->addSeries(series);
+    // Days as numbers, every fifth one named: thirty names would not fit under the bars.
+    auto *days = new QValueAxis(chart);
+    days->setRange(-0.5, review::kForecastDays - 0.5);
+    days->setTickType(QValueAxis::TicksDynamic);
+    days->setTickAnchor(0);
+    days->setTickInterval(5);
+    days->setLabelFormat(QStringLiteral("%d"));
+    days->setTitleText(QStringLiteral("za dní"));
+    chart->addAxis(days, Qt::AlignBottom);
+    series->attachAxis(days);
+    auto *counts = new QValueAxis(chart);
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTickType(QValueAxis::TicksDynamic);
+    counts->setTickAnchor(0);
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(counts);
+    // Made with its chart: a chart view made empty would leave its own first chart behind.
+    forecastView = new QChartView(chart, m_forecastRoom->parentWidget());
+    forecastView->setObjectName(QStringLiteral("forecastView"));
+    forecastView->setMinimumHeight(kForecastHeight);
+    delete m_forecastLayout->replaceWidget(m_forecastRoom, forecastView);
+    delete m_forecastRoom;
+    m_forecastRoom = nullptr;
+}
+
 void ReviewWindow::FormShow() {
+    ensureForecast();
     // A day may have passed since the window was last open.
     startSession();
 }
@@ -385,6 +401,10 @@ void ReviewWindow::showOverview(const review::Overview &overview) {
     learningLabel->setText(shown ? QString::number(counts.learning) : QStringLiteral("-"));
     knownLabel->setText(shown ? QString::number(counts.known) : QStringLiteral("-"));
 
+    // Nothing to forecast before a dictionary is open, in a window not shown yet.
+    if (!forecastView && !shown && !isVisible())
+        return;
+    ensureForecast();
     QList<qreal> values;
     int most = 0;
     for (int count : overview.forecast) {

@@ -14,6 +14,7 @@
 
 class QAction;
 class QBarSet;
+class QBoxLayout;
 class QChartView;
 class QLabel;
 class QMenu;
@@ -49,6 +50,7 @@ public:
     std::array<QPushButton *, 4> answerButtons{};
     QSpinBox *newPerDayBox = nullptr;
     QSpinBox *retentionBox = nullptr;
+    // Made, with Qt Charts, when the window is first shown or a plan first shown.
     QChartView *forecastView = nullptr;
 
     // Opens a dictionary and its plan (the window's open dialog calls it with the chosen
@@ -91,7 +93,10 @@ private:
     bool m_revealed = false;
     int m_recalled = 0;
     int m_forgotten = 0;
+    void ensureForecast();
     QBarSet *m_forecastBars = nullptr;
+    QWidget *m_forecastRoom = nullptr; // the forecast's place until the chart is made
+    QBoxLayout *m_forecastLayout = nullptr;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

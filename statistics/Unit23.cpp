@@ -47,6 +47,8 @@ const QString kWidestDate = QStringLiteral("28.12.2000");
 constexpr int kLabelPadding = 4;
 // The percentage axis runs from 0 to 102 in steps of 10: eleven numbers one above another.
 constexpr int kPercentNumbers = 11;
+// Qt Charts' own margin around a chart, inside the layout margins of its view.
+constexpr int kChartMargin = 20;
 // A bar's category must be unique on the axis, while several tests of one day share
 // their label: the n-th repetition of a label gets n written in zero-width characters
 // (base four, no digit for zero), so even a thousand repetitions add five of them.
@@ -159,15 +161,17 @@ void TForm23::buildControls() {
     controls->addStretch();
     row->addLayout(controls);
 
-    auto *chartColumn = new QVBoxLayout;
-    buildChart();
-    Chart1->setParent(charts);
+    m_chartColumn = new QVBoxLayout;
+    // The chart's room: the chart itself (and Qt Charts with it) is made when the window
+    // is first shown.
+    m_chartRoom = new QWidget(charts);
+    m_chartRoom->setMinimumSize(chartMinimumSize());
     CheckBox1 = named<QCheckBox>(charts, "CheckBox1");
     CheckBox1->setText(QStringLiteral("Zobrazit hodnoty"));
     CheckBox1->setChecked(true);
-    chartColumn->addWidget(Chart1, 1);
-    chartColumn->addWidget(CheckBox1);
-    row->addLayout(chartColumn, 1);
+    m_chartColumn->addWidget(m_chartRoom, 1);
+    m_chartColumn->addWidget(CheckBox1);
+    row->addLayout(m_chartColumn, 1);
     PageControl1->addTab(charts, QStringLiteral("Grafy"));
 
     BitBtn1 = named<QPushButton>(central, "BitBtn1");
@@ -186,7 +190,9 @@ void TForm23::buildControls() {
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm23::CheckBox1Click);
 }
 
-void TForm23::buildChart() {
+void TForm23::ensureChart() {
+    if (Chart1)
+        return;
     m_chart = new QChart;
     m_chart->legend()->hide();
     m_chart->setBackgroundBrush(Qt::white);
@@ -204,6 +210,8 @@ void TForm23::buildChart() {
         QStringLiteral("<span style=\"background-color:#ffffff\">&nbsp;@value&nbsp;</span>"));
     m_set->setLabelColor(Qt::black);
     m_set->setLabelFont(font());
+    m_set->setColor(m_colour);
+    m_set->setBorderColor(m_colour.darker(130));
     m_chart->addSeries(Series1);
     m_categories = new QBarCategoryAxis(m_chart);
     m_axis = new QValueAxis(m_chart);
@@ -218,7 +226,7 @@ void TForm23::buildChart() {
     Series1->attachAxis(m_axis);
     Chart1 = new QChartView(m_chart);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setMinimumSize(chartMinimumSize());
+    Chart1->setMinimumSize(m_chartRoom->minimumSize());
     // The window keeps the chart's room while it is hidden, so that drawing it does not
     // squeeze it into a window made without it.
     QSizePolicy policy = Chart1->sizePolicy();
@@ -227,6 +235,13 @@ void TForm23::buildChart() {
     Chart1->setRenderHint(QPainter::Antialiasing);
     new VerticalPanning(Chart1, m_axis);
     Chart1->hide();
+    delete m_chartColumn->replaceWidget(m_chartRoom, Chart1);
+    delete m_chartRoom;
+    m_chartRoom = nullptr;
+}
+
+void TForm23::FormShow() {
+    ensureChart();
 }
 
 void TForm23::FormCreate() {
@@ -336,6 +351,7 @@ void TForm23::BitBtn2Click() {
         platform.dialogs->info(QStringLiteral("Není vybrány žadný slovník"));
         return;
     }
+    ensureChart();
     Chart1->show();
     m_set->remove(0, m_set->count());
     m_categories->clear();
@@ -378,27 +394,25 @@ void TForm23::BitBtn2Click() {
 }
 
 int TForm23::numberHeight() const {
-    return QFontMetrics(m_axis->labelsFont()).height() + 2 * kLabelPadding + 2;
+    return QFontMetrics(m_axis ? m_axis->labelsFont() : font()).height() + 2 * kLabelPadding + 2;
 }
 
 QSize TForm23::chartMinimumSize() const {
     // The title's two lines, the eleven numbers of the percentage axis with their room, and
-    // the dates standing on end below the bars; at least the designed 440 x 200.
-    qreal left = 0, top = 0, right = 0, bottom = 0;
-    m_chart->layout()->getContentsMargins(&left, &top, &right, &bottom);
-    const QMargins margins = m_chart->margins();
-    const QFontMetrics title(m_chart->titleFont());
-    const QFontMetrics dates(m_categories->labelsFont());
-    const int height = int(top + bottom) + margins.top() + margins.bottom() +
-                       2 * title.lineSpacing() + 2 * kLabelPadding +
-                       kPercentNumbers * numberHeight() + dates.horizontalAdvance(kWidestDate) +
-                       4 * kLabelPadding;
+    // the dates standing on end below the bars; at least the designed 440 x 200. Qt Charts
+    // writes them in the window's font, inside the style's layout margins and its own.
+    const int layoutMargins = style()->pixelMetric(QStyle::PM_LayoutTopMargin) +
+                              style()->pixelMetric(QStyle::PM_LayoutBottomMargin);
+    const QFontMetrics text(font());
+    const int height = layoutMargins + 2 * kChartMargin + 2 * text.lineSpacing() +
+                       2 * kLabelPadding + kPercentNumbers * numberHeight() +
+                       text.horizontalAdvance(kWidestDate) + 4 * kLabelPadding;
     return QSize(440, 200).expandedTo(QSize(0, height));
 }
 
 void TForm23::fitLabels() {
     // A chart on no screen has no size of its own to fit.
-    if (!Chart1->isVisible())
+    if (!Chart1 || !Chart1->isVisible())
         return;
     m_chart->layout()->activate();
     if (m_chart->plotArea().isEmpty())
@@ -422,7 +436,7 @@ void TForm23::fitLabels() {
 }
 
 void TForm23::BitBtn3Click() {
-    if (Chart1->isHidden()) {
+    if (!Chart1 || Chart1->isHidden()) {
         platform.dialogs->info(QStringLiteral("Nezobrazený graf nelze uložit!"));
         return;
     }
@@ -443,7 +457,8 @@ void TForm23::BitBtn3Click() {
 }
 
 void TForm23::CheckBox1Click() {
-    Series1->setLabelsVisible(CheckBox1->isChecked());
+    if (Series1)
+        Series1->setLabelsVisible(CheckBox1->isChecked());
 }
 
 void TForm23::BitBtn1Click() {
@@ -451,12 +466,15 @@ void TForm23::BitBtn1Click() {
 }
 
 void TForm23::setChartColour(const QColor &colour) {
+    m_colour = colour;
+    if (!m_set)
+        return;
     m_set->setColor(colour);
     m_set->setBorderColor(colour.darker(130));
 }
 
 QColor TForm23::chartColour() const {
-    return m_set->color();
+    return m_set ? m_set->color() : m_colour;
 }
 
 QStringList TForm23::barLabels() const {
@@ -465,21 +483,21 @@ QStringList TForm23::barLabels() const {
 
 QList<int> TForm23::barValues() const {
     QList<int> values;
-    for (int i = 0; i < m_set->count(); ++i)
+    for (int i = 0; m_set && i < m_set->count(); ++i)
         values.append(int(m_set->at(i)));
     return values;
 }
 
 double TForm23::axisMin() const {
-    return m_axis->min();
+    return m_axis ? m_axis->min() : 0;
 }
 
 int TForm23::axisMax() const {
-    return int(m_axis->max());
+    return m_axis ? int(m_axis->max()) : 0;
 }
 
 int TForm23::axisStep() const {
-    return int(m_axis->tickInterval());
+    return m_axis ? int(m_axis->tickInterval()) : 0;
 }
 
 void TForm23::stg1MouseMove(const QPoint &position) {
@@ -503,5 +521,6 @@ bool TForm23::eventFilter(QObject *watched, QEvent *event) {
 void TForm23::FormClose() {
     forms.Form1->show();
     setApplicationTitle(QStringLiteral("Vokab"));
-    Chart1->hide();
+    if (Chart1)
+        Chart1->hide();
 }

@@ -5,6 +5,7 @@
 #include "statistics/statistiky.h"
 #include "ui/form.h"
 
+#include <QColor>
 #include <QPoint>
 
 class QCheckBox;
@@ -13,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QVBoxLayout;
 class StatisticsModel;
 
 class QBarSeries;
@@ -54,6 +56,7 @@ public:
     QPushButton *BitBtn3 = nullptr; // "Ulož"
     QPushButton *BitBtn1 = nullptr; // "Zavřít"
     QCheckBox *CheckBox1 = nullptr;
+    // Made, with Qt Charts, when the window is first shown or a chart first drawn.
     QChartView *Chart1 = nullptr;
     QBarSeries *Series1 = nullptr;
 
@@ -95,12 +98,13 @@ public:
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 
 protected:
+    void FormShow() override;
     void FormClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
-    void buildChart();
+    void ensureChart();
     void loadTable();
     // The height one number of the vertical axis needs, with Qt Charts' room around it.
     int numberHeight() const;
@@ -110,6 +114,9 @@ private:
 
     statistiky::Table m_table;
     StatisticsModel *m_model = nullptr;
+    QVBoxLayout *m_chartColumn = nullptr;
+    QWidget *m_chartRoom = nullptr; // holds the chart's place until the chart is made
+    QColor m_colour = Qt::blue;
     QChart *m_chart = nullptr;
     QBarSet *m_set = nullptr;
     QBarCategoryAxis *m_categories = nullptr;
