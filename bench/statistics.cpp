@@ -37,14 +37,18 @@ void benchStatistics() {
         bench::missed(QStringLiteral("statistics load"));
 
     constexpr int kBars = 10000;
-    std::vector<double> charts;
+    std::vector<double> charts, firstShows;
     for (int run = 0; run < bench::kRuns; ++run) {
         TestWindows windows;
         TForm23 *statistics = windows.forms().Form23;
         for (int i = 0; i < kBars; ++i)
             statistics->zapisdostatistik(QStringLiteral("/slovniky/zvirata.slv"), i % 40, 3,
                                          QStringLiteral("Ano"), QStringLiteral("Zkoušení I"));
-        statistics->show();
+        // The window's first showing makes its chart (Qt Charts is first used there).
+        firstShows.push_back(bench::milliseconds([&] {
+            statistics->show();
+            QCoreApplication::processEvents();
+        }));
         statistics->naplnslovniky();
         statistics->ComboBox1->setCurrentIndex(1);
         QCoreApplication::processEvents();
@@ -58,6 +62,7 @@ void benchStatistics() {
             return bench::missed(QStringLiteral("statistics chart"));
         }
     }
+    bench::report(QStringLiteral("statistics: show the window the first time"), firstShows);
     bench::report(QStringLiteral("statistics: draw a chart of %1 bars").arg(kBars), charts,
                   QStringLiteral("< 300 ms"));
     if (bench::median(charts) >= 300)
