@@ -83,6 +83,8 @@ private:
     // The counts and the forecast.
     void showOverview(const review::Overview &overview);
     void playSound(const Tslovniky &expression);
+    // The forecast chart, made when the plan is first shown.
+    void ensureForecast();
 
     Tpole m_dictionary;
     QString m_path;
@@ -93,7 +95,6 @@ private:
     bool m_revealed = false;
     int m_recalled = 0;
     int m_forgotten = 0;
-    void ensureForecast();
     QBarSet *m_forecastBars = nullptr;
     QWidget *m_forecastRoom = nullptr; // the forecast's place until the chart is made
     QBoxLayout *m_forecastLayout = nullptr;
