@@ -1,8 +1,11 @@
-// Speech synthesis on Linux: espeak-ng's library, synthesising into memory.
+// Speech synthesis on Linux: espeak-ng's library, synthesising into memory. The library
+// (with the sound libraries it brings) is loaded when a voice is first asked for, not
+// at start: most runs never speak.
 #include "platform/speech.h"
 
 #include "core/wav.h"
 
+#include <QLibrary>
 #include <QMutex>
 
 #include <espeak-ng/espeak_ng.h>
@@ -10,6 +13,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -30,6 +35,59 @@ bool sameLanguage(const QString &a, const QString &b) {
     return x == y || x.startsWith(y + u'-') || y.startsWith(x + u'-');
 }
 
+// The library's functions, found when it is first needed.
+struct Espeak {
+    decltype(&espeak_ng_InitializePath) initializePath = nullptr;
+    decltype(&espeak_ListVoices) listVoices = nullptr;
+    decltype(&espeak_ng_Initialize) initialize = nullptr;
+    decltype(&espeak_ng_InitializeOutput) initializeOutput = nullptr;
+    decltype(&espeak_ng_ClearErrorContext) clearErrorContext = nullptr;
+    decltype(&espeak_ng_GetStatusCodeMessage) statusCodeMessage = nullptr;
+    decltype(&espeak_SetSynthCallback) setSynthCallback = nullptr;
+    decltype(&espeak_ng_GetSampleRate) sampleRate = nullptr;
+    decltype(&espeak_ng_SetVoiceByProperties) setVoiceByProperties = nullptr;
+    decltype(&espeak_ng_SetParameter) setParameter = nullptr;
+    decltype(&espeak_ng_Synthesize) synthesize = nullptr;
+    decltype(&espeak_ng_Synchronize) synchronize = nullptr;
+};
+
+// Loads the library and finds its functions; nothing, with the reason, when it cannot.
+std::optional<Espeak> loadEspeak(QString *failure) {
+    QLibrary library(QStringLiteral("espeak-ng"), 1);
+    if (!library.load()) {
+        qWarning("espeak-ng: %s", qPrintable(library.errorString()));
+        *failure = QStringLiteral("knihovna espeak-ng není nainstalována");
+        return std::nullopt;
+    }
+    Espeak espeak;
+    bool complete = true;
+    const auto find = [&](auto &function, const char *name) {
+        function =
+            reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+        complete = complete && function;
+    };
+    find(espeak.initializePath, "espeak_ng_InitializePath");
+    find(espeak.listVoices, "espeak_ListVoices");
+    find(espeak.initialize, "espeak_ng_Initialize");
+    find(espeak.initializeOutput, "espeak_ng_InitializeOutput");
+    find(espeak.clearErrorContext, "espeak_ng_ClearErrorContext");
+    find(espeak.statusCodeMessage, "espeak_ng_GetStatusCodeMessage");
+    find(espeak.setSynthCallback, "espeak_SetSynthCallback");
+    find(espeak.sampleRate, "espeak_ng_GetSampleRate");
+    find(espeak.setVoiceByProperties, "espeak_ng_SetVoiceByProperties");
+    find(espeak.setParameter, "espeak_ng_SetParameter");
+    find(espeak.synthesize, "espeak_ng_Synthesize");
+    find(espeak.synchronize, "espeak_ng_Synchronize");
+    if (!complete) {
+        qWarning("espeak-ng: the library lacks a function this program calls");
+        *failure = QStringLiteral("knihovna espeak-ng je jiné verze");
+        library.unload();
+        return std::nullopt;
+    }
+    // Kept loaded to the end: espeak-ng holds its state in the library.
+    return espeak;
+}
+
 int collectSamples(short *samples, int count, espeak_EVENT *events) {
     if (samples && count > 0 && events && events->user_data) {
         auto *out = static_cast<QByteArray *>(events->user_data);
@@ -38,27 +96,14 @@ int collectSamples(short *samples, int count, espeak_EVENT *events) {
     return 0;
 }
 
-QString statusText(espeak_ng_STATUS status) {
-    char buffer[256] = {};
-    espeak_ng_GetStatusCodeMessage(status, buffer, sizeof buffer);
-    return QString::fromLocal8Bit(buffer);
-}
-
 class EspeakSynthesizer final : public SpeechSynthesizer {
 public:
-    EspeakSynthesizer() {
-        // The voices are listed from the data folder alone; the synthesis itself (its
-        // phoneme data, about 2 MB) starts with the first text spoken.
-        QMutexLocker locker(&espeakLock());
-        espeak_ng_InitializePath(nullptr);
-    }
-
     QList<Voice> voices() const override {
         QList<Voice> list;
-        if (!m_failure.isEmpty())
-            return list;
         QMutexLocker locker(&espeakLock());
-        const espeak_VOICE **all = espeak_ListVoices(nullptr);
+        if (!loaded() || !m_failure.isEmpty())
+            return list;
+        const espeak_VOICE **all = m_espeak->listVoices(nullptr);
         for (; all && *all; ++all) {
             const espeak_VOICE *voice = *all;
             // Languages: a priority byte, then the language, ended by a zero byte.
@@ -92,20 +137,20 @@ public:
         const QByteArray languageCode = voiceName.toLatin1();
         espeak_VOICE wanted{};
         wanted.languages = languageCode.constData();
-        if (espeak_ng_SetVoiceByProperties(&wanted) != ENS_OK) {
+        if (m_espeak->setVoiceByProperties(&wanted) != ENS_OK) {
             *error = missingVoiceMessage(language);
             return std::nullopt;
         }
-        espeak_ng_SetParameter(espeakRATE, std::clamp(rate, int(kSlowestRate), int(kFastestRate)),
+        m_espeak->setParameter(espeakRATE, std::clamp(rate, int(kSlowestRate), int(kFastestRate)),
                                0);
         const QByteArray utf8 = text.left(kLongestText).toUtf8();
         QByteArray samples;
         // espeakCHARS_UTF8 only: neither SSML nor phoneme codes in a dictionary's text.
         espeak_ng_STATUS status =
-            espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+            m_espeak->synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                  espeakCHARS_UTF8, nullptr, &samples);
         if (status == ENS_OK)
-            status = espeak_ng_Synchronize();
+            status = m_espeak->synchronize();
         if (status != ENS_OK) {
             *error = QStringLiteral("Řeč nelze vytvořit: %1.").arg(statusText(status));
             return std::nullopt;
@@ -114,28 +159,50 @@ public:
     }
 
 private:
+    // Loads the library once (under the lock); false when it cannot be loaded (m_failure
+    // says why). The voices are listed from the data folder alone; the synthesis itself
+    // (its phoneme data, about 2 MB) starts with the first text spoken.
+    bool loaded() const {
+        if (!std::exchange(m_loadTried, true)) {
+            m_espeak = loadEspeak(&m_failure);
+            if (m_espeak)
+                m_espeak->initializePath(nullptr);
+        }
+        return m_espeak.has_value();
+    }
+
+    QString statusText(espeak_ng_STATUS status) const {
+        char buffer[256] = {};
+        m_espeak->statusCodeMessage(status, buffer, sizeof buffer);
+        return QString::fromLocal8Bit(buffer);
+    }
+
     // Starts the synthesis once; false when it cannot start (m_failure says why).
     bool start() {
         QMutexLocker locker(&espeakLock());
+        if (!loaded())
+            return false;
         if (std::exchange(m_started, true))
             return m_failure.isEmpty();
         espeak_ng_ERROR_CONTEXT context = nullptr;
-        espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+        espeak_ng_STATUS status = m_espeak->initialize(&context);
         if (status == ENS_OK)
-            status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
-        espeak_ng_ClearErrorContext(&context);
+            status = m_espeak->initializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+        m_espeak->clearErrorContext(&context);
         if (status != ENS_OK) {
             m_failure = statusText(status);
             qWarning("espeak-ng: %s", qPrintable(m_failure));
             return false;
         }
-        espeak_SetSynthCallback(collectSamples);
-        m_sampleRate = espeak_ng_GetSampleRate();
+        m_espeak->setSynthCallback(collectSamples);
+        m_sampleRate = m_espeak->sampleRate();
         return true;
     }
 
+    mutable bool m_loadTried = false;
+    mutable std::optional<Espeak> m_espeak;
+    mutable QString m_failure;
     bool m_started = false;
-    QString m_failure;
     int m_sampleRate = 22050;
 };
 
