@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -35,56 +34,64 @@ bool sameLanguage(const QString &a, const QString &b) {
     return x == y || x.startsWith(y + u'-') || y.startsWith(x + u'-');
 }
 
-// The library's functions, found when it is first needed.
-struct Espeak {
-    decltype(&espeak_ng_InitializePath) initializePath = nullptr;
-    decltype(&espeak_ListVoices) listVoices = nullptr;
-    decltype(&espeak_ng_Initialize) initialize = nullptr;
-    decltype(&espeak_ng_InitializeOutput) initializeOutput = nullptr;
-    decltype(&espeak_ng_ClearErrorContext) clearErrorContext = nullptr;
-    decltype(&espeak_ng_GetStatusCodeMessage) statusCodeMessage = nullptr;
-    decltype(&espeak_SetSynthCallback) setSynthCallback = nullptr;
-    decltype(&espeak_ng_GetSampleRate) sampleRate = nullptr;
-    decltype(&espeak_ng_SetVoiceByProperties) setVoiceByProperties = nullptr;
-    decltype(&espeak_ng_SetParameter) setParameter = nullptr;
-    decltype(&espeak_ng_Synthesize) synthesize = nullptr;
-    decltype(&espeak_ng_Synchronize) synchronize = nullptr;
+// The library's functions, each found by its name in the loaded library.
+class Espeak {
+public:
+    explicit Espeak(QLibrary &library) : m_library(&library) {}
+    // Whether the library has every function this program calls.
+    bool complete() const { return m_complete; }
+
+private:
+    QLibrary *m_library;
+    bool m_complete = true;
+
+    template <typename Function> Function find(const char *name) {
+        const auto function = reinterpret_cast<Function>(m_library->resolve(name));
+        m_complete = m_complete && function;
+        return function;
+    }
+
+public:
+    // Found in the order of declaration, after the members above.
+    decltype(&espeak_ng_InitializePath) initializePath =
+        find<decltype(initializePath)>("espeak_ng_InitializePath");
+    decltype(&espeak_ListVoices) listVoices = find<decltype(listVoices)>("espeak_ListVoices");
+    decltype(&espeak_ng_Initialize) initialize = find<decltype(initialize)>("espeak_ng_Initialize");
+    decltype(&espeak_ng_InitializeOutput) initializeOutput =
+        find<decltype(initializeOutput)>("espeak_ng_InitializeOutput");
+    decltype(&espeak_ng_ClearErrorContext) clearErrorContext =
+        find<decltype(clearErrorContext)>("espeak_ng_ClearErrorContext");
+    decltype(&espeak_ng_GetStatusCodeMessage) statusCodeMessage =
+        find<decltype(statusCodeMessage)>("espeak_ng_GetStatusCodeMessage");
+    decltype(&espeak_SetSynthCallback) setSynthCallback =
+        find<decltype(setSynthCallback)>("espeak_SetSynthCallback");
+    decltype(&espeak_ng_GetSampleRate) sampleRate =
+        find<decltype(sampleRate)>("espeak_ng_GetSampleRate");
+    decltype(&espeak_ng_SetVoiceByProperties) setVoiceByProperties =
+        find<decltype(setVoiceByProperties)>("espeak_ng_SetVoiceByProperties");
+    decltype(&espeak_ng_SetParameter) setParameter =
+        find<decltype(setParameter)>("espeak_ng_SetParameter");
+    decltype(&espeak_ng_Synthesize) synthesize = find<decltype(synthesize)>("espeak_ng_Synthesize");
+    decltype(&espeak_ng_Synchronize) synchronize =
+        find<decltype(synchronize)>("espeak_ng_Synchronize");
 };
 
 // Loads the library and finds its functions; nothing, with the reason, when it cannot.
 std::optional<Espeak> loadEspeak(QString *failure) {
-    QLibrary library(QStringLiteral("espeak-ng"), 1);
+    // Kept loaded to the end (the object is not unloaded when it goes): espeak-ng holds its
+    // state in the library.
+    static QLibrary library(QStringLiteral("espeak-ng"), 1);
     if (!library.load()) {
         qWarning("espeak-ng: %s", qPrintable(library.errorString()));
         *failure = QStringLiteral("knihovna espeak-ng není nainstalována");
         return std::nullopt;
     }
-    Espeak espeak;
-    bool complete = true;
-    const auto find = [&](auto &function, const char *name) {
-        function =
-            reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
-        complete = complete && function;
-    };
-    find(espeak.initializePath, "espeak_ng_InitializePath");
-    find(espeak.listVoices, "espeak_ListVoices");
-    find(espeak.initialize, "espeak_ng_Initialize");
-    find(espeak.initializeOutput, "espeak_ng_InitializeOutput");
-    find(espeak.clearErrorContext, "espeak_ng_ClearErrorContext");
-    find(espeak.statusCodeMessage, "espeak_ng_GetStatusCodeMessage");
-    find(espeak.setSynthCallback, "espeak_SetSynthCallback");
-    find(espeak.sampleRate, "espeak_ng_GetSampleRate");
-    find(espeak.setVoiceByProperties, "espeak_ng_SetVoiceByProperties");
-    find(espeak.setParameter, "espeak_ng_SetParameter");
-    find(espeak.synthesize, "espeak_ng_Synthesize");
-    find(espeak.synchronize, "espeak_ng_Synchronize");
-    if (!complete) {
+    std::optional<Espeak> espeak(std::in_place, library);
+    if (!espeak->complete()) {
         qWarning("espeak-ng: the library lacks a function this program calls");
         *failure = QStringLiteral("knihovna espeak-ng je jiné verze");
-        library.unload();
         return std::nullopt;
     }
-    // Kept loaded to the end: espeak-ng holds its state in the library.
     return espeak;
 }
 
