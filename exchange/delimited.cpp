@@ -40,15 +40,19 @@ qsizetype forEachRow(QStringView text, QChar delimiter, qsizetype fieldChars, qs
         any = false;
         return go;
     };
+    // A character of a field: the row holds something, even when the field is only an
+    // escaped quote; a field beyond the limit keeps no more of them.
+    const auto take = [&](QChar c) {
+        any = true;
+        if (field.size() <= fieldChars)
+            field.append(c);
+    };
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         if (quoted) {
             if (c == u'"') {
                 if (i + 1 < n && text[i + 1] == u'"') {
-                    // A field of quotes alone is a field that holds something.
-                    any = true;
-                    if (field.size() <= fieldChars)
-                        field.append(u'"');
+                    take(u'"');
                     ++i;
                 } else {
                     quoted = false;
@@ -57,9 +61,7 @@ qsizetype forEachRow(QStringView text, QChar delimiter, qsizetype fieldChars, qs
             }
             if (c == u'\n' || (c == u'\r' && !(i + 1 < n && text[i + 1] == u'\n')))
                 ++line;
-            any = true;
-            if (field.size() <= fieldChars)
-                field.append(c);
+            take(c);
             continue;
         }
         if (c == u'"' && field.isEmpty() && !wasQuoted) {
@@ -79,9 +81,7 @@ qsizetype forEachRow(QStringView text, QChar delimiter, qsizetype fieldChars, qs
             ++line;
             continue;
         }
-        any = true;
-        if (field.size() <= fieldChars)
-            field.append(c);
+        take(c);
     }
     if (quoted)
         return quoteLine;

@@ -131,7 +131,6 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     // window is first shown.
     m_forecastRoom = new QWidget(central);
     m_forecastRoom->setMinimumHeight(kForecastHeight);
-    m_forecastLayout = layout;
     layout->addWidget(m_forecastRoom, 1);
 
     connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
@@ -200,9 +199,7 @@ void ReviewWindow::ensureForecast() {
     forecastView = new QChartView(chart, m_forecastRoom->parentWidget());
     forecastView->setObjectName(QStringLiteral("forecastView"));
     forecastView->setMinimumHeight(kForecastHeight);
-    delete m_forecastLayout->replaceWidget(m_forecastRoom, forecastView);
-    delete m_forecastRoom;
-    m_forecastRoom = nullptr;
+    replacePlaceholder(m_forecastRoom, forecastView);
 }
 
 void ReviewWindow::FormShow() {

@@ -14,7 +14,6 @@
 
 class QAction;
 class QBarSet;
-class QBoxLayout;
 class QChartView;
 class QLabel;
 class QMenu;
@@ -97,7 +96,6 @@ private:
     int m_forgotten = 0;
     QBarSet *m_forecastBars = nullptr;
     QWidget *m_forecastRoom = nullptr; // the forecast's place until the chart is made
-    QBoxLayout *m_forecastLayout = nullptr;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

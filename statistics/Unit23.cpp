@@ -161,7 +161,7 @@ void TForm23::buildControls() {
     controls->addStretch();
     row->addLayout(controls);
 
-    m_chartColumn = new QVBoxLayout;
+    auto *chartColumn = new QVBoxLayout;
     // The chart's room: the chart itself (and Qt Charts with it) is made when the window
     // is first shown.
     m_chartRoom = new QWidget(charts);
@@ -169,9 +169,9 @@ void TForm23::buildControls() {
     CheckBox1 = named<QCheckBox>(charts, "CheckBox1");
     CheckBox1->setText(QStringLiteral("Zobrazit hodnoty"));
     CheckBox1->setChecked(true);
-    m_chartColumn->addWidget(m_chartRoom, 1);
-    m_chartColumn->addWidget(CheckBox1);
-    row->addLayout(m_chartColumn, 1);
+    chartColumn->addWidget(m_chartRoom, 1);
+    chartColumn->addWidget(CheckBox1);
+    row->addLayout(chartColumn, 1);
     PageControl1->addTab(charts, QStringLiteral("Grafy"));
 
     BitBtn1 = named<QPushButton>(central, "BitBtn1");
@@ -210,8 +210,6 @@ void TForm23::ensureChart() {
         QStringLiteral("<span style=\"background-color:#ffffff\">&nbsp;@value&nbsp;</span>"));
     m_set->setLabelColor(Qt::black);
     m_set->setLabelFont(font());
-    m_set->setColor(m_colour);
-    m_set->setBorderColor(m_colour.darker(130));
     m_chart->addSeries(Series1);
     m_categories = new QBarCategoryAxis(m_chart);
     m_axis = new QValueAxis(m_chart);
@@ -235,9 +233,8 @@ void TForm23::ensureChart() {
     Chart1->setRenderHint(QPainter::Antialiasing);
     new VerticalPanning(Chart1, m_axis);
     Chart1->hide();
-    delete m_chartColumn->replaceWidget(m_chartRoom, Chart1);
-    delete m_chartRoom;
-    m_chartRoom = nullptr;
+    replacePlaceholder(m_chartRoom, Chart1);
+    setChartColour(m_colour);
 }
 
 void TForm23::FormShow() {
@@ -474,7 +471,7 @@ void TForm23::setChartColour(const QColor &colour) {
 }
 
 QColor TForm23::chartColour() const {
-    return m_set ? m_set->color() : m_colour;
+    return m_colour;
 }
 
 QStringList TForm23::barLabels() const {

@@ -14,7 +14,6 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-class QVBoxLayout;
 class StatisticsModel;
 
 class QBarSeries;
@@ -114,7 +113,6 @@ private:
 
     statistiky::Table m_table;
     StatisticsModel *m_model = nullptr;
-    QVBoxLayout *m_chartColumn = nullptr;
     QWidget *m_chartRoom = nullptr; // holds the chart's place until the chart is made
     QColor m_colour = Qt::blue;
     QChart *m_chart = nullptr;
