@@ -168,6 +168,12 @@ void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
     list->setMinimumWidth(total);
 }
 
+void letUserSizeColumns(QTableView *list) {
+    QHeaderView *header = list->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
 void setMinimumWidthForText(QComboBox *box, const QString &widest) {
     QStyleOptionComboBox option;
     option.initFrom(box);

@@ -68,6 +68,10 @@ void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
                                    const QStringList &widest = {});
 // Makes the combo box at least as wide as showing `widest` whole needs.
 void setMinimumWidthForText(QComboBox *box, const QString &widest);
+// Lets the user size the list's columns from their widths so far: a header's edge
+// dragged, a double click on it fits the column to the texts in view; a scroll bar
+// appears when the columns grow wider than the list.
+void letUserSizeColumns(QTableView *list);
 // Gives the list's rows the designed height, or the height a row needs to show its text
 // whole in the list's font and in `fonts` (a column's own font, such as the phonetic
 // font), where that is more. Returns the height.
