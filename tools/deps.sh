@@ -42,4 +42,7 @@ vokab_compiler_cache() {
     export CCACHE_DIR="${CCACHE_DIR:-$HOME/.ccache}"
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
     export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    # Debug information names its folders relative to the checkout, so the folder a build
+    # runs in need not be part of what is cached (ccache hashes it by default).
+    export CCACHE_NOHASHDIR=1
 }

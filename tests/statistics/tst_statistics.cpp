@@ -175,6 +175,30 @@ private slots:
                  qPrintable(windows.dialogs().lastText()));
     }
 
+    // A statistics file that can no longer be read at exit (here it grew beyond what the
+    // program reads, a hole of 3 GB after its rows) is not replaced by the run's rows: the
+    // user is told, may give the run's results up, and the file keeps every row.
+    void fileUnreadableAtExitKeepsItsRows() {
+        auto platform = std::make_unique<TestPlatform>();
+        const QByteArray rows =
+            cp1250Lines({"zvirata.slv;7.3.2026;9:05:03;3;0;100;Ano;Zkoušení I"});
+        const QString file = platform->writeFile("statistiky.dat", rows);
+        TestWindows windows(std::move(platform));
+        windows.forms().Form23->zapisdostatistik("/d/ptaci.slv", 1, 0, "Ano", "Zkoušení I");
+        constexpr qint64 kGrown = qint64(3) << 30;
+        QVERIFY(QFile::resize(file, kGrown));
+        windows.dialogs().clear();
+        windows.dialogs().choices.push_back(1); // "Ukončit bez uložení"
+        windows.forms().Form1->ulozenistatistik();
+        QVERIFY2(windows.dialogs().lastText().contains("statistiky.dat") &&
+                     windows.dialogs().lastText().contains(QStringLiteral("příliš velký")),
+                 qPrintable(windows.dialogs().lastText()));
+        QCOMPARE(QFileInfo(file).size(), kGrown);
+        QFile grown(file);
+        QVERIFY(grown.open(QIODevice::ReadOnly));
+        QCOMPARE(grown.read(rows.size()), rows);
+    }
+
     void exitWithoutRowsLeavesTheFileAlone() {
         {
             TestWindows windows;
