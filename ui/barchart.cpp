@@ -17,18 +17,25 @@
 namespace {
 
 constexpr int kMargin = 8;
-// Between a label and its neighbour, an axis number and the axis, a mark and its bar.
+// Between a label and its neighbour, a mark and its bar.
 constexpr int kGap = 4;
+// Between an axis number and its tick.
+constexpr int kNumberGap = 6;
 constexpr int kTick = 4;
-// Of a bar's room, the bar takes this much; the rest keeps bars apart.
-constexpr double kBarShare = 0.7;
+// Of a bar's room, the bar takes half; the rest keeps bars and their marks apart.
+constexpr double kBarShare = 0.5;
 // The room around a value mark's text inside its box.
 constexpr int kMarkPadding = 3;
 const QColor kWall = Qt::white;
 const QColor kText = Qt::black;
 const QColor kGrid(0xe0, 0xe0, 0xe0);
 const QColor kAxisLine(0x80, 0x80, 0x80);
-const QColor kMarkBorder(0xa0, 0xa0, 0xa0);
+
+// From the axis down to the category labels: below the lowest axis number (centred on the
+// axis), so that the two never stand in one line.
+int labelOffset(const QFontMetrics &text) {
+    return text.height() / 2 + kGap;
+}
 
 QString numberText(double value) {
     return QString::number(value, 'f', value == std::floor(value) ? 0 : 1);
@@ -106,7 +113,8 @@ void BarChart::invalidate() {
 }
 
 QSize BarChart::sizeHint() const {
-    return QSize(440, 200);
+    // The room the review window has always given its forecast, so that it keeps its size.
+    return QSize(256, 191);
 }
 
 QRect BarChart::plotArea() const {
@@ -140,7 +148,7 @@ const BarChart::Layout &BarChart::layout() const {
     // the axis); from the bottom: the category title and the labels.
     const int top = kMargin + titleLines * titleText.lineSpacing() + (titleLines ? kGap : 0) +
                     text.height() / 2;
-    const int bottom = height() - kMargin - text.height() - kGap -
+    const int bottom = height() - kMargin - text.height() - labelOffset(text) -
                        (m_categoryTitle.isEmpty() ? 0 : text.lineSpacing());
     const int plotHeight = std::max(0, bottom - top);
     // Every n-th step numbered where the axis is too short for every number.
@@ -151,7 +159,7 @@ const BarChart::Layout &BarChart::layout() const {
         l.numberStep += m_step;
     l.numberWidth = std::max(text.horizontalAdvance(numberText(std::ceil(m_min))),
                              text.horizontalAdvance(numberText(std::floor(m_max))));
-    const int left = kMargin + l.numberWidth + kTick + kGap;
+    const int left = kMargin + l.numberWidth + kTick + kNumberGap;
     l.plot = QRect(left, top, std::max(0, width() - kMargin - left), plotHeight);
     if (l.plot.isEmpty())
         return l;
@@ -175,7 +183,7 @@ const BarChart::Layout &BarChart::layout() const {
     if (widest > 0) {
         const int every =
             m_categoryStep * std::max(1, int(std::ceil((widest + kGap) / (slot * m_categoryStep))));
-        const int labelTop = l.plot.bottom() + 1 + kGap;
+        const int labelTop = l.plot.bottom() + 1 + labelOffset(text);
         QRect last;
         for (qsizetype i = 0; i < std::min(bars, labels.size()); i += every) {
             const int w = widths.value(labels[i]);
@@ -325,13 +333,12 @@ void BarChart::paint(QPainter &painter, qreal ratio) const {
     painter.drawLine(QPointF(plot.left(), plot.bottom() + 1),
                      QPointF(plot.right() + 1, plot.bottom() + 1));
 
-    // Value marks: dark text on a light box of its own.
+    // Value marks: dark text on a light box of its own (without a frame, which OCR and eyes
+    // alike read as a part of the digits).
+    painter.setPen(kText);
     for (qsizetype m = 0; m < l.markRects.size(); ++m) {
         const QRect &box = l.markRects[m];
         painter.fillRect(box, kWall);
-        painter.setPen(QPen(kMarkBorder, 0));
-        painter.drawRect(QRectF(box).adjusted(0, 0, -1 / ratio, -1 / ratio));
-        painter.setPen(kText);
         painter.drawText(box, Qt::AlignCenter, numberText(values[l.markBars[m]]));
     }
     // Category labels and their title.
