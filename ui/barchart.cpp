@@ -191,9 +191,9 @@ const BarChart::Layout &BarChart::layout() const {
                 continue;
             const int centre = int(std::lround(l.plot.left() + (double(i) + 0.5) * slot));
             QRect rect(centre - w / 2, labelTop, w, text.height());
-            // Whole inside the chart: moved in from its edges, left out where it would
-            // then run into the label before it.
-            rect.moveLeft(std::max(rect.left(), l.plot.left() - kGap));
+            // Whole inside the chart: moved in from its edges (below the axis numbers there
+            // is room on the left), left out where it would then run into the one before it.
+            rect.moveLeft(std::max(rect.left(), kMargin));
             rect.moveRight(std::min(rect.right(), width() - kMargin));
             if (!last.isNull() && rect.left() < last.right() + kGap)
                 continue;
