@@ -28,10 +28,6 @@ QLabel *boldLabel(QWidget *parent, const char *name, const QString &text);
 // The style's standard icon, one copy for all windows, at the sizes buttons show it (16 to
 // 48 pixels; the style's own icon also holds a 128-pixel picture).
 QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which);
-// Puts `widget` where `placeholder` stands in its parent's layout and deletes the
-// placeholder (a window keeps a control's room with a plain widget until the control,
-// costly to make, is first needed).
-void replacePlaceholder(QWidget *&placeholder, QWidget *widget);
 // A named 30 x 28 tool button with a standard icon and a hint; it takes no focus.
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint);

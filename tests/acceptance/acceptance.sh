@@ -636,12 +636,11 @@ look statistics "Statistiky" "Název slovníku" Datum Čas Dokončeno Způsob "s
     18:45:53 23:59:59 "Zkoušení I*7" "Zkoušení II*3"
 # "Grafy": the first dictionary, then "Zobraz".
 keys "Statistiky" ctrl+Tab Tab Down Tab Tab Tab Tab space
-# The dates of the chart, which stand on end below the bars, are read from the photograph
-# turned.
+# The chart: its title's two lines, every number of its axis, the value marks (100 twice:
+# the top of the axis and the tallest bar's mark) and the dates lying under their bars.
 look chart "Statistiky" "Vokab slovník: slovicka" "Úspěšnost zkoušení v %" "od: 1.12.2026" \
     "do: 28.12.2026" 0 10 20 30 40 50 60 70 80 90 "100*2" 45 73 18 96 1.12.2026 \
     2.12.2026 12.12.2026 22.12.2026 28.12.2026 "Zobrazit hodnoty"
-read_again chart 90 11
 keys "Statistiky" alt+F4
 
 step="$road: general settings"
