@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/slovnik.h"
+#include "dictionary/recordlist.h"
 #include "platform/dialogs.h"
 #include "ui/form.h"
 
@@ -33,8 +33,8 @@ public:
     void btulozClick();
     void btkonecClick();
 
-    const Tpole &Tpuvodni() const { return m_puvodni; }
-    const Tpole &Tnovy() const { return m_merged; }
+    const RecordList &Tpuvodni() const { return m_puvodni; }
+    const RecordList &Tnovy() const { return m_merged; }
     FileDialogState OpenDialog1;
     FileDialogState SaveDialog1;
 
@@ -46,8 +46,8 @@ private:
     QTableView *makeGrid(QWidget *parent, const char *name, DictionaryModel *model);
     static void selectRow(QTableView *grid, int row);
 
-    Tpole m_puvodni;
-    Tpole m_merged;
+    RecordList m_puvodni;
+    RecordList m_merged;
     DictionaryModel *m_puvodniModel = nullptr;
     DictionaryModel *m_novyModel = nullptr;
 };

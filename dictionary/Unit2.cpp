@@ -485,7 +485,7 @@ QStringList TForm2::soundsInUse() const {
 }
 
 bool TForm2::usesSound(const QString &path) const {
-    return std::any_of(m_slovnik.cbegin(), m_slovnik.cend(),
+    return std::any_of(m_slovnik.begin(), m_slovnik.end(),
                        [&](const Tslovniky &record) { return record.zvuk == path; });
 }
 
@@ -600,7 +600,7 @@ void TForm2::exportClick() {
         return;
     }
     const textfile::SaveResult saved = exchange::exportDictionary(
-        *chosen, m_slovnik, *format, QFileInfo(m_fileName).completeBaseName());
+        *chosen, m_slovnik.toList(), *format, QFileInfo(m_fileName).completeBaseName());
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "dictionary/slovnik.h"
+#include "dictionary/recordlist.h"
 #include "platform/dialogs.h"
 #include "ui/form.h"
 
@@ -108,8 +108,8 @@ public:
     bool takeImported(const Tpole &dictionary, qsizetype skippedRows,
                       const QStringList &droppedSounds);
 
-    // The dictionary and its list.
-    const Tpole &slovnik() const { return m_slovnik; }
+    // The dictionary (a copy that shares the texts) and its list.
+    Tpole slovnik() const { return m_slovnik.toList(); }
     int pocet() const { return int(m_slovnik.size()); }
     DictionaryModel *model() const { return m_model; }
     // The selected expression (from 0), or -1 when none is selected.
@@ -150,7 +150,7 @@ private:
     void takeName(const QString &path);
     bool keyPressed(QLineEdit *edit, QKeyEvent *event);
 
-    Tpole m_slovnik;
+    RecordList m_slovnik;
     DictionaryModel *m_model = nullptr;
     QString m_fileName;
     QString m_shownName;

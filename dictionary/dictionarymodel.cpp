@@ -1,6 +1,6 @@
 #include "dictionary/dictionarymodel.h"
 
-DictionaryModel::DictionaryModel(Tpole &dictionary, Style style, QObject *parent)
+DictionaryModel::DictionaryModel(RecordList &dictionary, Style style, QObject *parent)
     : QAbstractTableModel(parent), m_dictionary(dictionary), m_style(style) {}
 
 // The field shown in a column: 0 foreign, 1 Czech, 2 pronunciation, 3 sound.
@@ -72,7 +72,7 @@ QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, i
 
 void DictionaryModel::replace(Tpole dictionary, bool blankRow) {
     beginResetModel();
-    m_dictionary = std::move(dictionary);
+    m_dictionary = RecordList(std::move(dictionary));
     m_blankRow = blankRow;
     endResetModel();
 }
@@ -102,14 +102,16 @@ void DictionaryModel::remove(int row) {
         return;
     }
     beginRemoveRows({}, row, row);
-    m_dictionary = UberZPole(std::move(m_dictionary), row);
+    // The records after it are not moved (RecordList): a deletion from a million costs
+    // what one from ten does.
+    m_dictionary.take(row);
     // The editor's list shows no row once its last expression is deleted.
     if (m_style == Style::Editor)
         m_blankRow = false;
     endRemoveRows();
 }
 
-void DictionaryModel::appendAll(const Tpole &records) {
+void DictionaryModel::appendAll(const RecordList &records) {
     if (records.isEmpty())
         return;
     if (m_dictionary.isEmpty() && m_blankRow) {

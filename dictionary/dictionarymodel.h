@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/slovnik.h"
+#include "dictionary/recordlist.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -18,7 +18,7 @@ class DictionaryModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum class Style { Editor, FileOrder };
-    explicit DictionaryModel(Tpole &dictionary, Style style = Style::Editor,
+    explicit DictionaryModel(RecordList &dictionary, Style style = Style::Editor,
                              QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -33,7 +33,7 @@ public:
     void replace(Tpole dictionary, bool blankRow);
     // Appends a record, or all records of a list, at the end.
     void append(const Tslovniky &record);
-    void appendAll(const Tpole &records);
+    void appendAll(const RecordList &records);
     // Removes the record at `row` (the others keep their order).
     void remove(int row);
     // Changes the record at `row`.
@@ -46,7 +46,7 @@ public:
 private:
     int column(int section) const;
 
-    Tpole &m_dictionary;
+    RecordList &m_dictionary;
     Style m_style;
     bool m_blankRow = true;
     std::optional<QFont> m_font;

@@ -94,8 +94,11 @@ QString newRecordingPath(const QString &tempFolder, const QString &expression) {
     return freePath(tempFolder, wav::recordingPath(QString(), expression));
 }
 
-SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
-                           const QString &tempFolder) {
+namespace {
+
+template <typename Records>
+SoundMoveResult moveSoundsOf(Records &dictionary, const QString &dictionaryPath,
+                             const QString &tempFolder) {
     SoundMoveResult result;
     const QString path = QDir::fromNativeSeparators(dictionaryPath);
     QString folder;
@@ -138,7 +141,8 @@ SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
     return result;
 }
 
-QStringList undoSoundMoves(Tpole &dictionary, const SoundMoveResult &moved) {
+template <typename Records>
+QStringList undoSoundMovesOf(Records &dictionary, const SoundMoveResult &moved) {
     QStringList stuck;
     for (auto file = moved.files.crbegin(); file != moved.files.crend(); ++file) {
         if (!QFile::rename(file->to, file->from))
@@ -152,6 +156,26 @@ QStringList undoSoundMoves(Tpole &dictionary, const SoundMoveResult &moved) {
             record.zvuk = change.zvuk;
     }
     return stuck;
+}
+
+} // namespace
+
+SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
+                           const QString &tempFolder) {
+    return moveSoundsOf(dictionary, dictionaryPath, tempFolder);
+}
+
+SoundMoveResult moveSounds(RecordList &dictionary, const QString &dictionaryPath,
+                           const QString &tempFolder) {
+    return moveSoundsOf(dictionary, dictionaryPath, tempFolder);
+}
+
+QStringList undoSoundMoves(Tpole &dictionary, const SoundMoveResult &moved) {
+    return undoSoundMovesOf(dictionary, moved);
+}
+
+QStringList undoSoundMoves(RecordList &dictionary, const SoundMoveResult &moved) {
+    return undoSoundMovesOf(dictionary, moved);
 }
 
 } // namespace editor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/slovnik.h"
+#include "dictionary/recordlist.h"
 
 #include <QList>
 #include <QString>
@@ -76,11 +76,14 @@ struct SoundMoveResult {
 // earlier record of this save has moved gets the moved file's path.
 SoundMoveResult moveSounds(Tpole &dictionary, const QString &dictionaryPath,
                            const QString &tempFolder);
+SoundMoveResult moveSounds(RecordList &dictionary, const QString &dictionaryPath,
+                           const QString &tempFolder);
 
 // Undoes moveSounds after the dictionary could not be written: every moved file goes
 // back to where it was and its records get their old `zvuk` back. A file that cannot go
 // back stays in the sound folder and its records keep pointing at it; those files are
 // returned.
 QStringList undoSoundMoves(Tpole &dictionary, const SoundMoveResult &moved);
+QStringList undoSoundMoves(RecordList &dictionary, const SoundMoveResult &moved);
 
 } // namespace editor

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <future>
+#include <vector>
 
 namespace review {
 namespace {
@@ -27,6 +28,27 @@ QList<qsizetype> entriesOf(const Tpole &dictionary, const Plan &plan) {
     lookUp(0, half);
     secondHalf.get();
     return entries;
+}
+
+// The indexes of the due expressions, the earliest due day first and in file order
+// among equals (`due` is in file order): a count per day, then each index in its place.
+QList<qsizetype> inDueOrder(const QList<std::pair<QDate, qsizetype>> &due) {
+    if (due.isEmpty())
+        return {};
+    qint64 first = due.first().first.toJulianDay(), last = first;
+    for (const auto &[day, index] : due) {
+        first = std::min(first, day.toJulianDay());
+        last = std::max(last, day.toJulianDay());
+    }
+    std::vector<qsizetype> place(size_t(last - first + 2), 0);
+    for (const auto &[day, index] : due)
+        ++place[size_t(day.toJulianDay() - first + 1)];
+    for (size_t d = 1; d < place.size(); ++d)
+        place[d] += place[d - 1];
+    QList<qsizetype> order(due.size());
+    for (const auto &[day, index] : due)
+        order[place[size_t(day.toJulianDay() - first)]++] = index;
+    return order;
 }
 
 } // namespace
@@ -67,16 +89,16 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
         if (day < kForecastDays)
             ++result.forecast[size_t(day)];
     }
-    std::stable_sort(due.begin(), due.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    // The longest due first, file order among equals: counted out by day, once for all the
+    // due ones, instead of sorted.
+    const QList<qsizetype> dueOrder = inDueOrder(due);
     qsizetype startedToday = 0;
     for (const Entry &entry : plan.entries())
         startedToday += entry.memory.firstReview == today ? 1 : 0;
     const qsizetype newOnes =
         std::clamp(qsizetype(newPerDay) - startedToday, qsizetype(0), fresh.size());
     result.queue.reserve(due.size() + newOnes);
-    for (const auto &[day, index] : due)
-        result.queue.append(index);
+    result.queue.append(dueOrder);
     result.queue.append(fresh.first(newOnes));
     return result;
 }
