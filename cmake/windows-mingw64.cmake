@@ -17,3 +17,8 @@ set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "Qt's host
 
 # The compiler, windres and the search roots (this prefix and MinGW's own).
 include("${VOKAB_QT_MINGW}/lib/cmake/Qt6/qt.toolchain.cmake")
+
+# CTest runs the Windows test programs under Wine (tools/windows/test.sh).
+if(EXISTS /usr/lib/wine/wine64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+endif()

@@ -194,6 +194,10 @@ private slots:
         if (situation == "temporary-like link")
             QVERIFY(QFile::link(victim, dir.filePath("." + name + ".abc123.ukladani")));
         QString saveTo = path;
+#ifdef Q_OS_WIN
+        if (situation == "symlink")
+            QSKIP("a link of QFile::link is a shortcut on Windows, which file names do not follow");
+#endif
         if (situation == "symlink") {
             saveTo = dir.filePath("odkaz.slv");
             QVERIFY(QFile::link(path, saveTo));
