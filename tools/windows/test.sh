@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the logic tests for Windows (tools/windows/build.sh) and runs them under Wine in a
+# Builds the logic tests and the platform tests for Windows (tools/windows/build.sh) and runs them under Wine in a
 # fresh Wine prefix, with Qt's offscreen platform. Arguments go to ctest (-R NAME, ...).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -27,7 +27,7 @@ export WINEPATH="$(winpath "$qt/bin");$(winpath /usr/lib/gcc/x86_64-w64-mingw32/
 export QT_QPA_PLATFORM=offscreen
 # Under Wine a test's log does not reach CTest: a failed test is run again into a file,
 # which is shown.
-if ! ctest --test-dir "$build_dir" -L logic "$@"; then
+if ! ctest --test-dir "$build_dir" -L "logic|platform" "$@"; then
     for name in $(sed -n 's/^[0-9]*:\(tst_[a-z_]*\).*/\1/p' "$build_dir/Testing/Temporary/LastTestsFailed.log"); do
         program=$(find "$build_dir/tests" -name "$name.exe" | head -1)
         log="$build_dir/Testing/Temporary/$name.txt"
