@@ -16,20 +16,17 @@ namespace {
 
 const QString kKey = QStringLiteral("ZkouskaTestu");
 
-// The type of a value as the registry itself holds it; 0 when it cannot be read.
-unsigned long registryType(const QString &name) {
 #ifdef Q_OS_WIN
+// The type of a value as the registry itself holds it; 0 when it cannot be read.
+DWORD registryType(const QString &name) {
     const std::wstring key = (QStringLiteral("Software\\Vokab2\\") + kKey).toStdWString();
     DWORD type = 0;
     if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.toStdWString().c_str(), RRF_RT_ANY, &type,
                      nullptr, nullptr) != ERROR_SUCCESS)
         return 0;
     return type;
-#else
-    Q_UNUSED(name);
-    return 0;
-#endif
 }
+#endif
 
 } // namespace
 
@@ -59,10 +56,10 @@ private slots:
         registry->writeString(kKey, QStringLiteral("Proc1"), QStringLiteral("80"));
         registry->writeString(kKey, QStringLiteral("Jmeno"), QStringLiteral("Žluťoučký kůň"));
 #ifdef Q_OS_WIN
-        QCOMPARE(registryType(QStringLiteral("Tipy")), REG_DWORD);
-        QCOMPARE(registryType(QStringLiteral("Barva")), REG_DWORD);
-        QCOMPARE(registryType(QStringLiteral("Proc1")), REG_SZ);
-        QCOMPARE(registryType(QStringLiteral("Jmeno")), REG_SZ);
+        QCOMPARE(registryType(QStringLiteral("Tipy")), DWORD(REG_DWORD));
+        QCOMPARE(registryType(QStringLiteral("Barva")), DWORD(REG_DWORD));
+        QCOMPARE(registryType(QStringLiteral("Proc1")), DWORD(REG_SZ));
+        QCOMPARE(registryType(QStringLiteral("Jmeno")), DWORD(REG_SZ));
 #endif
         const std::unique_ptr<Registry> again = makeSettingsRegistry();
         QVERIFY(again->keyExists(kKey));
