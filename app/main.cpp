@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <clocale>
 #include <cstdio>
 #include <optional>
 
@@ -64,16 +65,37 @@ std::optional<int> answerCommandLine(const commandline::Options &options) {
 
 // A system without regional settings (the C locale) gets the Czech ones, so that Qt's
 // own dialogs show sizes, dates and file types in Czech like the rest of the program; a
-// user's own regional settings stay as they are.
-void czechWithoutRegionalSettings() {
+// user's own regional settings stay as they are. Qt takes the formats from LANG, the C
+// library its character set from the same variable; where the Czech locale is not
+// installed (containers, minimal systems) the C library would fall back to ASCII, and
+// every window name that the desktop reads in that character set (WM_NAME) would be
+// garbled. Gives back whether the characters must then be set to UTF-8 on their own,
+// once Qt has set the locale from the environment.
+bool czechWithoutRegionalSettings() {
+#ifdef Q_OS_UNIX
     const auto unset = [](const char *name) {
         const QByteArray value = qgetenv(name);
         return value.isEmpty() || value == "C" || value == "POSIX" || value.startsWith("C.");
     };
-    if (unset("LC_ALL") && unset("LANG")) {
-        qunsetenv("LC_ALL");
-        qputenv("LANG", "cs_CZ.UTF-8");
-    }
+    if (!unset("LC_ALL") || !unset("LANG"))
+        return false;
+    constexpr char kCzech[] = "cs_CZ.UTF-8";
+    const bool installed = std::setlocale(LC_ALL, kCzech) != nullptr;
+    std::setlocale(LC_ALL, "C");
+    qunsetenv("LC_ALL");
+    qputenv("LANG", kCzech);
+    return !installed;
+#else
+    return false;
+#endif
+}
+
+// The C library's characters in UTF-8 whatever locale it was given.
+void charactersInUtf8() {
+#ifdef Q_OS_UNIX
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        std::setlocale(LC_CTYPE, "C.utf8");
+#endif
 }
 
 QStringList argumentsOf(int argc, char **argv) {
@@ -97,8 +119,10 @@ int main(int argc, char **argv) {
     if (const std::optional<int> answered = answerCommandLine(early))
         return *answered;
 
-    czechWithoutRegionalSettings();
+    const bool withoutCzechLocale = czechWithoutRegionalSettings();
     VokabApplication app(argc, argv);
+    if (withoutCzechLocale)
+        charactersInUtf8();
     QCoreApplication::setOrganizationName(QStringLiteral("Vokab"));
     QCoreApplication::setApplicationName(QStringLiteral("Vokab"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vokab"));

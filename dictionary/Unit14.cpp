@@ -29,8 +29,8 @@ TForm14::TForm14(Forms &forms, Platform &platform)
     OpenDialog1 = dictionaryFileDialog({});
     SaveDialog1 = dictionaryFileDialog({});
     buildControls();
-    setFrame(Frame::Fixed);
-    setFixedClientSize(569, 529);
+    setFrame(Frame::Sizeable);
+    setMinimumClientSize(569, 529);
     centreOnDesktop();
     FormCreate();
 }
@@ -48,9 +48,9 @@ QTableView *TForm14::makeGrid(QWidget *parent, const char *name, DictionaryModel
     const QFont phonetic(QStringLiteral("VokabFont"));
     model->setPronunciationFont(phonetic);
     setRowHeightFittingText(grid, kRowHeight, {phonetic});
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setHighlightSections(false);
     setColumnWidthsFittingHeaders(grid, {99, 119, 119, 123});
+    letUserSizeColumns(grid);
     return grid;
 }
 

@@ -27,8 +27,8 @@ TForm15::TForm15(Forms &forms, Platform &platform)
     SaveDialog1 = dictionaryFileDialog({});
     buildControls();
     buildMenu();
-    setFrame(Frame::Fixed);
-    setFixedClientSize(523, 367);
+    setFrame(Frame::Sizeable);
+    setMinimumClientSize(523, 367);
     centreOnDesktop();
 }
 
@@ -91,6 +91,10 @@ void TForm15::buildControls() {
     saveColumn->addWidget(BitBtn5);
     saveColumn->addStretch();
     grid->addLayout(saveColumn, 5, 1);
+    // An enlarged window gives its room to the three texts.
+    for (const int row : {1, 3, 5})
+        grid->setRowStretch(row, 1);
+    grid->setColumnStretch(0, 1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm15::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm15::BitBtn2Click);

@@ -81,8 +81,13 @@ TForm2::TForm2(Forms &forms, Platform &platform)
     buildMenu();
     setCaption(m_fileName);
     setStatus(kCount + QStringLiteral(" -"));
-    setFrame(Frame::Fixed);
-    setFixedClientSize(481, 489);
+    setFrame(Frame::Sizeable);
+    // The designed height leaves room below the list's twelve rows: it stays below them,
+    // and what an enlarged window adds goes to the list.
+    const int room = 489 - centralWidget()->minimumSizeHint().height();
+    if (room > 0)
+        static_cast<QBoxLayout *>(centralWidget()->layout())->addSpacing(room);
+    setMinimumClientSize(481, 489);
     centreOnDesktop();
 }
 
@@ -188,24 +193,23 @@ void TForm2::buildControls() {
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);
     stg->setSelectionMode(QAbstractItemView::SingleSelection);
     stg->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    stg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     stg->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     stg->setWordWrap(false);
     stg->setMouseTracking(true);
     stg->verticalHeader()->hide();
-    stg->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stg->horizontalHeader()->setHighlightSections(false);
     stg->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: #A6CAF0; }"));
     setColumnWidthsFittingHeaders(stg, {111, 127, 114, 100});
+    letUserSizeColumns(stg);
     // Rows of 16 pixels, or as high as the system's font and the phonetic font need; the
-    // list shows exactly the newest rows that an addition keeps in view.
+    // list shows at least the newest rows that an addition keeps in view, and grows with
+    // the window.
     const int rowHeight = setRowHeightFittingText(stg, kRowHeight, {phonetic});
-    stg->setFixedHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * rowHeight +
-                        2 * stg->frameWidth());
-    column->addWidget(stg);
-    column->addStretch(1);
+    stg->setMinimumHeight(stg->horizontalHeader()->sizeHint().height() + kRowsInView * rowHeight +
+                          2 * stg->frameWidth());
+    column->addWidget(stg, 1);
     connect(stg, &QTableView::doubleClicked, this, &TForm2::btupravClick);
 
     auto *bar = new QStatusBar(this);
@@ -300,12 +304,13 @@ void TForm2::upravZaznam(int row, const Tslovniky &record) {
 }
 
 void TForm2::scrollToNewest() {
-    // Grid rows count the header row; the newest twelve stay in view. The list first
-    // learns of the rows just added (it would otherwise do so later, and scroll no further
-    // than the rows it knew of).
+    // Grid rows count the header row; the newest twelve stay in view (all the newest
+    // that fit, in an enlarged window, above a scroll bar of widened columns). The list
+    // first learns of the rows just added (it would otherwise do so later, and scroll no
+    // further than the rows it knew of).
     if (pocet() + 1 > kRowsInView) {
         stg->doItemsLayout();
-        stg->scrollTo(m_model->index(pocet() - kRowsInView, 0), QAbstractItemView::PositionAtTop);
+        stg->scrollTo(m_model->index(pocet() - 1, 0), QAbstractItemView::PositionAtBottom);
     }
 }
 

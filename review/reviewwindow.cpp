@@ -9,13 +9,10 @@
 #include "platform/sound.h"
 #include "review/duelist.h"
 #include "testing/testwindows.h"
+#include "ui/barchart.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,7 +24,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <future>
 #include <utility>
@@ -41,6 +37,8 @@ constexpr int kDefaultNewPerDay = 20;
 constexpr int kDefaultRetention = 90; // per cent
 // The forecast chart is at least this high.
 constexpr int kForecastHeight = 180;
+// The forecast's bars: the blue of the charts the review window has always shown.
+const QColor kForecastColour(0x20, 0x9f, 0xdf);
 
 QString daysText(int days) {
     if (days == 1)
@@ -127,11 +125,15 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     }
     layout->addLayout(answers);
 
-    // The forecast's place; the chart itself (and Qt Charts with it) is made when the
-    // window is first shown.
-    m_forecastRoom = new QWidget(central);
-    m_forecastRoom->setMinimumHeight(kForecastHeight);
-    layout->addWidget(m_forecastRoom, 1);
+    forecastView = named<BarChart>(central, "forecastView");
+    forecastView->setAccessibleName(QStringLiteral("Předpověď opakování"));
+    forecastView->setMinimumHeight(kForecastHeight);
+    forecastView->setTitle(QStringLiteral("Výrazy k opakování v příštích 30 dnech"));
+    // Days as numbers, every fifth one named.
+    forecastView->setCategoryTitle(QStringLiteral("za dní"));
+    forecastView->setCategoryStep(5);
+    forecastView->series()->setColour(kForecastColour);
+    layout->addWidget(forecastView, 1);
 
     connect(openButton, &QPushButton::clicked, this, &ReviewWindow::chooseDictionary);
     connect(closeAction, &QAction::triggered, this, &ReviewWindow::close);
@@ -169,41 +171,7 @@ QDate ReviewWindow::today() const {
     return platform.clock->now().date();
 }
 
-void ReviewWindow::ensureForecast() {
-    if (forecastView)
-        return;
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Výrazy k opakování v příštích 30 dnech"));
-    chart->legend()->hide();
-    auto *series = new QBarSeries(chart);
-    m_forecastBars = new QBarSet(QStringLiteral("K opakování"), series);
-    series->append(m_forecastBars);
-    chart->addSeries(series);
-    // Days as numbers, every fifth one named: thirty names would not fit under the bars.
-    auto *days = new QValueAxis(chart);
-    days->setRange(-0.5, review::kForecastDays - 0.5);
-    days->setTickType(QValueAxis::TicksDynamic);
-    days->setTickAnchor(0);
-    days->setTickInterval(5);
-    days->setLabelFormat(QStringLiteral("%d"));
-    days->setTitleText(QStringLiteral("za dní"));
-    chart->addAxis(days, Qt::AlignBottom);
-    series->attachAxis(days);
-    auto *counts = new QValueAxis(chart);
-    counts->setLabelFormat(QStringLiteral("%d"));
-    counts->setTickType(QValueAxis::TicksDynamic);
-    counts->setTickAnchor(0);
-    chart->addAxis(counts, Qt::AlignLeft);
-    series->attachAxis(counts);
-    // Made with its chart: a chart view made empty would leave its own first chart behind.
-    forecastView = new QChartView(chart, m_forecastRoom->parentWidget());
-    forecastView->setObjectName(QStringLiteral("forecastView"));
-    forecastView->setMinimumHeight(kForecastHeight);
-    replacePlaceholder(m_forecastRoom, forecastView);
-}
-
 void ReviewWindow::FormShow() {
-    ensureForecast();
     // A day may have passed since the window was last open.
     startSession();
 }
@@ -398,23 +366,16 @@ void ReviewWindow::showOverview(const review::Overview &overview) {
     learningLabel->setText(shown ? QString::number(counts.learning) : QStringLiteral("-"));
     knownLabel->setText(shown ? QString::number(counts.known) : QStringLiteral("-"));
 
-    // Nothing to forecast before a dictionary is open, in a window not shown yet.
-    if (!forecastView && !shown && !isVisible())
-        return;
-    ensureForecast();
-    QList<qreal> values;
+    QStringList days;
+    QList<double> values;
     int most = 0;
     for (int count : overview.forecast) {
+        days.append(QString::number(days.size()));
         values.append(count);
         most = std::max(most, count);
     }
-    m_forecastBars->remove(0, m_forecastBars->count());
-    m_forecastBars->append(values);
+    forecastView->series()->setBars(days, values);
     // Whole numbers on the count axis: at most about five steps of a whole size.
     const int step = std::max(1, (most + 4) / 5);
-    const auto axes = forecastView->chart()->axes(Qt::Vertical);
-    if (auto *counts = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first())) {
-        counts->setTickInterval(step);
-        counts->setRange(0, step * std::max(1, (most + step - 1) / step));
-    }
+    forecastView->setAxis(0, step * std::max(1, (most + step - 1) / step), step);
 }

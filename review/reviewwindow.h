@@ -12,9 +12,8 @@
 
 #include <array>
 
+class BarChart;
 class QAction;
-class QBarSet;
-class QChartView;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -49,8 +48,8 @@ public:
     std::array<QPushButton *, 4> answerButtons{};
     QSpinBox *newPerDayBox = nullptr;
     QSpinBox *retentionBox = nullptr;
-    // Made, with Qt Charts, when the window is first shown or a plan first shown.
-    QChartView *forecastView = nullptr;
+    // Expressions due on each of the next 30 days.
+    BarChart *forecastView = nullptr;
 
     // Opens a dictionary and its plan (the window's open dialog calls it with the chosen
     // file); false when the dictionary could not be read.
@@ -82,8 +81,6 @@ private:
     // The counts and the forecast.
     void showOverview(const review::Overview &overview);
     void playSound(const Tslovniky &expression);
-    // The forecast chart, made when the plan is first shown.
-    void ensureForecast();
 
     Tpole m_dictionary;
     QString m_path;
@@ -94,8 +91,6 @@ private:
     bool m_revealed = false;
     int m_recalled = 0;
     int m_forgotten = 0;
-    QBarSet *m_forecastBars = nullptr;
-    QWidget *m_forecastRoom = nullptr; // the forecast's place until the chart is made
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

@@ -5,24 +5,17 @@
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "statistics/statisticsmodel.h"
-#include "statistics/verticalpanning.h"
+#include "ui/barchart.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,7 +25,6 @@
 #include <QTableView>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 
@@ -42,23 +34,8 @@ const QString kChoose = QStringLiteral("vyberte..");
 const QString kNoPeriod = QStringLiteral("-");
 constexpr int kRowHeight = 16;
 const QString kWidestDate = QStringLiteral("28.12.2000");
-// Qt Charts keeps this much room on each side of an axis label, and a label shorter than
-// the room it is given is cut to "...".
-constexpr int kLabelPadding = 4;
 // The percentage axis runs from 0 to 102 in steps of 10: eleven numbers one above another.
 constexpr int kPercentNumbers = 11;
-// Qt Charts' own margin around a chart, inside the layout margins of its view.
-constexpr int kChartMargin = 20;
-// A bar's category must be unique on the axis, while several tests of one day share
-// their label: the n-th repetition of a label gets n written in zero-width characters
-// (base four, no digit for zero), so even a thousand repetitions add five of them.
-QString invisibleSuffix(qsizetype repetition) {
-    static constexpr char16_t digits[] = {u'\u200B', u'\u200C', u'\u200D', u'\u2060'};
-    QString suffix;
-    for (qsizetype n = repetition; n > 0; n = (n - 1) / 4)
-        suffix.prepend(QChar(digits[(n - 1) % 4]));
-    return suffix;
-}
 
 } // namespace
 
@@ -162,14 +139,22 @@ void TForm23::buildControls() {
     row->addLayout(controls);
 
     auto *chartColumn = new QVBoxLayout;
-    // The chart's room: the chart itself (and Qt Charts with it) is made when the window
-    // is first shown.
-    m_chartRoom = new QWidget(charts);
-    m_chartRoom->setMinimumSize(chartMinimumSize());
+    Chart1 = named<BarChart>(charts, "Chart1");
+    Chart1->setAccessibleName(QStringLiteral("Graf"));
+    Chart1->setMinimumSize(chartMinimumSize());
+    // The window keeps the chart's room while it is hidden.
+    QSizePolicy policy = Chart1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Chart1->setSizePolicy(policy);
+    Chart1->hide();
+    Series1 = Chart1->series();
+    Series1->setObjectName(QStringLiteral("Series1"));
+    Series1->setLabelsVisible(true);
+    Chart1->setAxis(0, 102, 10);
     CheckBox1 = named<QCheckBox>(charts, "CheckBox1");
     CheckBox1->setText(QStringLiteral("Zobrazit hodnoty"));
     CheckBox1->setChecked(true);
-    chartColumn->addWidget(m_chartRoom, 1);
+    chartColumn->addWidget(Chart1, 1);
     chartColumn->addWidget(CheckBox1);
     row->addLayout(chartColumn, 1);
     PageControl1->addTab(charts, QStringLiteral("Grafy"));
@@ -188,57 +173,6 @@ void TForm23::buildControls() {
     connect(BitBtn3, &QPushButton::clicked, this, &TForm23::BitBtn3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm23::BitBtn1Click);
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm23::CheckBox1Click);
-}
-
-void TForm23::ensureChart() {
-    if (Chart1)
-        return;
-    m_chart = new QChart;
-    m_chart->legend()->hide();
-    m_chart->setBackgroundBrush(Qt::white);
-    m_chart->setPlotAreaBackgroundBrush(Qt::white);
-    m_chart->setPlotAreaBackgroundVisible(true);
-    Series1 = new QBarSeries(m_chart);
-    Series1->setObjectName(QStringLiteral("Series1"));
-    m_set = new QBarSet(QString());
-    Series1->append(m_set);
-    Series1->setLabelsVisible(true);
-    Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    // A value mark is black on a white box of its own: readable above a bar on the white
-    // wall and inside a bar of any colour, where a tall bar leaves no room above it.
-    Series1->setLabelsFormat(
-        QStringLiteral("<span style=\"background-color:#ffffff\">&nbsp;@value&nbsp;</span>"));
-    m_set->setLabelColor(Qt::black);
-    m_set->setLabelFont(font());
-    m_chart->addSeries(Series1);
-    m_categories = new QBarCategoryAxis(m_chart);
-    m_axis = new QValueAxis(m_chart);
-    m_axis->setLabelFormat(QStringLiteral("%d"));
-    m_axis->setTickType(QValueAxis::TicksDynamic);
-    m_axis->setTickAnchor(0);
-    m_axis->setRange(0, 102);
-    m_axis->setTickInterval(10);
-    m_chart->addAxis(m_categories, Qt::AlignBottom);
-    m_chart->addAxis(m_axis, Qt::AlignLeft);
-    Series1->attachAxis(m_categories);
-    Series1->attachAxis(m_axis);
-    Chart1 = new QChartView(m_chart);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setMinimumSize(m_chartRoom->minimumSize());
-    // The window keeps the chart's room while it is hidden, so that drawing it does not
-    // squeeze it into a window made without it.
-    QSizePolicy policy = Chart1->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    Chart1->setSizePolicy(policy);
-    Chart1->setRenderHint(QPainter::Antialiasing);
-    new VerticalPanning(Chart1, m_axis);
-    Chart1->hide();
-    replacePlaceholder(m_chartRoom, Chart1);
-    setChartColour(m_colour);
-}
-
-void TForm23::FormShow() {
-    ensureChart();
 }
 
 void TForm23::FormCreate() {
@@ -348,92 +282,42 @@ void TForm23::BitBtn2Click() {
         platform.dialogs->info(QStringLiteral("Není vybrány žadný slovník"));
         return;
     }
-    ensureChart();
     Chart1->show();
-    m_set->remove(0, m_set->count());
-    m_categories->clear();
-    m_labels.clear();
-
     const QString name = ComboBox1->currentText();
     const statistiky::Chart chart =
         statistiky::chart(m_table, name, statistiky::Quantity(ComboBox2->currentIndex()),
                           ComboBox3->currentText(), ComboBox4->currentText());
-    // The bars and their dates are handed over at once: the chart lays itself out again
-    // for every change it is told of.
-    QStringList categories;
-    QList<qreal> values;
-    QHash<QString, qsizetype> repetitions;
+    QStringList labels;
+    QList<double> values;
+    labels.reserve(chart.bars.size());
+    values.reserve(chart.bars.size());
     for (const statistiky::Bar &bar : chart.bars) {
-        categories.append(bar.label + invisibleSuffix(repetitions[bar.label]++));
-        m_labels.append(bar.label);
+        labels.append(bar.label);
         values.append(bar.value);
     }
-    // Dates and value marks while each bar is at least a pixel wide (the chart shows the
-    // dates that do not run into each other); a chart of more bars than that is drawn
-    // without them, as no one could read them, and does not measure thousands of texts.
-    const bool labelled = chart.bars.size() <= Chart1->width();
-    m_categories->setLabelsVisible(labelled);
-    Series1->setLabelsVisible(labelled);
-    m_set->append(values);
-    m_categories->append(categories);
+    Series1->setBars(labels, values);
     if (chart.hasAxis) {
-        m_axis->setRange(0, chart.axisMax);
-        m_axis->setTickInterval(chart.step);
-        m_krok = chart.step;
-        m_title = chart.title;
-        const QStringList lines = chart.title.split(u'\n');
-        m_chart->setTitle(lines.value(0).toHtmlEscaped() + QStringLiteral("<br>") +
-                          lines.value(1).toHtmlEscaped());
+        Chart1->setAxis(0, chart.axisMax, chart.step);
+        Chart1->setTitle(chart.title);
     }
-    fitLabels();
     if (!chart.error.isEmpty())
         platform.dialogs->error(chart.error);
 }
 
-int TForm23::numberHeight() const {
-    return QFontMetrics(m_axis ? m_axis->labelsFont() : font()).height() + 2 * kLabelPadding + 2;
-}
-
 QSize TForm23::chartMinimumSize() const {
-    // The title's two lines, the eleven numbers of the percentage axis with their room, and
-    // the dates standing on end below the bars; at least the designed 440 x 200. Qt Charts
-    // writes them in the window's font, inside the style's layout margins and its own.
+    // The room the window has always given its chart: the title's two lines, the eleven
+    // numbers of the percentage axis with room around each, and a date standing on end
+    // below the bars, inside the style's layout margins; at least the designed 440 x 200.
     const int layoutMargins = style()->pixelMetric(QStyle::PM_LayoutTopMargin) +
                               style()->pixelMetric(QStyle::PM_LayoutBottomMargin);
     const QFontMetrics text(font());
-    const int height = layoutMargins + 2 * kChartMargin + 2 * text.lineSpacing() +
-                       2 * kLabelPadding + kPercentNumbers * numberHeight() +
-                       text.horizontalAdvance(kWidestDate) + 4 * kLabelPadding;
+    const int height = layoutMargins + 64 + 2 * text.lineSpacing() +
+                       kPercentNumbers * (text.height() + 10) + text.horizontalAdvance(kWidestDate);
     return QSize(440, 200).expandedTo(QSize(0, height));
 }
 
-void TForm23::fitLabels() {
-    // A chart on no screen has no size of its own to fit.
-    if (!Chart1 || !Chart1->isVisible())
-        return;
-    m_chart->layout()->activate();
-    if (m_chart->plotArea().isEmpty())
-        return;
-    // The dates lie under their bars while each has the room; else they stand on end.
-    const QFontMetrics dates(m_categories->labelsFont());
-    int widest = 0;
-    for (const QString &label : std::as_const(m_labels))
-        widest = std::max(widest, dates.horizontalAdvance(label));
-    const qreal room = m_chart->plotArea().width() / qreal(m_labels.size() + 1);
-    m_categories->setLabelsAngle(widest + 2 * kLabelPadding + 2 <= room ? 0 : -90);
-    m_chart->layout()->activate();
-    // Each number of the axis needs its own room; where the axis is too short for all of
-    // them, every second (third, ...) step is numbered, so that no number is cut off.
-    const double height = m_chart->plotArea().height();
-    int step = m_krok;
-    while (step > 0 && (int(m_axis->max()) / step + 1) * numberHeight() > height &&
-           step < int(m_axis->max()))
-        step += m_krok;
-    m_axis->setTickInterval(step);
-}
-
 void TForm23::BitBtn3Click() {
-    if (!Chart1 || Chart1->isHidden()) {
+    if (Chart1->isHidden()) {
         platform.dialogs->info(QStringLiteral("Nezobrazený graf nelze uložit!"));
         return;
     }
@@ -444,7 +328,8 @@ void TForm23::BitBtn3Click() {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!Chart1->grab().toImage().save(&buffer, "BMP")) {
+    // 24 bits a pixel: Qt writes an image without an alpha channel so.
+    if (!Chart1->image().convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP")) {
         platform.dialogs->error(QStringLiteral("Graf se nepodařilo převést na obrázek."));
         return;
     }
@@ -454,8 +339,7 @@ void TForm23::BitBtn3Click() {
 }
 
 void TForm23::CheckBox1Click() {
-    if (Series1)
-        Series1->setLabelsVisible(CheckBox1->isChecked());
+    Series1->setLabelsVisible(CheckBox1->isChecked());
 }
 
 void TForm23::BitBtn1Click() {
@@ -463,38 +347,39 @@ void TForm23::BitBtn1Click() {
 }
 
 void TForm23::setChartColour(const QColor &colour) {
-    m_colour = colour;
-    if (!m_set)
-        return;
-    m_set->setColor(colour);
-    m_set->setBorderColor(colour.darker(130));
+    Series1->setColour(colour);
 }
 
 QColor TForm23::chartColour() const {
-    return m_colour;
+    return Series1->colour();
 }
 
 QStringList TForm23::barLabels() const {
-    return m_labels;
+    return Series1->labels();
 }
 
 QList<int> TForm23::barValues() const {
     QList<int> values;
-    for (int i = 0; m_set && i < m_set->count(); ++i)
-        values.append(int(m_set->at(i)));
+    values.reserve(Series1->values().size());
+    for (const double value : Series1->values())
+        values.append(int(value));
     return values;
 }
 
 double TForm23::axisMin() const {
-    return m_axis ? m_axis->min() : 0;
+    return Chart1->axisMin();
 }
 
 int TForm23::axisMax() const {
-    return m_axis ? int(m_axis->max()) : 0;
+    return int(Chart1->axisMax());
 }
 
 int TForm23::axisStep() const {
-    return m_axis ? int(m_axis->tickInterval()) : 0;
+    return Chart1->axisStep();
+}
+
+QString TForm23::chartTitle() const {
+    return Chart1->title();
 }
 
 void TForm23::stg1MouseMove(const QPoint &position) {
@@ -518,6 +403,5 @@ bool TForm23::eventFilter(QObject *watched, QEvent *event) {
 void TForm23::FormClose() {
     forms.Form1->show();
     setApplicationTitle(QStringLiteral("Vokab"));
-    if (Chart1)
-        Chart1->hide();
+    Chart1->hide();
 }

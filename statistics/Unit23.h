@@ -16,12 +16,8 @@ class QTabWidget;
 class QTableView;
 class StatisticsModel;
 
-class QBarSeries;
-class QBarSet;
-class QChart;
-class QChartView;
-class QBarCategoryAxis;
-class QValueAxis;
+class BarChart;
+class BarSeries;
 
 // The statistics window. Its table holds the statistics for the whole run: loaded from
 // the statistics file when the window is created, grown by the tests, written back by
@@ -55,9 +51,8 @@ public:
     QPushButton *BitBtn3 = nullptr; // "Ulož"
     QPushButton *BitBtn1 = nullptr; // "Zavřít"
     QCheckBox *CheckBox1 = nullptr;
-    // Made, with Qt Charts, when the window is first shown or a chart first drawn.
-    QChartView *Chart1 = nullptr;
-    QBarSeries *Series1 = nullptr;
+    BarChart *Chart1 = nullptr;
+    BarSeries *Series1 = nullptr; // the chart's bars
 
     void FormCreate();
     void ComboBox1Change();
@@ -92,37 +87,21 @@ public:
     int axisMax() const;
     int axisStep() const;
     // The chart's title, two lines joined by "\n".
-    QString chartTitle() const { return m_title; }
+    QString chartTitle() const;
     QColor chartColour() const;
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 
 protected:
-    void FormShow() override;
     void FormClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
-    void ensureChart();
     void loadTable();
-    // The height one number of the vertical axis needs, with Qt Charts' room around it.
-    int numberHeight() const;
     QSize chartMinimumSize() const;
-    // Lays the dates and numbers out so that each shows whole (see BitBtn2Click).
-    void fitLabels();
 
     statistiky::Table m_table;
     StatisticsModel *m_model = nullptr;
-    QWidget *m_chartRoom = nullptr; // holds the chart's place until the chart is made
-    QColor m_colour = Qt::blue;
-    QChart *m_chart = nullptr;
-    QBarSet *m_set = nullptr;
-    QBarCategoryAxis *m_categories = nullptr;
-    QValueAxis *m_axis = nullptr;
-    // The step of the vertical axis that the drawing asks for.
-    int m_krok = 10;
-    QStringList m_labels;
-    QString m_title;
     QPoint m_lastHintCell{-1, -1};
     FileDialogState m_saveDialog;
     bool m_loadFailed = false;

@@ -3,7 +3,7 @@
 
 VOKAB_BUILD_PACKAGES=(
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     qt6-qpa-plugins libqt6svg6 qt6-translations-l10n fonts-dejavu-core xdg-utils
     libuchardet-dev libespeak-ng-dev espeak-ng-data
 )
@@ -42,4 +42,7 @@ vokab_compiler_cache() {
     export CCACHE_DIR="${CCACHE_DIR:-$HOME/.ccache}"
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
     export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    # Debug information names its folders relative to the checkout, so the folder a build
+    # runs in need not be part of what is cached (ccache hashes it by default).
+    export CCACHE_NOHASHDIR=1
 }

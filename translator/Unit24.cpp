@@ -158,9 +158,8 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
     setRowHeightFittingText(StringGrid1, 16);
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setColumnWidthsFittingHeaders(StringGrid1, {164, 164});
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    letUserSizeColumns(StringGrid1);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setMinimumSize(344, 318);
 
@@ -228,7 +227,7 @@ TForm24::TForm24(Forms &forms, Platform &platform)
             [this](bool on) { m_storedEnToCz = on; }, true)
         .flag(kInstant, Auto1, true);
 
-    setFixedClientSize(352, 376);
+    setMinimumClientSize(352, 376);
     centreOnDesktop();
     FormCreate();
 }

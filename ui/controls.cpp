@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLayout>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
@@ -16,7 +15,6 @@
 #include <QTableView>
 
 #include <algorithm>
-#include <utility>
 
 void makeBold(QWidget *widget) {
     QFont font = widget->font();
@@ -50,11 +48,6 @@ QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which) {
             small.addPixmap(picture);
     }
     return shared->insert(key, small.isNull() ? full : small).value();
-}
-
-void replacePlaceholder(QWidget *&placeholder, QWidget *widget) {
-    delete placeholder->parentWidget()->layout()->replaceWidget(placeholder, widget);
-    delete std::exchange(placeholder, nullptr);
 }
 
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
@@ -166,6 +159,12 @@ void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
         total += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     // The window grows where the columns together need more than the designed widths.
     list->setMinimumWidth(total);
+}
+
+void letUserSizeColumns(QTableView *list) {
+    QHeaderView *header = list->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void setMinimumWidthForText(QComboBox *box, const QString &widest) {

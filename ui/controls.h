@@ -28,10 +28,6 @@ QLabel *boldLabel(QWidget *parent, const char *name, const QString &text);
 // The style's standard icon, one copy for all windows, at the sizes buttons show it (16 to
 // 48 pixels; the style's own icon also holds a 128-pixel picture).
 QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which);
-// Puts `widget` where `placeholder` stands in its parent's layout and deletes the
-// placeholder (a window keeps a control's room with a plain widget until the control,
-// costly to make, is first needed).
-void replacePlaceholder(QWidget *&placeholder, QWidget *widget);
 // A named 30 x 28 tool button with a standard icon and a hint; it takes no focus.
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint);
@@ -68,6 +64,10 @@ void setColumnWidthsFittingHeaders(QTableView *list, const QList<int> &designed,
                                    const QStringList &widest = {});
 // Makes the combo box at least as wide as showing `widest` whole needs.
 void setMinimumWidthForText(QComboBox *box, const QString &widest);
+// Lets the user size the list's columns from their widths so far: a header's edge
+// dragged, a double click on it fits the column to the texts in view; a scroll bar
+// appears when the columns grow wider than the list.
+void letUserSizeColumns(QTableView *list);
 // Gives the list's rows the designed height, or the height a row needs to show its text
 // whole in the list's font and in `fonts` (a column's own font, such as the phonetic
 // font), where that is more. Returns the height.

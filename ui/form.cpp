@@ -26,6 +26,17 @@ void VokabForm::setFixedClientSize(int width, int height) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void VokabForm::setMinimumClientSize(int width, int height) {
+    if (!centralWidget())
+        setCentralWidget(new QWidget(this));
+    centralWidget()->setMinimumSize(QSize(width, height)
+                                        .expandedTo(centralWidget()->minimumSizeHint())
+                                        .expandedTo(QSize(titleWidth(), 0)));
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    resize(minimumSizeHint());
+    m_sizeable = true;
+}
+
 int VokabForm::titleWidth() const {
     if (windowFlags() & Qt::FramelessWindowHint)
         return 0;
@@ -45,8 +56,10 @@ void VokabForm::centreOnDesktop() {
     const QRect area = screen->availableGeometry();
     // A window never resized takes its size hint when it is first shown; before that
     // its size is Qt's 640 x 480 placeholder, which would place it off the centre.
-    const QSize size =
-        testAttribute(Qt::WA_Resized) ? this->size().expandedTo(sizeHint()) : sizeHint();
+    // A window the user may enlarge starts at its smallest size, below its size hint.
+    const QSize size = m_sizeable                      ? this->size()
+                       : testAttribute(Qt::WA_Resized) ? this->size().expandedTo(sizeHint())
+                                                       : sizeHint();
     move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
@@ -67,6 +80,11 @@ void VokabForm::setFrame(Frame frame) {
     case Frame::Fixed:
         setWindowFlags(Qt::Window | framed | Qt::WindowSystemMenuHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        break;
+    case Frame::Sizeable:
+        setWindowFlags(Qt::Window | framed | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                       Qt::WindowCloseButtonHint);
         break;
     case Frame::FixedWithoutMinimise:
         setWindowFlags(Qt::Window | framed | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -26,12 +26,16 @@ public:
     // Fixed size of the client area (below the menu bar), like a dialog frame; larger
     // where the controls' texts or the window's title need more at the system's font.
     void setFixedClientSize(int width, int height);
+    // The same size as the smallest client area of a window the user may enlarge (its
+    // lists grow with it); the window starts at that size.
+    void setMinimumClientSize(int width, int height);
     // The width the window's title needs to show whole beside the frame's icon and buttons.
     int titleWidth() const;
     // The frame and its buttons. Every framed kind asks for its buttons alone
     // (Qt::CustomizeWindowHint), so that a window manager adds none of its own.
     enum class Frame {
         Fixed,                // system menu, minimise button and close box
+        Sizeable,             // the same with a maximise button, and a border to drag
         FixedWithoutMinimise, // system menu and close box
         CloseBoxOnly,         // a dialog with its close box alone
         Progress,             // a dialog with system menu and minimise button, no close box
@@ -71,6 +75,7 @@ private:
 
     enum class Escape { Ignored, Closes, Presses };
     Escape m_escape = Escape::Ignored;
+    bool m_sizeable = false;
     QList<QPointer<QAbstractButton>> m_escapeButtons;
 };
 

@@ -133,6 +133,27 @@ client_box() {
         /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
 }
 
+# Waits until the window manager has placed the window with the id $1: it has put its
+# frame around it (_NET_FRAME_EXTENTS) and the client area has stayed where it is for
+# three looks in a row, a tenth of a second apart; then prints the box as client_box does.
+placed() {
+    local id="$1" box last="" same=0 deadline=$((SECONDS + 10))
+    while ((SECONDS < deadline)); do
+        if xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = '; then
+            box="$(client_box "$id")"
+            if [ "$box" = "$last" ]; then
+                same=$((same + 1))
+                ((same >= 2)) && { echo "$box"; return 0; }
+            else
+                same=0
+                last="$box"
+            fi
+        fi
+        sleep 0.1
+    done
+    fail "the window manager did not place the window $id"
+}
+
 # Types text (Czech letters included) into the window titled $1.
 type_into() {
     activate "$1"
@@ -196,7 +217,12 @@ Pouzitzvuk=0
 EOF
 
 step="$road: start"
-HOME="$work/home-built" XDG_RUNTIME_DIR="$work/home-built" \
+# Started without regional settings on a system that has no locales installed at all
+# (LOCPATH names an empty folder: the Czech locale cannot be set, only C.UTF-8, which the
+# C library has built in).
+mkdir -p "$work/no-locales"
+env -u LC_ALL LANG=C.UTF-8 LOCPATH="$work/no-locales" \
+    HOME="$work/home-built" XDG_RUNTIME_DIR="$work/home-built" \
     VOKAB_REGISTRY="$work/registry-built.ini" \
     "$folder/vokab" >"$out/$road.log" 2>&1 &
 app_pid=$!
@@ -207,6 +233,7 @@ step="$road: tip of the day"
 tip="$(window "Tip dne programu Vokab")"
 main="$(window "Vokab 2.20")"
 titles_are_own
+placed "$tip" >/dev/null
 eval "$(xdotool getwindowgeometry --shell "$tip")"
 # Centred, the window's frame would start half its height above the middle; its client
 # area starts below the frame's title bar.
@@ -224,8 +251,12 @@ gone "Obecné nastavení"
 
 step="$road: editor"
 keys "Vokab 2.20" F1
-window "Editor výrazů - novyslovnik.slv" >/dev/null
+editor="$(window "Editor výrazů - novyslovnik.slv")"
 titles_are_own
+# The name in the C library's character set (WM_NAME), which task bars and pagers read,
+# is as Czech as the one in UTF-8.
+wm_name="$(xprop -id "$editor" WM_NAME)"
+[[ "$wm_name" == *'"Editor výrazů - novyslovnik.slv"' ]] || fail "WM_NAME: $wm_name"
 # Tab order: foreign expression, Czech, pronunciation, the sound button, "Přidej", which
 # Space and Return press.
 type_into "Editor výrazů - novyslovnik.slv" "cat"
@@ -244,8 +275,8 @@ editor="$(window "Editor výrazů - novyslovnik.slv")"
 activate "Editor výrazů - novyslovnik.slv"
 xdotool mousemove --window "$editor" 217 37 click 1
 explanations="$(window "Vysvětlivky")"
-read -r ex _ ew _ < <(client_box "$explanations")
-read -r edx _ edw _ < <(client_box "$editor")
+read -r ex _ ew _ < <(placed "$explanations")
+read -r edx _ edw _ < <(placed "$editor")
 ((ex >= edx + edw || ex + ew <= edx)) ||
     fail "the explanations (x $ex, width $ew) cover the editor (x $edx, width $edw)"
 keys "Vysvětlivky" Escape
@@ -372,7 +403,9 @@ step="$road: second start"
 # A second start hands its dictionary to the running program and ends.
 cp "$program_folder/Slovniky/zvirata.slv" "$work/Druhy.slv"
 [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$work/Druhy.slv"
-"${installed[@]}" "$work/Druhy.slv" >"$out/$road-second.log" 2>&1 || fail "the second start failed"
+second=0
+"${installed[@]}" "$work/Druhy.slv" >"$out/$road-second.log" 2>&1 || second=$?
+((second == 0)) || fail "the second start ended with $second: $(tail -n 20 "$out/$road-second.log")"
 window "Editor výrazů - druhy.slv" >/dev/null
 titles_are_own
 
@@ -603,12 +636,11 @@ look statistics "Statistiky" "Název slovníku" Datum Čas Dokončeno Způsob "s
     18:45:53 23:59:59 "Zkoušení I*7" "Zkoušení II*3"
 # "Grafy": the first dictionary, then "Zobraz".
 keys "Statistiky" ctrl+Tab Tab Down Tab Tab Tab Tab space
-# The dates of the chart, which stand on end below the bars, are read from the photograph
-# turned.
+# The chart: its title's two lines, every number of its axis, the value marks (100 twice:
+# the top of the axis and the tallest bar's mark) and the dates lying under their bars.
 look chart "Statistiky" "Vokab slovník: slovicka" "Úspěšnost zkoušení v %" "od: 1.12.2026" \
     "do: 28.12.2026" 0 10 20 30 40 50 60 70 80 90 "100*2" 45 73 18 96 1.12.2026 \
     2.12.2026 12.12.2026 22.12.2026 28.12.2026 "Zobrazit hodnoty"
-read_again chart 90 11
 keys "Statistiky" alt+F4
 
 step="$road: general settings"

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
 #include "app/Unit8.h"
+#include "support/testfiles.h"
 #include "support/testplatform.h"
 #include "tips/tipy.h"
 #include "ui/form.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -155,6 +157,97 @@ private slots:
             w->hide();
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // The long lists start at their designed widths, where a long text is cut, and the
+    // user sizes their columns: a header's edge dragged, a double click on it that fits the
+    // column to its texts, an enlarged window that gives the list its room. The widths the
+    // user chose stay while the program runs.
+    void longListsLetTheUserSizeTheirColumns_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("list");
+        QTest::newRow("editor") << "Form2"
+                                << "stg";
+        QTest::newRow("merger, the dictionary read") << "Form14"
+                                                     << "stg";
+        QTest::newRow("merger, the new dictionary") << "Form14"
+                                                    << "stg1";
+        QTest::newRow("translator") << "Form24"
+                                    << "StringGrid1";
+    }
+    void longListsLetTheUserSizeTheirColumns() {
+        QFETCH(QString, window);
+        QFETCH(QString, list);
+        const QString longText = QStringLiteral("příšerný+hrozný+strašlivý+ohavný");
+        auto platform = std::make_unique<TestPlatform>();
+        platform->writeFile(
+            "prekladac.dat",
+            cp1250Lines({"HORRIBLE;" + longText.toUpper(), "(the line the translator skips)",
+                         "Začátek český výrazů", longText.toUpper() + ";HORRIBLE"}));
+        const QString dictionary =
+            platform->writeFile("hrozny.slv", cp1250Lines({longText + ";horrible;[];NENÍ"}));
+        TestWindows windows(std::move(platform));
+        VokabForm *w = windowNamed(window);
+        QVERIFY(w);
+        auto *view = w->findChild<QTableView *>(list);
+        QVERIFY(view);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const auto click = [w](const char *name) {
+            QTest::mouseClick(w->findChild<QAbstractButton *>(name), Qt::LeftButton);
+        };
+        if (window == "Form2") {
+            w->findChild<QLineEdit *>("edtang")->setText("horrible");
+            w->findChild<QLineEdit *>("edtcz")->setText(longText);
+            click("btpridej");
+        } else if (window == "Form14") {
+            windows.dialogs().files.push_back(dictionary);
+            click("btnacti");
+            if (list == "stg1")
+                click("BitBtn1");
+        } else {
+            QTest::keyClicks(w->findChild<QLineEdit *>("edthledej"), "H");
+        }
+        QModelIndex cell;
+        for (int r = 0; r < view->model()->rowCount() && !cell.isValid(); ++r)
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                if (view->model()->index(r, c).data().toString().compare(longText,
+                                                                         Qt::CaseInsensitive) == 0)
+                    cell = view->model()->index(r, c);
+        QVERIFY2(cell.isValid(), "the long text is not in the list");
+        const int column = cell.column();
+        QHeaderView *header = view->horizontalHeader();
+        const int designed = header->sectionSize(column);
+        const int needed = view->fontMetrics().horizontalAdvance(cell.data().toString());
+        QVERIFY2(designed < needed, "the long text fits its designed column");
+
+        const int y = header->height() / 2;
+        // The last pixel of the column, on the handle between it and the next (or the
+        // list's edge).
+        const auto edge = [&] {
+            return header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+        };
+        const int from = edge();
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(from, y));
+        QTest::mouseMove(header->viewport(), QPoint(from + 30, y));
+        QTest::mouseMove(header->viewport(), QPoint(from + 60, y));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(from + 60, y));
+        QCOMPARE(header->sectionSize(column), designed + 60);
+
+        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, QPoint(edge(), y));
+        const int fitted = header->sectionSize(column);
+        QVERIFY2(fitted >= needed, qPrintable(QStringLiteral("%1 < %2").arg(fitted).arg(needed)));
+
+        const QSize before = view->size();
+        w->resize(w->size() + QSize(200, 150));
+        QTRY_VERIFY(view->width() >= before.width() + 200);
+        QVERIFY(view->height() > before.height());
+        QCOMPARE(header->sectionSize(column), fitted);
+
+        w->hide();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(header->sectionSize(column), fitted);
     }
 
     // Return on a focused button presses it in every window, as Space does, and makes no

@@ -203,6 +203,17 @@ private slots:
         QTest::newRow("UTF-8 with a mark and a sign outside Windows-1250")
             << "\xEF\xBB\xBF" + QString("ʃip;ship;[ʃɪp]").toUtf8() << true << "?ip"
             << QString("ɪʃ");
+        // A character beyond the basic plane is one "?" and one listed character (its two
+        // UTF-16 halves are one character); the bytes of a lone surrogate are no UTF-8 and
+        // each becomes "?", the same way every time.
+        QTest::newRow("UTF-8 with an emoji")
+            << QString("kočka 🐱 mňau;cat").toUtf8() << true << "kočka ? mňau"
+            << QString(QChar::ReplacementCharacter);
+        QTest::newRow("UTF-8 with a letter of a supplementary plane")
+            << QString("𝐀𐐀b;ab").toUtf8() << true << "??b" << QString(QChar::ReplacementCharacter);
+        QTest::newRow("a lone surrogate written as UTF-8 bytes")
+            << QByteArray("pes\xED\xA0\x80;dog") << false << "pes???"
+            << QString(QChar::ReplacementCharacter);
         QTest::newRow("ASCII only") << QByteArray("pes;dog") << false << "pes"
                                     << "";
         QTest::newRow("zero bytes of a picture")

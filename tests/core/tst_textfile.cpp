@@ -162,8 +162,9 @@ private slots:
     }
 
     // Places a stranger (or a crash) may have prepared beside the file, and the links a
-    // user keeps: the save writes what it was asked to, where the user meant it, and
-    // touches nothing else.
+    // user keeps: the save writes what it was asked to, where the user meant it, keeps the
+    // file's permissions, and touches nothing else. The new text is shorter than the old,
+    // so that no name of the file keeps a trace of the old end.
     void saveWritesOnlyItsTargetWhateverLiesBesideIt_data() {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<bool>("saved");
@@ -173,6 +174,7 @@ private slots:
         QTest::newRow("name of 250 bytes") << "long name" << true;
         QTest::newRow("symbolic link to the file") << "symlink" << true;
         QTest::newRow("file with a second name") << "hard link" << true;
+        QTest::newRow("file only its owner may read") << "private" << true;
         QTest::newRow("read-only file") << "read-only" << false;
     }
     void saveWritesOnlyItsTargetWhateverLiesBesideIt() {
@@ -185,7 +187,8 @@ private slots:
         if (situation == "long name")
             name = QString(246, u'z') + ".slv";
         const QString path = dir.filePath(name);
-        QVERIFY(put(path, "old"));
+        const QByteArray old = "the old text, longer than the new one";
+        QVERIFY(put(path, old));
         QString other; // a second way to the file, which must show the new content
         if (situation == "planted link")
             QVERIFY(QFile::link(victim, dir.filePath("." + name + ".ukladani")));
@@ -208,11 +211,15 @@ private slots:
         }
         if (situation == "read-only")
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        if (situation == "private")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        const QFile::Permissions permissions = QFileInfo(path).permissions();
 
         const textfile::SaveResult result = textfile::saveFile(saveTo, "new");
         QCOMPARE(result.ok, saved);
         QCOMPARE(contents(victim), QByteArray("thesis"));
-        QCOMPARE(contents(path), saved ? QByteArray("new") : QByteArray("old"));
+        QCOMPARE(contents(path), saved ? QByteArray("new") : old);
+        QCOMPARE(QFileInfo(path).permissions(), permissions);
         if (!other.isEmpty())
             QCOMPARE(contents(other), QByteArray("new"));
         if (saveTo != path)

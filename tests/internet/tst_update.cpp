@@ -207,6 +207,8 @@ private slots:
                                 << "/setup.exe";
         QTest::newRow("backslash") << "..\\..\\x.exe"
                                    << "/setup.exe";
+        QTest::newRow("backslash without dots") << "sub\\x.exe"
+                                                << "/setup.exe";
         QTest::newRow("drive") << "C:x.exe"
                                << "/setup.exe";
         QTest::newRow("control") << QString("x\x01.exe") << "/setup.exe";

@@ -111,23 +111,40 @@ private slots:
         QTEST(memory.lapses, "lapses");
     }
 
-    void snadnoOnADueCardNeverShortensTheInterval() {
+    // "Snadno" on a due expression never shortens its interval and always plans at least
+    // a day more than "Dobře" would (below the longest interval), at every retention the
+    // settings allow: at a high one, both would otherwise round to the same day.
+    void snadnoNeverShortensTheIntervalAndOutlastsDobre_data() {
+        QTest::addColumn<double>("retention");
+        QTest::newRow("lowest retention") << review::Parameters::kMinimumRetention;
+        QTest::newRow("default retention") << 0.9;
+        QTest::newRow("highest retention") << review::Parameters::kMaximumRetention;
+    }
+    void snadnoNeverShortensTheIntervalAndOutlastsDobre() {
+        QFETCH(double, retention);
+        review::Parameters parameters;
+        parameters.desiredRetention = retention;
         std::mt19937 random(27);
         for (int h = 0; h < 2000; ++h) {
             Memory memory;
             for (const auto &[offset, rating] : randomHistory(random))
-                memory = review::answered(memory, rating, kStart.addDays(offset));
+                memory = review::answered(memory, rating, kStart.addDays(offset), parameters);
             const int interval = int(memory.lastReview.daysTo(memory.due));
             for (const int late : {0, 1, interval / 2, interval, 2 * interval}) {
                 const QDate due = memory.due.addDays(late);
-                const Memory easy = review::answered(memory, Rating::Easy, due);
-                QVERIFY2(due.daysTo(easy.due) >= interval,
-                         qPrintable(QStringLiteral("S %1 D %2 interval %3, Snadno %4 days late: %5")
-                                        .arg(memory.stability)
-                                        .arg(memory.difficulty)
-                                        .arg(interval)
-                                        .arg(late)
-                                        .arg(due.daysTo(easy.due))));
+                const auto after = review::outcomes(memory, due, parameters);
+                const qint64 easy = due.daysTo(after[int(Rating::Easy) - 1].due);
+                const qint64 good = due.daysTo(after[int(Rating::Good) - 1].due);
+                const QString context = QStringLiteral("S %1 D %2 interval %3, %4 days late: "
+                                                       "Dobře %5, Snadno %6")
+                                            .arg(memory.stability)
+                                            .arg(memory.difficulty)
+                                            .arg(interval)
+                                            .arg(late)
+                                            .arg(good)
+                                            .arg(easy);
+                QVERIFY2(easy >= interval, qPrintable(context));
+                QVERIFY2(easy > good || good == parameters.maximumInterval, qPrintable(context));
             }
         }
     }

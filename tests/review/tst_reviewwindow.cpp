@@ -9,6 +9,7 @@
 #include "testing/Unit12.h"
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
+#include "ui/barchart.h"
 #include "ui/forms.h"
 
 #include <QAbstractItemModel>
@@ -83,6 +84,17 @@ private slots:
                      qPrintable(windows.dialogs().lastText()));
             QCOMPARE(review->learningLabel->text(), QStringLiteral("1"));
             QCOMPARE(review->knownLabel->text(), QStringLiteral("2"));
+            // The forecast: thirty days from today, the three answered expressions among
+            // them, on an axis of whole steps above the busiest day.
+            const BarSeries *forecast = review->forecastView->series();
+            QCOMPARE(forecast->labels().size(), 30);
+            QCOMPARE(forecast->labels().first(), QStringLiteral("0"));
+            double due = 0;
+            for (const double day : forecast->values())
+                due += day;
+            QCOMPARE(due, 3.0);
+            QVERIFY(review->forecastView->axisMax() >=
+                    *std::max_element(forecast->values().cbegin(), forecast->values().cend()));
             // One statistics row: two recalled, one forgotten, finished.
             const QAbstractItemModel *rows = windows.forms().Form23->stg1->model();
             const int last = rows->rowCount() - 1;

@@ -40,12 +40,6 @@ fi
 build_dir="${VOKAB_WINDOWS_BUILD_DIR:-build-windows}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/windows-mingw64.cmake" -DVOKAB_QT_MINGW="$VOKAB_QT_MINGW"
-if [ $# -gt 0 ]; then
-    targets=("$@")
-elif grep -q '^VOKAB_WINDOWS_UI:BOOL=ON' "$build_dir/CMakeCache.txt"; then
-    targets=(all)
-else
-    # Without Qt Charts for Windows only what needs no window library builds.
-    targets=(vokab_core vokab_platform vokab_logic_tests)
-fi
+targets=("$@")
+[ $# -gt 0 ] || targets=(all)
 cmake --build "$build_dir" -j"${VOKAB_JOBS:-2}" --target "${targets[@]}"
