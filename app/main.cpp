@@ -159,7 +159,7 @@ int main(int argc, char **argv) {
         ProgramFolder::userFolderFor(programDir, installed, ProgramFolder::userDataLocation()));
     folder.prepareUserFolder();
     qttranslations::install(app, qttranslations::folders(programDir));
-    std::unique_ptr<Platform> platform = makeDesktopPlatform(folder, defaultRegistryFile());
+    std::unique_ptr<Platform> platform = makeDesktopPlatform(folder, defaultRegistryFile(folder));
     app.setErrorDialogs(platform->dialogs.get());
     loadPhoneticFont(platform->folder);
     QApplication::setWindowIcon(QIcon(platform->folder.shipped(QStringLiteral("vokab.png"))));

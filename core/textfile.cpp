@@ -181,10 +181,13 @@ bool writeInPlace(const QString &target, const QByteArray &bytes) {
     return file.resize(bytes.size()) && file.flush() && syncToDisk(file);
 }
 
-// Replaces `target` by `source` in one step; the target exists as the old or the new
-// file at every moment.
-bool replaceFile(const QString &source, const QString &target, QString *reason) {
+// Replaces `target` by the temporary `file` in one step; the target exists as the old or
+// the new file at every moment. Windows moves no file that is open: it is closed first
+// (there is no lock to keep, see createTemporary).
+bool replaceFile(QFile &file, const QString &target, QString *reason) {
+    const QString source = file.fileName();
 #ifdef Q_OS_WIN
+    file.close();
     if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(source).utf16()),
                     reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -205,8 +208,16 @@ bool replaceFile(const QString &source, const QString &target, QString *reason) 
 // The number of names of an existing file (1 for a file without hard links).
 qint64 linkCount(const QString &path) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(path);
-    return 1;
+    const HANDLE handle =
+        CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), 0,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return 1;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info);
+    CloseHandle(handle);
+    return known ? qint64(info.nNumberOfLinks) : 1;
 #else
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? qint64(info.st_nlink) : 1;
@@ -381,7 +392,7 @@ SaveResult saveFile(const QString &path, const QByteArray &bytes) {
         return result;
     }
     QString reason;
-    const bool replaced = replaceFile(temporary, target, &reason);
+    const bool replaced = replaceFile(file, target, &reason);
     file.close(); // the lock is held until the temporary has its final name
     if (!replaced) {
         QFile::remove(temporary);

@@ -71,6 +71,7 @@ bool TForm19::odeslanipostou(const QString &filePath, const QString &recipient, 
                               QStringLiteral("Nepodařilo se poslat zprávu elektronickou poštou.") +
                                   QStringLiteral("\n\n") + platform.mail->adviceOnFailure(),
                               QStringLiteral("Chyba"));
+    platform.mail->afterFailure(recipient, subject);
     return false;
 }
 

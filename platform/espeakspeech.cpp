@@ -24,16 +24,6 @@ QMutex &espeakLock() {
     return lock;
 }
 
-QString languageKey(const QString &language) {
-    return language.trimmed().toLower().replace(u'_', u'-');
-}
-
-bool sameLanguage(const QString &a, const QString &b) {
-    const QString x = languageKey(a);
-    const QString y = languageKey(b);
-    return x == y || x.startsWith(y + u'-') || y.startsWith(x + u'-');
-}
-
 // The library's functions, each found by its name in the loaded library.
 class Espeak {
 public:
@@ -127,19 +117,12 @@ public:
                          .arg(m_failure);
             return std::nullopt;
         }
-        QString voiceName;
-        for (const Voice &voice : voices()) {
-            if (languageKey(voice.language) == languageKey(language)) {
-                voiceName = voice.language;
-                break;
-            }
-            if (voiceName.isEmpty() && sameLanguage(voice.language, language))
-                voiceName = voice.language;
-        }
-        if (voiceName.isEmpty()) {
+        const std::optional<Voice> voice = voiceFor(voices(), language);
+        if (!voice) {
             *error = missingVoiceMessage(language);
             return std::nullopt;
         }
+        const QString voiceName = voice->language;
         QMutexLocker locker(&espeakLock());
         const QByteArray languageCode = voiceName.toLatin1();
         espeak_VOICE wanted{};
@@ -214,17 +197,6 @@ private:
 };
 
 } // namespace
-
-bool SpeechSynthesizer::hasVoice(const QString &language) const {
-    const QList<Voice> all = voices();
-    return std::any_of(all.cbegin(), all.cend(),
-                       [&](const Voice &voice) { return sameLanguage(voice.language, language); });
-}
-
-QString missingVoiceMessage(const QString &language) {
-    return QStringLiteral("Pro jazyk „%1“ není nainstalován žádný hlas, výraz nelze vyslovit.")
-        .arg(language);
-}
 
 std::unique_ptr<SpeechSynthesizer> makeSpeechSynthesizer() {
     return std::make_unique<EspeakSynthesizer>();

@@ -1,10 +1,8 @@
-// Downloads over HTTP on QNetworkAccessManager, and the mail client through the
-// desktop's xdg-email.
+// Downloads over HTTP on QNetworkAccessManager.
 #include "platform/services.h"
 
 #include "core/oserror.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -13,9 +11,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QProcess>
 #include <QTimer>
-#include <QUrlQuery>
 
 #include <cerrno>
 
@@ -239,46 +235,6 @@ public:
     std::unique_ptr<Download> createDownload() override { return makeHttpDownload(); }
 };
 
-class DesktopMail final : public Mail {
-public:
-    bool send(const QString &recipient, const QString &subject,
-              const QString &attachment) override {
-#ifdef Q_OS_WIN
-        // Without a mail client interface that takes attachments, a new message opens
-        // with the recipient and the subject; the user attaches the file.
-        Q_UNUSED(attachment);
-        QUrl url(QStringLiteral("mailto:") + recipient);
-        QUrlQuery query;
-        query.addQueryItem(QStringLiteral("subject"), subject);
-        url.setQuery(query);
-        return QDesktopServices::openUrl(url);
-#else
-        // xdg-email opens the user's mail client with the message, to be confirmed there.
-        QProcess process;
-        process.start(QStringLiteral("xdg-email"),
-                      {QStringLiteral("--subject"), subject, QStringLiteral("--attach"), attachment,
-                       recipient});
-        if (!process.waitForStarted(10000))
-            return false;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            return false;
-        }
-        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-#endif
-    }
-
-    QString adviceOnFailure() const override {
-#ifdef Q_OS_WIN
-        return QStringLiteral("Zkontrolujte, zda je ve Windows nastaven výchozí poštovní "
-                              "program pro odkazy mailto.");
-#else
-        return QStringLiteral("Zkontrolujte, zda je v nastavení pracovní plochy zvolen výchozí "
-                              "poštovní program; zprávu mu předává příkaz xdg-email.");
-#endif
-    }
-};
-
 } // namespace
 
 std::unique_ptr<Download> makeHttpDownload(std::chrono::milliseconds stallTime) {
@@ -287,8 +243,4 @@ std::unique_ptr<Download> makeHttpDownload(std::chrono::milliseconds stallTime) 
 
 std::unique_ptr<Network> makeNetwork() {
     return std::make_unique<QtNetwork>();
-}
-
-std::unique_ptr<Mail> makeMail() {
-    return std::make_unique<DesktopMail>();
 }

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -85,14 +84,6 @@ QString ProgramFolder::locate(const QStringList &arguments, const QString &execu
     return executableDir;
 }
 
-QString ProgramFolder::userFolderFor(const QString &programDir, bool installed,
-                                     const QString &userDataDir) {
-    if (!installed && QFileInfo(programDir).isWritable())
-        return programDir;
-    return userDataDir;
-}
-
-QString ProgramFolder::userDataLocation() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Vokab2");
+bool ProgramFolder::isPortable(const QString &programDir) {
+    return QFileInfo(QDir(programDir).filePath(QStringLiteral("portable"))).isFile();
 }

@@ -59,12 +59,18 @@ public:
     // exists; else the executable's folder. `installed` tells which it was.
     static QString locate(const QStringList &arguments, const QString &executableDir,
                           const QString &installedData, bool *installed = nullptr);
-    // The user's folder for a program folder: the program folder itself when it is
-    // writable and not an installation, else `userDataDir`.
+    // The user's folder for a program folder. Linux: the program folder itself when it
+    // is writable and not an installation. Windows: the program folder itself when it is
+    // a portable copy and writable. Else `userDataDir`.
     static QString userFolderFor(const QString &programDir, bool installed,
                                  const QString &userDataDir);
-    // The user's data folder of this system: `~/.local/share/Vokab2` on Linux.
+    // The user's data folder of this system: `~/.local/share/Vokab2` on Linux,
+    // `%APPDATA%\Vokab2` on Windows.
     static QString userDataLocation();
+    // Whether the program folder is a portable copy: a file named `portable` lies in it.
+    // A portable copy on Windows keeps its settings (registry.ini) and the user's data
+    // beside the program, and writes nothing to the registry or to %APPDATA%.
+    static bool isPortable(const QString &programDir);
 
 private:
     QString m_path;

@@ -2,16 +2,21 @@
 
 #include "core/errors.h"
 #include "platform/dialogs.h"
+#include "platform/nativeregistry.h"
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QVariant>
+
+#include <optional>
 
 namespace {
 
 class SettingsRegistry final : public Registry {
 public:
     explicit SettingsRegistry(const QString &iniFile) : m_iniFile(iniFile) {}
+    // The native store keeps each value with its type; an INI file keeps text.
+    bool native() const { return m_iniFile.isEmpty(); }
 
     bool keyExists(const QString &key) const override {
         return settings().childGroups().contains(key);
@@ -24,15 +29,16 @@ public:
     }
     qint32 readInteger(const QString &key, const QString &name) const override {
         const QVariant value = settings().value(key + u'/' + name);
-        bool ok = false;
-        const qint32 number = value.toInt(&ok);
-        if (!value.isValid() || !ok)
+        const std::optional<qint32> number =
+            native() ? nativeregistry::integer(value) : iniInteger(value);
+        if (!number)
             throw VokabError(
                 QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
-        return number;
+        return *number;
     }
     QString readString(const QString &key, const QString &name) const override {
-        return settings().value(key + u'/' + name).toString();
+        const QVariant value = settings().value(key + u'/' + name);
+        return native() ? nativeregistry::string(value) : value.toString();
     }
     void writeInteger(const QString &key, const QString &name, qint32 value) override {
         settings().setValue(key + u'/' + name, value);
@@ -49,12 +55,16 @@ private:
     // The store is opened once, at its first use, and kept.
     QSettings &settings() const {
         if (!m_settings)
-            m_settings = m_iniFile.isEmpty()
-                             ? std::make_unique<QSettings>(
-                                   QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"),
-                                   QSettings::NativeFormat)
-                             : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
+            m_settings = native() ? nativeregistry::open()
+                                  : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
         return *m_settings;
+    }
+    static std::optional<qint32> iniInteger(const QVariant &value) {
+        bool ok = false;
+        const qint32 number = value.toInt(&ok);
+        if (!value.isValid() || !ok)
+            return std::nullopt;
+        return number;
     }
     void flush() override {
         QSettings &s = settings();
@@ -132,14 +142,9 @@ std::unique_ptr<Registry> makeSettingsRegistry(const QString &iniFile) {
     return std::make_unique<SettingsRegistry>(iniFile);
 }
 
-QString defaultRegistryFile() {
+QString defaultRegistryFile(const ProgramFolder &folder) {
     const QByteArray fromEnvironment = qgetenv("VOKAB_REGISTRY");
     if (!fromEnvironment.isEmpty())
         return QString::fromLocal8Bit(fromEnvironment);
-#ifdef Q_OS_WIN
-    return {};
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Vokab2/registry.ini");
-#endif
+    return nativeregistry::settingsFile(folder);
 }

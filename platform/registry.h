@@ -7,6 +7,7 @@
 #include <memory>
 
 class Dialogs;
+class ProgramFolder;
 
 // The program's settings store: the current user's registry under
 // HKEY_CURRENT_USER\Software\Vokab2 on Windows, an INI file elsewhere. Keys are
@@ -87,5 +88,7 @@ private:
 // user's configuration folder elsewhere.
 std::unique_ptr<Registry> makeSettingsRegistry(const QString &iniFile = {});
 
-// Where the settings live unless VOKAB_REGISTRY names another file.
-QString defaultRegistryFile();
+// Where the settings live unless VOKAB_REGISTRY names another file: empty for the
+// native registry (Windows, an installed program), else an INI file (Linux:
+// ~/.config/Vokab2/registry.ini; a portable copy on Windows: registry.ini beside it).
+QString defaultRegistryFile(const ProgramFolder &folder);

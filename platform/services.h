@@ -61,6 +61,12 @@ public:
                       const QString &attachment) = 0;
     // What to check when sending failed, in Czech, naming what hands the message over.
     virtual QString adviceOnFailure() const = 0;
+    // After the failure has been reported: another way to the mail client, where the
+    // system has one (Windows: a mailto: address with the recipient and the subject).
+    virtual void afterFailure(const QString &recipient, const QString &subject) {
+        Q_UNUSED(recipient);
+        Q_UNUSED(subject);
+    }
 };
 
 // The desktop: web pages in the default browser, downloaded files with the handler the

@@ -11,10 +11,9 @@
 // memory, in the format of the recordings (PCM, 16-bit, mono), so that the program plays
 // it through its SoundPlayer like any recording and can save it as one.
 //
-// Linux: espeak-ng's library (platform/espeakspeech.cpp). Windows would implement the
-// same interface over the system's speech (SAPI's ISpVoice writing into an ISpStream, or
-// QTextToSpeech where it can synthesise into memory); nothing above this interface
-// knows which one runs.
+// Linux: espeak-ng's library (platform/espeakspeech.cpp). Windows: the system's voices
+// through SAPI 5, ISpVoice speaking into a stream in memory (platform/sapispeech.cpp).
+// Nothing above this interface knows which one runs.
 struct Voice {
     QString language; // "en", "en-gb", "cs", ...
     QString name;     // as the synthesizer calls it
@@ -42,6 +41,13 @@ public:
     virtual std::optional<QByteArray> synthesize(const QString &text, const QString &language,
                                                  int rate, QString *error) = 0;
 };
+
+// Whether two language codes name the same language: "en" matches "en-gb" and the
+// reverse, case and "_" or "-" do not matter.
+bool sameLanguage(const QString &a, const QString &b);
+// The voice for a language: the one of exactly that language, else the first of the
+// same language; nothing when there is none.
+std::optional<Voice> voiceFor(const QList<Voice> &voices, const QString &language);
 
 // The Czech message for a language without a voice.
 QString missingVoiceMessage(const QString &language);

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the logic tests and the platform tests for Windows (tools/windows/build.sh) and runs them under Wine in a
+# fresh Wine prefix, with Qt's offscreen platform. Arguments go to ctest (-R NAME, ...).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source tools/deps.sh
+vokab_install_packages wine64 wine
+
+tools/windows/build.sh vokab_logic_tests
+build_dir="${VOKAB_WINDOWS_BUILD_DIR:-build-windows}"
+qt="${VOKAB_WINDOWS_CACHE:-$HOME/.cache/vokab-windows}/qt6-mingw"
+
+# A Wine prefix of its own, removed at the end (VOKAB_WINEPREFIX keeps one between runs).
+if [ -n "${VOKAB_WINEPREFIX:-}" ]; then
+    export WINEPREFIX="$VOKAB_WINEPREFIX"
+else
+    WINEPREFIX="$(mktemp -d /tmp/vokab-wine.XXXXXX)"
+    export WINEPREFIX
+    trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+fi
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+
+# The test programs find Qt, uchardet and the MinGW runtime where they lie (Z: is /).
+winpath() { echo "Z:${1//\//\\}"; }
+export WINEPATH="$(winpath "$qt/bin");$(winpath /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winpath /usr/x86_64-w64-mingw32/lib)"
+export QT_QPA_PLATFORM=offscreen
+# Under Wine a test's log does not reach CTest: a failed test is run again into a file,
+# which is shown.
+if ! ctest --test-dir "$build_dir" -L "logic|platform" "$@"; then
+    for name in $(sed -n 's/^[0-9]*:\(tst_[a-z_]*\).*/\1/p' "$build_dir/Testing/Temporary/LastTestsFailed.log"); do
+        program=$(find "$build_dir/tests" -name "$name.exe" | head -1)
+        log="$build_dir/Testing/Temporary/$name.txt"
+        (cd "$build_dir" && /usr/lib/wine/wine64 "$program" -o "$log,txt") || true
+        tr -d '\r\0' < "$log" | grep -v '^PASS' || true
+    done
+    exit 1
+fi
