@@ -227,8 +227,53 @@ Key keyOf(const Tslovniky &expression) {
 }
 
 Memory Plan::memoryOf(const Key &key) const {
-    const qsizetype index = m_index.value(key, -1);
+    const qsizetype index = indexOf(key.foreign, key.czech);
     return index < 0 ? Memory{} : m_entries[index].memory;
+}
+
+size_t Plan::hashOf(QStringView foreign, QStringView czech) const {
+    return qHashMulti(m_seed, foreign, czech);
+}
+
+size_t Plan::slotOf(QStringView foreign, QStringView czech, size_t hash) const {
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (slot.entry < 0)
+            return i;
+        if (slot.hash != hash)
+            continue;
+        const Key &key = m_entries[slot.entry].key;
+        if (key.foreign.size() == foreign.size() && key.czech.size() == czech.size() &&
+            key.foreign == foreign && key.czech == czech)
+            return i;
+    }
+}
+
+void Plan::append(Key key, const Memory &memory, size_t slot, size_t hash) {
+    m_slots[slot] = {hash, m_entries.size()};
+    m_entries.append({std::move(key), memory});
+    // At most half the slots are taken, so a look-up soon meets an empty one.
+    if (m_entries.size() * 2 > qsizetype(m_slots.size()))
+        resizeTable(m_entries.size());
+}
+
+void Plan::resizeTable(qsizetype count) {
+    size_t size = 16;
+    while (size < size_t(count) * 2 + 2)
+        size *= 2;
+    if (size <= m_slots.size())
+        return;
+    std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(size));
+    const size_t mask = size - 1;
+    for (const Slot &slot : old) {
+        if (slot.entry < 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_slots[i].entry >= 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
 }
 
 void Plan::set(const Key &key, const Memory &memory) {
@@ -236,38 +281,39 @@ void Plan::set(const Key &key, const Memory &memory) {
         forget(key);
         return;
     }
-    const auto found = m_index.constFind(key);
-    if (found != m_index.cend()) {
-        m_entries[*found].memory = memory;
-        return;
-    }
-    m_index.insert(key, m_entries.size());
-    m_entries.append({key, memory});
+    resizeTable(m_entries.size() + 1);
+    const size_t hash = hashOf(key.foreign, key.czech);
+    const size_t slot = slotOf(key.foreign, key.czech, hash);
+    if (m_slots[slot].entry >= 0)
+        m_entries[m_slots[slot].entry].memory = memory;
+    else
+        append(key, memory, slot, hash);
 }
 
 void Plan::setUnlessLater(Key key, const Memory &memory) {
-    const qsizetype size = m_index.size();
-    qsizetype &slot = m_index[key];
-    if (m_index.size() != size) {
-        slot = m_entries.size();
-        m_entries.append({std::move(key), memory});
-    } else if (m_entries[slot].memory.lastReview <= memory.lastReview) {
-        m_entries[slot].memory = memory;
-    }
+    resizeTable(m_entries.size() + 1);
+    const size_t hash = hashOf(key.foreign, key.czech);
+    const size_t slot = slotOf(key.foreign, key.czech, hash);
+    const qsizetype index = m_slots[slot].entry;
+    if (index < 0)
+        append(std::move(key), memory, slot, hash);
+    else if (m_entries[index].memory.lastReview <= memory.lastReview)
+        m_entries[index].memory = memory;
 }
 
 void Plan::reserve(qsizetype count) {
     m_entries.reserve(count);
-    m_index.reserve(count);
+    resizeTable(count);
 }
 
 qsizetype Plan::indexOf(const QString &foreign, const QString &czech) const {
-    // The key shares the texts, nothing is copied.
-    return m_index.value(Key{foreign, czech}, -1);
+    if (m_slots.empty())
+        return -1;
+    return m_slots[slotOf(foreign, czech, hashOf(foreign, czech))].entry;
 }
 
 void Plan::forget(const Key &key) {
-    const qsizetype index = m_index.value(key, -1);
+    const qsizetype index = indexOf(key.foreign, key.czech);
     if (index < 0)
         return;
     m_entries.remove(index);
@@ -296,10 +342,13 @@ qsizetype Plan::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
 }
 
 void Plan::reindex() {
-    m_index.clear();
-    m_index.reserve(m_entries.size());
-    for (qsizetype i = 0; i < m_entries.size(); ++i)
-        m_index.insert(m_entries[i].key, i);
+    m_slots.clear();
+    resizeTable(m_entries.size());
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const Key &key = m_entries[i].key;
+        const size_t hash = hashOf(key.foreign, key.czech);
+        m_slots[slotOf(key.foreign, key.czech, hash)] = {hash, i};
+    }
 }
 
 QString planPath(const QString &dictionaryPath) {

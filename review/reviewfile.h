@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct Tslovniky;
 namespace textfile {
@@ -60,7 +61,7 @@ public:
     Memory memoryOf(const Key &key) const;
     // The index in entries() of the expression, or -1 when the plan does not hold it.
     qsizetype indexOf(const QString &foreign, const QString &czech) const;
-    bool contains(const Key &key) const { return m_index.contains(key); }
+    bool contains(const Key &key) const { return indexOf(key.foreign, key.czech) >= 0; }
     // Remembers the memory of an expression (a new memory, never answered, is forgotten).
     void set(const Key &key, const Memory &memory);
     void forget(const Key &key);
@@ -84,10 +85,23 @@ public:
     }
 
 private:
+    // Where the entries are found: an open-addressing table of their indexes (-1 for an
+    // empty slot) with each key's hash beside it. One allocation however large the plan,
+    // and a look-up copies no key.
+    struct Slot {
+        size_t hash = 0;
+        qsizetype entry = -1;
+    };
+    size_t hashOf(QStringView foreign, QStringView czech) const;
+    // The slot holding the key, or the empty slot where it belongs.
+    size_t slotOf(QStringView foreign, QStringView czech, size_t hash) const;
+    void append(Key key, const Memory &memory, size_t slot, size_t hash);
+    void resizeTable(qsizetype count);
     void reindex();
 
     QList<Entry> m_entries;
-    QHash<Key, qsizetype> m_index;
+    std::vector<Slot> m_slots;
+    size_t m_seed = QHashSeed::globalSeed();
     QStringList m_otherLines;
 };
 

@@ -209,7 +209,7 @@ bool ReviewWindow::openDictionary(const QString &path) {
     review::PlanRecorder recorder;
     std::future<QString> planOpened =
         std::async(std::launch::async, [&recorder, path] { return recorder.open(path); });
-    const std::optional<slovnik::ReadResult> read =
+    std::optional<slovnik::ReadResult> read =
         slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
                                       *platform.dialogs, m_openDialog);
     const QString planError = planOpened.get();
@@ -222,7 +222,8 @@ bool ReviewWindow::openDictionary(const QString &path) {
         return false;
     }
     finishSession();
-    m_dictionary = read->dictionary;
+    // Moved, not shared: a record read through a shared list would copy the whole list.
+    m_dictionary = std::move(read->dictionary);
     m_path = path;
     m_recorder = std::move(recorder);
     // Expressions deleted from the dictionary long ago are forgotten when the session
@@ -283,7 +284,7 @@ void ReviewWindow::showQuestion() {
         return;
     }
     progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()));
-    const Tslovniky &expression = m_dictionary[m_queue[m_position]];
+    const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     questionText->setPlainText(expression.ang);
     showButton->setFocus();
 }
@@ -292,7 +293,7 @@ void ReviewWindow::reveal() {
     if (m_position >= m_queue.size() || m_revealed)
         return;
     m_revealed = true;
-    const Tslovniky &expression = m_dictionary[m_queue[m_position]];
+    const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     answerText->setPlainText(expression.cz);
     pronunciationLabel->setText(
         expression.vyslovnost == slovnik::kNoPronunciation ? QString() : expression.vyslovnost);
@@ -318,7 +319,7 @@ void ReviewWindow::playSound(const Tslovniky &expression) {
 void ReviewWindow::answer(review::Rating rating) {
     if (m_position >= m_queue.size() || !m_revealed)
         return;
-    const review::Key key = review::keyOf(m_dictionary[m_queue[m_position]]);
+    const review::Key key = review::keyOf(m_dictionary.at(m_queue[m_position]));
     if (const QString error = m_recorder.record(key, rating, today(), parameters());
         !error.isEmpty()) {
         report(error);

@@ -73,6 +73,32 @@ private slots:
         QCOMPARE(review::readPlanFile(path).plan, std::optional<Plan>(plan));
     }
 
+    // A plan of thousands finds each of its expressions as it grows, read from its file, and
+    // once one in the middle is forgotten (the others' places move); an expression that
+    // differs only in its Czech text is another one.
+    void largePlanFindsEveryExpression() {
+        Plan plan;
+        constexpr int kCount = 5000;
+        for (int i = 0; i < kCount; ++i)
+            plan.set({QString::number(i), QStringLiteral("č%1").arg(i % 7)},
+                     answeredOn(kToday.addDays(-(i % 300))));
+        const review::PlanReadResult read = review::parsePlan(review::planBytes(plan));
+        QVERIFY2(read.plan, qPrintable(read.error));
+        Plan forgotten = *read.plan;
+        forgotten.forget({QString::number(kCount / 2), QStringLiteral("č%1").arg(kCount / 2 % 7)});
+        for (int i = 0; i < kCount; ++i) {
+            const Key key{QString::number(i), QStringLiteral("č%1").arg(i % 7)};
+            const QDate last = kToday.addDays(-(i % 300));
+            QCOMPARE(plan.memoryOf(key).lastReview, last);
+            QCOMPARE(read.plan->memoryOf(key).lastReview, last);
+            QCOMPARE(forgotten.contains(key), i != kCount / 2);
+            if (i != kCount / 2)
+                QCOMPARE(forgotten.entries()[forgotten.indexOf(key.foreign, key.czech)].key, key);
+            QVERIFY(!plan.contains({key.foreign, QStringLiteral("x")}));
+        }
+        QCOMPARE(forgotten.entries().size(), kCount - 1);
+    }
+
     // A plan file is read as untrusted input: a reason in Czech for what is refused, and
     // what is read keeps every line.
     void planFilesAreReadAsUntrustedInput_data() {
