@@ -11,6 +11,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <future>
 #include <utility>
 
 namespace review {
@@ -190,6 +191,37 @@ std::optional<Entry> entryOf(QByteArrayView line, QStringDecoder &utf8) {
         return std::nullopt;
     return Entry{{std::move(*foreign), std::move(*czech)},
                  {state, *stability, *difficulty, *due, *last, *first, *reps, *lapses}};
+}
+
+// Below this many lines a second thread does not pay for itself.
+constexpr qsizetype kSharedReadingFrom = 20'000;
+
+// The entries and the other lines of a run of whole lines of a plan, in file order.
+struct PlanLines {
+    QList<Entry> entries;
+    QStringList otherLines;
+    bool notUtf8 = false;
+};
+
+PlanLines planLines(QByteArrayView bytes, qsizetype expected) {
+    // The decoder sees every text and remembers a byte that is not UTF-8 (fields that are
+    // not texts must be ASCII to be read). Each text is decoded on its own: a byte-order
+    // mark at its start is a character of it, not the mark of a file to be dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    PlanLines lines;
+    lines.entries.reserve(expected);
+    textfile::forEachLine(bytes, [&](QByteArrayView line) {
+        if (line.isEmpty())
+            return;
+        std::optional<Entry> entry = entryOf(line, utf8);
+        if (entry)
+            lines.entries.append(std::move(*entry));
+        else
+            lines.otherLines.append(utf8.decode(line));
+    });
+    lines.notUtf8 = utf8.hasError();
+    return lines;
 }
 
 void appendLine(QByteArray &out, const Entry &e) {
@@ -393,29 +425,32 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
                 .arg(kPlanVersion);
         return result;
     }
-    // The lines are read from the bytes; the decoder sees every text and remembers a byte
-    // that is not UTF-8 (fields that are not texts must be ASCII to be read).
-    // Each text is decoded on its own: a byte-order mark at its start is a character of
-    // it, not the mark of a file to be dropped.
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // A large plan's lines are read in two halves at once (the window reads the dictionary
+    // meanwhile); the entries are then taken in file order, as one reading would.
+    const QByteArrayView body = bytes.sliced(header.data() + header.size() - bytes.data());
+    std::vector<PlanLines> parts;
+    if (count < kSharedReadingFrom) {
+        parts.push_back(planLines(body, count));
+    } else {
+        const qsizetype lf = body.indexOf('\n', body.size() / 2);
+        const qsizetype middle = lf < 0 ? body.size() : lf + 1;
+        std::future<PlanLines> second =
+            std::async(std::launch::async, planLines, body.sliced(middle), count / 2 + 1);
+        parts.push_back(planLines(body.first(middle), count / 2 + 1));
+        parts.push_back(second.get());
+    }
     Plan &plan = *result.plan;
     plan.reserve(count);
-    bool first = true;
-    textfile::forEachLine(bytes, [&](QByteArrayView line) {
-        if (line.isEmpty())
-            return;
-        if (std::exchange(first, false))
-            return; // the header
-        std::optional<Entry> entry = entryOf(line, utf8);
-        if (entry)
-            plan.setUnlessLater(std::move(entry->key), entry->memory);
-        else
-            plan.keepOtherLine(utf8.decode(line));
-    });
-    if (utf8.hasError()) {
-        result.plan.reset();
-        result.error = QStringLiteral("soubor není v kódování UTF-8");
+    for (PlanLines &part : parts) {
+        if (part.notUtf8) {
+            result.plan.reset();
+            result.error = QStringLiteral("soubor není v kódování UTF-8");
+            return result;
+        }
+        for (Entry &entry : part.entries)
+            plan.setUnlessLater(std::move(entry.key), entry.memory);
+        for (const QString &line : std::as_const(part.otherLines))
+            plan.keepOtherLine(line);
     }
     return result;
 }

@@ -124,6 +124,21 @@ private slots:
             << header() + kEntryLine +
                    "E\tcat\tkočka\tknown\t2024-03-09\t2024-02-28\t2024-02-20\t3\t5\t1\t0\r\n"
             << "" << 1 << 0;
+        // A plan large enough to be read in two halves at once: the halves are taken in file
+        // order (of two equal reviews the later line wins) and a fault in either counts.
+        QByteArray filler;
+        for (int i = 0; i < 25'000; ++i)
+            filler += "E\tw" + QByteArray::number(i) +
+                      "\tx\tknown\t2024-03-05\t2024-03-01\t2024-02-20\t3\t5\t2\t0\r\n";
+        const QByteArray damaged = "E\tcat\r\n";
+        QTest::newRow("large: halves in file order, damaged lines of both kept")
+            << header() +
+                   "E\tcat\tkočka\tknown\t2024-03-05\t2024-03-01\t2024-02-20\t3\t5\t2\t0\r\n" +
+                   damaged + filler + damaged + kEntryLine
+            << "" << 25'001 << 2;
+        QTest::newRow("large: not UTF-8 in the second half")
+            << header() + filler + "E\tcat\tko\xE8ka\r\n"
+            << "není v kódování UTF-8" << 0 << 0;
         QTest::newRow("zero byte") << header() + QByteArray(1, '\0') << "nulové bajty" << 0 << 0;
         QTest::newRow("not UTF-8") << header() + "E\tcat\tko\xE8ka\r\n"
                                    << "není v kódování UTF-8" << 0 << 0;
