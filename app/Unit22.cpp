@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -103,8 +104,23 @@ void TForm22::Timer1Timer() {
     Timer1->stop();
     if (zbyvajicitiky < 0)
         return;
+    giveWay();
+}
+
+void TForm22::giveWay() {
+    // A message shown while the windows are made (a bad setting) keeps the start-up
+    // waiting for its answer while the ticks go on; the main window needs them all.
+    if (!forms.made) {
+        m_giveWayWhenMade = true;
+        return;
+    }
     forms.Form1->afterSplash();
     hide();
+}
+
+void TForm22::windowsMade() {
+    if (std::exchange(m_giveWayWhenMade, false))
+        giveWay();
 }
 
 void TForm22::SpeedButton1Click() {

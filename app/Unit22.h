@@ -28,6 +28,10 @@ public:
     static QPixmap obrazek(const QString &file);
 
     void Timer1Timer();
+    // The ticks have ended: the main window comes, once every window exists.
+    void giveWay();
+    // Every window exists now: the main window comes if the ticks ended before.
+    void windowsMade();
     void SpeedButton1Click();
     // Shows the window as the about box: close button and addresses visible, no timer.
     void oprogramu();
@@ -35,4 +39,7 @@ public:
     void FormShow() override;
     void FormActivate() override;
     bool FormCloseQuery() override;
+
+private:
+    bool m_giveWayWhenMade = false;
 };

@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "core/processmemory.h"
+#include "platform/arguments.h"
 #include "platform/platform.h"
 #include "platform/programlock.h"
 #include "platform/translations.h"
@@ -98,20 +99,13 @@ void charactersInUtf8() {
 #endif
 }
 
-QStringList argumentsOf(int argc, char **argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
     // --help, --version, an import and an export need no display: they are answered
     // before Qt looks for one. An import or export reads its whole command line, with
     // no room for Qt's own options.
-    const QStringList arguments = argumentsOf(argc, argv);
+    const QStringList arguments = programArguments(argc, argv);
     commandline::Options early = commandline::parse(arguments, true);
     if (early.action == commandline::Options::Action::Import ||
         early.action == commandline::Options::Action::Export)

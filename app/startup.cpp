@@ -65,6 +65,7 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     create(m_forms.Form24);
     create(m_forms.review);
     create(m_forms.importWindow);
+    m_forms.made = true;
     m_platform.registry->writeDeferred(*m_platform.dialogs);
 }
 
@@ -94,6 +95,7 @@ void startProgram(Forms &forms) {
     forms.Form22->show();
     forms.Form22->raise();
     forms.Form22->activateWindow();
+    forms.Form22->windowsMade();
 }
 
 void bringToFront(Forms &forms) {

@@ -55,4 +55,9 @@ struct Forms {
     // Ours, after the system's windows.
     ReviewWindow *review = nullptr;
     ImportWindow *importWindow = nullptr;
+
+    // Every window above exists: the start-up sets it once the last one is made. Until
+    // then a message box (a bad setting read while a window is made) runs the message
+    // loop with some of the windows still missing.
+    bool made = false;
 };

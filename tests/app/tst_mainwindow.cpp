@@ -561,6 +561,28 @@ private slots:
         QCOMPARE(windows.forms().Form22->zbyvajicitiky, 0);
     }
 
+    // A bad setting's message at start-up waits for the user while the splash's ticks go
+    // on; the main window (whose activation reads the general settings) comes only once
+    // every window is made.
+    void messageWhileTheWindowsAreMadeKeepsTheMainWindowBack() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->memory().writeString(QStringLiteral("Nastaveni"), QStringLiteral("Velkapismena"),
+                                       QStringLiteral("0"));
+        bool mainShownWhileAsked = false;
+        platform->scripted().whileShowing = [&mainShownWhileAsked](const QString &) {
+            QTest::qWait(2600); // the user reads the box past the splash's two ticks
+            for (const QWidget *window : QApplication::topLevelWidgets())
+                mainShownWhileAsked |= window->objectName() == u"Form1" && window->isVisible();
+        };
+        Windows windows(*platform, showSplash);
+        QVERIFY(platform->scripted().lastText().contains(u"„Velkapismena“"));
+        QVERIFY(!mainShownWhileAsked);
+        QVERIFY(!windows.forms().Form1->isVisible());
+        startProgram(windows.forms());
+        QVERIFY(windows.forms().Form1->isVisible());
+        QVERIFY(!windows.forms().Form22->isVisible());
+    }
+
     void splashShowsThePictureFromTheProgramFolder() {
         auto platform = std::make_unique<TestPlatform>();
         QImage image(285, 145, QImage::Format_RGB32);

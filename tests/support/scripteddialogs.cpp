@@ -2,6 +2,8 @@
 
 void ScriptedDialogs::message(MessageKind kind, const QString &text, const QString &caption) {
     shown.append({kind, text, caption, false, {}});
+    if (whileShowing)
+        whileShowing(text);
 }
 
 bool ScriptedDialogs::question(MessageKind icon, const QString &text) {

@@ -37,6 +37,8 @@ public:
     // Called with the text of each choose() before it is answered: what the user does
     // while the question waits (makes room on a disk, closes another program).
     std::function<void(const QString &text)> whileChoosing;
+    // Called with the text of each message while it is shown (the user reading it).
+    std::function<void(const QString &text)> whileShowing;
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<QFont>> fonts;

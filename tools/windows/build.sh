@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vokab for Windows x86_64 (Release) on Debian with MinGW-w64 and the cross-built Qt.
-# Usage: tools/windows/build.sh [TARGET...]   (no target: everything that builds for Windows)
+# Usage: tools/windows/build.sh [TARGET...]   (no target: vokab.exe and its program folder;
+#   tools/windows/test.sh builds the tests it runs, vokab_logic_tests)
 #   VOKAB_WINDOWS_BUILD_DIR  the build folder (build-windows in the checkout)
 #   VOKAB_WINDOWS_CACHE      where the Qt prefix is unpacked (~/.cache/vokab-windows)
 # The toolchain archive is taken from ../shared/toolchains beside the checkout; without it the
@@ -41,5 +42,5 @@ build_dir="${VOKAB_WINDOWS_BUILD_DIR:-build-windows}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/windows-mingw64.cmake" -DVOKAB_QT_MINGW="$VOKAB_QT_MINGW"
 targets=("$@")
-[ $# -gt 0 ] || targets=(all)
+[ $# -gt 0 ] || targets=(vokab vokab_windows_runtime)
 cmake --build "$build_dir" -j"${VOKAB_JOBS:-2}" --target "${targets[@]}"
