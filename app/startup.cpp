@@ -53,6 +53,7 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     create(m_forms.Form12);
     create(m_forms.Form5);
     create(m_forms.Form11);
+    m_forms.Form11->setSource(m_forms.Form9);
     create(m_forms.Form13);
     create(m_forms.Form14);
     create(m_forms.Form15);
