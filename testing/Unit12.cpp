@@ -1,6 +1,5 @@
 #include "testing/Unit12.h"
 
-#include "app/Unit8.h"
 #include "platform/platform.h"
 #include "testing/Unit13.h"
 #include "testing/Unit9.h"
@@ -8,6 +7,7 @@
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,13 +36,10 @@ TForm12::TForm12(Forms &forms, Platform &platform)
 
     Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));
     Zkouen1->setObjectName(QStringLiteral("Zkouen1"));
-    Nov1 = Zkouen1->addAction(QStringLiteral("Nové"));
-    Nov1->setObjectName(QStringLiteral("Nov1"));
+    Nov1 = menuItem(Zkouen1, "Nov1", QStringLiteral("Nové"));
     Zkouen1->addSeparator();
-    Uzavt1 = Zkouen1->addAction(QStringLiteral("Zavřít"));
-    Uzavt1->setObjectName(QStringLiteral("Uzavt1"));
-    Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
-    Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
+    Uzavt1 = menuItem(Zkouen1, "Uzavt1", QStringLiteral("Zavřít"));
+    Nastaven1 = menuItem(menuBar(), "Nastaven1", QStringLiteral("Nastavení"));
     connect(Nov1, &QAction::triggered, this, &TForm12::Nov1Click);
     connect(Uzavt1, &QAction::triggered, this, &TForm12::Uzavt1Click);
     connect(Nastaven1, &QAction::triggered, this, &TForm12::Nastaven1Click);
@@ -293,7 +290,7 @@ void TForm12::konec(bool sequential) {
     handOver(sequential);
     m_ended = true;
     dokonceno = true;
-    if (forms.Form8->chbkompletnidokonceni->isChecked())
+    if (forms.settings->recordCompleted())
         recordStatistics(QStringLiteral("Ano"));
 }
 

@@ -1,6 +1,5 @@
 #include "testing/Unit4.h"
 
-#include "app/Unit8.h"
 #include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 #include "testing/Unit10.h"
@@ -9,6 +8,7 @@
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +25,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
 
 using zkouseni::TestRecord;
 
@@ -213,7 +212,7 @@ void TForm4::ukazOtazku() {
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {
     if (watched == edtodpoved && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        setUpperCaseInput({edtodpoved}, forms.Form8->chbvelke->isChecked());
+        setUpperCaseInput({edtodpoved}, forms.settings->upperCase());
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             edtodpovedEnter();
             return true;
@@ -302,7 +301,7 @@ void TForm4::zapisdopolevysledku() {
 
 void TForm4::konecTestu() {
     handOver(true);
-    if (forms.Form8->chbkompletnidokonceni->isChecked())
+    if (forms.settings->recordCompleted())
         recordStatistics(QStringLiteral("Ano"));
     showResult(m_test.total());
     dokonceno = true;

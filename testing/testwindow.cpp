@@ -1,7 +1,5 @@
 #include "testing/testwindow.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "dictionary/expressionsound.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
@@ -12,6 +10,8 @@
 #include "testing/zkouseni.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
 
 #include <QLabel>
 #include <QSpinBox>
@@ -59,10 +59,10 @@ void TestWindow::showResult(int total) {
 void TestWindow::procenta() {
     const std::optional<double> percent =
         zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
-    const TForm8 *settings = forms.Form8;
-    const grade::Grade result = grade::fromPercent(
-        percent.value_or(std::nan("")), {settings->sp1->value(), settings->sp2->value(),
-                                         settings->sp3->value(), settings->sp4->value()});
+    const std::array<int, 4> thresholds = forms.settings->gradeThresholds();
+    const grade::Grade result =
+        grade::fromPercent(percent.value_or(std::nan("")),
+                           {thresholds[0], thresholds[1], thresholds[2], thresholds[3]});
     QLabel *label = forms.Form9->lbznamka;
     label->setText(result.text);
     if (result.colour) {
@@ -93,17 +93,17 @@ void TestWindow::playExpression(bool soundOn, const QString &soundField,
                                 const QString &foreignText) {
     if (!soundOn)
         return;
-    SpeechSettings speech = forms.Form8->speech();
+    SpeechSettings speech = forms.settings->speech();
     speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
     m_sound->play(soundField, foreignText, speech);
 }
 
 void TestWindow::FormClose() {
     // A test that ended regularly has been recorded already.
-    if (forms.Form8->chbprerusenizkouseni->isChecked() && !dokonceno)
+    if (forms.settings->recordInterrupted() && !dokonceno)
         recordStatistics(QStringLiteral("Ne"));
     reset();
     forms.Form9->vyprazdniSeznamy();
-    forms.Form1->show();
+    forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
