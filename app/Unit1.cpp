@@ -129,10 +129,8 @@ void TForm1::buildMenu() {
                                QKeySequence(Qt::Key_F10));
     bar->addMenu(Program1);
 
-    Statistiky1 = bar->addAction(QStringLiteral("Statistiky"));
-    Statistiky1->setObjectName(QStringLiteral("Statistiky1"));
-    Nastaveni1 = bar->addAction(QStringLiteral("&Nastavení"));
-    Nastaveni1->setObjectName(QStringLiteral("Nastaveni1"));
+    Statistiky1 = menuItem(bar, "Statistiky1", QStringLiteral("Statistiky"));
+    Nastaveni1 = menuItem(bar, "Nastaveni1", QStringLiteral("&Nastavení"));
 
     Info1 = submenu(this, "Info1", QStringLiteral("&Info"));
     // The help item shows F1 beside its caption, but F1 belongs to the editor item

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/mainwindow.h"
 
 #include <memory>
 
@@ -11,7 +12,7 @@ class QPushButton;
 class Download;
 
 // The main window: the mode buttons and the menu bar.
-class TForm1 : public VokabForm {
+class TForm1 : public VokabForm, public MainWindow {
     Q_OBJECT
 public:
     TForm1(Forms &forms, Platform &platform);
@@ -69,16 +70,19 @@ public:
     // Update from the internet: the check of the version file (internet/versioncheck.h).
     void Aktualizace1Click();
     bool aktivnianone() const;
-    void HTTPGet1DoneFile(const QString &fileName, qint64 size);
-    void HTTPGet1Error(const QString &error);
+    void HTTPGet1DoneFile(const QString &fileName, qint64 size) override;
+    void HTTPGet1Error(const QString &error) override;
     std::unique_ptr<Download> HTTPGet1;
+    std::unique_ptr<Download> &versionDownload() override { return HTTPGet1; }
+    void showMainWindow() override { show(); }
+    void closeMainWindow() override { close(); }
 
     // Writes the statistics table to the statistics file (TForm23::saveAtExit).
     void ulozenistatistik();
 
     // Shown again by a window opened beside it (settings, tips, about box, update,
     // message), unless a mode holds the screen: one mode at a time.
-    void showUnlessModeOpen();
+    void showUnlessModeOpen() override;
     bool modeOpen() const;
     // A dictionary from outside (the command line, a double click on a .slv file, a second
     // start): it opens in the editor in place of the main window, as "Otevřít" opens it

@@ -6,6 +6,7 @@
 #include "statistics/Unit23.h"
 #include "testing/thresholds.h"
 #include "ui/colours.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QCheckBox>
@@ -28,15 +29,11 @@
 
 namespace {
 
-// A spin field that changes only by its arrows.
+// A grade threshold's field, in its range.
 QSpinBox *thresholdField(QWidget *parent, const char *name, int index) {
-    auto *spin = named<QSpinBox>(parent, name);
     const thresholds::Range range = thresholds::kRanges[std::size_t(index)];
-    spin->setRange(range.minimum, range.maximum);
-    spin->setValue(thresholds::kDefaults[std::size_t(index)]);
-    if (QLineEdit *edit = spin->findChild<QLineEdit *>())
-        edit->setReadOnly(true);
-    return spin;
+    return arrowsOnlySpinBox(parent, name, range.minimum, range.maximum,
+                             thresholds::kDefaults[std::size_t(index)]);
 }
 
 const char kDefaultColour[] = "clBlue";
@@ -194,6 +191,27 @@ QColor TForm8::chartColour() const {
     return m_chartColour;
 }
 
+bool TForm8::upperCase() const {
+    return chbvelke->isChecked();
+}
+
+bool TForm8::recordCompleted() const {
+    return chbkompletnidokonceni->isChecked();
+}
+
+bool TForm8::recordInterrupted() const {
+    return chbprerusenizkouseni->isChecked();
+}
+
+std::array<int, 4> TForm8::gradeThresholds() const {
+    return {sp1->value(), sp2->value(), sp3->value(), sp4->value()};
+}
+
+void TForm8::confirmTipAtStart(bool shown) {
+    chbtip->setChecked(shown);
+    BitBtn1Click();
+}
+
 void TForm8::nastavbarvu(const QColor &colour) {
     m_chartColour = colour;
     QPalette palette = Panel1->palette();
@@ -250,12 +268,9 @@ void TForm8::buildSpeechTab() {
     // name in its own script looks through the system's fonts for each script (0.1 s).
     voiceBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     voiceBox->setMinimumContentsLength(kVoiceNameLength);
-    rateBox = named<QSpinBox>(speechTab, "rateBox");
-    rateBox->setRange(SpeechSynthesizer::kSlowestRate, SpeechSynthesizer::kFastestRate);
+    rateBox = arrowsOnlySpinBox(speechTab, "rateBox", SpeechSynthesizer::kSlowestRate,
+                                SpeechSynthesizer::kFastestRate, SpeechSynthesizer::kNormalRate);
     rateBox->setSingleStep(5);
-    rateBox->setValue(SpeechSynthesizer::kNormalRate);
-    if (QLineEdit *edit = rateBox->findChild<QLineEdit *>())
-        edit->setReadOnly(true);
     auto *voiceLabel = named<QLabel>(speechTab, "voiceLabel");
     voiceLabel->setText(QStringLiteral("Hlas cizího jazyka:"));
     voiceLabel->setBuddy(voiceBox);

@@ -2,6 +2,7 @@
 
 #include "dictionary/expressionsound.h"
 #include "ui/form.h"
+#include "ui/generalsettings.h"
 #include "ui/settingstable.h"
 
 class QCheckBox;
@@ -16,7 +17,7 @@ class QToolButton;
 
 // General settings. Its controls are the live settings that the other windows read at
 // the moment they need them.
-class TForm8 : public VokabForm {
+class TForm8 : public VokabForm, public GeneralSettings {
     Q_OBJECT
 public:
     TForm8(Forms &forms, Platform &platform);
@@ -51,10 +52,13 @@ public:
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
 
-    // The colour of the statistics chart, as Panel1 shows it.
-    QColor chartColour() const;
-    // How expressions without a recording are spoken, as the tab "Výslovnost" shows it.
-    SpeechSettings speech() const;
+    QColor chartColour() const override;
+    SpeechSettings speech() const override;
+    bool upperCase() const override;
+    bool recordCompleted() const override;
+    bool recordInterrupted() const override;
+    std::array<int, 4> gradeThresholds() const override;
+    void confirmTipAtStart(bool shown) override;
 
     void FormCreate();
     void zapisdoregistru();

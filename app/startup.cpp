@@ -42,7 +42,9 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     if (splashMade)
         splashMade(m_forms);
     create(m_forms.Form1);
+    m_forms.main = m_forms.Form1;
     create(m_forms.Form8);
+    m_forms.settings = m_forms.Form8;
     create(m_forms.Form2);
     create(m_forms.Form3);
     create(m_forms.Form9);
@@ -53,6 +55,7 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     create(m_forms.Form12);
     create(m_forms.Form5);
     create(m_forms.Form11);
+    m_forms.Form11->setSource(m_forms.Form9);
     create(m_forms.Form13);
     create(m_forms.Form14);
     create(m_forms.Form15);

@@ -3,7 +3,6 @@
 #include "dictionary/phonetic.h"
 #include "dictionary/printlines.h"
 #include "platform/platform.h"
-#include "testing/Unit9.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -168,7 +167,7 @@ void TForm11::castiZmeneny(QCheckBox *clicked) {
     // The records carry Czech and foreign in their own fields whatever the direction
     // of the test, so the rebuild prints Czech first as the first fill does.
     QTextCursor cursor(RichEdit1->document());
-    vlozRadky(cursor, tisk::lines(forms.Form9->chosenRecords(), parts));
+    vlozRadky(cursor, tisk::lines(m_source ? m_source->chosenRecords() : Tpole(), parts));
 }
 
 void TForm11::chbczClick() {
@@ -205,5 +204,6 @@ void TForm11::BitBtn1Click() {
 }
 
 void TForm11::FormClose() {
-    forms.Form9->show();
+    if (m_source)
+        m_source->showAfterPrinting();
 }

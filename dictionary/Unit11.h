@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/printlines.h"
+#include "dictionary/printsource.h"
 #include "dictionary/slovnik.h"
 #include "platform/services.h"
 #include "ui/form.h"
@@ -15,6 +16,8 @@ class TForm11 : public VokabForm {
     Q_OBJECT
 public:
     TForm11(Forms &forms, Platform &platform);
+    // The start-up gives the print window its source once both are made.
+    void setSource(PrintSource *source) { m_source = source; }
 
     QPushButton *BitBtn2 = nullptr; // "Tisk"
     QPushButton *Button1 = nullptr; // the disabled separator
@@ -48,4 +51,6 @@ private:
     void castiZmeneny(QCheckBox *clicked);
     static void vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines);
     void zaVyslovnosti();
+
+    PrintSource *m_source = nullptr;
 };

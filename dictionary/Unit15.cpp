@@ -119,9 +119,7 @@ void TForm15::buildMenu() {
     dictionaries->addSeparator();
     Uloitnovslovnk1 = menuItem(dictionaries, "Uloitnovslovnk1",
                                QStringLiteral("Uložit nový slovník"), this, &TForm15::BitBtn5Click);
-    Zavt1 = menuBar()->addAction(QStringLiteral("Zavřít"));
-    Zavt1->setObjectName(QStringLiteral("Zavt1"));
-    connect(Zavt1, &QAction::triggered, this, &TForm15::BitBtn1Click);
+    Zavt1 = menuItem(menuBar(), "Zavt1", QStringLiteral("Zavřít"), this, &TForm15::BitBtn1Click);
 }
 
 void TForm15::setConverted(QStringList lines) {

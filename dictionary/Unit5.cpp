@@ -1,14 +1,14 @@
 #include "dictionary/Unit5.h"
 
-#include "app/Unit8.h"
 #include "core/textfile.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/editorlogic.h"
+#include "dictionary/expressionsound.h"
 #include "platform/platform.h"
 #include "ui/colours.h"
-#include "dictionary/expressionsound.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -236,7 +236,7 @@ void TForm5::speechButtonClick() {
         return;
     }
     const QString expression = forms.Form2->edtang->text();
-    const SpeechSettings settings = forms.Form8->speech();
+    const SpeechSettings settings = forms.settings->speech();
     QString error;
     const std::optional<QByteArray> speech = platform.speech->synthesize(
         ExpressionSound::spokenText(expression), settings.language, settings.rate, &error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/generalsettings.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,14 +9,6 @@
 
 class QWidget;
 struct Platform;
-
-// How an expression without a recording is spoken: the general settings' tab
-// "Výslovnost" holds these.
-struct SpeechSettings {
-    bool speakWithoutRecording = true;
-    QString language = QStringLiteral("en"); // the voice of the foreign side
-    int rate = 175;                          // words per minute
-};
 
 // What a window plays for an expression: its recording when the sound field names a file
 // that exists, else, when the settings ask for it, the foreign text spoken by the speech

@@ -1,10 +1,10 @@
 #include "internet/Unit19.h"
 
-#include "app/Unit1.h"
 #include "core/product.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
+#include "ui/mainwindow.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -58,7 +58,7 @@ void TForm19::BitBtn1Click() {
     odeslanipostou(QDir::toNativeSeparators(path), product::authorEmail(),
                    QStringLiteral("Zprava pro Velor"));
     Memo1->clear();
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
     close();
 }
 
@@ -76,7 +76,7 @@ bool TForm19::odeslanipostou(const QString &filePath, const QString &recipient, 
 }
 
 void TForm19::BitBtn2Click() {
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
     close();
 }
 

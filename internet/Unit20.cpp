@@ -1,9 +1,9 @@
 #include "internet/Unit20.h"
 
-#include "app/Unit1.h"
 #include "internet/aktulizovaniznetu.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
+#include "ui/mainwindow.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -78,16 +78,16 @@ void TForm20::Timer1Timer() {
 }
 
 void TForm20::BitBtn1Click() {
-    if (forms.Form1->HTTPGet1)
-        forms.Form1->HTTPGet1->abort();
-    forms.Form1->showUnlessModeOpen();
+    if (const std::unique_ptr<Download> &download = forms.main->versionDownload())
+        download->abort();
+    forms.main->showUnlessModeOpen();
     close();
 }
 
 void TForm20::BitBtn2Click() {
     Timer1->stop();
     forms.Form18->zrusstahovani();
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
     hide();
     close();
     m_last = 0;

@@ -1,11 +1,11 @@
 #include "internet/aktulizovaniznetu.h"
 
-#include "app/Unit1.h"
 #include "core/textfile.h"
 #include "internet/Unit20.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/mainwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +147,7 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     if (!announced || size != *announced || QFileInfo(fileName).size() != *announced) {
         QFile::remove(fileName);
         nepovedlose();
-        forms.Form1->showUnlessModeOpen();
+        forms.main->showUnlessModeOpen();
         forms.Form20->close();
         close();
         return;
@@ -160,17 +160,17 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
         // the installer is open, as by "Konec", statistics saved.
         forms.Form20->close();
         if (platform.shell->openUrl(QUrl::fromLocalFile(fileName))) {
-            forms.Form1->close();
+            forms.main->closeMainWindow();
             return;
         }
         platform.dialogs->error(QStringLiteral("Instalaci se nepodařilo spustit. Stažený "
                                                "soubor můžete otevřít sami, najdete ho zde:\n%1")
                                     .arg(QDir::toNativeSeparators(fileName)));
-        forms.Form1->showUnlessModeOpen();
+        forms.main->showUnlessModeOpen();
         close();
         return;
     }
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
     close();
     forms.Form20->close();
 }
@@ -178,7 +178,7 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
 void TForm18::HTTPGet1Error(const QString &error) {
     forms.Form20->Timer1->stop();
     nepovedlose(error);
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
     forms.Form20->close();
 }
 
@@ -192,5 +192,5 @@ void TForm18::BitBtn2Click() {
 }
 
 void TForm18::FormClose() {
-    forms.Form1->showUnlessModeOpen();
+    forms.main->showUnlessModeOpen();
 }

@@ -1,13 +1,13 @@
 #include "learning/Unit6.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "dictionary/opendictionary.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,13 +72,10 @@ void TForm6::buildMenu() {
     QMenu *learning = menuBar()->addMenu(QStringLiteral("Výuka"));
     Vuka1 = learning->menuAction();
     Vuka1->setObjectName(QStringLiteral("Vuka1"));
-    Otevt1 = learning->addAction(QStringLiteral("Nová"));
-    Otevt1->setObjectName(QStringLiteral("Otevt1"));
+    Otevt1 = menuItem(learning, "Otevt1", QStringLiteral("Nová"));
     learning->addSeparator();
-    Konec1 = learning->addAction(QStringLiteral("Zavřít"));
-    Konec1->setObjectName(QStringLiteral("Konec1"));
-    Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
-    Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
+    Konec1 = menuItem(learning, "Konec1", QStringLiteral("Zavřít"));
+    Nastaven1 = menuItem(menuBar(), "Nastaven1", QStringLiteral("Nastavení"));
     connect(Otevt1, &QAction::triggered, this, &TForm6::Otevt1Click);
     connect(Konec1, &QAction::triggered, this, &TForm6::Konec1Click);
     connect(Nastaven1, &QAction::triggered, this, &TForm6::Nastaven1Click);
@@ -223,7 +220,7 @@ void TForm6::btstartClick() {
     const Tslovniky &record = m_slovnik[m_position];
     // The recording, or the foreign expression spoken when it has none.
     const std::optional<double> seconds =
-        m_sound->play(record.zvuk, record.ang, forms.Form8->speech());
+        m_sound->play(record.zvuk, record.ang, forms.settings->speech());
     if (automaticky()) {
         if (!seconds)
             platform.player->stop();
@@ -350,7 +347,7 @@ void TForm6::FormActivate() {
 
 void TForm6::FormClose() {
     vychozistav();
-    forms.Form1->show();
+    forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
 

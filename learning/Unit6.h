@@ -1,8 +1,8 @@
 #pragma once
 
+#include "dictionary/expressionsound.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
-#include "dictionary/expressionsound.h"
 #include "ui/form.h"
 
 class QAction;

@@ -2,6 +2,7 @@
 
 #include "learning/Unit6.h"
 #include "platform/platform.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -18,12 +18,9 @@ namespace {
 
 const QString kKey = QStringLiteral("Vyuka");
 
-// A spin field that changes only by its arrows.
+// A spin field of the window: it changes only by its arrows.
 QSpinBox *arrowsOnly(QWidget *parent, const char *name, int minimum, int maximum, int value) {
-    auto *spin = named<QSpinBox>(parent, name);
-    spin->setRange(minimum, maximum);
-    spin->setValue(value);
-    spin->findChild<QLineEdit *>()->setReadOnly(true);
+    QSpinBox *spin = arrowsOnlySpinBox(parent, name, minimum, maximum, value);
     spin->setFixedWidth(48);
     return spin;
 }

@@ -1,7 +1,5 @@
 #include "review/reviewwindow.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "dictionary/opendictionary.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
@@ -12,6 +10,8 @@
 #include "ui/barchart.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -178,7 +178,7 @@ void ReviewWindow::FormShow() {
 
 void ReviewWindow::FormClose() {
     finishSession();
-    forms.Form1->show();
+    forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
 
@@ -313,7 +313,7 @@ void ReviewWindow::reveal() {
 
 void ReviewWindow::playSound(const Tslovniky &expression) {
     // The recording, or the foreign expression spoken when it has none.
-    m_sound->play(expression.zvuk, expression.ang, forms.Form8->speech());
+    m_sound->play(expression.zvuk, expression.ang, forms.settings->speech());
 }
 
 void ReviewWindow::answer(review::Rating rating) {
@@ -350,8 +350,7 @@ void ReviewWindow::finishSession() {
     // One statistics row per session, counted like a test (recalled against forgotten)
     // and recorded as the general settings ask for a finished or an interrupted test.
     const bool finished = m_position == m_queue.size();
-    if (finished ? forms.Form8->chbkompletnidokonceni->isChecked()
-                 : forms.Form8->chbprerusenizkouseni->isChecked())
+    if (finished ? forms.settings->recordCompleted() : forms.settings->recordInterrupted())
         testwindows::zapisStatistiky(forms, m_path, m_recalled, m_forgotten,
                                      finished ? QStringLiteral("Ano") : QStringLiteral("Ne"),
                                      QStringLiteral("Opakování"));

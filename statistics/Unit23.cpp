@@ -1,13 +1,13 @@
 #include "statistics/Unit23.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "statistics/statisticsmodel.h"
 #include "ui/barchart.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -176,7 +176,7 @@ void TForm23::buildControls() {
 }
 
 void TForm23::FormCreate() {
-    setChartColour(forms.Form8 ? forms.Form8->chartColour() : QColor(Qt::blue));
+    setChartColour(forms.settings ? forms.settings->chartColour() : QColor(Qt::blue));
     loadTable();
 }
 
@@ -401,7 +401,7 @@ bool TForm23::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TForm23::FormClose() {
-    forms.Form1->show();
+    forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
     Chart1->hide();
 }

@@ -1,16 +1,13 @@
 #include "testing/Unit12.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
-#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "testing/Unit13.h"
-#include "testing/Unit4.h"
 #include "testing/Unit9.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,20 +31,15 @@ const QString kDash = QStringLiteral("-");
 } // namespace
 
 TForm12::TForm12(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form12")) {
+    : TestWindow(forms, platform, QStringLiteral("Form12"), QStringLiteral("Zkoušení II")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů II"));
-    m_sound = new ExpressionSound(this, platform);
-    m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
 
     Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));
     Zkouen1->setObjectName(QStringLiteral("Zkouen1"));
-    Nov1 = Zkouen1->addAction(QStringLiteral("Nové"));
-    Nov1->setObjectName(QStringLiteral("Nov1"));
+    Nov1 = menuItem(Zkouen1, "Nov1", QStringLiteral("Nové"));
     Zkouen1->addSeparator();
-    Uzavt1 = Zkouen1->addAction(QStringLiteral("Zavřít"));
-    Uzavt1->setObjectName(QStringLiteral("Uzavt1"));
-    Nastaven1 = menuBar()->addAction(QStringLiteral("Nastavení"));
-    Nastaven1->setObjectName(QStringLiteral("Nastaven1"));
+    Uzavt1 = menuItem(Zkouen1, "Uzavt1", QStringLiteral("Zavřít"));
+    Nastaven1 = menuItem(menuBar(), "Nastaven1", QStringLiteral("Nastavení"));
     connect(Nov1, &QAction::triggered, this, &TForm12::Nov1Click);
     connect(Uzavt1, &QAction::triggered, this, &TForm12::Uzavt1Click);
     connect(Nastaven1, &QAction::triggered, this, &TForm12::Nastaven1Click);
@@ -145,37 +137,25 @@ void TForm12::BitBtn2Click() {
         otevrislovnik();
         return;
     }
-    if (!platform.dialogs->question(
-            MessageKind::Information,
-            QStringLiteral("Právě probíhá zkoušení, přejete si ho přerušit?")))
-        return;
-    zapisdostatistik(QStringLiteral("Ne"));
-    zaklnastaveni();
-    forms.Form9->vyprazdniSeznamy();
+    askToInterrupt();
 }
 
 void TForm12::otevrislovnik() {
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
-    const std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Lines,
-                                      slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
-    if (!read)
+    const std::optional<QStringList> lines = openDictionary(*chosen);
+    if (!lines)
         return;
-    if (const QString error = m_plan.open(*chosen); !error.isEmpty())
-        platform.dialogs->error(error);
     // A new test starts from nothing: no counts of an earlier one are carried over.
     zaklnastaveni();
-    setRadky(read->lines);
-    nacti();
-    prvnizkouseni();
+    setRadky(*lines);
+    loadAndAsk();
 }
 
-void TForm12::setRadky(const QStringList &lines) {
-    // The lines are held in the list only: the hidden text control would lay out every
-    // one of them (seconds for a million) for nobody to see.
-    m_lines = lines;
+void TForm12::loadAndAsk() {
+    nacti();
+    prvnizkouseni();
 }
 
 void TForm12::nacti() {
@@ -223,13 +203,8 @@ void TForm12::zobrazinfo() {
 void TForm12::prehrajzvuk() {
     // The recording, or the foreign expression spoken when it has none.
     const Tslovniky &item = m_test.current();
-    // A voice never reads out the answer: it speaks only when the foreign side is the
-    // question.
-    if (forms.Form13->CheckBox1->isChecked()) {
-        SpeechSettings speech = forms.Form8->speech();
-        speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
-        m_sound->play(item.zvuk, m_czechShown ? item.ang : item.cz, speech);
-    }
+    playExpression(forms.Form13->CheckBox1->isChecked(), item.zvuk,
+                   m_czechShown ? item.ang : item.cz);
 }
 
 void TForm12::zapisdopolevysledkujedn() {
@@ -251,35 +226,39 @@ void TForm12::btjoClick() {
     }
     if (m_ended || !m_test.hasCurrent())
         return;
-    recordInPlan(review::Rating::Good);
+    recordCurrentInPlan(review::Rating::Good);
     if (!nahodne()) {
         ++m_correct;
         if (kontrolakonce())
             return;
         zobrazodpoved(true);
-        m_test.nextInOrder();
-        zobrazotazku();
-        zobrazinfo();
-        prehrajzvuk();
+        nextQuestion(false);
         return;
     }
     ++m_correct;
     zobrazodpoved(true);
-    if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
-        konec(false);
-        return;
+    nextQuestion(true);
+}
+
+void TForm12::nextQuestion(bool random) {
+    if (random) {
+        if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
+            konec(false);
+            return;
+        }
+    } else {
+        m_test.nextInOrder();
     }
     zobrazotazku();
     zobrazinfo();
     prehrajzvuk();
 }
 
-void TForm12::recordInPlan(review::Rating rating) {
+void TForm12::recordCurrentInPlan(review::Rating rating) {
     // The items of a test that shows the foreign side have their texts swapped.
     const Tslovniky &item = m_test.current();
-    testwindows::recordInPlan(
-        forms, m_plan,
-        m_czechShown ? review::Key{item.ang, item.cz} : review::Key{item.cz, item.ang}, rating);
+    recordInPlan(m_czechShown ? review::Key{item.ang, item.cz} : review::Key{item.cz, item.ang},
+                 rating);
 }
 
 void TForm12::btneClick() {
@@ -289,46 +268,30 @@ void TForm12::btneClick() {
     }
     if (m_ended || !m_test.hasCurrent())
         return;
-    recordInPlan(review::Rating::Again);
+    recordCurrentInPlan(review::Rating::Again);
     if (!nahodne()) {
         zobrazodpoved(false);
         ++m_wrong;
         zapisdopolevysledkujedn();
         if (kontrolakonce())
             return;
-        m_test.nextInOrder();
-        zobrazotazku();
-        zobrazinfo();
-        prehrajzvuk();
+        nextQuestion(false);
         return;
     }
     ++m_wrong;
     zapisdopolevysledkujedn();
     zobrazodpoved(false);
-    if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
-        konec(false);
-        return;
-    }
-    zobrazotazku();
-    zobrazinfo();
-    prehrajzvuk();
+    nextQuestion(true);
 }
 
 void TForm12::konec(bool sequential) {
-    forms.Form9->lbspravne->setText(QString::number(m_correct));
-    forms.Form9->lbspatne->setText(QString::number(m_wrong));
-    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, m_test.total()));
-    forms.Form4->procenta();
-    testwindows::predejVyhodnoceni(forms, forms.Form9, this, sequential);
+    // The grade by the grading routine Testing I has too (TestWindow::procenta).
+    showResult(m_test.total());
+    handOver(sequential);
     m_ended = true;
     dokonceno = true;
-    if (forms.Form8->chbkompletnidokonceni->isChecked())
-        zapisdostatistik(QStringLiteral("Ano"));
-}
-
-void TForm12::zapisdostatistik(const QString &done) {
-    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done,
-                                 QStringLiteral("Zkoušení II"));
+    if (forms.settings->recordCompleted())
+        recordStatistics(QStringLiteral("Ano"));
 }
 
 void TForm12::BitBtn3Click() {
@@ -360,16 +323,6 @@ void TForm12::keyPressEvent(QKeyEvent *event) {
         btneClick();
     else
         VokabForm::keyPressEvent(event);
-}
-
-void TForm12::FormClose() {
-    // A test that ended regularly has been recorded already.
-    if (forms.Form8->chbprerusenizkouseni->isChecked() && !dokonceno)
-        zapisdostatistik(QStringLiteral("Ne"));
-    zaklnastaveni();
-    forms.Form9->vyprazdniSeznamy();
-    forms.Form1->show();
-    setApplicationTitle(QStringLiteral("Vokab"));
 }
 
 void TForm12::zaklnastaveni() {

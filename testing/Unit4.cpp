@@ -1,18 +1,14 @@
 #include "testing/Unit4.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "dictionary/fieldvalidator.h"
-#include "dictionary/opendictionary.h"
 #include "platform/platform.h"
-#include "statistics/Unit23.h"
 #include "testing/Unit10.h"
 #include "testing/Unit9.h"
-#include "testing/grade.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,19 +23,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 using zkouseni::TestRecord;
 
 TForm4::TForm4(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form4")) {
+    : TestWindow(forms, platform, QStringLiteral("Form4"), QStringLiteral("Zkoušení I")) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů I"));
-    m_sound = new ExpressionSound(this, platform);
-    m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
     buildControls();
     setFrame(Frame::Fixed);
     setFixedClientSize(380, 391);
@@ -124,13 +115,6 @@ bool TForm4::nacteno() const {
     return m_lines.size() > 1 || (m_lines.size() == 1 && !m_lines.first().isEmpty());
 }
 
-void TForm4::setRadky(const QStringList &lines) {
-    // The lines are kept as a list rather than as the hidden memo's text: a text
-    // document of 100,000 lines took most of the time of opening a test, and every
-    // question asked whether the test was loaded by copying it out whole.
-    m_lines = lines;
-}
-
 bool TForm4::nahodne() const {
     return !forms.Form10->rbpostupne->isChecked();
 }
@@ -155,27 +139,21 @@ void TForm4::zakladninastav() {
 
 void TForm4::btnovyClick() {
     if (nacteno()) {
-        if (!platform.dialogs->question(
-                MessageKind::Information,
-                QStringLiteral("Právě probíhá zkoušení, přejete si ho přerušit?")))
-            return;
-        zapisStatistiky(QStringLiteral("Ne"));
-        zakladninastav();
-        vyprazdniVyhodnoceni();
+        askToInterrupt();
         return;
     }
     const std::optional<QString> chosen = platform.dialogs->openFile(m_openDialog);
     if (!chosen)
         return;
     zakladninastav();
-    const std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Lines,
-                                      slovnik::EmptyFile::Refused, *platform.dialogs, m_openDialog);
-    if (!read)
+    const std::optional<QStringList> lines = openDictionary(*chosen);
+    if (!lines)
         return;
-    if (const QString error = m_plan.open(*chosen); !error.isEmpty())
-        platform.dialogs->error(error);
-    setRadky(read->lines);
+    setRadky(*lines);
+    loadAndAsk();
+}
+
+void TForm4::loadAndAsk() {
     nactidopameti();
     nastavinfo();
 }
@@ -227,19 +205,14 @@ void TForm4::ukazOtazku() {
     edtodpoved->setFocus();
     if (!nahodne())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
-    // The recording, or the foreign expression spoken when it has none. A voice never
-    // reads out the answer: it speaks only when the foreign side is the question.
-    if (forms.Form10->CheckBox1->isChecked()) {
-        SpeechSettings speech = forms.Form8->speech();
-        speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
-        m_sound->play(record.zvuk, m_czechShown ? record.odpoved : record.zobrazeny, speech);
-    }
+    playExpression(forms.Form10->CheckBox1->isChecked(), record.zvuk,
+                   m_czechShown ? record.odpoved : record.zobrazeny);
 }
 
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {
     if (watched == edtodpoved && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        setUpperCaseInput({edtodpoved}, forms.Form8->chbvelke->isChecked());
+        setUpperCaseInput({edtodpoved}, forms.settings->upperCase());
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             edtodpovedEnter();
             return true;
@@ -256,10 +229,9 @@ void TForm4::edtodpovedEnter() {
     const QString answer = edtodpoved->text();
     const TestRecord record = m_test.current();
     const Verdict verdict = judge(answer, record);
-    testwindows::recordInPlan(forms, m_plan,
-                              m_czechShown ? review::Key{record.odpoved, record.zobrazeny}
-                                           : review::Key{record.zobrazeny, record.odpoved},
-                              verdict.rating);
+    recordInPlan(m_czechShown ? review::Key{record.odpoved, record.zobrazeny}
+                              : review::Key{record.zobrazeny, record.odpoved},
+                 verdict.rating);
     if (verdict.right) {
         ++m_correct;
         setTextColour(lbspravne, kGreen);
@@ -328,41 +300,11 @@ void TForm4::zapisdopolevysledku() {
 }
 
 void TForm4::konecTestu() {
-    testwindows::predejVyhodnoceni(forms, forms.Form9, this, true);
-    if (forms.Form8->chbkompletnidokonceni->isChecked())
-        zapisStatistiky(QStringLiteral("Ano"));
-    forms.Form9->lbspravne->setText(QString::number(m_correct));
-    forms.Form9->lbspatne->setText(QString::number(m_wrong));
-    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, m_test.total()));
-    procenta();
+    handOver(true);
+    if (forms.settings->recordCompleted())
+        recordStatistics(QStringLiteral("Ano"));
+    showResult(m_test.total());
     dokonceno = true;
-}
-
-void TForm4::procenta() {
-    const std::optional<double> percent =
-        zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
-    const TForm8 *settings = forms.Form8;
-    const grade::Grade result = grade::fromPercent(
-        percent.value_or(std::nan("")), {settings->sp1->value(), settings->sp2->value(),
-                                         settings->sp3->value(), settings->sp4->value()});
-    QLabel *label = forms.Form9->lbznamka;
-    label->setText(result.text);
-    if (result.colour) {
-        // 0x00BBGGRR
-        const quint32 c = *result.colour;
-        setTextColour(label, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
-    } else {
-        setTextColour(label, std::nullopt);
-    }
-}
-
-void TForm4::zapisStatistiky(const QString &done) {
-    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done,
-                                 QStringLiteral("Zkoušení I"));
-}
-
-void TForm4::vyprazdniVyhodnoceni() {
-    forms.Form9->vyprazdniSeznamy();
 }
 
 void TForm4::BitBtn1Click() {
@@ -377,14 +319,4 @@ void TForm4::btkonecClick() {
 void TForm4::FormActivate() {
     Label2->setText(forms.Form10->rbangcj->isChecked() ? QStringLiteral("Cizí výraz")
                                                        : QStringLiteral("Český výraz"));
-}
-
-void TForm4::FormClose() {
-    // A test that ended regularly has been recorded already.
-    if (forms.Form8->chbprerusenizkouseni->isChecked() && !dokonceno)
-        zapisStatistiky(QStringLiteral("Ne"));
-    zakladninastav();
-    vyprazdniVyhodnoceni();
-    forms.Form1->show();
-    setApplicationTitle(QStringLiteral("Vokab"));
 }

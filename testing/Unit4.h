@@ -1,10 +1,7 @@
 #pragma once
 
-#include "platform/dialogs.h"
-#include "review/planrecorder.h"
+#include "testing/testwindow.h"
 #include "testing/zkouseni.h"
-#include "dictionary/expressionsound.h"
-#include "ui/form.h"
 
 class QAction;
 class QLabel;
@@ -15,7 +12,7 @@ class QPushButton;
 // Testing I: the user types the translation of each expression shown and confirms it
 // with Enter; the program judges it, counts, and at the end hands the result to the
 // evaluation window and the statistics.
-class TForm4 : public VokabForm {
+class TForm4 : public TestWindow {
     Q_OBJECT
 public:
     TForm4(Forms &forms, Platform &platform);
@@ -43,9 +40,6 @@ public:
     // The hidden memo of the form; the opened file's lines are kept in m_lines.
     QPlainTextEdit *Memo1 = nullptr;
 
-    // Set when a test ends regularly; the evaluation window reads it.
-    bool dokonceno = false;
-
     void btnovyClick();
     void Nov1Click() { btnovyClick(); }
     void BitBtn1Click();
@@ -60,22 +54,17 @@ public:
     void nactidopameti();
     void nastavinfo();
     void zapisdopolevysledku();
-    // Sets the evaluation window's grade from the percentage in its label
-    // "Úspěšnost" (also used by Testing II).
-    void procenta();
+
+    void reset() override { zakladninastav(); }
+    void loadAndAsk() override;
 
     // Whether a test is loaded (its file lines are not empty).
     bool nacteno() const;
-    // The file lines, as the evaluation window fills them for a retest.
-    void setRadky(const QStringList &lines);
     const zkouseni::TestRun<zkouseni::TestRecord> &test() const { return m_test; }
-    int rightCount() const { return m_correct; }
-    int wrongCount() const { return m_wrong; }
     const FileDialogState &openDialog() const { return m_openDialog; }
 
 protected:
     void FormActivate() override;
-    void FormClose() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -90,21 +79,9 @@ private:
     void buildControls();
     void ukazOtazku();
     void konecTestu();
-    void zapisStatistiky(const QString &done);
-    void vyprazdniVyhodnoceni();
     bool nahodne() const;
     void setMemo(QPlainTextEdit *memo, const QString &text);
 
     zkouseni::TestRun<zkouseni::TestRecord> m_test;
-    bool m_czechShown = true; // the direction the loaded test runs in
-    ExpressionSound *m_sound = nullptr;
-    // The lines of the opened file; a test is loaded while they hold any text.
-    QStringList m_lines;
-    int m_correct = 0;
-    int m_wrong = 0;
     int m_wrongHanded = 0;
-    QString m_path;
-    FileDialogState m_openDialog;
-    // The review plan of the opened dictionary, when it has one.
-    review::PlanRecorder m_plan;
 };

@@ -3,11 +3,7 @@
 #include "core/textfile.h"
 #include "dictionary/Unit11.h"
 #include "platform/platform.h"
-#include "testing/Unit10.h"
-#include "testing/Unit12.h"
-#include "testing/Unit13.h"
-#include "testing/Unit4.h"
-#include "testing/testwindows.h"
+#include "testing/testwindow.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -20,16 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-// What "Vybrat" needs of the test it serves.
-struct TForm9::Served {
-    bool czechShown = true;
-    QWidget *window = nullptr;
-    std::function<void()> reset;
-    std::function<void(const QStringList &)> setLines;
-    std::function<void()> setFinished;
-    std::function<void()> loadAndAsk;
-};
 
 TForm9::TForm9(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form9")) {
@@ -132,44 +118,27 @@ Tpole TForm9::chosenRecords() const {
     return records;
 }
 
+void TForm9::serve(TestWindow *test, bool again) {
+    // The window serves one test at a time, the one that ended last.
+    if (m_served && m_served != test && m_served->dokonceno)
+        m_served->reset();
+    m_served = test;
+    show();
+    if (again)
+        rbznova->setChecked(true);
+    test->hide();
+}
+
+TestWindow *TForm9::servedTest() const {
+    return m_served && m_served->dokonceno ? m_served : nullptr;
+}
+
 void TForm9::BitBtn4Click() {
-    if (forms.Form4->dokonceno)
-        zkslozitee();
-    if (forms.Form12->dokonceno)
-        zkjednoduche();
+    if (TestWindow *test = servedTest())
+        vybrat(*test);
 }
 
-void TForm9::zkslozitee() {
-    TForm4 *test = forms.Form4;
-    Served served;
-    served.czechShown = m_czechShown;
-    served.window = test;
-    served.reset = [test] { test->zakladninastav(); };
-    served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };
-    served.setFinished = [test] { test->dokonceno = true; };
-    served.loadAndAsk = [test] {
-        test->nactidopameti();
-        test->nastavinfo();
-    };
-    vybrat(served);
-}
-
-void TForm9::zkjednoduche() {
-    TForm12 *test = forms.Form12;
-    Served served;
-    served.czechShown = m_czechShown;
-    served.window = test;
-    served.reset = [test] { test->zaklnastaveni(); };
-    served.setLines = [test](const QStringList &lines) { test->setRadky(lines); };
-    served.setFinished = [test] { test->dokonceno = true; };
-    served.loadAndAsk = [test] {
-        test->nacti();
-        test->prvnizkouseni();
-    };
-    vybrat(served);
-}
-
-void TForm9::vybrat(const Served &test) {
+void TForm9::vybrat(TestWindow &test) {
     QStringList lines;
     QList<zkouseni::TestRecord> checked;
     for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {
@@ -181,15 +150,16 @@ void TForm9::vybrat(const Served &test) {
     if (rbznova->isChecked()) {
         test.reset();
         for (const zkouseni::TestRecord &record : checked)
-            lines.append(zkouseni::dictionaryLine(record, test.czechShown));
+            lines.append(zkouseni::dictionaryLine(record, m_czechShown));
         if (lines.isEmpty()) {
             platform.dialogs->info(QStringLiteral("Nebyly vybrány žádné výrazy ze seznamu."));
-            test.setFinished();
+            // The window still serves the test.
+            test.dokonceno = true;
             return;
         }
         vyprazdniSeznamy();
-        test.setLines(lines);
-        test.window->show();
+        test.setRadky(lines);
+        test.show();
         hide();
         test.loadAndAsk();
         return;
@@ -205,7 +175,7 @@ void TForm9::vybrat(const Served &test) {
         if (!chosen)
             return;
         for (const zkouseni::TestRecord &record : checked)
-            lines.append(zkouseni::dictionaryLine(record, test.czechShown));
+            lines.append(zkouseni::dictionaryLine(record, m_czechShown));
         Memo1->setPlainText(lines.join(u'\n'));
         const textfile::SaveResult saved = textfile::saveLines(*chosen, lines);
         Memo1->clear();
@@ -226,7 +196,7 @@ void TForm9::vybrat(const Served &test) {
         }
         Tpole records;
         for (const zkouseni::TestRecord &record : checked)
-            records.append(zkouseni::dictionaryRecord(record, test.czechShown));
+            records.append(zkouseni::dictionaryRecord(record, m_czechShown));
         hide();
         forms.Form11->show();
         forms.Form11->vlozNaZacatek(records);
@@ -252,15 +222,10 @@ void TForm9::BitBtn3Click() {
 
 void TForm9::BitBtn1Click() {
     vyprazdniSeznamy();
-    if (forms.Form4->dokonceno) {
+    if (TestWindow *test = servedTest()) {
         zaklnastav();
-        forms.Form4->zakladninastav();
-        forms.Form4->show();
-    }
-    if (forms.Form12->dokonceno) {
-        zaklnastav();
-        forms.Form12->zaklnastaveni();
-        forms.Form12->show();
+        test->reset();
+        test->show();
     }
     if (!m_closing)
         close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/printsource.h"
 #include "platform/dialogs.h"
 #include "testing/zkouseni.h"
 #include "ui/form.h"
@@ -9,10 +10,11 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class TestWindow;
 
 // The evaluation of a finished test: counts, success rate, grade and the expressions
 // answered wrongly, which the user can test again, save as a dictionary or print.
-class TForm9 : public VokabForm {
+class TForm9 : public VokabForm, public PrintSource {
     Q_OBJECT
 public:
     TForm9(Forms &forms, Platform &platform);
@@ -42,13 +44,15 @@ public:
     void pridejVysledek(const zkouseni::TestRecord &record, bool czechShown);
     // Empties the check list and the result list.
     void vyprazdniSeznamy();
+    // A test hands its result over: the window serves that test from now on (a test of
+    // the other kind still waiting here lets go of its finished result), is shown, and
+    // the test window hidden; `again` checks "Nechat se znova prozkoušet".
+    void serve(TestWindow *test, bool again);
 
     void BitBtn4Click(); // "Vybrat"
     void BitBtn2Click(); // "Vybrat vše"
     void BitBtn3Click(); // "Zrušit vybraní"
     void BitBtn1Click(); // "Zpět"
-    void zkslozitee();
-    void zkjednoduche();
     void zaklnastav();
 
     // Whether the test that produced the results showed the Czech text (the direction it
@@ -56,7 +60,8 @@ public:
     bool ceskyZobrazeny() const { return m_czechShown; }
     // The dictionary records of the checked results, in list order, with Czech and
     // foreign in their fields whatever the direction of the test.
-    Tpole chosenRecords() const;
+    Tpole chosenRecords() const override;
+    void showAfterPrinting() override { show(); }
 
     const FileDialogState &saveDialog() const { return m_saveDialog; }
 
@@ -65,12 +70,16 @@ protected:
 
 private:
     void buildControls();
-    // The one algorithm behind "Vybrat" for either test.
-    struct Served;
-    void vybrat(const Served &test);
+    // The one algorithm behind "Vybrat" for either test (the system's `zkslozitee` for
+    // Testing I and `zkjednoduche` for Testing II); what differs is the test window's.
+    void vybrat(TestWindow &test);
     void vyberVse(bool checked);
+    // The test whose result the window shows, while its finished flag is set.
+    TestWindow *servedTest() const;
 
     FileDialogState m_saveDialog;
+    // The test that handed its result over last.
+    TestWindow *m_served = nullptr;
     bool m_closing = false;
     bool m_czechShown = false;
 };

@@ -1,10 +1,10 @@
 #include "tips/tipy.h"
 
-#include "app/Unit8.h"
 #include "core/fields.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -233,8 +233,7 @@ void TForm16::Button1Click() {
 }
 
 void TForm16::FormClose() {
-    forms.Form8->chbtip->setChecked(CheckBox1->isChecked());
-    forms.Form8->BitBtn1Click();
+    forms.settings->confirmTipAtStart(CheckBox1->isChecked());
 }
 
 bool TForm16::eventFilter(QObject *watched, QEvent *event) {

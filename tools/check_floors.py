@@ -3,8 +3,12 @@
 
 The floors, from the bottom: core/ -> platform/ -> ui/ -> the subsystems -> app/. A file
 under core/ includes core/ alone; platform/ adds platform/; ui/ adds ui/. A subsystem's
-logic (the files its CMakeLists.txt adds to vokab_core) includes core/ and other logic
-files alone: never platform/, ui/, a window or app/. Usage: check_floors.py [source dir]
+window includes anything below app/: what it needs of the main window and the general
+settings reaches it through ui/ (ui/mainwindow.h, ui/generalsettings.h and the Forms
+table). Logic (the files a folder's CMakeLists.txt adds to vokab_core, app/'s among them)
+includes core/ and other logic files alone: never platform/, ui/, a window or app/'s
+windows. Every folder with sources is checked; one the check does not know is a fault, so
+that a new folder is given its floor. Usage: check_floors.py [source dir]
 """
 import pathlib
 import re
@@ -12,8 +16,17 @@ import sys
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
 subsystems = ["dictionary", "learning", "testing", "statistics", "translator", "tips",
-              "internet", "exchange"]
+              "internet", "review", "answers", "exchange"]
+floors = ["core", "platform", "ui"] + subsystems + ["app"]
+# The project's own tests, benchmarks and fuzzing harnesses stand beside the floors and
+# may use any of them.
+beside = ["tests", "bench", "fuzz"]
+# Windows that others are reshaping still reach the main window and the general settings
+# directly; each is named here until it goes through ui/ as well.
+not_yet = {("dictionary/Unit2.cpp", "app/Unit1.h"), ("dictionary/Unit2.cpp", "app/Unit8.h"),
+           ("dictionary/Unit3.cpp", "app/Unit8.h")}
 include = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+sources = (".h", ".cpp")
 
 
 def logic_files():
@@ -33,21 +46,28 @@ logic = logic_files()
 def allowed(source, target):
     floor = source.split("/")[0]
     top = target.split("/")[0]
+    if source in logic:
+        return top == "core" or target in logic and top in subsystems + ["app"]
     if floor == "core":
         return top == "core"
     if floor == "platform":
         return top in ("core", "platform")
     if floor == "ui":
         return top in ("core", "platform", "ui")
-    if floor in subsystems and source in logic:
-        return top == "core" or target in logic and top in subsystems
+    if floor in subsystems:
+        return top != "app" or (source, target) in not_yet
     return True
 
 
 faults = []
-for floor in ["core", "platform", "ui"] + subsystems:
+for folder in sorted(p for p in root.iterdir() if p.is_dir() and not p.name.startswith(".")):
+    if folder.name in floors or folder.name in beside or folder.name.startswith("build"):
+        continue
+    if any(path.suffix in sources for path in folder.rglob("*")):
+        faults.append(f"{folder.name}/ holds sources but has no floor")
+for floor in floors:
     for path in sorted((root / floor).glob("*")):
-        if path.suffix not in (".h", ".cpp"):
+        if path.suffix not in sources:
             continue
         source = f"{floor}/{path.name}"
         for target in include.findall(path.read_text(encoding="utf-8")):

@@ -8,7 +8,7 @@ VOKAB_BUILD_PACKAGES=(
     libuchardet-dev libespeak-ng-dev espeak-ng-data
 )
 VOKAB_TEST_PACKAGES=(
-    xvfb xauth clang libclang-rt-14-dev
+    xvfb xauth clang clang-format libclang-rt-14-dev
     pulseaudio pulseaudio-utils poppler-utils
     openbox xdotool x11-utils x11-xserver-utils imagemagick
     tesseract-ocr tesseract-ocr-ces python3

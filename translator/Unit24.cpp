@@ -1,11 +1,11 @@
 #include "translator/Unit24.h"
 
-#include "app/Unit1.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
 #include "ui/celldelegate.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/mainwindow.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -85,42 +85,30 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     setCentralWidget(client);
 
     auto *slovnikMenu = menuBar()->addMenu(QStringLiteral("Slovník"));
-    Anglicky1 = slovnikMenu->addAction(QStringLiteral("Anglický"));
-    Anglicky1->setObjectName(QStringLiteral("Anglicky1"));
+    Anglicky1 = menuItem(slovnikMenu, "Anglicky1", QStringLiteral("Anglický"));
     Anglicky1->setCheckable(true);
     Anglicky1->setChecked(true);
     // The only word list: an exclusive group of one keeps its check mark when clicked.
     auto *wordLists = new QActionGroup(this);
     wordLists->addAction(Anglicky1);
     slovnikMenu->addSeparator();
-    ZCZdoANj1 = slovnikMenu->addAction(QStringLiteral("Z CZ do ANJ"));
-    ZCZdoANj1->setObjectName(QStringLiteral("ZCZdoANj1"));
-    ZCZdoANj1->setShortcut(Qt::Key_F3);
+    ZCZdoANj1 = menuItem(slovnikMenu, "ZCZdoANj1", QStringLiteral("Z CZ do ANJ"), Qt::Key_F3);
     ZCZdoANj1->setCheckable(true);
-    ZANJdoCZ1 = slovnikMenu->addAction(QStringLiteral("Z ANJ do CZ"));
-    ZANJdoCZ1->setObjectName(QStringLiteral("ZANJdoCZ1"));
-    ZANJdoCZ1->setShortcut(Qt::Key_F4);
+    ZANJdoCZ1 = menuItem(slovnikMenu, "ZANJdoCZ1", QStringLiteral("Z ANJ do CZ"), Qt::Key_F4);
     ZANJdoCZ1->setCheckable(true);
     ZANJdoCZ1->setChecked(true);
     slovnikMenu->addSeparator();
-    Konec1 = slovnikMenu->addAction(QStringLiteral("Zavřít"));
-    Konec1->setObjectName(QStringLiteral("Konec1"));
+    Konec1 = menuItem(slovnikMenu, "Konec1", QStringLiteral("Zavřít"));
 
     auto *moznostiMenu = menuBar()->addMenu(QStringLiteral("Možnosti"));
-    Auto1 = moznostiMenu->addAction(QStringLiteral("Hledej okamžitě"));
-    Auto1->setObjectName(QStringLiteral("Auto1"));
-    Auto1->setShortcut(Qt::Key_F5);
+    Auto1 = menuItem(moznostiMenu, "Auto1", QStringLiteral("Hledej okamžitě"), Qt::Key_F5);
     Auto1->setCheckable(true);
     Auto1->setChecked(true);
     moznostiMenu->addSeparator();
-    Hledej1 = moznostiMenu->addAction(QStringLiteral("Hledej"));
-    Hledej1->setObjectName(QStringLiteral("Hledej1"));
-    Hledej1->setShortcut(Qt::Key_F1);
-    Koprujdoschrnky1 = moznostiMenu->addAction(QStringLiteral("Nalezené zkopíruj do schránky"));
-    Koprujdoschrnky1->setObjectName(QStringLiteral("Koprujdoschrnky1"));
-    Koprujdoschrnky1->setShortcut(Qt::Key_F2);
-    Info1 = menuBar()->addAction(QStringLiteral("Info"));
-    Info1->setObjectName(QStringLiteral("Info1"));
+    Hledej1 = menuItem(moznostiMenu, "Hledej1", QStringLiteral("Hledej"), Qt::Key_F1);
+    Koprujdoschrnky1 = menuItem(moznostiMenu, "Koprujdoschrnky1",
+                                QStringLiteral("Nalezené zkopíruj do schránky"), Qt::Key_F2);
+    Info1 = menuItem(menuBar(), "Info1", QStringLiteral("Info"));
 
     Label1 = named<QLabel>(client, "Label1");
     Label1->setText(QStringLiteral("Název hledaného výrazu:"));
@@ -424,8 +412,8 @@ void TForm24::writeSettings() {
 }
 
 void TForm24::FormClose() {
-    if (forms.Form1)
-        forms.Form1->show();
+    if (forms.main)
+        forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
     writeSettings();
 }

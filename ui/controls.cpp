@@ -8,8 +8,10 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionViewItem>
 #include <QTableView>
@@ -70,6 +72,16 @@ QLabel *captionAndValue(QGridLayout *grid, int row, const QString &caption, cons
     grid->addWidget(label, row, 0);
     grid->addWidget(shown, row, 1);
     return shown;
+}
+
+QSpinBox *arrowsOnlySpinBox(QWidget *parent, const char *name, int minimum, int maximum,
+                            int value) {
+    auto *spin = named<QSpinBox>(parent, name);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    if (QLineEdit *edit = spin->findChild<QLineEdit *>())
+        edit->setReadOnly(true);
+    return spin;
 }
 
 QAction *menuItem(QWidget *menu, const char *name, const QString &caption,

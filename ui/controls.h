@@ -16,6 +16,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 class QWidget;
 
@@ -31,6 +32,10 @@ QIcon standardIcon(const QWidget *widget, QStyle::StandardPixmap which);
 // A named 30 x 28 tool button with a standard icon and a hint; it takes no focus.
 QPushButton *toolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
                         const QString &hint);
+
+// A named spin field that changes only by its arrows (its text cannot be typed into),
+// from `minimum` to `maximum`, showing `value`.
+QSpinBox *arrowsOnlySpinBox(QWidget *parent, const char *name, int minimum, int maximum, int value);
 
 // A caption and its value in one row of a grid: the caption (a label named `captionName`
 // when it has one) in the first column, the value label `name` showing `value` in the

@@ -25,6 +25,8 @@ class TForm23;
 class TForm24;
 class ReviewWindow;
 class ImportWindow;
+class MainWindow;
+class GeneralSettings;
 
 // Every window of the program, filled by the start-up in its fixed creation order
 // (the order of the members below). Windows reach each other through this table.
@@ -55,6 +57,12 @@ struct Forms {
     // Ours, after the system's windows.
     ReviewWindow *review = nullptr;
     ImportWindow *importWindow = nullptr;
+
+    // The main window and the general settings as the subsystems see them
+    // (ui/mainwindow.h, ui/generalsettings.h): Form1 and Form8 again, set as soon as each
+    // is made, so that no subsystem includes app/.
+    MainWindow *main = nullptr;
+    GeneralSettings *settings = nullptr;
 
     // Every window above exists: the start-up sets it once the last one is made. Until
     // then a message box (a bad setting read while a window is made) runs the message

@@ -1,0 +1,109 @@
+#include "testing/testwindow.h"
+
+#include "dictionary/expressionsound.h"
+#include "dictionary/opendictionary.h"
+#include "platform/platform.h"
+#include "review/reviewwindow.h"
+#include "testing/Unit9.h"
+#include "testing/grade.h"
+#include "testing/testwindows.h"
+#include "testing/zkouseni.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
+
+#include <QLabel>
+#include <QSpinBox>
+
+#include <cmath>
+
+TestWindow::TestWindow(Forms &forms, Platform &platform, const QString &name, const QString &kind)
+    : VokabForm(forms, platform, name), m_kind(kind) {
+    m_sound = new ExpressionSound(this, platform);
+    m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
+}
+
+void TestWindow::setRadky(const QStringList &lines) {
+    m_lines = lines;
+}
+
+std::optional<QStringList> TestWindow::openDictionary(const QString &path) {
+    const std::optional<slovnik::ReadResult> read =
+        slovnik::openChosenDictionary(path, slovnik::Contents::Lines, slovnik::EmptyFile::Refused,
+                                      *platform.dialogs, m_openDialog);
+    if (!read)
+        return std::nullopt;
+    if (const QString error = m_plan.open(path); !error.isEmpty())
+        platform.dialogs->error(error);
+    return read->lines;
+}
+
+void TestWindow::askToInterrupt() {
+    if (!platform.dialogs->question(
+            MessageKind::Information,
+            QStringLiteral("Právě probíhá zkoušení, přejete si ho přerušit?")))
+        return;
+    recordStatistics(QStringLiteral("Ne"));
+    reset();
+    forms.Form9->vyprazdniSeznamy();
+}
+
+void TestWindow::showResult(int total) {
+    forms.Form9->lbspravne->setText(QString::number(m_correct));
+    forms.Form9->lbspatne->setText(QString::number(m_wrong));
+    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, total));
+    procenta();
+}
+
+void TestWindow::procenta() {
+    const std::optional<double> percent =
+        zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
+    const std::array<int, 4> thresholds = forms.settings->gradeThresholds();
+    const grade::Grade result =
+        grade::fromPercent(percent.value_or(std::nan("")),
+                           {thresholds[0], thresholds[1], thresholds[2], thresholds[3]});
+    QLabel *label = forms.Form9->lbznamka;
+    label->setText(result.text);
+    if (result.colour) {
+        // 0x00BBGGRR
+        const quint32 c = *result.colour;
+        setTextColour(label, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+    } else {
+        setTextColour(label, std::nullopt);
+    }
+}
+
+void TestWindow::handOver(bool again) {
+    forms.Form9->serve(this, again);
+}
+
+void TestWindow::recordStatistics(const QString &done) {
+    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done, m_kind);
+}
+
+void TestWindow::recordInPlan(const review::Key &key, review::Rating rating) {
+    if (!m_plan.isOn())
+        return;
+    ReviewWindow *window = forms.review;
+    window->report(m_plan.record(key, rating, window->today(), window->parameters()));
+}
+
+void TestWindow::playExpression(bool soundOn, const QString &soundField,
+                                const QString &foreignText) {
+    if (!soundOn)
+        return;
+    SpeechSettings speech = forms.settings->speech();
+    speech.speakWithoutRecording = speech.speakWithoutRecording && !m_czechShown;
+    m_sound->play(soundField, foreignText, speech);
+}
+
+void TestWindow::FormClose() {
+    // A test that ended regularly has been recorded already.
+    if (forms.settings->recordInterrupted() && !dokonceno)
+        recordStatistics(QStringLiteral("Ne"));
+    reset();
+    forms.Form9->vyprazdniSeznamy();
+    forms.main->showMainWindow();
+    setApplicationTitle(QStringLiteral("Vokab"));
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "review/planrecorder.h"
+#include "ui/form.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class ExpressionSound;
+
+// What Testing I (TForm4) and Testing II (TForm12) share: the finished flag the
+// evaluation window serves a test by, the file lines, the counts, the statistics and the
+// review plan they record in, the hand-over of a result to the evaluation window and the
+// closing. Each window keeps its own controls, handlers and order of steps.
+class TestWindow : public VokabForm {
+    Q_OBJECT
+public:
+    // Set when a test has ended regularly; cleared by the reset. The evaluation window
+    // serves the test that handed its result over last while this is set.
+    bool dokonceno = false;
+
+    // The window's reset (`zakladninastav` of Testing I, `zaklnastaveni` of Testing II).
+    virtual void reset() = 0;
+    // The file lines, as the evaluation window fills them for a retest.
+    void setRadky(const QStringList &lines);
+    // Builds the test from the file lines in the direction the settings give now and
+    // asks the first question (`nactidopameti` and `nastavinfo` of Testing I, `nacti`
+    // and `prvnizkouseni` of Testing II).
+    virtual void loadAndAsk() = 0;
+
+    int rightCount() const { return m_correct; }
+    int wrongCount() const { return m_wrong; }
+
+    // The grading routine of Testing I, which Testing II calls too: sets the evaluation
+    // window's grade from the percentage in its label "Úspěšnost".
+    void procenta();
+
+protected:
+    // `kind`: the test kind of its statistics rows ("Zkoušení I", "Zkoušení II").
+    TestWindow(Forms &forms, Platform &platform, const QString &name, const QString &kind);
+
+    // Closing by any route: a test not ended regularly is recorded as interrupted when
+    // the general settings ask for it; the reset; the evaluation's lists emptied; the main
+    // window shown and the application title "Vokab".
+    void FormClose() override;
+
+    // Reads the chosen dictionary's lines, reporting what cannot be read (an empty file is
+    // refused), and takes its review plan when it has one; nothing when it cannot be read.
+    std::optional<QStringList> openDictionary(const QString &path);
+    // "Nové zkoušení" while a test is loaded: "Právě probíhá zkoušení, přejete si ho
+    // přerušit?"; Yes records the test as interrupted whatever the settings say, resets
+    // and empties the evaluation's lists.
+    void askToInterrupt();
+    // The evaluation's counts and success rate of a test of `total` expressions, and its
+    // grade.
+    void showResult(int total);
+    // Shows the evaluation window, which serves this test from now on, and hides this
+    // window; `again` checks the option "Nechat se znova prozkoušet".
+    void handOver(bool again);
+    // One statistics row, "Ano" (completed) or "Ne" (interrupted); nothing when no
+    // answer was given.
+    void recordStatistics(const QString &done);
+    // Counts an answer in the review plan of the test's dictionary when it has one.
+    void recordInPlan(const review::Key &key, review::Rating rating);
+    // When `soundOn` (the test settings' "Použit zvuk při zobrazení výrazu"): the
+    // recording, or the foreign expression spoken when it has none. A voice never reads
+    // out the answer: it speaks only when the foreign side is the question.
+    void playExpression(bool soundOn, const QString &soundField, const QString &foreignText);
+
+    // The lines of the opened file. They are kept as a list, not as the hidden memo's
+    // text: a text document lays out every line (seconds for a million) for nobody to
+    // see, and every question asked whether the test was loaded by copying it out whole.
+    QStringList m_lines;
+    int m_correct = 0;
+    int m_wrong = 0;
+    bool m_czechShown = true; // the direction the loaded test runs in
+    FileDialogState m_openDialog;
+    ExpressionSound *m_sound = nullptr;
+    // The review plan of the opened dictionary, when it has one.
+    review::PlanRecorder m_plan;
+
+private:
+    QString m_kind;
+};
