@@ -341,7 +341,7 @@ bool TForm1::FormCloseQuery() {
 void TForm1::FormClose() {
     // Recordings the editor still refers to are not the program's to throw away.
     if (forms.Form8->chbtemp->isChecked())
-        deleteFilesIn(platform.folder.temp(), forms.Form2->soundsInUse());
+        deleteFilesIn(platform.folder.temp(), forms.Form2->document().soundsInUse());
     ulozenistatistik();
     QCoreApplication::quit();
 }

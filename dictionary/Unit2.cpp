@@ -13,9 +13,9 @@
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
+#include "exchange/editorexchange.h"
 #include "exchange/importexport.h"
 #include "exchange/importwindow.h"
-#include "exchange/kvtml.h"
 #include "platform/platform.h"
 #include "ui/celldelegate.h"
 #include "ui/controls.h"
@@ -58,7 +58,7 @@ bool isEnter(const QKeyEvent *event) {
 } // namespace
 
 TForm2::TForm2(Forms &forms, Platform &platform)
-    : VokabForm(forms, platform, QStringLiteral("Form2")), m_fileName(slovnik::kNewDictionaryName),
+    : VokabForm(forms, platform, QStringLiteral("Form2")),
       m_shownName(slovnik::kNewDictionaryName) {
     m_openDialog = dictionaryFileDialog(QStringLiteral("Načíst slovník z:"));
     m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
@@ -79,7 +79,7 @@ TForm2::TForm2(Forms &forms, Platform &platform)
 
     buildControls();
     buildMenu();
-    setCaption(m_fileName);
+    setCaption(m_document.fileName());
     setStatus(kCount + QStringLiteral(" -"));
     setFrame(Frame::Sizeable);
     // The designed height leaves room below the list's twelve rows: it stays below them,
@@ -185,10 +185,11 @@ void TForm2::buildControls() {
     column->addWidget(listLabel);
 
     stg = named<QTableView>(central, "stg");
-    m_model = new DictionaryModel(m_slovnik, DictionaryModel::Style::Editor, this);
-    m_model->setPronunciationFont(phonetic);
+    m_document.model()->setPronunciationFont(phonetic);
+    // A recording in the sound field is not yet in an expression, and is kept all the same.
+    m_document.addSoundHolder([this] { return QStringList{edtzvuk->text()}; });
     stg->setVerticalHeader(new UniformRowsHeader(stg));
-    stg->setModel(m_model);
+    stg->setModel(m_document.model());
     stg->setItemDelegate(new PlainCellDelegate(stg));
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);
     stg->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -292,15 +293,8 @@ int TForm2::selectedRow() const {
 }
 
 void TForm2::vyberRadek(int row) {
-    if (row >= 0 && row < m_model->rowCount())
-        stg->setCurrentIndex(m_model->index(row, 0));
-}
-
-void TForm2::upravZaznam(int row, const Tslovniky &record) {
-    if (row < 0 || row >= pocet())
-        return;
-    m_model->setRecord(row, record);
-    m_modified = true;
+    if (row >= 0 && row < m_document.model()->rowCount())
+        stg->setCurrentIndex(m_document.model()->index(row, 0));
 }
 
 void TForm2::scrollToNewest() {
@@ -310,7 +304,8 @@ void TForm2::scrollToNewest() {
     // further than the rows it knew of).
     if (pocet() + 1 > kRowsInView) {
         stg->doItemsLayout();
-        stg->scrollTo(m_model->index(pocet() - 1, 0), QAbstractItemView::PositionAtBottom);
+        stg->scrollTo(m_document.model()->index(pocet() - 1, 0),
+                      QAbstractItemView::PositionAtBottom);
     }
 }
 
@@ -321,8 +316,7 @@ void TForm2::btpridejClick() {
         edtang->setFocus();
         return;
     }
-    m_model->append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
-    m_modified = true;
+    m_document.append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
     if (selectedRow() < 0)
         vyberRadek(0);
     edtang->clear();
@@ -336,31 +330,28 @@ void TForm2::btpridejClick() {
 
 void TForm2::btodeberClick() {
     const int row = selectedRow();
-    if (row < 0 || m_slovnik.isEmpty())
+    if (row < 0 || m_document.isEmpty())
         return;
-    m_model->remove(row);
-    m_modified = true;
+    m_document.remove(row);
     vyberRadek(std::min(row, pocet() - 1));
     setStatus(kCount + QString::number(pocet()));
 }
 
 void TForm2::btupravClick() {
     const int row = selectedRow();
-    if (m_slovnik.isEmpty() || row < 0)
+    if (m_document.isEmpty() || row < 0)
         return;
     forms.Form3->otevri(row);
 }
 
 void TForm2::novy() {
-    m_model->replace({}, true);
+    m_document.startNew();
     edtcz->clear();
     edtang->clear();
     edtzvuk->setText(slovnik::kNoSound);
     edtvyslovnost->setText(slovnik::kNoPronunciation);
     setStatus(kCount + QStringLiteral(" - "));
-    m_fileName = slovnik::kNewDictionaryName;
-    setCaption(m_fileName);
-    m_modified = false;
+    setCaption(m_document.fileName());
 }
 
 void TForm2::BitBtn5Click() {
@@ -389,11 +380,8 @@ void TForm2::openDictionary(const QString &path) {
         return;
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
-    m_fileName = paths::fileNamePart(path);
-    m_folder = paths::folderPart(path);
-    setCaption(paths::asciiLower(m_fileName));
-    m_model->replace(std::move(read->dictionary), true);
-    m_modified = false;
+    m_document.takeOpened(std::move(read->dictionary), path);
+    setCaption(paths::asciiLower(m_document.fileName()));
     vyberRadek(0);
     setStatus(kCount + u' ' + QString::number(pocet()));
     edtang->setFocus();
@@ -401,55 +389,45 @@ void TForm2::openDictionary(const QString &path) {
 }
 
 bool TForm2::saveTo(const QString &path) {
-    const editor::SoundMoveResult moved =
-        editor::moveSounds(m_slovnik, path, platform.folder.temp());
-    const textfile::SaveResult saved = slovnik::writeDictionaryFile(path, m_slovnik);
-    QStringList stuck;
-    if (!saved) {
-        // The file on disk still names the sounds where they were: so do the records.
-        stuck = editor::undoSoundMoves(m_slovnik, moved);
-    }
-    m_model->recordsChanged();
-    if (!moved.failed.isEmpty())
+    const DictionaryDocument::SaveResult saved = m_document.saveTo(path, platform.folder.temp());
+    if (!saved.notMoved.isEmpty())
         platform.dialogs->warning(
             QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
                            "výrazy je dál najdou na jejich původním místě:\n") +
-            moved.failed.join(u'\n'));
-    if (!saved) {
+            saved.notMoved.join(u'\n'));
+    if (!saved.saved) {
         platform.dialogs->error(saved.error);
-        if (!stuck.isEmpty())
+        if (!saved.notMovedBack.isEmpty())
             platform.dialogs->warning(
                 QStringLiteral("Tyto zvuky se nepodařilo vrátit na jejich původní místo, "
                                "výrazy je najdou ve složce slovníku:\n") +
-                QDir::toNativeSeparators(stuck.join(u'\n')));
+                QDir::toNativeSeparators(saved.notMovedBack.join(u'\n')));
         return false;
     }
     // A field that shows a moved recording shows it in its new place.
-    for (const editor::SoundMoveResult::RecordChange &change : moved.changed) {
-        const QString &now = m_slovnik[change.record].zvuk;
+    for (const editor::SoundMoveResult::RecordChange &change : saved.moved) {
+        const QString &now = m_document.records()[change.record].zvuk;
         if (edtzvuk->text() == change.zvuk)
             edtzvuk->setText(now);
         forms.Form3->soundMoved(change.zvuk, now);
     }
-    m_modified = false;
     return true;
 }
 
 bool TForm2::saveDictionary() {
-    if (m_slovnik.isEmpty()) {
+    if (m_document.isEmpty()) {
         platform.dialogs->info(QStringLiteral("Nelze uložit prázdný slovník."));
         return false;
     }
-    m_saveDialog.fileName = m_fileName;
-    if (paths::asciiLower(m_fileName) != slovnik::kNewDictionaryName) {
-        m_fullPath = m_folder + m_fileName;
+    m_saveDialog.fileName = m_document.fileName();
+    if (!m_document.isNew()) {
         setCaption(m_shownName);
-        return saveTo(m_fullPath);
+        return saveTo(m_document.path());
     }
     const std::optional<QString> chosen = chooseSaveName();
     if (!chosen || !saveTo(*chosen))
         return false;
-    takeName(*chosen);
+    setCaption(m_document.fileName());
     m_saveDialog.remember(*chosen);
     return true;
 }
@@ -459,13 +437,13 @@ void TForm2::BitBtn3Click() {
 }
 
 void TForm2::UlozitjakoClick() {
-    m_saveDialog.fileName = m_fileName;
+    m_saveDialog.fileName = m_document.fileName();
     if (const std::optional<QString> chosen = chooseSaveName(); chosen && saveTo(*chosen))
-        takeName(*chosen);
+        setCaption(m_document.fileName());
 }
 
 bool TForm2::offerToSave() {
-    if (!m_modified)
+    if (!m_document.isModified())
         return true;
     const int answer = platform.dialogs->choose(
         MessageKind::Confirmation, QStringLiteral("Slovník byl změněn. Uložit změny?"),
@@ -475,20 +453,6 @@ bool TForm2::offerToSave() {
     return answer == 1;
 }
 
-QStringList TForm2::soundsInUse() const {
-    QStringList sounds;
-    for (const Tslovniky &record : m_slovnik)
-        sounds.append(record.zvuk);
-    sounds.append(edtzvuk->text());
-    sounds.append(forms.Form3->Edit4->text());
-    return sounds;
-}
-
-bool TForm2::usesSound(const QString &path) const {
-    return std::any_of(m_slovnik.begin(), m_slovnik.end(),
-                       [&](const Tslovniky &record) { return record.zvuk == path; });
-}
-
 std::optional<QString> TForm2::chooseSaveName() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
     if (!chosen) {
@@ -496,13 +460,6 @@ std::optional<QString> TForm2::chooseSaveName() {
         return std::nullopt;
     }
     return chosen;
-}
-
-void TForm2::takeName(const QString &path) {
-    m_fullPath = path;
-    m_fileName = paths::fileNamePart(path);
-    m_folder = paths::folderPart(path);
-    setCaption(m_fileName);
 }
 
 void TForm2::PrevestClick() {
@@ -526,88 +483,28 @@ void TForm2::importClick() {
         forms.importWindow->showFile(*chosen);
         return;
     }
-    const exchange::KvtmlRead read = exchange::readKvtmlFile(*chosen);
-    if (!read.dictionary) {
-        platform.dialogs->error(read.error);
-        return;
-    }
-    if (read.dictionary->isEmpty()) {
-        platform.dialogs->warning(
-            QStringLiteral("Ve slovníku „%1“ není žádný výraz s cizím i českým textem.")
-                .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    takeImported(*read.dictionary, read.skippedEntries, read.droppedSounds);
+    if (const std::optional<exchange::KvtmlImport> read =
+            exchange::readKvtmlImport(*chosen, *platform.dialogs))
+        takeImported(read->dictionary, read->skippedEntries, read->droppedSounds);
 }
 
 bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
                           const QStringList &droppedSounds) {
-    Tpole records = dictionary;
-    const QList<exchange::Replacement> unencodable = exchange::unencodableCharacters(records);
-    if (!unencodable.isEmpty()) {
-        constexpr qsizetype kListed = 20;
-        QStringList lines;
-        for (const exchange::Replacement &r :
-             unencodable.first(std::min(kListed, unencodable.size())))
-            lines << QStringLiteral("%1 → %2 (%3×)").arg(r.character, r.replacement).arg(r.count);
-        if (unencodable.size() > kListed)
-            lines << QStringLiteral("… a dalších %1 znaků").arg(unencodable.size() - kListed);
-        const int answer = platform.dialogs->choose(
-            MessageKind::Warning,
-            QStringLiteral("Tyto znaky nelze uložit do slovníku (kódování Windows-1250):\n") +
-                lines.join(u'\n') +
-                QStringLiteral("\n\nNahradit je uvedenými znaky, nebo import zrušit?"),
-            {QStringLiteral("Nahradit"), QStringLiteral("Zrušit")}, 1);
-        if (answer != 0)
-            return false;
-        records = exchange::withReplacements(records);
-    }
+    std::optional<Tpole> records = exchange::encodableRecords(dictionary, *platform.dialogs);
+    if (!records)
+        return false;
     novy();
-    m_model->replace(std::move(records), true);
-    m_modified = true;
+    m_document.takeImported(std::move(*records));
     vyberRadek(0);
     setStatus(kCount + u' ' + QString::number(pocet()));
-    QStringList notes;
-    if (skippedRows > 0)
-        notes << QStringLiteral("Vynechané řádky bez cizího nebo českého výrazu: %1.")
-                     .arg(skippedRows);
-    if (!droppedSounds.isEmpty())
-        notes << QStringLiteral("Tyto zvuky nejsou ve složce importovaného souboru, výrazy "
-                                "zůstaly bez zvuku:\n") +
-                     droppedSounds.join(u'\n');
-    if (!notes.isEmpty())
-        platform.dialogs->info(notes.join(QStringLiteral("\n\n")));
+    exchange::tellLeftOut(skippedRows, droppedSounds, *platform.dialogs);
     edtang->setFocus();
     scrollToNewest();
     return true;
 }
 
 void TForm2::exportClick() {
-    if (m_slovnik.isEmpty()) {
-        platform.dialogs->info(QStringLiteral("Nelze exportovat prázdný slovník."));
-        return;
-    }
-    m_exportDialog.fileName = QFileInfo(m_fileName).completeBaseName() + QStringLiteral(".csv");
-    const std::optional<QString> chosen = platform.dialogs->saveFile(m_exportDialog);
-    if (!chosen)
-        return;
-    const std::optional<exchange::FileFormat> format = exchange::exportFormatOf(*chosen);
-    if (!format) {
-        platform.dialogs->warning(
-            QStringLiteral("Soubor „%1“ nemá příponu .csv, .tsv ani .kvtml, slovník nebyl "
-                           "exportován.")
-                .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    const textfile::SaveResult saved = exchange::exportDictionary(
-        *chosen, m_slovnik.toList(), *format, QFileInfo(m_fileName).completeBaseName());
-    if (!saved) {
-        platform.dialogs->error(saved.error);
-        return;
-    }
-    m_exportDialog.remember(*chosen);
-    platform.dialogs->info(QStringLiteral("Slovník byl exportován do souboru „%1“.")
-                               .arg(QDir::toNativeSeparators(*chosen)));
+    exchange::exportDocument(m_document, *platform.dialogs, m_exportDialog);
 }
 
 void TForm2::FormClose() {

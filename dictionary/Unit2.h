@@ -2,11 +2,10 @@
 
 #include <optional>
 
-#include "dictionary/recordlist.h"
+#include "dictionary/dictionarydocument.h"
 #include "platform/dialogs.h"
 #include "ui/form.h"
 
-class DictionaryModel;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -86,18 +85,10 @@ public:
     // dialog cancelled, the file not written).
     bool saveDictionary();
 
-    // Whether the dictionary changed (Add, Delete, Edit) since it was opened, started
-    // or saved.
-    bool isModified() const { return m_modified; }
     // Before the dictionary is dropped: when it changed, asks whether to save it
     // ("Ano", "Ne", "Zrušit"). True when the caller may go on: nothing changed, the
     // user said No, or the dictionary was saved.
     bool offerToSave();
-    // Every sound path the editor still refers to: the records' sounds, the sound
-    // field and the edit dialog's sound field.
-    QStringList soundsInUse() const;
-    // Whether an expression of the dictionary has this sound.
-    bool usesSound(const QString &path) const;
     // Opens a dictionary file as Open does with the file chosen in its dialog (a
     // dictionary named on the command line).
     void openDictionary(const QString &path);
@@ -108,18 +99,16 @@ public:
     bool takeImported(const Tpole &dictionary, qsizetype skippedRows,
                       const QStringList &droppedSounds);
 
-    // The dictionary (a copy that shares the texts) and its list.
-    Tpole slovnik() const { return m_slovnik.toList(); }
-    int pocet() const { return int(m_slovnik.size()); }
-    DictionaryModel *model() const { return m_model; }
+    // The dictionary the editor works on.
+    DictionaryDocument &document() { return m_document; }
+    const DictionaryDocument &document() const { return m_document; }
+    // The dictionary (a copy that shares the texts).
+    Tpole slovnik() const { return m_document.records().toList(); }
+    int pocet() const { return m_document.count(); }
     // The selected expression (from 0), or -1 when none is selected.
     int selectedRow() const;
     void vyberRadek(int row);
-    // Changes one expression (the edit dialog's "Upravit").
-    void upravZaznam(int row, const Tslovniky &record);
 
-    QString nazevSouboru() const { return m_fileName; }
-    QString slozka() const { return m_folder; }
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }
     const FileDialogState &importDialog() const { return m_importDialog; }
@@ -139,24 +128,15 @@ private:
     void caretAfterBracket();
     void updateCaseMode(bool withPronunciation);
     void focusAfter(QWidget *widget);
-    // Moves the recordings waiting in Temp beside the dictionary and writes it; when the
-    // file cannot be written the recordings go back, so that the file on disk and the
-    // sounds agree. False when the file was not written.
+    // Saves through the document and tells what went wrong. False when the file was not
+    // written.
     bool saveTo(const QString &path);
     // Asks where to save; cancelling says that the dictionary was not saved.
     std::optional<QString> chooseSaveName();
-    // The dictionary's file is now `path` (once it has been saved there): its name,
-    // folder and the caption.
-    void takeName(const QString &path);
     bool keyPressed(QLineEdit *edit, QKeyEvent *event);
 
-    RecordList m_slovnik;
-    DictionaryModel *m_model = nullptr;
-    QString m_fileName;
+    DictionaryDocument m_document;
     QString m_shownName;
-    QString m_folder;
-    QString m_fullPath;
-    bool m_modified = false;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     FileDialogState m_importDialog;

@@ -107,18 +107,21 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     centreOnDesktop();
     // No close box: Escape leaves as "Zrušit" does (not while a recording runs).
     pressOnEscape({BitBtn2});
+    // A recording made here is not in the expression until "Upravit", and is kept all the
+    // same.
+    forms.Form2->document().addSoundHolder([this] { return QStringList{Edit4->text()}; });
 }
 
 void TForm3::otevri(int row) {
-    TForm2 *editor = forms.Form2;
-    m_record = QPersistentModelIndex(editor->model()->index(row, 0));
+    DictionaryModel *records = forms.Form2->document().model();
+    m_record = QPersistentModelIndex(records->index(row, 0));
     m_recorded.clear();
     Edit3->clear();
     show();
-    Edit1->setText(editor->model()->cell(row, 0));
-    Edit2->setText(editor->model()->cell(row, 1));
-    Edit3->setText(editor->model()->cell(row, 2));
-    Edit4->setText(editor->model()->cell(row, 3));
+    Edit1->setText(records->cell(row, 0));
+    Edit2->setText(records->cell(row, 1));
+    Edit3->setText(records->cell(row, 2));
+    Edit4->setText(records->cell(row, 3));
     m_openedSound = Edit4->text();
     Edit1->setFocus();
 }
@@ -142,7 +145,8 @@ void TForm3::leave() {
 
 void TForm3::BitBtn1Click() {
     const int row = radek();
-    if (row < 0 || row >= forms.Form2->pocet()) {
+    DictionaryDocument &document = forms.Form2->document();
+    if (row < 0 || row >= document.count()) {
         // The expression was deleted, or another dictionary replaced it, while the
         // dialog was open: its changes belong nowhere.
         platform.dialogs->warning(
@@ -150,7 +154,7 @@ void TForm3::BitBtn1Click() {
         leave();
         return;
     }
-    forms.Form2->upravZaznam(row, {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()});
+    document.setRecord(row, {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()});
     leave();
 }
 
@@ -225,7 +229,7 @@ void TForm3::BitBtn5Click() {
     }
     // Only a recording made since the dialog was opened goes, and not when an expression
     // has taken it meanwhile; a sound of the dictionary stays.
-    if (!m_recorded.isEmpty() && !forms.Form2->usesSound(m_recorded) &&
+    if (!m_recorded.isEmpty() && !forms.Form2->document().usesSound(m_recorded) &&
         editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (Edit4->text() == m_recorded)

@@ -214,7 +214,7 @@ void TForm5::BitBtn3Click() {
         zastavNahravani(false);
     // Only a recording made since the window was shown goes, and not when an expression
     // has taken it meanwhile; a sound of the dictionary stays.
-    if (!m_recorded.isEmpty() && !forms.Form2->usesSound(m_recorded) &&
+    if (!m_recorded.isEmpty() && !forms.Form2->document().usesSound(m_recorded) &&
         editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (forms.Form2->edtzvuk->text() == m_recorded)

@@ -107,7 +107,7 @@ private slots:
         e->vyberRadek(deleted);
         click(e->btodeber);
         QCoreApplication::processEvents();
-        QCOMPARE(e->model()->rowCount(), 29);
+        QCOMPARE(e->document().model()->rowCount(), 29);
         QCOMPARE(e->stg->verticalHeader()->count(), 29);
         QScrollBar *bar = e->stg->verticalScrollBar();
         bar->setValue(bar->maximum());
@@ -116,7 +116,7 @@ private slots:
         const QModelIndex bottom = e->stg->indexAt(QPoint(2, rows.bottom() - 2));
         QCOMPARE(bottom.row(), 28);
         QCOMPARE(e->stg->indexAt(QPoint(2, rows.bottom() + 4)).row(), -1);
-        QCOMPARE(e->model()->cell(bottom.row(), 0), QString(deleted == 29 ? "w28" : "w29"));
+        QCOMPARE(e->document().model()->cell(bottom.row(), 0), QString(deleted == 29 ? "w28" : "w29"));
         QCOMPARE(e->selectedRow(), std::min(deleted, 28));
     }
 
@@ -133,28 +133,28 @@ private slots:
 
     void firstExpressionFillsTheEmptyRowAndTheNextOnesAddRows() {
         TForm2 *e = editor();
-        QCOMPARE(e->model()->rowCount(), 1);
+        QCOMPARE(e->document().model()->rowCount(), 1);
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"), QStringLiteral("[k4t]"));
-        QCOMPARE(e->model()->rowCount(), 1);
-        QCOMPARE(e->model()->cell(0, 0), QStringLiteral("cat"));
-        QCOMPARE(e->model()->cell(0, 2), QStringLiteral("[k4t]"));
+        QCOMPARE(e->document().model()->rowCount(), 1);
+        QCOMPARE(e->document().model()->cell(0, 0), QStringLiteral("cat"));
+        QCOMPARE(e->document().model()->cell(0, 2), QStringLiteral("[k4t]"));
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
-        QCOMPARE(e->model()->rowCount(), 2);
-        QCOMPARE(e->model()->cell(1, 1), QStringLiteral("pes"));
+        QCOMPARE(e->document().model()->rowCount(), 2);
+        QCOMPARE(e->document().model()->cell(1, 1), QStringLiteral("pes"));
         // Deleting every expression leaves no row; the next addition makes row 1 again.
         e->vyberRadek(1);
         press(e, "btodeber");
         e->vyberRadek(0);
         press(e, "btodeber");
-        QCOMPARE(e->model()->rowCount(), 0);
+        QCOMPARE(e->document().model()->rowCount(), 0);
         press(e, "btodeber"); // nothing left to delete
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku:0"));
         add(e, QStringLiteral("bird"), QStringLiteral("pták"));
-        QCOMPARE(e->model()->rowCount(), 1);
-        QCOMPARE(e->model()->cell(0, 0), QStringLiteral("bird"));
-        QCOMPARE(e->model()->data(e->model()->index(0, 1), Qt::ToolTipRole).toString(),
+        QCOMPARE(e->document().model()->rowCount(), 1);
+        QCOMPARE(e->document().model()->cell(0, 0), QStringLiteral("bird"));
+        QCOMPARE(e->document().model()->data(e->document().model()->index(0, 1), Qt::ToolTipRole).toString(),
                  QStringLiteral("pták"));
-        QCOMPARE(e->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+        QCOMPARE(e->document().model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Cizojazyčná výslovnost"));
     }
 
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(dialogs().texts().at(dialogs().texts().size() - 2),
                  QStringLiteral("Chcete vytvořit nový slovník?"));
         QCOMPARE(e->pocet(), 0);
-        QCOMPARE(e->model()->rowCount(), 1);
+        QCOMPARE(e->document().model()->rowCount(), 1);
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: - "));
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - novyslovnik.slv"));
     }
@@ -185,9 +185,9 @@ private slots:
         press(e, "BitBtn2");
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
         QCOMPARE(e->pocet(), 2);
-        QCOMPARE(e->model()->rowCount(), 2);
-        QCOMPARE(e->model()->cell(0, 0), QStringLiteral("cat"));
-        QCOMPARE(e->model()->cell(0, 1), QStringLiteral("kočka"));
+        QCOMPARE(e->document().model()->rowCount(), 2);
+        QCOMPARE(e->document().model()->cell(0, 0), QStringLiteral("cat"));
+        QCOMPARE(e->document().model()->cell(0, 1), QStringLiteral("kočka"));
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: 2"));
         QCOMPARE(dialogs().fileDialogs.last().title, QStringLiteral("Načíst slovník z:"));
         QCOMPARE(e->openDialog().fileName, path.toLower());
@@ -265,7 +265,7 @@ private slots:
         const QString moved =
             QDir::toNativeSeparators(platform().folder.userFile(QStringLiteral("ZVIRATA/cat.wav")));
         QCOMPARE(e->slovnik()[0].zvuk, moved);
-        QCOMPARE(e->model()->cell(0, 3), moved);
+        QCOMPARE(e->document().model()->cell(0, 3), moved);
         QVERIFY(!QFile::exists(sound));
         QCOMPARE(bytesOf(moved), QByteArray("RIFF"));
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("kočka;cat;[k4t];") + moved + "\r\n"));
@@ -423,10 +423,10 @@ private slots:
         QCOMPARE(bytesOf(path), old);
         QCOMPARE(bytesOf(recording), QByteArray("haf"));
         QCOMPARE(e->slovnik()[0].zvuk, recording);
-        QCOMPARE(e->model()->cell(0, 3), recording);
+        QCOMPARE(e->document().model()->cell(0, 3), recording);
         QVERIFY(!QFileInfo::exists(
             platform().folder.userFile(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
-        QVERIFY(e->isModified());
+        QVERIFY(e->document().isModified());
     }
 
     // A save that fails changes neither the caption nor the file that the next "Uložit"
@@ -458,7 +458,7 @@ private slots:
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
         const QString name = opened ? QStringLiteral("zvirata.slv") : slovnik::kNewDictionaryName;
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - ") + name);
-        QCOMPARE(e->nazevSouboru(), name);
+        QCOMPARE(e->document().fileName(), name);
         QVERIFY(e->saveDialog().history.isEmpty());
 
         const qsizetype asked = dialogs().fileDialogs.size();
@@ -627,7 +627,7 @@ private slots:
         Tpole expected = before;
         expected[2].cz = QStringLiteral("změněno");
         QCOMPARE(e->slovnik(), expected);
-        QCOMPARE(e->model()->cell(2, 1), QStringLiteral("změněno"));
+        QCOMPARE(e->document().model()->cell(2, 1), QStringLiteral("změněno"));
 
         e->vyberRadek(1);
         press(e, "btuprav");
@@ -828,7 +828,7 @@ private slots:
             QCOMPARE(e->slovnik() == changed, !done);
         }
         if (done && action != QStringLiteral("exit"))
-            QVERIFY(!e->isModified());
+            QVERIFY(!e->document().isModified());
     }
 
     void explanationsListTheTwelvePhoneticKeys() {

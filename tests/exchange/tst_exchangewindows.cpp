@@ -22,7 +22,7 @@ QString peerFile(const QString &name) {
 // The rows of the editor's list as it shows them: "foreign|Czech|pronunciation|sound",
 // cut at "/".
 QString listText(const TForm2 *editor) {
-    const QAbstractItemModel *model = editor->model();
+    const QAbstractItemModel *model = editor->document().model();
     QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row) {
         QStringList cells;
@@ -104,8 +104,8 @@ private slots:
         }
         QVERIFY(editor->isEnabled());
         QTEST(listText(editor), "list");
-        QVERIFY(editor->isModified());
-        QCOMPARE(editor->nazevSouboru(), slovnik::kNewDictionaryName);
+        QVERIFY(editor->document().isModified());
+        QCOMPARE(editor->document().fileName(), slovnik::kNewDictionaryName);
         QCOMPARE(windows.dialogs().unexpected, 0);
     }
 
@@ -136,7 +136,7 @@ private slots:
         QTEST(listText(editor), "list");
         QTEST(window->isVisible(), "windowStays");
         QCOMPARE(editor->isEnabled(), !window->isVisible());
-        QCOMPARE(editor->isModified(), choice == 0);
+        QCOMPARE(editor->document().isModified(), choice == 0);
     }
 
     // The editor's dictionary exported as CSV, TSV or KVTML comes back through

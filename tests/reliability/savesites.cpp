@@ -61,17 +61,17 @@ void editorOpen(TestWindows &w, const QString &target, int size) {
 }
 void editorSave(TestWindows &w, const QString &, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->model()->replace(records(std::max(1, editor->pocet()), variant), true);
+    editor->document().model()->replace(records(std::max(1, editor->pocet()), variant), true);
     editor->BitBtn3Click();
 }
 
 // The editor's "Save as".
 void editorFill(TestWindows &w, const QString &, int size) {
-    w.forms().Form2->model()->replace(records(size, 0), true);
+    w.forms().Form2->document().model()->replace(records(size, 0), true);
 }
 void editorSaveAs(TestWindows &w, const QString &target, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->model()->replace(records(editor->pocet(), variant), true);
+    editor->document().model()->replace(records(editor->pocet(), variant), true);
     w.dialogs().files.push_back(target);
     editor->UlozitjakoClick();
 }
@@ -79,7 +79,7 @@ void editorSaveAs(TestWindows &w, const QString &target, int variant) {
 // The editor's "Exportovat…".
 void editorExport(TestWindows &w, const QString &target, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->model()->replace(records(std::max(1, editor->pocet()), variant), true);
+    editor->document().model()->replace(records(std::max(1, editor->pocet()), variant), true);
     w.dialogs().files.push_back(target);
     editor->exportAction->trigger();
 }

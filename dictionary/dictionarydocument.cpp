@@ -1,0 +1,108 @@
+#include "dictionary/dictionarydocument.h"
+
+#include "core/paths.h"
+#include "core/textfile.h"
+#include "dictionary/slovnik.h"
+
+#include <algorithm>
+
+DictionaryDocument::DictionaryDocument(QObject *parent)
+    : QObject(parent), m_model(m_records, DictionaryModel::Style::Editor),
+      m_fileName(slovnik::kNewDictionaryName) {}
+
+void DictionaryDocument::append(const Tslovniky &record) {
+    m_model.append(record);
+    markModified();
+}
+
+void DictionaryDocument::remove(int row) {
+    if (row < 0 || row >= count())
+        return;
+    m_model.remove(row);
+    markModified();
+}
+
+void DictionaryDocument::setRecord(int row, const Tslovniky &record) {
+    if (row < 0 || row >= count())
+        return;
+    m_model.setRecord(row, record);
+    markModified();
+}
+
+void DictionaryDocument::startNew() {
+    m_model.replace({}, true);
+    m_modified = false;
+    takeName(slovnik::kNewDictionaryName);
+    emit changed();
+}
+
+void DictionaryDocument::takeOpened(Tpole records, const QString &path) {
+    m_model.replace(std::move(records), true);
+    m_modified = false;
+    takeName(path);
+    emit changed();
+}
+
+void DictionaryDocument::takeImported(Tpole records) {
+    m_model.replace(std::move(records), true);
+    takeName(slovnik::kNewDictionaryName);
+    markModified();
+}
+
+bool DictionaryDocument::isNew() const {
+    return paths::asciiLower(m_fileName) == slovnik::kNewDictionaryName;
+}
+
+DictionaryDocument::SaveResult DictionaryDocument::saveTo(const QString &path,
+                                                          const QString &tempFolder) {
+    SaveResult result;
+    const editor::SoundMoveResult moved = editor::moveSounds(m_records, path, tempFolder);
+    const textfile::SaveResult written = slovnik::writeDictionaryFile(path, m_records);
+    result.notMoved = moved.failed;
+    if (!written) {
+        // The file on disk still names the sounds where they were: so do the records.
+        result.notMovedBack = editor::undoSoundMoves(m_records, moved);
+        result.error = written.error;
+    }
+    m_model.recordsChanged();
+    if (!written)
+        return result;
+    result.saved = true;
+    result.moved = moved.changed;
+    m_modified = false;
+    takeName(path);
+    emit saved(path);
+    return result;
+}
+
+bool DictionaryDocument::usesSound(const QString &sound) const {
+    return std::any_of(m_records.begin(), m_records.end(),
+                       [&](const Tslovniky &record) { return record.zvuk == sound; });
+}
+
+void DictionaryDocument::addSoundHolder(std::function<QStringList()> holder) {
+    m_soundHolders.push_back(std::move(holder));
+}
+
+QStringList DictionaryDocument::soundsInUse() const {
+    QStringList found;
+    found.reserve(m_records.size());
+    for (const Tslovniky &record : m_records)
+        found.append(record.zvuk);
+    for (const std::function<QStringList()> &holder : m_soundHolders)
+        found.append(holder());
+    return found;
+}
+
+void DictionaryDocument::takeName(const QString &path) {
+    const QString before = this->path();
+    m_fileName = paths::fileNamePart(path);
+    m_folder = paths::folderPart(path);
+    if (this->path() != before)
+        emit renamed(m_fileName);
+}
+
+void DictionaryDocument::markModified() {
+    m_modified = true;
+    emit changed();
+}
