@@ -1,8 +1,6 @@
 #include "dictionary/Unit2.h"
 #include "core/paths.h"
 
-#include "app/Unit1.h"
-#include "app/Unit8.h"
 #include "core/textfile.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
@@ -20,6 +18,8 @@
 #include "ui/celldelegate.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
+#include "ui/mainwindow.h"
 #include "ui/uniformrows.h"
 
 #include <QAction>
@@ -508,7 +508,7 @@ void TForm2::exportClick() {
 }
 
 void TForm2::FormClose() {
-    forms.Form1->show();
+    forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
 
@@ -561,7 +561,7 @@ void TForm2::caretAfterBracket() {
 }
 
 void TForm2::updateCaseMode(bool withPronunciation) {
-    const bool upper = forms.Form8->chbvelke->isChecked();
+    const bool upper = forms.settings->upperCase();
     setUpperCaseInput({edtang, edtcz}, upper);
     if (withPronunciation)
         setUpperCaseInput({edtvyslovnost}, upper);

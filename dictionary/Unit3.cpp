@@ -1,6 +1,5 @@
 #include "dictionary/Unit3.h"
 
-#include "app/Unit8.h"
 #include "core/wav.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
@@ -9,6 +8,7 @@
 #include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 #include "ui/forms.h"
+#include "ui/generalsettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -177,7 +177,7 @@ void TForm3::BitBtn4Click() {
 
 void TForm3::BitBtn3Click() {
     // The recording, or the foreign expression spoken when it has none.
-    m_sound->play(wav::substituteName(Edit4->text()), Edit1->text(), forms.Form8->speech());
+    m_sound->play(wav::substituteName(Edit4->text()), Edit1->text(), forms.settings->speech());
 }
 
 void TForm3::recordingState(bool recording) {
@@ -247,7 +247,7 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event) {
     auto *edit = qobject_cast<QLineEdit *>(watched);
     if (edit && event->type() == QEvent::KeyPress && (edit == Edit1 || edit == Edit2) &&
         !static_cast<QKeyEvent *>(event)->text().isEmpty())
-        setUpperCaseInput({Edit1, Edit2}, forms.Form8->chbvelke->isChecked());
+        setUpperCaseInput({Edit1, Edit2}, forms.settings->upperCase());
     if (edit == Edit3 && event->type() == QEvent::FocusIn) {
         static_cast<QObject *>(edit)->event(event);
         edit->deselect();

@@ -31,7 +31,7 @@ const QString kDash = QStringLiteral("-");
 } // namespace
 
 TForm12::TForm12(Forms &forms, Platform &platform)
-    : TestWindow(forms, platform, QStringLiteral("Form12"), QStringLiteral("Zkoušení II")) {
+    : TestWindow(forms, platform, QStringLiteral("Form12"), kTestingIIKind) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů II"));
 
     Zkouen1 = menuBar()->addMenu(QStringLiteral("Zkoušení"));

@@ -29,7 +29,7 @@
 using zkouseni::TestRecord;
 
 TForm4::TForm4(Forms &forms, Platform &platform)
-    : TestWindow(forms, platform, QStringLiteral("Form4"), QStringLiteral("Zkoušení I")) {
+    : TestWindow(forms, platform, QStringLiteral("Form4"), kTestingIKind) {
     setWindowTitle(QStringLiteral("Zkoušení výrazů I"));
     buildControls();
     setFrame(Frame::Fixed);

@@ -134,7 +134,22 @@ TestWindow *TForm9::servedTest() const {
 }
 
 void TForm9::BitBtn4Click() {
-    if (TestWindow *test = servedTest())
+    const TestWindow *test = servedTest();
+    if (!test)
+        return;
+    if (test->kind() == kTestingIKind)
+        zkslozitee();
+    else
+        zkjednoduche();
+}
+
+void TForm9::zkslozitee() {
+    if (TestWindow *test = servedTest(); test && test->kind() == kTestingIKind)
+        vybrat(*test);
+}
+
+void TForm9::zkjednoduche() {
+    if (TestWindow *test = servedTest(); test && test->kind() == kTestingIIKind)
         vybrat(*test);
 }
 

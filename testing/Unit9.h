@@ -50,6 +50,10 @@ public:
     void serve(TestWindow *test, bool again);
 
     void BitBtn4Click(); // "Vybrat"
+    // "Vybrat" for Testing I and for Testing II: the checked expressions tested again or
+    // saved, for the test the window serves.
+    void zkslozitee();
+    void zkjednoduche();
     void BitBtn2Click(); // "Vybrat vše"
     void BitBtn3Click(); // "Zrušit vybraní"
     void BitBtn1Click(); // "Zpět"
@@ -70,8 +74,8 @@ protected:
 
 private:
     void buildControls();
-    // The one algorithm behind "Vybrat" for either test (the system's `zkslozitee` for
-    // Testing I and `zkjednoduche` for Testing II); what differs is the test window's.
+    // The one algorithm behind `zkslozitee` and `zkjednoduche`; what differs is the test
+    // window's.
     void vybrat(TestWindow &test);
     void vyberVse(bool checked);
     // The test whose result the window shows, while its finished flag is set.

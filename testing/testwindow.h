@@ -11,6 +11,10 @@
 
 class ExpressionSound;
 
+// The test kinds of the statistics rows, which tell Testing I and Testing II apart.
+inline const QString kTestingIKind = QStringLiteral("Zkoušení I");
+inline const QString kTestingIIKind = QStringLiteral("Zkoušení II");
+
 // What Testing I (TForm4) and Testing II (TForm12) share: the finished flag the
 // evaluation window serves a test by, the file lines, the counts, the statistics and the
 // review plan they record in, the hand-over of a result to the evaluation window and the
@@ -31,6 +35,8 @@ public:
     // and `prvnizkouseni` of Testing II).
     virtual void loadAndAsk() = 0;
 
+    // The test kind of its statistics rows ("Zkoušení I", "Zkoušení II").
+    const QString &kind() const { return m_kind; }
     int rightCount() const { return m_correct; }
     int wrongCount() const { return m_wrong; }
 

@@ -116,7 +116,8 @@ private slots:
         const QModelIndex bottom = e->stg->indexAt(QPoint(2, rows.bottom() - 2));
         QCOMPARE(bottom.row(), 28);
         QCOMPARE(e->stg->indexAt(QPoint(2, rows.bottom() + 4)).row(), -1);
-        QCOMPARE(e->document().model()->cell(bottom.row(), 0), QString(deleted == 29 ? "w28" : "w29"));
+        QCOMPARE(e->document().model()->cell(bottom.row(), 0),
+                 QString(deleted == 29 ? "w28" : "w29"));
         QCOMPARE(e->selectedRow(), std::min(deleted, 28));
     }
 
@@ -152,7 +153,10 @@ private slots:
         add(e, QStringLiteral("bird"), QStringLiteral("pták"));
         QCOMPARE(e->document().model()->rowCount(), 1);
         QCOMPARE(e->document().model()->cell(0, 0), QStringLiteral("bird"));
-        QCOMPARE(e->document().model()->data(e->document().model()->index(0, 1), Qt::ToolTipRole).toString(),
+        QCOMPARE(e->document()
+                     .model()
+                     ->data(e->document().model()->index(0, 1), Qt::ToolTipRole)
+                     .toString(),
                  QStringLiteral("pták"));
         QCOMPARE(e->document().model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Cizojazyčná výslovnost"));
