@@ -134,22 +134,21 @@ TestWindow *TForm9::servedTest() const {
 }
 
 void TForm9::BitBtn4Click() {
-    const TestWindow *test = servedTest();
-    if (!test)
-        return;
-    if (test->kind() == kTestingIKind)
-        zkslozitee();
-    else
-        zkjednoduche();
+    // One test is served at a time: of the two, only the one of its kind acts.
+    zkslozitee();
+    zkjednoduche();
 }
 
 void TForm9::zkslozitee() {
-    if (TestWindow *test = servedTest(); test && test->kind() == kTestingIKind)
-        vybrat(*test);
+    vybratFor(kTestingIKind);
 }
 
 void TForm9::zkjednoduche() {
-    if (TestWindow *test = servedTest(); test && test->kind() == kTestingIIKind)
+    vybratFor(kTestingIIKind);
+}
+
+void TForm9::vybratFor(const QString &kind) {
+    if (TestWindow *test = servedTest(); test && test->kind() == kind)
         vybrat(*test);
 }
 

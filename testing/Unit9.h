@@ -77,6 +77,8 @@ private:
     // The one algorithm behind `zkslozitee` and `zkjednoduche`; what differs is the test
     // window's.
     void vybrat(TestWindow &test);
+    // `vybrat` for the served test when it is of this kind.
+    void vybratFor(const QString &kind);
     void vyberVse(bool checked);
     // The test whose result the window shows, while its finished flag is set.
     TestWindow *servedTest() const;
