@@ -45,19 +45,19 @@ std::optional<int> answerCommandLine(const commandline::Options &options) {
     case commandline::Options::Action::Run:
         return std::nullopt;
     case commandline::Options::Action::Help:
-        std::fputs(commandline::helpText().toLocal8Bit().constData(), stdout);
+        printText(stdout, commandline::helpText());
         return 0;
     case commandline::Options::Action::Version:
-        std::fputs(commandline::versionText().toLocal8Bit().constData(), stdout);
+        printText(stdout, commandline::versionText());
         return 0;
     case commandline::Options::Action::Error:
-        std::fprintf(stderr, "%s\n", options.error.toLocal8Bit().constData());
+        printText(stderr, options.error + u'\n');
         return 2;
     case commandline::Options::Action::Import:
     case commandline::Options::Action::Export: {
         const commandline::Conversion done = commandline::convert(options);
-        std::fputs(done.output.toLocal8Bit().constData(), stdout);
-        std::fputs(done.errors.toLocal8Bit().constData(), stderr);
+        printText(stdout, done.output);
+        printText(stderr, done.errors);
         return done.status;
     }
     }

@@ -7,3 +7,8 @@ QStringList programArguments(int argc, char **argv) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     return arguments;
 }
+
+void printText(std::FILE *stream, const QString &text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}

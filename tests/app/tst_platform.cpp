@@ -123,6 +123,13 @@ private slots:
             }
         }
         arguments.replaceInStrings("@", root.path());
+#ifdef Q_OS_WIN
+        // A per-user installation may write its own folder: on Windows only the marker
+        // makes the copy portable.
+        QFile marker(dir.filePath("program/portable"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+#endif
 
         qunsetenv("VOKAB_PROGRAM_DIR");
         bool installed = true;
@@ -179,6 +186,11 @@ private slots:
         const QString shipped = qttranslations::folders(program.path()).constLast();
         QVERIFY(QDir().mkpath(shipped));
         const QString system = qttranslations::folders(program.path()).constFirst();
+#ifdef Q_OS_WIN
+        if (!QFileInfo::exists(system + "/qtbase_cs.qm"))
+            QSKIP("this Qt for Windows has no translations of its own; the installer's copy in "
+                  "the program folder is checked by tools/windows/smoke.sh");
+#endif
         QVERIFY(QFile::copy(system + "/qtbase_cs.qm", shipped + "/qtbase_cs.qm"));
         QVERIFY(qttranslations::install(*QCoreApplication::instance(),
                                         {program.filePath("chybi"), shipped}));

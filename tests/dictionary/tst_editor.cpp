@@ -353,6 +353,10 @@ private slots:
         };
         for (const QString &file : files) {
             if (file.contains(QStringLiteral("->"))) {
+#ifdef Q_OS_WIN
+                QSKIP("a link of QFile::link is a shortcut on Windows, which file names do not "
+                      "follow");
+#endif
                 const QStringList link = file.split(QStringLiteral("->"));
                 QDir().mkpath(QFileInfo(folder + link[0]).absolutePath());
                 QVERIFY(QFile::link(folder + link[1], folder + link[0]));
@@ -374,9 +378,12 @@ private slots:
             click(e->BitBtn3);
         }
         QVERIFY2(dialogs().shown.isEmpty(), qPrintable(dialogs().texts().join(u'|')));
+        // A moved recording is named with the system's separators; a sound left where it
+        // is keeps the name the file gave it.
         QStringList expected;
         for (const QString &sound : sounds)
-            expected.append(QDir::toNativeSeparators(place(sound)));
+            expected.append(dictionary.contains(sound) ? place(sound)
+                                                       : QDir::toNativeSeparators(place(sound)));
         QCOMPARE(soundsOf(e->slovnik()), expected);
         QCOMPARE(soundsInFile(path), expected);
         for (const QString &entry : after) {

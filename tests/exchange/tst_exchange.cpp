@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <utility>
+
 using exchange::Encoding;
 
 namespace {
@@ -29,6 +31,20 @@ QByteArray encoded(const QString &text, const char *encoding) {
     if (qstrcmp(encoding, "Windows-1250") == 0)
         return cp1250(text);
     QStringEncoder encoder(encoding);
+    if (!encoder.isValid() && qstrcmp(encoding, "ISO-8859-2") == 0) {
+        // Qt without ICU (Windows) has no ISO 8859-2: the Czech letters where it differs
+        // from Windows-1250 are moved by hand.
+        constexpr std::pair<int, int> kMoved[] = {{0x8A, 0xA9}, {0x8D, 0xAB}, {0x8E, 0xAE},
+                                                  {0x9A, 0xB9}, {0x9D, 0xBB}, {0x9E, 0xBE}};
+        QByteArray bytes = cp1250(text);
+        for (char &byte : bytes) {
+            for (const auto &[from, to] : kMoved) {
+                if (static_cast<unsigned char>(byte) == from)
+                    byte = char(to);
+            }
+        }
+        return bytes;
+    }
     return encoder.encode(text);
 }
 
@@ -241,7 +257,9 @@ private slots:
         QFile outside(dir.filePath(QStringLiteral("outside.wav")));
         QVERIFY(outside.open(QIODevice::WriteOnly));
         outside.close();
+#ifndef Q_OS_WIN // a link of QFile::link is a shortcut there, a file of its own
         QVERIFY(QFile::link(outside.fileName(), folder + QStringLiteral("/zvuky/link.wav")));
+#endif
         const QByteArray document =
             body.contains("kvtml") || body.contains("html")
                 ? body

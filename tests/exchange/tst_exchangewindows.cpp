@@ -180,7 +180,7 @@ private slots:
             return;
         }
         QCOMPARE(windows.dialogs().lastText(),
-                 QStringLiteral("Slovník byl exportován do souboru „%1“.").arg(path));
+                 QStringLiteral("Slovník byl exportován do souboru „%1“.").arg(QDir::toNativeSeparators(path)));
         editor->novy();
         importThroughMenu(windows, path);
         ImportWindow *window = windows.forms().importWindow;

@@ -42,6 +42,10 @@ private slots:
         QFETCH(double, shortest);
         QFETCH(double, longest);
         const auto speech = makeSpeechSynthesizer();
+#ifdef Q_OS_WIN
+        if (shortest != 0 && !speech->hasVoice(language))
+            QSKIP("no voice of Windows for this language here (Wine has none)");
+#endif
         QString error;
         const std::optional<QByteArray> file = speech->synthesize(text, language, rate, &error);
         if (shortest == 0) {

@@ -4,8 +4,9 @@
 #   tools/windows/test.sh builds the tests it runs, vokab_logic_tests)
 #   VOKAB_WINDOWS_BUILD_DIR  the build folder (build-windows in the checkout)
 #   VOKAB_WINDOWS_CACHE      where the Qt prefix is unpacked (~/.cache/vokab-windows)
-# The toolchain archive is taken from ../shared/toolchains beside the checkout; without it the
-# script beside the archive rebuilds it (about 35 minutes of two cores).
+# The toolchain archive is taken from ../shared/toolchains beside the checkout; without it
+# tools/windows/build-qt6-mingw64.sh (a copy of the script beside the archive) rebuilds it into
+# the cache (about 35 minutes of two cores).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/deps.sh
@@ -28,7 +29,7 @@ if [ ! -f "$archive" ]; then
     archive="$cache/qt6-mingw64.tar.xz"
     if [ ! -f "$archive" ]; then
         echo "No $toolchains/qt6-mingw64.tar.xz: building it (about 35 minutes)"
-        "$toolchains/build-qt6-mingw64.sh" "$archive"
+        tools/windows/build-qt6-mingw64.sh "$archive"
     fi
 fi
 stamp="$(stat -c '%s %Y' "$archive") $archive"

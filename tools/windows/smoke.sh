@@ -3,8 +3,9 @@
 # installs vokab-VERSION-setup.exe silently (/S), checks what landed where and the entries it
 # made (uninstaller, .slv association), starts Vokab from its Start-menu link, waits for the
 # main window "Vokab 2.20" (screenshot), checks the settings' types in the registry, makes a
-# dictionary with Czech letters in its name and text (the program's --import) and checks its
-# bytes (Windows-1250, CR LF), opens it with the association's command (a second start: the
+# dictionary with Czech letters in its name and text in the editor by keys, saves it through
+# the save dialog and checks its bytes (Windows-1250, CR LF), makes another with the
+# program's --import, opens the first with the association's command (a second start: the
 # running program's editor), and uninstalls silently: the program folder goes, the user's
 # dictionary and settings stay. Ends non-zero with a message at the first failure. The
 # screenshots land in build-windows/smoke/.
@@ -12,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/deps.sh
-vokab_install_packages wine64 wine xvfb xauth openbox xdotool x11-utils imagemagick python3
+vokab_install_packages wine64 wine xvfb xauth openbox xdotool x11-utils x11-xserver-utils imagemagick python3
 
 build_dir="${VOKAB_WINDOWS_BUILD_DIR:-build-windows}"
 version=$(sed -n 's/^project(Vokab VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -57,6 +58,15 @@ for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$out/display")"
 openbox >"$out/openbox.log" 2>&1 &
 openbox_pid=$!
+# The Czech letters on spare keys of the keyboard before Wine reads its layout, so that
+# xdotool types them without mapping a key while Wine reads it.
+spare=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
+czech=(aacute ccaron dcaron eacute ecaron iacute ncaron oacute rcaron scaron tcaron uacute
+    uring yacute zcaron)
+((${#spare[@]} >= ${#czech[@]})) || fail "too few spare keys for the Czech letters"
+for i in "${!czech[@]}"; do
+    xmodmap -e "keycode ${spare[i]} = ${czech[i]} ${czech[i]^}"
+done
 
 $wine wineboot -i >"$out/wineboot.log" 2>&1 || fail "wineboot failed (see $out/wineboot.log)"
 wineserver -w
@@ -131,25 +141,71 @@ regquery 'HKCU\Software\Vokab2\Vyuka' | grep -q 'Pocsekund *REG_DWORD' || fail "
 regquery 'HKCU\Software\Vokab2\Translator' | grep -q 'ZANJDOCZ *REG_DWORD' || fail "Translator lacks ZANJDOCZ as REG_DWORD"
 step "registry: REG_DWORD and REG_SZ values under HKCU\\Software\\Vokab2"
 
-# A dictionary with Czech letters in its name and text, made by the installed program's
-# import in the user's dictionaries folder.
+# A dictionary with Czech letters in its name and text, made in the editor by keys (F1 opens
+# it; Tab goes from the foreign expression to the Czech one and on to "Přidej") and saved
+# through "Slovník" › "Uložit" and the save dialog into the user's dictionaries folder.
 dictionaries=$(unixpath "$app_data\\Vokab2\\Slovniky")
 [ -d "$dictionaries" ] || fail "no user dictionaries folder $app_data\\Vokab2\\Slovniky"
-printf 'dog;pes\nhedgehog;ježek\nhorse;kůň\nlittle bird;ptáček\nchicken;kuře\n' >"$dictionaries/Zvířata – učebnice.csv"
-dictionary_win="$app_data\\Vokab2\\Slovniky\\Zvířata – učebnice 1.slv"
-dictionary="$dictionaries/Zvířata – učebnice 1.slv"
-timeout 60 $wine "$install_unix/vokab.exe" --import "$app_data\\Vokab2\\Slovniky\\Zvířata – učebnice.csv" \
-    --output "$dictionary_win" >"$out/import.log" 2>&1 || fail "the import failed (see $out/import.log)"
+keys() {
+    local id=$1
+    shift
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    xdotool key --clearmodifiers --delay 80 "$@"
+}
+type_into() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    xdotool type --delay 60 "$2"
+}
+keys "$main" F1
+editor=$(wait_window '^Editor výrazů - novyslovnik\.slv$' 30)
+[ -n "$editor" ] || { import -window root "$out/failed.png"; fail "F1 did not open the editor (see $out/failed.png)"; }
+type_into "$editor" "hedgehog"
+keys "$editor" Tab
+type_into "$editor" "ježek"
+keys "$editor" Tab Tab Tab space
+type_into "$editor" "horse"
+keys "$editor" Tab
+type_into "$editor" "kůň"
+keys "$editor" Tab Tab Tab Return
+sleep 1
+import -window root "$out/editor-new.png"
+keys "$editor" alt Down Down Down Return
+save=$(wait_window '^Uložit slovník jako:$' 30)
+[ -n "$save" ] || { import -window root "$out/failed.png"; fail "no save dialog (see $out/failed.png)"; }
+sleep 1
+type_into "$save" "Zvířata a ptáci"
+import -window root "$out/save-dialog.png"
+keys "$save" Return
+saved=$(wait_window '^Editor výrazů - Zvířata a ptáci\.slv$' 30)
+[ -n "$saved" ] || { import -window root "$out/failed.png"; fail "the editor does not show the saved dictionary (see $out/failed.png)"; }
+dictionary_win="$app_data\\Vokab2\\Slovniky\\Zvířata a ptáci.slv"
+dictionary="$dictionaries/Zvířata a ptáci.slv"
 [ -f "$dictionary" ] || fail "no dictionary $dictionary_win"
-python3 - "$dictionary" <<'EOF' || fail "the dictionary is not Windows-1250 with CR LF"
+python3 - "$dictionary" <<'EOF' || fail "the dictionary is not the two expressions in Windows-1250 with CR LF: $(od -c "$dictionary" | head -5)"
 import sys
 data = open(sys.argv[1], "rb").read()
-assert data, "empty"
-assert b"\n" not in data.replace(b"\r\n", b""), "a line end without CR"
-assert "kůň".encode("cp1250") in data and "ježek".encode("cp1250") in data, "no Windows-1250 Czech"
-assert "ů".encode("utf-8") not in data, "UTF-8 bytes"
+expected = "ježek;hedgehog;[];NENÍ\r\nkůň;horse;[];NENÍ\r\n".encode("cp1250")
+assert data in (expected, expected[:-2]), data
 EOF
-step "dictionary '$dictionary_win' made: Windows-1250, CR LF"
+keys "$saved" alt+F4
+for _ in $(seq 20); do [ -z "$(window '^Editor výrazů - ')" ] && break; sleep 0.5; done
+[ -z "$(window '^Editor výrazů - ')" ] || fail "the editor did not close"
+import -window root "$out/after-editor.png"
+step "dictionary '$dictionary_win' made in the editor: Windows-1250, CR LF"
+
+# The same kind of file from the command line: the installed program's --import.
+printf 'dog;pes\nlittle bird;ptáček\nchicken;kuře\n' >"$dictionaries/Domácí – učebnice.csv"
+imported="$dictionaries/Domácí – učebnice.slv"
+timeout 60 $wine "$install_unix/vokab.exe" --import "$app_data\\Vokab2\\Slovniky\\Domácí – učebnice.csv" \
+    --output "$app_data\\Vokab2\\Slovniky\\Domácí – učebnice.slv" >"$out/import.log" 2>&1 ||
+    fail "the import failed (see $out/import.log)"
+python3 - "$imported" <<'EOF' || fail "the imported dictionary is not Windows-1250 with CR LF"
+import sys
+data = open(sys.argv[1], "rb").read()
+assert b"\n" not in data.replace(b"\r\n", b""), "a line end without CR"
+assert "ptáček".encode("cp1250") in data and "kuře".encode("cp1250") in data, "no Windows-1250 Czech"
+EOF
+step "dictionary imported with --import: Windows-1250, CR LF"
 
 # A double click on it runs the association's open command with the file for %1. Wine's
 # shell reads associations from HKEY_CLASSES_ROOT alone, without the per-user
@@ -162,7 +218,7 @@ editor=$(wait_window '^Editor výrazů - ' 30)
 [ -n "$editor" ] || { import -window root "$out/failed.png"; fail "the dictionary did not open in the editor (see $out/failed.png)"; }
 title=$(xdotool getwindowname "$editor")
 case "$title" in
-*"ata – učebnice 1.slv") ;;
+*"ata a ptáci.slv") ;;
 *) fail "the editor shows '$title'" ;;
 esac
 import -window root "$out/editor.png"
