@@ -20,5 +20,5 @@ include("${VOKAB_QT_MINGW}/lib/cmake/Qt6/qt.toolchain.cmake")
 
 # CTest runs the Windows test programs under Wine (tools/windows/test.sh).
 if(EXISTS /usr/lib/wine/wine64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/windows/wine-run.sh)
 endif()

@@ -2,6 +2,7 @@
 #include "ui/barchart.h"
 
 #include <QHash>
+#include <QFontInfo>
 #include <QImage>
 #include <QtTest>
 
@@ -143,6 +144,11 @@ private slots:
         }
 
         // Category labels: whole, inside the chart, apart, each with something drawn.
+#ifdef Q_OS_WIN
+        if (QFontInfo(chart.font()).family().isEmpty())
+            QSKIP("Qt's offscreen platform on Windows (the tests under Wine) has no fonts, so "
+                  "the labels' widths say nothing of a desktop's");
+#endif
         const QList<QRect> labelRects = chart.categoryLabelRects();
         QVERIFY2(labelRects.size() >= minLabels && labelRects.size() <= maxLabels,
                  qPrintable(QString::number(labelRects.size()) + QStringLiteral(" labels")));
