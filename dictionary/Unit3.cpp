@@ -112,7 +112,7 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     forms.Form2->document().addSoundHolder([this] { return QStringList{Edit4->text()}; });
 }
 
-void TForm3::otevri(int row) {
+void TForm3::openAt(int row) {
     DictionaryModel *records = forms.Form2->document().model();
     m_record = QPersistentModelIndex(records->index(row, 0));
     m_recorded.clear();
@@ -126,7 +126,7 @@ void TForm3::otevri(int row) {
     Edit1->setFocus();
 }
 
-int TForm3::radek() const {
+int TForm3::currentRow() const {
     return m_record.isValid() ? m_record.row() : -1;
 }
 
@@ -144,7 +144,7 @@ void TForm3::leave() {
 }
 
 void TForm3::BitBtn1Click() {
-    const int row = radek();
+    const int row = currentRow();
     DictionaryDocument &document = forms.Form2->document();
     if (row < 0 || row >= document.count()) {
         // The expression was deleted, or another dictionary replaced it, while the
@@ -193,7 +193,7 @@ void TForm3::recordingState(bool recording) {
 bool TForm3::startRecording() {
     const QString path =
         QDir::toNativeSeparators(editor::newRecordingPath(platform.folder.temp(), Edit1->text()));
-    if (!forms.Form5->zacniNahravat(path))
+    if (!forms.Form5->startRecording(path))
         return false;
     m_recorded = path;
     button2->setFocus();
@@ -210,12 +210,12 @@ void TForm3::button1Click() {
 }
 
 void TForm3::button2Click() {
-    if (!forms.Form5->nahravani)
+    if (!forms.Form5->recording)
         return;
-    forms.Form5->zastavNahravani(true);
+    forms.Form5->stopRecording(true);
     ProgressBar1->setValue(100);
     recordingState(false);
-    Edit4->setText(forms.Form5->cestazaznamu);
+    Edit4->setText(forms.Form5->recordingPath);
     BitBtn1->setFocus();
 }
 
@@ -223,8 +223,8 @@ void TForm3::BitBtn5Click() {
     if (!platform.dialogs->question(MessageKind::Confirmation,
                                     QStringLiteral("Opravdu si přejete znova nahrát zvuk?")))
         return;
-    if (forms.Form5->nahravani) {
-        forms.Form5->zastavNahravani(false);
+    if (forms.Form5->recording) {
+        forms.Form5->stopRecording(false);
         recordingState(false);
     }
     // Only a recording made since the dialog was opened goes, and not when an expression

@@ -32,8 +32,8 @@ public:
 
     // Shows the dialog with the editor's expression at `row` (from 0). The dialog
     // follows that expression while the editor's list changes; -1 once it is gone.
-    void otevri(int row);
-    int radek() const;
+    void openAt(int row);
+    int currentRow() const;
     // A save moved the sound at `from` to `to`: the dialog's sound follows it.
     void soundMoved(const QString &from, const QString &to);
 

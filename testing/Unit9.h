@@ -36,14 +36,14 @@ public:
     QPlainTextEdit *Memo1 = nullptr;
 
     // Parallel to CheckListBox1: entry i belongs to item i.
-    QList<zkouseni::TestRecord> vysledky;
-    int pocetvybranych = 0;
+    QList<testitems::TestRecord> results;
+    int selectedCount = 0;
 
     // A test hands over one wrongly answered expression; `czechShown`: the test showed
     // the Czech text and asked for the foreign one.
-    void pridejVysledek(const zkouseni::TestRecord &record, bool czechShown);
+    void addResult(const testitems::TestRecord &record, bool czechShown);
     // Empties the check list and the result list.
-    void vyprazdniSeznamy();
+    void clearLists();
     // A test hands its result over: the window serves that test from now on (a test of
     // the other kind still waiting here lets go of its finished result), is shown, and
     // the test window hidden; `again` checks "Nechat se znova prozkoušet".
@@ -61,7 +61,7 @@ public:
 
     // Whether the test that produced the results showed the Czech text (the direction it
     // ran in, whatever its settings say now).
-    bool ceskyZobrazeny() const { return m_czechShown; }
+    bool isCzechShown() const { return m_czechShown; }
     // The dictionary records of the checked results, in list order, with Czech and
     // foreign in their fields whatever the direction of the test.
     Tpole chosenRecords() const override;
@@ -76,10 +76,10 @@ private:
     void buildControls();
     // The one algorithm behind `zkslozitee` and `zkjednoduche`; what differs is the test
     // window's.
-    void vybrat(TestWindow &test);
-    // `vybrat` for the served test when it is of this kind.
-    void vybratFor(const QString &kind);
-    void vyberVse(bool checked);
+    void choose(TestWindow &test);
+    // `choose` for the served test when it is of this kind.
+    void chooseFor(const QString &kind);
+    void selectAll(bool checked);
     // The test whose result the window shows, while its finished flag is set.
     TestWindow *servedTest() const;
 

@@ -24,12 +24,12 @@ class TestWindow : public VokabForm {
 public:
     // Set when a test has ended regularly; cleared by the reset. The evaluation window
     // serves the test that handed its result over last while this is set.
-    bool dokonceno = false;
+    bool finished = false;
 
     // The window's reset (`zakladninastav` of Testing I, `zaklnastaveni` of Testing II).
     virtual void reset() = 0;
     // The file lines, as the evaluation window fills them for a retest.
-    void setRadky(const QStringList &lines);
+    void setLines(const QStringList &lines);
     // Builds the test from the file lines in the direction the settings give now and
     // asks the first question (`nactidopameti` and `nastavinfo` of Testing I, `nacti`
     // and `prvnizkouseni` of Testing II).

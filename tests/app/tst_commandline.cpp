@@ -125,8 +125,8 @@ private slots:
         } else if (program.exitCode() != 0 || output.isEmpty()) {
             QVERIFY(output.isEmpty() || !QFile::exists(output));
         } else if (output.endsWith(QStringLiteral(".slv"))) {
-            const slovnik::ReadResult read = slovnik::readDictionaryFile(output);
-            QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+            const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(output);
+            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
             QCOMPARE(recordsText(read.dictionary), records);
         } else if (output.endsWith(QStringLiteral(".kvtml"))) {
             const exchange::KvtmlRead read = exchange::readKvtmlFile(output);

@@ -117,10 +117,10 @@ private slots:
                      .hasMatch(),
                  qPrintable(sound->Label2->text()));
         press(sound, "BitBtn4");
-        QCOMPARE(editor->pocet(), 1);
-        QVERIFY(editor->slovnik()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
+        QCOMPARE(editor->recordCount(), 1);
+        QVERIFY(editor->dictionary()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
 
-        editor->vyberRadek(0);
+        editor->selectRow(0);
         press(editor, "btuprav");
         press(windows.forms().Form3, "BitBtn3");
         QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
