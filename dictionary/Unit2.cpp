@@ -346,7 +346,7 @@ void TForm2::btupravClick() {
     const int row = selectedRow();
     if (m_document.isEmpty() || row < 0)
         return;
-    forms.Form3->openAt(row);
+    forms.Form3->openAt(row, edtang);
 }
 
 void TForm2::newDictionary() {

@@ -1,8 +1,8 @@
 #include "dictionary/Unit3.h"
 
 #include "core/wav.h"
-#include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
+#include "dictionary/dictionarydocument.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
@@ -109,11 +109,12 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     pressOnEscape({BitBtn2});
     // A recording made here is not in the expression until "Upravit", and is kept all the
     // same.
-    forms.Form2->document().addSoundHolder([this] { return QStringList{Edit4->text()}; });
+    forms.document->addSoundHolder([this] { return QStringList{Edit4->text()}; });
 }
 
-void TForm3::openAt(int row) {
-    DictionaryModel *records = forms.Form2->document().model();
+void TForm3::openAt(int row, QWidget *focusAfter) {
+    m_focusAfter = focusAfter;
+    DictionaryModel *records = forms.document->model();
     m_record = QPersistentModelIndex(records->index(row, 0));
     m_recorded.clear();
     Edit3->clear();
@@ -139,13 +140,14 @@ void TForm3::soundMoved(const QString &from, const QString &to) {
 
 void TForm3::leave() {
     platform.player->stop();
-    forms.Form2->edtang->setFocus();
+    if (m_focusAfter)
+        m_focusAfter->setFocus();
     close();
 }
 
 void TForm3::BitBtn1Click() {
     const int row = currentRow();
-    DictionaryDocument &document = forms.Form2->document();
+    DictionaryDocument &document = *forms.document;
     if (row < 0 || row >= document.count()) {
         // The expression was deleted, or another dictionary replaced it, while the
         // dialog was open: its changes belong nowhere.
@@ -229,7 +231,7 @@ void TForm3::BitBtn5Click() {
     }
     // Only a recording made since the dialog was opened goes, and not when an expression
     // has taken it meanwhile; a sound of the dictionary stays.
-    if (!m_recorded.isEmpty() && !forms.Form2->document().usesSound(m_recorded) &&
+    if (!m_recorded.isEmpty() && !forms.document->usesSound(m_recorded) &&
         editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (Edit4->text() == m_recorded)

@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 #include "testing/Unit13.h"
-#include "testing/Unit9.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
@@ -209,7 +208,7 @@ void TForm12::prehrajzvuk() {
 
 void TForm12::zapisdopolevysledkujedn() {
     ++m_resultCount;
-    forms.Form9->addResult(testitems::recordOfItem(m_test.current()), m_czechShown);
+    forms.evaluation->addResult(testitems::recordOfItem(m_test.current()), m_czechShown);
 }
 
 bool TForm12::kontrolakonce() {

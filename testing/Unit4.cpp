@@ -3,7 +3,6 @@
 #include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 #include "testing/Unit10.h"
-#include "testing/Unit9.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
@@ -296,7 +295,7 @@ void TForm4::zapisdopolevysledku() {
     if (!m_test.hasCurrent())
         return;
     ++m_wrongHanded;
-    forms.Form9->addResult(m_test.current(), m_czechShown);
+    forms.evaluation->addResult(m_test.current(), m_czechShown);
 }
 
 void TForm4::endTest() {

@@ -2,6 +2,7 @@
 
 #include "dictionary/printsource.h"
 #include "platform/dialogs.h"
+#include "testing/testwindow.h"
 #include "testing/zkouseni.h"
 #include "ui/form.h"
 
@@ -10,11 +11,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class TestWindow;
 
 // The evaluation of a finished test: counts, success rate, grade and the expressions
 // answered wrongly, which the user can test again, save as a dictionary or print.
-class TForm9 : public VokabForm, public PrintSource {
+class TForm9 : public VokabForm, public PrintSource, public ResultEvaluation {
     Q_OBJECT
 public:
     TForm9(Forms &forms, Platform &platform);
@@ -41,13 +41,15 @@ public:
 
     // A test hands over one wrongly answered expression; `czechShown`: the test showed
     // the Czech text and asked for the foreign one.
-    void addResult(const testitems::TestRecord &record, bool czechShown);
+    void addResult(const testitems::TestRecord &record, bool czechShown) override;
     // Empties the check list and the result list.
-    void clearLists();
+    void clearLists() override;
     // A test hands its result over: the window serves that test from now on (a test of
     // the other kind still waiting here lets go of its finished result), is shown, and
     // the test window hidden; `again` checks "Nechat se znova prozkoušet".
-    void serve(TestWindow *test, bool again);
+    void serve(TestWindow *test, bool again) override;
+
+    Labels resultLabels() const override { return {lbspravne, lbspatne, lbuspesnost, lbznamka}; }
 
     void BitBtn4Click(); // "Vybrat"
     // "Vybrat" for Testing I and for Testing II: the checked expressions tested again or

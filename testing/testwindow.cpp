@@ -4,7 +4,6 @@
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "review/reviewwindow.h"
-#include "testing/Unit9.h"
 #include "testing/grade.h"
 #include "testing/testwindows.h"
 #include "testing/zkouseni.h"
@@ -46,24 +45,25 @@ void TestWindow::askToInterrupt() {
         return;
     recordStatistics(QStringLiteral("Ne"));
     reset();
-    forms.Form9->clearLists();
+    forms.evaluation->clearLists();
 }
 
 void TestWindow::showResult(int total) {
-    forms.Form9->lbspravne->setText(QString::number(m_correct));
-    forms.Form9->lbspatne->setText(QString::number(m_wrong));
-    forms.Form9->lbuspesnost->setText(testitems::percentText(m_correct, total));
+    const ResultEvaluation::Labels labels = forms.evaluation->resultLabels();
+    labels.right->setText(QString::number(m_correct));
+    labels.wrong->setText(QString::number(m_wrong));
+    labels.percent->setText(testitems::percentText(m_correct, total));
     procenta();
 }
 
 void TestWindow::procenta() {
     const std::optional<double> percent =
-        testitems::percentFromText(forms.Form9->lbuspesnost->text());
+        testitems::percentFromText(forms.evaluation->resultLabels().percent->text());
     const std::array<int, 4> thresholds = forms.settings->gradeThresholds();
     const grade::Grade result =
         grade::fromPercent(percent.value_or(std::nan("")),
                            {thresholds[0], thresholds[1], thresholds[2], thresholds[3]});
-    QLabel *label = forms.Form9->lbznamka;
+    QLabel *label = forms.evaluation->resultLabels().grade;
     label->setText(result.text);
     if (result.colour) {
         // 0x00BBGGRR
@@ -75,7 +75,7 @@ void TestWindow::procenta() {
 }
 
 void TestWindow::handOver(bool again) {
-    forms.Form9->serve(this, again);
+    forms.evaluation->serve(this, again);
 }
 
 void TestWindow::recordStatistics(const QString &done) {
@@ -103,7 +103,7 @@ void TestWindow::FormClose() {
     if (forms.settings->recordInterrupted() && !finished)
         recordStatistics(QStringLiteral("Ne"));
     reset();
-    forms.Form9->clearLists();
+    forms.evaluation->clearLists();
     forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
