@@ -204,11 +204,8 @@ bool TForm3::startRecording() {
 }
 
 void TForm3::button1Click() {
-    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
-        return;
-    }
-    startRecording();
+    if (TForm5::prepareTemp(platform))
+        startRecording();
 }
 
 void TForm3::button2Click() {

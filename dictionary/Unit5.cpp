@@ -179,14 +179,19 @@ bool TForm5::startRecording() {
     return true;
 }
 
+bool TForm5::prepareTemp(Platform &platform) {
+    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
+        platform.dialogs->error(made.error);
+        return false;
+    }
+    return true;
+}
+
 void TForm5::button1Click() {
     if (!requireExpression(kStartWarning))
         return;
-    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
-        return;
-    }
-    startRecording();
+    if (prepareTemp(platform))
+        startRecording();
 }
 
 void TForm5::Timer1Timer() {

@@ -51,6 +51,8 @@ public:
 
     // Starts recording into the path; false (with the error shown) when it cannot.
     bool startRecording(const QString &path);
+    // The Temp folder made ready for a recording; false when it cannot be, the error told.
+    static bool prepareTemp(Platform &platform);
     // Stops the recording, saving it or not; shows a failure.
     void stopRecording(bool save);
     // The length shown after "Délka záznamu:", "N,N s", for a file with a valid WAV

@@ -218,12 +218,16 @@ bool TForm12::kontrolakonce() {
     return true;
 }
 
-void TForm12::btjoClick() {
+bool TForm12::answerable() {
     if (!loaded()) {
         platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
-        return;
+        return false;
     }
-    if (m_ended || !m_test.hasCurrent())
+    return !m_ended && m_test.hasCurrent();
+}
+
+void TForm12::btjoClick() {
+    if (!answerable())
         return;
     recordCurrentInPlan(review::Rating::Good);
     if (!randomOrder()) {
@@ -261,11 +265,7 @@ void TForm12::recordCurrentInPlan(review::Rating rating) {
 }
 
 void TForm12::btneClick() {
-    if (!loaded()) {
-        platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
-        return;
-    }
-    if (m_ended || !m_test.hasCurrent())
+    if (!answerable())
         return;
     recordCurrentInPlan(review::Rating::Again);
     if (!randomOrder()) {

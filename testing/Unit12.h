@@ -78,6 +78,9 @@ private:
     void recordCurrentInPlan(review::Rating rating);
     void zapisdopolevysledkujedn();
     bool kontrolakonce();
+    // "Znám" and "Neznám" act: a dictionary is loaded ("Není načtený slovník!" when not)
+    // and an expression is being asked.
+    bool answerable();
     void finish(bool sequential);
     bool randomOrder() const;
     int draw(int count);
