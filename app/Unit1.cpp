@@ -231,10 +231,10 @@ void TForm1::settingsClick() {
 }
 
 void TForm1::helpClick() {
-    QString error;
-    if (!platform.help->show(platform.folder.shipped(QStringLiteral("Vokab.hlp")),
-                             QStringLiteral("Topic1"), &error))
-        platform.dialogs->error(error);
+    const Result<void> shown = platform.help->show(
+        platform.folder.shipped(QStringLiteral("Vokab.hlp")), QStringLiteral("Topic1"));
+    if (!shown)
+        platform.dialogs->error(shown.error());
 }
 
 void TForm1::tipClick() {

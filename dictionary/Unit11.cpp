@@ -181,11 +181,11 @@ void TForm11::chbvyslovClick() {
 }
 
 void TForm11::BitBtn2Click() {
-    QString error;
     const QFont base = RichEdit1->document()->defaultFont();
-    if (!platform.printing->printLines(printLines(), base, phoneticFont(base), &error) &&
-        !error.isEmpty())
-        platform.dialogs->error(error);
+    const Result<bool> printed =
+        platform.printing->printLines(printLines(), base, phoneticFont(base));
+    if (!printed)
+        platform.dialogs->error(printed.error());
 }
 
 void TForm11::BitBtn4Click() {

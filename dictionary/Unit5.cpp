@@ -149,9 +149,8 @@ void TForm5::showReady() {
 }
 
 bool TForm5::startRecording(const QString &path) {
-    QString error;
-    if (!platform.recorder->start(path, &error)) {
-        platform.dialogs->error(error);
+    if (const Result<void> started = platform.recorder->start(path); !started) {
+        platform.dialogs->error(started.error());
         return false;
     }
     recordingPath = path;
@@ -160,9 +159,8 @@ bool TForm5::startRecording(const QString &path) {
 }
 
 void TForm5::stopRecording(bool save) {
-    QString error;
-    if (!platform.recorder->stop(save, &error))
-        platform.dialogs->error(error);
+    if (const Result<void> stopped = platform.recorder->stop(save); !stopped)
+        platform.dialogs->error(stopped.error());
     recording = false;
     Timer1->stop();
 }

@@ -36,11 +36,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("hello.wav"));
         auto recorder = makeSoundRecorder();
-        QString error;
-        QVERIFY2(recorder->start(path, &error), qPrintable(error));
+        const Result<void> started = recorder->start(path);
+        QVERIFY2(started, qPrintable(started.error()));
         QVERIFY(recorder->isRecording());
         QTest::qWait(1000);
-        QVERIFY2(recorder->stop(true, &error), qPrintable(error));
+        const Result<void> stopped = recorder->stop(true);
+        QVERIFY2(stopped, qPrintable(stopped.error()));
         QVERIFY(!recorder->isRecording());
 
         QFile file(path);
@@ -169,12 +170,13 @@ private slots:
             QSKIP("an audio server is running");
         QTemporaryDir dir;
         auto recorder = makeSoundRecorder();
-        QString error;
-        QVERIFY(!recorder->start(dir.filePath(QStringLiteral("x.wav")), &error));
-        QCOMPARE(error, QStringLiteral("Nahrávání nelze spustit: v počítači nebylo nalezeno žádné "
-                                       "zařízení pro nahrávání zvuku (mikrofon)."));
+        const Result<void> started = recorder->start(dir.filePath(QStringLiteral("x.wav")));
+        QVERIFY(!started);
+        QCOMPARE(started.error(),
+                 QStringLiteral("Nahrávání nelze spustit: v počítači nebylo nalezeno žádné "
+                                "zařízení pro nahrávání zvuku (mikrofon)."));
         QVERIFY(!recorder->isRecording());
-        QVERIFY(recorder->stop(true, &error));
+        QVERIFY(recorder->stop(true));
 
         const QString file = dir.filePath(QStringLiteral("y.wav"));
         QFile out(file);
