@@ -141,7 +141,7 @@ bool oneSlipApart(QStringView a, QStringView b) {
 
 Judgement judge(const QString &answer, QStringView expectedField, const Leniency &leniency,
                 Language language) {
-    const QStringList meanings = slovnik::meanings(expectedField);
+    const QStringList meanings = dictionaryfile::meanings(expectedField);
     for (const QString &meaning : meanings) {
         if (answer == meaning)
             return {Verdict::Exact, meaning, {}};

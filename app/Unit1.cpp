@@ -108,65 +108,66 @@ void TForm1::buildMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     Program1 = submenu(this, "Program1", QStringLiteral("&Program"));
-    Spustit1 = submenu(Program1, "Spustit1", QStringLiteral("&Spustit"));
-    Editorvyrazu1 = menuItem(Spustit1, "Editorvyrazu1", QStringLiteral("Editor výrazů"),
-                             QKeySequence(Qt::Key_F1));
-    Vyukavyrazu1 = menuItem(Spustit1, "Vyukavyrazu1", QStringLiteral("Výuka výrazů"),
-                            QKeySequence(Qt::Key_F2));
-    Zkousenivyrazu1 = menuItem(Spustit1, "Zkousenivyrazu1", QStringLiteral("Zkoušení výrazů I"),
-                               QKeySequence(Qt::Key_F3));
-    Zkousenivyrazu2 = menuItem(Spustit1, "Zkousenivyrazu2", QStringLiteral("Zkoušení výrazů II"),
-                               QKeySequence(Qt::Key_F4));
+    startMenu = submenu(Program1, "startMenu", QStringLiteral("&Spustit"));
+    editorAction = menuItem(startMenu, "editorAction", QStringLiteral("Editor výrazů"),
+                            QKeySequence(Qt::Key_F1));
+    learningAction = menuItem(startMenu, "learningAction", QStringLiteral("Výuka výrazů"),
+                              QKeySequence(Qt::Key_F2));
+    testing1Action = menuItem(startMenu, "testing1Action", QStringLiteral("Zkoušení výrazů I"),
+                              QKeySequence(Qt::Key_F3));
+    testing2Action = menuItem(startMenu, "testing2Action", QStringLiteral("Zkoušení výrazů II"),
+                              QKeySequence(Qt::Key_F4));
     Translator1 =
-        menuItem(Spustit1, "Translator1", QStringLiteral("Translator"), QKeySequence(Qt::Key_F6));
-    reviewAction = menuItem(Spustit1, "reviewAction", QStringLiteral("Opakování podle plánu"), this,
-                            &TForm1::showReview, QKeySequence(Qt::Key_F7));
-    Program1->addMenu(Spustit1);
+        menuItem(startMenu, "Translator1", QStringLiteral("Translator"), QKeySequence(Qt::Key_F6));
+    reviewAction = menuItem(startMenu, "reviewAction", QStringLiteral("Opakování podle plánu"),
+                            this, &TForm1::showReview, QKeySequence(Qt::Key_F7));
+    Program1->addMenu(startMenu);
     Aktualizace1 = menuItem(Program1, "Aktualizace1", QStringLiteral("&Aktualizace"),
                             QKeySequence(Qt::Key_F5));
     Program1->addSeparator();
-    Ukoncitprogram1 = menuItem(Program1, "Ukoncitprogram1", QStringLiteral("&Ukončit program"),
-                               QKeySequence(Qt::Key_F10));
+    quitAction = menuItem(Program1, "quitAction", QStringLiteral("&Ukončit program"),
+                          QKeySequence(Qt::Key_F10));
     bar->addMenu(Program1);
 
-    Statistiky1 = menuItem(bar, "Statistiky1", QStringLiteral("Statistiky"));
-    Nastaveni1 = menuItem(bar, "Nastaveni1", QStringLiteral("&Nastavení"));
+    statisticsAction = menuItem(bar, "statisticsAction", QStringLiteral("Statistiky"));
+    settingsAction = menuItem(bar, "settingsAction", QStringLiteral("&Nastavení"));
 
     Info1 = submenu(this, "Info1", QStringLiteral("&Info"));
     // The help item shows F1 beside its caption, but F1 belongs to the editor item
     // that comes first in the menu.
-    Napoveda1 = menuItem(Info1, "Napoveda1", QStringLiteral("Náp&ověda\tF1"));
-    Tipdne1 = menuItem(Info1, "Tipdne1", QStringLiteral("&Tip dne"));
+    helpAction = menuItem(Info1, "helpAction", QStringLiteral("Náp&ověda\tF1"));
+    tipAction = menuItem(Info1, "tipAction", QStringLiteral("&Tip dne"));
     Internet1 = submenu(Info1, "Internet1", QStringLiteral("&Internet"));
-    Napsatautorovi1 = menuItem(Internet1, "Napsatautorovi1", QStringLiteral("Napsat &autorovi"));
-    Strankyprogramu1 = menuItem(Internet1, "Strankyprogramu1", QStringLiteral("Stránky &programu"));
+    writeToAuthorAction =
+        menuItem(Internet1, "writeToAuthorAction", QStringLiteral("Napsat &autorovi"));
+    webPagesAction = menuItem(Internet1, "webPagesAction", QStringLiteral("Stránky &programu"));
     Info1->addMenu(Internet1);
     Info1->addSeparator();
-    OProgramu1 = menuItem(Info1, "OProgramu1", QStringLiteral("&O Programu"));
+    aboutAction = menuItem(Info1, "aboutAction", QStringLiteral("&O Programu"));
     bar->addMenu(Info1);
 
     // The shortcut keys work while the main window is active, also with the menu closed.
-    for (QAction *action : {Editorvyrazu1, Vyukavyrazu1, Zkousenivyrazu1, Zkousenivyrazu2,
-                            Translator1, reviewAction, Aktualizace1, Ukoncitprogram1})
+    for (QAction *action : {editorAction, learningAction, testing1Action, testing2Action,
+                            Translator1, reviewAction, Aktualizace1, quitAction})
         addAction(action);
 
-    connect(Editorvyrazu1, &QAction::triggered, this, &TForm1::bteditorClick);
-    connect(Vyukavyrazu1, &QAction::triggered, this, &TForm1::btvyukaClick);
-    connect(Zkousenivyrazu1, &QAction::triggered, this, &TForm1::btzkouseniClick);
-    connect(Zkousenivyrazu2, &QAction::triggered, this, &TForm1::btzkouseni1Click);
+    connect(editorAction, &QAction::triggered, this, &TForm1::bteditorClick);
+    connect(learningAction, &QAction::triggered, this, &TForm1::btvyukaClick);
+    connect(testing1Action, &QAction::triggered, this, &TForm1::btzkouseniClick);
+    connect(testing2Action, &QAction::triggered, this, &TForm1::btzkouseni1Click);
     connect(Translator1, &QAction::triggered, this, &TForm1::BitBtn1Click);
     connect(Aktualizace1, &QAction::triggered, this, &TForm1::Aktualizace1Click);
-    connect(Ukoncitprogram1, &QAction::triggered, this, &TForm1::btkonecClick);
-    connect(Statistiky1, &QAction::triggered, this, &TForm1::StatistikyClick);
-    connect(Nastaveni1, &QAction::triggered, this, &TForm1::NastaveniClick);
-    connect(Napoveda1, &QAction::triggered, this, &TForm1::NapovedaClick);
-    connect(Tipdne1, &QAction::triggered, this, &TForm1::TipdneClick);
-    connect(Napsatautorovi1, &QAction::triggered, this, &TForm1::NapsatautoroviClick);
-    connect(Strankyprogramu1, &QAction::triggered, this, &TForm1::StrankyprogramuClick);
-    connect(OProgramu1, &QAction::triggered, this, &TForm1::OProgramuClick);
+    connect(quitAction, &QAction::triggered, this, &TForm1::btkonecClick);
+    connect(statisticsAction, &QAction::triggered, this, &TForm1::statisticsClick);
+    connect(settingsAction, &QAction::triggered, this, &TForm1::settingsClick);
+    connect(helpAction, &QAction::triggered, this, &TForm1::helpClick);
+    connect(tipAction, &QAction::triggered, this, &TForm1::tipClick);
+    connect(writeToAuthorAction, &QAction::triggered, this, &TForm1::writeToAuthorClick);
+    connect(webPagesAction, &QAction::triggered, this, &TForm1::webPagesClick);
+    connect(aboutAction, &QAction::triggered, this, &TForm1::aboutClick);
 }
 
-void TForm1::spustrezim(QWidget *window, const QString &mode) {
+void TForm1::startMode(QWidget *window, const QString &mode) {
     window->show();
     window->raise();
     window->activateWindow();
@@ -191,67 +192,67 @@ void TForm1::bteditorClick() {
     forms.Form2->show();
     if (auto *edtang = forms.Form2->findChild<QLineEdit *>(QStringLiteral("edtang")))
         edtang->setFocus();
-    spustrezim(forms.Form2, QStringLiteral("Editor výrazů"));
+    startMode(forms.Form2, QStringLiteral("Editor výrazů"));
 }
 
 void TForm1::btvyukaClick() {
-    spustrezim(forms.Form6, QStringLiteral("Výuka výrazů"));
+    startMode(forms.Form6, QStringLiteral("Výuka výrazů"));
 }
 
 void TForm1::btzkouseniClick() {
-    spustrezim(forms.Form4, QStringLiteral("Zkoušení výrazů I"));
+    startMode(forms.Form4, QStringLiteral("Zkoušení výrazů I"));
 }
 
 void TForm1::btzkouseni1Click() {
-    spustrezim(forms.Form12, QStringLiteral("Zkoušení výrazů II"));
+    startMode(forms.Form12, QStringLiteral("Zkoušení výrazů II"));
 }
 
 void TForm1::BitBtn1Click() {
-    spustrezim(forms.Form24, QStringLiteral("Translator"));
+    startMode(forms.Form24, QStringLiteral("Translator"));
 }
 
 void TForm1::showReview() {
-    spustrezim(forms.review, QStringLiteral("Opakování podle plánu"));
+    startMode(forms.review, QStringLiteral("Opakování podle plánu"));
 }
 
 void TForm1::btkonecClick() {
     close();
 }
 
-void TForm1::StatistikyClick() {
-    spustrezim(forms.Form23, QStringLiteral("Statistiky"));
+void TForm1::statisticsClick() {
+    startMode(forms.Form23, QStringLiteral("Statistiky"));
     forms.Form23->naplnslovniky();
 }
 
-void TForm1::NastaveniClick() {
+void TForm1::settingsClick() {
     forms.Form8->show();
     forms.Form8->raise();
     forms.Form8->activateWindow();
 }
 
-void TForm1::NapovedaClick() {
-    QString error;
-    if (!platform.help->show(platform.folder.shipped(QStringLiteral("Vokab.hlp")),
-                             QStringLiteral("Topic1"), &error))
-        platform.dialogs->error(error);
+void TForm1::helpClick() {
+    const Result<void> shown = platform.help->show(
+        platform.folder.shipped(QStringLiteral("Vokab.hlp")), QStringLiteral("Topic1"));
+    if (!shown)
+        platform.dialogs->error(shown.error());
 }
 
-void TForm1::TipdneClick() {
+void TForm1::tipClick() {
     forms.Form16->show();
     forms.Form16->raise();
 }
 
-void TForm1::NapsatautoroviClick() {
+void TForm1::writeToAuthorClick() {
     forms.Form19->show();
     forms.Form19->raise();
 }
 
-void TForm1::StrankyprogramuClick() {
+void TForm1::webPagesClick() {
     platform.shell->openUrl(QUrl(product::webAddress()));
 }
 
-void TForm1::OProgramuClick() {
-    forms.Form22->oprogramu();
+void TForm1::aboutClick() {
+    forms.Form22->showAbout();
 }
 
 void TForm1::afterSplash() {
@@ -299,9 +300,9 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormActivate() {
-    if (!prvniaktivace || !forms.Form8->chbtip->isChecked())
+    if (!firstActivation || !forms.Form8->chbtip->isChecked())
         return;
-    prvniaktivace = false;
+    firstActivation = false;
     forms.Form16->show();
     forms.Form16->move(forms.Form16->x(), forms.Form16->y() + 80);
 }

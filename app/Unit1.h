@@ -20,7 +20,7 @@ public:
 
     // Set when the window is created; cleared once the tip of the day has been shown,
     // and by confirming or closing the general settings.
-    bool prvniaktivace = true;
+    bool firstActivation = true;
 
     QGroupBox *GroupBox1 = nullptr;
     QPushButton *bteditor = nullptr;
@@ -32,25 +32,25 @@ public:
 
     // The menu bar: "&Program", "Statistiky", "&Nastavení", "&Info".
     QMenu *Program1 = nullptr;
-    QMenu *Spustit1 = nullptr;
-    QAction *Editorvyrazu1 = nullptr;
-    QAction *Vyukavyrazu1 = nullptr;
-    QAction *Zkousenivyrazu1 = nullptr;
-    QAction *Zkousenivyrazu2 = nullptr;
+    QMenu *startMenu = nullptr;
+    QAction *editorAction = nullptr;
+    QAction *learningAction = nullptr;
+    QAction *testing1Action = nullptr;
+    QAction *testing2Action = nullptr;
     QAction *Translator1 = nullptr;
     // Ours: the review plan, on a key the other items do not use.
     QAction *reviewAction = nullptr;
     QAction *Aktualizace1 = nullptr;
-    QAction *Ukoncitprogram1 = nullptr;
-    QAction *Statistiky1 = nullptr;
-    QAction *Nastaveni1 = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *statisticsAction = nullptr;
+    QAction *settingsAction = nullptr;
     QMenu *Info1 = nullptr;
-    QAction *Napoveda1 = nullptr;
-    QAction *Tipdne1 = nullptr;
+    QAction *helpAction = nullptr;
+    QAction *tipAction = nullptr;
     QMenu *Internet1 = nullptr;
-    QAction *Napsatautorovi1 = nullptr;
-    QAction *Strankyprogramu1 = nullptr;
-    QAction *OProgramu1 = nullptr;
+    QAction *writeToAuthorAction = nullptr;
+    QAction *webPagesAction = nullptr;
+    QAction *aboutAction = nullptr;
 
     void bteditorClick();
     void btvyukaClick();
@@ -59,13 +59,13 @@ public:
     void BitBtn1Click();
     void showReview();
     void btkonecClick();
-    void StatistikyClick();
-    void NastaveniClick();
-    void NapovedaClick();
-    void TipdneClick();
-    void NapsatautoroviClick();
-    void StrankyprogramuClick();
-    void OProgramuClick();
+    void statisticsClick();
+    void settingsClick();
+    void helpClick();
+    void tipClick();
+    void writeToAuthorClick();
+    void webPagesClick();
+    void aboutClick();
 
     // Update from the internet: the check of the version file (internet/versioncheck.h).
     void Aktualizace1Click();
@@ -103,7 +103,7 @@ public:
 private:
     void buildMenu();
     // Shows a mode window in place of this one under the title "Vokab - <mode>".
-    void spustrezim(QWidget *window, const QString &mode);
+    void startMode(QWidget *window, const QString &mode);
 
     void FormShow() override;
     void openInEditor(const QString &path);

@@ -42,7 +42,7 @@ TForm22::TForm22(Forms &forms, Platform &platform)
 
     Image1 = named<QLabel>(centralWidget(), "Image1");
     Image1->setGeometry(0, 0, kPictureWidth, kPictureHeight);
-    Image1->setPixmap(obrazek(platform.folder.shipped(QStringLiteral("splash.png"))));
+    Image1->setPixmap(picture(platform.folder.shipped(QStringLiteral("splash.png"))));
 
     SpeedButton1 = named<QToolButton>(centralWidget(), "SpeedButton1");
     SpeedButton1->setAutoRaise(true);
@@ -62,13 +62,13 @@ TForm22::TForm22(Forms &forms, Platform &platform)
     connect(Timer1, &QTimer::timeout, this, &TForm22::Timer1Timer);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm22::SpeedButton1Click);
 
-    zbyvajicitiky = 2;
+    ticksLeft = 2;
     centreOnDesktop();
     // The about box closes by its close button; the splash (the button hidden) stays.
     pressOnEscape({SpeedButton1});
 }
 
-QPixmap TForm22::obrazek(const QString &file) {
+QPixmap TForm22::picture(const QString &file) {
     QPixmap picture;
     if (picture.load(file) && !picture.isNull())
         return picture.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio,
@@ -88,21 +88,21 @@ QPixmap TForm22::obrazek(const QString &file) {
 void TForm22::FormShow() {
     // The ticks start when the splash is activated; a desktop that does not hand the
     // focus to a new window would otherwise keep the splash up for good.
-    if (zbyvajicitiky > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
+    if (ticksLeft > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
         Timer1->start();
 }
 
 void TForm22::FormActivate() {
-    if (zbyvajicitiky > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
+    if (ticksLeft > 0 && SpeedButton1->isHidden() && !Timer1->isActive())
         Timer1->start();
 }
 
 void TForm22::Timer1Timer() {
-    --zbyvajicitiky;
-    if (zbyvajicitiky > 0)
+    --ticksLeft;
+    if (ticksLeft > 0)
         return;
     Timer1->stop();
-    if (zbyvajicitiky < 0)
+    if (ticksLeft < 0)
         return;
     giveWay();
 }
@@ -128,7 +128,7 @@ void TForm22::SpeedButton1Click() {
     forms.Form1->showUnlessModeOpen();
 }
 
-void TForm22::oprogramu() {
+void TForm22::showAbout() {
     Timer1->stop();
     SpeedButton1->show();
     // The addresses in a band below the picture, so that they cover none of its text; the

@@ -15,7 +15,7 @@ public:
     TForm22(Forms &forms, Platform &platform);
 
     // The ticks of Timer1 still to come before the main window appears.
-    int zbyvajicitiky = 2;
+    int ticksLeft = 2;
 
     QLabel *Image1 = nullptr;
     QToolButton *SpeedButton1 = nullptr;
@@ -25,7 +25,7 @@ public:
 
     // The picture from the program folder, or a plain one with the title when the
     // picture cannot be read.
-    static QPixmap obrazek(const QString &file);
+    static QPixmap picture(const QString &file);
 
     void Timer1Timer();
     // The ticks have ended: the main window comes, once every window exists.
@@ -34,7 +34,7 @@ public:
     void windowsMade();
     void SpeedButton1Click();
     // Shows the window as the about box: close button and addresses visible, no timer.
-    void oprogramu();
+    void showAbout();
 
     void FormShow() override;
     void FormActivate() override;

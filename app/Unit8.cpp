@@ -62,7 +62,7 @@ QString voiceText(const Voice &voice) {
 
 } // namespace
 
-QString TForm8::klic() {
+QString TForm8::registryKey() {
     return QStringLiteral("Nastaveni");
 }
 
@@ -73,7 +73,7 @@ QString TForm8::speechKey() {
 TForm8::TForm8(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form8")),
       m_chartColour(colourFromBgr(*colourtext::fromText(QLatin1String(kDefaultColour)))),
-      m_settings(klic()), m_speech(speechKey()) {
+      m_settings(registryKey()), m_speech(speechKey()) {
     setWindowTitle(QStringLiteral("Obecné nastavení"));
     setCentralWidget(new QWidget(this));
     auto *outer = new QVBoxLayout(centralWidget());
@@ -172,7 +172,7 @@ TForm8::TForm8(Forms &forms, Platform &platform)
 
     centralWidget()->setMinimumSize(278, 257);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    nastavbarvu(m_chartColour);
+    showChartColour(m_chartColour);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm8::BitBtn2Click);
@@ -212,7 +212,7 @@ void TForm8::confirmTipAtStart(bool shown) {
     BitBtn1Click();
 }
 
-void TForm8::nastavbarvu(const QColor &colour) {
+void TForm8::showChartColour(const QColor &colour) {
     m_chartColour = colour;
     QPalette palette = Panel1->palette();
     palette.setColor(QPalette::Window, colour);
@@ -242,7 +242,7 @@ void TForm8::declareSettings() {
             [this] { return colourtext::toText(bgrFromColour(m_chartColour)); },
             [this](const QString &colourText) {
                 if (const std::optional<quint32> colour = colourtext::fromText(colourText))
-                    nastavbarvu(colourFromBgr(*colour));
+                    showChartColour(colourFromBgr(*colour));
                 else
                     platform.dialogs->warning(
                         QStringLiteral(
@@ -339,19 +339,19 @@ SpeechSettings TForm8::speech() const {
 }
 
 void TForm8::FormCreate() {
-    if (platform.registry->keyExists(klic()))
-        nactiregistr();
+    if (platform.registry->keyExists(registryKey()))
+        readRegistry();
     else
-        vytvorregistr();
+        createRegistry();
 }
 
 // A value that cannot be read leaves its control at the default; the others are still
 // loaded, and one message names what could not be read.
-void TForm8::nactiregistr() {
+void TForm8::readRegistry() {
     m_settings.load(*platform.registry, *platform.dialogs);
 }
 
-void TForm8::vytvorregistr() {
+void TForm8::createRegistry() {
     m_settings.storeDefaults(*platform.registry, *platform.dialogs);
 }
 
@@ -361,7 +361,7 @@ void TForm8::zapisdoregistru() {
 }
 
 void TForm8::BitBtn1Click() {
-    forms.Form1->prvniaktivace = false;
+    forms.Form1->firstActivation = false;
     zapisdoregistru();
     forms.Form1->showUnlessModeOpen();
     hide();
@@ -374,7 +374,7 @@ void TForm8::BitBtn2Click() {
 
 void TForm8::FormClose() {
     forms.Form1->showUnlessModeOpen();
-    forms.Form1->prvniaktivace = false;
+    forms.Form1->firstActivation = false;
 }
 
 void TForm8::sp2Change() {
@@ -390,5 +390,5 @@ void TForm8::sp2Change() {
 
 void TForm8::SpeedButton1Click() {
     if (const std::optional<QColor> colour = platform.dialogs->chooseColor(m_chartColour))
-        nastavbarvu(colourFromBgr(bgrFromColour(*colour)));
+        showChartColour(colourFromBgr(bgrFromColour(*colour)));
 }

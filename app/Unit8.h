@@ -23,7 +23,7 @@ public:
     TForm8(Forms &forms, Platform &platform);
 
     // The registry key of the general settings.
-    static QString klic();
+    static QString registryKey();
     // The registry key of the tab "Výslovnost".
     static QString speechKey();
 
@@ -73,9 +73,9 @@ protected:
 
 private:
     // Panel1 and, once it exists, the statistics chart take the colour.
-    void nastavbarvu(const QColor &colour);
-    void nactiregistr();
-    void vytvorregistr();
+    void showChartColour(const QColor &colour);
+    void readRegistry();
+    void createRegistry();
     // The key "Nastaveni": each value, its control and its default.
     void declareSettings();
     // The tab "Výslovnost" and its key.

@@ -252,7 +252,8 @@ Conversion importFile(const Options &options) {
         result.errors += QStringLiteral("Tyto zvuky nejsou ve složce importovaného souboru, "
                                         "výrazy zůstaly bez zvuku:\n  ") +
                          droppedSounds.join(QStringLiteral("\n  ")) + u'\n';
-    const textfile::SaveResult saved = slovnik::writeDictionaryFile(options.output, dictionary);
+    const textfile::SaveResult saved =
+        dictionaryfile::writeDictionaryFile(options.output, dictionary);
     if (!saved)
         return refused(saved.error);
     result.output += QStringLiteral("Slovník „%1“ uložen, výrazů: %2.\n")
@@ -270,13 +271,13 @@ Conversion exportFile(const Options &options) {
                            .arg(native(options.output)));
     if (std::optional<Conversion> existing = refuseExisting(options))
         return *existing;
-    slovnik::ReadResult read =
-        slovnik::readDictionaryFile(options.input, slovnik::Contents::Records);
+    dictionaryfile::ReadResult read =
+        dictionaryfile::readDictionaryFile(options.input, dictionaryfile::Contents::Records);
     Conversion result;
     if (read.looksUtf8) {
         // Another tool's dictionary in UTF-8: read as such, as the editor offers to.
-        read = slovnik::readDictionaryFile(options.input, slovnik::Contents::Records, {},
-                                           slovnik::Encoding::Utf8);
+        read = dictionaryfile::readDictionaryFile(options.input, dictionaryfile::Contents::Records,
+                                                  {}, dictionaryfile::Encoding::Utf8);
         result.errors += QStringLiteral("Slovník „%1“ je v kódování UTF-8, byl přečten jako "
                                         "UTF-8.\n")
                              .arg(native(options.input));
@@ -284,9 +285,9 @@ Conversion exportFile(const Options &options) {
             result.errors += QStringLiteral("Znaky, které Vokab neumí, se změnily na „?“: %1\n")
                                  .arg(read.replaced);
     }
-    if (read.status == slovnik::ReadResult::Status::Failed)
+    if (read.status == dictionaryfile::ReadResult::Status::Failed)
         return refused(read.error);
-    if (read.status == slovnik::ReadResult::Status::Empty || read.dictionary.isEmpty())
+    if (read.status == dictionaryfile::ReadResult::Status::Empty || read.dictionary.isEmpty())
         return refused(QStringLiteral("Slovník „%1“ je prázdný, není co exportovat.")
                            .arg(native(options.input)));
     const textfile::SaveResult saved = exchange::exportDictionary(

@@ -46,8 +46,10 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     create(m_forms.Form8);
     m_forms.settings = m_forms.Form8;
     create(m_forms.Form2);
+    m_forms.document = &m_forms.Form2->document();
     create(m_forms.Form3);
     create(m_forms.Form9);
+    m_forms.evaluation = m_forms.Form9;
     create(m_forms.Form7);
     create(m_forms.Form6);
     create(m_forms.Form4);

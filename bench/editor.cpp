@@ -82,7 +82,7 @@ void benchEditor(const QString &programDir) {
         for (int run = 0; run < bench::kRuns; ++run) {
             OpenEditor e(input, std::make_unique<TestPlatform>());
             opens.push_back(bench::milliseconds([&] { e.open(); }));
-            if (e.editor->pocet() != count || !e.quiet()) {
+            if (e.editor->recordCount() != count || !e.quiet()) {
                 std::printf("the editor did not open %d expressions\n", count);
                 return bench::missed(QStringLiteral("editor open"));
             }
@@ -109,7 +109,7 @@ void benchEditor(const QString &programDir) {
                 return bench::missed(QStringLiteral("editor add and delete"));
             }
             saves.push_back(bench::milliseconds([&] { e.editor->BitBtn3Click(); }));
-            if (e.editor->pocet() != count || !e.quiet() || QFile(e.path).size() == 0)
+            if (e.editor->recordCount() != count || !e.quiet() || QFile(e.path).size() == 0)
                 return bench::missed(QStringLiteral("editor add, delete and save"));
         }
         const QString what = QStringLiteral("%1 expressions").arg(count);
@@ -159,7 +159,7 @@ int editorMemoryChild(const QString &dictionary, const QString &programDir) {
     }
     OpenEditor e(dictionary, installedPlatform(programDir));
     e.open();
-    if (e.editor->pocet() == 0)
+    if (e.editor->recordCount() == 0)
         return 1;
     std::printf("%ld\n", bench::peakResidentKb());
     return 0;

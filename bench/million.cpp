@@ -77,7 +77,7 @@ void benchMillion() {
         QStringLiteral("learning: load") + what, 700,
         [](TestWindows &w) { return w.forms().Form6; },
         [](TestWindows &w) { w.forms().Form6->BitBtn2Click(); },
-        [](TestWindows &w) { return w.forms().Form6->slovnik().size() == kCount; });
+        [](TestWindows &w) { return w.forms().Form6->dictionary().size() == kCount; });
     measure(
         QStringLiteral("merger: load") + what, 700, [](TestWindows &w) { return w.forms().Form14; },
         [](TestWindows &w) { w.forms().Form14->btnacti->click(); },

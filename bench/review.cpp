@@ -39,7 +39,7 @@ void benchReview() {
     QTemporaryDir folder;
     const QString dictionary = folder.filePath(QStringLiteral("slovnik.slv"));
     QFile::copy(bench::inputs(QStringLiteral("slovnik-100000.slv")), dictionary);
-    const slovnik::ReadResult read = slovnik::readDictionaryFile(dictionary);
+    const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(dictionary);
     const QDate today(2026, 12, 8);
     review::Plan plan = planOf(read.dictionary, today);
     if (!review::writePlanFile(review::planPath(dictionary), plan).ok) {

@@ -20,7 +20,7 @@ void benchStatistics() {
     std::vector<double> loads;
     for (int run = 0; run < bench::kRuns; ++run) {
         TestWindows windows;
-        QFile::copy(input, windows.platform().folder.userFile(statistiky::kFileName));
+        QFile::copy(input, windows.platform().folder.userFile(statisticsfile::kFileName));
         TForm23 *statistics = windows.forms().Form23;
         loads.push_back(bench::milliseconds([&] {
             statistics->FormCreate();

@@ -71,7 +71,7 @@ void benchTranslator() {
     qsizetype entries = 0;
     for (int run = 0; run < bench::kRuns; ++run) {
         loads.push_back(bench::milliseconds([&] {
-            const prekladac::WordList list = prekladac::load(input);
+            const translatorfile::WordList list = translatorfile::load(input);
             entries = list.english.size() + list.czech.size();
         }));
     }
@@ -83,7 +83,7 @@ void benchTranslator() {
     Translator t(bench::inputs(QStringLiteral("prekladac-1000000.dat")));
     t.window->show();
     QCoreApplication::processEvents();
-    const prekladac::EntryList &english = t.window->slovnik().english;
+    const translatorfile::EntryList &english = t.window->dictionary().english;
     QStringList words;
     for (qsizetype i = 7; words.size() < 50 && i < english.size(); i += english.size() / 997)
         if (english.at(i).expression.size() >= 7)
@@ -109,7 +109,7 @@ void benchTranslator() {
             QCoreApplication::processEvents();
             t.window->StringGrid1->viewport()->repaint();
         }));
-        if (t.window->bunka(0, t.window->aktualniRadek()) != word) {
+        if (t.window->cell(0, t.window->currentRow()) != word) {
             std::printf("the search did not find %s\n", qPrintable(word));
             return bench::missed(QStringLiteral("translator search"));
         }
@@ -118,7 +118,7 @@ void benchTranslator() {
         const std::vector<double> &runs = perKey[size_t(key)];
         const double slowest = *std::max_element(runs.begin(), runs.end());
         bench::report(QStringLiteral("translator, %1 entries: search while typing, key %2")
-                          .arg(english.size() + t.window->slovnik().czech.size())
+                          .arg(english.size() + t.window->dictionary().czech.size())
                           .arg(key + 1),
                       runs, QStringLiteral("< 2 ms, the slowest too"));
         if (slowest >= 2)

@@ -80,7 +80,7 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     connect(chbcz, &QCheckBox::clicked, this, &TForm11::chbczClick);
     connect(chbang, &QCheckBox::clicked, this, &TForm11::chbangClick);
     connect(chbvyslov, &QCheckBox::clicked, this, &TForm11::chbvyslovClick);
-    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TForm11::zaVyslovnosti);
+    connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, &TForm11::leavePronunciation);
 
     setFrame(Frame::Fixed);
     setFixedClientSize(637, 364);
@@ -88,7 +88,7 @@ TForm11::TForm11(Forms &forms, Platform &platform)
     closeOnEscape();
 }
 
-void TForm11::vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines) {
+void TForm11::insertLines(QTextCursor &cursor, const QList<printlines::Line> &lines) {
     QTextCharFormat pronunciation;
     pronunciation.setFontFamilies({QStringLiteral("VokabFont")});
     pronunciation.setProperty(kPronunciation, true);
@@ -100,18 +100,18 @@ void TForm11::vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines) {
     }
 }
 
-void TForm11::vlozNaZacatek(const Tpole &records) {
+void TForm11::insertAtStart(const Tpole &records) {
     if (records.isEmpty())
         return;
     QTextCursor cursor(RichEdit1->document());
     cursor.movePosition(QTextCursor::Start);
     const bool wasEmpty = RichEdit1->document()->isEmpty();
-    vlozRadky(cursor, tisk::lines(records, tisk::Parts{}));
+    insertLines(cursor, printlines::lines(records, printlines::Parts{}));
     if (!wasEmpty)
         cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
 }
 
-void TForm11::zaVyslovnosti() {
+void TForm11::leavePronunciation() {
     // Text typed just after a pronunciation (at the end of a line, or on a new line) is
     // the user's own text, in the text's font; text typed inside one stays part of it.
     const QTextCursor cursor = RichEdit1->textCursor();
@@ -130,7 +130,7 @@ void TForm11::zaVyslovnosti() {
     RichEdit1->setCurrentCharFormat(format);
 }
 
-QStringList TForm11::radky() const {
+QStringList TForm11::textLines() const {
     QStringList lines;
     for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
         lines.append(block.text());
@@ -139,7 +139,7 @@ QStringList TForm11::radky() const {
     return lines;
 }
 
-QList<PrintLine> TForm11::tiskoveRadky() const {
+QList<PrintLine> TForm11::printLines() const {
     QList<PrintLine> lines;
     for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next()) {
         PrintLine line;
@@ -155,37 +155,37 @@ QList<PrintLine> TForm11::tiskoveRadky() const {
     return lines;
 }
 
-void TForm11::castiZmeneny(QCheckBox *clicked) {
-    const tisk::Parts parts{chbcz->isChecked(), chbang->isChecked(), chbvyslov->isChecked()};
+void TForm11::partsChanged(QCheckBox *clicked) {
+    const printlines::Parts parts{chbcz->isChecked(), chbang->isChecked(), chbvyslov->isChecked()};
     if (!parts.enough()) {
         platform.dialogs->info(QStringLiteral("Musí být zaškrtnuty nejméně dvě možnosti."));
         clicked->setChecked(true);
-        castiZmeneny(clicked);
+        partsChanged(clicked);
         return;
     }
     RichEdit1->clear();
     // The records carry Czech and foreign in their own fields whatever the direction
     // of the test, so the rebuild prints Czech first as the first fill does.
     QTextCursor cursor(RichEdit1->document());
-    vlozRadky(cursor, tisk::lines(m_source ? m_source->chosenRecords() : Tpole(), parts));
+    insertLines(cursor, printlines::lines(m_source ? m_source->chosenRecords() : Tpole(), parts));
 }
 
 void TForm11::chbczClick() {
-    castiZmeneny(chbcz);
+    partsChanged(chbcz);
 }
 void TForm11::chbangClick() {
-    castiZmeneny(chbang);
+    partsChanged(chbang);
 }
 void TForm11::chbvyslovClick() {
-    castiZmeneny(chbvyslov);
+    partsChanged(chbvyslov);
 }
 
 void TForm11::BitBtn2Click() {
-    QString error;
     const QFont base = RichEdit1->document()->defaultFont();
-    if (!platform.printing->printLines(tiskoveRadky(), base, phoneticFont(base), &error) &&
-        !error.isEmpty())
-        platform.dialogs->error(error);
+    const Result<bool> printed =
+        platform.printing->printLines(printLines(), base, phoneticFont(base));
+    if (!printed)
+        platform.dialogs->error(printed.error());
 }
 
 void TForm11::BitBtn4Click() {

@@ -30,12 +30,12 @@ public:
 
     // Puts the print lines of the records (Czech - foreign - pronunciation) at the
     // beginning of the text; text already there stays below them.
-    void vlozNaZacatek(const Tpole &records);
+    void insertAtStart(const Tpole &records);
     // The lines of the text as they stand.
-    QStringList radky() const;
+    QStringList textLines() const;
     // The lines as they will be printed: the pronunciations' pieces in the phonetic font,
     // written in the symbols that font draws for their keys.
-    QList<PrintLine> tiskoveRadky() const;
+    QList<PrintLine> printLines() const;
 
     void chbczClick();
     void chbangClick();
@@ -48,9 +48,9 @@ protected:
     void FormClose() override;
 
 private:
-    void castiZmeneny(QCheckBox *clicked);
-    static void vlozRadky(QTextCursor &cursor, const QList<tisk::Line> &lines);
-    void zaVyslovnosti();
+    void partsChanged(QCheckBox *clicked);
+    static void insertLines(QTextCursor &cursor, const QList<printlines::Line> &lines);
+    void leavePronunciation();
 
     PrintSource *m_source = nullptr;
 };

@@ -88,8 +88,8 @@ void TForm14::buildControls() {
     top->addWidget(btkonec);
     column->addLayout(top);
 
-    m_puvodniModel = new DictionaryModel(m_puvodni, DictionaryModel::Style::FileOrder, this);
-    stg = makeGrid(central, "stg", m_puvodniModel);
+    m_sourceModel = new DictionaryModel(m_source, DictionaryModel::Style::FileOrder, this);
+    stg = makeGrid(central, "stg", m_sourceModel);
     column->addWidget(stg, 1);
 
     auto *middle = new QHBoxLayout;
@@ -109,8 +109,8 @@ void TForm14::buildControls() {
 
     Label2 = boldLabel(central, "Label2", QStringLiteral("Nový slovník:"));
     column->addLayout(countRow(Label2, "Label4", "Label6", &Label4, &Label6));
-    m_novyModel = new DictionaryModel(m_merged, DictionaryModel::Style::FileOrder, this);
-    stg1 = makeGrid(central, "stg1", m_novyModel);
+    m_mergedModel = new DictionaryModel(m_merged, DictionaryModel::Style::FileOrder, this);
+    stg1 = makeGrid(central, "stg1", m_mergedModel);
     column->addWidget(stg1, 1);
 
     auto *bottom = new QHBoxLayout;
@@ -143,8 +143,8 @@ void TForm14::selectRow(QTableView *grid, int row) {
 }
 
 void TForm14::FormCreate() {
-    m_puvodniModel->replace({}, true);
-    m_novyModel->replace({}, true);
+    m_sourceModel->replace({}, true);
+    m_mergedModel->replace({}, true);
     Label5->clear();
     Label6->clear();
 }
@@ -154,36 +154,36 @@ void TForm14::btnactiClick() {
     if (!chosen)
         return;
     // An empty file gives an empty source list: the merger has nothing to refuse.
-    std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(*chosen, slovnik::Contents::Records,
-                                      slovnik::EmptyFile::Taken, *platform.dialogs, OpenDialog1);
+    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+        *chosen, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Taken,
+        *platform.dialogs, OpenDialog1);
     if (!read)
         return;
-    m_puvodniModel->replace(std::move(read->dictionary), true);
+    m_sourceModel->replace(std::move(read->dictionary), true);
     selectRow(stg, 0);
-    Label5->setNum(int(m_puvodni.size()));
+    Label5->setNum(int(m_source.size()));
 }
 
 void TForm14::btuberstaryClick() {
     const int row = stg->currentIndex().row();
-    if (m_puvodni.isEmpty() || row < 0)
+    if (m_source.isEmpty() || row < 0)
         return;
-    m_puvodniModel->remove(row);
+    m_sourceModel->remove(row);
     selectRow(stg, row);
-    Label5->setNum(int(m_puvodni.size()));
+    Label5->setNum(int(m_source.size()));
 }
 
 void TForm14::btprevedClick() {
     const int row = stg->currentIndex().row();
-    if (m_puvodni.isEmpty() || row < 0 || row >= m_puvodni.size())
+    if (m_source.isEmpty() || row < 0 || row >= m_source.size())
         return;
-    m_novyModel->append(m_puvodni[row]);
+    m_mergedModel->append(m_source[row]);
     selectRow(stg1, int(m_merged.size()) - 1);
     Label6->setNum(int(m_merged.size()));
 }
 
 void TForm14::BitBtn1Click() {
-    m_novyModel->appendAll(m_puvodni);
+    m_mergedModel->appendAll(m_source);
     selectRow(stg1, int(m_merged.size()) - 1);
     Label6->setNum(int(m_merged.size()));
 }
@@ -192,13 +192,13 @@ void TForm14::btuberznovyClick() {
     const int row = stg1->currentIndex().row();
     if (m_merged.isEmpty() || row < 0)
         return;
-    m_novyModel->remove(row);
+    m_mergedModel->remove(row);
     selectRow(stg1, row);
     Label6->setNum(int(m_merged.size()));
 }
 
 void TForm14::BitBtn2Click() {
-    m_novyModel->replace({}, true);
+    m_mergedModel->replace({}, true);
     Label6->setNum(0);
 }
 
@@ -210,7 +210,7 @@ void TForm14::btulozClick() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = slovnik::writeDictionaryFile(*chosen, m_merged);
+    const textfile::SaveResult saved = dictionaryfile::writeDictionaryFile(*chosen, m_merged);
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;
@@ -224,8 +224,8 @@ void TForm14::btkonecClick() {
 
 void TForm14::FormClose() {
     forms.Form2->show();
-    m_puvodniModel->replace({}, true);
-    m_novyModel->replace({}, true);
+    m_sourceModel->replace({}, true);
+    m_mergedModel->replace({}, true);
     Label5->clear();
     Label6->clear();
 }

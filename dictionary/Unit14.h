@@ -33,7 +33,7 @@ public:
     void btulozClick();
     void btkonecClick();
 
-    const RecordList &Tpuvodni() const { return m_puvodni; }
+    const RecordList &Tpuvodni() const { return m_source; }
     const RecordList &Tnovy() const { return m_merged; }
     FileDialogState OpenDialog1;
     FileDialogState SaveDialog1;
@@ -46,8 +46,8 @@ private:
     QTableView *makeGrid(QWidget *parent, const char *name, DictionaryModel *model);
     static void selectRow(QTableView *grid, int row);
 
-    RecordList m_puvodni;
+    RecordList m_source;
     RecordList m_merged;
-    DictionaryModel *m_puvodniModel = nullptr;
-    DictionaryModel *m_novyModel = nullptr;
+    DictionaryModel *m_sourceModel = nullptr;
+    DictionaryModel *m_mergedModel = nullptr;
 };

@@ -135,7 +135,7 @@ void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *p
     setConverted({});
     lines.clear();
     pane->clear();
-    const textfile::LinesResult read = prevadec::readWordListFile(*chosen);
+    const textfile::LinesResult read = conversion::readWordListFile(*chosen);
     if (!read.lines) {
         platform.dialogs->error(read.error);
         return;
@@ -168,7 +168,7 @@ void TForm15::BitBtn4Click() {
             QStringLiteral("Nelze převést slovníky, není načtený slovník s Cizími výrazy"));
         return;
     }
-    setConverted(m_converted + prevadec::pairWordLists(m_czech, m_foreign));
+    setConverted(m_converted + conversion::pairWordLists(m_czech, m_foreign));
 }
 
 void TForm15::BitBtn5Click() {
@@ -179,7 +179,7 @@ void TForm15::BitBtn5Click() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = prevadec::writePairedFile(*chosen, m_converted);
+    const textfile::SaveResult saved = conversion::writePairedFile(*chosen, m_converted);
     if (!saved) {
         platform.dialogs->error(saved.error);
         return;

@@ -35,9 +35,9 @@ public:
     void BitBtn5Click();
 
     // The lines each pane shows.
-    const QStringList &ceskeVyrazy() const { return m_czech; }
-    const QStringList &ciziVyrazy() const { return m_foreign; }
-    const QStringList &novySlovnik() const { return m_converted; }
+    const QStringList &czechExpressions() const { return m_czech; }
+    const QStringList &foreignExpressions() const { return m_foreign; }
+    const QStringList &convertedDictionary() const { return m_converted; }
 
     FileDialogState OpenDialog1; // the Czech list
     FileDialogState OpenDialog2; // the foreign list

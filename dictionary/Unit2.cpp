@@ -59,7 +59,7 @@ bool isEnter(const QKeyEvent *event) {
 
 TForm2::TForm2(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form2")),
-      m_shownName(slovnik::kNewDictionaryName) {
+      m_shownName(dictionaryfile::kNewDictionaryName) {
     m_openDialog = dictionaryFileDialog(QStringLiteral("Načíst slovník z:"));
     m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
                                         QStringLiteral("Slovník|*.slv"));
@@ -152,7 +152,7 @@ void TForm2::buildControls() {
     edtvyslovnost->setToolTip(QStringLiteral("Zde vkládejte anglickou výslovnost "));
     QFont phonetic(QStringLiteral("VokabFont"));
     edtvyslovnost->setFont(phonetic);
-    edtvyslovnost->setText(slovnik::kNoPronunciation);
+    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
     CheckBox2 = named<QCheckBox>(central, "CheckBox2");
     CheckBox2->setText(QStringLiteral("Mluvená výslovnost:"));
     CheckBox2->setChecked(true);
@@ -161,7 +161,7 @@ void TForm2::buildControls() {
     edtzvuk->setToolTip(QStringLiteral("Adresa k souboru, kde je uložena mluvená výslovnost"));
     edtzvuk->setReadOnly(true);
     edtzvuk->setFocusPolicy(Qt::ClickFocus);
-    edtzvuk->setText(slovnik::kNoSound);
+    edtzvuk->setText(dictionaryfile::kNoSound);
     btpridejzvuk = named<QToolButton>(central, "btpridejzvuk");
     btpridejzvuk->setText(QStringLiteral("..."));
     btpridejzvuk->setToolTip(QStringLiteral("Načíst zvuk ze souboru, nebo nahrát přes mikrofon"));
@@ -248,32 +248,37 @@ void TForm2::buildControls() {
 void TForm2::buildMenu() {
     QMenu *dictionary = menuBar()->addMenu(QStringLiteral("Slovník"));
     dictionary->setObjectName(QStringLiteral("Slovnik"));
-    Novy = menuItem(dictionary, "Novy", QStringLiteral("Nový"), this, &TForm2::BitBtn5Click);
-    Otevrit =
-        menuItem(dictionary, "Otevrit", QStringLiteral("Otevřít"), this, &TForm2::BitBtn2Click);
-    Ulozit = menuItem(dictionary, "Ulozit", QStringLiteral("Uložit"), this, &TForm2::BitBtn3Click);
-    Ulozitjako = menuItem(dictionary, "Ulozitjako", QStringLiteral("Uložit jako"), this,
-                          &TForm2::UlozitjakoClick);
+    newAction =
+        menuItem(dictionary, "newAction", QStringLiteral("Nový"), this, &TForm2::BitBtn5Click);
+    openAction =
+        menuItem(dictionary, "openAction", QStringLiteral("Otevřít"), this, &TForm2::BitBtn2Click);
+    saveAction =
+        menuItem(dictionary, "saveAction", QStringLiteral("Uložit"), this, &TForm2::BitBtn3Click);
+    saveAsAction = menuItem(dictionary, "saveAsAction", QStringLiteral("Uložit jako"), this,
+                            &TForm2::saveAsClick);
     dictionary->addSeparator();
-    Prevest = menuItem(dictionary, "Prevest", QStringLiteral("Převést"), this,
-                       &TForm2::PrevestClick, QKeySequence(Qt::Key_F9));
-    Sloucit = menuItem(dictionary, "Sloucit", QStringLiteral("Sloučit"), this,
-                       &TForm2::SloucitClick, QKeySequence(Qt::Key_F8));
+    convertAction = menuItem(dictionary, "convertAction", QStringLiteral("Převést"), this,
+                             &TForm2::convertClick, QKeySequence(Qt::Key_F9));
+    mergeAction = menuItem(dictionary, "mergeAction", QStringLiteral("Sloučit"), this,
+                           &TForm2::mergeClick, QKeySequence(Qt::Key_F8));
     dictionary->addSeparator();
     importAction = menuItem(dictionary, "importAction", QStringLiteral("Importovat…"), this,
                             &TForm2::importClick);
     exportAction = menuItem(dictionary, "exportAction", QStringLiteral("Exportovat…"), this,
                             &TForm2::exportClick);
     dictionary->addSeparator();
-    Zavrit = dictionary->addAction(QStringLiteral("Zavřít"));
-    Zavrit->setObjectName(QStringLiteral("Zavrit"));
-    connect(Zavrit, &QAction::triggered, this, &QWidget::close);
+    closeAction = dictionary->addAction(QStringLiteral("Zavřít"));
+    closeAction->setObjectName(QStringLiteral("closeAction"));
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
 
     QMenu *expression = menuBar()->addMenu(QStringLiteral("Výraz"));
     expression->setObjectName(QStringLiteral("Vyraz"));
-    Pridej = menuItem(expression, "Pridej", QStringLiteral("Přidej"), this, &TForm2::btpridejClick);
-    Uber = menuItem(expression, "Uber", QStringLiteral("Uber"), this, &TForm2::btodeberClick);
-    Uprav = menuItem(expression, "Uprav", QStringLiteral("Uprav"), this, &TForm2::btupravClick);
+    addAction =
+        menuItem(expression, "addAction", QStringLiteral("Přidej"), this, &TForm2::btpridejClick);
+    removeAction =
+        menuItem(expression, "removeAction", QStringLiteral("Uber"), this, &TForm2::btodeberClick);
+    editAction =
+        menuItem(expression, "editAction", QStringLiteral("Uprav"), this, &TForm2::btupravClick);
 }
 
 void TForm2::setStatus(const QString &text) {
@@ -287,12 +292,12 @@ void TForm2::setCaption(const QString &shownName) {
 
 int TForm2::selectedRow() const {
     const QModelIndex current = stg->currentIndex();
-    if (!current.isValid() || current.row() >= pocet())
+    if (!current.isValid() || current.row() >= recordCount())
         return -1;
     return current.row();
 }
 
-void TForm2::vyberRadek(int row) {
+void TForm2::selectRow(int row) {
     if (row >= 0 && row < m_document.model()->rowCount())
         stg->setCurrentIndex(m_document.model()->index(row, 0));
 }
@@ -302,9 +307,9 @@ void TForm2::scrollToNewest() {
     // that fit, in an enlarged window, above a scroll bar of widened columns). The list
     // first learns of the rows just added (it would otherwise do so later, and scroll no
     // further than the rows it knew of).
-    if (pocet() + 1 > kRowsInView) {
+    if (recordCount() + 1 > kRowsInView) {
         stg->doItemsLayout();
-        stg->scrollTo(m_document.model()->index(pocet() - 1, 0),
+        stg->scrollTo(m_document.model()->index(recordCount() - 1, 0),
                       QAbstractItemView::PositionAtBottom);
     }
 }
@@ -318,12 +323,12 @@ void TForm2::btpridejClick() {
     }
     m_document.append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
     if (selectedRow() < 0)
-        vyberRadek(0);
+        selectRow(0);
     edtang->clear();
     edtcz->clear();
-    edtvyslovnost->setText(slovnik::kNoPronunciation);
-    edtzvuk->setText(slovnik::kNoSound);
-    setStatus(kCount + u' ' + QString::number(pocet()));
+    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
+    edtzvuk->setText(dictionaryfile::kNoSound);
+    setStatus(kCount + u' ' + QString::number(recordCount()));
     edtang->setFocus();
     scrollToNewest();
 }
@@ -333,23 +338,23 @@ void TForm2::btodeberClick() {
     if (row < 0 || m_document.isEmpty())
         return;
     m_document.remove(row);
-    vyberRadek(std::min(row, pocet() - 1));
-    setStatus(kCount + QString::number(pocet()));
+    selectRow(std::min(row, recordCount() - 1));
+    setStatus(kCount + QString::number(recordCount()));
 }
 
 void TForm2::btupravClick() {
     const int row = selectedRow();
     if (m_document.isEmpty() || row < 0)
         return;
-    forms.Form3->otevri(row);
+    forms.Form3->openAt(row, edtang);
 }
 
-void TForm2::novy() {
+void TForm2::newDictionary() {
     m_document.startNew();
     edtcz->clear();
     edtang->clear();
-    edtzvuk->setText(slovnik::kNoSound);
-    edtvyslovnost->setText(slovnik::kNoPronunciation);
+    edtzvuk->setText(dictionaryfile::kNoSound);
+    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
     setStatus(kCount + QStringLiteral(" - "));
     setCaption(m_document.fileName());
 }
@@ -360,7 +365,7 @@ void TForm2::BitBtn5Click() {
         return;
     if (!offerToSave())
         return;
-    novy();
+    newDictionary();
     edtang->setFocus();
 }
 
@@ -373,17 +378,17 @@ void TForm2::BitBtn2Click() {
 }
 
 void TForm2::openDictionary(const QString &path) {
-    std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
-                                      *platform.dialogs, m_openDialog);
+    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+        path, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Refused,
+        *platform.dialogs, m_openDialog);
     if (!read)
         return;
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
     m_document.takeOpened(std::move(read->dictionary), path);
     setCaption(paths::asciiLower(m_document.fileName()));
-    vyberRadek(0);
-    setStatus(kCount + u' ' + QString::number(pocet()));
+    selectRow(0);
+    setStatus(kCount + u' ' + QString::number(recordCount()));
     edtang->setFocus();
     scrollToNewest();
 }
@@ -436,7 +441,7 @@ void TForm2::BitBtn3Click() {
     saveDictionary();
 }
 
-void TForm2::UlozitjakoClick() {
+void TForm2::saveAsClick() {
     m_saveDialog.fileName = m_document.fileName();
     if (const std::optional<QString> chosen = chooseSaveName(); chosen && saveTo(*chosen))
         setCaption(m_document.fileName());
@@ -462,12 +467,12 @@ std::optional<QString> TForm2::chooseSaveName() {
     return chosen;
 }
 
-void TForm2::PrevestClick() {
+void TForm2::convertClick() {
     forms.Form15->show();
     hide();
 }
 
-void TForm2::SloucitClick() {
+void TForm2::mergeClick() {
     forms.Form14->show();
     hide();
 }
@@ -493,10 +498,10 @@ bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
     std::optional<Tpole> records = exchange::encodableRecords(dictionary, *platform.dialogs);
     if (!records)
         return false;
-    novy();
+    newDictionary();
     m_document.takeImported(std::move(*records));
-    vyberRadek(0);
-    setStatus(kCount + u' ' + QString::number(pocet()));
+    selectRow(0);
+    setStatus(kCount + u' ' + QString::number(recordCount()));
     exchange::tellLeftOut(skippedRows, droppedSounds, *platform.dialogs);
     edtang->setFocus();
     scrollToNewest();
@@ -516,7 +521,7 @@ void TForm2::BitBtn4Click() {
     if (!offerToSave())
         return;
     close();
-    novy();
+    newDictionary();
 }
 
 void TForm2::btnapovedaClick() {
@@ -535,9 +540,10 @@ void TForm2::btnapovedaClick() {
 }
 
 void TForm2::btpridejzvukClick() {
-    if (edtzvuk->text() != slovnik::kNoSound || edtang->text().isEmpty() || edtcz->text().isEmpty())
+    if (edtzvuk->text() != dictionaryfile::kNoSound || edtang->text().isEmpty() ||
+        edtcz->text().isEmpty())
         return;
-    forms.Form5->zobraz();
+    forms.Form5->showReady();
 }
 
 void TForm2::CheckBox1Click() {
@@ -629,7 +635,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event) {
         break;
     case QEvent::FocusOut:
         if (edit == edtvyslovnost && edit->text().isEmpty())
-            edit->setText(slovnik::kNoPronunciation);
+            edit->setText(dictionaryfile::kNoPronunciation);
         break;
     default:
         break;

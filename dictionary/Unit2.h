@@ -46,18 +46,18 @@ public:
     QLabel *StatusBar1 = nullptr; // the status bar's one panel
 
     // Menu items.
-    QAction *Novy = nullptr;
-    QAction *Otevrit = nullptr;
-    QAction *Ulozit = nullptr;
-    QAction *Ulozitjako = nullptr;
-    QAction *Prevest = nullptr;
-    QAction *Sloucit = nullptr;
+    QAction *newAction = nullptr;
+    QAction *openAction = nullptr;
+    QAction *saveAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *convertAction = nullptr;
+    QAction *mergeAction = nullptr;
     QAction *importAction = nullptr; // "Importovat…"
     QAction *exportAction = nullptr; // "Exportovat…"
-    QAction *Zavrit = nullptr;
-    QAction *Pridej = nullptr;
-    QAction *Uber = nullptr;
-    QAction *Uprav = nullptr;
+    QAction *closeAction = nullptr;
+    QAction *addAction = nullptr;
+    QAction *removeAction = nullptr;
+    QAction *editAction = nullptr;
 
     void btpridejClick();
     void btodeberClick();
@@ -65,9 +65,9 @@ public:
     void BitBtn5Click(); // New
     void BitBtn2Click(); // Open
     void BitBtn3Click(); // Save
-    void UlozitjakoClick();
-    void PrevestClick();
-    void SloucitClick();
+    void saveAsClick();
+    void convertClick();
+    void mergeClick();
     // Chooses a file of another program: KVTML comes in at once, delimited text through
     // the import window.
     void importClick();
@@ -80,7 +80,7 @@ public:
     void CheckBox2Click();
 
     // Starts a new dictionary without asking.
-    void novy();
+    void newDictionary();
     // Saves as "Uložit" does; false when the dictionary was not saved (empty, the
     // dialog cancelled, the file not written).
     bool saveDictionary();
@@ -103,11 +103,11 @@ public:
     DictionaryDocument &document() { return m_document; }
     const DictionaryDocument &document() const { return m_document; }
     // The dictionary (a copy that shares the texts).
-    Tpole slovnik() const { return m_document.records().toList(); }
-    int pocet() const { return m_document.count(); }
+    Tpole dictionary() const { return m_document.records().toList(); }
+    int recordCount() const { return m_document.count(); }
     // The selected expression (from 0), or -1 when none is selected.
     int selectedRow() const;
-    void vyberRadek(int row);
+    void selectRow(int row);
 
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }

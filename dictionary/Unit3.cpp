@@ -1,8 +1,8 @@
 #include "dictionary/Unit3.h"
 
 #include "core/wav.h"
-#include "dictionary/Unit2.h"
 #include "dictionary/Unit5.h"
+#include "dictionary/dictionarydocument.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
 #include "dictionary/fieldvalidator.h"
@@ -109,11 +109,12 @@ TForm3::TForm3(Forms &forms, Platform &platform)
     pressOnEscape({BitBtn2});
     // A recording made here is not in the expression until "Upravit", and is kept all the
     // same.
-    forms.Form2->document().addSoundHolder([this] { return QStringList{Edit4->text()}; });
+    forms.document->addSoundHolder([this] { return QStringList{Edit4->text()}; });
 }
 
-void TForm3::otevri(int row) {
-    DictionaryModel *records = forms.Form2->document().model();
+void TForm3::openAt(int row, QWidget *focusAfter) {
+    m_focusAfter = focusAfter;
+    DictionaryModel *records = forms.document->model();
     m_record = QPersistentModelIndex(records->index(row, 0));
     m_recorded.clear();
     Edit3->clear();
@@ -126,7 +127,7 @@ void TForm3::otevri(int row) {
     Edit1->setFocus();
 }
 
-int TForm3::radek() const {
+int TForm3::currentRow() const {
     return m_record.isValid() ? m_record.row() : -1;
 }
 
@@ -139,13 +140,14 @@ void TForm3::soundMoved(const QString &from, const QString &to) {
 
 void TForm3::leave() {
     platform.player->stop();
-    forms.Form2->edtang->setFocus();
+    if (m_focusAfter)
+        m_focusAfter->setFocus();
     close();
 }
 
 void TForm3::BitBtn1Click() {
-    const int row = radek();
-    DictionaryDocument &document = forms.Form2->document();
+    const int row = currentRow();
+    DictionaryDocument &document = *forms.document;
     if (row < 0 || row >= document.count()) {
         // The expression was deleted, or another dictionary replaced it, while the
         // dialog was open: its changes belong nowhere.
@@ -193,7 +195,7 @@ void TForm3::recordingState(bool recording) {
 bool TForm3::startRecording() {
     const QString path =
         QDir::toNativeSeparators(editor::newRecordingPath(platform.folder.temp(), Edit1->text()));
-    if (!forms.Form5->zacniNahravat(path))
+    if (!forms.Form5->startRecording(path))
         return false;
     m_recorded = path;
     button2->setFocus();
@@ -202,20 +204,17 @@ bool TForm3::startRecording() {
 }
 
 void TForm3::button1Click() {
-    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
-        return;
-    }
-    startRecording();
+    if (TForm5::prepareTemp(platform))
+        startRecording();
 }
 
 void TForm3::button2Click() {
-    if (!forms.Form5->nahravani)
+    if (!forms.Form5->recording)
         return;
-    forms.Form5->zastavNahravani(true);
+    forms.Form5->stopRecording(true);
     ProgressBar1->setValue(100);
     recordingState(false);
-    Edit4->setText(forms.Form5->cestazaznamu);
+    Edit4->setText(forms.Form5->recordingPath);
     BitBtn1->setFocus();
 }
 
@@ -223,13 +222,13 @@ void TForm3::BitBtn5Click() {
     if (!platform.dialogs->question(MessageKind::Confirmation,
                                     QStringLiteral("Opravdu si přejete znova nahrát zvuk?")))
         return;
-    if (forms.Form5->nahravani) {
-        forms.Form5->zastavNahravani(false);
+    if (forms.Form5->recording) {
+        forms.Form5->stopRecording(false);
         recordingState(false);
     }
     // Only a recording made since the dialog was opened goes, and not when an expression
     // has taken it meanwhile; a sound of the dictionary stays.
-    if (!m_recorded.isEmpty() && !forms.Form2->document().usesSound(m_recorded) &&
+    if (!m_recorded.isEmpty() && !forms.document->usesSound(m_recorded) &&
         editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (Edit4->text() == m_recorded)

@@ -32,8 +32,9 @@ public:
 
     // Shows the dialog with the editor's expression at `row` (from 0). The dialog
     // follows that expression while the editor's list changes; -1 once it is gone.
-    void otevri(int row);
-    int radek() const;
+    // `focusAfter` (the editor's foreign field) takes the focus when the dialog closes.
+    void openAt(int row, QWidget *focusAfter);
+    int currentRow() const;
     // A save moved the sound at `from` to `to`: the dialog's sound follows it.
     void soundMoved(const QString &from, const QString &to);
 
@@ -55,6 +56,7 @@ private:
     void leave();
     QPersistentModelIndex m_record;
     QString m_openedSound; // Edit4 as the dialog was opened
+    QWidget *m_focusAfter = nullptr;
     ExpressionSound *m_sound = nullptr;
     QString m_recorded; // the last recording made since the dialog was opened
 };

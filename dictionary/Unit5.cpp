@@ -114,7 +114,7 @@ void TForm5::setStatus(const QString &text, const QColor &colour) {
     Label4->setPalette(palette);
 }
 
-std::optional<QString> TForm5::delkaZaznamu(const QString &path) {
+std::optional<QString> TForm5::recordingLength(const QString &path) {
     const std::optional<wav::HeaderFacts> facts = wav::readHeaderOfFile(path);
     if (!facts)
         return std::nullopt;
@@ -125,7 +125,7 @@ std::optional<QString> TForm5::delkaZaznamu(const QString &path) {
 }
 
 void TForm5::showLength(const QString &path) {
-    if (const std::optional<QString> length = delkaZaznamu(path))
+    if (const std::optional<QString> length = recordingLength(path))
         Label2->setText(*length);
 }
 
@@ -141,29 +141,27 @@ void TForm5::FormShow() {
     m_recorded.clear();
 }
 
-void TForm5::zobraz() {
+void TForm5::showReady() {
     show();
     button1->setFocus();
     setStatus(QStringLiteral("Připraven"), Qt::black);
     Label2->setText(QStringLiteral("0 s"));
 }
 
-bool TForm5::zacniNahravat(const QString &path) {
-    QString error;
-    if (!platform.recorder->start(path, &error)) {
-        platform.dialogs->error(error);
+bool TForm5::startRecording(const QString &path) {
+    if (const Result<void> started = platform.recorder->start(path); !started) {
+        platform.dialogs->error(started.error());
         return false;
     }
-    cestazaznamu = path;
-    nahravani = true;
+    recordingPath = path;
+    recording = true;
     return true;
 }
 
-void TForm5::zastavNahravani(bool save) {
-    QString error;
-    if (!platform.recorder->stop(save, &error))
-        platform.dialogs->error(error);
-    nahravani = false;
+void TForm5::stopRecording(bool save) {
+    if (const Result<void> stopped = platform.recorder->stop(save); !stopped)
+        platform.dialogs->error(stopped.error());
+    recording = false;
     Timer1->stop();
 }
 
@@ -171,7 +169,7 @@ bool TForm5::startRecording() {
     // A fresh file: an earlier recording of the same expression is never replaced.
     const QString path = QDir::toNativeSeparators(
         editor::newRecordingPath(platform.folder.temp(), forms.Form2->edtang->text()));
-    if (!zacniNahravat(path))
+    if (!startRecording(path))
         return false;
     m_recorded = path;
     button2->setFocus();
@@ -179,14 +177,19 @@ bool TForm5::startRecording() {
     return true;
 }
 
+bool TForm5::prepareTemp(Platform &platform) {
+    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
+        platform.dialogs->error(made.error);
+        return false;
+    }
+    return true;
+}
+
 void TForm5::button1Click() {
     if (!requireExpression(kStartWarning))
         return;
-    if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
-        return;
-    }
-    startRecording();
+    if (prepareTemp(platform))
+        startRecording();
 }
 
 void TForm5::Timer1Timer() {
@@ -196,29 +199,29 @@ void TForm5::Timer1Timer() {
 }
 
 void TForm5::button2Click() {
-    if (!nahravani)
+    if (!recording)
         return;
-    zastavNahravani(true);
+    stopRecording(true);
     ProgressBar1->setValue(100);
-    forms.Form2->edtzvuk->setText(cestazaznamu);
+    forms.Form2->edtzvuk->setText(recordingPath);
     BitBtn4->setFocus();
     setStatus(QStringLiteral("Konec nahrávání"), kRed);
-    showLength(cestazaznamu);
+    showLength(recordingPath);
 }
 
 void TForm5::BitBtn3Click() {
     if (!platform.dialogs->question(MessageKind::Confirmation,
                                     QStringLiteral("Opravdu si přejete znova nahrát zvuk?")))
         return;
-    if (nahravani)
-        zastavNahravani(false);
+    if (recording)
+        stopRecording(false);
     // Only a recording made since the window was shown goes, and not when an expression
     // has taken it meanwhile; a sound of the dictionary stays.
     if (!m_recorded.isEmpty() && !forms.Form2->document().usesSound(m_recorded) &&
         editor::livesIn(m_recorded, platform.folder.temp())) {
         QFile::remove(m_recorded);
         if (forms.Form2->edtzvuk->text() == m_recorded)
-            forms.Form2->edtzvuk->setText(slovnik::kNoSound);
+            forms.Form2->edtzvuk->setText(dictionaryfile::kNoSound);
     }
     m_recorded.clear();
     if (!requireExpression(kStartWarning))
@@ -229,8 +232,8 @@ void TForm5::BitBtn3Click() {
 void TForm5::speechButtonClick() {
     if (!requireExpression(kSpeechWarning))
         return;
-    if (nahravani)
-        zastavNahravani(false);
+    if (recording)
+        stopRecording(false);
     if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
         platform.dialogs->error(made.error);
         return;
@@ -277,8 +280,8 @@ void TForm5::BitBtn2Click() {
 }
 
 void TForm5::BitBtn4Click() {
-    if (nahravani)
-        zastavNahravani(false);
+    if (recording)
+        stopRecording(false);
     close();
     forms.Form2->btpridejClick();
 }
@@ -289,6 +292,6 @@ void TForm5::BitBtn1Click() {
 
 void TForm5::FormClose() {
     // Closing in any way ends a recording that is still running, without keeping it.
-    if (nahravani)
-        zastavNahravani(false);
+    if (recording)
+        stopRecording(false);
 }

@@ -32,11 +32,11 @@ public:
     FileDialogState OpenDialog1;
 
     // The recorder's state, shared with the edit dialog.
-    QString cestazaznamu; // the current recording path
-    bool nahravani = false;
+    QString recordingPath; // the current recording path
+    bool recording = false;
 
     // Shown by the editor's sound button: ready, length "0 s", focus on Start.
-    void zobraz();
+    void showReady();
 
     void button1Click();
     void button2Click();
@@ -50,12 +50,14 @@ public:
     void Timer1Timer();
 
     // Starts recording into the path; false (with the error shown) when it cannot.
-    bool zacniNahravat(const QString &path);
+    bool startRecording(const QString &path);
+    // The Temp folder made ready for a recording; false when it cannot be, the error told.
+    static bool prepareTemp(Platform &platform);
     // Stops the recording, saving it or not; shows a failure.
-    void zastavNahravani(bool save);
+    void stopRecording(bool save);
     // The length shown after "Délka záznamu:", "N,N s", for a file with a valid WAV
     // header; nothing otherwise.
-    static std::optional<QString> delkaZaznamu(const QString &path);
+    static std::optional<QString> recordingLength(const QString &path);
 
 protected:
     void FormShow() override;

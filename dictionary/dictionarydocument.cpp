@@ -8,7 +8,7 @@
 
 DictionaryDocument::DictionaryDocument(QObject *parent)
     : QObject(parent), m_model(m_records, DictionaryModel::Style::Editor),
-      m_fileName(slovnik::kNewDictionaryName) {}
+      m_fileName(dictionaryfile::kNewDictionaryName) {}
 
 void DictionaryDocument::append(const Tslovniky &record) {
     m_model.append(record);
@@ -32,7 +32,7 @@ void DictionaryDocument::setRecord(int row, const Tslovniky &record) {
 void DictionaryDocument::startNew() {
     m_model.replace({}, true);
     m_modified = false;
-    takeName(slovnik::kNewDictionaryName);
+    takeName(dictionaryfile::kNewDictionaryName);
     emit changed();
 }
 
@@ -45,19 +45,19 @@ void DictionaryDocument::takeOpened(Tpole records, const QString &path) {
 
 void DictionaryDocument::takeImported(Tpole records) {
     m_model.replace(std::move(records), true);
-    takeName(slovnik::kNewDictionaryName);
+    takeName(dictionaryfile::kNewDictionaryName);
     markModified();
 }
 
 bool DictionaryDocument::isNew() const {
-    return paths::asciiLower(m_fileName) == slovnik::kNewDictionaryName;
+    return paths::asciiLower(m_fileName) == dictionaryfile::kNewDictionaryName;
 }
 
 DictionaryDocument::SaveResult DictionaryDocument::saveTo(const QString &path,
                                                           const QString &tempFolder) {
     SaveResult result;
     const editor::SoundMoveResult moved = editor::moveSounds(m_records, path, tempFolder);
-    const textfile::SaveResult written = slovnik::writeDictionaryFile(path, m_records);
+    const textfile::SaveResult written = dictionaryfile::writeDictionaryFile(path, m_records);
     result.notMoved = moved.failed;
     if (!written) {
         // The file on disk still names the sounds where they were: so do the records.

@@ -105,7 +105,7 @@ SoundMoveResult moveSoundsOf(Records &dictionary, const QString &dictionaryPath,
     QHash<QString, QString> movedTo; // a moved recording's old path -> its new one
     for (qsizetype i = 0; i < dictionary.size(); ++i) {
         Tslovniky &record = dictionary[i];
-        if (record.zvuk == slovnik::kNoSound)
+        if (record.zvuk == dictionaryfile::kNoSound)
             continue;
         const QString source = QDir::fromNativeSeparators(record.zvuk);
         const QString key = QDir::cleanPath(QFileInfo(source).absoluteFilePath());

@@ -24,12 +24,12 @@ ExpressionSound::ExpressionSound(QWidget *window, Platform &platform)
 }
 
 bool ExpressionSound::hasRecording(const QString &soundField) {
-    return soundField != slovnik::kNoSound && !soundField.isEmpty() &&
+    return soundField != dictionaryfile::kNoSound && !soundField.isEmpty() &&
            QFileInfo(soundField).isFile();
 }
 
 QString ExpressionSound::spokenText(const QString &expression) {
-    QStringList parts = slovnik::meanings(expression);
+    QStringList parts = dictionaryfile::meanings(expression);
     parts.removeAll(QString());
     return parts.join(QStringLiteral(", ")).toLower();
 }

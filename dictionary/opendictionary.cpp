@@ -2,7 +2,7 @@
 
 #include "platform/dialogs.h"
 
-namespace slovnik {
+namespace dictionaryfile {
 namespace {
 
 // A message lists no more of the characters than the user can take in.
@@ -55,4 +55,4 @@ std::optional<ReadResult> openChosenDictionary(const QString &path, Contents con
     return read;
 }
 
-} // namespace slovnik
+} // namespace dictionaryfile

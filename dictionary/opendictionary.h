@@ -7,7 +7,7 @@
 class Dialogs;
 struct FileDialogState;
 
-namespace slovnik {
+namespace dictionaryfile {
 
 // What a window does with a dictionary file that holds no expression.
 enum class EmptyFile { Refused, Taken };
@@ -25,4 +25,4 @@ std::optional<ReadResult> openChosenDictionary(const QString &path, Contents con
 // The question asked for a file in UTF-8; `replaced` are the characters that become "?".
 QString utf8Question(const QString &replaced);
 
-} // namespace slovnik
+} // namespace dictionaryfile

@@ -2,7 +2,7 @@
 
 #include "dictionary/slovnik.h"
 
-namespace prevadec {
+namespace conversion {
 
 namespace {
 QString expression(QString text) {
@@ -11,8 +11,8 @@ QString expression(QString text) {
 } // namespace
 
 QString pairLine(const QString &czech, const QString &foreign) {
-    return expression(czech) + u';' + expression(foreign) + u';' + slovnik::kNoPronunciation +
-           u';' + slovnik::kNoSound;
+    return expression(czech) + u';' + expression(foreign) + u';' +
+           dictionaryfile::kNoPronunciation + u';' + dictionaryfile::kNoSound;
 }
 
 QStringList pairWordLists(const QStringList &czech, const QStringList &foreign) {
@@ -31,4 +31,4 @@ textfile::SaveResult writePairedFile(const QString &path, const QStringList &lin
     return textfile::saveLines(path, lines);
 }
 
-} // namespace prevadec
+} // namespace conversion

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Turning two parallel word lists into dictionary lines.
-namespace prevadec {
+namespace conversion {
 
 // The dictionary line of one pair: Czech ; foreign ; "[]" ; "NENÍ". A ";" inside an
 // expression would cut the line into other fields when the dictionary is read back,
@@ -27,4 +27,4 @@ textfile::LinesResult readWordListFile(const QString &path);
 // Saves the paired dictionary lines.
 textfile::SaveResult writePairedFile(const QString &path, const QStringList &lines);
 
-} // namespace prevadec
+} // namespace conversion

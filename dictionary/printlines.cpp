@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace tisk {
+namespace printlines {
 
 QList<Line> lines(const Tpole &records, const Parts &parts) {
     const QString separator = QStringLiteral(" - ");
@@ -24,4 +24,4 @@ QList<Line> lines(const Tpole &records, const Parts &parts) {
     return result;
 }
 
-} // namespace tisk
+} // namespace printlines

@@ -6,7 +6,7 @@
 #include <QString>
 
 // The lines the print window builds from dictionary records.
-namespace tisk {
+namespace printlines {
 
 struct Parts {
     bool cz = true;
@@ -29,4 +29,4 @@ struct Line {
 // joined by " - ".
 QList<Line> lines(const Tpole &records, const Parts &parts);
 
-} // namespace tisk
+} // namespace printlines

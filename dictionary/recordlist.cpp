@@ -96,7 +96,7 @@ Tpole RecordList::toList() const {
     return list;
 }
 
-namespace slovnik {
+namespace dictionaryfile {
 textfile::SaveResult writeDictionaryFile(const QString &path, const RecordList &dictionary) {
     QStringList lines;
     lines.reserve(dictionary.size());
@@ -104,4 +104,4 @@ textfile::SaveResult writeDictionaryFile(const QString &path, const RecordList &
         lines.append(lineOfRecord(record));
     return textfile::saveLines(path, lines);
 }
-} // namespace slovnik
+} // namespace dictionaryfile

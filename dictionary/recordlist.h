@@ -105,7 +105,7 @@ private:
     qsizetype m_size = 0;
 };
 
-namespace slovnik {
+namespace dictionaryfile {
 // Writes every record as one line followed by CR LF, as for a list of records.
 textfile::SaveResult writeDictionaryFile(const QString &path, const RecordList &dictionary);
-} // namespace slovnik
+} // namespace dictionaryfile

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace slovnik {
+namespace dictionaryfile {
 namespace {
 
 // A UTF-8 line with every character Windows-1250 cannot hold replaced by "?" (and
@@ -198,10 +198,10 @@ ReadResult readDictionaryFile(const QString &path, Contents contents, const Limi
     return result;
 }
 
-} // namespace slovnik
+} // namespace dictionaryfile
 
-namespace slovnik {
+namespace dictionaryfile {
 textfile::SaveResult writeDictionaryFile(const QString &path, const Tpole &dictionary) {
     return textfile::saveLines(path, dictionaryLines(dictionary));
 }
-} // namespace slovnik
+} // namespace dictionaryfile

@@ -26,7 +26,7 @@ Q_DECLARE_TYPEINFO(Tslovniky, Q_RELOCATABLE_TYPE);
 // A dictionary: expressions in file order.
 using Tpole = QList<Tslovniky>;
 
-namespace slovnik {
+namespace dictionaryfile {
 
 // The sound field of an expression without a sound.
 inline const QString kNoSound = QStringLiteral("NENÍ");
@@ -37,9 +37,9 @@ inline const QString kNewDictionaryName = QStringLiteral("novyslovnik.slv");
 // The message shown for an empty dictionary file.
 inline const QString kEmptyFileMessage = QStringLiteral("Nejde načíst prázdný slovník!");
 
-} // namespace slovnik
+} // namespace dictionaryfile
 
-namespace slovnik {
+namespace dictionaryfile {
 
 // The fields of a dictionary line in file order: Czech ; foreign ; pronunciation ;
 // sound. A line with fewer than four fields gives empty text for the missing ones;
@@ -108,14 +108,14 @@ inline trozdelenenac meanings(QStringView field) {
     return rozreteznac(field, u'+');
 }
 
-} // namespace slovnik
+} // namespace dictionaryfile
 
 namespace textfile {
 struct SaveResult;
 }
 
-namespace slovnik {
+namespace dictionaryfile {
 // Writes every record as one line followed by CR LF, replacing the file's content.
 // An empty dictionary gives a file of zero bytes.
 textfile::SaveResult writeDictionaryFile(const QString &path, const Tpole &dictionary);
-} // namespace slovnik
+} // namespace dictionaryfile

@@ -222,8 +222,8 @@ KvtmlRead parseKvtml(QByteArrayView bytes, const QString &sourceFolder, const Kv
         }
         e.vyslovnost = foreign.hasPronunciation
                            ? fieldOf(pronunciationFromSymbols(foreign.pronunciation), false)
-                           : slovnik::kNoPronunciation;
-        e.zvuk = slovnik::kNoSound;
+                           : dictionaryfile::kNoPronunciation;
+        e.zvuk = dictionaryfile::kNoSound;
         if (!foreign.sound.trimmed().isEmpty()) {
             const QString kept = soundBeside(foreign.sound, sourceFolder);
             if (kept.isEmpty() || kept.contains(u';'))
@@ -285,13 +285,13 @@ QByteArray kvtmlBytes(const Tpole &dictionary, const QString &title, const QStri
         xml.writeStartElement(QStringLiteral("translation"));
         xml.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
         xml.writeTextElement(QStringLiteral("text"), e.ang);
-        if (e.vyslovnost != slovnik::kNoPronunciation) {
+        if (e.vyslovnost != dictionaryfile::kNoPronunciation) {
             QString shown = e.vyslovnost;
             if (shown.startsWith(u'[') && shown.endsWith(u']') && shown.size() >= 2)
                 shown = shown.mid(1, shown.size() - 2);
             xml.writeTextElement(QStringLiteral("pronunciation"), phonetic::symbols(shown));
         }
-        if (e.zvuk != slovnik::kNoSound && !e.zvuk.isEmpty())
+        if (e.zvuk != dictionaryfile::kNoSound && !e.zvuk.isEmpty())
             xml.writeTextElement(QStringLiteral("sound"), soundReference(e.zvuk, targetFolder));
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("translation"));

@@ -138,7 +138,7 @@ QString pronunciationFromSymbols(const QString &text) {
         }
     }
     if (keys.isEmpty())
-        return slovnik::kNoPronunciation;
+        return dictionaryfile::kNoPronunciation;
     if (!(keys.startsWith(u'[') && keys.endsWith(u']') && keys.size() >= 2))
         keys = u'[' + keys + u']';
     return keys;
@@ -146,7 +146,7 @@ QString pronunciationFromSymbols(const QString &text) {
 
 QString soundBeside(const QString &reference, const QString &sourceFolder) {
     QString path = reference.trimmed();
-    if (path.isEmpty() || path == slovnik::kNoSound || sourceFolder.isEmpty())
+    if (path.isEmpty() || path == dictionaryfile::kNoSound || sourceFolder.isEmpty())
         return {};
     if (path.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
         const QUrl url(path);
@@ -201,11 +201,11 @@ Imported dictionaryOfTable(const Table &table, const Columns &columns,
         }
         e.vyslovnost =
             columns.pronunciation < 0
-                ? slovnik::kNoPronunciation
+                ? dictionaryfile::kNoPronunciation
                 : fieldOf(pronunciationFromSymbols(cell(row, columns.pronunciation)), false);
-        e.zvuk = slovnik::kNoSound;
+        e.zvuk = dictionaryfile::kNoSound;
         const QString sound = columns.sound < 0 ? QString() : cell(row, columns.sound);
-        if (!sound.isEmpty() && sound != slovnik::kNoSound) {
+        if (!sound.isEmpty() && sound != dictionaryfile::kNoSound) {
             const QString kept = soundBeside(sound, sourceFolder);
             if (kept.isEmpty() || kept.contains(u';') || !win1250::canEncode(kept))
                 result.droppedSounds.append(sound);

@@ -39,7 +39,7 @@ int fuzzDelimited(const std::uint8_t *data, std::size_t size) {
             FUZZ_CHECK(!field->contains(u';') && !field->contains(u'\r') &&
                        !field->contains(u'\n'));
     }
-    FUZZ_CHECK(textfile::encodeLines(slovnik::dictionaryLines(fitted)).has_value());
+    FUZZ_CHECK(textfile::encodeLines(dictionaryfile::dictionaryLines(fitted)).has_value());
 
     // Decoded as written: a field that begins with U+FEFF keeps it.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);

@@ -21,7 +21,7 @@ int fuzzKvtml(const std::uint8_t *data, std::size_t size) {
         for (const QString *field : {&e.ang, &e.cz, &e.vyslovnost, &e.zvuk})
             FUZZ_CHECK(!field->contains(u';') && !field->contains(u'\r') &&
                        !field->contains(u'\n'));
-        FUZZ_CHECK(e.zvuk == slovnik::kNoSound); // no folder: no sound is beside it
+        FUZZ_CHECK(e.zvuk == dictionaryfile::kNoSound); // no folder: no sound is beside it
         FUZZ_CHECK(e.vyslovnost.startsWith(u'[') && e.vyslovnost.endsWith(u']'));
     }
     const QByteArray written =

@@ -33,18 +33,18 @@ LineFacts factsOf(QByteArrayView bytes) {
 
 // The reader under `limits`: refused exactly when a limit is passed, else it finds
 // every line that holds something.
-void checkLimits(QByteArrayView bytes, const slovnik::Limits &limits) {
+void checkLimits(QByteArrayView bytes, const dictionaryfile::Limits &limits) {
     const LineFacts facts = factsOf(bytes);
-    const slovnik::ReadResult read =
-        slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, limits);
+    const dictionaryfile::ReadResult read =
+        dictionaryfile::parseDictionaryFile(bytes, dictionaryfile::Contents::Both, limits);
     const bool beyond = facts.longest > limits.lineBytes || facts.lines.size() > limits.lines ||
                         bytes.contains('\0'); // a zero byte: not a text
-    FUZZ_CHECK((read.status == slovnik::ReadResult::Status::Failed) == beyond);
+    FUZZ_CHECK((read.status == dictionaryfile::ReadResult::Status::Failed) == beyond);
     if (beyond) {
         FUZZ_CHECK(read.dictionary.isEmpty() && read.lines.isEmpty() && !read.error.isEmpty());
         return;
     }
-    FUZZ_CHECK((read.status == slovnik::ReadResult::Status::Empty) == facts.lines.isEmpty());
+    FUZZ_CHECK((read.status == dictionaryfile::ReadResult::Status::Empty) == facts.lines.isEmpty());
     FUZZ_CHECK(read.lines == facts.lines);
     FUZZ_CHECK(read.dictionary.size() == facts.lines.size());
 }
@@ -54,7 +54,7 @@ void checkLimits(QByteArrayView bytes, const slovnik::Limits &limits) {
 int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     if (size >= 2) {
-        slovnik::Limits small;
+        dictionaryfile::Limits small;
         small.lineBytes = 1 + data[0] % 64;
         small.lines = 1 + data[1] % 16;
         checkLimits(bytes.sliced(2), small);
@@ -62,9 +62,9 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     checkLimits(bytes, {});
 
     const QString text = win1250::decode(bytes);
-    const Tpole dictionary = slovnik::parseDictionary(text);
-    const slovnik::ReadResult file =
-        slovnik::parseDictionaryFile(bytes, slovnik::Contents::Both, {1 << 20, 1 << 20, 1 << 20});
+    const Tpole dictionary = dictionaryfile::parseDictionary(text);
+    const dictionaryfile::ReadResult file = dictionaryfile::parseDictionaryFile(
+        bytes, dictionaryfile::Contents::Both, {1 << 20, 1 << 20, 1 << 20});
     FUZZ_CHECK(file.dictionary == (bytes.contains('\0') ? Tpole() : dictionary));
 
     // UTF-8 is recognised exactly when a decoder finds no error and a character beyond
@@ -73,14 +73,16 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const QString decoded = utf8.decode(bytes);
     const bool beyondAscii =
         std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
-    FUZZ_CHECK(slovnik::looksLikeUtf8(bytes) == (!utf8.hasError() && beyondAscii));
-    const slovnik::ReadResult asUtf8 = slovnik::parseDictionaryFile(
-        bytes, slovnik::Contents::Lines, {1 << 20, 1 << 20, 1 << 20}, slovnik::Encoding::Utf8);
+    FUZZ_CHECK(dictionaryfile::looksLikeUtf8(bytes) == (!utf8.hasError() && beyondAscii));
+    const dictionaryfile::ReadResult asUtf8 = dictionaryfile::parseDictionaryFile(
+        bytes, dictionaryfile::Contents::Lines, {1 << 20, 1 << 20, 1 << 20},
+        dictionaryfile::Encoding::Utf8);
     FUZZ_CHECK(textfile::encodeLines(asUtf8.lines).has_value());
 
-    std::optional<QByteArray> written = textfile::encodeLines(slovnik::dictionaryLines(dictionary));
+    std::optional<QByteArray> written =
+        textfile::encodeLines(dictionaryfile::dictionaryLines(dictionary));
     FUZZ_CHECK(written.has_value()); // every decoded character can be written back
-    const Tpole again = slovnik::parseDictionary(win1250::decode(*written));
+    const Tpole again = dictionaryfile::parseDictionary(win1250::decode(*written));
     // A record whose fields are all empty is written as ";;;", which reads back.
     FUZZ_CHECK(again.size() == dictionary.size());
     for (qsizetype i = 0; i < dictionary.size(); ++i) {

@@ -13,7 +13,7 @@
 int fuzzStatistics(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = textfile::splitLines(win1250::decode(bytes));
-    statistiky::Table table;
+    statisticsfile::Table table;
     table.load(lines);
     FUZZ_CHECK(table.rowCount() == std::max<qsizetype>(lines.size(), 1));
 
@@ -21,19 +21,20 @@ int fuzzStatistics(const std::uint8_t *data, std::size_t size) {
     kept.removeAll(QString());
     FUZZ_CHECK(table.fileLines() == kept);
 
-    const QStringList names = statistiky::dictionaryNames(table);
+    const QStringList names = statisticsfile::dictionaryNames(table);
     for (qsizetype n = 0; n < std::min<qsizetype>(names.size(), 8); ++n) {
-        const QStringList dates = statistiky::datesOf(table, names[n]);
+        const QStringList dates = statisticsfile::datesOf(table, names[n]);
         FUZZ_CHECK(!dates.isEmpty());
-        for (const auto quantity : {statistiky::Quantity::SuccessRate,
-                                    statistiky::Quantity::Correct, statistiky::Quantity::Wrong}) {
-            const statistiky::Chart chart =
-                statistiky::chart(table, names[n], quantity, dates.first(), dates.last());
+        for (const auto quantity :
+             {statisticsfile::Quantity::SuccessRate, statisticsfile::Quantity::Correct,
+              statisticsfile::Quantity::Wrong}) {
+            const statisticsfile::Chart chart =
+                statisticsfile::chart(table, names[n], quantity, dates.first(), dates.last());
             FUZZ_CHECK(chart.hasAxis);
             FUZZ_CHECK(chart.bars.size() <= table.rowCount());
-            if (quantity != statistiky::Quantity::SuccessRate) {
+            if (quantity != statisticsfile::Quantity::SuccessRate) {
                 // The axis reaches every bar it draws.
-                for (const statistiky::Bar &bar : chart.bars)
+                for (const statisticsfile::Bar &bar : chart.bars)
                     FUZZ_CHECK(bar.value <= chart.axisMax);
             }
         }

@@ -8,15 +8,15 @@
 
 int fuzzTips(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const Ttip tips = tipy::parseTips(win1250::decode(bytes));
-    const QStringList lines = tipy::tipLines(tips);
+    const Ttip tips = tipsfile::parseTips(win1250::decode(bytes));
+    const QStringList lines = tipsfile::tipLines(tips);
     FUZZ_CHECK(lines.size() == tips.size());
-    const Ttip again = tipy::parseTips(lines.join(QStringLiteral("\r\n")));
+    const Ttip again = tipsfile::parseTips(lines.join(QStringLiteral("\r\n")));
     FUZZ_CHECK(again.size() == tips.size());
     for (qsizetype i = 0; i < tips.size(); ++i) {
-        FUZZ_CHECK(again[i].prvni == tips[i].prvni);
-        FUZZ_CHECK(again[i].druhy == tips[i].druhy);
-        FUZZ_CHECK(again[i].cislo == int(i) + 1);
+        FUZZ_CHECK(again[i].firstText == tips[i].firstText);
+        FUZZ_CHECK(again[i].secondText == tips[i].secondText);
+        FUZZ_CHECK(again[i].number == int(i) + 1);
     }
     return 0;
 }

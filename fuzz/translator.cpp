@@ -11,14 +11,14 @@
 
 namespace {
 
-qsizetype walkExact(const prekladac::EntryList &list, QStringView text) {
+qsizetype walkExact(const translatorfile::EntryList &list, QStringView text) {
     for (qsizetype i = 0; i < list.size(); ++i)
         if (list.expression(i) == text)
             return i;
     return -1;
 }
 
-qsizetype walkPrefix(const prekladac::EntryList &list, QStringView prefix) {
+qsizetype walkPrefix(const translatorfile::EntryList &list, QStringView prefix) {
     if (prefix.isEmpty())
         return -1;
     for (qsizetype i = 0; i < list.size(); ++i)
@@ -27,7 +27,7 @@ qsizetype walkPrefix(const prekladac::EntryList &list, QStringView prefix) {
     return -1;
 }
 
-void checkSearches(const prekladac::EntryList &list) {
+void checkSearches(const translatorfile::EntryList &list) {
     // The walk is quadratic; a few hundred entries are plenty to find a fault.
     const qsizetype probes = std::min<qsizetype>(list.size(), 64);
     for (qsizetype i = 0; i < probes; ++i) {
@@ -44,7 +44,7 @@ void checkSearches(const prekladac::EntryList &list) {
     }
 }
 
-void checkSame(const prekladac::EntryList &a, const prekladac::EntryList &b) {
+void checkSame(const translatorfile::EntryList &a, const translatorfile::EntryList &b) {
     FUZZ_CHECK(a.size() == b.size());
     for (qsizetype i = 0; i < a.size(); ++i) {
         FUZZ_CHECK(a.expression(i) == b.expression(i));
@@ -58,13 +58,13 @@ int fuzzTranslator(const std::uint8_t *data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString text = win1250::decode(bytes);
     const QStringList lines = textfile::splitLines(text);
-    const prekladac::WordList list = prekladac::parse(lines);
+    const translatorfile::WordList list = translatorfile::parse(lines);
     // The file's own reader finds the same lines without copying them out.
-    const prekladac::WordList file = prekladac::parseFile(text);
+    const translatorfile::WordList file = translatorfile::parseFile(text);
     FUZZ_CHECK(file.error == list.error);
     checkSame(file.english, list.english);
     checkSame(file.czech, list.czech);
-    const qsizetype separator = lines.indexOf(prekladac::kSeparator);
+    const qsizetype separator = lines.indexOf(translatorfile::kSeparator);
     if (separator <= 0) {
         FUZZ_CHECK(!list.error.isEmpty());
         FUZZ_CHECK(list.english.size() == 0 && list.czech.size() == 0);

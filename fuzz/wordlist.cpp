@@ -24,19 +24,19 @@ int fuzzWordlist(const std::uint8_t *data, std::size_t size) {
     std::reverse(foreign.begin(), foreign.end());
     foreign.resize(foreign.size() / 2); // fewer foreign lines than Czech ones
 
-    const QStringList lines = prevadec::pairWordLists(czech, foreign);
+    const QStringList lines = conversion::pairWordLists(czech, foreign);
     FUZZ_CHECK(lines.size() == czech.size());
     std::optional<QByteArray> written = textfile::encodeLines(lines);
     FUZZ_CHECK(written.has_value());
-    const Tpole dictionary = slovnik::parseDictionary(win1250::decode(*written));
+    const Tpole dictionary = dictionaryfile::parseDictionary(win1250::decode(*written));
     FUZZ_CHECK(dictionary.size() == lines.size());
     for (qsizetype i = 0; i < dictionary.size(); ++i) {
         // A line break inside an expression cannot come from a list split into lines.
         FUZZ_CHECK(dictionary[i].cz == asExpression(czech[i]));
         FUZZ_CHECK(dictionary[i].ang ==
                    (i < foreign.size() ? asExpression(foreign[i]) : QString()));
-        FUZZ_CHECK(dictionary[i].vyslovnost == slovnik::kNoPronunciation);
-        FUZZ_CHECK(dictionary[i].zvuk == slovnik::kNoSound);
+        FUZZ_CHECK(dictionary[i].vyslovnost == dictionaryfile::kNoPronunciation);
+        FUZZ_CHECK(dictionary[i].zvuk == dictionaryfile::kNoSound);
     }
     return 0;
 }

@@ -39,21 +39,21 @@ TForm20::TForm20(Forms &forms, Platform &platform)
     connect(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm20::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm20::BitBtn2Click);
-    cekani();
+    showWaiting();
     setFixedClientSize(219, 100);
     centreOnDesktop();
     // No close box: Escape cancels as the "Zrušit" shown does.
     pressOnEscape({BitBtn1, BitBtn2});
 }
 
-void TForm20::cekani() {
+void TForm20::showWaiting() {
     for (QWidget *w : std::initializer_list<QWidget *>{Label2, Label3, Gauge1, BitBtn2})
         w->hide();
     Label1->show();
     BitBtn1->show();
 }
 
-void TForm20::stahovani(const QString &fileName, qint64 announcedSize) {
+void TForm20::showDownload(const QString &fileName, qint64 announcedSize) {
     Label1->hide();
     BitBtn1->hide();
     for (QWidget *w : std::initializer_list<QWidget *>{Label2, Label3, Gauge1, BitBtn2})
@@ -70,7 +70,7 @@ void TForm20::stahovani(const QString &fileName, qint64 announcedSize) {
 }
 
 void TForm20::Timer1Timer() {
-    const QFileInfo target(forms.Form18->cil());
+    const QFileInfo target(forms.Form18->targetPath());
     if (!target.exists() || Gauge1->maximum() == 0)
         return;
     m_last = int(std::min<qint64>(target.size(), Gauge1->maximum()));
@@ -86,7 +86,7 @@ void TForm20::BitBtn1Click() {
 
 void TForm20::BitBtn2Click() {
     Timer1->stop();
-    forms.Form18->zrusstahovani();
+    forms.Form18->cancelDownload();
     forms.main->showUnlessModeOpen();
     hide();
     close();

@@ -23,14 +23,14 @@ public:
     QTimer *Timer1 = nullptr;
 
     // The two arrangements of the window.
-    void cekani();
-    void stahovani(const QString &fileName, qint64 announcedSize);
+    void showWaiting();
+    void showDownload(const QString &fileName, qint64 announcedSize);
 
     void Timer1Timer();
     void BitBtn1Click();
     void BitBtn2Click();
 
-    int posledni() const { return m_last; }
+    int last() const { return m_last; }
 
 private:
     int m_last = 0; // the last progress shown

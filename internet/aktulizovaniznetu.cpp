@@ -40,17 +40,16 @@ TForm18::TForm18(Forms &forms, Platform &platform)
     auto *panel = named<QFrame>(central, "Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
-    lbverze =
-        captionAndValue(grid, 0, QStringLiteral("Verze programu:"), "lbverze", kDash, "Label1");
-    lbvelikost =
-        captionAndValue(grid, 1, QStringLiteral("Velikost:"), "lbvelikost", kDash, "Label2");
-    lbdatum =
-        captionAndValue(grid, 2, QStringLiteral("Datum aktualizace:"), "lbdatum", kDash, "Label3");
+    versionLabel = captionAndValue(grid, 0, QStringLiteral("Verze programu:"), "versionLabel",
+                                   kDash, "Label1");
+    sizeLabel = captionAndValue(grid, 1, QStringLiteral("Velikost:"), "sizeLabel", kDash, "Label2");
+    dateLabel = captionAndValue(grid, 2, QStringLiteral("Datum aktualizace:"), "dateLabel", kDash,
+                                "Label3");
     grid->setColumnStretch(1, 1);
     column->addWidget(panel);
-    lbbezici = named<QLabel>(central, "lbbezici");
-    lbbezici->setText(verze::kRunningVersion);
-    lbbezici->hide();
+    runningVersionLabel = named<QLabel>(central, "runningVersionLabel");
+    runningVersionLabel->setText(versionfile::kRunningVersion);
+    runningVersionLabel->hide();
     auto *newsLabel = named<QLabel>(central, "Label4");
     newsLabel->setText(QStringLiteral("Novinky:"));
     column->addWidget(newsLabel);
@@ -75,39 +74,39 @@ TForm18::TForm18(Forms &forms, Platform &platform)
 
 TForm18::~TForm18() = default;
 
-void TForm18::vymaz() {
-    for (QLabel *value : {lbverze, lbvelikost, lbdatum})
+void TForm18::clearFields() {
+    for (QLabel *value : {versionLabel, sizeLabel, dateLabel})
         value->setText(kDash);
     Memo1->clear();
 }
 
-void TForm18::nactiverzi(const QString &versionFile) {
-    const textfile::ReadResult read = textfile::readBytes(versionFile, verze::kMaxFileSize);
-    const std::optional<verze::VersionFile> file =
-        read.bytes ? verze::parse(*read.bytes) : std::nullopt;
+void TForm18::readVersion(const QString &versionFile) {
+    const textfile::ReadResult read = textfile::readBytes(versionFile, versionfile::kMaxFileSize);
+    const std::optional<versionfile::VersionFile> file =
+        read.bytes ? versionfile::parse(*read.bytes) : std::nullopt;
     if (!file) {
         // Unreadable, or too large to be a version file.
-        vymaz();
+        clearFields();
         BitBtn1->setEnabled(false);
-        nepovedlose();
+        reportFailure();
         close();
         return;
     }
     m_file = *file;
-    lbverze->setText(orDash(m_file.version));
-    lbvelikost->setText(orDash(m_file.size));
-    lbdatum->setText(orDash(m_file.date));
+    versionLabel->setText(orDash(m_file.version));
+    sizeLabel->setText(orDash(m_file.size));
+    dateLabel->setText(orDash(m_file.date));
     Memo1->setPlainText(m_file.news.join(u'\n'));
-    if (verze::isNew(m_file, lbbezici->text())) {
+    if (versionfile::isNew(m_file, runningVersionLabel->text())) {
         BitBtn1->setEnabled(true);
         return;
     }
     BitBtn1->setEnabled(false);
     platform.dialogs->info(QStringLiteral("Žádná nová verze programu nebyla nalezena."));
-    vymaz();
+    clearFields();
 }
 
-void TForm18::nepovedlose(const QString &reason) {
+void TForm18::reportFailure(const QString &reason) {
     platform.dialogs->info(reason.isEmpty() ? kFailed : kFailed + u'\n' + reason);
 }
 
@@ -115,18 +114,18 @@ void TForm18::BitBtn1Click() {
     // What the web site says is not trusted: the installer must be one plain file name
     // in Aktualizace and come from a web address.
     // Its size must be given, so that the download stops where the installer ends.
-    const std::optional<qint64> announced = verze::announcedSize(m_file);
-    if (!verze::isPlainFileName(m_file.fileName) || !verze::isWebAddress(m_file.address) ||
-        !announced || *announced <= 0) {
-        nepovedlose();
+    const std::optional<qint64> announced = versionfile::announcedSize(m_file);
+    if (!versionfile::isPlainFileName(m_file.fileName) ||
+        !versionfile::isWebAddress(m_file.address) || !announced || *announced <= 0) {
+        reportFailure();
         return;
     }
     if (const auto made = platform.folder.prepareFolder(platform.folder.updates()); !made) {
-        nepovedlose(made.error);
+        reportFailure(made.error);
         return;
     }
     TForm20 *progress = forms.Form20;
-    progress->stahovani(m_file.fileName, *announced);
+    progress->showDownload(m_file.fileName, *announced);
     progress->Timer1->start();
     hide();
     m_target = platform.folder.updates() + m_file.fileName;
@@ -143,10 +142,10 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
     forms.Form20->Timer1->stop();
     forms.Form20->Timer1Timer();
     // The installer is offered only when it arrived whole; a shorter one is removed.
-    const std::optional<qint64> announced = verze::announcedSize(m_file);
+    const std::optional<qint64> announced = versionfile::announcedSize(m_file);
     if (!announced || size != *announced || QFileInfo(fileName).size() != *announced) {
         QFile::remove(fileName);
-        nepovedlose();
+        reportFailure();
         forms.main->showUnlessModeOpen();
         forms.Form20->close();
         close();
@@ -177,12 +176,12 @@ void TForm18::HTTPGet1DoneFile(const QString &fileName, qint64 size) {
 
 void TForm18::HTTPGet1Error(const QString &error) {
     forms.Form20->Timer1->stop();
-    nepovedlose(error);
+    reportFailure(error);
     forms.main->showUnlessModeOpen();
     forms.Form20->close();
 }
 
-void TForm18::zrusstahovani() {
+void TForm18::cancelDownload() {
     if (HTTPGet1)
         HTTPGet1->abort();
 }

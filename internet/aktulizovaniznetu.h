@@ -18,26 +18,26 @@ public:
     TForm18(Forms &forms, Platform &platform);
     ~TForm18() override;
 
-    QLabel *lbverze = nullptr;
-    QLabel *lbvelikost = nullptr;
-    QLabel *lbdatum = nullptr;
-    QLabel *lbbezici = nullptr;      // the running version, hidden
-    QPlainTextEdit *Memo1 = nullptr; // the news
-    QPushButton *BitBtn1 = nullptr;  // "Stáhnout"
-    QPushButton *BitBtn2 = nullptr;  // "Zpět"
+    QLabel *versionLabel = nullptr;
+    QLabel *sizeLabel = nullptr;
+    QLabel *dateLabel = nullptr;
+    QLabel *runningVersionLabel = nullptr; // the running version, hidden
+    QPlainTextEdit *Memo1 = nullptr;       // the news
+    QPushButton *BitBtn1 = nullptr;        // "Stáhnout"
+    QPushButton *BitBtn2 = nullptr;        // "Zpět"
 
     // Reads the downloaded version file and shows what it announces.
-    void nactiverzi(const QString &versionFile);
+    void readVersion(const QString &versionFile);
     void BitBtn1Click();
     void BitBtn2Click();
     void HTTPGet1DoneFile(const QString &fileName, qint64 size);
     void HTTPGet1Error(const QString &error);
     // Stops the installer's download; what arrived is removed.
-    void zrusstahovani();
+    void cancelDownload();
 
     // Where the installer goes.
-    QString cil() const { return m_target; }
-    const verze::VersionFile &verzi() const { return m_file; }
+    QString targetPath() const { return m_target; }
+    const versionfile::VersionFile &versionFile() const { return m_file; }
 
     std::unique_ptr<Download> HTTPGet1;
 
@@ -45,10 +45,10 @@ protected:
     void FormClose() override;
 
 private:
-    void vymaz();
+    void clearFields();
     // "Aktualizace se nepovedla.", and why when the download said it.
-    void nepovedlose(const QString &reason = {});
+    void reportFailure(const QString &reason = {});
 
-    verze::VersionFile m_file;
+    versionfile::VersionFile m_file;
     QString m_target;
 };

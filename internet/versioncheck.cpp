@@ -24,10 +24,10 @@ void start(MainWindow &main, Forms &forms, Platform &platform) {
                          });
         QObject::connect(download.get(), &Download::failed, download.get(),
                          [&main](const QString &error) { main.HTTPGet1Error(error); });
-        download->start(verze::versionFileUrl(),
+        download->start(versionfile::versionFileUrl(),
                         platform.folder.workDir() + QStringLiteral("N-VERZE.TXT"),
-                        verze::kMaxFileSize);
-        forms.Form20->cekani();
+                        versionfile::kMaxFileSize);
+        forms.Form20->showWaiting();
         forms.Form20->show();
     } catch (const std::exception &) {
         platform.dialogs->info(QStringLiteral("Došlo ke kritické chybě!"));
@@ -37,7 +37,7 @@ void start(MainWindow &main, Forms &forms, Platform &platform) {
 void received(Forms &forms, const QString &fileName) {
     forms.Form20->close();
     forms.Form18->show();
-    forms.Form18->nactiverzi(fileName);
+    forms.Form18->readVersion(fileName);
 }
 
 void failed(MainWindow &main, Forms &forms, Platform &platform, const QString &error) {

@@ -5,7 +5,7 @@
 #include "core/textfile.h"
 #include "core/win1250.h"
 
-namespace verze {
+namespace versionfile {
 
 std::optional<VersionFile> parse(QByteArrayView bytes) {
     if (bytes.size() > kMaxFileSize)
@@ -64,4 +64,4 @@ QUrl versionFileUrl() {
     return QUrl(product::webAddress() + QStringLiteral("N-VERZE.TXT"));
 }
 
-} // namespace verze
+} // namespace versionfile

@@ -10,7 +10,7 @@
 // The version file the product's web site announces a new release with, and the
 // checks that keep what it says from doing harm: the installer's name must be one
 // plain file name and its address an http(s) address.
-namespace verze {
+namespace versionfile {
 
 // The version this program reports of itself.
 inline const QString kRunningVersion = QStringLiteral("2.20");
@@ -47,4 +47,4 @@ bool isWebAddress(const QString &address);
 // The address of the version file: VOKAB_UPDATE_URL when it is set, else the product's.
 QUrl versionFileUrl();
 
-} // namespace verze
+} // namespace versionfile

@@ -148,16 +148,16 @@ void TForm6::buildControls() {
     connect(BitBtn4, &QPushButton::clicked, this, &TForm6::Konec1Click);
 }
 
-bool TForm6::automaticky() const {
+bool TForm6::automaticSteps() const {
     return forms.Form7->chbautposuv->isChecked();
 }
 
-int TForm6::sekundy() const {
+int TForm6::stepSeconds() const {
     return forms.Form7->SpinEdit1->value();
 }
 
 void TForm6::Otevt1Click() {
-    if (!m_slovnik.isEmpty()) {
+    if (!m_dictionary.isEmpty()) {
         // A question only: the user chooses "Nová" again for the file dialog.
         if (platform.dialogs->question(
                 MessageKind::Information,
@@ -171,15 +171,15 @@ void TForm6::Otevt1Click() {
     const std::optional<QString> path = platform.dialogs->openFile(OpenDialog1);
     if (!path)
         return;
-    std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(*path, slovnik::Contents::Lines, slovnik::EmptyFile::Refused,
-                                      *platform.dialogs, OpenDialog1);
+    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+        *path, dictionaryfile::Contents::Lines, dictionaryfile::EmptyFile::Refused,
+        *platform.dialogs, OpenDialog1);
     if (!read)
         return;
     m_lines = std::move(read->lines);
     nactivyrazy();
     obnovinfo();
-    nastavvelikostpisma(forms.Form7->spedtvyskapisma->value());
+    setFontSize(forms.Form7->spedtvyskapisma->value());
 }
 
 void TForm6::BitBtn2Click() {
@@ -187,20 +187,20 @@ void TForm6::BitBtn2Click() {
 }
 
 void TForm6::nactivyrazy() {
-    m_slovnik.clear();
-    m_slovnik.reserve(m_lines.size());
+    m_dictionary.clear();
+    m_dictionary.reserve(m_lines.size());
     for (const QString &line : std::as_const(m_lines))
-        m_slovnik.append(slovnik::recordFromLine(line));
+        m_dictionary.append(dictionaryfile::recordFromLine(line));
 }
 
 void TForm6::obnovinfo() {
-    lbcelkvyrazu->setText(QString::number(m_slovnik.size()));
-    lbinterval->setText(automaticky() ? QString::number(sekundy()) : kDash);
+    lbcelkvyrazu->setText(QString::number(m_dictionary.size()));
+    lbinterval->setText(automaticSteps() ? QString::number(stepSeconds()) : kDash);
     lbaktvyraz->setText(QStringLiteral("0"));
 }
 
 void TForm6::btstartClick() {
-    if (m_slovnik.isEmpty()) {
+    if (m_dictionary.isEmpty()) {
         platform.dialogs->warning(QStringLiteral("Není načtený slovník"));
         return;
     }
@@ -213,29 +213,29 @@ void TForm6::btstartClick() {
     btdalsi->show();
     btdalsi->setFocusPolicy(Qt::StrongFocus);
     btstart->hide();
-    if (m_position >= m_slovnik.size()) {
-        konecvyuky();
+    if (m_position >= m_dictionary.size()) {
+        endLesson();
         return;
     }
-    const Tslovniky &record = m_slovnik[m_position];
+    const Tslovniky &record = m_dictionary[m_position];
     // The recording, or the foreign expression spoken when it has none.
     const std::optional<double> seconds =
         m_sound->play(record.zvuk, record.ang, forms.settings->speech());
-    if (automaticky()) {
+    if (automaticSteps()) {
         if (!seconds)
             platform.player->stop();
-        Timer1->setInterval(vyuka::stepInterval(sekundy(), seconds.value_or(0)));
+        Timer1->setInterval(lesson::stepInterval(stepSeconds(), seconds.value_or(0)));
         Timer1->start(); // every step starts a whole new countdown
     }
     zobrazvyznamy();
     meangvysl->setPlainText(record.vyslovnost);
-    if (!automaticky())
+    if (!automaticSteps())
         Timer1->stop();
 }
 
-void TForm6::konecvyuky() {
-    lbaktvyraz->setText(QString::number(m_slovnik.size()));
-    const bool automatic = automaticky();
+void TForm6::endLesson() {
+    lbaktvyraz->setText(QString::number(m_dictionary.size()));
+    const bool automatic = automaticSteps();
     if (automatic)
         Timer1->stop();
     const bool again = platform.dialogs->question(
@@ -251,7 +251,7 @@ void TForm6::konecvyuky() {
         obnovinfo();
         if (automatic) {
             // The run goes on by itself after the interval.
-            Timer1->setInterval(vyuka::stepInterval(sekundy(), 0));
+            Timer1->setInterval(lesson::stepInterval(stepSeconds(), 0));
             Timer1->start();
         } else {
             m_running = false;
@@ -277,7 +277,7 @@ void TForm6::btpokracovatClick() {
     m_paused = false;
     // Automatic advance may have been switched off during the pause: a manual run
     // waits for the user.
-    if (automaticky())
+    if (automaticSteps())
         Timer1->start();
     btdalsi->setEnabled(true);
     btpokracovat->hide();
@@ -300,12 +300,12 @@ void TForm6::Konec1Click() {
 }
 
 void TForm6::zobrazvyznamy() {
-    const Tslovniky &record = m_slovnik[m_position];
-    meang->setPlainText(vyuka::meaningsText(record.ang));
-    mec->setPlainText(vyuka::meaningsText(record.cz));
+    const Tslovniky &record = m_dictionary[m_position];
+    meang->setPlainText(lesson::meaningsText(record.ang));
+    mec->setPlainText(lesson::meaningsText(record.cz));
 }
 
-void TForm6::nastavvelikostpisma(int size) {
+void TForm6::setFontSize(int size) {
     for (QPlainTextEdit *field : {mec, meang, meangvysl}) {
         QFont font = field->font();
         font.setPointSize(size);
@@ -314,7 +314,7 @@ void TForm6::nastavvelikostpisma(int size) {
 }
 
 void TForm6::vychozistav() {
-    Timer1->setInterval(sekundy() * 1000);
+    Timer1->setInterval(stepSeconds() * 1000);
     btdalsi->setFocusPolicy(Qt::NoFocus);
     m_position = -1;
     for (QPlainTextEdit *field : {mec, meang, meangvysl})
@@ -329,10 +329,10 @@ void TForm6::vychozistav() {
     btdalsi->setEnabled(true);
     btpokracovat->hide();
     BitBtn3->show();
-    m_slovnik.clear();
+    m_dictionary.clear();
     m_lines.clear();
     m_running = false;
-    if (!automaticky())
+    if (!automaticSteps())
         BitBtn3->setEnabled(false);
 }
 
@@ -341,7 +341,7 @@ void TForm6::FormShow() {
 }
 
 void TForm6::FormActivate() {
-    if (automaticky() && m_running && !m_paused && !Timer1->isActive())
+    if (automaticSteps() && m_running && !m_paused && !Timer1->isActive())
         Timer1->start();
 }
 

@@ -54,12 +54,12 @@ public:
     void vychozistav();
     void zobrazvyznamy();
     // The font size of the three text fields.
-    void nastavvelikostpisma(int size);
+    void setFontSize(int size);
 
-    const Tpole &slovnik() const { return m_slovnik; }
-    int pozice() const { return m_position; }
-    bool beh() const { return m_running; }
-    bool pozastaveno() const { return m_paused; }
+    const Tpole &dictionary() const { return m_dictionary; }
+    int position() const { return m_position; }
+    bool running() const { return m_running; }
+    bool paused() const { return m_paused; }
 
 protected:
     void FormShow() override;
@@ -70,11 +70,11 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    void konecvyuky();
-    bool automaticky() const;
-    int sekundy() const;
+    void endLesson();
+    bool automaticSteps() const;
+    int stepSeconds() const;
 
-    Tpole m_slovnik;
+    Tpole m_dictionary;
     QStringList m_lines; // the file's lines
     int m_position = -1;
     bool m_running = false;

@@ -106,7 +106,7 @@ void TForm7::BitBtn1Click() {
         learning->BitBtn3->setEnabled(false);
         learning->lbinterval->setText(QStringLiteral("-"));
     }
-    learning->nastavvelikostpisma(spedtvyskapisma->value());
+    learning->setFontSize(spedtvyskapisma->value());
     zapisdoregistru();
     close();
     learning->show();

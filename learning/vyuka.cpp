@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-namespace vyuka {
+namespace lesson {
 
 QString meaningsText(QStringView field) {
-    return slovnik::meanings(field).join(QStringLiteral(" ; "));
+    return dictionaryfile::meanings(field).join(QStringLiteral(" ; "));
 }
 
 int stepInterval(int configuredSeconds, double soundSeconds) {
@@ -17,4 +17,4 @@ int stepInterval(int configuredSeconds, double soundSeconds) {
     return (int(capped) + configuredSeconds) * 1000;
 }
 
-} // namespace vyuka
+} // namespace lesson

@@ -4,7 +4,7 @@
 #include <QStringView>
 
 // Rules of the learning window that need no window.
-namespace vyuka {
+namespace lesson {
 
 // The meanings of a field (cut at "+") joined by " ; " for display. Every meaning is
 // shown, however many there are; an empty field shows an empty text.
@@ -14,4 +14,4 @@ QString meaningsText(QStringView field);
 // seconds of the expression's sound (0 without a sound).
 int stepInterval(int configuredSeconds, double soundSeconds);
 
-} // namespace vyuka
+} // namespace lesson

@@ -17,25 +17,25 @@ constexpr qint64 kLargestHelpFile = 8 * 1024 * 1024;
 
 class HelpViewer final : public Help {
 public:
-    bool show(const QString &helpFile, const QString &topic, QString *error) override {
+    Result<void> show(const QString &helpFile, const QString &topic) override {
         const QFileInfo info(helpFile);
         const QString name = QFileInfo(helpFile).fileName();
         if (!info.exists() || !info.isFile())
-            return fail(error, QStringLiteral("Soubor nápovědy „%1“ nebyl nalezen ve složce "
-                                              "programu.")
-                                   .arg(name));
+            return Failure{QStringLiteral("Soubor nápovědy „%1“ nebyl nalezen ve složce "
+                                          "programu.")
+                               .arg(name)};
         if (info.size() > kLargestHelpFile)
-            return fail(error, QStringLiteral("Soubor nápovědy „%1“ je příliš velký, nejde o "
-                                              "nápovědu programu Vokab.")
-                                   .arg(name));
+            return Failure{QStringLiteral("Soubor nápovědy „%1“ je příliš velký, nejde o "
+                                          "nápovědu programu Vokab.")
+                               .arg(name)};
         QFile file(helpFile);
         if (!file.open(QIODevice::ReadOnly))
-            return fail(error, QStringLiteral("Soubor nápovědy „%1“ nelze otevřít.").arg(name));
+            return Failure{QStringLiteral("Soubor nápovědy „%1“ nelze otevřít.").arg(name)};
         const QByteArray bytes = file.read(kLargestHelpFile + 1);
         if (bytes.size() > kLargestHelpFile)
-            return fail(error, QStringLiteral("Soubor nápovědy „%1“ je příliš velký, nejde o "
-                                              "nápovědu programu Vokab.")
-                                   .arg(name));
+            return Failure{QStringLiteral("Soubor nápovědy „%1“ je příliš velký, nejde o "
+                                          "nápovědu programu Vokab.")
+                               .arg(name)};
 
         ensureWindow();
         m_browser->setSearchPaths({info.absolutePath()});
@@ -45,16 +45,10 @@ public:
         m_window->activateWindow();
         if (!topic.isEmpty())
             m_browser->scrollToAnchor(topic);
-        return true;
+        return {};
     }
 
 private:
-    static bool fail(QString *error, const QString &text) {
-        if (error)
-            *error = text;
-        return false;
-    }
-
     void ensureWindow() {
         if (m_window)
             return;

@@ -16,7 +16,19 @@ namespace nativeregistry {
 // The settings file when VOKAB_REGISTRY names none; empty for the native registry.
 QString settingsFile(const ProgramFolder &folder);
 // The native store: HKEY_CURRENT_USER\Software\Vokab2 on Windows.
-std::unique_ptr<QSettings> open();
+inline std::unique_ptr<QSettings> open() {
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"),
+                                       QSettings::NativeFormat);
+}
+// A whole number as an INI file keeps one, as text; nothing for a value that is missing or
+// is no number.
+inline std::optional<qint32> textInteger(const QVariant &value) {
+    bool ok = false;
+    const qint32 number = value.toInt(&ok);
+    if (!value.isValid() || !ok)
+        return std::nullopt;
+    return number;
+}
 // A whole number as the native store keeps one (REG_DWORD); nothing for a value that is
 // missing or of another type.
 std::optional<qint32> integer(const QVariant &value);

@@ -18,14 +18,11 @@ const QString kCannotPrint = QStringLiteral("Tisk se nepodařilo provést.");
 // Draws the lines from the top left of the printable area downwards, one line each,
 // starting a new page when the next line does not fit. A line's pieces follow each other
 // on one baseline, each in its own font.
-bool drawLines(QPagedPaintDevice &device, const QList<PrintLine> &lines, const QFont &font,
-               const QFont &phonetic, QString *error) {
+Result<bool> drawLines(QPagedPaintDevice &device, const QList<PrintLine> &lines, const QFont &font,
+                       const QFont &phonetic) {
     QPainter painter;
-    if (!painter.begin(&device)) {
-        if (error)
-            *error = kCannotPrint;
-        return false;
-    }
+    if (!painter.begin(&device))
+        return Failure{kCannotPrint};
     const QFontMetricsF metrics(font, &device);
     const QFontMetricsF phoneticMetrics(phonetic, &device);
     const qreal lineHeight = std::max(metrics.lineSpacing(), phoneticMetrics.lineSpacing());
@@ -36,9 +33,7 @@ bool drawLines(QPagedPaintDevice &device, const QList<PrintLine> &lines, const Q
         if (top > 0 && top + lineHeight > pageHeight) {
             if (!device.newPage()) {
                 painter.end();
-                if (error)
-                    *error = kCannotPrint;
-                return false;
+                return Failure{kCannotPrint};
             }
             top = 0;
         }
@@ -55,15 +50,13 @@ bool drawLines(QPagedPaintDevice &device, const QList<PrintLine> &lines, const Q
 
 class QtPrinting final : public Printing {
 public:
-    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
-                    QString *error) override {
-        if (error)
-            error->clear();
+    Result<bool> printLines(const QList<PrintLine> &lines, const QFont &font,
+                            const QFont &phonetic) override {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        return drawLines(printer, lines, font, phonetic, error);
+        return drawLines(printer, lines, font, phonetic);
     }
 };
 
@@ -71,23 +64,22 @@ class PdfPrinting final : public Printing {
 public:
     explicit PdfPrinting(QString file) : m_file(std::move(file)) {}
 
-    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
-                    QString *error) override {
-        if (error)
-            error->clear();
+    Result<bool> printLines(const QList<PrintLine> &lines, const QFont &font,
+                            const QFont &phonetic) override {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            if (!drawLines(writer, lines, font, phonetic, error))
-                return false;
+            const Result<bool> drawn = drawLines(writer, lines, font, phonetic);
+            if (!drawn || !*drawn)
+                return drawn;
         }
         const textfile::SaveResult saved = textfile::saveFile(m_file, buffer.data());
-        if (!saved && error)
-            *error = saved.error;
-        return saved.ok;
+        if (!saved)
+            return Failure{saved.error};
+        return true;
     }
 
 private:

@@ -109,13 +109,11 @@ private:
 
 class QtSoundRecorder final : public SoundRecorder {
 public:
-    bool start(const QString &wavFile, QString *error) override {
-        QString ignored;
-        stop(false, &ignored);
+    Result<void> start(const QString &wavFile) override {
+        stop(false);
         const QAudioDevice device = QMediaDevices::defaultAudioInput();
         if (device.isNull()) {
-            setError(error, kNoInput);
-            return false;
+            return Failure{kNoInput};
         }
         // Integer samples of the device's own rate and channels; its own format when the
         // device takes no 16-bit samples.
@@ -128,10 +126,8 @@ public:
         // An empty, valid WAV file at the path from the start: a path that cannot be
         // written is reported now, before anything is recorded.
         const textfile::SaveResult prepared = textfile::saveFile(wavFile, fileOf({}, format));
-        if (!prepared) {
-            setError(error, prepared.error);
-            return false;
-        }
+        if (!prepared)
+            return Failure{prepared.error};
         m_samples.clear();
         m_buffer = std::make_unique<QBuffer>(&m_samples);
         m_buffer->open(QIODevice::WriteOnly);
@@ -140,47 +136,36 @@ public:
         if (m_source->error() != QAudio::NoError || m_source->state() == QAudio::StoppedState) {
             m_source.reset();
             m_buffer.reset();
-            setError(error, QStringLiteral("Nahrávání ze zařízení „%1“ nelze spustit.")
-                                .arg(device.description()));
-            return false;
+            return Failure{QStringLiteral("Nahrávání ze zařízení „%1“ nelze spustit.")
+                               .arg(device.description())};
         }
         m_format = format;
         m_path = wavFile;
-        return true;
+        return {};
     }
 
-    bool stop(bool save, QString *error) override {
+    Result<void> stop(bool save) override {
         if (!m_source)
-            return true;
+            return {};
         m_source->stop();
         m_source.reset();
         m_buffer.reset();
-        bool ok = true;
+        Result<void> result;
         if (save) {
             const textfile::SaveResult saved =
                 textfile::saveFile(m_path, fileOf(m_samples, m_format));
-            if (!saved) {
-                setError(error, saved.error);
-                ok = false;
-            }
+            if (!saved)
+                result = Failure{saved.error};
         }
         m_samples.clear();
-        return ok;
+        return result;
     }
 
     bool isRecording() const override { return m_source != nullptr; }
 
-    ~QtSoundRecorder() override {
-        QString ignored;
-        stop(false, &ignored);
-    }
+    ~QtSoundRecorder() override { stop(false); }
 
 private:
-    static void setError(QString *error, const QString &text) {
-        if (error)
-            *error = text;
-    }
-
     static QByteArray fileOf(const QByteArray &samples, const QAudioFormat &format) {
         const int bytes = format.bytesPerSample();
         const QByteArrayView whole(samples.constData(),

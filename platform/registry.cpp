@@ -30,7 +30,7 @@ public:
     qint32 readInteger(const QString &key, const QString &name) const override {
         const QVariant value = settings().value(key + u'/' + name);
         const std::optional<qint32> number =
-            native() ? nativeregistry::integer(value) : iniInteger(value);
+            native() ? nativeregistry::integer(value) : nativeregistry::textInteger(value);
         if (!number)
             throw VokabError(
                 QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
@@ -58,13 +58,6 @@ private:
             m_settings = native() ? nativeregistry::open()
                                   : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
         return *m_settings;
-    }
-    static std::optional<qint32> iniInteger(const QVariant &value) {
-        bool ok = false;
-        const qint32 number = value.toInt(&ok);
-        if (!value.isValid() || !ok)
-            return std::nullopt;
-        return number;
     }
     void flush() override {
         QSettings &s = settings();

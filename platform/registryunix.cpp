@@ -11,17 +11,8 @@ QString settingsFile(const ProgramFolder &) {
            QStringLiteral("/Vokab2/registry.ini");
 }
 
-std::unique_ptr<QSettings> open() {
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"),
-                                       QSettings::NativeFormat);
-}
-
 std::optional<qint32> integer(const QVariant &value) {
-    bool ok = false;
-    const qint32 number = value.toInt(&ok);
-    if (!value.isValid() || !ok)
-        return std::nullopt;
-    return number;
+    return textInteger(value);
 }
 
 QString string(const QVariant &value) {

@@ -12,11 +12,6 @@ QString settingsFile(const ProgramFolder &folder) {
     return {};
 }
 
-std::unique_ptr<QSettings> open() {
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vokab2"),
-                                       QSettings::NativeFormat);
-}
-
 std::optional<qint32> integer(const QVariant &value) {
     // QSettings reads a REG_DWORD as an int; REG_SZ, REG_QWORD or REG_BINARY come as
     // other types and are not taken for a number.

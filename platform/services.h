@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -24,10 +26,10 @@ public:
     virtual ~Printing() = default;
     // Runs the printer dialog and prints the lines in the font (their phonetic pieces in
     // the phonetic font), one printed line each, starting a new page when a page is full.
-    // False when the user cancelled or printing failed (`error` then says why, in Czech,
-    // or stays empty on cancel).
-    virtual bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
-                            QString *error) = 0;
+    // True when printed; false when the user cancelled; a failure with the Czech message
+    // when printing failed.
+    virtual Result<bool> printLines(const QList<PrintLine> &lines, const QFont &font,
+                                    const QFont &phonetic) = 0;
 };
 
 // One HTTP download into a file; done or failed arrives later, on the UI thread. A
@@ -83,8 +85,8 @@ public:
 class Help {
 public:
     virtual ~Help() = default;
-    // False, with a Czech message in `error`, when the help cannot be shown.
-    virtual bool show(const QString &helpFile, const QString &topic, QString *error) = 0;
+    // Fails with a Czech message when the help cannot be shown.
+    virtual Result<void> show(const QString &helpFile, const QString &topic) = 0;
 };
 
 // Prints on the printer chosen in Qt's printer dialog.

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/result.h"
+
 #include <memory>
 
 // Playing WAV files by name, without waiting; a new sound cuts off the one playing.
@@ -23,11 +25,11 @@ public:
 class SoundRecorder {
 public:
     virtual ~SoundRecorder() = default;
-    // Starts recording into the file; false with a Czech message in `error` when the
-    // device or the file cannot be used.
-    virtual bool start(const QString &wavFile, QString *error) = 0;
+    // Starts recording into the file; fails with a Czech message when the device or the
+    // file cannot be used.
+    virtual Result<void> start(const QString &wavFile) = 0;
     // Stops; with `save` the file is completed and closed, otherwise it is dropped.
-    virtual bool stop(bool save, QString *error) = 0;
+    virtual Result<void> stop(bool save) = 0;
     virtual bool isRecording() const = 0;
 };
 

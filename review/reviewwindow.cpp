@@ -209,9 +209,9 @@ bool ReviewWindow::openDictionary(const QString &path) {
     review::PlanRecorder recorder;
     std::future<QString> planOpened =
         std::async(std::launch::async, [&recorder, path] { return recorder.open(path); });
-    std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(path, slovnik::Contents::Records, slovnik::EmptyFile::Refused,
-                                      *platform.dialogs, m_openDialog);
+    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+        path, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Refused,
+        *platform.dialogs, m_openDialog);
     const QString planError = planOpened.get();
     if (!read)
         return false;
@@ -295,8 +295,9 @@ void ReviewWindow::reveal() {
     m_revealed = true;
     const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     answerText->setPlainText(expression.cz);
-    pronunciationLabel->setText(
-        expression.vyslovnost == slovnik::kNoPronunciation ? QString() : expression.vyslovnost);
+    pronunciationLabel->setText(expression.vyslovnost == dictionaryfile::kNoPronunciation
+                                    ? QString()
+                                    : expression.vyslovnost);
     const std::array<review::Memory, 4> next =
         review::outcomes(plan().memoryOf(review::keyOf(expression)), today(), parameters());
     for (size_t i = 0; i < answerButtons.size(); ++i) {
@@ -351,9 +352,9 @@ void ReviewWindow::finishSession() {
     // and recorded as the general settings ask for a finished or an interrupted test.
     const bool finished = m_position == m_queue.size();
     if (finished ? forms.settings->recordCompleted() : forms.settings->recordInterrupted())
-        testwindows::zapisStatistiky(forms, m_path, m_recalled, m_forgotten,
-                                     finished ? QStringLiteral("Ano") : QStringLiteral("Ne"),
-                                     QStringLiteral("Opakování"));
+        testwindows::recordStatistics(forms, m_path, m_recalled, m_forgotten,
+                                      finished ? QStringLiteral("Ano") : QStringLiteral("Ne"),
+                                      QStringLiteral("Opakování"));
     m_recalled = 0;
     m_forgotten = 0;
 }

@@ -182,7 +182,7 @@ void TForm23::FormCreate() {
 
 void TForm23::loadTable() {
     textfile::LinesResult read =
-        statistiky::readStatisticsFile(platform.folder.userFile(statistiky::kFileName));
+        statisticsfile::readStatisticsFile(platform.folder.userFile(statisticsfile::kFileName));
     if (read.lines) {
         m_table.load(std::move(*read.lines));
     } else {
@@ -194,8 +194,8 @@ void TForm23::loadTable() {
 
 textfile::SaveResult TForm23::saveRecordedRows() {
     QStringList written;
-    textfile::SaveResult saved = statistiky::writeStatisticsFile(
-        platform.folder.userFile(statistiky::kFileName), m_table.recordedLines(), &written);
+    textfile::SaveResult saved = statisticsfile::writeStatisticsFile(
+        platform.folder.userFile(statisticsfile::kFileName), m_table.recordedLines(), &written);
     if (!written.isEmpty()) {
         m_table.load(std::move(written));
         m_model->refresh();
@@ -210,7 +210,7 @@ void TForm23::saveAtExit() {
         platform.dialogs->error(
             QStringLiteral("Statistiky nebyly uloženy: soubor %1 se při spuštění nepodařilo "
                            "načíst a jeho přepsáním by se ztratily jeho řádky.")
-                .arg(statistiky::kFileName));
+                .arg(statisticsfile::kFileName));
         return;
     }
     // A save that failed (a full disk) can be tried again once the user has made room;
@@ -240,7 +240,7 @@ void TForm23::naplnslovniky() {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->clear();
         ComboBox1->addItem(kChoose);
-        ComboBox1->addItems(statistiky::dictionaryNames(m_table));
+        ComboBox1->addItems(statisticsfile::dictionaryNames(m_table));
         ComboBox1->setCurrentIndex(0);
     }
     ComboBox1Change();
@@ -256,7 +256,7 @@ void TForm23::ComboBox1Change() {
         ComboBox4->setEditText(kNoPeriod);
         return;
     }
-    const QStringList dates = statistiky::datesOf(m_table, ComboBox1->currentText());
+    const QStringList dates = statisticsfile::datesOf(m_table, ComboBox1->currentText());
     ComboBox3->addItems(dates);
     ComboBox4->addItems(dates);
     ComboBox3->setCurrentIndex(0);
@@ -264,15 +264,15 @@ void TForm23::ComboBox1Change() {
 }
 
 void TForm23::ComboBox3Change() {
-    const auto from = statistiky::parseDate(ComboBox3->currentText());
-    const auto to = statistiky::parseDate(ComboBox4->currentText());
+    const auto from = statisticsfile::parseDate(ComboBox3->currentText());
+    const auto to = statisticsfile::parseDate(ComboBox4->currentText());
     if (from && to && *from > *to && ComboBox3->count() > 0)
         ComboBox3->setCurrentIndex(0);
 }
 
 void TForm23::ComboBox4Change() {
-    const auto from = statistiky::parseDate(ComboBox3->currentText());
-    const auto to = statistiky::parseDate(ComboBox4->currentText());
+    const auto from = statisticsfile::parseDate(ComboBox3->currentText());
+    const auto to = statisticsfile::parseDate(ComboBox4->currentText());
     if (from && to && *to < *from && ComboBox4->count() > 0)
         ComboBox4->setCurrentIndex(ComboBox4->count() - 1);
 }
@@ -284,14 +284,14 @@ void TForm23::BitBtn2Click() {
     }
     Chart1->show();
     const QString name = ComboBox1->currentText();
-    const statistiky::Chart chart =
-        statistiky::chart(m_table, name, statistiky::Quantity(ComboBox2->currentIndex()),
-                          ComboBox3->currentText(), ComboBox4->currentText());
+    const statisticsfile::Chart chart =
+        statisticsfile::chart(m_table, name, statisticsfile::Quantity(ComboBox2->currentIndex()),
+                              ComboBox3->currentText(), ComboBox4->currentText());
     QStringList labels;
     QList<double> values;
     labels.reserve(chart.bars.size());
     values.reserve(chart.bars.size());
-    for (const statistiky::Bar &bar : chart.bars) {
+    for (const statisticsfile::Bar &bar : chart.bars) {
         labels.append(bar.label);
         values.append(bar.value);
     }

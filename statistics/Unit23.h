@@ -64,7 +64,7 @@ public:
     void BitBtn1Click();
     void stg1MouseMove(const QPoint &position);
 
-    const statistiky::Table &table() const { return m_table; }
+    const statisticsfile::Table &table() const { return m_table; }
     // Writes the statistics at the end of the run. The file is read again and keeps
     // every line it holds now, also those another running program added since the
     // start; the rows recorded in this run follow. The table then holds what the file
@@ -100,7 +100,7 @@ private:
     void loadTable();
     QSize chartMinimumSize() const;
 
-    statistiky::Table m_table;
+    statisticsfile::Table m_table;
     StatisticsModel *m_model = nullptr;
     QPoint m_lastHintCell{-1, -1};
     FileDialogState m_saveDialog;

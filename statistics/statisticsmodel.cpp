@@ -5,7 +5,7 @@ int StatisticsModel::rowCount(const QModelIndex &parent) const {
 }
 
 int StatisticsModel::columnCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : statistiky::kColumns;
+    return parent.isValid() ? 0 : statisticsfile::kColumns;
 }
 
 QVariant StatisticsModel::data(const QModelIndex &index, int role) const {
@@ -17,7 +17,7 @@ QVariant StatisticsModel::data(const QModelIndex &index, int role) const {
 QVariant StatisticsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return statistiky::headings().value(section);
+    return statisticsfile::headings().value(section);
 }
 
 void StatisticsModel::refresh() {

@@ -9,7 +9,7 @@
 class StatisticsModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit StatisticsModel(const statistiky::Table &table, QObject *parent = nullptr)
+    explicit StatisticsModel(const statisticsfile::Table &table, QObject *parent = nullptr)
         : QAbstractTableModel(parent), m_table(table) {}
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -21,5 +21,5 @@ public:
     void refresh();
 
 private:
-    const statistiky::Table &m_table;
+    const statisticsfile::Table &m_table;
 };

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace statistiky {
+namespace statisticsfile {
 
 const QStringList &headings() {
     static const QStringList titles{
@@ -282,4 +282,4 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
     return result;
 }
 
-} // namespace statistiky
+} // namespace statisticsfile

@@ -15,7 +15,7 @@
 // The statistics: one row per recorded test, kept in memory for the whole run, read
 // from the statistics file at start; at exit the rows recorded in the run are added to
 // what the file then holds.
-namespace statistiky {
+namespace statisticsfile {
 
 constexpr int kColumns = 8;
 inline const QString kFileName = QStringLiteral("statistiky.dat");
@@ -144,7 +144,7 @@ struct Chart {
 Chart chart(const Table &table, const QString &name, Quantity quantity, const QString &from,
             const QString &to);
 
-} // namespace statistiky
+} // namespace statisticsfile
 
 // A row may be moved in memory as bytes (its text is a QString).
-Q_DECLARE_TYPEINFO(statistiky::Row, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(statisticsfile::Row, Q_RELOCATABLE_TYPE);

@@ -16,7 +16,7 @@ TForm10::TForm10(Forms &forms, Platform &platform)
     : TestSettingsForm(forms, platform, QStringLiteral("Form10"),
                        {QStringLiteral("Normalni zkousec"), false, false,
                         QStringLiteral("Použit zvuk při zobrazování výrazu"), false},
-                       [this] { return this->forms.Form4 && this->forms.Form4->nacteno(); }),
+                       [this] { return this->forms.Form4 && this->forms.Form4->loaded(); }),
       m_leniency(QStringLiteral("Tolerance odpovedi")) {
     buildLeniency();
     connect(BitBtn2, &QPushButton::clicked, this, &TForm10::BitBtn2Click);

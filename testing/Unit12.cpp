@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 #include "testing/Unit13.h"
-#include "testing/Unit9.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
@@ -124,7 +123,7 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     zaklnastaveni();
 }
 
-bool TForm12::nahodne() const {
+bool TForm12::randomOrder() const {
     return !forms.Form13->rbpostupne->isChecked();
 }
 
@@ -133,7 +132,7 @@ int TForm12::draw(int count) {
 }
 
 void TForm12::BitBtn2Click() {
-    if (!nacteno()) {
+    if (!loaded()) {
         otevrislovnik();
         return;
     }
@@ -149,7 +148,7 @@ void TForm12::otevrislovnik() {
         return;
     // A new test starts from nothing: no counts of an earlier one are carried over.
     zaklnastaveni();
-    setRadky(*lines);
+    setLines(*lines);
     loadAndAsk();
 }
 
@@ -160,13 +159,13 @@ void TForm12::loadAndAsk() {
 
 void TForm12::nacti() {
     m_czechShown = forms.Form13->rbcjang->isChecked();
-    m_test.load(zkouseni::itemsFromLines(m_lines, !m_czechShown));
+    m_test.load(testitems::itemsFromLines(m_lines, !m_czechShown));
 }
 
 void TForm12::prvnizkouseni() {
     lbpocet->setText(QString::number(m_test.total()));
     lbaktvyraz->setText(QStringLiteral("1"));
-    const bool random = nahodne();
+    const bool random = randomOrder();
     if (random ? !m_test.nextDrawn([this](int count) { return draw(count); })
                : !m_test.hasCurrent())
         return;
@@ -179,10 +178,10 @@ void TForm12::prvnizkouseni() {
 }
 
 void TForm12::zobrazotazku() {
-    mecz->setPlainText(zkouseni::shownMeanings(m_test.current().cz));
+    mecz->setPlainText(testitems::shownMeanings(m_test.current().cz));
 }
 
-void TForm12::zobrazodpoved(bool knew) {
+void TForm12::showAnswer(bool knew) {
     const bool show =
         forms.Form13->rbobe->isChecked() || (forms.Form13->rbzobrazit->isChecked() && !knew);
     if (!show) {
@@ -191,11 +190,11 @@ void TForm12::zobrazodpoved(bool knew) {
         return;
     }
     mespravneprvni->setPlainText(mecz->toPlainText());
-    mespravne->setPlainText(zkouseni::shownMeanings(m_test.current().ang));
+    mespravne->setPlainText(testitems::shownMeanings(m_test.current().ang));
 }
 
 void TForm12::zobrazinfo() {
-    lbaktvyraz->setText(QString::number(m_test.number(nahodne())));
+    lbaktvyraz->setText(QString::number(m_test.number(randomOrder())));
     lbspravne->setText(QString::number(m_correct));
     lbspatne->setText(QString::number(m_wrong));
 }
@@ -209,41 +208,45 @@ void TForm12::prehrajzvuk() {
 
 void TForm12::zapisdopolevysledkujedn() {
     ++m_resultCount;
-    forms.Form9->pridejVysledek(zkouseni::recordOfItem(m_test.current()), m_czechShown);
+    forms.evaluation->addResult(testitems::recordOfItem(m_test.current()), m_czechShown);
 }
 
 bool TForm12::kontrolakonce() {
     if (m_test.position() + 1 < m_test.total())
         return false;
-    konec(true);
+    finish(true);
     return true;
 }
 
-void TForm12::btjoClick() {
-    if (!nacteno()) {
+bool TForm12::answerable() {
+    if (!loaded()) {
         platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
-        return;
+        return false;
     }
-    if (m_ended || !m_test.hasCurrent())
+    return !m_ended && m_test.hasCurrent();
+}
+
+void TForm12::btjoClick() {
+    if (!answerable())
         return;
     recordCurrentInPlan(review::Rating::Good);
-    if (!nahodne()) {
+    if (!randomOrder()) {
         ++m_correct;
         if (kontrolakonce())
             return;
-        zobrazodpoved(true);
+        showAnswer(true);
         nextQuestion(false);
         return;
     }
     ++m_correct;
-    zobrazodpoved(true);
+    showAnswer(true);
     nextQuestion(true);
 }
 
 void TForm12::nextQuestion(bool random) {
     if (random) {
         if (!m_test.nextDrawn([this](int count) { return draw(count); })) {
-            konec(false);
+            finish(false);
             return;
         }
     } else {
@@ -262,15 +265,11 @@ void TForm12::recordCurrentInPlan(review::Rating rating) {
 }
 
 void TForm12::btneClick() {
-    if (!nacteno()) {
-        platform.dialogs->info(QStringLiteral("Není načtený slovník!"));
-        return;
-    }
-    if (m_ended || !m_test.hasCurrent())
+    if (!answerable())
         return;
     recordCurrentInPlan(review::Rating::Again);
-    if (!nahodne()) {
-        zobrazodpoved(false);
+    if (!randomOrder()) {
+        showAnswer(false);
         ++m_wrong;
         zapisdopolevysledkujedn();
         if (kontrolakonce())
@@ -280,16 +279,16 @@ void TForm12::btneClick() {
     }
     ++m_wrong;
     zapisdopolevysledkujedn();
-    zobrazodpoved(false);
+    showAnswer(false);
     nextQuestion(true);
 }
 
-void TForm12::konec(bool sequential) {
+void TForm12::finish(bool sequential) {
     // The grade by the grading routine Testing I has too (TestWindow::procenta).
     showResult(m_test.total());
     handOver(sequential);
     m_ended = true;
-    dokonceno = true;
+    finished = true;
     if (forms.settings->recordCompleted())
         recordStatistics(QStringLiteral("Ano"));
 }
@@ -331,7 +330,7 @@ void TForm12::zaklnastaveni() {
     m_wrong = 0;
     m_resultCount = 0;
     m_ended = false;
-    dokonceno = false;
+    finished = false;
     m_lines.clear();
     for (QLabel *label : {lbpocet, lbspravne, lbspatne, lbaktvyraz})
         label->setText(kDash);

@@ -35,7 +35,7 @@ public:
     QLabel *lbspravne = nullptr;
     QLabel *lbspatne = nullptr;
 
-    // The hidden control of the file lines; they are held in a list (see setRadky).
+    // The hidden control of the file lines; they are held in a list (see setLines).
     QPlainTextEdit *menacti = nullptr;
 
     void BitBtn2Click();
@@ -57,8 +57,8 @@ public:
     void loadAndAsk() override;
 
     // Whether a dictionary is loaded (it has file lines).
-    bool nacteno() const { return !m_lines.isEmpty(); }
-    const zkouseni::TestRun<Tslovniky> &test() const { return m_test; }
+    bool loaded() const { return !m_lines.isEmpty(); }
+    const testitems::TestRun<Tslovniky> &test() const { return m_test; }
     const FileDialogState &OpenDialog1() const { return m_openDialog; }
 
 protected:
@@ -69,7 +69,7 @@ protected:
 private:
     void otevrislovnik();
     void zobrazotazku();
-    void zobrazodpoved(bool knew);
+    void showAnswer(bool knew);
     void zobrazinfo();
     void prehrajzvuk();
     // After an answer: the next question in file order, or the next one drawn (the end
@@ -78,11 +78,14 @@ private:
     void recordCurrentInPlan(review::Rating rating);
     void zapisdopolevysledkujedn();
     bool kontrolakonce();
-    void konec(bool sequential);
-    bool nahodne() const;
+    // "Znám" and "Neznám" act: a dictionary is loaded ("Není načtený slovník!" when not)
+    // and an expression is being asked.
+    bool answerable();
+    void finish(bool sequential);
+    bool randomOrder() const;
     int draw(int count);
 
-    zkouseni::TestRun<Tslovniky> m_test;
+    testitems::TestRun<Tslovniky> m_test;
     int m_resultCount = 0;
     bool m_ended = false;
 };

@@ -3,7 +3,6 @@
 #include "dictionary/fieldvalidator.h"
 #include "platform/platform.h"
 #include "testing/Unit10.h"
-#include "testing/Unit9.h"
 #include "testing/testwindows.h"
 #include "ui/colours.h"
 #include "ui/controls.h"
@@ -26,7 +25,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-using zkouseni::TestRecord;
+using testitems::TestRecord;
 
 TForm4::TForm4(Forms &forms, Platform &platform)
     : TestWindow(forms, platform, QStringLiteral("Form4"), kTestingIKind) {
@@ -39,11 +38,11 @@ TForm4::TForm4(Forms &forms, Platform &platform)
 }
 
 void TForm4::buildControls() {
-    auto *zkouseni = menuBar()->addMenu(QStringLiteral("Zkoušení"));
-    zkouseni->setObjectName(QStringLiteral("Zkouen1"));
-    Nov1 = menuItem(zkouseni, "Nov1", QStringLiteral("Nové"));
-    zkouseni->addSeparator();
-    Konec1 = menuItem(zkouseni, "Konec1", QStringLiteral("Zavřít"));
+    auto *testMenu = menuBar()->addMenu(QStringLiteral("Zkoušení"));
+    testMenu->setObjectName(QStringLiteral("Zkouen1"));
+    Nov1 = menuItem(testMenu, "Nov1", QStringLiteral("Nové"));
+    testMenu->addSeparator();
+    Konec1 = menuItem(testMenu, "Konec1", QStringLiteral("Zavřít"));
     Nas1 = menuItem(menuBar(), "Nas1", QStringLiteral("Nastavení"));
     connect(Nov1, &QAction::triggered, this, &TForm4::Nov1Click);
     connect(Konec1, &QAction::triggered, this, &TForm4::Konec1Click);
@@ -111,11 +110,11 @@ void TForm4::buildControls() {
     Memo1->hide();
 }
 
-bool TForm4::nacteno() const {
+bool TForm4::loaded() const {
     return m_lines.size() > 1 || (m_lines.size() == 1 && !m_lines.first().isEmpty());
 }
 
-bool TForm4::nahodne() const {
+bool TForm4::randomOrder() const {
     return !forms.Form10->rbpostupne->isChecked();
 }
 
@@ -124,7 +123,7 @@ void TForm4::setMemo(QPlainTextEdit *memo, const QString &text) {
 }
 
 void TForm4::zakladninastav() {
-    dokonceno = false;
+    finished = false;
     m_correct = 0;
     m_wrong = 0;
     m_wrongHanded = 0;
@@ -138,7 +137,7 @@ void TForm4::zakladninastav() {
 }
 
 void TForm4::btnovyClick() {
-    if (nacteno()) {
+    if (loaded()) {
         askToInterrupt();
         return;
     }
@@ -149,7 +148,7 @@ void TForm4::btnovyClick() {
     const std::optional<QStringList> lines = openDictionary(*chosen);
     if (!lines)
         return;
-    setRadky(*lines);
+    setLines(*lines);
     loadAndAsk();
 }
 
@@ -161,7 +160,7 @@ void TForm4::loadAndAsk() {
 void TForm4::nactidopameti() {
     const QStringList lines = m_lines.isEmpty() ? QStringList{QString()} : m_lines;
     m_czechShown = forms.Form10->rbcjang->isChecked();
-    m_test.load(zkouseni::recordsFromLines(lines, !m_czechShown));
+    m_test.load(testitems::recordsFromLines(lines, !m_czechShown));
     m_correct = 0;
     m_wrong = 0;
 }
@@ -170,43 +169,43 @@ void TForm4::nastavinfo() {
     if (!m_test.loaded())
         return;
     lbpocetvyrazu->setText(QString::number(m_test.total()));
-    if (!nahodne()) {
+    if (!randomOrder()) {
         lbaktvyraz->setText(QString::number(m_test.position() + 1));
         edtodpoved->setFocus();
-        ukazOtazku();
+        showQuestion();
     } else {
         btstartClick();
     }
 }
 
 void TForm4::btstartClick() {
-    if (!nacteno() || dokonceno || !m_test.loaded())
+    if (!loaded() || finished || !m_test.loaded())
         return;
-    if (!nahodne()) {
+    if (!randomOrder()) {
         if (!m_test.nextInOrder()) {
-            konecTestu();
+            endTest();
             return;
         }
     } else {
         if (!m_test.nextDrawn([this](int bound) { return platform.random->bounded(bound); })) {
-            konecTestu();
+            endTest();
             return;
         }
         lbaktvyraz->setText(QString::number(m_test.number(true)));
     }
-    ukazOtazku();
+    showQuestion();
 }
 
-void TForm4::ukazOtazku() {
+void TForm4::showQuestion() {
     if (!m_test.hasCurrent())
         return;
     const TestRecord &record = m_test.current();
-    setMemo(mevyraz, zkouseni::shownMeanings(record.zobrazeny));
+    setMemo(mevyraz, testitems::shownMeanings(record.shown));
     edtodpoved->setFocus();
-    if (!nahodne())
+    if (!randomOrder())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
     playExpression(forms.Form10->CheckBox1->isChecked(), record.zvuk,
-                   m_czechShown ? record.odpoved : record.zobrazeny);
+                   m_czechShown ? record.answer : record.shown);
 }
 
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {
@@ -224,13 +223,13 @@ bool TForm4::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TForm4::edtodpovedEnter() {
-    if (!nacteno() || dokonceno || !m_test.hasCurrent())
+    if (!loaded() || finished || !m_test.hasCurrent())
         return;
     const QString answer = edtodpoved->text();
     const TestRecord record = m_test.current();
     const Verdict verdict = judge(answer, record);
-    recordInPlan(m_czechShown ? review::Key{record.odpoved, record.zobrazeny}
-                              : review::Key{record.zobrazeny, record.odpoved},
+    recordInPlan(m_czechShown ? review::Key{record.answer, record.shown}
+                              : review::Key{record.shown, record.answer},
                  verdict.rating);
     if (verdict.right) {
         ++m_correct;
@@ -257,7 +256,7 @@ void TForm4::edtodpovedEnter() {
         lbspatne->setText(QString::number(m_wrong));
         if (forms.Form10->rbzobrazit->isChecked()) {
             setMemo(mespravneprvni, mevyraz->toPlainText());
-            setMemo(mespravne, zkouseni::shownMeanings(record.odpoved));
+            setMemo(mespravne, testitems::shownMeanings(record.answer));
         } else {
             setMemo(mespravne, QStringLiteral("-"));
             setMemo(mespravneprvni, QStringLiteral("-"));
@@ -269,11 +268,11 @@ void TForm4::edtodpovedEnter() {
 TForm4::Verdict TForm4::judge(const QString &answer, const TestRecord &record) const {
     const TForm10 *settings = forms.Form10;
     if (!settings->lenient()) {
-        const bool right = zkouseni::isRightAnswer(answer, record.odpoved);
+        const bool right = testitems::isRightAnswer(answer, record.answer);
         return {right, right ? review::Rating::Good : review::Rating::Again, {}};
     }
     const answers::Judgement judgement =
-        answers::judge(answer, record.odpoved, settings->leniency(),
+        answers::judge(answer, record.answer, settings->leniency(),
                        m_czechShown ? answers::Language::Foreign : answers::Language::Czech);
     switch (judgement.verdict) {
     case answers::Verdict::Exact:
@@ -296,15 +295,15 @@ void TForm4::zapisdopolevysledku() {
     if (!m_test.hasCurrent())
         return;
     ++m_wrongHanded;
-    forms.Form9->pridejVysledek(m_test.current(), m_czechShown);
+    forms.evaluation->addResult(m_test.current(), m_czechShown);
 }
 
-void TForm4::konecTestu() {
+void TForm4::endTest() {
     handOver(true);
     if (forms.settings->recordCompleted())
         recordStatistics(QStringLiteral("Ano"));
     showResult(m_test.total());
-    dokonceno = true;
+    finished = true;
 }
 
 void TForm4::BitBtn1Click() {

@@ -59,8 +59,8 @@ public:
     void loadAndAsk() override;
 
     // Whether a test is loaded (its file lines are not empty).
-    bool nacteno() const;
-    const zkouseni::TestRun<zkouseni::TestRecord> &test() const { return m_test; }
+    bool loaded() const;
+    const testitems::TestRun<testitems::TestRecord> &test() const { return m_test; }
     const FileDialogState &openDialog() const { return m_openDialog; }
 
 protected:
@@ -75,13 +75,13 @@ private:
         review::Rating rating = review::Rating::Again;
         QString note;
     };
-    Verdict judge(const QString &answer, const zkouseni::TestRecord &record) const;
+    Verdict judge(const QString &answer, const testitems::TestRecord &record) const;
     void buildControls();
-    void ukazOtazku();
-    void konecTestu();
-    bool nahodne() const;
+    void showQuestion();
+    void endTest();
+    bool randomOrder() const;
     void setMemo(QPlainTextEdit *memo, const QString &text);
 
-    zkouseni::TestRun<zkouseni::TestRecord> m_test;
+    testitems::TestRun<testitems::TestRecord> m_test;
     int m_wrongHanded = 0;
 };

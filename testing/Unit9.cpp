@@ -88,39 +88,39 @@ void TForm9::buildControls() {
     zaklnastav();
 }
 
-void TForm9::pridejVysledek(const zkouseni::TestRecord &record, bool czechShown) {
-    vysledky.append(record);
+void TForm9::addResult(const testitems::TestRecord &record, bool czechShown) {
+    results.append(record);
     m_czechShown = czechShown;
-    auto *item = new QListWidgetItem(record.zobrazeny, CheckListBox1);
+    auto *item = new QListWidgetItem(record.shown, CheckListBox1);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
 }
 
-void TForm9::vyprazdniSeznamy() {
+void TForm9::clearLists() {
     CheckListBox1->clear();
-    vysledky.clear();
+    results.clear();
 }
 
 void TForm9::zaklnastav() {
-    vyprazdniSeznamy();
+    clearLists();
     for (QLabel *l : {lbspravne, lbspatne, lbuspesnost, lbznamka})
         l->setText(QStringLiteral("-"));
     setTextColour(lbznamka, std::nullopt);
 }
 
 Tpole TForm9::chosenRecords() const {
-    const bool czechShown = ceskyZobrazeny();
+    const bool czechShown = isCzechShown();
     Tpole records;
-    for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {
+    for (int i = 0; i < CheckListBox1->count() && i < results.size(); ++i) {
         if (CheckListBox1->item(i)->checkState() == Qt::Checked)
-            records.append(zkouseni::dictionaryRecord(vysledky[i], czechShown));
+            records.append(testitems::dictionaryRecord(results[i], czechShown));
     }
     return records;
 }
 
 void TForm9::serve(TestWindow *test, bool again) {
     // The window serves one test at a time, the one that ended last.
-    if (m_served && m_served != test && m_served->dokonceno)
+    if (m_served && m_served != test && m_served->finished)
         m_served->reset();
     m_served = test;
     show();
@@ -130,7 +130,7 @@ void TForm9::serve(TestWindow *test, bool again) {
 }
 
 TestWindow *TForm9::servedTest() const {
-    return m_served && m_served->dokonceno ? m_served : nullptr;
+    return m_served && m_served->finished ? m_served : nullptr;
 }
 
 void TForm9::BitBtn4Click() {
@@ -140,39 +140,39 @@ void TForm9::BitBtn4Click() {
 }
 
 void TForm9::zkslozitee() {
-    vybratFor(kTestingIKind);
+    chooseFor(kTestingIKind);
 }
 
 void TForm9::zkjednoduche() {
-    vybratFor(kTestingIIKind);
+    chooseFor(kTestingIIKind);
 }
 
-void TForm9::vybratFor(const QString &kind) {
+void TForm9::chooseFor(const QString &kind) {
     if (TestWindow *test = servedTest(); test && test->kind() == kind)
-        vybrat(*test);
+        choose(*test);
 }
 
-void TForm9::vybrat(TestWindow &test) {
+void TForm9::choose(TestWindow &test) {
     QStringList lines;
-    QList<zkouseni::TestRecord> checked;
-    for (int i = 0; i < CheckListBox1->count() && i < vysledky.size(); ++i) {
+    QList<testitems::TestRecord> checked;
+    for (int i = 0; i < CheckListBox1->count() && i < results.size(); ++i) {
         if (CheckListBox1->item(i)->checkState() == Qt::Checked)
-            checked.append(vysledky[i]);
+            checked.append(results[i]);
     }
-    pocetvybranych = int(checked.size());
+    selectedCount = int(checked.size());
 
     if (rbznova->isChecked()) {
         test.reset();
-        for (const zkouseni::TestRecord &record : checked)
-            lines.append(zkouseni::dictionaryLine(record, m_czechShown));
+        for (const testitems::TestRecord &record : checked)
+            lines.append(testitems::dictionaryLine(record, m_czechShown));
         if (lines.isEmpty()) {
             platform.dialogs->info(QStringLiteral("Nebyly vybrány žádné výrazy ze seznamu."));
             // The window still serves the test.
-            test.dokonceno = true;
+            test.finished = true;
             return;
         }
-        vyprazdniSeznamy();
-        test.setRadky(lines);
+        clearLists();
+        test.setLines(lines);
         test.show();
         hide();
         test.loadAndAsk();
@@ -188,8 +188,8 @@ void TForm9::vybrat(TestWindow &test) {
         const std::optional<QString> chosen = platform.dialogs->saveFile(m_saveDialog);
         if (!chosen)
             return;
-        for (const zkouseni::TestRecord &record : checked)
-            lines.append(zkouseni::dictionaryLine(record, m_czechShown));
+        for (const testitems::TestRecord &record : checked)
+            lines.append(testitems::dictionaryLine(record, m_czechShown));
         Memo1->setPlainText(lines.join(u'\n'));
         const textfile::SaveResult saved = textfile::saveLines(*chosen, lines);
         Memo1->clear();
@@ -209,15 +209,15 @@ void TForm9::vybrat(TestWindow &test) {
             return;
         }
         Tpole records;
-        for (const zkouseni::TestRecord &record : checked)
-            records.append(zkouseni::dictionaryRecord(record, m_czechShown));
+        for (const testitems::TestRecord &record : checked)
+            records.append(testitems::dictionaryRecord(record, m_czechShown));
         hide();
         forms.Form11->show();
-        forms.Form11->vlozNaZacatek(records);
+        forms.Form11->insertAtStart(records);
     }
 }
 
-void TForm9::vyberVse(bool checked) {
+void TForm9::selectAll(bool checked) {
     if (CheckListBox1->count() == 0) {
         platform.dialogs->info(QStringLiteral("Nejsou žádné výrazy k výběru."));
         return;
@@ -227,15 +227,15 @@ void TForm9::vyberVse(bool checked) {
 }
 
 void TForm9::BitBtn2Click() {
-    vyberVse(true);
+    selectAll(true);
 }
 
 void TForm9::BitBtn3Click() {
-    vyberVse(false);
+    selectAll(false);
 }
 
 void TForm9::BitBtn1Click() {
-    vyprazdniSeznamy();
+    clearLists();
     if (TestWindow *test = servedTest()) {
         zaklnastav();
         test->reset();

@@ -2,6 +2,7 @@
 
 #include "dictionary/printsource.h"
 #include "platform/dialogs.h"
+#include "testing/testwindow.h"
 #include "testing/zkouseni.h"
 #include "ui/form.h"
 
@@ -10,11 +11,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class TestWindow;
 
 // The evaluation of a finished test: counts, success rate, grade and the expressions
 // answered wrongly, which the user can test again, save as a dictionary or print.
-class TForm9 : public VokabForm, public PrintSource {
+class TForm9 : public VokabForm, public PrintSource, public ResultEvaluation {
     Q_OBJECT
 public:
     TForm9(Forms &forms, Platform &platform);
@@ -36,18 +36,20 @@ public:
     QPlainTextEdit *Memo1 = nullptr;
 
     // Parallel to CheckListBox1: entry i belongs to item i.
-    QList<zkouseni::TestRecord> vysledky;
-    int pocetvybranych = 0;
+    QList<testitems::TestRecord> results;
+    int selectedCount = 0;
 
     // A test hands over one wrongly answered expression; `czechShown`: the test showed
     // the Czech text and asked for the foreign one.
-    void pridejVysledek(const zkouseni::TestRecord &record, bool czechShown);
+    void addResult(const testitems::TestRecord &record, bool czechShown) override;
     // Empties the check list and the result list.
-    void vyprazdniSeznamy();
+    void clearLists() override;
     // A test hands its result over: the window serves that test from now on (a test of
     // the other kind still waiting here lets go of its finished result), is shown, and
     // the test window hidden; `again` checks "Nechat se znova prozkoušet".
-    void serve(TestWindow *test, bool again);
+    void serve(TestWindow *test, bool again) override;
+
+    Labels resultLabels() const override { return {lbspravne, lbspatne, lbuspesnost, lbznamka}; }
 
     void BitBtn4Click(); // "Vybrat"
     // "Vybrat" for Testing I and for Testing II: the checked expressions tested again or
@@ -61,7 +63,7 @@ public:
 
     // Whether the test that produced the results showed the Czech text (the direction it
     // ran in, whatever its settings say now).
-    bool ceskyZobrazeny() const { return m_czechShown; }
+    bool isCzechShown() const { return m_czechShown; }
     // The dictionary records of the checked results, in list order, with Czech and
     // foreign in their fields whatever the direction of the test.
     Tpole chosenRecords() const override;
@@ -76,10 +78,10 @@ private:
     void buildControls();
     // The one algorithm behind `zkslozitee` and `zkjednoduche`; what differs is the test
     // window's.
-    void vybrat(TestWindow &test);
-    // `vybrat` for the served test when it is of this kind.
-    void vybratFor(const QString &kind);
-    void vyberVse(bool checked);
+    void choose(TestWindow &test);
+    // `choose` for the served test when it is of this kind.
+    void chooseFor(const QString &kind);
+    void selectAll(bool checked);
     // The test whose result the window shows, while its finished flag is set.
     TestWindow *servedTest() const;
 

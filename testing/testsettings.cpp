@@ -19,24 +19,24 @@ TestSettingsForm::TestSettingsForm(Forms &forms, Platform &platform, const QStri
     auto *column = new QVBoxLayout(central);
     using settingsguard::group;
     using settingsguard::radio;
-    QGroupBox *smer = group(central, column, QStringLiteral("Zkoušet výrazy:"));
+    QGroupBox *direction = group(central, column, QStringLiteral("Zkoušet výrazy:"));
     const auto foreign = [&] {
-        rbangcj = radio(smer, "rbangcj", QStringLiteral("Z CIZ do CZ"), false);
+        rbangcj = radio(direction, "rbangcj", QStringLiteral("Z CIZ do CZ"), false);
     };
     if (design.foreignFirst)
         foreign();
-    rbcjang = radio(smer, "rbcjang", QStringLiteral("Z CZ do CIZ"), true);
+    rbcjang = radio(direction, "rbcjang", QStringLiteral("Z CZ do CIZ"), true);
     if (!design.foreignFirst)
         foreign();
-    QGroupBox *poradi = group(central, column, QStringLiteral("Způsob zkoušení:"));
-    rbpostupne = radio(poradi, "rbpostupne", QStringLiteral("Postupné"), false);
-    rbnahodne = radio(poradi, "rbnahodne", QStringLiteral("Náhodné"), true);
-    QGroupBox *zobrazeni = group(central, column, QStringLiteral("Zobrazovat špatné odpovědi:"));
-    rbzobrazit = radio(zobrazeni, "rbzobrazit", QStringLiteral("Zobrazovat"), false);
-    rbnezobrazit = radio(zobrazeni, "rbnezobrazit", QStringLiteral("Nezobrazovat"), true);
+    QGroupBox *order = group(central, column, QStringLiteral("Způsob zkoušení:"));
+    rbpostupne = radio(order, "rbpostupne", QStringLiteral("Postupné"), false);
+    rbnahodne = radio(order, "rbnahodne", QStringLiteral("Náhodné"), true);
+    QGroupBox *display = group(central, column, QStringLiteral("Zobrazovat špatné odpovědi:"));
+    rbzobrazit = radio(display, "rbzobrazit", QStringLiteral("Zobrazovat"), false);
+    rbnezobrazit = radio(display, "rbnezobrazit", QStringLiteral("Nezobrazovat"), true);
     if (design.answerEachTime)
         answerEachTime =
-            radio(zobrazeni, "rbobe", QStringLiteral("Odpověď zobrazovat pokaždé"), false);
+            radio(display, "rbobe", QStringLiteral("Odpověď zobrazovat pokaždé"), false);
     CheckBox1 = named<QCheckBox>(central, "CheckBox1");
     CheckBox1->setText(design.soundCaption);
     CheckBox1->setChecked(true);

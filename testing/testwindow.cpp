@@ -4,7 +4,6 @@
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
 #include "review/reviewwindow.h"
-#include "testing/Unit9.h"
 #include "testing/grade.h"
 #include "testing/testwindows.h"
 #include "testing/zkouseni.h"
@@ -24,14 +23,14 @@ TestWindow::TestWindow(Forms &forms, Platform &platform, const QString &name, co
     m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
 }
 
-void TestWindow::setRadky(const QStringList &lines) {
+void TestWindow::setLines(const QStringList &lines) {
     m_lines = lines;
 }
 
 std::optional<QStringList> TestWindow::openDictionary(const QString &path) {
-    const std::optional<slovnik::ReadResult> read =
-        slovnik::openChosenDictionary(path, slovnik::Contents::Lines, slovnik::EmptyFile::Refused,
-                                      *platform.dialogs, m_openDialog);
+    const std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+        path, dictionaryfile::Contents::Lines, dictionaryfile::EmptyFile::Refused,
+        *platform.dialogs, m_openDialog);
     if (!read)
         return std::nullopt;
     if (const QString error = m_plan.open(path); !error.isEmpty())
@@ -46,24 +45,25 @@ void TestWindow::askToInterrupt() {
         return;
     recordStatistics(QStringLiteral("Ne"));
     reset();
-    forms.Form9->vyprazdniSeznamy();
+    forms.evaluation->clearLists();
 }
 
 void TestWindow::showResult(int total) {
-    forms.Form9->lbspravne->setText(QString::number(m_correct));
-    forms.Form9->lbspatne->setText(QString::number(m_wrong));
-    forms.Form9->lbuspesnost->setText(zkouseni::percentText(m_correct, total));
+    const ResultEvaluation::Labels labels = forms.evaluation->resultLabels();
+    labels.right->setText(QString::number(m_correct));
+    labels.wrong->setText(QString::number(m_wrong));
+    labels.percent->setText(testitems::percentText(m_correct, total));
     procenta();
 }
 
 void TestWindow::procenta() {
     const std::optional<double> percent =
-        zkouseni::percentFromText(forms.Form9->lbuspesnost->text());
+        testitems::percentFromText(forms.evaluation->resultLabels().percent->text());
     const std::array<int, 4> thresholds = forms.settings->gradeThresholds();
     const grade::Grade result =
         grade::fromPercent(percent.value_or(std::nan("")),
                            {thresholds[0], thresholds[1], thresholds[2], thresholds[3]});
-    QLabel *label = forms.Form9->lbznamka;
+    QLabel *label = forms.evaluation->resultLabels().grade;
     label->setText(result.text);
     if (result.colour) {
         // 0x00BBGGRR
@@ -75,11 +75,11 @@ void TestWindow::procenta() {
 }
 
 void TestWindow::handOver(bool again) {
-    forms.Form9->serve(this, again);
+    forms.evaluation->serve(this, again);
 }
 
 void TestWindow::recordStatistics(const QString &done) {
-    testwindows::zapisStatistiky(forms, m_openDialog.fileName, m_correct, m_wrong, done, m_kind);
+    testwindows::recordStatistics(forms, m_openDialog.fileName, m_correct, m_wrong, done, m_kind);
 }
 
 void TestWindow::recordInPlan(const review::Key &key, review::Rating rating) {
@@ -100,10 +100,10 @@ void TestWindow::playExpression(bool soundOn, const QString &soundField,
 
 void TestWindow::FormClose() {
     // A test that ended regularly has been recorded already.
-    if (forms.settings->recordInterrupted() && !dokonceno)
+    if (forms.settings->recordInterrupted() && !finished)
         recordStatistics(QStringLiteral("Ne"));
     reset();
-    forms.Form9->vyprazdniSeznamy();
+    forms.evaluation->clearLists();
     forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }

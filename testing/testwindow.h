@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "review/planrecorder.h"
+#include "testing/zkouseni.h"
 #include "ui/form.h"
 
 #include <QString>
@@ -10,6 +11,31 @@
 #include <optional>
 
 class ExpressionSound;
+class QLabel;
+class TestWindow;
+
+// What a test hands its result to: the evaluation window (TForm9), in the Forms table as
+// `evaluation`, so that the test windows and the evaluation do not include each other.
+class ResultEvaluation {
+public:
+    // The labels of the counts, the success rate and the grade.
+    struct Labels {
+        QLabel *right = nullptr;   // lbspravne
+        QLabel *wrong = nullptr;   // lbspatne
+        QLabel *percent = nullptr; // lbuspesnost
+        QLabel *grade = nullptr;   // lbznamka
+    };
+    virtual Labels resultLabels() const = 0;
+    // One wrongly answered expression; `czechShown`: the test showed the Czech text.
+    virtual void addResult(const testitems::TestRecord &record, bool czechShown) = 0;
+    // Empties the check list and the result list.
+    virtual void clearLists() = 0;
+    // The test hands its result over and is served from now on.
+    virtual void serve(TestWindow *test, bool again) = 0;
+
+protected:
+    ~ResultEvaluation() = default;
+};
 
 // The test kinds of the statistics rows, which tell Testing I and Testing II apart.
 inline const QString kTestingIKind = QStringLiteral("Zkoušení I");
@@ -24,12 +50,12 @@ class TestWindow : public VokabForm {
 public:
     // Set when a test has ended regularly; cleared by the reset. The evaluation window
     // serves the test that handed its result over last while this is set.
-    bool dokonceno = false;
+    bool finished = false;
 
     // The window's reset (`zakladninastav` of Testing I, `zaklnastaveni` of Testing II).
     virtual void reset() = 0;
     // The file lines, as the evaluation window fills them for a retest.
-    void setRadky(const QStringList &lines);
+    void setLines(const QStringList &lines);
     // Builds the test from the file lines in the direction the settings give now and
     // asks the first question (`nactidopameti` and `nastavinfo` of Testing I, `nacti`
     // and `prvnizkouseni` of Testing II).

@@ -33,8 +33,8 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold) {
     return m;
 }
 
-void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
-                     const QString &done, const QString &kind) {
+void recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
+                      const QString &done, const QString &kind) {
     if (correct == 0 && wrong == 0)
         return;
     forms.Form23->zapisdostatistik(dictionaryPath, correct, wrong, done, kind);

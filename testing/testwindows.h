@@ -19,7 +19,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text);
 QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
 
 // Records one test result in the statistics (nothing when no answer was given).
-void zapisStatistiky(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
-                     const QString &done, const QString &kind);
+void recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
+                      const QString &done, const QString &kind);
 
 } // namespace testwindows

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-namespace zkouseni {
+namespace testitems {
 
 TestRecord recordFromLine(QStringView line, bool foreignShown) {
-    const slovnik::LineFields f = slovnik::fieldsOfLine(line);
+    const dictionaryfile::LineFields f = dictionaryfile::fieldsOfLine(line);
     TestRecord record;
-    record.zobrazeny = foreignShown ? f.field2 : f.field1;
-    record.odpoved = foreignShown ? f.field1 : f.field2;
+    record.shown = foreignShown ? f.field2 : f.field1;
+    record.answer = foreignShown ? f.field1 : f.field2;
     record.vyslovnost = f.field3;
     record.zvuk = f.field4;
     return record;
@@ -26,7 +26,7 @@ QList<TestRecord> recordsFromLines(const QStringList &lines, bool foreignShown) 
 }
 
 Tslovniky itemFromLine(QStringView line, bool foreignShown) {
-    Tslovniky item = slovnik::recordFromLine(line);
+    Tslovniky item = dictionaryfile::recordFromLine(line);
     if (foreignShown)
         std::swap(item.cz, item.ang);
     return item;
@@ -46,23 +46,23 @@ TestRecord recordOfItem(const Tslovniky &item) {
 
 Tslovniky dictionaryRecord(const TestRecord &record, bool czechShown) {
     Tslovniky result;
-    result.cz = czechShown ? record.zobrazeny : record.odpoved;
-    result.ang = czechShown ? record.odpoved : record.zobrazeny;
+    result.cz = czechShown ? record.shown : record.answer;
+    result.ang = czechShown ? record.answer : record.shown;
     result.vyslovnost = record.vyslovnost;
     result.zvuk = record.zvuk;
     return result;
 }
 
 QString dictionaryLine(const TestRecord &record, bool czechShown) {
-    return slovnik::lineOfRecord(dictionaryRecord(record, czechShown));
+    return dictionaryfile::lineOfRecord(dictionaryRecord(record, czechShown));
 }
 
 QString shownMeanings(QStringView field) {
-    return slovnik::meanings(field).join(QStringLiteral(" ; "));
+    return dictionaryfile::meanings(field).join(QStringLiteral(" ; "));
 }
 
 bool isRightAnswer(const QString &answer, QStringView answerField) {
-    return slovnik::meanings(answerField).contains(answer);
+    return dictionaryfile::meanings(answerField).contains(answer);
 }
 
 QString percentText(int correct, int total) {
@@ -84,4 +84,4 @@ std::optional<double> percentFromText(const QString &text) {
     return value;
 }
 
-} // namespace zkouseni
+} // namespace testitems

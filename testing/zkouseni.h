@@ -13,13 +13,13 @@
 
 // The rules of the two tests that need no window: test records, judging a typed
 // answer, the order in which expressions are asked, and the percentage texts.
-namespace zkouseni {
+namespace testitems {
 
 // One expression of a test: the text the user must give, the text shown, the
 // pronunciation and the sound file ("NENÍ" for none).
 struct TestRecord {
-    QString odpoved;
-    QString zobrazeny;
+    QString answer;
+    QString shown;
     QString vyslovnost;
     QString zvuk;
 
@@ -126,4 +126,4 @@ private:
     int m_lastDrawn = kNone;
 };
 
-} // namespace zkouseni
+} // namespace testitems

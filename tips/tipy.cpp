@@ -125,7 +125,7 @@ void TForm16::setEditingVisible(bool visible) {
 
 void TForm16::nactenitipu() {
     const QString path = platform.folder.userOrShipped(kTipsFile);
-    const tipy::TipsResult read = tipy::readTipsFile(path);
+    const tipsfile::TipsResult read = tipsfile::readTipsFile(path);
     m_loadFailed = read.unreadable;
     if (read.tips.isEmpty()) {
         // The window is not open while it is created: the message is all there is to do.
@@ -136,7 +136,7 @@ void TForm16::nactenitipu() {
     m_tips = read.tips;
     ListBox1->clear();
     for (const Ttipy1 &tip : std::as_const(m_tips))
-        ListBox1->addItem(tip.cislotext);
+        ListBox1->addItem(tip.numberText);
     BitBtn2Click();
 }
 
@@ -144,7 +144,7 @@ void TForm16::BitBtn2Click() {
     if (m_tips.isEmpty())
         return;
     const Ttipy1 &tip = m_tips[platform.random->bounded(int(m_tips.size()))];
-    Memo1->setPlainText(tipy::paneText(tip));
+    Memo1->setPlainText(tipsfile::paneText(tip));
 }
 
 void TForm16::BitBtn1Click() {
@@ -173,20 +173,20 @@ void TForm16::ListBox1Click() {
     const int row = ListBox1->currentRow();
     if (row < 0 || row >= m_tips.size())
         return;
-    Edit1->setText(m_tips[row].prvni);
-    Memo3->setPlainText(m_tips[row].druhy);
+    Edit1->setText(m_tips[row].firstText);
+    Memo3->setPlainText(m_tips[row].secondText);
 }
 
 void TForm16::BitBtn3Click() {
     if (Edit1->text().isEmpty() || Memo3->toPlainText().isEmpty())
         return;
     Ttipy1 tip;
-    tip.cislo = int(m_tips.size()) + 1;
-    tip.cislotext = QString::number(tip.cislo);
-    tip.prvni = tipy::fieldText(Edit1->text());
-    tip.druhy = tipy::fieldText(Memo3->toPlainText());
+    tip.number = int(m_tips.size()) + 1;
+    tip.numberText = QString::number(tip.number);
+    tip.firstText = tipsfile::fieldText(Edit1->text());
+    tip.secondText = tipsfile::fieldText(Memo3->toPlainText());
     m_tips.append(tip);
-    ListBox1->addItem(tip.cislotext);
+    ListBox1->addItem(tip.numberText);
     Edit1->clear();
     Memo3->clear();
 }
@@ -210,11 +210,11 @@ void TForm16::Button2Click() {
         return;
     }
     for (qsizetype i = 0; i < m_tips.size(); ++i) {
-        m_tips[i].cislo = int(i) + 1;
-        m_tips[i].cislotext = QString::number(i + 1);
+        m_tips[i].number = int(i) + 1;
+        m_tips[i].numberText = QString::number(i + 1);
     }
     const textfile::SaveResult saved =
-        tipy::writeTipsFile(platform.folder.userFile(kTipsFile), m_tips);
+        tipsfile::writeTipsFile(platform.folder.userFile(kTipsFile), m_tips);
     if (!saved) {
         // The editing mode stays open, so the changes can still be saved elsewhere.
         platform.dialogs->error(saved.error);
@@ -222,7 +222,7 @@ void TForm16::Button2Click() {
     }
     ListBox1->clear();
     for (const Ttipy1 &tip : std::as_const(m_tips))
-        ListBox1->addItem(tip.cislotext);
+        ListBox1->addItem(tip.numberText);
     Button1Click();
 }
 

@@ -44,8 +44,8 @@ public:
     void Button2Click();
     void Button1Click();
 
-    const Ttip &tipy() const { return m_tips; }
-    bool upravy() const { return m_editing; }
+    const Ttip &tips() const { return m_tips; }
+    bool editing() const { return m_editing; }
 
     // The letters that open the editing mode, typed in order on "Další".
     static constexpr char kAccess[] = "vok";

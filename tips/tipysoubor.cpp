@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-namespace tipy {
+namespace tipsfile {
 
 Ttip parseTips(QStringView text) {
     Ttip tips;
@@ -14,12 +14,12 @@ Ttip parseTips(QStringView text) {
             continue;
         const trozdelenenac fields = rozreteznac(line, u';');
         Ttipy1 tip;
-        tip.cislotext = fields.value(0);
+        tip.numberText = fields.value(0);
         bool whole = false;
-        const int number = tip.cislotext.toInt(&whole);
-        tip.cislo = whole ? number : 0;
-        tip.prvni = fields.value(1);
-        tip.druhy = fields.value(2);
+        const int number = tip.numberText.toInt(&whole);
+        tip.number = whole ? number : 0;
+        tip.firstText = fields.value(1);
+        tip.secondText = fields.value(2);
         tips.append(tip);
     }
     return tips;
@@ -29,12 +29,12 @@ QStringList tipLines(const Ttip &tips) {
     QStringList lines;
     lines.reserve(tips.size());
     for (qsizetype i = 0; i < tips.size(); ++i)
-        lines.append(QString::number(i + 1) + u';' + tips[i].prvni + u';' + tips[i].druhy);
+        lines.append(QString::number(i + 1) + u';' + tips[i].firstText + u';' + tips[i].secondText);
     return lines;
 }
 
 QString paneText(const Ttipy1 &tip) {
-    return QStringLiteral("\n") + tip.prvni + QStringLiteral("\n\n\n") + tip.druhy;
+    return QStringLiteral("\n") + tip.firstText + QStringLiteral("\n\n\n") + tip.secondText;
 }
 
 QString fieldText(QString text) {
@@ -61,4 +61,4 @@ textfile::SaveResult writeTipsFile(const QString &path, const Ttip &tips) {
     return textfile::saveLines(path, tipLines(tips));
 }
 
-} // namespace tipy
+} // namespace tipsfile

@@ -9,16 +9,16 @@
 
 // A tip of the day, as the tips file holds it: "number;first text;second text".
 struct Ttipy1 {
-    int cislo = 0;     // the number, 0 when the first field is not a whole number
-    QString cislotext; // the number as written
-    QString prvni;     // shown on the second line of the tip pane
-    QString druhy;     // shown on the fifth line of the tip pane
+    int number = 0;     // the number, 0 when the first field is not a whole number
+    QString numberText; // the number as written
+    QString firstText;  // shown on the second line of the tip pane
+    QString secondText; // shown on the fifth line of the tip pane
     friend bool operator==(const Ttipy1 &, const Ttipy1 &) = default;
 };
 
 using Ttip = QList<Ttipy1>;
 
-namespace tipy {
+namespace tipsfile {
 
 // Every non-empty line is a tip; missing fields read as empty text and fields after
 // the third are ignored. A first field that is not a whole number keeps the tip with
@@ -50,4 +50,4 @@ QString paneText(const Ttipy1 &tip);
 // breaks become blanks.
 QString fieldText(QString text);
 
-} // namespace tipy
+} // namespace tipsfile

@@ -42,7 +42,7 @@ class TranslatorModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setList(const prekladac::EntryList *list, QString left, QString right) {
+    void setList(const translatorfile::EntryList *list, QString left, QString right) {
         beginResetModel();
         m_list = list;
         m_headers = {std::move(left), std::move(right)};
@@ -74,7 +74,7 @@ public:
     }
 
 private:
-    const prekladac::EntryList *m_list = nullptr;
+    const translatorfile::EntryList *m_list = nullptr;
     QStringList m_headers{QStringLiteral("Cizí výraz"), QStringLiteral("Český výraz")};
 };
 
@@ -84,29 +84,29 @@ TForm24::TForm24(Forms &forms, Platform &platform)
     auto *client = new QWidget(this);
     setCentralWidget(client);
 
-    auto *slovnikMenu = menuBar()->addMenu(QStringLiteral("Slovník"));
-    Anglicky1 = menuItem(slovnikMenu, "Anglicky1", QStringLiteral("Anglický"));
-    Anglicky1->setCheckable(true);
-    Anglicky1->setChecked(true);
+    auto *dictionaryMenu = menuBar()->addMenu(QStringLiteral("Slovník"));
+    englishAction = menuItem(dictionaryMenu, "englishAction", QStringLiteral("Anglický"));
+    englishAction->setCheckable(true);
+    englishAction->setChecked(true);
     // The only word list: an exclusive group of one keeps its check mark when clicked.
     auto *wordLists = new QActionGroup(this);
-    wordLists->addAction(Anglicky1);
-    slovnikMenu->addSeparator();
-    ZCZdoANj1 = menuItem(slovnikMenu, "ZCZdoANj1", QStringLiteral("Z CZ do ANJ"), Qt::Key_F3);
+    wordLists->addAction(englishAction);
+    dictionaryMenu->addSeparator();
+    ZCZdoANj1 = menuItem(dictionaryMenu, "ZCZdoANj1", QStringLiteral("Z CZ do ANJ"), Qt::Key_F3);
     ZCZdoANj1->setCheckable(true);
-    ZANJdoCZ1 = menuItem(slovnikMenu, "ZANJdoCZ1", QStringLiteral("Z ANJ do CZ"), Qt::Key_F4);
+    ZANJdoCZ1 = menuItem(dictionaryMenu, "ZANJdoCZ1", QStringLiteral("Z ANJ do CZ"), Qt::Key_F4);
     ZANJdoCZ1->setCheckable(true);
     ZANJdoCZ1->setChecked(true);
-    slovnikMenu->addSeparator();
-    Konec1 = menuItem(slovnikMenu, "Konec1", QStringLiteral("Zavřít"));
+    dictionaryMenu->addSeparator();
+    Konec1 = menuItem(dictionaryMenu, "Konec1", QStringLiteral("Zavřít"));
 
-    auto *moznostiMenu = menuBar()->addMenu(QStringLiteral("Možnosti"));
-    Auto1 = menuItem(moznostiMenu, "Auto1", QStringLiteral("Hledej okamžitě"), Qt::Key_F5);
+    auto *optionsMenu = menuBar()->addMenu(QStringLiteral("Možnosti"));
+    Auto1 = menuItem(optionsMenu, "Auto1", QStringLiteral("Hledej okamžitě"), Qt::Key_F5);
     Auto1->setCheckable(true);
     Auto1->setChecked(true);
-    moznostiMenu->addSeparator();
-    Hledej1 = menuItem(moznostiMenu, "Hledej1", QStringLiteral("Hledej"), Qt::Key_F1);
-    Koprujdoschrnky1 = menuItem(moznostiMenu, "Koprujdoschrnky1",
+    optionsMenu->addSeparator();
+    Hledej1 = menuItem(optionsMenu, "Hledej1", QStringLiteral("Hledej"), Qt::Key_F1);
+    Koprujdoschrnky1 = menuItem(optionsMenu, "Koprujdoschrnky1",
                                 QStringLiteral("Nalezené zkopíruj do schránky"), Qt::Key_F2);
     Info1 = menuItem(menuBar(), "Info1", QStringLiteral("Info"));
 
@@ -224,20 +224,20 @@ bool TForm24::czechToEnglish() const {
     return ZCZdoANj1->isChecked();
 }
 
-const prekladac::EntryList &TForm24::currentList() const {
-    return czechToEnglish() ? slovnik().czech : slovnik().english;
+const translatorfile::EntryList &TForm24::currentList() const {
+    return czechToEnglish() ? dictionary().czech : dictionary().english;
 }
 
 void TForm24::FormCreate() {
     const QString path = platform.folder.shipped(QStringLiteral("prekladac.dat"));
     if (!QFileInfo(path).isFile()) {
-        platform.dialogs->error(prekladac::kMissingFile);
+        platform.dialogs->error(translatorfile::kMissingFile);
         return;
     }
     QString problem;
     {
         const textfile::ReadResult raw = textfile::readBytes(path);
-        problem = raw.bytes ? prekladac::separatorProblem(*raw.bytes) : raw.error;
+        problem = raw.bytes ? translatorfile::separatorProblem(*raw.bytes) : raw.error;
     }
     if (platform.registry->keyExists(kKey)) {
         m_settings.load(*platform.registry, *platform.dialogs);
@@ -255,9 +255,9 @@ void TForm24::FormCreate() {
     showDirection();
 }
 
-const prekladac::WordList &TForm24::slovnik() const {
+const translatorfile::WordList &TForm24::dictionary() const {
     if (std::exchange(m_listPending, false)) {
-        m_words = prekladac::load(platform.folder.shipped(QStringLiteral("prekladac.dat")));
+        m_words = translatorfile::load(platform.folder.shipped(QStringLiteral("prekladac.dat")));
         // Changed or gone since the start: told once, the translator has no entries.
         if (!m_words.error.isEmpty())
             platform.dialogs->error(m_words.error);
@@ -298,22 +298,22 @@ void TForm24::selectRow(int entry, bool toTop) {
         StringGrid1->scrollTo(index);
 }
 
-int TForm24::aktualniRadek() const {
+int TForm24::currentRow() const {
     const QModelIndex index = StringGrid1->currentIndex();
     return index.isValid() ? index.row() + 1 : 0;
 }
 
-QString TForm24::bunka(int column, int row) const {
+QString TForm24::cell(int column, int row) const {
     if (row == 0)
         return m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     return m_model->text(column, row - 1);
 }
 
-int TForm24::hornyRadek() const {
+int TForm24::topRow() const {
     return StringGrid1->rowAt(0) + 1;
 }
 
-int TForm24::pocetRadku() const {
+int TForm24::rowCount() const {
     return m_model->rowCount() + 1;
 }
 
@@ -362,8 +362,8 @@ void TForm24::postupnehledej() {
 
 void TForm24::SpeedButton2Click() {
     edthledej->selectAll();
-    const int row = aktualniRadek();
-    m_remembered = row > 0 ? bunka(1, row) : QString();
+    const int row = currentRow();
+    m_remembered = row > 0 ? cell(1, row) : QString();
     const bool toCzech = !czechToEnglish();
     {
         const QSignalBlocker a(ZCZdoANj1), b(ZANJdoCZ1);
@@ -376,7 +376,7 @@ void TForm24::SpeedButton2Click() {
 }
 
 void TForm24::pootoceni(const QString &translation) {
-    const prekladac::EntryList &list = currentList();
+    const translatorfile::EntryList &list = currentList();
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (list.expression(i) == translation) {
             selectRow(int(i), false);
@@ -388,8 +388,8 @@ void TForm24::pootoceni(const QString &translation) {
 
 void TForm24::SpeedButton3Click() {
     ensureGrid();
-    const int row = aktualniRadek();
-    QGuiApplication::clipboard()->setText(row > 0 ? bunka(1, row) : QString());
+    const int row = currentRow();
+    QGuiApplication::clipboard()->setText(row > 0 ? cell(1, row) : QString());
     edthledej->selectAll();
 }
 
@@ -398,7 +398,7 @@ void TForm24::Auto1Click() {
 }
 
 void TForm24::Info1Click() {
-    const qsizetype count = slovnik().english.size() + slovnik().czech.size();
+    const qsizetype count = dictionary().english.size() + dictionary().czech.size();
     platform.dialogs->info(QStringLiteral("Ve slovníku je: ") + QString::number(count) +
                            QStringLiteral(" výrazů."));
 }

@@ -27,7 +27,7 @@ public:
     QPushButton *BitBtn1 = nullptr;
     QTableView *StringGrid1 = nullptr;
 
-    QAction *Anglicky1 = nullptr;
+    QAction *englishAction = nullptr;
     QAction *ZCZdoANj1 = nullptr;
     QAction *ZANJdoCZ1 = nullptr;
     QAction *Konec1 = nullptr;
@@ -56,16 +56,16 @@ public:
     void pootoceni(const QString &translation);
 
     // The current row of the grid counting the header row as 0 (entries from 1).
-    int aktualniRadek() const;
+    int currentRow() const;
     // The text of a grid cell, the header row being row 0.
-    QString bunka(int column, int row) const;
+    QString cell(int column, int row) const;
     // The row shown at the top of the grid (entries from 1).
-    int hornyRadek() const;
+    int topRow() const;
     // The number of grid rows, header included.
-    int pocetRadku() const;
+    int rowCount() const;
 
     // The word list, decoded when it is first needed.
-    const prekladac::WordList &slovnik() const;
+    const translatorfile::WordList &dictionary() const;
     bool czechToEnglish() const;
 
 protected:
@@ -75,7 +75,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    const prekladac::EntryList &currentList() const;
+    const translatorfile::EntryList &currentList() const;
     void showDirection();
     void fillGrid();
     // Fills the grid when the translator is first used.
@@ -86,7 +86,7 @@ private:
     // The word list is checked at start (a missing or broken file is reported then) and
     // read when the translator is first used: most runs never open it.
     mutable bool m_listPending = false;
-    mutable prekladac::WordList m_words;
+    mutable translatorfile::WordList m_words;
     bool m_gridFilled = false;
     // The key "Translator": each value, its control and its default.
     SettingsTable m_settings;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace prekladac {
+namespace translatorfile {
 
 namespace {
 
@@ -161,4 +161,4 @@ WordList load(const QString &path) {
     return parseFile(*text.text);
 }
 
-} // namespace prekladac
+} // namespace translatorfile

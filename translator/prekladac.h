@@ -8,7 +8,7 @@
 
 // The translator's word list: two sections of "expression;translation" lines split by
 // the separator line, and the searches over them.
-namespace prekladac {
+namespace translatorfile {
 
 inline const QString kSeparator = QStringLiteral("Začátek český výrazů");
 inline const QString kMissingFile = QStringLiteral("Nenalezen slovník!");
@@ -95,4 +95,4 @@ WordList load(const QString &path);
 // (kNoSeparator, kSeparatorFirst), found without decoding the text; empty when it is fine.
 QString separatorProblem(QByteArrayView bytes);
 
-} // namespace prekladac
+} // namespace translatorfile

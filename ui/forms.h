@@ -27,6 +27,8 @@ class ReviewWindow;
 class ImportWindow;
 class MainWindow;
 class GeneralSettings;
+class ResultEvaluation;
+class DictionaryDocument;
 
 // Every window of the program, filled by the start-up in its fixed creation order
 // (the order of the members below). Windows reach each other through this table.
@@ -63,6 +65,10 @@ struct Forms {
     // is made, so that no subsystem includes app/.
     MainWindow *main = nullptr;
     GeneralSettings *settings = nullptr;
+    // The evaluation as the test windows see it (testing/testwindow.h): Form9 again.
+    ResultEvaluation *evaluation = nullptr;
+    // The editor's dictionary (Form2's document), for the edit dialog.
+    DictionaryDocument *document = nullptr;
 
     // Every window above exists: the start-up sets it once the last one is made. Until
     // then a message box (a bad setting read while a window is made) runs the message

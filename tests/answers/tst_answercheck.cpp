@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, answer);
         for (const Language language : {Language::Czech, Language::Foreign}) {
             const answers::Judgement j = answers::judge(answer, field, {}, language);
-            QCOMPARE(j.verdict == Verdict::Exact, zkouseni::isRightAnswer(answer, field));
+            QCOMPARE(j.verdict == Verdict::Exact, testitems::isRightAnswer(answer, field));
             QVERIFY(j.verdict == Verdict::Exact || j.verdict == Verdict::Wrong);
             QCOMPARE(j.meaning, j.verdict == Verdict::Exact ? answer : QString());
         }

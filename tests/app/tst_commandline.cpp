@@ -6,8 +6,8 @@
 #include "support/testfiles.h"
 #include "support/testplatform.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,8 +130,8 @@ private slots:
         } else if (program.exitCode() != 0 || output.isEmpty()) {
             QVERIFY(output.isEmpty() || !QFile::exists(output));
         } else if (output.endsWith(QStringLiteral(".slv"))) {
-            const slovnik::ReadResult read = slovnik::readDictionaryFile(output);
-            QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+            const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(output);
+            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
             QCOMPARE(recordsText(read.dictionary), records);
         } else if (output.endsWith(QStringLiteral(".kvtml"))) {
             const exchange::KvtmlRead read = exchange::readKvtmlFile(output);

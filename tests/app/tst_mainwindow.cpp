@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(main.BitBtn1->text(), QStringLiteral("Translator"));
         QCOMPARE(main.btkonec->text(), QStringLiteral("Konec"));
         QCOMPARE(main.btkonec->toolTip(), QStringLiteral("Konec programu"));
-        QVERIFY(main.prvniaktivace);
+        QVERIFY(main.firstActivation);
     }
 
     void modeButtonsOpenTheirWindowHideMainAndSetTheTitle_data() {
@@ -159,20 +159,20 @@ private slots:
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;
         const QList<std::tuple<QString, QString, QKeySequence>> items = {
-            {"Editorvyrazu1", "Editor výrazů", QKeySequence(Qt::Key_F1)},
-            {"Vyukavyrazu1", "Výuka výrazů", QKeySequence(Qt::Key_F2)},
-            {"Zkousenivyrazu1", "Zkoušení výrazů I", QKeySequence(Qt::Key_F3)},
-            {"Zkousenivyrazu2", "Zkoušení výrazů II", QKeySequence(Qt::Key_F4)},
+            {"editorAction", "Editor výrazů", QKeySequence(Qt::Key_F1)},
+            {"learningAction", "Výuka výrazů", QKeySequence(Qt::Key_F2)},
+            {"testing1Action", "Zkoušení výrazů I", QKeySequence(Qt::Key_F3)},
+            {"testing2Action", "Zkoušení výrazů II", QKeySequence(Qt::Key_F4)},
             {"Translator1", "Translator", QKeySequence(Qt::Key_F6)},
             {"Aktualizace1", "&Aktualizace", QKeySequence(Qt::Key_F5)},
-            {"Ukoncitprogram1", "&Ukončit program", QKeySequence(Qt::Key_F10)},
-            {"Statistiky1", "Statistiky", QKeySequence()},
-            {"Nastaveni1", "&Nastavení", QKeySequence()},
-            {"Napoveda1", "Náp&ověda\tF1", QKeySequence()},
-            {"Tipdne1", "&Tip dne", QKeySequence()},
-            {"Napsatautorovi1", "Napsat &autorovi", QKeySequence()},
-            {"Strankyprogramu1", "Stránky &programu", QKeySequence()},
-            {"OProgramu1", "&O Programu", QKeySequence()}};
+            {"quitAction", "&Ukončit program", QKeySequence(Qt::Key_F10)},
+            {"statisticsAction", "Statistiky", QKeySequence()},
+            {"settingsAction", "&Nastavení", QKeySequence()},
+            {"helpAction", "Náp&ověda\tF1", QKeySequence()},
+            {"tipAction", "&Tip dne", QKeySequence()},
+            {"writeToAuthorAction", "Napsat &autorovi", QKeySequence()},
+            {"webPagesAction", "Stránky &programu", QKeySequence()},
+            {"aboutAction", "&O Programu", QKeySequence()}};
         for (const auto &[name, text, key] : items) {
             auto *action = main.findChild<QAction *>(name);
             QVERIFY2(action, qPrintable(name));
@@ -183,13 +183,13 @@ private slots:
         for (QAction *action : main.menuBar()->actions())
             top.append(action->text());
         QCOMPARE(top, (QStringList{"&Program", "Statistiky", "&Nastavení", "&Info"}));
-        QCOMPARE(main.Spustit1->menuAction()->text(), QStringLiteral("&Spustit"));
+        QCOMPARE(main.startMenu->menuAction()->text(), QStringLiteral("&Spustit"));
         QCOMPARE(main.Internet1->menuAction()->text(), QStringLiteral("&Internet"));
         // A separator before "Ukončit program" and before "O Programu".
         const QList<QAction *> program = main.Program1->actions();
         QVERIFY(program.size() == 4 && program[2]->isSeparator());
         const QList<QAction *> info = main.Info1->actions();
-        QVERIFY(info.size() == 5 && info[3]->isSeparator() && info[4] == main.OProgramu1);
+        QVERIFY(info.size() == 5 && info[3]->isSeparator() && info[4] == main.aboutAction);
     }
 
     void menuBarFitsWithoutItsOverflowButton() {
@@ -225,7 +225,7 @@ private slots:
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;
         main.show();
-        main.Statistiky1->trigger();
+        main.statisticsAction->trigger();
         QVERIFY(windows.forms().Form23->isVisible());
         QVERIFY(!main.isVisible());
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Statistiky"));
@@ -235,7 +235,7 @@ private slots:
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;
         main.show();
-        main.Nastaveni1->trigger();
+        main.settingsAction->trigger();
         QVERIFY(windows.forms().Form8->isVisible());
         QVERIFY(main.isVisible());
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
@@ -245,7 +245,7 @@ private slots:
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;
         windows.platform().writeFile("Vokab.hlp", "<html><a name=\"Topic1\"></a>Nápověda</html>");
-        main.Napoveda1->trigger();
+        main.helpAction->trigger();
         QCOMPARE(windows.platform().helpViewer().shown,
                  QStringList{windows.platform().folder.shipped("Vokab.hlp") + "#Topic1"});
         QVERIFY(windows.dialogs().shown.isEmpty());
@@ -253,7 +253,7 @@ private slots:
 
     void missingHelpFileIsReported() {
         TestWindows windows;
-        windows.forms().Form1->Napoveda1->trigger();
+        windows.forms().Form1->helpAction->trigger();
         QVERIFY(windows.platform().helpViewer().shown.isEmpty());
         QCOMPARE(windows.dialogs().shown.size(), 1);
         QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Error);
@@ -262,7 +262,7 @@ private slots:
 
     void webPageItemOpensOurAddress() {
         TestWindows windows;
-        windows.forms().Form1->Strankyprogramu1->trigger();
+        windows.forms().Form1->webPagesAction->trigger();
         QCOMPARE(windows.platform().desktop().urls, QList<QUrl>{QUrl(product::webAddress())});
         QVERIFY(QUrl(product::webAddress()).isValid());
         QCOMPARE(QUrl(product::webAddress()).scheme(), QStringLiteral("https"));
@@ -286,13 +286,13 @@ private slots:
         main.show();
         QAbstractButton *close = nullptr;
         if (side == "tip") {
-            main.Tipdne1->trigger();
+            main.tipAction->trigger();
             close = forms.Form16->BitBtn1;
         } else if (side == "about") {
-            main.OProgramu1->trigger();
+            main.aboutAction->trigger();
             close = forms.Form22->SpeedButton1;
         } else {
-            main.Nastaveni1->trigger();
+            main.settingsAction->trigger();
             close = side == "settings back" ? forms.Form8->BitBtn2 : forms.Form8->BitBtn1;
         }
         QVERIFY(close->isVisible());
@@ -309,9 +309,9 @@ private slots:
         TestWindows windows;
         TForm1 &main = *windows.forms().Form1;
         main.show();
-        main.Tipdne1->trigger();
+        main.tipAction->trigger();
         QVERIFY(windows.forms().Form16->isVisible());
-        main.Napsatautorovi1->trigger();
+        main.writeToAuthorAction->trigger();
         QVERIFY(windows.forms().Form19->isVisible());
         QVERIFY(main.isVisible());
     }
@@ -321,7 +321,7 @@ private slots:
         TForm1 &main = *windows.forms().Form1;
         TForm22 &about = *windows.forms().Form22;
         main.show();
-        main.OProgramu1->trigger();
+        main.aboutAction->trigger();
         QVERIFY(about.isVisible());
         QVERIFY(main.isVisible());
         QVERIFY(about.SpeedButton1->isVisible());
@@ -347,7 +347,7 @@ private slots:
         main.FormActivate();
         QVERIFY(tip.isVisible());
         QCOMPARE(tip.y(), designedTop + 80);
-        QVERIFY(!main.prvniaktivace);
+        QVERIFY(!main.firstActivation);
         // Back from the editor: no second tip.
         tip.hide();
         main.bteditorClick();
@@ -367,14 +367,14 @@ private slots:
         main.show();
         main.FormActivate();
         QVERIFY(!tip.isVisible());
-        QVERIFY(main.prvniaktivace);
+        QVERIFY(main.firstActivation);
         // Switched on and left with "Zpět": the next activation shows the tip, once.
-        main.NastaveniClick();
+        main.settingsClick();
         settings.chbtip->setChecked(true);
         settings.BitBtn2Click();
         main.FormActivate();
         QVERIFY(tip.isVisible());
-        QVERIFY(!main.prvniaktivace);
+        QVERIFY(!main.firstActivation);
         tip.hide();
         main.FormActivate();
         QVERIFY(!tip.isVisible());
@@ -387,7 +387,7 @@ private slots:
         settings.chbtip->setChecked(false);
         main.show();
         main.FormActivate();
-        main.NastaveniClick();
+        main.settingsClick();
         settings.chbtip->setChecked(true);
         settings.BitBtn1Click();
         main.FormActivate();
@@ -447,7 +447,7 @@ private slots:
         if (user != "sound field")
             QTest::mouseClick(editor.btpridej, Qt::LeftButton);
         if (user == "edit dialog") {
-            editor.vyberRadek(0);
+            editor.selectRow(0);
             QTest::mouseClick(editor.btuprav, Qt::LeftButton);
             windows.forms().Form3->Edit4->setText(QDir::toNativeSeparators(used));
         }
@@ -473,7 +473,7 @@ private slots:
         TForm22 &splash = *windows.forms().Form22;
         TForm1 &main = *windows.forms().Form1;
         windows.forms().Form8->chbtip->setChecked(false);
-        QCOMPARE(splash.zbyvajicitiky, 2);
+        QCOMPARE(splash.ticksLeft, 2);
         QCOMPARE(splash.Timer1->interval(), 1000);
         QVERIFY(!splash.Timer1->isActive());
         QVERIFY(splash.SpeedButton1->isHidden());
@@ -540,7 +540,7 @@ private slots:
             QTest::mouseClick(forms.Form2->btpridej, Qt::LeftButton);
             windows.dialogs().choices.push_back(2); // "Zrušit"
             forms.Form1->openDictionary(path);
-            QCOMPARE(forms.Form2->slovnik()[0].ang, QStringLiteral("cat"));
+            QCOMPARE(forms.Form2->dictionary()[0].ang, QStringLiteral("cat"));
             QCOMPARE(windows.dialogs().lastText(),
                      QStringLiteral("Slovník byl změněn. Uložit změny?"));
             return;
@@ -548,7 +548,7 @@ private slots:
         QTRY_VERIFY(forms.Form2->isVisible());
         QVERIFY(!forms.Form1->isVisible());
         QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
-        QCOMPARE(forms.Form2->slovnik()[0].ang, QStringLiteral("dog"));
+        QCOMPARE(forms.Form2->dictionary()[0].ang, QStringLiteral("dog"));
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Editor výrazů"));
     }
 
@@ -558,7 +558,7 @@ private slots:
         startProgram(windows.forms());
         QTRY_VERIFY_WITH_TIMEOUT(windows.forms().Form1->isVisible(), 10000);
         QVERIFY(!windows.forms().Form22->isVisible());
-        QCOMPARE(windows.forms().Form22->zbyvajicitiky, 0);
+        QCOMPARE(windows.forms().Form22->ticksLeft, 0);
     }
 
     // A bad setting's message at start-up waits for the user while the splash's ticks go

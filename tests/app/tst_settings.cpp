@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(
             windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).size(),
             10);
-        QVERIFY(!main.prvniaktivace);
+        QVERIFY(!main.firstActivation);
         QVERIFY(main.isVisible());
         QVERIFY(!form.isVisible());
     }
@@ -296,7 +296,7 @@ private slots:
                  QStringLiteral("clBlue"));
         QVERIFY(form.chbvelke->isChecked());
         QCOMPARE(form.chartColour(), QColor(Qt::red));
-        QVERIFY(main.prvniaktivace);
+        QVERIFY(main.firstActivation);
         QVERIFY(main.isVisible());
         QVERIFY(!form.isVisible());
     }
@@ -311,7 +311,7 @@ private slots:
         QVERIFY(form.close());
         QVERIFY(!form.isVisible());
         QVERIFY(main.isVisible());
-        QVERIFY(!main.prvniaktivace);
+        QVERIFY(!main.firstActivation);
         QVERIFY(
             windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
     }

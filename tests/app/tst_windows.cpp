@@ -314,7 +314,7 @@ private slots:
         QVERIFY(w);
         if (w == forms.Form22 && closes) {
             // The about box, from the main window's menu; the splash stays till its time.
-            forms.Form1->OProgramu1->trigger();
+            forms.Form1->aboutAction->trigger();
         } else {
             w->show();
         }

@@ -84,23 +84,24 @@ private slots:
         const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ\r\n");
         QVERIFY(bytes.contains("\x4E\x45\x4E\xCD")); // NENÍ in Windows-1250
         const QString path = write("zvirata.slv", bytes);
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(path);
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(path);
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
         QCOMPARE(read.dictionary.size(), 2);
         QCOMPARE(read.dictionary[0].ang, QStringLiteral("cat"));
         QCOMPARE(read.dictionary[0].cz, QStringLiteral("kočka"));
         QCOMPARE(read.dictionary[1].zvuk, QStringLiteral("NENÍ"));
         const QString out = m_dir.filePath("out.slv");
-        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
         QCOMPARE(contents(out), bytes);
     }
 
     void missingFinalLineBreakIsAddedOnWrite() {
         const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ");
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("a.slv", bytes));
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(write("a.slv", bytes));
         QCOMPARE(read.dictionary.size(), 2);
         const QString out = m_dir.filePath("a-out.slv");
-        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
         QCOMPARE(contents(out), bytes + "\r\n");
     }
 
@@ -113,11 +114,12 @@ private slots:
                 field.append(char(b));
         }
         const QByteArray bytes = field + ";" + field + ";[" + field + "];" + field + "\r\n";
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("bytes.slv", bytes));
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(write("bytes.slv", bytes));
         QCOMPARE(read.dictionary.size(), 1);
         QCOMPARE(read.dictionary[0].ang.size(), field.size());
         const QString out = m_dir.filePath("bytes-out.slv");
-        QVERIFY(slovnik::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
         QCOMPARE(contents(out), bytes);
     }
 
@@ -135,8 +137,9 @@ private slots:
     void lineBreaksOfEveryKindEndALine() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, lines);
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("breaks.slv", bytes));
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(write("breaks.slv", bytes));
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
         QCOMPARE(read.dictionary.size(), lines);
         QCOMPARE(read.lines.size(), lines);
     }
@@ -149,8 +152,9 @@ private slots:
     }
     void fileWithoutAnExpressionIsEmpty() {
         QFETCH(QByteArray, bytes);
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(write("empty.slv", bytes));
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Empty);
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(write("empty.slv", bytes));
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Empty);
         QVERIFY(read.dictionary.isEmpty());
         QVERIFY(read.lines.isEmpty());
     }
@@ -172,17 +176,17 @@ private slots:
     void dictionaryBeyondItsLimitsIsRefusedNamingTheLine() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
-        slovnik::Limits limits;
+        dictionaryfile::Limits limits;
         if (QByteArray(QTest::currentDataTag()).contains("limit of three"))
             limits.lines = 3;
         const QString path = write("cizi.slv", bytes);
-        const slovnik::ReadResult read =
-            slovnik::readDictionaryFile(path, slovnik::Contents::Both, limits);
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Both, limits);
         if (reason.isEmpty()) {
-            QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
             return;
         }
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
         QVERIFY(read.dictionary.isEmpty() && read.lines.isEmpty());
         QVERIFY2(read.error.contains("cizi.slv") && read.error.contains(reason),
                  qPrintable(read.error));
@@ -226,15 +230,15 @@ private slots:
         QFETCH(QString, czechAsUtf8);
         QFETCH(QString, replaced);
         const QString path = write("cizi.slv", bytes);
-        const slovnik::ReadResult read = slovnik::readDictionaryFile(path);
-        const slovnik::ReadResult utf8 =
-            slovnik::readDictionaryFile(path, slovnik::Contents::Both, {}, slovnik::Encoding::Utf8);
+        const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(path);
+        const dictionaryfile::ReadResult utf8 = dictionaryfile::readDictionaryFile(
+            path, dictionaryfile::Contents::Both, {}, dictionaryfile::Encoding::Utf8);
         if (czechAsUtf8.isEmpty()) {
-            QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
             QVERIFY(read.error.contains("cizi.slv") && read.error.contains("nulové bajty"));
             return;
         }
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Ok);
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
         QCOMPARE(read.looksUtf8, looksUtf8);
         QCOMPARE(utf8.dictionary.first().cz, czechAsUtf8);
         QCOMPARE(utf8.replaced, replaced);
@@ -242,22 +246,24 @@ private slots:
     }
 
     void shortLinesGiveEmptyFieldsAndExtraFieldsAreDropped() {
-        QCOMPARE(slovnik::recordFromLine(u"dům;house"), (Tslovniky{"house", "dům", "", ""}));
-        QCOMPARE(slovnik::recordFromLine(u""), (Tslovniky{"", "", "", ""}));
-        QCOMPARE(slovnik::recordFromLine(u"a;b;[];NENÍ;x"), (Tslovniky{"b", "a", "[]", "NENÍ"}));
-        QCOMPARE(slovnik::lineOfRecord({"b", "a", "[]", "NENÍ"}), QStringLiteral("a;b;[];NENÍ"));
+        QCOMPARE(dictionaryfile::recordFromLine(u"dům;house"), (Tslovniky{"house", "dům", "", ""}));
+        QCOMPARE(dictionaryfile::recordFromLine(u""), (Tslovniky{"", "", "", ""}));
+        QCOMPARE(dictionaryfile::recordFromLine(u"a;b;[];NENÍ;x"),
+                 (Tslovniky{"b", "a", "[]", "NENÍ"}));
+        QCOMPARE(dictionaryfile::lineOfRecord({"b", "a", "[]", "NENÍ"}),
+                 QStringLiteral("a;b;[];NENÍ"));
     }
 
     void missingFileIsAFailureNamingTheFile() {
-        const slovnik::ReadResult read =
-            slovnik::readDictionaryFile(m_dir.filePath("does-not-exist.slv"));
-        QCOMPARE(read.status, slovnik::ReadResult::Status::Failed);
+        const dictionaryfile::ReadResult read =
+            dictionaryfile::readDictionaryFile(m_dir.filePath("does-not-exist.slv"));
+        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
         QVERIFY(read.error.contains("does-not-exist.slv"));
     }
 
     void emptyDictionaryWritesZeroBytes() {
         const QString out = write("full.slv", "x;y;[];NENÍ\r\n");
-        QVERIFY(slovnik::writeDictionaryFile(out, {}).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, {}).ok);
         QCOMPARE(contents(out), QByteArray());
     }
 

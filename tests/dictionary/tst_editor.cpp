@@ -49,7 +49,7 @@ void click(QAbstractButton *button) {
 QStringList soundsInFile(const QString &path) {
     QStringList sounds;
     for (const Tslovniky &record :
-         slovnik::readDictionaryFile(path, slovnik::Contents::Records).dictionary)
+         dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Records).dictionary)
         sounds.append(record.zvuk);
     return sounds;
 }
@@ -79,11 +79,11 @@ private slots:
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: 1"));
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: 2"));
-        e->vyberRadek(0);
+        e->selectRow(0);
         press(e, "btodeber");
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku:1"));
-        QCOMPARE(e->slovnik().size(), 1);
-        QCOMPARE(e->slovnik()[0].ang, QStringLiteral("dog"));
+        QCOMPARE(e->dictionary().size(), 1);
+        QCOMPARE(e->dictionary()[0].ang, QStringLiteral("dog"));
         // Add clears the fields for the next expression.
         QCOMPARE(e->edtang->text(), QString());
         QCOMPARE(e->edtvyslovnost->text(), QStringLiteral("[]"));
@@ -104,7 +104,7 @@ private slots:
         e->show();
         for (int i = 0; i < 30; ++i)
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
-        e->vyberRadek(deleted);
+        e->selectRow(deleted);
         click(e->btodeber);
         QCoreApplication::processEvents();
         QCOMPARE(e->document().model()->rowCount(), 29);
@@ -128,7 +128,7 @@ private slots:
                  QStringList{
                      QStringLiteral("Nejsou vyplněny všechny údaje, záznam nemůže být přidán!!")});
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Warning);
-        QVERIFY(e->slovnik().isEmpty());
+        QVERIFY(e->dictionary().isEmpty());
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: -"));
     }
 
@@ -143,9 +143,9 @@ private slots:
         QCOMPARE(e->document().model()->rowCount(), 2);
         QCOMPARE(e->document().model()->cell(1, 1), QStringLiteral("pes"));
         // Deleting every expression leaves no row; the next addition makes row 1 again.
-        e->vyberRadek(1);
+        e->selectRow(1);
         press(e, "btodeber");
-        e->vyberRadek(0);
+        e->selectRow(0);
         press(e, "btodeber");
         QCOMPARE(e->document().model()->rowCount(), 0);
         press(e, "btodeber"); // nothing left to delete
@@ -167,14 +167,14 @@ private slots:
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
         dialogs().answers = {false};
         press(e, "BitBtn5");
-        QCOMPARE(e->pocet(), 1);
+        QCOMPARE(e->recordCount(), 1);
         dialogs().answers = {true};
         dialogs().choices = {1};
         press(e, "BitBtn5");
         QCOMPARE(dialogs().texts().last(), kSaveChanges);
         QCOMPARE(dialogs().texts().at(dialogs().texts().size() - 2),
                  QStringLiteral("Chcete vytvořit nový slovník?"));
-        QCOMPARE(e->pocet(), 0);
+        QCOMPARE(e->recordCount(), 0);
         QCOMPARE(e->document().model()->rowCount(), 1);
         QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: - "));
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - novyslovnik.slv"));
@@ -188,7 +188,7 @@ private slots:
         dialogs().files = {path};
         press(e, "BitBtn2");
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - zvirata.slv"));
-        QCOMPARE(e->pocet(), 2);
+        QCOMPARE(e->recordCount(), 2);
         QCOMPARE(e->document().model()->rowCount(), 2);
         QCOMPARE(e->document().model()->cell(0, 0), QStringLiteral("cat"));
         QCOMPARE(e->document().model()->cell(0, 1), QStringLiteral("kočka"));
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(dialogs().texts(),
                  (QStringList{kSaveChanges, QStringLiteral("Nejde načíst prázdný slovník!")}));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Information);
-        QCOMPARE(e->pocet(), 1);
+        QCOMPARE(e->recordCount(), 1);
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - novyslovnik.slv"));
     }
 
@@ -261,28 +261,28 @@ private slots:
         const QString sound = platform().writeFile(QStringLiteral("Temp/cat.wav"), "RIFF");
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"), QStringLiteral("[k4t]"), sound);
         // The edit dialog, open on the expression, follows its sound too.
-        e->vyberRadek(0);
+        e->selectRow(0);
         press(e, "btuprav");
         const QString chosen = platform().folder.userFile(QStringLiteral("Zvirata.slv"));
         dialogs().files = {chosen};
         press(e, "BitBtn3");
         const QString moved =
             QDir::toNativeSeparators(platform().folder.userFile(QStringLiteral("ZVIRATA/cat.wav")));
-        QCOMPARE(e->slovnik()[0].zvuk, moved);
+        QCOMPARE(e->dictionary()[0].zvuk, moved);
         QCOMPARE(e->document().model()->cell(0, 3), moved);
         QVERIFY(!QFile::exists(sound));
         QCOMPARE(bytesOf(moved), QByteArray("RIFF"));
         QCOMPARE(bytesOf(chosen), cp1250(QStringLiteral("kočka;cat;[k4t];") + moved + "\r\n"));
         QCOMPARE(forms().Form3->Edit4->text(), moved);
         QTest::mouseClick(forms().Form3->BitBtn1, Qt::LeftButton);
-        QCOMPARE(e->slovnik()[0].zvuk, moved);
+        QCOMPARE(e->dictionary()[0].zvuk, moved);
     }
 
     void saveAsAcceptsAnEmptyDictionaryAndLeavesTheHistory() {
         TForm2 *e = editor();
         const QString empty = platform().folder.userFile(QStringLiteral("prazdny.slv"));
         dialogs().files = {empty};
-        press(e, "Ulozitjako");
+        press(e, "saveAsAction");
         QVERIFY(QFile::exists(empty));
         QCOMPARE(bytesOf(empty), QByteArray());
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - prazdny.slv"));
@@ -290,10 +290,10 @@ private slots:
         add(e, QStringLiteral("dog"), QStringLiteral("pes"));
         const QString other = platform().folder.userFile(QStringLiteral("jiny.slv"));
         dialogs().files = {other, std::nullopt};
-        press(e, "Ulozitjako");
+        press(e, "saveAsAction");
         QCOMPARE(bytesOf(other), cp1250(QStringLiteral("pes;dog;[];NENÍ\r\n")));
         QVERIFY(e->saveDialog().history.isEmpty());
-        press(e, "Ulozitjako");
+        press(e, "saveAsAction");
         QCOMPARE(dialogs().texts().last(), QStringLiteral("Slovník se nepodařilo uložit."));
     }
 
@@ -373,7 +373,7 @@ private slots:
         click(e->BitBtn2);
         if (saveAs) {
             dialogs().files = {path};
-            e->Ulozitjako->trigger();
+            e->saveAsAction->trigger();
         } else {
             click(e->BitBtn3);
         }
@@ -384,7 +384,7 @@ private slots:
         for (const QString &sound : sounds)
             expected.append(dictionary.contains(sound) ? place(sound)
                                                        : QDir::toNativeSeparators(place(sound)));
-        QCOMPARE(soundsOf(e->slovnik()), expected);
+        QCOMPARE(soundsOf(e->dictionary()), expected);
         QCOMPARE(soundsInFile(path), expected);
         for (const QString &entry : after) {
             if (entry.contains(QStringLiteral("->"))) {
@@ -422,10 +422,10 @@ private slots:
         e->edtang->setText(QStringLiteral("ёж"));
         e->edtcz->setText(QStringLiteral("ježek"));
         click(e->btpridej);
-        QCOMPARE(e->pocet(), 2);
+        QCOMPARE(e->recordCount(), 2);
         if (saveAs) {
             dialogs().files = {path};
-            e->Ulozitjako->trigger();
+            e->saveAsAction->trigger();
         } else {
             click(e->BitBtn3);
         }
@@ -433,7 +433,7 @@ private slots:
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
         QCOMPARE(bytesOf(path), old);
         QCOMPARE(bytesOf(recording), QByteArray("haf"));
-        QCOMPARE(e->slovnik()[0].zvuk, recording);
+        QCOMPARE(e->dictionary()[0].zvuk, recording);
         QCOMPARE(e->document().model()->cell(0, 3), recording);
         QVERIFY(!QFileInfo::exists(
             platform().folder.userFile(QStringLiteral("slovniky/ZVIRATA/dog.wav"))));
@@ -463,11 +463,12 @@ private slots:
         click(e->btpridej);
         dialogs().files = {platform().folder.userFile(QStringLiteral("chybi/jinam.slv"))};
         if (opened)
-            e->Ulozitjako->trigger();
+            e->saveAsAction->trigger();
         else
             click(e->BitBtn3);
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
-        const QString name = opened ? QStringLiteral("zvirata.slv") : slovnik::kNewDictionaryName;
+        const QString name =
+            opened ? QStringLiteral("zvirata.slv") : dictionaryfile::kNewDictionaryName;
         QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - ") + name);
         QCOMPARE(e->document().fileName(), name);
         QVERIFY(e->saveDialog().history.isEmpty());
@@ -497,7 +498,7 @@ private slots:
         press(e, "BitBtn2");
         const QString second = platform().folder.userFile(QStringLiteral("druhy.slv"));
         dialogs().files = {second};
-        press(e, "Ulozitjako");
+        press(e, "saveAsAction");
         QCOMPARE(bytesOf(second), written);
     }
 
@@ -569,9 +570,9 @@ private slots:
         e->edtang->setText(QStringLiteral("cat"));
         e->edtcz->setText(QStringLiteral("kočka"));
         QTest::keyClick(e->edtcz, Qt::Key_Return);
-        QCOMPARE(e->pocet(), 1);
-        QCOMPARE(e->slovnik()[0], (Tslovniky{QStringLiteral("cat"), QStringLiteral("kočka"),
-                                             QStringLiteral("[]"), QStringLiteral("NENÍ")}));
+        QCOMPARE(e->recordCount(), 1);
+        QCOMPARE(e->dictionary()[0], (Tslovniky{QStringLiteral("cat"), QStringLiteral("kočka"),
+                                                QStringLiteral("[]"), QStringLiteral("NENÍ")}));
     }
 
     // After every "Přidej" the list shows the newest expression whole, at the system's font
@@ -596,7 +597,7 @@ private slots:
             e->edtcz->setText(QStringLiteral("š%1").arg(i));
             e->edtvyslovnost->setText(QStringLiteral("[h!:s]"));
             QTest::mouseClick(e->btpridej, Qt::LeftButton);
-            QCOMPARE(e->pocet(), i + 1);
+            QCOMPARE(e->recordCount(), i + 1);
             for (int column = 0; column < 4; ++column) {
                 const QModelIndex newest = e->stg->model()->index(i, column);
                 const QRect cell = e->stg->visualRect(newest);
@@ -625,8 +626,8 @@ private slots:
         TForm2 *e = editor();
         for (int i = 1; i <= 4; ++i)
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
-        const Tpole before = e->slovnik();
-        e->vyberRadek(2);
+        const Tpole before = e->dictionary();
+        e->selectRow(2);
         press(e, "btuprav");
         TForm3 *d = forms().Form3;
         QVERIFY(d->isVisible());
@@ -637,14 +638,14 @@ private slots:
         QVERIFY(!d->isVisible());
         Tpole expected = before;
         expected[2].cz = QStringLiteral("změněno");
-        QCOMPARE(e->slovnik(), expected);
+        QCOMPARE(e->dictionary(), expected);
         QCOMPARE(e->document().model()->cell(2, 1), QStringLiteral("změněno"));
 
-        e->vyberRadek(1);
+        e->selectRow(1);
         press(e, "btuprav");
         d->Edit1->setText(QStringLiteral("jiné"));
         press(d, "BitBtn2");
-        QCOMPARE(e->slovnik(), expected);
+        QCOMPARE(e->dictionary(), expected);
         press(e, "btuprav");
         QCOMPARE(d->Edit1->text(), QStringLiteral("w2"));
     }
@@ -680,7 +681,7 @@ private slots:
         e->show();
         for (int i = 1; i <= 3; ++i)
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
-        e->vyberRadek(opened);
+        e->selectRow(opened);
         click(e->btuprav);
         TForm3 *d = forms().Form3;
         QVERIFY(d->isVisible());
@@ -688,7 +689,7 @@ private slots:
 
         dialogs().choices = {1}; // the changed dictionary is dropped without saving
         if (meanwhile.startsWith(QStringLiteral("delete row "))) {
-            e->vyberRadek(meanwhile.back().digitValue());
+            e->selectRow(meanwhile.back().digitValue());
             click(e->btodeber);
         } else if (meanwhile == QStringLiteral("open")) {
             dialogs().files = {platform().writeFile(
@@ -703,7 +704,7 @@ private slots:
 
         QVERIFY(!d->isVisible());
         QStringList foreignNow, czechNow;
-        for (const Tslovniky &record : e->slovnik()) {
+        for (const Tslovniky &record : e->dictionary()) {
             foreignNow.append(record.ang);
             czechNow.append(record.cz);
         }
@@ -780,18 +781,18 @@ private slots:
         if (change.contains(QStringLiteral("add")))
             add(e, QStringLiteral("bird"), QStringLiteral("pták"));
         if (change == QStringLiteral("delete")) {
-            e->vyberRadek(0);
+            e->selectRow(0);
             click(e->btodeber);
         }
         if (change == QStringLiteral("edit")) {
-            e->vyberRadek(0);
+            e->selectRow(0);
             click(e->btuprav);
             forms().Form3->Edit2->setText(QStringLiteral("kocour"));
             click(forms().Form3->BitBtn1);
         }
         if (change.contains(QStringLiteral("save")))
             click(e->BitBtn3);
-        const Tpole changed = e->slovnik();
+        const Tpole changed = e->dictionary();
         const QByteArray before = bytesOf(path);
         dialogs().clear();
         if (choice >= 0)
@@ -806,7 +807,7 @@ private slots:
             click(e->BitBtn2);
         } else if (action == QStringLiteral("menu open")) {
             dialogs().files = {other};
-            e->Otevrit->trigger();
+            e->openAction->trigger();
         } else if (action == QStringLiteral("new")) {
             dialogs().answers = {true};
             click(e->BitBtn5);
@@ -828,15 +829,16 @@ private slots:
         QCOMPARE(dialogs().unexpected, change.startsWith(QStringLiteral("new")) ? 1 : 0);
         QCOMPARE(bytesOf(path) != before, saved);
         if (saved)
-            QCOMPARE(slovnik::readDictionaryFile(path, slovnik::Contents::Records).dictionary,
+            QCOMPARE(dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Records)
+                         .dictionary,
                      changed);
         if (action == QStringLiteral("exit")) {
             QCOMPARE(main->isVisible(), !done);
         } else if (action == QStringLiteral("back")) {
             QCOMPARE(e->isVisible(), !done);
-            QCOMPARE(e->pocet(), done ? 0 : int(changed.size()));
+            QCOMPARE(e->recordCount(), done ? 0 : int(changed.size()));
         } else {
-            QCOMPARE(e->slovnik() == changed, !done);
+            QCOMPARE(e->dictionary() == changed, !done);
         }
         if (done && action != QStringLiteral("exit"))
             QVERIFY(!e->document().isModified());
@@ -867,13 +869,13 @@ private slots:
         add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
         e->close();
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab"));
-        QCOMPARE(e->pocet(), 1); // the dictionary waits for the next visit
+        QCOMPARE(e->recordCount(), 1); // the dictionary waits for the next visit
         QVERIFY(dialogs().shown.isEmpty());
         e->show();
         dialogs().choices = {1};
         press(e, "BitBtn4");
         QVERIFY(!e->isVisible());
-        QCOMPARE(e->pocet(), 0);
+        QCOMPARE(e->recordCount(), 0);
         QCOMPARE(dialogs().texts(), QStringList{kSaveChanges});
     }
 
@@ -887,10 +889,18 @@ private slots:
     }
 
 private:
-    TForm2 *editor() { return m_windows->forms().Form2; }
-    Forms &forms() { return m_windows->forms(); }
-    ScriptedDialogs &dialogs() { return m_windows->dialogs(); }
-    TestPlatform &platform() { return m_windows->platform(); }
+    TForm2 *editor() {
+        return m_windows->forms().Form2;
+    }
+    Forms &forms() {
+        return m_windows->forms();
+    }
+    ScriptedDialogs &dialogs() {
+        return m_windows->dialogs();
+    }
+    TestPlatform &platform() {
+        return m_windows->platform();
+    }
     std::unique_ptr<TestWindows> m_windows;
 };
 

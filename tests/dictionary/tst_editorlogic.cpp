@@ -79,7 +79,7 @@ private slots:
         writeBytes(cat, "cat sound");
         writeBytes(dog, "dog sound");
         Tpole dictionary{withSound(QStringLiteral("cat"), cat),
-                         withSound(QStringLiteral("none"), slovnik::kNoSound),
+                         withSound(QStringLiteral("none"), dictionaryfile::kNoSound),
                          withSound(QStringLiteral("dog"), dog)};
         const QString path = dir.path() + QStringLiteral("/Zvirata.slv");
 
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(result.failed.isEmpty());
         const QString folder = dir.path() + QStringLiteral("/ZVIRATA/");
         QCOMPARE(dictionary[0].zvuk, QDir::toNativeSeparators(folder + QStringLiteral("cat.wav")));
-        QCOMPARE(dictionary[1].zvuk, slovnik::kNoSound);
+        QCOMPARE(dictionary[1].zvuk, dictionaryfile::kNoSound);
         QCOMPARE(dictionary[2].zvuk, QDir::toNativeSeparators(folder + QStringLiteral("dog.wav")));
         QCOMPARE(bytesOf(folder + QStringLiteral("cat.wav")), QByteArray("cat sound"));
         QVERIFY(!QFile::exists(cat));

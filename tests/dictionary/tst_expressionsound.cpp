@@ -86,11 +86,11 @@ void inEditDialog(TestWindows &w, const QString &dictionary) {
     editor->show();
     w.dialogs().files.push_back(dictionary);
     QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
-    editor->vyberRadek(0);
+    editor->selectRow(0);
     QTest::mouseClick(editor->btuprav, Qt::LeftButton);
     TForm3 *dialog = w.forms().Form3;
     QTest::mouseClick(dialog->BitBtn3, Qt::LeftButton);
-    const Tslovniky second = editor->slovnik()[1];
+    const Tslovniky second = editor->dictionary()[1];
     dialog->Edit1->setText(second.ang);
     dialog->Edit4->setText(second.zvuk);
     QTest::mouseClick(dialog->BitBtn3, Qt::LeftButton);
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(audio);
         QCOMPARE(audio->bitsPerSample, quint16(16));
         QVERIFY(audio->dataSize > audio->sampleRate / 5); // a word, not an empty file
-        QCOMPARE(sound->Label2->text(), *TForm5::delkaZaznamu(path));
+        QCOMPARE(sound->Label2->text(), *TForm5::recordingLength(path));
         QVERIFY(sound->Label2->text() != QStringLiteral("0 s"));
         if (earlierRecording) {
             QFile old(QDir(platform.folder.temp()).filePath(QStringLiteral("hello.wav")));
@@ -255,13 +255,13 @@ private slots:
         }
 
         QTest::mouseClick(sound->BitBtn4, Qt::LeftButton);
-        QCOMPARE(editor->pocet(), 1);
-        QCOMPARE(editor->slovnik()[0].zvuk, path);
+        QCOMPARE(editor->recordCount(), 1);
+        QCOMPARE(editor->dictionary()[0].zvuk, path);
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("pozdravy.slv"));
         windows.dialogs().files.push_back(dictionary);
-        editor->findChild<QAction *>(QStringLiteral("Ulozitjako"))->trigger();
-        const QString moved = editor->slovnik()[0].zvuk;
+        editor->findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
+        const QString moved = editor->dictionary()[0].zvuk;
         QVERIFY2(moved.startsWith(folder.path()) && QFileInfo(moved).isFile(), qPrintable(moved));
         QVERIFY(!QFile::exists(path));
     }

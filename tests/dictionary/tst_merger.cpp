@@ -229,7 +229,7 @@ private slots:
         QFETCH(QStringList, czech);
         QFETCH(QStringList, foreign);
         QFETCH(QStringList, lines);
-        QCOMPARE(prevadec::pairWordLists(czech, foreign), lines);
+        QCOMPARE(conversion::pairWordLists(czech, foreign), lines);
         // Every line reads back as a record of four fields with the pair in place.
         for (qsizetype i = 0; i < lines.size(); ++i)
             QCOMPARE(rozreteznac(lines[i], u';').size(), 4);
@@ -241,7 +241,7 @@ private slots:
         QTest::mouseClick(c()->BitBtn2, Qt::LeftButton);
         dialogs().files.push_back(write(QStringLiteral("words.nem"), {u"Haus"_qs, u"Katze"_qs}));
         QTest::mouseClick(c()->BitBtn3, Qt::LeftButton);
-        QCOMPARE(c()->ceskeVyrazy().size(), 3); // opening the foreign list kept the Czech one
+        QCOMPARE(c()->czechExpressions().size(), 3); // opening the foreign list kept the Czech one
         QCOMPARE(c()->RichEdit2->toPlainText(), QStringLiteral("Haus\nKatze"));
         QTest::mouseClick(c()->BitBtn4, Qt::LeftButton);
         const QStringList expected = {u"dům;Haus;[];NENÍ"_qs, u"kočka;Katze;[];NENÍ"_qs,
@@ -268,13 +268,13 @@ private slots:
         QTest::mouseClick(c()->BitBtn3, Qt::LeftButton);
         QTest::mouseClick(c()->BitBtn4, Qt::LeftButton);
         QTest::mouseClick(c()->BitBtn4, Qt::LeftButton);
-        QCOMPARE(c()->novySlovnik(), QStringList({u"a;x;[];NENÍ"_qs, u"a;x;[];NENÍ"_qs}));
+        QCOMPARE(c()->convertedDictionary(), QStringList({u"a;x;[];NENÍ"_qs, u"a;x;[];NENÍ"_qs}));
         dialogs().files.push_back(write(QStringLiteral("b.fra"), {u"y"_qs}));
         QTest::mouseClick(c()->BitBtn3, Qt::LeftButton);
-        QVERIFY(c()->novySlovnik().isEmpty());
+        QVERIFY(c()->convertedDictionary().isEmpty());
         QCOMPARE(c()->Memo1->toPlainText(), QString());
         QTest::mouseClick(c()->BitBtn4, Qt::LeftButton);
-        QCOMPARE(c()->novySlovnik(), QStringList{u"a;y;[];NENÍ"_qs});
+        QCOMPARE(c()->convertedDictionary(), QStringList{u"a;y;[];NENÍ"_qs});
     }
 
     void testConvertNamesTheMissingListCzechFirst() {
@@ -307,7 +307,7 @@ private slots:
         dialogs().files.push_back(
             m_windows->platform().folder.userFile(QStringLiteral("chybi.cz")));
         QTest::mouseClick(c()->BitBtn2, Qt::LeftButton);
-        QVERIFY(c()->ceskeVyrazy().isEmpty());
+        QVERIFY(c()->czechExpressions().isEmpty());
         QCOMPARE(c()->RichEdit1->toPlainText(), QString());
         QCOMPARE(dialogs().shown.size(), 1);
         QCOMPARE(dialogs().shown[0].kind, MessageKind::Error);
@@ -320,7 +320,7 @@ private slots:
         QTest::mouseClick(c()->BitBtn1, Qt::LeftButton);
         QVERIFY(!c()->isVisible());
         QVERIFY(m_windows->forms().Form2->isVisible());
-        QCOMPARE(c()->ceskeVyrazy(), QStringList{u"a"_qs});
+        QCOMPARE(c()->czechExpressions(), QStringList{u"a"_qs});
     }
 };
 

@@ -38,19 +38,19 @@ QString openThrough(TestWindows &windows, Opener opener) {
     switch (opener) {
     case Opener::Editor:
         f.Form2->show();
-        f.Form2->Otevrit->trigger();
-        return f.Form2->slovnik().isEmpty() ? QString() : fields(f.Form2->slovnik().first());
+        f.Form2->openAction->trigger();
+        return f.Form2->dictionary().isEmpty() ? QString() : fields(f.Form2->dictionary().first());
     case Opener::Learning:
         click(f.Form6, f.Form6->BitBtn2);
-        return f.Form6->slovnik().isEmpty() ? QString() : fields(f.Form6->slovnik().first());
+        return f.Form6->dictionary().isEmpty() ? QString() : fields(f.Form6->dictionary().first());
     case Opener::TestingI: {
         click(f.Form4, f.Form4->btnovy);
         const auto &items = f.Form4->test().items();
         if (items.isEmpty())
             return {};
         // The Czech expression is shown, the foreign one is the answer.
-        return items.first().zobrazeny + u';' + items.first().odpoved + u';' +
-               items.first().vyslovnost + u';' + items.first().zvuk;
+        return items.first().shown + u';' + items.first().answer + u';' + items.first().vyslovnost +
+               u';' + items.first().zvuk;
     }
     case Opener::TestingII: {
         click(f.Form12, f.Form12->BitBtn2);

@@ -36,11 +36,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("hello.wav"));
         auto recorder = makeSoundRecorder();
-        QString error;
-        QVERIFY2(recorder->start(path, &error), qPrintable(error));
+        const Result<void> started = recorder->start(path);
+        QVERIFY2(started, qPrintable(started.error()));
         QVERIFY(recorder->isRecording());
         QTest::qWait(1000);
-        QVERIFY2(recorder->stop(true, &error), qPrintable(error));
+        const Result<void> stopped = recorder->stop(true);
+        QVERIFY2(stopped, qPrintable(stopped.error()));
         QVERIFY(!recorder->isRecording());
 
         QFile file(path);
@@ -117,10 +118,10 @@ private slots:
                      .hasMatch(),
                  qPrintable(sound->Label2->text()));
         press(sound, "BitBtn4");
-        QCOMPARE(editor->pocet(), 1);
-        QVERIFY(editor->slovnik()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
+        QCOMPARE(editor->recordCount(), 1);
+        QVERIFY(editor->dictionary()[0].zvuk.endsWith(QStringLiteral("hello2.wav")));
 
-        editor->vyberRadek(0);
+        editor->selectRow(0);
         press(editor, "btuprav");
         press(windows.forms().Form3, "BitBtn3");
         QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
@@ -169,12 +170,13 @@ private slots:
             QSKIP("an audio server is running");
         QTemporaryDir dir;
         auto recorder = makeSoundRecorder();
-        QString error;
-        QVERIFY(!recorder->start(dir.filePath(QStringLiteral("x.wav")), &error));
-        QCOMPARE(error, QStringLiteral("Nahrávání nelze spustit: v počítači nebylo nalezeno žádné "
-                                       "zařízení pro nahrávání zvuku (mikrofon)."));
+        const Result<void> started = recorder->start(dir.filePath(QStringLiteral("x.wav")));
+        QVERIFY(!started);
+        QCOMPARE(started.error(),
+                 QStringLiteral("Nahrávání nelze spustit: v počítači nebylo nalezeno žádné "
+                                "zařízení pro nahrávání zvuku (mikrofon)."));
         QVERIFY(!recorder->isRecording());
-        QVERIFY(recorder->stop(true, &error));
+        QVERIFY(recorder->stop(true));
 
         const QString file = dir.filePath(QStringLiteral("y.wav"));
         QFile out(file);

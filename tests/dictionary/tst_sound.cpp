@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(s->Label2->text(), QStringLiteral("0 s"));
 
         press(s, "button1");
-        QVERIFY(s->nahravani);
+        QVERIFY(s->recording);
         QVERIFY(s->Timer1->isActive());
         QCOMPARE(s->Timer1->interval(), 200);
         s->Timer1Timer();
@@ -77,7 +77,7 @@ private slots:
         const QString expected = native(platform().folder.userFile(file));
         QCOMPARE(platform().microphone().started, QStringList{expected});
         QCOMPARE(editor()->edtzvuk->text(), expected);
-        QVERIFY(!s->nahravani);
+        QVERIFY(!s->recording);
         QVERIFY(!s->Timer1->isActive());
         QCOMPARE(s->ProgressBar1->value(), 100);
         QCOMPARE(s->Label4->text(), QStringLiteral("Konec nahrávání"));
@@ -121,18 +121,18 @@ private slots:
                                              "a Anglický výraz v Editoru Výrazů")}));
         QVERIFY(platform().microphone().started.isEmpty());
         QVERIFY(dialogs().fileDialogs.isEmpty());
-        QVERIFY(!s->nahravani);
+        QVERIFY(!s->recording);
     }
 
     void recorderFailureIsShownAndNothingChanges() {
         TForm5 *s = sound();
         editor()->edtang->setText(QStringLiteral("cat"));
-        s->zobraz();
+        s->showReady();
         platform().microphone().failure = QStringLiteral("Žádný mikrofon.");
         press(s, "button1");
         QCOMPARE(dialogs().texts(), QStringList{QStringLiteral("Žádný mikrofon.")});
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Error);
-        QVERIFY(!s->nahravani);
+        QVERIFY(!s->recording);
         QVERIFY(!s->Timer1->isActive());
         QCOMPARE(s->Label4->text(), QStringLiteral("Připraven"));
         press(s, "button2"); // Stop without a recording does nothing
@@ -145,8 +145,8 @@ private slots:
         press(editor(), "btpridejzvuk");
         press(sound(), "BitBtn4");
         QVERIFY(!sound()->isVisible());
-        QCOMPARE(editor()->pocet(), 1);
-        QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
+        QCOMPARE(editor()->recordCount(), 1);
+        QCOMPARE(editor()->dictionary()[0].zvuk, QStringLiteral("NENÍ"));
     }
 
     void okDuringARecordingDropsItAndAdds() {
@@ -157,8 +157,8 @@ private slots:
         press(sound(), "BitBtn4");
         QCOMPARE(platform().microphone().dropped, 1);
         QVERIFY(!platform().recorder->isRecording());
-        QVERIFY(!sound()->nahravani);
-        QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
+        QVERIFY(!sound()->recording);
+        QCOMPARE(editor()->dictionary()[0].zvuk, QStringLiteral("NENÍ"));
     }
 
     void zpetAfterRecordingKeepsThePathForTheNextAdd() {
@@ -169,11 +169,11 @@ private slots:
         press(sound(), "button2");
         press(sound(), "BitBtn1");
         QVERIFY(!sound()->isVisible());
-        QCOMPARE(editor()->pocet(), 0);
+        QCOMPARE(editor()->recordCount(), 0);
         const QString path = native(platform().folder.userFile(QStringLiteral("Temp/dog.wav")));
         QCOMPARE(editor()->edtzvuk->text(), path);
         press(editor(), "btpridej");
-        QCOMPARE(editor()->slovnik()[0].zvuk, path);
+        QCOMPARE(editor()->dictionary()[0].zvuk, path);
     }
 
     void znovaAsksDeletesAndRecordsAgain() {
@@ -190,7 +190,7 @@ private slots:
         dialogs().answers = {true};
         press(s, "BitBtn3");
         QCOMPARE(platform().microphone().started.size(), 2);
-        QVERIFY(s->nahravani);
+        QVERIFY(s->recording);
         QVERIFY(s->Timer1->isActive());
         // The old recording is gone; the new one starts with an empty file.
         QCOMPARE(wav::readHeaderOfFile(path)->fileSize, 44u);
@@ -221,7 +221,7 @@ private slots:
             click(d->button2);
             QCOMPARE(d->Edit4->text(), fresh);
             click(d->BitBtn2);
-            QCOMPARE(e->slovnik()[0].zvuk, native(old));
+            QCOMPARE(e->dictionary()[0].zvuk, native(old));
         } else {
             click(e->btpridejzvuk);
             click(sound()->button1);
@@ -256,7 +256,7 @@ private slots:
         click(sound()->button2);
         click(sound()->BitBtn4);
         const QString cat = native(platform().folder.userFile(QStringLiteral("Temp/cat.wav")));
-        QCOMPARE(e->slovnik()[0].zvuk, cat);
+        QCOMPARE(e->dictionary()[0].zvuk, cat);
         const QByteArray recorded = bytesOf(cat);
 
         e->edtang->setText(QStringLiteral("dog"));
@@ -265,7 +265,7 @@ private slots:
         QAbstractButton *stop = nullptr;
         if (editDialog) {
             click(e->btpridej);
-            e->vyberRadek(1);
+            e->selectRow(1);
             click(e->btuprav);
             znova = d->BitBtn5;
             stop = d->button2;
@@ -282,7 +282,7 @@ private slots:
         click(stop);
         if (addedMeanwhile) {
             click(e->btpridej);
-            QCOMPARE(e->slovnik().last().zvuk, dog);
+            QCOMPARE(e->dictionary().last().zvuk, dog);
             e->edtang->setText(QStringLiteral("dog"));
         }
         // Its own recording goes (the next one takes the freed name again) unless the
@@ -303,7 +303,7 @@ private slots:
     void openedSoundFileShowsItsLengthAndIsNotCopied() {
         editor()->edtang->setText(QStringLiteral("cat"));
         TForm5 *s = sound();
-        s->zobraz();
+        s->showReady();
         const QString file =
             platform().writeFile(QStringLiteral("Zvuky/Kocka.wav"),
                                  wav::pcmFile(QByteArray(22050, '\x80'), 11025, 1, 8));
@@ -330,12 +330,12 @@ private slots:
             editor()->edtcz->setText(QStringLiteral("x"));
             press(editor(), "btpridej");
         }
-        editor()->vyberRadek(1);
+        editor()->selectRow(1);
         press(editor(), "btuprav");
         TForm3 *d = forms().Form3;
         d->Edit1->setText(QStringLiteral("cat"));
         press(d, "button1");
-        QVERIFY(sound()->nahravani);
+        QVERIFY(sound()->recording);
         QVERIFY(!d->BitBtn1->isEnabled());
         d->Timer1Timer();
         QCOMPARE(d->ProgressBar1->value(), 5);
@@ -348,10 +348,10 @@ private slots:
         press(d, "BitBtn3");
         QCOMPARE(platform().sound().played, QStringList{path});
         press(d, "BitBtn1");
-        QCOMPARE(editor()->slovnik()[1].zvuk, path);
-        QCOMPARE(editor()->slovnik()[1].ang, QStringLiteral("cat"));
-        QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
-        QCOMPARE(editor()->slovnik()[2].ang, QStringLiteral("three"));
+        QCOMPARE(editor()->dictionary()[1].zvuk, path);
+        QCOMPARE(editor()->dictionary()[1].ang, QStringLiteral("cat"));
+        QCOMPARE(editor()->dictionary()[0].zvuk, QStringLiteral("NENÍ"));
+        QCOMPARE(editor()->dictionary()[2].ang, QStringLiteral("three"));
     }
 
     void editDialogPlaysNothingForNoSoundOrAMissingFile() {
@@ -370,7 +370,7 @@ private slots:
         press(d, "BitBtn3");
         QCOMPARE(platform().sound().played, QStringList{real});
         press(d, "BitBtn2");
-        QCOMPARE(editor()->slovnik()[0].zvuk, QStringLiteral("NENÍ"));
+        QCOMPARE(editor()->dictionary()[0].zvuk, QStringLiteral("NENÍ"));
     }
 
     void editDialogOpensASoundFileThroughTheSharedDialog() {

@@ -62,7 +62,7 @@ QByteArray everyLetterDictionary() {
     QStringList lines;
     for (qsizetype i = 0; i < all.size(); i += 20)
         lines << all.mid(i, 20) + u';' + win1250::toUpper(all.mid(i, 20)) +
-                     QStringLiteral(";[0123456789!@:]") + u';' + slovnik::kNoSound;
+                     QStringLiteral(";[0123456789!@:]") + u';' + dictionaryfile::kNoSound;
     lines << QStringLiteral(" mezery kolem ;\"uvozovky\", čárky;[];NENÍ");
     lines << QStringLiteral("pes+čokl;dog;[d9g];NENÍ");
     return cp1250Lines(lines);
@@ -294,8 +294,8 @@ private slots:
     void roundTripsKeepTheDictionaryByteForByte() {
         QFETCH(QByteArray, slv);
         QFETCH(QString, format);
-        const slovnik::ReadResult original = slovnik::parseDictionaryFile(slv);
-        QCOMPARE(original.status, slovnik::ReadResult::Status::Ok);
+        const dictionaryfile::ReadResult original = dictionaryfile::parseDictionaryFile(slv);
+        QCOMPARE(original.status, dictionaryfile::ReadResult::Status::Ok);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("export.") + format.left(5));
         Tpole back;
@@ -318,7 +318,7 @@ private slots:
         }
         QVERIFY(exchange::unencodableCharacters(back).isEmpty());
         const QByteArray bytes =
-            textfile::encodeLines(slovnik::dictionaryLines(back)).value_or("<unencodable>");
+            textfile::encodeLines(dictionaryfile::dictionaryLines(back)).value_or("<unencodable>");
         QCOMPARE(bytes, slv);
     }
 
@@ -342,8 +342,8 @@ private slots:
     }
     void unencodableCharactersAreListedWithTheirReplacement() {
         QFETCH(QString, text);
-        const Tpole dictionary{
-            {text, QStringLiteral("x"), slovnik::kNoPronunciation, slovnik::kNoSound}};
+        const Tpole dictionary{{text, QStringLiteral("x"), dictionaryfile::kNoPronunciation,
+                                dictionaryfile::kNoSound}};
         QStringList listed;
         for (const exchange::Replacement &r : exchange::unencodableCharacters(dictionary))
             listed << QStringLiteral("%1=%2×%3").arg(r.character, r.replacement).arg(r.count);

@@ -105,7 +105,7 @@ private slots:
         QVERIFY(editor->isEnabled());
         QTEST(listText(editor), "list");
         QVERIFY(editor->document().isModified());
-        QCOMPARE(editor->document().fileName(), slovnik::kNewDictionaryName);
+        QCOMPARE(editor->document().fileName(), dictionaryfile::kNewDictionaryName);
         QCOMPARE(windows.dialogs().unexpected, 0);
     }
 
@@ -163,10 +163,10 @@ private slots:
         if (!empty) {
             windows.dialogs().files.push_back(TestPlatform::sourceDir() +
                                               QStringLiteral("/data/Slovniky/zvirata.slv"));
-            editor->Otevrit->trigger();
-            QCOMPARE(editor->pocet(), 30);
+            editor->openAction->trigger();
+            QCOMPARE(editor->recordCount(), 30);
         }
-        const Tpole original = editor->slovnik();
+        const Tpole original = editor->dictionary();
         const QString folder =
             QFileInfo(windows.platform().writeFile(QStringLiteral("vyvoz/.keep"), {}))
                 .absolutePath();
@@ -180,15 +180,16 @@ private slots:
             return;
         }
         QCOMPARE(windows.dialogs().lastText(),
-                 QStringLiteral("Slovník byl exportován do souboru „%1“.").arg(QDir::toNativeSeparators(path)));
-        editor->novy();
+                 QStringLiteral("Slovník byl exportován do souboru „%1“.")
+                     .arg(QDir::toNativeSeparators(path)));
+        editor->newDictionary();
         importThroughMenu(windows, path);
         ImportWindow *window = windows.forms().importWindow;
         if (window->isVisible()) {
             QVERIFY(window->headerCheck->isChecked());
             QTest::mouseClick(window->importButton, Qt::LeftButton);
         }
-        QCOMPARE(editor->slovnik(), original);
+        QCOMPARE(editor->dictionary(), original);
     }
 };
 

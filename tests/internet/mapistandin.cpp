@@ -44,8 +44,8 @@ struct MessageW {
 
 void append(HANDLE file, const wchar_t *text) {
     char bytes[4096];
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
     DWORD written = 0;
     if (size > 1)
         WriteFile(file, bytes, DWORD(size - 1), &written, nullptr);
@@ -53,14 +53,13 @@ void append(HANDLE file, const wchar_t *text) {
 
 } // namespace
 
-extern "C" __declspec(dllexport) ULONG WINAPI MAPISendMailW(LHANDLE, ULONG_PTR,
-                                                            MessageW *message, FLAGS flags,
-                                                            ULONG) {
+extern "C" __declspec(dllexport) ULONG WINAPI
+    MAPISendMailW(LHANDLE, ULONG_PTR, MessageW *message, FLAGS flags, ULONG) {
     wchar_t path[MAX_PATH];
     if (GetEnvironmentVariableW(L"VOKAB_MAIL_RECORD", path, MAX_PATH) == 0)
         return MAPI_E_FAILURE;
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return MAPI_E_FAILURE;
     const bool wellFormed = flags == 11 && message->recipientCount == 1 &&
@@ -69,9 +68,13 @@ extern "C" __declspec(dllexport) ULONG WINAPI MAPISendMailW(LHANDLE, ULONG_PTR,
     if (!wellFormed) {
         append(file, L"--wrong-call\n");
     } else {
-        const wchar_t *const parts[] = {L"--subject\n", message->subject, L"\n--attach\n",
-                                        message->files[0].pathName, L"\n",
-                                        message->recipients[0].address, L"\n"};
+        const wchar_t *const parts[] = {L"--subject\n",
+                                        message->subject,
+                                        L"\n--attach\n",
+                                        message->files[0].pathName,
+                                        L"\n",
+                                        message->recipients[0].address,
+                                        L"\n"};
         for (const wchar_t *text : parts)
             append(file, text);
     }

@@ -51,7 +51,9 @@ private slots:
         m_windows = std::make_unique<TestWindows>(std::move(platform));
         message()->show();
     }
-    void cleanup() { m_windows.reset(); }
+    void cleanup() {
+        m_windows.reset();
+    }
 
     void theMailClientGetsSubjectAttachmentAndRecipient() {
         message()->Memo1->setPlainText(QStringLiteral("Dobrý den,\nnašel jsem chybu."));

@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(dialogs().texts(),
                  QStringList{QStringLiteral("Žádná nová verze programu nebyla nalezena.")});
         QVERIFY(!update()->BitBtn1->isEnabled());
-        for (QLabel *value : {update()->lbverze, update()->lbvelikost, update()->lbdatum})
+        for (QLabel *value : {update()->versionLabel, update()->sizeLabel, update()->dateLabel})
             QCOMPARE(value->text(), QStringLiteral("-"));
         QCOMPARE(update()->Memo1->toPlainText(), QString());
         QCOMPARE(m_http.userAgents.value(0), QStringLiteral("UtilMind HTTPGet"));
@@ -77,16 +77,17 @@ private slots:
         check(versionFile("2.10", "100", m_http.url("/x.exe"), "x.exe", "A;B;C"));
         QVERIFY(dialogs().shown.isEmpty());
         QVERIFY(update()->BitBtn1->isEnabled());
-        QCOMPARE(update()->lbverze->text(), QStringLiteral("2.10"));
-        QCOMPARE(update()->lbdatum->text(), QStringLiteral("8.12.2026"));
+        QCOMPARE(update()->versionLabel->text(), QStringLiteral("2.10"));
+        QCOMPARE(update()->dateLabel->text(), QStringLiteral("8.12.2026"));
         QCOMPARE(update()->Memo1->toPlainText(), QStringLiteral("A\nB\nC"));
     }
 
     void newsEndsAtTheFirstEmptyItem() {
-        QCOMPARE(verze::parse("1\r\n2\r\n3\r\n4\r\n5\r\nA;B;")->news, (QStringList{"A", "B"}));
-        QCOMPARE(verze::parse("1\r\n2\r\n3\r\n4\r\n5\r\nA;;C")->news, QStringList{"A"});
-        QCOMPARE(verze::parse("2.30")->fileName, QString());
-        QVERIFY(!verze::parse(QByteArray(verze::kMaxFileSize + 1, 'x')));
+        QCOMPARE(versionfile::parse("1\r\n2\r\n3\r\n4\r\n5\r\nA;B;")->news,
+                 (QStringList{"A", "B"}));
+        QCOMPARE(versionfile::parse("1\r\n2\r\n3\r\n4\r\n5\r\nA;;C")->news, QStringList{"A"});
+        QCOMPARE(versionfile::parse("2.30")->fileName, QString());
+        QVERIFY(!versionfile::parse(QByteArray(versionfile::kMaxFileSize + 1, 'x')));
     }
 
     void failedDownloadOfTheVersionFileIsReported() {
@@ -235,16 +236,19 @@ private slots:
     }
 
     void plainFileNamesAndWebAddresses() {
-        QVERIFY(verze::isPlainFileName("vokab-2.30-setup.exe"));
-        QVERIFY(!verze::isPlainFileName(".."));
-        QVERIFY(!verze::isPlainFileName("a..b"));
-        QVERIFY(!verze::isPlainFileName("x.exe."));
-        QVERIFY(verze::isWebAddress("https://vokab.example.org/x.exe"));
-        QVERIFY(!verze::isWebAddress("https:///x.exe"));
-        QVERIFY(!verze::isWebAddress("javascript:alert(1)"));
-        QCOMPARE(verze::announcedSize(*verze::parse("2\r\n12345")), std::optional<qint64>(12345));
-        QCOMPARE(verze::announcedSize(*verze::parse("2\r\n-5")), std::optional<qint64>());
-        QCOMPARE(verze::announcedSize(*verze::parse("2\r\n12 MB")), std::optional<qint64>());
+        QVERIFY(versionfile::isPlainFileName("vokab-2.30-setup.exe"));
+        QVERIFY(!versionfile::isPlainFileName(".."));
+        QVERIFY(!versionfile::isPlainFileName("a..b"));
+        QVERIFY(!versionfile::isPlainFileName("x.exe."));
+        QVERIFY(versionfile::isWebAddress("https://vokab.example.org/x.exe"));
+        QVERIFY(!versionfile::isWebAddress("https:///x.exe"));
+        QVERIFY(!versionfile::isWebAddress("javascript:alert(1)"));
+        QCOMPARE(versionfile::announcedSize(*versionfile::parse("2\r\n12345")),
+                 std::optional<qint64>(12345));
+        QCOMPARE(versionfile::announcedSize(*versionfile::parse("2\r\n-5")),
+                 std::optional<qint64>());
+        QCOMPARE(versionfile::announcedSize(*versionfile::parse("2\r\n12 MB")),
+                 std::optional<qint64>());
     }
 };
 

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(dialogs().lastText(), QStringLiteral("Výuka skončila, přejete si ji zopakovat?"));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Information);
         // No: everything back to "-" and the dictionary dropped.
-        QVERIFY(learning()->slovnik().isEmpty());
+        QVERIFY(learning()->dictionary().isEmpty());
         for (QLabel *label :
              {learning()->lbcelkvyrazu, learning()->lbaktvyraz, learning()->lbinterval})
             QCOMPARE(label->text(), QStringLiteral("-"));
@@ -145,8 +145,8 @@ private slots:
         dialogs().answers.push_back(true);
         learning()->Timer1Timer();
         QCOMPARE(dialogs().lastText(), QStringLiteral("Výuka zkončila, přejete si ji zopakovat?"));
-        QCOMPARE(learning()->slovnik().size(), 3);
-        QCOMPARE(learning()->pozice(), -1);
+        QCOMPARE(learning()->dictionary().size(), 3);
+        QCOMPARE(learning()->position(), -1);
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("0"));
         QCOMPARE(learning()->mec->toPlainText(), QStringLiteral("-"));
         QCOMPARE(learning()->meangvysl->toPlainText(), QStringLiteral("[ma2s]"));
@@ -163,12 +163,12 @@ private slots:
             press(learning(), "btstart");
         dialogs().answers.push_back(true);
         press(learning(), "btstart");
-        QCOMPARE(learning()->slovnik().size(), 3);
+        QCOMPARE(learning()->dictionary().size(), 3);
         QCOMPARE(learning()->lbaktvyraz->text(), QStringLiteral("0"));
         QVERIFY(!learning()->btstart->isHidden());
         QVERIFY(learning()->btdalsi->isHidden());
         QVERIFY(!learning()->Timer1->isActive());
-        QVERIFY(!learning()->beh());
+        QVERIFY(!learning()->running());
     }
 
     void intervalAddsTheSoundsWholeSeconds() {
@@ -209,7 +209,7 @@ private slots:
     void pauseWaitsUntilContinued() {
         openThree();
         press(learning(), "BitBtn3"); // before the first step: nothing
-        QVERIFY(!learning()->pozastaveno());
+        QVERIFY(!learning()->paused());
         QVERIFY(learning()->btpokracovat->isHidden());
         press(learning(), "btstart");
         press(learning(), "BitBtn3");
@@ -235,7 +235,7 @@ private slots:
         settings()->chbautposuv->setChecked(false);
         press(settings(), "BitBtn1");
         press(learning(), "btpokracovat");
-        QVERIFY(!learning()->pozastaveno());
+        QVERIFY(!learning()->paused());
         QVERIFY(!learning()->Timer1->isActive());
         QVERIFY(learning()->btdalsi->isEnabled());
         press(learning(), "btstart"); // the user steps by hand
@@ -250,7 +250,7 @@ private slots:
         press(learning(), "BitBtn2");
         QCOMPARE(dialogs().lastText(),
                  QStringLiteral("Právě probíhá výuka, přejete si ji ukončit a začít novou výuku?"));
-        QVERIFY(learning()->slovnik().isEmpty());
+        QVERIFY(learning()->dictionary().isEmpty());
         QCOMPARE(int(dialogs().fileDialogs.size()), dialogsBefore);
         QCOMPARE(learning()->lbcelkvyrazu->text(), QStringLiteral("-"));
     }
@@ -258,7 +258,7 @@ private slots:
     void emptyFileAndMissingDictionaryAreReported() {
         open(QByteArray());
         QCOMPARE(dialogs().lastText(), QStringLiteral("Nejde načíst prázdný slovník!"));
-        QVERIFY(learning()->slovnik().isEmpty());
+        QVERIFY(learning()->dictionary().isEmpty());
         press(learning(), "btstart");
         QCOMPARE(dialogs().lastText(), QStringLiteral("Není načtený slovník"));
         QCOMPARE(dialogs().shown.last().kind, MessageKind::Warning);
@@ -282,7 +282,7 @@ private slots:
         press(learning(), "btstart");
         setApplicationTitle("Vokab - Výuka výrazů");
         press(learning(), "Konec1");
-        QVERIFY(learning()->slovnik().isEmpty());
+        QVERIFY(learning()->dictionary().isEmpty());
         QVERIFY(!learning()->Timer1->isActive());
         QVERIFY(learning()->isHidden());
         QVERIFY(m_windows->forms().Form1->isVisible());
@@ -290,12 +290,12 @@ private slots:
     }
 
     void intervalRuleIgnoresFractionsAndAbsurdLengths() {
-        QCOMPARE(vyuka::stepInterval(5, 2.6), 7000);
-        QCOMPARE(vyuka::stepInterval(5, 0.99), 5000);
-        QCOMPARE(vyuka::stepInterval(2, 0), 2000);
-        QCOMPARE(vyuka::stepInterval(2, 1e12), (86400 + 2) * 1000);
-        QCOMPARE(vyuka::meaningsText(u""), QString());
-        QCOMPARE(vyuka::meaningsText(u"a+"), QStringLiteral("a ; "));
+        QCOMPARE(lesson::stepInterval(5, 2.6), 7000);
+        QCOMPARE(lesson::stepInterval(5, 0.99), 5000);
+        QCOMPARE(lesson::stepInterval(2, 0), 2000);
+        QCOMPARE(lesson::stepInterval(2, 1e12), (86400 + 2) * 1000);
+        QCOMPARE(lesson::meaningsText(u""), QString());
+        QCOMPARE(lesson::meaningsText(u"a+"), QStringLiteral("a ; "));
     }
 };
 

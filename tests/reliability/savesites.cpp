@@ -43,7 +43,8 @@ QStringList dictionaryLines(int size, int variant) {
 }
 
 Tpole records(int size, int variant) {
-    return slovnik::parseDictionary(dictionaryLines(size, variant).join(QStringLiteral("\r\n")));
+    return dictionaryfile::parseDictionary(
+        dictionaryLines(size, variant).join(QStringLiteral("\r\n")));
 }
 
 QString scratch(TestWindows &w, const QString &name, const QByteArray &bytes) {
@@ -61,7 +62,7 @@ void editorOpen(TestWindows &w, const QString &target, int size) {
 }
 void editorSave(TestWindows &w, const QString &, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->document().model()->replace(records(std::max(1, editor->pocet()), variant), true);
+    editor->document().model()->replace(records(std::max(1, editor->recordCount()), variant), true);
     editor->BitBtn3Click();
 }
 
@@ -71,15 +72,15 @@ void editorFill(TestWindows &w, const QString &, int size) {
 }
 void editorSaveAs(TestWindows &w, const QString &target, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->document().model()->replace(records(editor->pocet(), variant), true);
+    editor->document().model()->replace(records(editor->recordCount(), variant), true);
     w.dialogs().files.push_back(target);
-    editor->UlozitjakoClick();
+    editor->saveAsClick();
 }
 
 // The editor's "Exportovat…".
 void editorExport(TestWindows &w, const QString &target, int variant) {
     TForm2 *editor = w.forms().Form2;
-    editor->document().model()->replace(records(std::max(1, editor->pocet()), variant), true);
+    editor->document().model()->replace(records(std::max(1, editor->recordCount()), variant), true);
     w.dialogs().files.push_back(target);
     editor->exportAction->trigger();
 }
@@ -134,7 +135,7 @@ void evaluationTest(TestWindows &w, const QString &, int size) {
         test->edtodpoved->setText(QStringLiteral("?"));
         QTest::keyClick(test->edtodpoved, Qt::Key_Return);
     }
-    QVERIFY(test->dokonceno);
+    QVERIFY(test->finished);
 }
 void evaluationSave(TestWindows &w, const QString &target, int variant) {
     TForm9 *evaluation = w.forms().Form9;

@@ -395,7 +395,7 @@ private slots:
         QTest::mouseClick(editor->BitBtn3, Qt::LeftButton);
         checkRefusedSave(attempt.windows, attempt.target);
         QCOMPARE(bytesOf(recording), QByteArray("RIFF"));
-        QCOMPARE(editor->slovnik().last().zvuk, recording);
+        QCOMPARE(editor->dictionary().last().zvuk, recording);
         QVERIFY(QDir(sounds).isEmpty());
     }
 

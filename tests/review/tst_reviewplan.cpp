@@ -31,7 +31,7 @@ Memory dueOn(QDate due) {
 }
 
 Tslovniky expression(const QString &czech, const QString &foreign) {
-    return {foreign, czech, slovnik::kNoPronunciation, slovnik::kNoSound};
+    return {foreign, czech, dictionaryfile::kNoPronunciation, dictionaryfile::kNoSound};
 }
 
 QByteArray header() {

@@ -377,7 +377,7 @@ private slots:
         TestWindows windows;
         TForm23 *s = windows.forms().Form23;
         s->zapisdostatistik("/z.slv", 2, 1, "Ano", "Zkoušení I");
-        press(windows.forms().Form1, "Statistiky1");
+        press(windows.forms().Form1, "statisticsAction");
         QVERIFY(s->isVisible());
         QCOMPARE(applicationTitle(), QStringLiteral("Vokab - Statistiky"));
         s->ComboBox1->setCurrentIndex(1);
@@ -401,10 +401,10 @@ private slots:
             editor->edtcz->setText(QString::fromUtf8(czech));
             press(editor, "btpridej");
         }
-        QCOMPARE(editor->pocet(), 2);
+        QCOMPARE(editor->recordCount(), 2);
         const QString dictionary = windows.platform().folder.userFile("Zvirata.slv");
         windows.dialogs().files.push_back(dictionary);
-        press(editor, "Ulozitjako");
+        press(editor, "saveAsAction");
         QVERIFY(QFile::exists(dictionary));
         editor->close();
 
@@ -427,7 +427,7 @@ private slots:
         QCOMPARE(s->table().cell(0, 0), QStringLiteral("zvirata"));
         f.Form9->close();
         f.Form1->show();
-        press(f.Form1, "Statistiky1");
+        press(f.Form1, "statisticsAction");
         QCOMPARE(s->ComboBox1->itemText(1), QStringLiteral("zvirata"));
         s->close();
 
@@ -459,7 +459,7 @@ private slots:
         windows.dialogs().colours.push_back(colourFromBgr(colour));
         QTest::mouseClick(settings->SpeedButton1, Qt::LeftButton);
         TForm23 *s = windows.forms().Form23;
-        windows.forms().Form1->Statistiky1->trigger();
+        windows.forms().Form1->statisticsAction->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         s->PageControl1->setCurrentIndex(1);
         s->ComboBox1->setCurrentIndex(1);

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-using namespace statistiky;
+using namespace statisticsfile;
 
 namespace {
 
@@ -11,7 +11,7 @@ const QDateTime kWhen(QDate(2026, 3, 7), QTime(9, 5, 3));
 QStringList cells(const Table &table, int row) {
     const Row &r = table.row(row);
     QStringList texts;
-    for (int c = 0; c < statistiky::kColumns; ++c)
+    for (int c = 0; c < statisticsfile::kColumns; ++c)
         texts.append(r.cell(c).toString());
     return texts;
 }

@@ -69,44 +69,38 @@ void MemoryRegistry::removeValue(const QString &key, const QString &name) {
     values.removeIf([&](const Value &v) { return v.name == name; });
 }
 
-bool ScriptedRecorder::start(const QString &wavFile, QString *error) {
-    if (!failure.isEmpty()) {
-        if (error)
-            *error = failure;
-        return false;
-    }
+Result<void> ScriptedRecorder::start(const QString &wavFile) {
+    if (!failure.isEmpty())
+        return Failure{failure};
     const textfile::SaveResult prepared =
         textfile::saveFile(wavFile, wav::pcmFile({}, 11025, 1, 8));
-    if (!prepared) {
-        if (error)
-            *error = prepared.error;
-        return false;
-    }
+    if (!prepared)
+        return Failure{prepared.error};
     started.append(wavFile);
     m_path = wavFile;
     m_recording = true;
-    return true;
+    return {};
 }
 
-bool ScriptedRecorder::stop(bool save, QString *error) {
+Result<void> ScriptedRecorder::stop(bool save) {
     if (!m_recording)
-        return true;
+        return {};
     m_recording = false;
     if (!save) {
         ++dropped;
-        return true;
+        return {};
     }
     const QByteArray silence(qsizetype(seconds * 11025), char(0x80));
     const textfile::SaveResult written =
         textfile::saveFile(m_path, wav::pcmFile(silence, 11025, 1, 8));
-    if (!written && error)
-        *error = written.error;
     ++saved;
-    return bool(written);
+    if (!written)
+        return Failure{written.error};
+    return {};
 }
 
-bool RecordingPrinting::printLines(const QList<PrintLine> &lines, const QFont &font,
-                                   const QFont &phonetic, QString *) {
+Result<bool> RecordingPrinting::printLines(const QList<PrintLine> &lines, const QFont &font,
+                                           const QFont &phonetic) {
     if (cancel)
         return false;
     QStringList texts;
@@ -137,14 +131,11 @@ bool RecordingMail::send(const QString &recipient, const QString &subject,
     return result;
 }
 
-bool RecordingHelp::show(const QString &helpFile, const QString &topic, QString *error) {
-    if (!QFileInfo::exists(helpFile)) {
-        if (error)
-            *error = QStringLiteral("Soubor nápovědy nebyl nalezen.");
-        return false;
-    }
+Result<void> RecordingHelp::show(const QString &helpFile, const QString &topic) {
+    if (!QFileInfo::exists(helpFile))
+        return Failure{QStringLiteral("Soubor nápovědy nebyl nalezen.")};
     shown.append(helpFile + u'#' + topic);
-    return true;
+    return {};
 }
 
 TemporaryProgramFolder::TemporaryProgramFolder()

@@ -67,8 +67,8 @@ public:
 // 8-bit mono PCM WAV file at 11,025 samples per second.
 class ScriptedRecorder final : public SoundRecorder {
 public:
-    bool start(const QString &wavFile, QString *error) override;
-    bool stop(bool save, QString *error) override;
+    Result<void> start(const QString &wavFile) override;
+    Result<void> stop(bool save) override;
     bool isRecording() const override { return m_recording; }
     QString failure;
     double seconds = 2.0;
@@ -83,8 +83,8 @@ private:
 
 class RecordingPrinting final : public Printing {
 public:
-    bool printLines(const QList<PrintLine> &lines, const QFont &font, const QFont &phonetic,
-                    QString *error) override;
+    Result<bool> printLines(const QList<PrintLine> &lines, const QFont &font,
+                            const QFont &phonetic) override;
     bool cancel = false;
     // Each job's lines as printed, and the pieces of them drawn in the phonetic font.
     QList<QStringList> jobs;
@@ -116,7 +116,7 @@ public:
 
 class RecordingHelp final : public Help {
 public:
-    bool show(const QString &helpFile, const QString &topic, QString *error) override;
+    Result<void> show(const QString &helpFile, const QString &topic) override;
     QStringList shown; // "file#topic"
 };
 

@@ -68,7 +68,7 @@ class TestEvaluation : public QObject {
             t()->edtodpoved->setText(QStringLiteral("?"));
             QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
         }
-        QVERIFY(t()->dokonceno);
+        QVERIFY(t()->finished);
     }
     void check(const QList<int> &rows) {
         for (int row : rows)
@@ -156,12 +156,12 @@ private slots:
         allWrong({"a;A", "b;B"});
         press(e(), "BitBtn4");
         QCOMPARE(dialogs().texts(), QStringList{"Nebyly vybrány žádné výrazy ze seznamu."});
-        QVERIFY(t()->dokonceno);
+        QVERIFY(t()->finished);
         QVERIFY(e()->isVisible());
         press(e(), "BitBtn1");
         QVERIFY(t()->isVisible());
         QVERIFY(e()->isHidden());
-        QVERIFY(!t()->dokonceno);
+        QVERIFY(!t()->finished);
         QCOMPARE(e()->lbznamka->text(), QStringLiteral("-"));
         QCOMPARE(e()->lbuspesnost->text(), QStringLiteral("-"));
     }
@@ -172,7 +172,7 @@ private slots:
         press(e(), "BitBtn4");
         QVERIFY(t()->isVisible());
         QVERIFY(e()->isHidden());
-        QVERIFY(!t()->dokonceno);
+        QVERIFY(!t()->finished);
         QCOMPARE(e()->CheckListBox1->count(), 0);
         QCOMPARE(t()->lbpocetvyrazu->text(), QStringLiteral("2"));
         QCOMPARE(t()->mevyraz->toPlainText(), QStringLiteral("a"));
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(t()->mevyraz->toPlainText(), QStringLiteral("c"));
         t()->edtodpoved->setText(QStringLiteral("x"));
         QTest::keyClick(t()->edtodpoved, Qt::Key_Return);
-        QVERIFY(t()->dokonceno);
+        QVERIFY(t()->finished);
         QCOMPARE(e()->lbuspesnost->text(), QStringLiteral("50"));
         QCOMPARE(e()->lbznamka->text(), QStringLiteral("3"));
         QCOMPARE(e()->CheckListBox1->count(), 1);
@@ -208,7 +208,7 @@ private slots:
         e()->close();
         QVERIFY(e()->isHidden());
         QVERIFY(t()->isVisible());
-        QVERIFY(!t()->nacteno());
+        QVERIFY(!t()->loaded());
         QCOMPARE(e()->CheckListBox1->count(), 0);
     }
 
@@ -232,17 +232,17 @@ private slots:
         press(e(), "BitBtn4");
         QVERIFY(e()->isHidden());
         QVERIFY(print()->isVisible());
-        QCOMPARE(print()->radky(), (QStringList{"kočka - cat - [ket]", "already there"}));
+        QCOMPARE(print()->textLines(), (QStringList{"kočka - cat - [ket]", "already there"}));
         press(print(), "BitBtn2");
         QCOMPARE(m_windows->platform().printer().jobs,
                  (QList<QStringList>{{"kočka - cat - [ket]", "already there"}}));
         // The rebuild by the check boxes follows the test's direction too.
         QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
-        QCOMPARE(print()->radky(), QStringList{"kočka - cat"});
+        QCOMPARE(print()->textLines(), QStringList{"kočka - cat"});
         press(print(), "BitBtn1");
         QVERIFY(print()->isHidden());
         QVERIFY(e()->isVisible());
-        QCOMPARE(print()->radky(), QStringList());
+        QCOMPARE(print()->textLines(), QStringList());
     }
 
     void printingWithNothingCheckedIsRefused() {
@@ -258,18 +258,18 @@ private slots:
         allWrong({"pes;dog;[dog];NENÍ"});
         check({0});
         QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
-        QCOMPARE(print()->radky(), QStringList{"pes - dog"});
+        QCOMPARE(print()->textLines(), QStringList{"pes - dog"});
         QTest::mouseClick(print()->chbang, Qt::LeftButton);
         QCOMPARE(dialogs().texts(), QStringList{"Musí být zaškrtnuty nejméně dvě možnosti."});
         QVERIFY(print()->chbang->isChecked());
         QVERIFY(!print()->chbvyslov->isChecked());
-        QCOMPARE(print()->radky(), QStringList{"pes - dog"});
+        QCOMPARE(print()->textLines(), QStringList{"pes - dog"});
         QTest::mouseClick(print()->chbvyslov, Qt::LeftButton);
         QTest::mouseClick(print()->chbcz, Qt::LeftButton);
-        QCOMPARE(print()->radky(), QStringList{"dog - [dog]"});
+        QCOMPARE(print()->textLines(), QStringList{"dog - [dog]"});
         QTest::mouseClick(print()->chbcz, Qt::LeftButton);
         QTest::mouseClick(print()->chbang, Qt::LeftButton);
-        QCOMPARE(print()->radky(), QStringList{"pes - [dog]"});
+        QCOMPARE(print()->textLines(), QStringList{"pes - [dog]"});
     }
 
     void aChosenFontChangesTheTextButNotThePrintout() {
@@ -323,7 +323,7 @@ private slots:
         check({0, 1});
         e()->rbtisk->click();
         QTest::mouseClick(e()->BitBtn4, Qt::LeftButton);
-        QCOMPARE(print()->radky(),
+        QCOMPARE(print()->textLines(),
                  (QStringList{"kočka - cat - [k4t]", "myšlenka - thought - [0!:t]"}));
         QTest::mouseClick(print()->BitBtn2, Qt::LeftButton);
         QCOMPARE(dialogs().shown.size(), 0);

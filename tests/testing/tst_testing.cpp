@@ -49,8 +49,8 @@ struct Exam {
     QLabel *wrong() const { return two ? f.Form12->lbspatne : f.Form4->lbspatne; }
     QLabel *heading() const { return two ? f.Form12->Label1 : f.Form4->Label2; }
     QString asked() const { return (two ? f.Form12->mecz : f.Form4->mevyraz)->toPlainText(); }
-    bool loaded() const { return two ? f.Form12->nacteno() : f.Form4->nacteno(); }
-    bool finished() const { return two ? f.Form12->dokonceno : f.Form4->dokonceno; }
+    bool loaded() const { return two ? f.Form12->loaded() : f.Form4->loaded(); }
+    bool finished() const { return two ? f.Form12->finished : f.Form4->finished; }
     int remaining() const {
         return two ? f.Form12->test().remaining() : f.Form4->test().remaining();
     }
@@ -137,8 +137,7 @@ private slots:
         QCOMPARE(evaluation()->lbspatne->text(), QStringLiteral("4"));
         QCOMPARE(evaluation()->CheckListBox1->count(), 4);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(evaluation()->CheckListBox1->item(i)->text(),
-                     evaluation()->vysledky[i].zobrazeny);
+            QCOMPARE(evaluation()->CheckListBox1->item(i)->text(), evaluation()->results[i].shown);
         // Nothing more is counted after the end.
         e.answer(false);
         QCOMPARE(evaluation()->lbspatne->text(), QStringLiteral("4"));
@@ -191,7 +190,7 @@ private slots:
         click(e.openButton());
         QVERIFY(!e.loaded());
         QCOMPARE(evaluation()->CheckListBox1->count(), 0);
-        QCOMPARE(evaluation()->vysledky.size(), 0);
+        QCOMPARE(evaluation()->results.size(), 0);
         for (QLabel *l : {e.count(), e.current(), e.right(), e.wrong()})
             QCOMPARE(l->text(), QStringLiteral("-"));
         QCOMPARE(e.asked(), QStringLiteral("-"));
@@ -302,7 +301,7 @@ private slots:
         exam(false).open({"a;A;[];NENÍ", "b;B;[];NENÍ", "c;C;[];NENÍ", "d;D;[];NENÍ"});
         for (const QString q : {"a", "b", "c", "d"}) {
             QCOMPARE(t1()->mevyraz->toPlainText(), q);
-            QVERIFY(!t1()->dokonceno);
+            QVERIFY(!t1()->finished);
             answer1(q.toUpper());
         }
         QVERIFY(evaluation()->rbznova->isChecked());
@@ -320,7 +319,7 @@ private slots:
         answer1(QStringLiteral("a ; b"));
         QCOMPARE(evaluation()->lbspravne->text(), QStringLiteral("2"));
         QCOMPARE(evaluation()->CheckListBox1->item(0)->text(), QStringLiteral("x3"));
-        QCOMPARE(evaluation()->vysledky[1].odpoved, QStringLiteral("a+b"));
+        QCOMPARE(evaluation()->results[1].answer, QStringLiteral("a+b"));
     }
 
     void testCaseAndATrailingBlankMakeAnAnswerWrong() {
@@ -490,7 +489,7 @@ private slots:
     void testAnEmptyFileLoadsNothing() {
         exam(false).open({});
         QCOMPARE(dialogs().texts(), QStringList{"Nejde načíst prázdný slovník!"});
-        QVERIFY(!t1()->nacteno());
+        QVERIFY(!t1()->loaded());
         // Enter with nothing loaded does nothing.
         answer1(QStringLiteral("x"));
         QCOMPARE(t1()->lbspatne->text(), QStringLiteral("-"));
@@ -533,7 +532,7 @@ private slots:
         exam(true).open({"pes;dog;[];NENÍ", "kočka;cat;[];NENÍ"});
         click(t2()->btjo);
         click(t2()->btne);
-        const statistiky::Table &table = forms().Form23->table();
+        const statisticsfile::Table &table = forms().Form23->table();
         const qsizetype rows = table.fileLines().size();
         QVERIFY(table.fileLines().last().contains(QStringLiteral(";Ano;")));
         t2()->show();
@@ -551,7 +550,7 @@ private slots:
         QCOMPARE(t2()->mecz->toPlainText(), QStringLiteral("jen"));
         click(t2()->btne);
         QCOMPARE(t2()->mespravne->toPlainText(), QString());
-        QCOMPARE(evaluation()->vysledky[0].zvuk, QString());
+        QCOMPARE(evaluation()->results[0].zvuk, QString());
     }
 
     void testKeysVAndNAnswerLikeTheButtons() {
@@ -592,11 +591,11 @@ private slots:
         // Testing I ends and its evaluation is left open; then Testing II ends too.
         exam(false).open({"a;x;[];NENÍ"});
         answer1(QStringLiteral("?"));
-        QVERIFY(t1()->dokonceno);
+        QVERIFY(t1()->finished);
         exam(true).open({"b;y;[];NENÍ"});
         click(t2()->btne);
-        QVERIFY(t2()->dokonceno);
-        QVERIFY(!t1()->dokonceno);
+        QVERIFY(t2()->finished);
+        QVERIFY(!t1()->finished);
         click(evaluation()->BitBtn1);
         QVERIFY(t2()->isVisible());
         QVERIFY(!t1()->isVisible());

@@ -5,7 +5,7 @@
 
 #include <random>
 
-using namespace zkouseni;
+using namespace testitems;
 
 class TestZkouseni : public QObject {
     Q_OBJECT
@@ -23,8 +23,8 @@ private slots:
     void recordsFollowTheDirection() {
         QFETCH(bool, foreignShown);
         const TestRecord r = recordFromLine(u"kočka+kocour;cat;[ket];c:/z/cat.wav", foreignShown);
-        QTEST(r.zobrazeny, "shown");
-        QTEST(r.odpoved, "answer");
+        QTEST(r.shown, "shown");
+        QTEST(r.answer, "answer");
         QCOMPARE(r.vyslovnost, QStringLiteral("[ket]"));
         QCOMPARE(r.zvuk, QStringLiteral("c:/z/cat.wav"));
     }
@@ -33,10 +33,10 @@ private slots:
         const QList<TestRecord> records =
             recordsFromLines({QStringLiteral("pes"), QStringLiteral("a;b"), QString()}, false);
         QCOMPARE(records.size(), 2);
-        QCOMPARE(records[0].zobrazeny, QStringLiteral("pes"));
-        QCOMPARE(records[0].odpoved, QString());
+        QCOMPARE(records[0].shown, QStringLiteral("pes"));
+        QCOMPARE(records[0].answer, QString());
         QCOMPARE(records[0].zvuk, QString());
-        QCOMPARE(records[1].odpoved, QStringLiteral("b"));
+        QCOMPARE(records[1].answer, QStringLiteral("b"));
     }
 
     void testingTwoItemsKeepTheQuestionInCz_data() {
@@ -70,20 +70,21 @@ private slots:
     void testingTwoItemsKeepTheQuestionInCz() {
         QFETCH(bool, foreignShown);
         QFETCH(QString, line);
-        const Tslovniky item = zkouseni::itemFromLine(line, foreignShown);
+        const Tslovniky item = testitems::itemFromLine(line, foreignShown);
         QTEST(item.cz, "question");
         QTEST(item.ang, "answer");
         QTEST(item.vyslovnost, "pronunciation");
         QTEST(item.zvuk, "sound");
         // As the evaluation keeps it, the question is the shown text; saved or printed,
         // Czech comes first again.
-        const zkouseni::TestRecord record = zkouseni::recordOfItem(item);
-        QCOMPARE(record, zkouseni::recordFromLine(line, foreignShown));
-        QCOMPARE(zkouseni::dictionaryRecord(record, !foreignShown), slovnik::recordFromLine(line));
+        const testitems::TestRecord record = testitems::recordOfItem(item);
+        QCOMPARE(record, testitems::recordFromLine(line, foreignShown));
+        QCOMPARE(testitems::dictionaryRecord(record, !foreignShown),
+                 dictionaryfile::recordFromLine(line));
     }
 
     void everyLineIsATestingTwoItem() {
-        const Tpole items = zkouseni::itemsFromLines({"a;x", "", "b;y"}, false);
+        const Tpole items = testitems::itemsFromLines({"a;x", "", "b;y"}, false);
         QCOMPARE(items.size(), 3);
         QCOMPARE(items[2].ang, QStringLiteral("y"));
     }
@@ -154,7 +155,7 @@ private slots:
     void percentText() {
         QFETCH(int, correct);
         QFETCH(int, total);
-        QTEST(zkouseni::percentText(correct, total), "text");
+        QTEST(testitems::percentText(correct, total), "text");
     }
 
     void percentReadsBackFromItsText() {

@@ -37,7 +37,7 @@ private slots:
     void everyTipShowsInFiveLines() {
         auto windows = windowsWithTips("1;A;B\r\n2;C;D\r\n3;E;F\r\n");
         TForm16 *tip = windows->forms().Form16;
-        QCOMPARE(tip->tipy().size(), 3);
+        QCOMPARE(tip->tips().size(), 3);
         const QStringList expected{"\nA\n\n\nB", "\nC\n\n\nD", "\nE\n\n\nF"};
         QSet<QString> seen;
         for (int i = 0; i < 60; ++i) {
@@ -83,7 +83,7 @@ private slots:
                                                 "přeinstalujte proto progam!")});
             QCOMPARE(windows.dialogs().shown[0].kind, MessageKind::Information);
             TForm16 *tip = windows.forms().Form16;
-            QVERIFY(tip->tipy().isEmpty());
+            QVERIFY(tip->tips().isEmpty());
             press(tip, "BitBtn2"); // nothing to show, nothing breaks
             QCOMPARE(tip->Memo1->toPlainText(), QString());
             // Nothing was confirmed behind the user's back.
@@ -97,16 +97,16 @@ private slots:
         tip->show();
         QVERIFY(tip->Memo3->isHidden());
         typeOn(tip->BitBtn2, "ko"); // out of order: the first letter is not set yet
-        QVERIFY(!tip->upravy());
+        QVERIFY(!tip->editing());
         typeOn(tip->BitBtn2, "vxo1k");
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
         QVERIFY(!tip->Memo3->isHidden());
         QVERIFY(!tip->ListBox1->isHidden());
         press(tip, "Button1");
-        QVERIFY(!tip->upravy());
+        QVERIFY(!tip->editing());
         QVERIFY(tip->Memo3->isHidden());
         typeOn(tip->BitBtn2, "k"); // the flags stay set for the run
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
     }
 
     void removingTheSecondOfThreeAndSavingRenumbers() {
@@ -119,11 +119,11 @@ private slots:
         const QString path = windows->platform().folder.userFile("Tips.vkb");
         QCOMPARE(bytesOf(path), cp1250("1;Ahoj;Svět\r\n2;Žluť;Kůň\r\n"));
         // What was written reads back as the same tips.
-        const Ttip again = tipy::parseTips(win1250::decode(bytesOf(path)));
+        const Ttip again = tipsfile::parseTips(win1250::decode(bytesOf(path)));
         QCOMPARE(again.size(), 2);
-        QCOMPARE(again[1].prvni, QStringLiteral("Žluť"));
-        QCOMPARE(again[1].druhy, QStringLiteral("Kůň"));
-        QCOMPARE(again[1].cislo, 2);
+        QCOMPARE(again[1].firstText, QStringLiteral("Žluť"));
+        QCOMPARE(again[1].secondText, QStringLiteral("Kůň"));
+        QCOMPARE(again[1].number, 2);
         QCOMPARE(tip->ListBox1->item(1)->text(), QStringLiteral("2"));
     }
 
@@ -139,11 +139,11 @@ private slots:
         tip->Edit1->setText("Nový; tip");
         tip->Memo3->setPlainText("dva\nřádky");
         press(tip, "BitBtn3");
-        QCOMPARE(tip->tipy().size(), 2);
+        QCOMPARE(tip->tips().size(), 2);
         QVERIFY(tip->Edit1->text().isEmpty());
         tip->Edit1->setText("jen jeden text");
         press(tip, "BitBtn3"); // the second text is missing: nothing is added
-        QCOMPARE(tip->tipy().size(), 2);
+        QCOMPARE(tip->tips().size(), 2);
         press(tip, "Button2");
         const QString saved =
             win1250::decode(bytesOf(windows->platform().folder.userFile("Tips.vkb")));
@@ -154,7 +154,7 @@ private slots:
         auto windows = windowsWithTips("1;A;B\r\n");
         TForm16 *tip = windows->forms().Form16;
         typeOn(tip->BitBtn2, "vok");
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
         // A folder in the way of the file: the save cannot replace it.
         const QString path = windows->platform().folder.userFile("Tips.vkb");
         QFile::remove(path);
@@ -162,7 +162,7 @@ private slots:
         press(tip, "Button2");
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
     }
 
     // A tips file that could not be read (here: over its size limit) is never replaced
@@ -175,16 +175,16 @@ private slots:
         TForm16 *tip = windows->forms().Form16;
         tip->show();
         typeOn(tip->BitBtn2, "vok");
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
         tip->Edit1->setText(QStringLiteral("Nový"));
         tip->Memo3->setPlainText(QStringLiteral("tip"));
         QTest::mouseClick(tip->BitBtn3, Qt::LeftButton);
-        QCOMPARE(tip->tipy().size(), 1);
+        QCOMPARE(tip->tips().size(), 1);
         QTest::mouseClick(tip->Button2, Qt::LeftButton);
         QCOMPARE(bytesOf(windows->platform().folder.userFile("Tips.vkb")), tips);
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Error);
         QVERIFY(windows->dialogs().lastText().contains("Tips.vkb"));
-        QVERIFY(tip->upravy());
+        QVERIFY(tip->editing());
     }
 
     void shippedTipsAreWholeAndSaveBackToTheSameBytes() {
@@ -193,12 +193,12 @@ private slots:
         const QByteArray shipped = bytesOf(platform->folder.shipped("Tips.vkb"));
         TestWindows windows(std::move(platform));
         QVERIFY(windows.dialogs().shown.isEmpty());
-        const Ttip &tips = windows.forms().Form16->tipy();
+        const Ttip &tips = windows.forms().Form16->tips();
         QVERIFY2(tips.size() >= 25, qPrintable(QString::number(tips.size())));
         for (qsizetype i = 0; i < tips.size(); ++i) {
-            QCOMPARE(tips[i].cislo, int(i) + 1);
-            QVERIFY(!tips[i].prvni.trimmed().isEmpty());
-            QVERIFY(!tips[i].druhy.trimmed().isEmpty());
+            QCOMPARE(tips[i].number, int(i) + 1);
+            QVERIFY(!tips[i].firstText.trimmed().isEmpty());
+            QVERIFY(!tips[i].secondText.trimmed().isEmpty());
         }
         // Saved without a change, the file keeps its bytes.
         press(windows.forms().Form16, "Button2");
@@ -206,14 +206,14 @@ private slots:
     }
 
     void parsingKeepsOddLinesSoundly() {
-        const Ttip tips = tipy::parseTips(u"x;A;B;extra\r\n\r\n7\r\n3;;C");
+        const Ttip tips = tipsfile::parseTips(u"x;A;B;extra\r\n\r\n7\r\n3;;C");
         QCOMPARE(tips.size(), 3);
-        QCOMPARE(tips[0].cislo, 0);
-        QCOMPARE(tips[0].cislotext, QStringLiteral("x"));
-        QCOMPARE(tips[0].druhy, QStringLiteral("B"));
+        QCOMPARE(tips[0].number, 0);
+        QCOMPARE(tips[0].numberText, QStringLiteral("x"));
+        QCOMPARE(tips[0].secondText, QStringLiteral("B"));
         QCOMPARE(tips[1], (Ttipy1{7, "7", "", ""}));
         QCOMPARE(tips[2], (Ttipy1{3, "3", "", "C"}));
-        QCOMPARE(tipy::tipLines(tips), (QStringList{"1;A;B", "2;;", "3;;C"}));
+        QCOMPARE(tipsfile::tipLines(tips), (QStringList{"1;A;B", "2;;", "3;;C"}));
     }
 };
 

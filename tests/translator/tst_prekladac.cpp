@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-using prekladac::Entry;
-using prekladac::EntryList;
+using translatorfile::Entry;
+using translatorfile::EntryList;
 
 namespace {
 
@@ -30,9 +30,9 @@ class TestPrekladac : public QObject {
 private slots:
     void sectionsSkipTheLineAboveTheSeparator() {
         const QStringList lines{
-            "A;a",     "B;b",       "C;c", "D;d", "E;e", "SKRYTY;x", prekladac::kSeparator,
+            "A;a",     "B;b",       "C;c", "D;d", "E;e", "SKRYTY;x", translatorfile::kSeparator,
             "PES;DOG", "KOCKA;CAT", "BEZ"};
-        const auto words = prekladac::parse(lines);
+        const auto words = translatorfile::parse(lines);
         QVERIFY(words.error.isEmpty());
         QCOMPARE(words.english.size(), 5);
         QCOMPARE(words.czech.size(), 3);
@@ -46,9 +46,9 @@ private slots:
     void fileTextEndsLinesAsEveryOtherReader() {
         // CR, LF and CR LF each end a line; the empty line above the separator is the
         // skipped one; the last line needs no line break.
-        const auto words =
-            prekladac::parseFile(QStringLiteral("A;a\rB;b;navic\n\r\n") + prekladac::kSeparator +
-                                 QStringLiteral("\r\nPES;DOG\n;\rKOCKA"));
+        const auto words = translatorfile::parseFile(QStringLiteral("A;a\rB;b;navic\n\r\n") +
+                                                     translatorfile::kSeparator +
+                                                     QStringLiteral("\r\nPES;DOG\n;\rKOCKA"));
         QVERIFY(words.error.isEmpty());
         QCOMPARE(words.english.size(), 2);
         QCOMPARE(words.english.at(1).expression, QStringLiteral("B"));
@@ -62,7 +62,7 @@ private slots:
     }
 
     void extraFieldsAreIgnored() {
-        const auto words = prekladac::parse({"X;Y;Z", "", prekladac::kSeparator});
+        const auto words = translatorfile::parse({"X;Y;Z", "", translatorfile::kSeparator});
         QCOMPARE(words.english.at(0).translation, QStringLiteral("Y"));
         QCOMPARE(words.czech.size(), 0);
     }
@@ -70,17 +70,17 @@ private slots:
     void fileWithoutUsableSeparatorIsRefused_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("message");
-        QTest::newRow("none") << QStringList{"A;a", "B;b"} << prekladac::kNoSeparator;
+        QTest::newRow("none") << QStringList{"A;a", "B;b"} << translatorfile::kNoSeparator;
         QTest::newRow("lower case")
-            << QStringList{"A;a", "začátek český výrazů", "B;b"} << prekladac::kNoSeparator;
-        QTest::newRow("empty") << QStringList{} << prekladac::kNoSeparator;
+            << QStringList{"A;a", "začátek český výrazů", "B;b"} << translatorfile::kNoSeparator;
+        QTest::newRow("empty") << QStringList{} << translatorfile::kNoSeparator;
         QTest::newRow("first line")
-            << QStringList{prekladac::kSeparator, "A;a"} << prekladac::kSeparatorFirst;
+            << QStringList{translatorfile::kSeparator, "A;a"} << translatorfile::kSeparatorFirst;
     }
     void fileWithoutUsableSeparatorIsRefused() {
         QFETCH(QStringList, lines);
         QFETCH(QString, message);
-        const auto words = prekladac::parse(lines);
+        const auto words = translatorfile::parse(lines);
         QCOMPARE(words.error, message);
         QCOMPARE(words.english.size(), 0);
         QCOMPARE(words.czech.size(), 0);

@@ -40,14 +40,14 @@ private slots:
         TForm24 *t = windows->forms().Form24;
         // The word list fills the grid when the translator is first shown.
         t->show();
-        QCOMPARE(t->pocetRadku(), 1 + 5);
-        QCOMPARE(t->bunka(0, 0), QStringLiteral("Cizí výraz"));
-        QCOMPARE(t->bunka(1, 0), QStringLiteral("Český výraz"));
-        QCOMPARE(t->bunka(0, 1), QStringLiteral("ABACUS"));
-        QCOMPARE(t->bunka(1, 4), QStringLiteral("KOČKA"));
+        QCOMPARE(t->rowCount(), 1 + 5);
+        QCOMPARE(t->cell(0, 0), QStringLiteral("Cizí výraz"));
+        QCOMPARE(t->cell(1, 0), QStringLiteral("Český výraz"));
+        QCOMPARE(t->cell(0, 1), QStringLiteral("ABACUS"));
+        QCOMPARE(t->cell(1, 4), QStringLiteral("KOČKA"));
         QCOMPARE(t->windowTitle(), QStringLiteral("Translator (ANJ -> CZ)"));
-        for (int row = 1; row < t->pocetRadku(); ++row)
-            QVERIFY(t->bunka(0, row) != QStringLiteral("NEVIDITELNY"));
+        for (int row = 1; row < t->rowCount(); ++row)
+            QVERIFY(t->cell(0, row) != QStringLiteral("NEVIDITELNY"));
         press(t, "Info1");
         QCOMPARE(windows->dialogs().lastText(), QStringLiteral("Ve slovníku je: 8 výrazů."));
         QCOMPARE(windows->dialogs().shown.last().kind, MessageKind::Information);
@@ -59,22 +59,22 @@ private slots:
         t->show();
         typeText(t->edthledej, "z");
         QCOMPARE(t->edthledej->text(), QStringLiteral("Z")); // forced to upper case
-        QCOMPARE(t->aktualniRadek(), 2);
+        QCOMPARE(t->currentRow(), 2);
         t->edthledej->clear();
         typeText(t->edthledej, "A");
-        QCOMPARE(t->aktualniRadek(), 1); // the very first entry
-        QCOMPARE(t->hornyRadek(), 1);
+        QCOMPARE(t->currentRow(), 1); // the very first entry
+        QCOMPARE(t->topRow(), 1);
         typeText(t->edthledej, "B");
-        QCOMPARE(t->aktualniRadek(), 1);
+        QCOMPARE(t->currentRow(), 1);
         typeText(t->edthledej, "C");
-        QCOMPARE(t->aktualniRadek(), 3);
+        QCOMPARE(t->currentRow(), 3);
         QTest::keyClick(t->edthledej, Qt::Key_Backspace);
         QTest::keyClick(t->edthledej, Qt::Key_Backspace);
         QTest::keyClick(t->edthledej, Qt::Key_Backspace);
         QCOMPARE(t->edthledej->text(), QString());
         t->StringGrid1->setCurrentIndex(t->StringGrid1->model()->index(3, 0));
         QTest::keyClick(t->edthledej, Qt::Key_Backspace); // empty box: row 1
-        QCOMPARE(t->aktualniRadek(), 1);
+        QCOMPARE(t->currentRow(), 1);
     }
 
     void lowerCaseAndLongerTextsAreNotFound() {
@@ -82,10 +82,10 @@ private slots:
         TForm24 *t = windows->forms().Form24;
         t->show();
         typeText(t->edthledej, "CATS");
-        QCOMPARE(t->aktualniRadek(), 4); // CAT chose row 4, CATS moved nothing
+        QCOMPARE(t->currentRow(), 4); // CAT chose row 4, CATS moved nothing
         t->edthledej->clear();
         typeText(t->edthledej, "ABBEY"); // only "abbey" exists
-        QCOMPARE(t->aktualniRadek(), 1); // AB chose ABACUS; "abbey" in row 5 is never reached
+        QCOMPARE(t->currentRow(), 1);    // AB chose ABACUS; "abbey" in row 5 is never reached
     }
 
     void eighthCharacterMovesNothingAndEnterSearchesExactly() {
@@ -95,13 +95,13 @@ private slots:
         TForm24 *t = windows->forms().Form24;
         t->show();
         typeText(t->edthledej, "ABCDEFGZ");
-        QCOMPARE(t->aktualniRadek(), 1); // seven characters chose row 1; the eighth waits
+        QCOMPARE(t->currentRow(), 1); // seven characters chose row 1; the eighth waits
         QTest::keyClick(t->edthledej, Qt::Key_Return);
-        QCOMPARE(t->aktualniRadek(), 3);
+        QCOMPARE(t->currentRow(), 3);
         QCOMPARE(t->edthledej->selectedText(), QStringLiteral("ABCDEFGZ"));
         t->edthledej->setText(QStringLiteral("ABCDEFGH"));
         press(t, "Hledej1");
-        QCOMPARE(t->aktualniRadek(), 2);
+        QCOMPARE(t->currentRow(), 2);
     }
 
     void switchOffTypingMovesNothing() {
@@ -111,10 +111,10 @@ private slots:
         t->Auto1->trigger();
         QVERIFY(!t->Auto1->isChecked());
         typeText(t->edthledej, "PES");
-        QCOMPARE(t->aktualniRadek(), 1);
+        QCOMPARE(t->currentRow(), 1);
         t->ZCZdoANj1->trigger();
         QTest::keyClick(t->edthledej, Qt::Key_Return);
-        QCOMPARE(t->aktualniRadek(), 3);
+        QCOMPARE(t->currentRow(), 3);
     }
 
     void swappingSelectsTheTranslationAndTwiceReturns() {
@@ -122,18 +122,18 @@ private slots:
         TForm24 *t = windows->forms().Form24;
         t->show();
         typeText(t->edthledej, "CAT");
-        QCOMPARE(t->aktualniRadek(), 4);
+        QCOMPARE(t->currentRow(), 4);
         press(t, "SpeedButton2");
         QCOMPARE(t->windowTitle(), QStringLiteral("Translator (CZ -> ANJ)"));
-        QCOMPARE(t->bunka(0, 0), QStringLiteral("Český výraz"));
-        QCOMPARE(t->pocetRadku(), 4);
+        QCOMPARE(t->cell(0, 0), QStringLiteral("Český výraz"));
+        QCOMPARE(t->rowCount(), 4);
         QVERIFY(t->ZCZdoANj1->isChecked() && !t->ZANJdoCZ1->isChecked());
-        QCOMPARE(t->bunka(0, t->aktualniRadek()), QStringLiteral("KOČKA"));
+        QCOMPARE(t->cell(0, t->currentRow()), QStringLiteral("KOČKA"));
         QCOMPARE(t->edthledej->text(), QStringLiteral("CAT"));
         t->ZCZdoANj1->trigger(); // the checked item swaps too
         QVERIFY(!t->ZCZdoANj1->isChecked() && t->ZANJdoCZ1->isChecked());
-        QCOMPARE(t->aktualniRadek(), 4);
-        QCOMPARE(t->pocetRadku(), 6);
+        QCOMPARE(t->currentRow(), 4);
+        QCOMPARE(t->rowCount(), 6);
     }
 
     void copyPutsTheTranslationOnTheClipboard() {
@@ -162,10 +162,10 @@ private slots:
     void theOnlyWordListStaysChecked() {
         auto windows = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = windows->forms().Form24;
-        t->Anglicky1->trigger();
-        QVERIFY(t->Anglicky1->isChecked());
-        t->Anglicky1->trigger();
-        QVERIFY(t->Anglicky1->isChecked());
+        t->englishAction->trigger();
+        QVERIFY(t->englishAction->isChecked());
+        t->englishAction->trigger();
+        QVERIFY(t->englishAction->isChecked());
     }
 
     void directionAndSwitchSurviveARestart() {
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(!again->ZANJdoCZ1->isChecked());
         QVERIFY(!again->Auto1->isChecked());
         again->show();
-        QCOMPARE(again->bunka(0, 1), QStringLiteral("KOČKA"));
+        QCOMPARE(again->cell(0, 1), QStringLiteral("KOČKA"));
     }
 
     void badFilesLeaveEmptyListsWithAMessage_data() {
@@ -208,13 +208,13 @@ private slots:
         TForm24 *t = windows->forms().Form24;
         QVERIFY2(windows->dialogs().texts().join('|').contains(message),
                  qPrintable(windows->dialogs().texts().join('|')));
-        QCOMPARE(t->pocetRadku(), 2); // header and one empty row
+        QCOMPARE(t->rowCount(), 2); // header and one empty row
         t->show();
         typeText(t->edthledej, "A");
         t->edthledej->setText("A");
         press(t, "SpeedButton1");
         press(t, "SpeedButton2");
-        QCOMPARE(t->pocetRadku(), 2);
+        QCOMPARE(t->rowCount(), 2);
     }
 
     void missingFileSaysSo() {
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(QFile::remove(platform->folder.shipped("prekladac.dat")));
         TestWindows windows(std::move(platform));
         QVERIFY(windows.dialogs().texts().contains(QStringLiteral("Nenalezen slovník!")));
-        QCOMPARE(windows.forms().Form24->pocetRadku(), 2);
+        QCOMPARE(windows.forms().Form24->rowCount(), 2);
         QVERIFY(!windows.platform().memory().keyExists("Translator"));
     }
 };

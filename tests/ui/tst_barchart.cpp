@@ -1,8 +1,8 @@
 #include "support/contrast.h"
 #include "ui/barchart.h"
 
-#include <QHash>
 #include <QFontInfo>
+#include <QHash>
 #include <QImage>
 #include <QtTest>
 
