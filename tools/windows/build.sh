@@ -20,17 +20,22 @@ vokab_compiler_cache
 
 toolchains="$(cd .. && pwd)/shared/toolchains"
 cache="${VOKAB_WINDOWS_CACHE:-$HOME/.cache/vokab-windows}"
-archive="$toolchains/qt6-mingw64.tar.xz"
 export VOKAB_QT_MINGW="$cache/qt6-mingw"
 mkdir -p "$cache"
 
-# The prefix is unpacked again whenever the archive differs from the one last unpacked.
+# The archive beside the checkout is kept in the cache as well, for checkouts without it;
+# without either it is built. The prefix is unpacked again whenever the archive differs
+# from the one last unpacked.
+archive="$cache/qt6-mingw64.tar.xz"
+shared_archive="$toolchains/qt6-mingw64.tar.xz"
+if [ -f "$shared_archive" ] &&
+    [ "$(stat -c '%s %Y' "$shared_archive")" != "$(stat -c '%s %Y' "$archive" 2>/dev/null)" ]; then
+    cp -p "$shared_archive" "$archive.new"
+    mv "$archive.new" "$archive"
+fi
 if [ ! -f "$archive" ]; then
-    archive="$cache/qt6-mingw64.tar.xz"
-    if [ ! -f "$archive" ]; then
-        echo "No $toolchains/qt6-mingw64.tar.xz: building it (about 35 minutes)"
-        tools/windows/build-qt6-mingw64.sh "$archive"
-    fi
+    echo "No $shared_archive: building it (about 35 minutes)"
+    tools/windows/build-qt6-mingw64.sh "$archive"
 fi
 stamp="$(stat -c '%s %Y' "$archive") $archive"
 if [ "$(cat "$cache/unpacked" 2>/dev/null)" != "$stamp" ]; then
