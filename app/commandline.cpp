@@ -24,11 +24,8 @@ bool isVersion(const QString &argument) {
     return argument == QStringLiteral("--version") || argument == QStringLiteral("-v");
 }
 
-Options failure(const QString &text) {
-    Options options;
-    options.action = Options::Action::Error;
-    options.error = text + u'\n' + kHelpHint;
-    return options;
+Failure failure(const QString &text) {
+    return Failure{text + u'\n' + kHelpHint};
 }
 
 // A value option ("--output FILE" or "--output=FILE"): its value, or nothing when the
@@ -48,7 +45,7 @@ std::optional<QString> valueOption(const QStringList &arguments, qsizetype &i, c
 }
 
 // The import and export options together: the action, or the error of a wrong mix.
-Options checkConversion(Options options, bool importing, bool exporting) {
+Result<Options> checkConversion(Options options, bool importing, bool exporting) {
     if (importing && exporting)
         return failure(QStringLiteral("Volby --import a --export nelze použít zároveň."));
     if (!importing && !exporting) {
@@ -75,7 +72,7 @@ Options checkConversion(Options options, bool importing, bool exporting) {
 
 } // namespace
 
-Options parse(const QStringList &arguments, bool beforeQt) {
+Result<Options> parse(const QStringList &arguments, bool beforeQt) {
     Options options;
     bool onlyFiles = false;
     bool importing = false;
@@ -207,24 +204,24 @@ Conversion importFile(const Options &options) {
     qsizetype skipped = 0;
     QStringList droppedSounds;
     if (format == exchange::FileFormat::Kvtml) {
-        const exchange::KvtmlRead read = exchange::readKvtmlFile(options.input);
-        if (!read.dictionary)
-            return refused(read.error);
-        dictionary = *read.dictionary;
-        skipped = read.skippedEntries;
-        droppedSounds = read.droppedSounds;
+        const Result<exchange::KvtmlRead> read = exchange::readKvtmlFile(options.input);
+        if (!read)
+            return refused(read.error());
+        dictionary = read->dictionary;
+        skipped = read->skippedEntries;
+        droppedSounds = read->droppedSounds;
     } else {
-        const exchange::DelimitedFile file = exchange::readDelimitedFile(options.input);
-        if (!file.table)
-            return refused(file.error);
-        const exchange::Imported imported = exchange::dictionaryOfTable(
-            *file.table, file.columns, QFileInfo(options.input).absolutePath());
-        if (!imported.error.isEmpty())
+        const Result<exchange::DelimitedFile> file = exchange::readDelimitedFile(options.input);
+        if (!file)
+            return refused(file.error());
+        const Result<exchange::Imported> imported = exchange::dictionaryOfTable(
+            file->table, file->columns, QFileInfo(options.input).absolutePath());
+        if (!imported)
             return refused(QStringLiteral("Soubor „%1“ nelze importovat: %2")
-                               .arg(native(options.input), imported.error));
-        dictionary = imported.dictionary;
-        skipped = imported.skippedRows;
-        droppedSounds = imported.droppedSounds;
+                               .arg(native(options.input), imported.error()));
+        dictionary = imported->dictionary;
+        skipped = imported->skippedRows;
+        droppedSounds = imported->droppedSounds;
     }
     if (dictionary.isEmpty())
         return refused(QStringLiteral("V souboru „%1“ není žádný výraz s cizím i českým textem.")
@@ -252,10 +249,9 @@ Conversion importFile(const Options &options) {
         result.errors += QStringLiteral("Tyto zvuky nejsou ve složce importovaného souboru, "
                                         "výrazy zůstaly bez zvuku:\n  ") +
                          droppedSounds.join(QStringLiteral("\n  ")) + u'\n';
-    const textfile::SaveResult saved =
-        dictionaryfile::writeDictionaryFile(options.output, dictionary);
+    const Result<void> saved = dictionaryfile::writeDictionaryFile(options.output, dictionary);
     if (!saved)
-        return refused(saved.error);
+        return refused(saved.error());
     result.output += QStringLiteral("Slovník „%1“ uložen, výrazů: %2.\n")
                          .arg(native(options.output))
                          .arg(dictionary.size());
@@ -271,32 +267,34 @@ Conversion exportFile(const Options &options) {
                            .arg(native(options.output)));
     if (std::optional<Conversion> existing = refuseExisting(options))
         return *existing;
-    dictionaryfile::ReadResult read =
+    Result<dictionaryfile::Loaded> read =
         dictionaryfile::readDictionaryFile(options.input, dictionaryfile::Contents::Records);
+    if (!read)
+        return refused(read.error());
     Conversion result;
-    if (read.looksUtf8) {
+    if (read->looksUtf8) {
         // Another tool's dictionary in UTF-8: read as such, as the editor offers to.
         read = dictionaryfile::readDictionaryFile(options.input, dictionaryfile::Contents::Records,
                                                   {}, dictionaryfile::Encoding::Utf8);
         result.errors += QStringLiteral("Slovník „%1“ je v kódování UTF-8, byl přečten jako "
                                         "UTF-8.\n")
                              .arg(native(options.input));
-        if (!read.replaced.isEmpty())
+        if (!read)
+            return refused(read.error());
+        if (!read->replaced.isEmpty())
             result.errors += QStringLiteral("Znaky, které Vokab neumí, se změnily na „?“: %1\n")
-                                 .arg(read.replaced);
+                                 .arg(read->replaced);
     }
-    if (read.status == dictionaryfile::ReadResult::Status::Failed)
-        return refused(read.error);
-    if (read.status == dictionaryfile::ReadResult::Status::Empty || read.dictionary.isEmpty())
+    if (read->dictionary.isEmpty())
         return refused(QStringLiteral("Slovník „%1“ je prázdný, není co exportovat.")
                            .arg(native(options.input)));
-    const textfile::SaveResult saved = exchange::exportDictionary(
-        options.output, read.dictionary, *format, QFileInfo(options.input).completeBaseName());
+    const Result<void> saved = exchange::exportDictionary(
+        options.output, read->dictionary, *format, QFileInfo(options.input).completeBaseName());
     if (!saved)
-        return refused(result.errors + saved.error);
+        return refused(result.errors + saved.error());
     result.output += QStringLiteral("Slovník exportován do „%1“, výrazů: %2.\n")
                          .arg(native(options.output))
-                         .arg(read.dictionary.size());
+                         .arg(read->dictionary.size());
     result.status = 0;
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,9 +12,8 @@
 namespace commandline {
 
 struct Options {
-    enum class Action { Run, Help, Version, Error, Import, Export };
+    enum class Action { Run, Help, Version, Import, Export };
     Action action = Action::Run;
-    QString error;               // Czech, when the command line is wrong
     QString dictionary;          // the dictionary to open, as given
     bool benchmarkStart = false; // the start-up benchmark's probe
     bool benchmarkOpen = false;  // tools/compare.sh: the splash gives way at once
@@ -25,8 +26,9 @@ struct Options {
 
 // `arguments` as QCoreApplication::arguments() gives them, the program first. Qt's own
 // options are gone by then; `beforeQt` says that they may still be there, so that only
-// --help and --version are looked for (they need no display).
-Options parse(const QStringList &arguments, bool beforeQt = false);
+// --help and --version are looked for (they need no display). A wrong command line fails
+// with its Czech message, the hint at --help included.
+Result<Options> parse(const QStringList &arguments, bool beforeQt = false);
 
 QString helpText();
 

@@ -40,7 +40,12 @@ void probeStartUp(Forms &forms) {
 
 // Answers --help, --version and a wrong command line on the standard output or error;
 // nothing when the program is to run.
-std::optional<int> answerCommandLine(const commandline::Options &options) {
+std::optional<int> answerCommandLine(const Result<commandline::Options> &parsed) {
+    if (!parsed) {
+        printText(stderr, parsed.error() + u'\n');
+        return 2;
+    }
+    const commandline::Options &options = *parsed;
     switch (options.action) {
     case commandline::Options::Action::Run:
         return std::nullopt;
@@ -50,9 +55,6 @@ std::optional<int> answerCommandLine(const commandline::Options &options) {
     case commandline::Options::Action::Version:
         printText(stdout, commandline::versionText());
         return 0;
-    case commandline::Options::Action::Error:
-        printText(stderr, options.error + u'\n');
-        return 2;
     case commandline::Options::Action::Import:
     case commandline::Options::Action::Export: {
         const commandline::Conversion done = commandline::convert(options);
@@ -106,9 +108,9 @@ int main(int argc, char **argv) {
     // before Qt looks for one. An import or export reads its whole command line, with
     // no room for Qt's own options.
     const QStringList arguments = programArguments(argc, argv);
-    commandline::Options early = commandline::parse(arguments, true);
-    if (early.action == commandline::Options::Action::Import ||
-        early.action == commandline::Options::Action::Export)
+    Result<commandline::Options> early = commandline::parse(arguments, true);
+    if (early && (early->action == commandline::Options::Action::Import ||
+                  early->action == commandline::Options::Action::Export))
         early = commandline::parse(arguments);
     if (const std::optional<int> answered = answerCommandLine(early))
         return *answered;
@@ -122,9 +124,10 @@ int main(int argc, char **argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vokab"));
     app.setQuitOnLastWindowClosed(false);
 
-    const commandline::Options options = commandline::parse(app.arguments());
-    if (const std::optional<int> answered = answerCommandLine(options))
+    const Result<commandline::Options> parsed = commandline::parse(app.arguments());
+    if (const std::optional<int> answered = answerCommandLine(parsed))
         return *answered;
+    const commandline::Options &options = *parsed;
     const QString dictionary =
         options.dictionary.isEmpty() ? QString() : QDir().absoluteFilePath(options.dictionary);
 
@@ -169,10 +172,10 @@ int main(int argc, char **argv) {
     QObject::connect(
         &lock, &ProgramLock::startedAgain, &app, [&windows](const QStringList &arguments) {
             bringToFront(windows->forms());
-            const commandline::Options again =
+            const Result<commandline::Options> again =
                 commandline::parse(QStringList{QString(), QStringLiteral("--")} + arguments);
-            if (!again.dictionary.isEmpty())
-                windows->forms().Form1->openDictionary(again.dictionary);
+            if (again && !again->dictionary.isEmpty())
+                windows->forms().Form1->openDictionary(again->dictionary);
         });
     if (!dictionary.isEmpty())
         windows->forms().Form1->openDictionary(dictionary);

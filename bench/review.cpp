@@ -39,10 +39,10 @@ void benchReview() {
     QTemporaryDir folder;
     const QString dictionary = folder.filePath(QStringLiteral("slovnik.slv"));
     QFile::copy(bench::inputs(QStringLiteral("slovnik-100000.slv")), dictionary);
-    const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(dictionary);
+    const Result<dictionaryfile::Loaded> read = dictionaryfile::readDictionaryFile(dictionary);
     const QDate today(2026, 12, 8);
-    review::Plan plan = planOf(read.dictionary, today);
-    if (!review::writePlanFile(review::planPath(dictionary), plan).ok) {
+    review::Plan plan = planOf(read->dictionary, today);
+    if (!review::writePlanFile(review::planPath(dictionary), plan).ok()) {
         std::printf("the plan could not be written\n");
         return bench::missed(QStringLiteral("review"));
     }
@@ -74,7 +74,7 @@ void benchReview() {
 
     std::vector<double> answers;
     for (int run = 0; run < 20; ++run) {
-        const review::Key key = review::keyOf(read.dictionary[run * 997]);
+        const review::Key key = review::keyOf(read->dictionary[run * 997]);
         answers.push_back(bench::milliseconds([&] {
             plan.set(key, review::answered(plan.memoryOf(key), review::Rating::Good, today));
         }));

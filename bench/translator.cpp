@@ -71,8 +71,8 @@ void benchTranslator() {
     qsizetype entries = 0;
     for (int run = 0; run < bench::kRuns; ++run) {
         loads.push_back(bench::milliseconds([&] {
-            const translatorfile::WordList list = translatorfile::load(input);
-            entries = list.english.size() + list.czech.size();
+            const Result<translatorfile::WordList> list = translatorfile::load(input);
+            entries = list ? list->english.size() + list->czech.size() : 0;
         }));
     }
     bench::report(QStringLiteral("translator: load %1 entries").arg(entries), loads);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 #include <utility>
@@ -20,15 +21,27 @@ public:
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
     // The value; only when ok().
-    const T &value() const & { return *m_value; }
-    T &value() & { return *m_value; }
-    T &&value() && { return std::move(*m_value); }
-    const T &operator*() const & { return *m_value; }
-    const T *operator->() const { return &*m_value; }
+    const T &value() const & { return checked(); }
+    T &value() & { return checked(); }
+    T &&value() && { return std::move(checked()); }
+    const T &operator*() const & { return checked(); }
+    T &operator*() & { return checked(); }
+    T &&operator*() && { return std::move(checked()); }
+    const T *operator->() const { return &checked(); }
+    T *operator->() { return &checked(); }
     // The Czech message; empty when ok().
     const QString &error() const { return m_error; }
 
 private:
+    const T &checked() const {
+        Q_ASSERT_X(m_value, "Result", "the value of a failure");
+        return *m_value;
+    }
+    T &checked() {
+        Q_ASSERT_X(m_value, "Result", "the value of a failure");
+        return *m_value;
+    }
+
     std::optional<T> m_value;
     QString m_error;
 };

@@ -118,10 +118,9 @@ void removeLeftTemporaries(const QString &folder, const QString &stem) {
 }
 
 // Creates a new temporary beside the target; never opens what is already there (a
-// planted file, link or folder of that name makes it try another name). When it fails,
-// `reason` says why.
-bool createTemporary(const QString &folder, const QString &stem, QFile &file, QString *reason) {
-    *reason = QStringLiteral("soubor nelze vytvořit");
+// planted file, link or folder of that name makes it try another name). It fails with
+// the reason alone (without the file's name).
+Result<void> createTemporary(const QString &folder, const QString &stem, QFile &file) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         file.setFileName(folder + u'/' + u'.' + stem + u'.' + randomLetters() + kTempSuffix);
         errno = 0;
@@ -131,10 +130,10 @@ bool createTemporary(const QString &folder, const QString &stem, QFile &file, QS
             if (QFileInfo(file.fileName()).exists() || QFileInfo(file.fileName()).isSymLink())
                 continue; // the name is taken: another one
             if (!QFileInfo(folder).isDir())
-                *reason = QStringLiteral("složka neexistuje");
-            else if (refused != 0)
-                *reason = oserror::reason(refused);
-            return false;
+                return Failure{QStringLiteral("složka neexistuje")};
+            if (refused != 0)
+                return Failure{oserror::reason(refused)};
+            return Failure{QStringLiteral("soubor nelze vytvořit")};
         }
 #ifndef Q_OS_WIN
         // Locked while it is written, so that no other save takes it for a left one;
@@ -148,9 +147,9 @@ bool createTemporary(const QString &folder, const QString &stem, QFile &file, QS
             continue;
         }
 #endif
-        return true;
+        return {};
     }
-    return false;
+    return Failure{QStringLiteral("soubor nelze vytvořit")};
 }
 
 // Where a save of `path` writes: a link is saved through to the file it points to.
@@ -183,25 +182,23 @@ bool writeInPlace(const QString &target, const QByteArray &bytes) {
 
 // Replaces `target` by the temporary `file` in one step; the target exists as the old or
 // the new file at every moment. Windows moves no file that is open: it is closed first
-// (there is no lock to keep, see createTemporary).
-bool replaceFile(QFile &file, const QString &target, QString *reason) {
+// (there is no lock to keep, see createTemporary). It fails with the reason alone.
+Result<void> replaceFile(QFile &file, const QString &target) {
     const QString source = file.fileName();
 #ifdef Q_OS_WIN
     file.close();
     if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(source).utf16()),
                     reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    *reason = lastReason();
-    return false;
+        return {};
+    return Failure{lastReason()};
 #else
     if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
         0) {
         syncFolder(QFileInfo(target).absolutePath());
-        return true;
+        return {};
     }
-    *reason = lastReason();
-    return false;
+    return Failure{lastReason()};
 #endif
 }
 
@@ -236,12 +233,10 @@ bool isReadOnly(const QFileInfo &info) {
 
 } // namespace
 
-ReadResult readBytes(const QString &path, qint64 limit) {
-    ReadResult result;
-    const auto fail = [&](const QString &reason) {
-        result.error =
-            QStringLiteral("Soubor „%1“ nelze přečíst: %2.").arg(nativeName(path), reason);
-        return result;
+Result<QByteArray> readBytes(const QString &path, qint64 limit) {
+    const auto fail = [&](const QString &reason) -> Result<QByteArray> {
+        return Failure{
+            QStringLiteral("Soubor „%1“ nelze přečíst: %2.").arg(nativeName(path), reason)};
     };
     const QFileInfo info(path);
     if (!info.exists())
@@ -293,20 +288,17 @@ ReadResult readBytes(const QString &path, qint64 limit) {
     }
     if (bytes.size() > limit)
         return fail(QStringLiteral("soubor je příliš velký"));
-    result.bytes = std::move(bytes);
-    return result;
+    return bytes;
 }
 
-TextResult readText(const QString &path, qint64 limit) {
-    ReadResult raw = readBytes(path, limit);
-    TextResult result;
-    result.error = raw.error;
-    if (raw.bytes)
-        result.text = win1250::decode(*raw.bytes);
-    return result;
+Result<QString> readText(const QString &path, qint64 limit) {
+    const Result<QByteArray> raw = readBytes(path, limit);
+    if (!raw)
+        return Failure{raw.error()};
+    return win1250::decode(*raw);
 }
 
-LineCount countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines) {
+Result<LineCount> countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines) {
     LineCount result;
     qsizetype lineNumber = 0;
     qsizetype tooLong = 0;
@@ -320,9 +312,10 @@ LineCount countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLin
             tooLong = lineNumber;
     });
     if (tooLong > 0)
-        result.error = QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(lineBytes);
-    else if (result.count > maxLines)
-        result.error = QStringLiteral("má více než %1 řádků").arg(maxLines);
+        return Failure{
+            QStringLiteral("řádek %1 je delší než %2 bajtů").arg(tooLong).arg(lineBytes)};
+    if (result.count > maxLines)
+        return Failure{QStringLiteral("má více než %1 řádků").arg(maxLines)};
     return result;
 }
 
@@ -340,11 +333,10 @@ QStringList temporariesOf(const QString &path) {
     return found;
 }
 
-SaveResult saveFile(const QString &path, const QByteArray &bytes) {
-    SaveResult result;
-    const auto fail = [&](const QString &reason) {
-        result.error = QStringLiteral("Soubor „%1“ nelze uložit: %2").arg(nativeName(path), reason);
-        return result;
+Result<void> saveFile(const QString &path, const QByteArray &bytes) {
+    const auto fail = [&](const QString &reason) -> Result<void> {
+        return Failure{
+            QStringLiteral("Soubor „%1“ nelze uložit: %2").arg(nativeName(path), reason)};
     };
     // The bytes go to a new temporary file beside the target, which then replaces the
     // target in one rename. A crash at any moment leaves the old file whole; the next
@@ -363,9 +355,8 @@ SaveResult saveFile(const QString &path, const QByteArray &bytes) {
     const QString stem = temporaryStem(targetInfo.fileName());
     removeLeftTemporaries(folder, stem);
     QFile file;
-    QString refused;
-    if (!createTemporary(folder, stem, file, &refused))
-        return fail(refused);
+    if (const Result<void> created = createTemporary(folder, stem, file); !created)
+        return fail(created.error());
     const QString temporary = file.fileName();
     qint64 written = 0;
     while (written < bytes.size()) {
@@ -388,21 +379,18 @@ SaveResult saveFile(const QString &path, const QByteArray &bytes) {
     if (targetInfo.exists() && linkCount(target) > 1 && writeInPlace(target, bytes)) {
         file.close();
         QFile::remove(temporary);
-        result.ok = true;
-        return result;
+        return {};
     }
-    QString reason;
-    const bool replaced = replaceFile(file, target, &reason);
+    const Result<void> replaced = replaceFile(file, target);
     file.close(); // the lock is held until the temporary has its final name
     if (!replaced) {
         QFile::remove(temporary);
-        return fail(reason);
+        return fail(replaced.error());
     }
-    result.ok = true;
-    return result;
+    return {};
 }
 
-std::optional<QByteArray> encodeLines(const QStringList &lines, QString *error) {
+Result<QByteArray> encodeLines(const QStringList &lines) {
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
@@ -412,11 +400,9 @@ std::optional<QByteArray> encodeLines(const QStringList &lines, QString *error) 
     for (const QString &line : lines) {
         QChar bad;
         if (!win1250::encode(line, encoded, &bad)) {
-            if (error)
-                *error = QStringLiteral("Text obsahuje znak „%1“, který nelze uložit v "
-                                        "kódování Windows-1250. Soubor nebyl uložen.")
-                             .arg(bad);
-            return std::nullopt;
+            return Failure{QStringLiteral("Text obsahuje znak „%1“, který nelze uložit v "
+                                          "kódování Windows-1250. Soubor nebyl uložen.")
+                               .arg(bad)};
         }
         bytes += encoded;
         bytes += "\r\n";
@@ -424,11 +410,10 @@ std::optional<QByteArray> encodeLines(const QStringList &lines, QString *error) 
     return bytes;
 }
 
-SaveResult saveLines(const QString &path, const QStringList &lines) {
-    SaveResult result;
-    std::optional<QByteArray> bytes = encodeLines(lines, &result.error);
+Result<void> saveLines(const QString &path, const QStringList &lines) {
+    const Result<QByteArray> bytes = encodeLines(lines);
     if (!bytes)
-        return result;
+        return Failure{bytes.error()};
     return saveFile(path, *bytes);
 }
 
@@ -438,19 +423,16 @@ QStringList splitLines(QStringView text) {
     return lines;
 }
 
-LinesResult readLines(const QString &path, qint64 limit) {
+Result<QStringList> readLines(const QString &path, qint64 limit) {
     // Each line is decoded from its bytes (CR and LF are the same bytes in Windows-1250),
     // without the whole text decoded first.
-    const ReadResult raw = readBytes(path, limit);
-    LinesResult result;
-    result.error = raw.error;
-    if (!raw.bytes)
-        return result;
-    const QByteArrayView bytes(*raw.bytes);
+    const Result<QByteArray> raw = readBytes(path, limit);
+    if (!raw)
+        return Failure{raw.error()};
+    const QByteArrayView bytes(*raw);
     QStringList lines;
     forEachLine(bytes, [&](QByteArrayView line) { lines.append(win1250::decode(line)); });
-    result.lines = std::move(lines);
-    return result;
+    return lines;
 }
 
 } // namespace textfile

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,22 +18,13 @@
 // refused.
 namespace textfile {
 
-struct ReadResult {
-    std::optional<QByteArray> bytes; // empty when the file could not be read
-    QString error;                   // Czech text naming the file, when it could not
-};
+// Every failure below is a Czech text naming the file.
 
 // Reads a file of at most `limit` bytes; a larger file, a folder, a device or a pipe is
-// refused with an error, and never more than `limit` + 1 bytes are read.
-ReadResult readBytes(const QString &path, qint64 limit = qint64(1) << 31);
+// refused, and never more than `limit` + 1 bytes are read.
+Result<QByteArray> readBytes(const QString &path, qint64 limit = qint64(1) << 31);
 
-struct SaveResult {
-    bool ok = false;
-    QString error; // Czech text naming the file, when the save failed
-    explicit operator bool() const { return ok; }
-};
-
-SaveResult saveFile(const QString &path, const QByteArray &bytes);
+Result<void> saveFile(const QString &path, const QByteArray &bytes);
 
 // The temporary files of saves of `path` that are there now (a save in progress, or
 // one that was cut off and is removed by the next save).
@@ -39,17 +32,13 @@ QStringList temporariesOf(const QString &path);
 
 // Encodes each line in Windows-1250 followed by CR LF and saves the whole file.
 // A character that Windows-1250 cannot hold is reported and nothing is written.
-SaveResult saveLines(const QString &path, const QStringList &lines);
+Result<void> saveLines(const QString &path, const QStringList &lines);
 
-// Encodes lines as saveLines() would, without writing; fills `error` when it fails.
-std::optional<QByteArray> encodeLines(const QStringList &lines, QString *error = nullptr);
+// Encodes lines as saveLines() would, without writing.
+Result<QByteArray> encodeLines(const QStringList &lines);
 
-// Decoded Windows-1250 text of a file, or the error.
-struct TextResult {
-    std::optional<QString> text;
-    QString error;
-};
-TextResult readText(const QString &path, qint64 limit = qint64(1) << 31);
+// Decoded Windows-1250 text of a file.
+Result<QString> readText(const QString &path, qint64 limit = qint64(1) << 31);
 
 // Calls `line` with every line of `text` (a QStringView or a QByteArrayView, whose
 // line breaks are the same bytes), without its line break: CR LF, a lone CR and a lone
@@ -82,23 +71,18 @@ template <typename View, typename Function> void forEachLine(View text, Function
 }
 
 // The non-empty lines of `bytes` counted against the limits of an untrusted file: their
-// number, the first of them, and a Czech reason (without the file's name) when a line is
-// longer than `lineBytes` or there are more than `maxLines` of them.
+// number and the first of them; it fails with a Czech reason (without the file's name)
+// when a line is longer than `lineBytes` or there are more than `maxLines` of them.
 struct LineCount {
     qsizetype count = 0;
     QByteArrayView first;
-    QString error;
 };
-LineCount countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines);
+Result<LineCount> countLines(QByteArrayView bytes, qsizetype lineBytes, qsizetype maxLines);
 
 // The file's lines, as forEachLine() finds them.
 QStringList splitLines(QStringView text);
 
-// The lines of a Windows-1250 text file of at most `limit` bytes, or the error.
-struct LinesResult {
-    std::optional<QStringList> lines;
-    QString error;
-};
-LinesResult readLines(const QString &path, qint64 limit = qint64(1) << 31);
+// The lines of a Windows-1250 text file of at most `limit` bytes.
+Result<QStringList> readLines(const QString &path, qint64 limit = qint64(1) << 31);
 
 } // namespace textfile

@@ -154,7 +154,7 @@ void TForm14::btnactiClick() {
     if (!chosen)
         return;
     // An empty file gives an empty source list: the merger has nothing to refuse.
-    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+    std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(
         *chosen, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Taken,
         *platform.dialogs, OpenDialog1);
     if (!read)
@@ -210,9 +210,9 @@ void TForm14::btulozClick() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = dictionaryfile::writeDictionaryFile(*chosen, m_merged);
+    const Result<void> saved = dictionaryfile::writeDictionaryFile(*chosen, m_merged);
     if (!saved) {
-        platform.dialogs->error(saved.error);
+        platform.dialogs->error(saved.error());
         return;
     }
     SaveDialog1.remember(*chosen);

@@ -135,12 +135,12 @@ void TForm15::openList(FileDialogState &dialog, QStringList &lines, QTextEdit *p
     setConverted({});
     lines.clear();
     pane->clear();
-    const textfile::LinesResult read = conversion::readWordListFile(*chosen);
-    if (!read.lines) {
-        platform.dialogs->error(read.error);
+    const Result<QStringList> read = conversion::readWordListFile(*chosen);
+    if (!read) {
+        platform.dialogs->error(read.error());
         return;
     }
-    lines = *read.lines;
+    lines = *read;
     pane->setPlainText(lines.join(u'\n'));
 }
 
@@ -179,9 +179,9 @@ void TForm15::BitBtn5Click() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
-    const textfile::SaveResult saved = conversion::writePairedFile(*chosen, m_converted);
+    const Result<void> saved = conversion::writePairedFile(*chosen, m_converted);
     if (!saved) {
-        platform.dialogs->error(saved.error);
+        platform.dialogs->error(saved.error());
         return;
     }
     SaveDialog1.remember(*chosen);

@@ -378,7 +378,7 @@ void TForm2::BitBtn2Click() {
 }
 
 void TForm2::openDictionary(const QString &path) {
-    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+    std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(
         path, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Refused,
         *platform.dialogs, m_openDialog);
     if (!read)
@@ -394,23 +394,24 @@ void TForm2::openDictionary(const QString &path) {
 }
 
 bool TForm2::saveTo(const QString &path) {
-    const DictionaryDocument::SaveResult saved = m_document.saveTo(path, platform.folder.temp());
-    if (!saved.notMoved.isEmpty())
+    DictionaryDocument::SoundReport sounds;
+    const Result<void> saved = m_document.saveTo(path, platform.folder.temp(), sounds);
+    if (!sounds.notMoved.isEmpty())
         platform.dialogs->warning(
             QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
                            "výrazy je dál najdou na jejich původním místě:\n") +
-            saved.notMoved.join(u'\n'));
-    if (!saved.saved) {
-        platform.dialogs->error(saved.error);
-        if (!saved.notMovedBack.isEmpty())
+            sounds.notMoved.join(u'\n'));
+    if (!saved) {
+        platform.dialogs->error(saved.error());
+        if (!sounds.notMovedBack.isEmpty())
             platform.dialogs->warning(
                 QStringLiteral("Tyto zvuky se nepodařilo vrátit na jejich původní místo, "
                                "výrazy je najdou ve složce slovníku:\n") +
-                QDir::toNativeSeparators(saved.notMovedBack.join(u'\n')));
+                QDir::toNativeSeparators(sounds.notMovedBack.join(u'\n')));
         return false;
     }
     // A field that shows a moved recording shows it in its new place.
-    for (const editor::SoundMoveResult::RecordChange &change : saved.moved) {
+    for (const editor::SoundMoveResult::RecordChange &change : sounds.moved) {
         const QString &now = m_document.records()[change.record].zvuk;
         if (edtzvuk->text() == change.zvuk)
             edtzvuk->setText(now);
@@ -488,7 +489,7 @@ void TForm2::importClick() {
         forms.importWindow->showFile(*chosen);
         return;
     }
-    if (const std::optional<exchange::KvtmlImport> read =
+    if (const std::optional<exchange::KvtmlRead> read =
             exchange::readKvtmlImport(*chosen, *platform.dialogs))
         takeImported(read->dictionary, read->skippedEntries, read->droppedSounds);
 }

@@ -179,7 +179,7 @@ bool TForm5::startRecording() {
 
 bool TForm5::prepareTemp(Platform &platform) {
     if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
+        platform.dialogs->error(made.error());
         return false;
     }
     return true;
@@ -235,23 +235,22 @@ void TForm5::speechButtonClick() {
     if (recording)
         stopRecording(false);
     if (const auto made = platform.folder.prepareFolder(platform.folder.temp()); !made) {
-        platform.dialogs->error(made.error);
+        platform.dialogs->error(made.error());
         return;
     }
     const QString expression = forms.Form2->edtang->text();
     const SpeechSettings settings = forms.settings->speech();
-    QString error;
-    const std::optional<QByteArray> speech = platform.speech->synthesize(
-        ExpressionSound::spokenText(expression), settings.language, settings.rate, &error);
+    const Result<QByteArray> speech = platform.speech->synthesize(
+        ExpressionSound::spokenText(expression), settings.language, settings.rate);
     if (!speech) {
-        platform.dialogs->error(error);
+        platform.dialogs->error(speech.error());
         return;
     }
     // A fresh file, as a recording gets: an earlier one is never replaced.
     const QString path =
         QDir::toNativeSeparators(editor::newRecordingPath(platform.folder.temp(), expression));
-    if (const textfile::SaveResult saved = textfile::saveFile(path, *speech); !saved) {
-        platform.dialogs->error(saved.error);
+    if (const Result<void> saved = textfile::saveFile(path, *speech); !saved) {
+        platform.dialogs->error(saved.error());
         return;
     }
     m_recorded = path;

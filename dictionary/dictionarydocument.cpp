@@ -53,26 +53,24 @@ bool DictionaryDocument::isNew() const {
     return paths::asciiLower(m_fileName) == dictionaryfile::kNewDictionaryName;
 }
 
-DictionaryDocument::SaveResult DictionaryDocument::saveTo(const QString &path,
-                                                          const QString &tempFolder) {
-    SaveResult result;
+Result<void> DictionaryDocument::saveTo(const QString &path, const QString &tempFolder,
+                                        SoundReport &sounds) {
+    sounds = {};
     const editor::SoundMoveResult moved = editor::moveSounds(m_records, path, tempFolder);
-    const textfile::SaveResult written = dictionaryfile::writeDictionaryFile(path, m_records);
-    result.notMoved = moved.failed;
+    const Result<void> written = dictionaryfile::writeDictionaryFile(path, m_records);
+    sounds.notMoved = moved.failed;
     if (!written) {
         // The file on disk still names the sounds where they were: so do the records.
-        result.notMovedBack = editor::undoSoundMoves(m_records, moved);
-        result.error = written.error;
+        sounds.notMovedBack = editor::undoSoundMoves(m_records, moved);
+        m_model.recordsChanged();
+        return written;
     }
     m_model.recordsChanged();
-    if (!written)
-        return result;
-    result.saved = true;
-    result.moved = moved.changed;
+    sounds.moved = moved.changed;
     m_modified = false;
     takeName(path);
     emit saved(path);
-    return result;
+    return written;
 }
 
 bool DictionaryDocument::usesSound(const QString &sound) const {

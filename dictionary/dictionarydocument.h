@@ -48,17 +48,16 @@ public:
     bool isNew() const;
     bool isModified() const { return m_modified; }
 
-    struct SaveResult {
-        bool saved = false;
-        QString error;            // the file was not written: why
+    // What a save did with the recordings, whether the file was written or not.
+    struct SoundReport {
         QStringList notMoved;     // recordings that stayed where they were
         QStringList notMovedBack; // after a failed write: recordings left beside the file
         QList<editor::SoundMoveResult::RecordChange> moved; // where recordings went
     };
     // Moves the recordings waiting in `tempFolder` beside the file and writes it; when the
-    // file cannot be written the recordings go back, so that the file on disk and the
-    // sounds agree. A written file is the dictionary's file from then on.
-    SaveResult saveTo(const QString &path, const QString &tempFolder);
+    // file cannot be written (the Czech message) the recordings go back, so that the file
+    // on disk and the sounds agree. A written file is the dictionary's file from then on.
+    Result<void> saveTo(const QString &path, const QString &tempFolder, SoundReport &sounds);
 
     // Whether an expression has this sound.
     bool usesSound(const QString &sound) const;

@@ -45,11 +45,10 @@ std::optional<double> ExpressionSound::play(const QString &soundField, const QSt
     const QString text = spokenText(foreignText);
     if (!settings.speakWithoutRecording || text.trimmed().isEmpty())
         return std::nullopt;
-    QString error;
-    const std::optional<QByteArray> speech =
-        m_platform.speech->synthesize(text, settings.language, settings.rate, &error);
+    const Result<QByteArray> speech =
+        m_platform.speech->synthesize(text, settings.language, settings.rate);
     if (!speech) {
-        report(error);
+        report(speech.error());
         return std::nullopt;
     }
     m_platform.player->playBytes(*speech, foreignText);

@@ -28,31 +28,24 @@ QString utf8Question(const QString &replaced) {
     return text;
 }
 
-std::optional<ReadResult> openChosenDictionary(const QString &path, Contents contents,
-                                               EmptyFile empty, Dialogs &dialogs,
-                                               FileDialogState &dialog) {
-    ReadResult read = readDictionaryFile(path, contents);
-    if (read.status == ReadResult::Status::Ok && read.looksUtf8) {
-        ReadResult utf8 = readDictionaryFile(path, contents, {}, Encoding::Utf8);
-        if (utf8.status == ReadResult::Status::Ok &&
-            dialogs.question(MessageKind::Confirmation, utf8Question(utf8.replaced)))
+std::optional<Loaded> openChosenDictionary(const QString &path, Contents contents, EmptyFile empty,
+                                           Dialogs &dialogs, FileDialogState &dialog) {
+    Result<Loaded> read = readDictionaryFile(path, contents);
+    if (!read) {
+        dialogs.error(read.error());
+        return std::nullopt;
+    }
+    if (read->looksUtf8) {
+        Result<Loaded> utf8 = readDictionaryFile(path, contents, {}, Encoding::Utf8);
+        if (utf8 && dialogs.question(MessageKind::Confirmation, utf8Question(utf8->replaced)))
             read = std::move(utf8);
     }
-    switch (read.status) {
-    case ReadResult::Status::Failed:
-        dialogs.error(read.error);
+    if (read->empty && empty == EmptyFile::Refused) {
+        dialogs.info(kEmptyFileMessage);
         return std::nullopt;
-    case ReadResult::Status::Empty:
-        if (empty == EmptyFile::Refused) {
-            dialogs.info(kEmptyFileMessage);
-            return std::nullopt;
-        }
-        break;
-    case ReadResult::Status::Ok:
-        break;
     }
     dialog.remember(path);
-    return read;
+    return std::move(read).value();
 }
 
 } // namespace dictionaryfile

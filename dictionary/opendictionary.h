@@ -18,9 +18,8 @@ enum class EmptyFile { Refused, Taken };
 // cannot hold and that become "?"; No reads it as Windows-1250, as any other file. An
 // empty file is reported ("Nejde načíst prázdný slovník!") unless the window takes it.
 // A file read is remembered by the dialog. Nothing when the window keeps what it had.
-std::optional<ReadResult> openChosenDictionary(const QString &path, Contents contents,
-                                               EmptyFile empty, Dialogs &dialogs,
-                                               FileDialogState &dialog);
+std::optional<Loaded> openChosenDictionary(const QString &path, Contents contents, EmptyFile empty,
+                                           Dialogs &dialogs, FileDialogState &dialog);
 
 // The question asked for a file in UTF-8; `replaced` are the characters that become "?".
 QString utf8Question(const QString &replaced);

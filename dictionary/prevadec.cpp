@@ -23,11 +23,11 @@ QStringList pairWordLists(const QStringList &czech, const QStringList &foreign) 
     return lines;
 }
 
-textfile::LinesResult readWordListFile(const QString &path) {
+Result<QStringList> readWordListFile(const QString &path) {
     return textfile::readLines(path, kWordListLimit);
 }
 
-textfile::SaveResult writePairedFile(const QString &path, const QStringList &lines) {
+Result<void> writePairedFile(const QString &path, const QStringList &lines) {
     return textfile::saveLines(path, lines);
 }
 

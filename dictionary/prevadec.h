@@ -22,9 +22,9 @@ QStringList pairWordLists(const QStringList &czech, const QStringList &foreign);
 constexpr qint64 kWordListLimit = qint64(256) << 20;
 
 // The lines of a word list, or the Czech reason it cannot be read.
-textfile::LinesResult readWordListFile(const QString &path);
+Result<QStringList> readWordListFile(const QString &path);
 
 // Saves the paired dictionary lines.
-textfile::SaveResult writePairedFile(const QString &path, const QStringList &lines);
+Result<void> writePairedFile(const QString &path, const QStringList &lines);
 
 } // namespace conversion

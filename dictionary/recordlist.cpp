@@ -97,7 +97,7 @@ Tpole RecordList::toList() const {
 }
 
 namespace dictionaryfile {
-textfile::SaveResult writeDictionaryFile(const QString &path, const RecordList &dictionary) {
+Result<void> writeDictionaryFile(const QString &path, const RecordList &dictionary) {
     QStringList lines;
     lines.reserve(dictionary.size());
     for (const Tslovniky &record : dictionary)

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "core/result.h"
 #include "dictionary/slovnik.h"
 
 #include <deque>
 #include <iterator>
 #include <vector>
-
-namespace textfile {
-struct SaveResult;
-}
 
 // The records of a dictionary that a window changes one at a time (the editor, the
 // merger), in file order. An addition, an insertion or a deletion at any place costs the
@@ -107,5 +104,5 @@ private:
 
 namespace dictionaryfile {
 // Writes every record as one line followed by CR LF, as for a list of records.
-textfile::SaveResult writeDictionaryFile(const QString &path, const RecordList &dictionary);
+Result<void> writeDictionaryFile(const QString &path, const RecordList &dictionary);
 } // namespace dictionaryfile

@@ -135,28 +135,24 @@ bool looksLikeUtf8(QByteArrayView bytes) {
     return beyondAscii;
 }
 
-ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Limits &limits,
-                               Encoding encoding) {
-    ReadResult result;
-    if (bytes.contains('\0')) {
-        result.error = QStringLiteral("soubor obsahuje nulové bajty, není to textový slovník");
-        return result;
-    }
+Result<Loaded> parseDictionaryFile(QByteArrayView bytes, Contents contents, const Limits &limits,
+                                   Encoding encoding) {
+    if (bytes.contains('\0'))
+        return Failure{QStringLiteral("soubor obsahuje nulové bajty, není to textový slovník")};
     if (encoding == Encoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     // The bytes are split into lines before they are decoded (the line breaks are the
     // same bytes either way), so the whole decoded text is never held. A first walk
     // counts the lines and checks the limits before anything is built.
-    const textfile::LineCount counted = textfile::countLines(bytes, limits.lineBytes, limits.lines);
-    if (!counted.error.isEmpty()) {
-        result.error = counted.error;
+    const Result<textfile::LineCount> counted =
+        textfile::countLines(bytes, limits.lineBytes, limits.lines);
+    if (!counted)
+        return Failure{counted.error()};
+    Loaded result;
+    const qsizetype count = counted->count;
+    if (count == 0)
         return result;
-    }
-    const qsizetype count = counted.count;
-    if (count == 0) {
-        result.status = ReadResult::Status::Empty;
-        return result;
-    }
+    result.empty = false;
     const bool records = int(contents) & int(Contents::Records);
     const bool lines = int(contents) & int(Contents::Lines);
     if (records)
@@ -174,7 +170,6 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Li
         if (lines)
             result.lines.append(line);
     });
-    result.status = ReadResult::Status::Ok;
     QList<QChar> sorted(replaced.begin(), replaced.end());
     std::sort(sorted.begin(), sorted.end());
     for (const QChar c : sorted)
@@ -183,25 +178,22 @@ ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents, const Li
     return result;
 }
 
-ReadResult readDictionaryFile(const QString &path, Contents contents, const Limits &limits,
-                              Encoding encoding) {
-    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
-    if (!raw.bytes) {
-        ReadResult result;
-        result.error = raw.error;
-        return result;
-    }
-    ReadResult result = parseDictionaryFile(*raw.bytes, contents, limits, encoding);
-    if (result.status == ReadResult::Status::Failed)
-        result.error = QStringLiteral("Slovník „%1“ nelze načíst: %2.")
-                           .arg(QDir::toNativeSeparators(path), result.error);
+Result<Loaded> readDictionaryFile(const QString &path, Contents contents, const Limits &limits,
+                                  Encoding encoding) {
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw)
+        return Failure{raw.error()};
+    Result<Loaded> result = parseDictionaryFile(*raw, contents, limits, encoding);
+    if (!result)
+        return Failure{QStringLiteral("Slovník „%1“ nelze načíst: %2.")
+                           .arg(QDir::toNativeSeparators(path), result.error())};
     return result;
 }
 
 } // namespace dictionaryfile
 
 namespace dictionaryfile {
-textfile::SaveResult writeDictionaryFile(const QString &path, const Tpole &dictionary) {
+Result<void> writeDictionaryFile(const QString &path, const Tpole &dictionary) {
     return textfile::saveLines(path, dictionaryLines(dictionary));
 }
 } // namespace dictionaryfile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fields.h"
+#include "core/result.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -61,13 +62,11 @@ Tpole parseDictionary(QStringView text);
 // The lines of a dictionary, built afresh from its records.
 QStringList dictionaryLines(const Tpole &dictionary);
 
-// Reading a dictionary file.
-struct ReadResult {
-    enum class Status { Ok, Empty, Failed };
-    Status status = Status::Failed;
+// What was read of a dictionary file.
+struct Loaded {
+    bool empty = true; // the file holds no expression
     Tpole dictionary;  // with Contents::Records
     QStringList lines; // the file's lines as read, with Contents::Lines
-    QString error;     // for Failed: the Czech message naming the file
     // Read as Windows-1250, though the bytes are UTF-8 with letters beyond ASCII (a
     // dictionary made by another tool): the window offers to read it as UTF-8.
     bool looksUtf8 = false;
@@ -90,13 +89,15 @@ struct Limits {
 // Empty lines are left out: they hold no expression (the program never writes one),
 // and a file of nothing but line breaks is an empty dictionary. A file with a zero byte
 // is not a text and is refused.
-ReadResult readDictionaryFile(const QString &path, Contents contents = Contents::Both,
-                              const Limits &limits = {}, Encoding encoding = Encoding::Windows1250);
-// The same for the bytes of a file; Failed (with the reason, without a file name) only
+// A failure is the Czech message naming the file.
+Result<Loaded> readDictionaryFile(const QString &path, Contents contents = Contents::Both,
+                                  const Limits &limits = {},
+                                  Encoding encoding = Encoding::Windows1250);
+// The same for the bytes of a file; it fails (with the reason, without a file name) only
 // when a limit is passed or the bytes are not a text.
-ReadResult parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both,
-                               const Limits &limits = {},
-                               Encoding encoding = Encoding::Windows1250);
+Result<Loaded> parseDictionaryFile(QByteArrayView bytes, Contents contents = Contents::Both,
+                                   const Limits &limits = {},
+                                   Encoding encoding = Encoding::Windows1250);
 
 // Whether the bytes are UTF-8 holding at least one character beyond ASCII: never the
 // case for a Czech text in Windows-1250, whose letters are single bytes that UTF-8
@@ -110,12 +111,8 @@ inline trozdelenenac meanings(QStringView field) {
 
 } // namespace dictionaryfile
 
-namespace textfile {
-struct SaveResult;
-}
-
 namespace dictionaryfile {
 // Writes every record as one line followed by CR LF, replacing the file's content.
 // An empty dictionary gives a file of zero bytes.
-textfile::SaveResult writeDictionaryFile(const QString &path, const Tpole &dictionary);
+Result<void> writeDictionaryFile(const QString &path, const Tpole &dictionary);
 } // namespace dictionaryfile

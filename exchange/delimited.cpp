@@ -115,8 +115,7 @@ QChar detectDelimiter(QStringView text) {
     return best;
 }
 
-TableResult parseDelimited(QStringView text, QChar delimiter, const TableLimits &limits) {
-    TableResult result;
+Result<Table> parseDelimited(QStringView text, QChar delimiter, const TableLimits &limits) {
     Table table;
     QString error;
     qsizetype longField = 0;
@@ -146,12 +145,9 @@ TableResult parseDelimited(QStringView text, QChar delimiter, const TableLimits 
                     .arg(limits.fieldChars);
     if (error.isEmpty() && open != 0)
         error = QStringLiteral("uvozovky otevřené na řádku %1 se už neuzavřou").arg(open);
-    if (!error.isEmpty()) {
-        result.error = error;
-        return result;
-    }
-    result.table = std::move(table);
-    return result;
+    if (!error.isEmpty())
+        return Failure{error};
+    return table;
 }
 
 QString delimitedLine(const Row &row, QChar delimiter) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QList>
@@ -25,11 +27,6 @@ struct TableLimits {
     qsizetype fieldChars = 4096;
 };
 
-struct TableResult {
-    std::optional<Table> table;
-    QString error; // Czech, naming the line, when the text is refused
-};
-
 // The delimiter of the text: of tab, ";" and ",", the one that cuts most of the first
 // rows into the same number (at least two) of fields, counted outside quotes; on a tie
 // the earlier of that order. A tab when none cuts anything.
@@ -38,8 +35,9 @@ QChar detectDelimiter(QStringView text);
 // The rows of the text. Line breaks are CR LF, LF or CR; a row whose fields are all
 // empty (an empty line, nothing but delimiters or empty quotes) is no row. A quote inside an
 // unquoted field is an ordinary character; text after a closing quote belongs to the same field.
-// Refused: a quoted field still open at the end of the text, and anything beyond the limits.
-TableResult parseDelimited(QStringView text, QChar delimiter, const TableLimits &limits = {});
+// Refused (Czech, naming the line): a quoted field still open at the end of the text, and
+// anything beyond the limits.
+Result<Table> parseDelimited(QStringView text, QChar delimiter, const TableLimits &limits = {});
 
 // How many columns the table has: as many as its widest row.
 qsizetype columnCount(const Table &table);

@@ -13,18 +13,18 @@
 
 namespace exchange {
 
-std::optional<KvtmlImport> readKvtmlImport(const QString &path, Dialogs &dialogs) {
-    const KvtmlRead read = readKvtmlFile(path);
-    if (!read.dictionary) {
-        dialogs.error(read.error);
+std::optional<KvtmlRead> readKvtmlImport(const QString &path, Dialogs &dialogs) {
+    Result<KvtmlRead> read = readKvtmlFile(path);
+    if (!read) {
+        dialogs.error(read.error());
         return std::nullopt;
     }
-    if (read.dictionary->isEmpty()) {
+    if (read->dictionary.isEmpty()) {
         dialogs.warning(QStringLiteral("Ve slovníku „%1“ není žádný výraz s cizím i českým textem.")
                             .arg(QDir::toNativeSeparators(path)));
         return std::nullopt;
     }
-    return KvtmlImport{*read.dictionary, read.skippedEntries, read.droppedSounds};
+    return std::move(read).value();
 }
 
 std::optional<Tpole> encodableRecords(const Tpole &records, Dialogs &dialogs) {
@@ -78,10 +78,10 @@ void exportDocument(const DictionaryDocument &document, Dialogs &dialogs, FileDi
                             .arg(QDir::toNativeSeparators(*chosen)));
         return;
     }
-    const textfile::SaveResult saved =
+    const Result<void> saved =
         exportDictionary(*chosen, document.records().toList(), *format, baseName);
     if (!saved) {
-        dialogs.error(saved.error);
+        dialogs.error(saved.error());
         return;
     }
     dialog.remember(*chosen);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/slovnik.h"
+#include "exchange/kvtml.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,12 +18,7 @@ namespace exchange {
 
 // Reads a KVTML file chosen for import; nothing (after telling why) when it cannot be read
 // or holds no expression with both texts.
-struct KvtmlImport {
-    Tpole dictionary;
-    qsizetype skippedEntries = 0;
-    QStringList droppedSounds;
-};
-std::optional<KvtmlImport> readKvtmlImport(const QString &path, Dialogs &dialogs);
+std::optional<KvtmlRead> readKvtmlImport(const QString &path, Dialogs &dialogs);
 
 // The records to take into a dictionary: the characters Windows-1250 cannot hold are
 // listed, to be replaced or the import cancelled (nothing).

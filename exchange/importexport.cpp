@@ -98,57 +98,48 @@ QString plainTextOfHtml(const QString &html) {
     return result;
 }
 
-DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits,
-                                 const DelimitedChoice &choice) {
-    DelimitedFile file;
-    if (bytes.size() > limits.fileBytes) {
-        file.error = QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes);
-        return file;
-    }
-    const DecodedText decoded =
+Result<DelimitedFile> parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits,
+                                         const DelimitedChoice &choice) {
+    if (bytes.size() > limits.fileBytes)
+        return Failure{QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes)};
+    const Result<DecodedText> decoded =
         choice.encoding ? decodeTextAs(bytes, *choice.encoding) : decodeText(bytes);
-    file.encoding = decoded.encoding;
-    if (!decoded.text) {
-        file.error = decoded.error;
-        return file;
-    }
-    const NotesHeader header = notesHeaderOf(*decoded.text);
-    const QStringView text = QStringView(*decoded.text).sliced(header.length);
+    if (!decoded)
+        return Failure{decoded.error()};
+    DelimitedFile file;
+    file.encoding = decoded->encoding;
+    const NotesHeader header = notesHeaderOf(decoded->text);
+    const QStringView text = QStringView(decoded->text).sliced(header.length);
     file.delimiter = choice.delimiter            ? *choice.delimiter
                      : header.delimiter.isNull() ? detectDelimiter(text)
                                                  : header.delimiter;
-    TableResult parsed = parseDelimited(text, file.delimiter, limits);
-    if (!parsed.table) {
-        file.error = parsed.error;
-        return file;
-    }
+    Result<Table> parsed = parseDelimited(text, file.delimiter, limits);
+    if (!parsed)
+        return Failure{parsed.error()};
     if (header.html) {
-        for (Row &row : *parsed.table) {
+        for (Row &row : *parsed) {
             for (QString &field : row)
                 field = plainTextOfHtml(field);
         }
         // A row whose HTML held no text is no row.
-        parsed.table->removeIf([](const Row &row) {
+        parsed->removeIf([](const Row &row) {
             return std::all_of(row.cbegin(), row.cend(),
                                [](const QString &field) { return field.isEmpty(); });
         });
     }
-    file.columns = guessColumns(*parsed.table);
-    file.table = std::move(parsed.table);
+    file.columns = guessColumns(*parsed);
+    file.table = std::move(parsed).value();
     return file;
 }
 
-DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits) {
-    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
-    if (!raw.bytes) {
-        DelimitedFile file;
-        file.error = raw.error;
-        return file;
-    }
-    DelimitedFile file = parseDelimitedFile(*raw.bytes, limits);
-    if (!file.table)
-        file.error = QStringLiteral("Soubor „%1“ nelze načíst: %2.")
-                         .arg(QDir::toNativeSeparators(path), file.error);
+Result<DelimitedFile> readDelimitedFile(const QString &path, const TableLimits &limits) {
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw)
+        return Failure{raw.error()};
+    Result<DelimitedFile> file = parseDelimitedFile(*raw, limits);
+    if (!file)
+        return Failure{QStringLiteral("Soubor „%1“ nelze načíst: %2.")
+                           .arg(QDir::toNativeSeparators(path), file.error())};
     return file;
 }
 
@@ -178,21 +169,21 @@ std::optional<FileFormat> exportFormatOf(const QString &path) {
     return std::nullopt;
 }
 
-textfile::SaveResult exportDictionary(const QString &path, const Tpole &dictionary,
-                                      FileFormat format, const QString &title) {
+Result<void> exportDictionary(const QString &path, const Tpole &dictionary, FileFormat format,
+                              const QString &title) {
     if (format == FileFormat::Kvtml)
         return writeKvtmlFile(path, dictionary, title, QStringLiteral("en"));
     return writeDelimitedFile(path, dictionary, format == FileFormat::Tsv ? u'\t' : u',', true);
 }
 
-textfile::SaveResult writeDelimitedFile(const QString &path, const Tpole &dictionary,
-                                        QChar delimiter, bool withHeader) {
+Result<void> writeDelimitedFile(const QString &path, const Tpole &dictionary, QChar delimiter,
+                                bool withHeader) {
     return textfile::saveFile(path,
                               delimitedBytes(tableOfDictionary(dictionary, withHeader), delimiter));
 }
 
-textfile::SaveResult writeKvtmlFile(const QString &path, const Tpole &dictionary,
-                                    const QString &title, const QString &foreignLocale) {
+Result<void> writeKvtmlFile(const QString &path, const Tpole &dictionary, const QString &title,
+                            const QString &foreignLocale) {
     return textfile::saveFile(
         path, kvtmlBytes(dictionary, title, foreignLocale, QFileInfo(path).absolutePath()));
 }

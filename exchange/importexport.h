@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "dictionary/slovnik.h"
 #include "exchange/delimited.h"
 #include "exchange/records.h"
@@ -9,19 +10,14 @@
 
 #include <optional>
 
-namespace textfile {
-struct SaveResult;
-}
-
 // Whole files in and out: what the import window and the command line call.
 namespace exchange {
 
 struct DelimitedFile {
-    std::optional<Table> table; // every row, the header row included
+    Table table; // every row, the header row included
     Encoding encoding = Encoding::Utf8;
     QChar delimiter = u'\t';
     Columns columns; // guessed; the import window lets the user change them
-    QString error;   // Czech, when the file is refused
 };
 
 // What the user chose in place of what is detected.
@@ -32,11 +28,11 @@ struct DelimitedChoice {
 
 // The rows of a delimited file's bytes: encoding and delimiter detected (unless chosen),
 // the header lines of Anki's plain-text notes ("#separator:tab", "#html:true", ...)
-// obeyed and left out, HTML of such notes turned into plain text.
-DelimitedFile parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits = {},
-                                 const DelimitedChoice &choice = {});
+// obeyed and left out, HTML of such notes turned into plain text. A refusal is Czech.
+Result<DelimitedFile> parseDelimitedFile(QByteArrayView bytes, const TableLimits &limits = {},
+                                         const DelimitedChoice &choice = {});
 // The same for a file; the message names it.
-DelimitedFile readDelimitedFile(const QString &path, const TableLimits &limits = {});
+Result<DelimitedFile> readDelimitedFile(const QString &path, const TableLimits &limits = {});
 
 // The text of a field of HTML notes: line breaks (<br>, <div>) become spaces, other tags
 // are left out, the entities &amp; &lt; &gt; &quot; &#39; &nbsp; and numbered ones are
@@ -52,14 +48,14 @@ std::optional<FileFormat> exportFormatOf(const QString &path);
 
 // Writes the dictionary in the format: delimited text with the header row of the
 // columns, or KVTML titled `title` with English as the foreign language.
-textfile::SaveResult exportDictionary(const QString &path, const Tpole &dictionary,
-                                      FileFormat format, const QString &title);
+Result<void> exportDictionary(const QString &path, const Tpole &dictionary, FileFormat format,
+                              const QString &title);
 
 // Exports through the program's safe save: delimited text in UTF-8 (tab: TSV, ",": CSV),
 // or KVTML with the given title and locale of the foreign language.
-textfile::SaveResult writeDelimitedFile(const QString &path, const Tpole &dictionary,
-                                        QChar delimiter, bool withHeader);
-textfile::SaveResult writeKvtmlFile(const QString &path, const Tpole &dictionary,
-                                    const QString &title, const QString &foreignLocale);
+Result<void> writeDelimitedFile(const QString &path, const Tpole &dictionary, QChar delimiter,
+                                bool withHeader);
+Result<void> writeKvtmlFile(const QString &path, const Tpole &dictionary, const QString &title,
+                            const QString &foreignLocale);
 
 } // namespace exchange

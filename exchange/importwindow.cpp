@@ -114,26 +114,25 @@ ImportWindow::ImportWindow(Forms &forms, Platform &platform)
     setFixedClientSize(600, 430);
     centreOnDesktop();
     // Until a file is chosen: nothing to preview or import.
-    m_file.table = exchange::Table{};
     fillColumnBoxes(m_file.columns);
 }
 
 bool ImportWindow::showFile(const QString &path) {
     const exchange::TableLimits limits;
-    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
-    if (!raw.bytes) {
-        platform.dialogs->error(raw.error);
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw) {
+        platform.dialogs->error(raw.error());
         return false;
     }
-    exchange::DelimitedFile file = exchange::parseDelimitedFile(*raw.bytes, limits);
-    if (!file.table) {
+    Result<exchange::DelimitedFile> file = exchange::parseDelimitedFile(*raw, limits);
+    if (!file) {
         platform.dialogs->error(QStringLiteral("Soubor „%1“ nelze načíst: %2.")
-                                    .arg(QDir::toNativeSeparators(path), file.error));
+                                    .arg(QDir::toNativeSeparators(path), file.error()));
         return false;
     }
     m_path = path;
-    m_bytes = *raw.bytes;
-    m_file = std::move(file);
+    m_bytes = *raw;
+    m_file = std::move(file).value();
     m_filling = true;
     // A long path loses its middle rather than pushing the window wider.
     const QString shown = QStringLiteral("Soubor: ") + QDir::toNativeSeparators(path);
@@ -173,20 +172,23 @@ void ImportWindow::readAgain() {
     if (choice.encoding == Encoding::Utf16LittleEndian && m_bytes.startsWith("\xFE\xFF"))
         choice.encoding = Encoding::Utf16BigEndian;
     choice.delimiter = delimiterBox->currentData().toChar();
-    exchange::DelimitedFile file = exchange::parseDelimitedFile(m_bytes, {}, choice);
-    if (!file.table) {
+    Result<exchange::DelimitedFile> file = exchange::parseDelimitedFile(m_bytes, {}, choice);
+    if (file) {
+        m_file = std::move(file).value();
+    } else {
         platform.dialogs->warning(
             QStringLiteral("Soubor „%1“ takto nelze přečíst: %2. Zvolte jiné kódování nebo "
                            "oddělovač.")
-                .arg(QDir::toNativeSeparators(m_path), file.error));
-        file.table = exchange::Table{};
+                .arg(QDir::toNativeSeparators(m_path), file.error()));
+        // Nothing to choose from until the file is read another way.
+        m_file.table.clear();
+        m_file.columns = {};
     }
-    m_file = std::move(file);
     fillColumnBoxes(m_file.columns);
 }
 
 void ImportWindow::fillColumnBoxes(const exchange::Columns &columns) {
-    const qsizetype count = exchange::columnCount(*m_file.table);
+    const qsizetype count = exchange::columnCount(m_file.table);
     m_filling = true;
     for (QComboBox *box : {foreignBox, czechBox, pronunciationBox, soundBox}) {
         box->clear();
@@ -208,7 +210,7 @@ void ImportWindow::fillColumnBoxes(const exchange::Columns &columns) {
 }
 
 void ImportWindow::showTable() {
-    const exchange::Table &table = *m_file.table;
+    const exchange::Table &table = m_file.table;
     const qsizetype columns = exchange::columnCount(table);
     const bool header = headerCheck->isChecked() && !table.isEmpty();
     const qsizetype first = header ? 1 : 0;
@@ -248,13 +250,13 @@ exchange::Columns ImportWindow::chosenColumns() const {
 }
 
 void ImportWindow::importClick() {
-    const exchange::Imported imported = exchange::dictionaryOfTable(
-        *m_file.table, chosenColumns(), QFileInfo(m_path).absolutePath());
-    if (!imported.error.isEmpty()) {
-        platform.dialogs->warning(imported.error);
+    const Result<exchange::Imported> imported = exchange::dictionaryOfTable(
+        m_file.table, chosenColumns(), QFileInfo(m_path).absolutePath());
+    if (!imported) {
+        platform.dialogs->warning(imported.error());
         return;
     }
-    if (forms.Form2->takeImported(imported.dictionary, imported.skippedRows,
-                                  imported.droppedSounds))
+    if (forms.Form2->takeImported(imported->dictionary, imported->skippedRows,
+                                  imported->droppedSounds))
         close();
 }

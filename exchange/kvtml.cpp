@@ -31,76 +31,71 @@ public:
     Reader(QByteArrayView bytes, const KvtmlLimits &limits)
         : m_xml(bytes.toByteArray()), m_limits(limits) {}
 
-    // Reads the whole document; false with `error` set when it is refused.
-    bool read() {
+    // Reads the whole document; a refusal is Czech.
+    Result<void> read() {
         while (!m_xml.atEnd()) {
             const auto token = m_xml.readNext();
-            if (!check(token))
-                return false;
+            if (Result<void> checked = check(token); !checked)
+                return checked;
             if (token == QXmlStreamReader::StartElement) {
                 if (++m_depth > m_limits.depth)
-                    return fail(QStringLiteral("prvky jsou vnořeny hlouběji než %1 úrovní")
-                                    .arg(m_limits.depth));
-                if (!start())
-                    return false;
+                    return Failure{QStringLiteral("prvky jsou vnořeny hlouběji než %1 úrovní")
+                                       .arg(m_limits.depth)};
+                if (Result<void> started = start(); !started)
+                    return started;
             } else if (token == QXmlStreamReader::EndElement) {
                 end();
                 --m_depth;
             } else if (token == QXmlStreamReader::Characters && m_field) {
                 if (m_field->size() + m_xml.text().size() > m_limits.textChars)
-                    return fail(QStringLiteral("text na řádku %1 je delší než %2 znaků")
-                                    .arg(m_xml.lineNumber())
-                                    .arg(m_limits.textChars));
+                    return Failure{QStringLiteral("text na řádku %1 je delší než %2 znaků")
+                                       .arg(m_xml.lineNumber())
+                                       .arg(m_limits.textChars)};
                 m_field->append(m_xml.text());
             }
         }
         if (m_xml.hasError())
-            return fail(QStringLiteral("soubor není platné XML (řádek %1: %2)")
-                            .arg(m_xml.lineNumber())
-                            .arg(m_xml.errorString()));
+            return Failure{QStringLiteral("soubor není platné XML (řádek %1: %2)")
+                               .arg(m_xml.lineNumber())
+                               .arg(m_xml.errorString())};
         if (!m_sawRoot)
-            return fail(QStringLiteral("není to slovník KVTML"));
-        return true;
+            return Failure{QStringLiteral("není to slovník KVTML")};
+        return {};
     }
 
-    QString error;
     QString title;
     QList<Identifier> identifiers;
     QList<QHash<int, Translation>> entries;
 
 private:
-    bool fail(const QString &message) {
-        error = message;
-        return false;
-    }
-
-    bool check(QXmlStreamReader::TokenType token) {
+    Result<void> check(QXmlStreamReader::TokenType token) {
         if (token == QXmlStreamReader::DTD) {
             // KDE's files name the public document type; declarations of their own
             // (entities above all) are refused before anything uses them.
             if (!m_xml.entityDeclarations().isEmpty() || !m_xml.notationDeclarations().isEmpty() ||
                 m_xml.text().contains(u'['))
-                return fail(QStringLiteral("soubor definuje vlastní entity, takový se nenačítá"));
+                return Failure{
+                    QStringLiteral("soubor definuje vlastní entity, takový se nenačítá")};
         }
         if (token == QXmlStreamReader::EntityReference)
-            return fail(QStringLiteral("soubor používá neznámou entitu „%1“ (řádek %2)")
-                            .arg(m_xml.name().toString())
-                            .arg(m_xml.lineNumber()));
-        return true;
+            return Failure{QStringLiteral("soubor používá neznámou entitu „%1“ (řádek %2)")
+                               .arg(m_xml.name().toString())
+                               .arg(m_xml.lineNumber())};
+        return {};
     }
 
-    bool start() {
+    Result<void> start() {
         const QStringView name = m_xml.name();
         m_path.append(name.toString());
         if (m_depth == 1) {
             if (name != u"kvtml")
-                return fail(QStringLiteral("není to slovník KVTML"));
+                return Failure{QStringLiteral("není to slovník KVTML")};
             const QString version = m_xml.attributes().value(QStringLiteral("version")).toString();
             if (!version.startsWith(QStringLiteral("2.")) && version != u"2")
-                return fail(QStringLiteral("je to KVTML verze %1, načíst lze jen verzi 2")
-                                .arg(version.isEmpty() ? QStringLiteral("1") : version));
+                return Failure{QStringLiteral("je to KVTML verze %1, načíst lze jen verzi 2")
+                                   .arg(version.isEmpty() ? QStringLiteral("1") : version)};
             m_sawRoot = true;
-            return true;
+            return {};
         }
         if (within({u"kvtml", u"information", u"title"})) {
             m_field = &title;
@@ -113,7 +108,8 @@ private:
             m_field = &identifiers.last().locale;
         } else if (within({u"kvtml", u"entries", u"entry"})) {
             if (entries.size() == m_limits.entries)
-                return fail(QStringLiteral("slovník má více než %1 výrazů").arg(m_limits.entries));
+                return Failure{
+                    QStringLiteral("slovník má více než %1 výrazů").arg(m_limits.entries)};
             entries.append(QHash<int, Translation>());
         } else if (within({u"kvtml", u"entries", u"entry", u"translation"}) && !entries.isEmpty()) {
             bool ok = false;
@@ -132,7 +128,7 @@ private:
         }
         if (m_field)
             m_field->clear();
-        return true;
+        return {};
     }
 
     void end() {
@@ -179,26 +175,21 @@ QString soundReference(const QString &sound, const QString &targetFolder) {
 
 } // namespace
 
-KvtmlRead parseKvtml(QByteArrayView bytes, const QString &sourceFolder, const KvtmlLimits &limits) {
-    KvtmlRead result;
-    if (bytes.size() > limits.fileBytes) {
-        result.error = QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes);
-        return result;
-    }
+Result<KvtmlRead> parseKvtml(QByteArrayView bytes, const QString &sourceFolder,
+                             const KvtmlLimits &limits) {
+    if (bytes.size() > limits.fileBytes)
+        return Failure{QStringLiteral("soubor je větší než %1 bajtů").arg(limits.fileBytes)};
     Reader reader(bytes, limits);
-    if (!reader.read()) {
-        result.error = reader.error;
-        return result;
-    }
+    if (Result<void> read = reader.read(); !read)
+        return Failure{read.error()};
     QList<Identifier> languages;
     for (const Identifier &identifier : std::as_const(reader.identifiers)) {
         if (identifier.id >= 0 && languages.size() < 2)
             languages.append(identifier);
     }
-    if (languages.size() < 2) {
-        result.error = QStringLiteral("slovník nemá dva jazyky");
-        return result;
-    }
+    if (languages.size() < 2)
+        return Failure{QStringLiteral("slovník nemá dva jazyky")};
+    KvtmlRead result;
     const auto isCzech = [](const Identifier &identifier) {
         return identifier.locale.trimmed().toLower().startsWith(QStringLiteral("cs"));
     };
@@ -208,7 +199,7 @@ KvtmlRead parseKvtml(QByteArrayView bytes, const QString &sourceFolder, const Kv
     const int czechId = languages[1].id;
     result.title = reader.title.trimmed();
     result.foreignLocale = languages[0].locale.trimmed();
-    Tpole dictionary;
+    Tpole &dictionary = result.dictionary;
     for (const QHash<int, Translation> &entry : std::as_const(reader.entries)) {
         const Translation foreign = entry.value(foreignId);
         const Translation czech = entry.value(czechId);
@@ -233,21 +224,17 @@ KvtmlRead parseKvtml(QByteArrayView bytes, const QString &sourceFolder, const Kv
         }
         dictionary.append(e);
     }
-    result.dictionary = std::move(dictionary);
     return result;
 }
 
-KvtmlRead readKvtmlFile(const QString &path, const KvtmlLimits &limits) {
-    KvtmlRead result;
-    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
-    if (!raw.bytes) {
-        result.error = raw.error;
-        return result;
-    }
-    result = parseKvtml(*raw.bytes, QFileInfo(path).absolutePath(), limits);
-    if (!result.dictionary)
-        result.error = QStringLiteral("Slovník „%1“ nelze načíst: %2.")
-                           .arg(QDir::toNativeSeparators(path), result.error);
+Result<KvtmlRead> readKvtmlFile(const QString &path, const KvtmlLimits &limits) {
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw)
+        return Failure{raw.error()};
+    Result<KvtmlRead> result = parseKvtml(*raw, QFileInfo(path).absolutePath(), limits);
+    if (!result)
+        return Failure{QStringLiteral("Slovník „%1“ nelze načíst: %2.")
+                           .arg(QDir::toNativeSeparators(path), result.error())};
     return result;
 }
 

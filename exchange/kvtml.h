@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "dictionary/slovnik.h"
 
 #include <QByteArray>
@@ -20,12 +21,11 @@ struct KvtmlLimits {
 };
 
 struct KvtmlRead {
-    std::optional<Tpole> dictionary;
+    Tpole dictionary;
     QString title;
     QString foreignLocale;        // the foreign language's locale ("en"), when the file names it
     qsizetype skippedEntries = 0; // entries with only one of the foreign and Czech texts
     QStringList droppedSounds;    // sound references that name no file beside the vocabulary
-    QString error;                // Czech, when the file is refused
 };
 
 // Reads a vocabulary (untrusted: never throws; refuses a document type with its own
@@ -34,11 +34,11 @@ struct KvtmlRead {
 // is the Czech side, otherwise the first is the foreign side. Each entry's translations
 // give the texts, the foreign pronunciation (in brackets, phonetic symbols as the keys
 // of Vokab's font) and the foreign sound, kept only when it names an existing file in
-// `sourceFolder` or below it. Texts pass through exchange::fieldOf.
-KvtmlRead parseKvtml(QByteArrayView bytes, const QString &sourceFolder,
-                     const KvtmlLimits &limits = {});
+// `sourceFolder` or below it. Texts pass through exchange::fieldOf. A refusal is Czech.
+Result<KvtmlRead> parseKvtml(QByteArrayView bytes, const QString &sourceFolder,
+                             const KvtmlLimits &limits = {});
 // The same for a file; the message names it.
-KvtmlRead readKvtmlFile(const QString &path, const KvtmlLimits &limits = {});
+Result<KvtmlRead> readKvtmlFile(const QString &path, const KvtmlLimits &limits = {});
 
 // A vocabulary file of the dictionary that KWordQuiz and Parley open: two languages (the
 // foreign one with `foreignLocale`, then Czech), one entry per expression in one lesson

@@ -183,13 +183,11 @@ QString fieldOf(const QString &text, bool meanings) {
     return field;
 }
 
-Imported dictionaryOfTable(const Table &table, const Columns &columns,
-                           const QString &sourceFolder) {
+Result<Imported> dictionaryOfTable(const Table &table, const Columns &columns,
+                                   const QString &sourceFolder) {
+    if (columns.foreign < 0 || columns.czech < 0 || columns.foreign == columns.czech)
+        return Failure{QStringLiteral("Vyberte dva různé sloupce: cizí a český výraz.")};
     Imported result;
-    if (columns.foreign < 0 || columns.czech < 0 || columns.foreign == columns.czech) {
-        result.error = QStringLiteral("Vyberte dva různé sloupce: cizí a český výraz.");
-        return result;
-    }
     for (qsizetype i = columns.headerRow ? 1 : 0; i < table.size(); ++i) {
         const Row &row = table[i];
         Tslovniky e;
@@ -215,7 +213,7 @@ Imported dictionaryOfTable(const Table &table, const Columns &columns,
         result.dictionary.append(e);
     }
     if (result.dictionary.isEmpty())
-        result.error = QStringLiteral("V souboru není žádný výraz s cizím i českým textem.");
+        return Failure{QStringLiteral("V souboru není žádný výraz s cizím i českým textem.")};
     return result;
 }
 

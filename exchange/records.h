@@ -41,12 +41,13 @@ struct Imported {
     // Sound references that name no file beside the source (or one whose path a
     // dictionary line cannot hold): those expressions get "NENÍ".
     QStringList droppedSounds;
-    QString error; // Czech, when nothing can be imported
 };
 
 // The expressions of a table. `sourceFolder` is the folder of the imported file: a
-// sound is kept only when it names an existing file in that folder or below it.
-Imported dictionaryOfTable(const Table &table, const Columns &columns, const QString &sourceFolder);
+// sound is kept only when it names an existing file in that folder or below it. It fails
+// (Czech) when nothing can be imported.
+Result<Imported> dictionaryOfTable(const Table &table, const Columns &columns,
+                                   const QString &sourceFolder);
 
 // A pronunciation from another program: phonetic symbols become the keys the phonetic
 // font draws them for (æ → "4", ɑ → "a", ː → ":"); a text without brackets gets them.

@@ -107,7 +107,7 @@ QString decodeIso8859_2(QByteArrayView bytes) {
     return text;
 }
 
-DecodedText decodeTextAs(QByteArrayView bytes, Encoding encoding) {
+Result<DecodedText> decodeTextAs(QByteArrayView bytes, Encoding encoding) {
     DecodedText result;
     result.encoding = encoding;
     qsizetype bomSize = 0;
@@ -118,10 +118,8 @@ DecodedText decodeTextAs(QByteArrayView bytes, Encoding encoding) {
     }
     const bool utf16 =
         encoding == Encoding::Utf16LittleEndian || encoding == Encoding::Utf16BigEndian;
-    if (!utf16 && bytes.contains('\0')) {
-        result.error = kNoTextMessage;
-        return result;
-    }
+    if (!utf16 && bytes.contains('\0'))
+        return Failure{kNoTextMessage};
     switch (encoding) {
     case Encoding::Utf8:
     case Encoding::Utf16LittleEndian:
@@ -131,14 +129,10 @@ DecodedText decodeTextAs(QByteArrayView bytes, Encoding encoding) {
                                                                     : QStringDecoder::Utf16BE;
         QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
         QString text = decoder.decode(bytes);
-        if (decoder.hasError() || (utf16 && bytes.size() % 2 != 0) || !surrogatesPaired(text)) {
-            result.error = QStringLiteral("soubor není v kódování %1").arg(encodingName(encoding));
-            return result;
-        }
-        if (utf16 && text.contains(QChar(0))) {
-            result.error = kNoTextMessage;
-            return result;
-        }
+        if (decoder.hasError() || (utf16 && bytes.size() % 2 != 0) || !surrogatesPaired(text))
+            return Failure{QStringLiteral("soubor není v kódování %1").arg(encodingName(encoding))};
+        if (utf16 && text.contains(QChar(0)))
+            return Failure{kNoTextMessage};
         result.text = std::move(text);
         break;
     }
@@ -152,17 +146,14 @@ DecodedText decodeTextAs(QByteArrayView bytes, Encoding encoding) {
     return result;
 }
 
-DecodedText decodeText(QByteArrayView bytes) {
+Result<DecodedText> decodeText(QByteArrayView bytes) {
     qsizetype bomSize = 0;
     if (const std::optional<Encoding> bom = encodingFromBom(bytes, &bomSize))
         return decodeTextAs(bytes, *bom);
-    if (bytes.contains('\0')) {
-        DecodedText result;
-        result.error = kNoTextMessage;
-        return result;
-    }
-    DecodedText utf8 = decodeTextAs(bytes, Encoding::Utf8);
-    if (utf8.text)
+    if (bytes.contains('\0'))
+        return Failure{kNoTextMessage};
+    Result<DecodedText> utf8 = decodeTextAs(bytes, Encoding::Utf8);
+    if (utf8)
         return utf8;
     std::optional<Encoding> codePage = detectedCodePage(bytes);
     if (!codePage || hasC1Bytes(bytes))

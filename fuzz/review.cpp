@@ -23,20 +23,19 @@ void checkRead(QByteArrayView bytes, const review::PlanLimits &limits) {
                               ++lines;
                               longest = std::max(longest, line.size());
                           });
-    const review::PlanReadResult read = review::parsePlan(bytes, limits);
-    FUZZ_CHECK(read.plan.has_value() == read.error.isEmpty());
+    const Result<review::Plan> read = review::parsePlan(bytes, limits);
     if (longest > limits.lineBytes || lines > limits.lines || bytes.contains('\0'))
-        FUZZ_CHECK(!read.plan);
-    if (!read.plan)
+        FUZZ_CHECK(!read);
+    if (!read)
         return;
 
-    const QByteArray written = review::planBytes(*read.plan);
-    const review::PlanReadResult again = review::parsePlan(written);
-    FUZZ_CHECK(again.plan && *again.plan == *read.plan);
-    FUZZ_CHECK(review::planBytes(*again.plan) == written);
+    const QByteArray written = review::planBytes(*read);
+    const Result<review::Plan> again = review::parsePlan(written);
+    FUZZ_CHECK(again && *again == *read);
+    FUZZ_CHECK(review::planBytes(*again) == written);
 
-    review::Plan answered = *read.plan;
-    const QList<review::Entry> entries = read.plan->entries();
+    review::Plan answered = *read;
+    const QList<review::Entry> entries = read->entries();
     for (qsizetype i = 0; i < std::min<qsizetype>(entries.size(), 4); ++i) {
         const review::Memory &memory = entries[i].memory;
         for (const review::Rating rating : review::kRatings) {
@@ -44,8 +43,8 @@ void checkRead(QByteArrayView bytes, const review::PlanLimits &limits) {
             const QDate day = std::min(memory.lastReview.addDays(qint64(i) * 37 + int(rating)),
                                        QDate(8999, 12, 31));
             answered.set(entries[i].key, review::answered(memory, rating, day));
-            const review::PlanReadResult reread = review::parsePlan(review::planBytes(answered));
-            FUZZ_CHECK(reread.plan && *reread.plan == answered);
+            const Result<review::Plan> reread = review::parsePlan(review::planBytes(answered));
+            FUZZ_CHECK(reread && *reread == answered);
         }
     }
 }

@@ -35,18 +35,18 @@ LineFacts factsOf(QByteArrayView bytes) {
 // every line that holds something.
 void checkLimits(QByteArrayView bytes, const dictionaryfile::Limits &limits) {
     const LineFacts facts = factsOf(bytes);
-    const dictionaryfile::ReadResult read =
+    const Result<dictionaryfile::Loaded> read =
         dictionaryfile::parseDictionaryFile(bytes, dictionaryfile::Contents::Both, limits);
     const bool beyond = facts.longest > limits.lineBytes || facts.lines.size() > limits.lines ||
                         bytes.contains('\0'); // a zero byte: not a text
-    FUZZ_CHECK((read.status == dictionaryfile::ReadResult::Status::Failed) == beyond);
+    FUZZ_CHECK(!read == beyond);
     if (beyond) {
-        FUZZ_CHECK(read.dictionary.isEmpty() && read.lines.isEmpty() && !read.error.isEmpty());
+        FUZZ_CHECK(!read.error().isEmpty());
         return;
     }
-    FUZZ_CHECK((read.status == dictionaryfile::ReadResult::Status::Empty) == facts.lines.isEmpty());
-    FUZZ_CHECK(read.lines == facts.lines);
-    FUZZ_CHECK(read.dictionary.size() == facts.lines.size());
+    FUZZ_CHECK(read->empty == facts.lines.isEmpty());
+    FUZZ_CHECK(read->lines == facts.lines);
+    FUZZ_CHECK(read->dictionary.size() == facts.lines.size());
 }
 
 } // namespace
@@ -63,9 +63,9 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
 
     const QString text = win1250::decode(bytes);
     const Tpole dictionary = dictionaryfile::parseDictionary(text);
-    const dictionaryfile::ReadResult file = dictionaryfile::parseDictionaryFile(
+    const Result<dictionaryfile::Loaded> file = dictionaryfile::parseDictionaryFile(
         bytes, dictionaryfile::Contents::Both, {1 << 20, 1 << 20, 1 << 20});
-    FUZZ_CHECK(file.dictionary == (bytes.contains('\0') ? Tpole() : dictionary));
+    FUZZ_CHECK(bytes.contains('\0') ? !file : file->dictionary == dictionary);
 
     // UTF-8 is recognised exactly when a decoder finds no error and a character beyond
     // ASCII; read as UTF-8, every text can be written back in Windows-1250.
@@ -74,14 +74,14 @@ int fuzzSlv(const std::uint8_t *data, std::size_t size) {
     const bool beyondAscii =
         std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
     FUZZ_CHECK(dictionaryfile::looksLikeUtf8(bytes) == (!utf8.hasError() && beyondAscii));
-    const dictionaryfile::ReadResult asUtf8 = dictionaryfile::parseDictionaryFile(
+    const Result<dictionaryfile::Loaded> asUtf8 = dictionaryfile::parseDictionaryFile(
         bytes, dictionaryfile::Contents::Lines, {1 << 20, 1 << 20, 1 << 20},
         dictionaryfile::Encoding::Utf8);
-    FUZZ_CHECK(textfile::encodeLines(asUtf8.lines).has_value());
+    FUZZ_CHECK(!asUtf8 || textfile::encodeLines(asUtf8->lines).ok());
 
-    std::optional<QByteArray> written =
+    const Result<QByteArray> written =
         textfile::encodeLines(dictionaryfile::dictionaryLines(dictionary));
-    FUZZ_CHECK(written.has_value()); // every decoded character can be written back
+    FUZZ_CHECK(written.ok()); // every decoded character can be written back
     const Tpole again = dictionaryfile::parseDictionary(win1250::decode(*written));
     // A record whose fields are all empty is written as ";;;", which reads back.
     FUZZ_CHECK(again.size() == dictionary.size());

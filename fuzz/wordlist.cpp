@@ -26,8 +26,8 @@ int fuzzWordlist(const std::uint8_t *data, std::size_t size) {
 
     const QStringList lines = conversion::pairWordLists(czech, foreign);
     FUZZ_CHECK(lines.size() == czech.size());
-    std::optional<QByteArray> written = textfile::encodeLines(lines);
-    FUZZ_CHECK(written.has_value());
+    const Result<QByteArray> written = textfile::encodeLines(lines);
+    FUZZ_CHECK(written.ok());
     const Tpole dictionary = dictionaryfile::parseDictionary(win1250::decode(*written));
     FUZZ_CHECK(dictionary.size() == lines.size());
     for (qsizetype i = 0; i < dictionary.size(); ++i) {

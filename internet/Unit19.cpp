@@ -45,14 +45,14 @@ void TForm19::BitBtn1Click() {
     const QString text = Memo1->toPlainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
     if (const auto made = platform.folder.prepareFolder(platform.folder.workDir()); !made) {
-        platform.dialogs->error(made.error); // the text stays in the pane
+        platform.dialogs->error(made.error()); // the text stays in the pane
         return;
     }
     const QString path = platform.folder.workDir() + QStringLiteral("Zprava.txt");
-    const textfile::SaveResult saved = textfile::saveLines(path, lines);
+    const Result<void> saved = textfile::saveLines(path, lines);
     if (!saved) {
         // The text stays in the pane: nothing the user wrote is lost.
-        platform.dialogs->error(saved.error);
+        platform.dialogs->error(saved.error());
         return;
     }
     odeslanipostou(QDir::toNativeSeparators(path), product::authorEmail(),

@@ -81,9 +81,9 @@ void TForm18::clearFields() {
 }
 
 void TForm18::readVersion(const QString &versionFile) {
-    const textfile::ReadResult read = textfile::readBytes(versionFile, versionfile::kMaxFileSize);
+    const Result<QByteArray> read = textfile::readBytes(versionFile, versionfile::kMaxFileSize);
     const std::optional<versionfile::VersionFile> file =
-        read.bytes ? versionfile::parse(*read.bytes) : std::nullopt;
+        read ? versionfile::parse(*read) : std::nullopt;
     if (!file) {
         // Unreadable, or too large to be a version file.
         clearFields();
@@ -121,7 +121,7 @@ void TForm18::BitBtn1Click() {
         return;
     }
     if (const auto made = platform.folder.prepareFolder(platform.folder.updates()); !made) {
-        reportFailure(made.error);
+        reportFailure(made.error());
         return;
     }
     TForm20 *progress = forms.Form20;

@@ -12,7 +12,7 @@ namespace versioncheck {
 void start(MainWindow &main, Forms &forms, Platform &platform) {
     try {
         if (const auto made = platform.folder.prepareFolder(platform.folder.workDir()); !made) {
-            platform.dialogs->error(made.error);
+            platform.dialogs->error(made.error());
             return;
         }
         std::unique_ptr<Download> &download = main.versionDownload();

@@ -171,7 +171,7 @@ void TForm6::Otevt1Click() {
     const std::optional<QString> path = platform.dialogs->openFile(OpenDialog1);
     if (!path)
         return;
-    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+    std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(
         *path, dictionaryfile::Contents::Lines, dictionaryfile::EmptyFile::Refused,
         *platform.dialogs, OpenDialog1);
     if (!read)

@@ -110,17 +110,14 @@ public:
         return list;
     }
 
-    std::optional<QByteArray> synthesize(const QString &text, const QString &language, int rate,
-                                         QString *error) override {
+    Result<QByteArray> synthesize(const QString &text, const QString &language, int rate) override {
         if (!start()) {
-            *error = QStringLiteral("Řeč nelze vytvořit: syntéza řeči se nespustila (%1).")
-                         .arg(m_failure);
-            return std::nullopt;
+            return Failure{QStringLiteral("Řeč nelze vytvořit: syntéza řeči se nespustila (%1).")
+                               .arg(m_failure)};
         }
         const std::optional<Voice> voice = voiceFor(voices(), language);
         if (!voice) {
-            *error = missingVoiceMessage(language);
-            return std::nullopt;
+            return Failure{missingVoiceMessage(language)};
         }
         const QString voiceName = voice->language;
         QMutexLocker locker(&espeakLock());
@@ -128,8 +125,7 @@ public:
         espeak_VOICE wanted{};
         wanted.languages = languageCode.constData();
         if (m_espeak->setVoiceByProperties(&wanted) != ENS_OK) {
-            *error = missingVoiceMessage(language);
-            return std::nullopt;
+            return Failure{missingVoiceMessage(language)};
         }
         m_espeak->setParameter(espeakRATE, std::clamp(rate, int(kSlowestRate), int(kFastestRate)),
                                0);
@@ -142,8 +138,7 @@ public:
         if (status == ENS_OK)
             status = m_espeak->synchronize();
         if (status != ENS_OK) {
-            *error = QStringLiteral("Řeč nelze vytvořit: %1.").arg(statusText(status));
-            return std::nullopt;
+            return Failure{QStringLiteral("Řeč nelze vytvořit: %1.").arg(statusText(status))};
         }
         return wav::pcmFile(samples, quint32(m_sampleRate), 1, 16);
     }

@@ -76,9 +76,9 @@ public:
             if (!drawn || !*drawn)
                 return drawn;
         }
-        const textfile::SaveResult saved = textfile::saveFile(m_file, buffer.data());
+        const Result<void> saved = textfile::saveFile(m_file, buffer.data());
         if (!saved)
-            return Failure{saved.error};
+            return Failure{saved.error()};
         return true;
     }
 

@@ -24,9 +24,9 @@ void copyTree(const QString &source, const QString &target) {
         const QString to = target + QDir(source).relativeFilePath(from);
         if (QFileInfo::exists(to) || !QDir().mkpath(QFileInfo(to).absolutePath()))
             continue;
-        const textfile::ReadResult bytes = textfile::readBytes(from, qint64(64) << 20);
-        if (bytes.bytes)
-            textfile::saveFile(to, *bytes.bytes);
+        const Result<QByteArray> bytes = textfile::readBytes(from, qint64(64) << 20);
+        if (bytes)
+            textfile::saveFile(to, *bytes);
     }
 }
 
@@ -42,13 +42,11 @@ QString ProgramFolder::userOrShipped(const QString &name) const {
     return QFileInfo::exists(own) ? own : shipped(name);
 }
 
-textfile::SaveResult ProgramFolder::prepareFolder(const QString &folder) const {
-    textfile::SaveResult result;
-    result.ok = QDir().mkpath(folder);
-    if (!result.ok)
-        result.error =
-            QStringLiteral("Složku „%1“ nelze vytvořit.").arg(QDir::toNativeSeparators(folder));
-    return result;
+Result<void> ProgramFolder::prepareFolder(const QString &folder) const {
+    if (!QDir().mkpath(folder))
+        return Failure{
+            QStringLiteral("Složku „%1“ nelze vytvořit.").arg(QDir::toNativeSeparators(folder))};
+    return {};
 }
 
 void ProgramFolder::prepareUserFolder() const {

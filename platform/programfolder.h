@@ -48,7 +48,7 @@ public:
     // Makes one of the folders the program writes in (temp(), workDir(), updates()) when
     // it is missing: someone may have removed it while the program ran. Fails with the
     // Czech message naming the folder. The one place these folders are made.
-    textfile::SaveResult prepareFolder(const QString &folder) const;
+    Result<void> prepareFolder(const QString &folder) const;
     // Creates the user's folder and its working folders; at the first start with a
     // separate user's folder, copies the shipped sample dictionaries into its Slovniky.
     // Failures are left to the saves that meet them later.

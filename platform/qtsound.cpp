@@ -125,9 +125,9 @@ public:
             format = device.preferredFormat();
         // An empty, valid WAV file at the path from the start: a path that cannot be
         // written is reported now, before anything is recorded.
-        const textfile::SaveResult prepared = textfile::saveFile(wavFile, fileOf({}, format));
+        const Result<void> prepared = textfile::saveFile(wavFile, fileOf({}, format));
         if (!prepared)
-            return Failure{prepared.error};
+            return Failure{prepared.error()};
         m_samples.clear();
         m_buffer = std::make_unique<QBuffer>(&m_samples);
         m_buffer->open(QIODevice::WriteOnly);
@@ -152,10 +152,9 @@ public:
         m_buffer.reset();
         Result<void> result;
         if (save) {
-            const textfile::SaveResult saved =
-                textfile::saveFile(m_path, fileOf(m_samples, m_format));
+            const Result<void> saved = textfile::saveFile(m_path, fileOf(m_samples, m_format));
             if (!saved)
-                result = Failure{saved.error};
+                result = Failure{saved.error()};
         }
         m_samples.clear();
         return result;

@@ -1,6 +1,5 @@
 #include "platform/registry.h"
 
-#include "core/errors.h"
 #include "platform/dialogs.h"
 #include "platform/nativeregistry.h"
 
@@ -27,28 +26,27 @@ public:
     void createKey(const QString &) override {
         // A key comes into being with its first value.
     }
-    qint32 readInteger(const QString &key, const QString &name) const override {
+    Result<qint32> readInteger(const QString &key, const QString &name) const override {
         const QVariant value = settings().value(key + u'/' + name);
         const std::optional<qint32> number =
             native() ? nativeregistry::integer(value) : nativeregistry::textInteger(value);
         if (!number)
-            throw VokabError(
-                QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
+            return Failure{
+                QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key)};
         return *number;
     }
     QString readString(const QString &key, const QString &name) const override {
         const QVariant value = settings().value(key + u'/' + name);
         return native() ? nativeregistry::string(value) : value.toString();
     }
-    void writeInteger(const QString &key, const QString &name, qint32 value) override {
+    Result<void> writeInteger(const QString &key, const QString &name, qint32 value) override {
         settings().setValue(key + u'/' + name, value);
-        if (!deferred())
-            flush();
+        return deferred() ? Result<void>() : flush();
     }
-    void writeString(const QString &key, const QString &name, const QString &value) override {
+    Result<void> writeString(const QString &key, const QString &name,
+                             const QString &value) override {
         settings().setValue(key + u'/' + name, value);
-        if (!deferred())
-            flush();
+        return deferred() ? Result<void>() : flush();
     }
 
 private:
@@ -59,18 +57,18 @@ private:
                                   : std::make_unique<QSettings>(m_iniFile, QSettings::IniFormat);
         return *m_settings;
     }
-    void flush() override {
+    Result<void> flush() override {
         QSettings &s = settings();
         s.sync();
         if (s.status() == QSettings::NoError)
-            return;
+            return {};
         // A failed write is not retried by the next one: the store starts again from
         // what the file holds.
         m_settings.reset();
         if (m_iniFile.isEmpty())
-            throw VokabError(QStringLiteral("Nastavení nelze zapsat do registru."));
-        throw VokabError(QStringLiteral("Nastavení nelze zapsat do souboru „%1“.")
-                             .arg(QDir::toNativeSeparators(m_iniFile)));
+            return Failure{QStringLiteral("Nastavení nelze zapsat do registru.")};
+        return Failure{QStringLiteral("Nastavení nelze zapsat do souboru „%1“.")
+                           .arg(QDir::toNativeSeparators(m_iniFile))};
     }
 
     QString m_iniFile;
@@ -80,26 +78,23 @@ private:
 } // namespace
 
 bool Registry::store(Dialogs &dialogs, const std::function<void()> &writes) {
+    ++m_deferred;
     try {
-        ++m_deferred;
-        try {
-            writes();
-        } catch (...) {
-            --m_deferred;
-            throw;
-        }
-        if (--m_deferred == 0)
-            flush();
-        return true;
-    } catch (const VokabError &error) {
-        if (!m_failureReported) {
-            m_failureReported = true;
-            dialogs.error(error.message() +
-                          QStringLiteral("\nProgram poběží dál s dosavadním nastavením, jeho "
-                                         "změny se ale neuloží."));
-        }
-        return false;
+        writes();
+    } catch (...) {
+        --m_deferred;
+        throw;
     }
+    const Result<void> flushed = --m_deferred == 0 ? flush() : Result<void>();
+    if (flushed)
+        return true;
+    if (!m_failureReported) {
+        m_failureReported = true;
+        dialogs.error(flushed.error() +
+                      QStringLiteral("\nProgram poběží dál s dosavadním nastavením, jeho "
+                                     "změny se ale neuloží."));
+    }
+    return false;
 }
 
 bool Registry::writeDeferred(Dialogs &dialogs) {
@@ -109,12 +104,11 @@ bool Registry::writeDeferred(Dialogs &dialogs) {
 }
 
 qint32 SettingsReader::integer(const QString &name, qint32 fallback) {
-    try {
-        return m_registry.readInteger(m_key, name);
-    } catch (const VokabError &) {
-        m_unreadable.append(name);
-        return fallback;
-    }
+    const Result<qint32> value = m_registry.readInteger(m_key, name);
+    if (value)
+        return *value;
+    m_unreadable.append(name);
+    return fallback;
 }
 
 void SettingsReader::report(Dialogs &dialogs) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,20 +22,26 @@ public:
     virtual bool valueExists(const QString &key, const QString &name) const = 0;
     virtual void createKey(const QString &key) = 0;
 
-    // A missing value, or one that is not a whole number, is an error of the
-    // registry layer: it throws VokabError, which aborts the caller's loading.
-    virtual qint32 readInteger(const QString &key, const QString &name) const = 0;
+    // A missing value, or one that is not a whole number, fails with the Czech message
+    // naming it.
+    virtual Result<qint32> readInteger(const QString &key, const QString &name) const = 0;
     // A missing string reads as empty text.
     virtual QString readString(const QString &key, const QString &name) const = 0;
 
-    virtual void writeInteger(const QString &key, const QString &name, qint32 value) = 0;
-    virtual void writeString(const QString &key, const QString &name, const QString &value) = 0;
+    // A write outside store() goes to the store at once and fails when it cannot; within
+    // store() it is gathered and never fails.
+    virtual Result<void> writeInteger(const QString &key, const QString &name, qint32 value) = 0;
+    virtual Result<void> writeString(const QString &key, const QString &name,
+                                     const QString &value) = 0;
 
-    bool readBool(const QString &key, const QString &name) const {
-        return readInteger(key, name) != 0;
+    Result<bool> readBool(const QString &key, const QString &name) const {
+        const Result<qint32> value = readInteger(key, name);
+        if (!value)
+            return Failure{value.error()};
+        return *value != 0;
     }
-    void writeBool(const QString &key, const QString &name, bool value) {
-        writeInteger(key, name, value ? 1 : 0);
+    Result<void> writeBool(const QString &key, const QString &name, bool value) {
+        return writeInteger(key, name, value ? 1 : 0);
     }
 
     // Runs the writes of one storing of settings. A store that cannot be written (a
@@ -52,8 +60,8 @@ protected:
     // Whether writes are being gathered to be written together (within a store, or
     // between deferWrites() and writeDeferred()).
     bool deferred() const { return m_deferred > 0; }
-    // Writes what was gathered to the store; throws VokabError when it cannot.
-    virtual void flush() {}
+    // Writes what was gathered to the store; fails with a Czech message when it cannot.
+    virtual Result<void> flush() { return {}; }
 
 private:
     bool m_failureReported = false;

@@ -105,8 +105,7 @@ public:
         return list;
     }
 
-    std::optional<QByteArray> synthesize(const QString &text, const QString &language, int rate,
-                                         QString *error) override {
+    Result<QByteArray> synthesize(const QString &text, const QString &language, int rate) override {
         QMutexLocker locker(&m_lock);
         ComScope com;
         const QList<InstalledVoice> installed = installedVoices();
@@ -115,8 +114,7 @@ public:
             all.append(one.voice);
         const std::optional<Voice> chosen = voiceFor(all, language);
         if (!chosen) {
-            *error = missingVoiceMessage(language);
-            return std::nullopt;
+            return Failure{missingVoiceMessage(language)};
         }
         ComPtr<ISpObjectToken> token = installed[all.indexOf(*chosen)].token;
 
@@ -157,10 +155,9 @@ public:
         if (SUCCEEDED(result))
             result = GetHGlobalFromStream(memory.Get(), &global);
         if (FAILED(result)) {
-            *error = QStringLiteral("Řeč nelze vytvořit: syntéza řeči Windows selhala (chyba "
-                                    "0x%1).")
-                         .arg(quint32(result), 8, 16, QChar(u'0'));
-            return std::nullopt;
+            return Failure{QStringLiteral("Řeč nelze vytvořit: syntéza řeči Windows selhala (chyba "
+                                          "0x%1).")
+                               .arg(quint32(result), 8, 16, QChar(u'0'))};
         }
         QByteArray samples;
         if (const void *bytes = GlobalLock(global)) {

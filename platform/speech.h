@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -35,11 +37,11 @@ public:
     // Whether a voice speaks the language ("en" also finds "en-gb" and the reverse).
     bool hasVoice(const QString &language) const;
     // The text spoken by the language's voice at `rate` words per minute (kept within
-    // kSlowestRate .. kFastestRate) as the bytes of a WAV file; nothing, with a Czech
-    // message in `error`, when there is no such voice or the synthesis fails. The text
-    // is only spoken: no markup or phoneme code in it is obeyed.
-    virtual std::optional<QByteArray> synthesize(const QString &text, const QString &language,
-                                                 int rate, QString *error) = 0;
+    // kSlowestRate .. kFastestRate) as the bytes of a WAV file; a Czech message when there
+    // is no such voice or the synthesis fails. The text is only spoken: no markup or
+    // phoneme code in it is obeyed.
+    virtual Result<QByteArray> synthesize(const QString &text, const QString &language,
+                                          int rate) = 0;
 };
 
 // Whether two language codes name the same language: "en" matches "en-gb" and the

@@ -6,15 +6,15 @@
 
 namespace review {
 
-QString PlanRecorder::open(const QString &dictionaryPath) {
+Result<void> PlanRecorder::open(const QString &dictionaryPath) {
     close();
     const QString planFile = planPath(dictionaryPath);
     if (!QFileInfo::exists(planFile))
         return {};
-    PlanReadResult read = readPlanFile(planFile);
-    if (!read.plan)
-        return read.error;
-    m_plan = std::move(*read.plan);
+    Result<Plan> read = readPlanFile(planFile);
+    if (!read)
+        return Failure{read.error()};
+    m_plan = std::move(read).value();
     m_planFile = planFile;
     rememberFileState();
     return {};
@@ -27,7 +27,7 @@ void PlanRecorder::close() {
     m_size = -1;
 }
 
-QString PlanRecorder::turnOn(const QString &dictionaryPath) {
+Result<void> PlanRecorder::turnOn(const QString &dictionaryPath) {
     // A plan already there (one that stopped recording after a failed write, or made by
     // another window meanwhile) is taken as it is, never written over by an empty one.
     if (QFileInfo::exists(planPath(dictionaryPath)))
@@ -37,7 +37,7 @@ QString PlanRecorder::turnOn(const QString &dictionaryPath) {
     return write();
 }
 
-QString PlanRecorder::refresh() {
+Result<void> PlanRecorder::refresh() {
     if (!isOn())
         return {};
     const QFileInfo file(m_planFile);
@@ -49,35 +49,35 @@ QString PlanRecorder::refresh() {
         close();
         return {};
     }
-    PlanReadResult read = readPlanFile(planFile);
-    if (!read.plan) {
+    Result<Plan> read = readPlanFile(planFile);
+    if (!read) {
         close();
-        return read.error;
+        return Failure{read.error()};
     }
-    m_plan = std::move(*read.plan);
+    m_plan = std::move(read).value();
     rememberFileState();
     return {};
 }
 
-QString PlanRecorder::record(const Key &key, Rating rating, QDate today,
-                             const Parameters &parameters) {
-    if (const QString error = refresh(); !error.isEmpty() || !isOn())
-        return error;
+Result<void> PlanRecorder::record(const Key &key, Rating rating, QDate today,
+                                  const Parameters &parameters) {
+    if (Result<void> refreshed = refresh(); !refreshed || !isOn())
+        return refreshed;
     m_plan.set(key, answered(m_plan.memoryOf(key), rating, today, parameters));
     return write();
 }
 
-QString PlanRecorder::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
+Result<void> PlanRecorder::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
     if (!isOn() || m_plan.forgetRemoved(inDictionary, today) == 0)
         return {};
     return write();
 }
 
-QString PlanRecorder::write() {
-    const textfile::SaveResult saved = writePlanFile(m_planFile, m_plan);
+Result<void> PlanRecorder::write() {
+    const Result<void> saved = writePlanFile(m_planFile, m_plan);
     if (!saved) {
         close();
-        return saved.error;
+        return saved;
     }
     rememberFileState();
     return {};

@@ -16,28 +16,28 @@ namespace review {
 class PlanRecorder {
 public:
     // Takes the plan beside the dictionary when there is one. A plan file that cannot be
-    // read is left as it is and nothing is recorded; its Czech message is returned.
-    QString open(const QString &dictionaryPath);
+    // read is left as it is and nothing is recorded; it fails with the Czech message.
+    Result<void> open(const QString &dictionaryPath);
     void close();
     bool isOn() const { return !m_planFile.isEmpty(); }
     const Plan &plan() const { return m_plan; }
 
     // Starts a plan for the dictionary: writes an empty plan file beside it, or takes the
-    // one already there (the Czech message of a failed write or read).
-    QString turnOn(const QString &dictionaryPath);
-    // Reads the plan file again when another window changed it; the Czech message of a
-    // file that cannot be read (the plan then stops recording).
-    QString refresh();
+    // one already there (failing with the Czech message of a failed write or read).
+    Result<void> turnOn(const QString &dictionaryPath);
+    // Reads the plan file again when another window changed it; it fails with the Czech
+    // message of a file that cannot be read (the plan then stops recording).
+    Result<void> refresh();
 
     // Moves the expression's memory by the answer given on `today` and writes the plan;
-    // the Czech message of a failed write (the plan then stops recording).
-    QString record(const Key &key, Rating rating, QDate today, const Parameters &parameters);
+    // it fails with the Czech message of a failed write (the plan then stops recording).
+    Result<void> record(const Key &key, Rating rating, QDate today, const Parameters &parameters);
     // Forgets the expressions no longer in the dictionary for a long time and writes
     // the plan when that changed it.
-    QString forgetRemoved(const QList<bool> &inDictionary, QDate today);
+    Result<void> forgetRemoved(const QList<bool> &inDictionary, QDate today);
 
 private:
-    QString write();
+    Result<void> write();
     void rememberFileState();
 
     QString m_planFile;

@@ -390,41 +390,30 @@ QString planPath(const QString &dictionaryPath) {
     return paths::folderPart(dictionaryPath) + base + QStringLiteral(".vkp");
 }
 
-PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
-    PlanReadResult result;
+Result<Plan> parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    if (bytes.contains('\0')) {
-        result.error = QStringLiteral("soubor obsahuje nulové bajty, není to plán opakování");
-        return result;
-    }
-    const textfile::LineCount counted = textfile::countLines(bytes, limits.lineBytes, limits.lines);
-    if (!counted.error.isEmpty()) {
-        result.error = counted.error;
-        return result;
-    }
-    const qsizetype count = counted.count;
-    const QByteArrayView header = counted.first;
-    result.plan.emplace();
+    if (bytes.contains('\0'))
+        return Failure{QStringLiteral("soubor obsahuje nulové bajty, není to plán opakování")};
+    const Result<textfile::LineCount> counted =
+        textfile::countLines(bytes, limits.lineBytes, limits.lines);
+    if (!counted)
+        return Failure{counted.error()};
+    const qsizetype count = counted->count;
+    const QByteArrayView header = counted->first;
     if (count == 0)
-        return result;
+        return Plan();
     bool versionOk = false;
     const int version = header.startsWith(kHeader)
                             ? header.sliced(kHeader.size()).toByteArray().toInt(&versionOk)
                             : 0;
-    if (!versionOk || version < 1) {
-        result.plan.reset();
-        result.error = QStringLiteral("chybí záhlaví plánu opakování programu Vokab");
-        return result;
-    }
-    if (version > kPlanVersion) {
-        result.plan.reset();
-        result.error =
+    if (!versionOk || version < 1)
+        return Failure{QStringLiteral("chybí záhlaví plánu opakování programu Vokab")};
+    if (version > kPlanVersion)
+        return Failure{
             QStringLiteral("plán je uložen novější verzí programu (formát %1, tato verze zná %2)")
                 .arg(version)
-                .arg(kPlanVersion);
-        return result;
-    }
+                .arg(kPlanVersion)};
     // A large plan's lines are read in two halves at once (the window reads the dictionary
     // meanwhile); the entries are then taken in file order, as one reading would.
     const QByteArrayView body = bytes.sliced(header.data() + header.size() - bytes.data());
@@ -439,30 +428,27 @@ PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
         parts.push_back(planLines(body.first(middle), count / 2 + 1));
         parts.push_back(second.get());
     }
-    Plan &plan = *result.plan;
+    Plan plan;
     plan.reserve(count);
     for (PlanLines &part : parts) {
-        if (part.notUtf8) {
-            result.plan.reset();
-            result.error = QStringLiteral("soubor není v kódování UTF-8");
-            return result;
-        }
+        if (part.notUtf8)
+            return Failure{QStringLiteral("soubor není v kódování UTF-8")};
         for (Entry &entry : part.entries)
             plan.setUnlessLater(std::move(entry.key), entry.memory);
         for (const QString &line : std::as_const(part.otherLines))
             plan.keepOtherLine(line);
     }
-    return result;
+    return plan;
 }
 
-PlanReadResult readPlanFile(const QString &path, const PlanLimits &limits) {
-    const textfile::ReadResult raw = textfile::readBytes(path, limits.fileBytes);
-    if (!raw.bytes)
-        return {std::nullopt, raw.error};
-    PlanReadResult result = parsePlan(*raw.bytes, limits);
-    if (!result.plan)
-        result.error = QStringLiteral("Plán opakování „%1“ nelze načíst: %2.")
-                           .arg(QDir::toNativeSeparators(path), result.error);
+Result<Plan> readPlanFile(const QString &path, const PlanLimits &limits) {
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    if (!raw)
+        return Failure{raw.error()};
+    Result<Plan> result = parsePlan(*raw, limits);
+    if (!result)
+        return Failure{QStringLiteral("Plán opakování „%1“ nelze načíst: %2.")
+                           .arg(QDir::toNativeSeparators(path), result.error())};
     return result;
 }
 
@@ -476,7 +462,7 @@ QByteArray planBytes(const Plan &plan) {
     return bytes;
 }
 
-textfile::SaveResult writePlanFile(const QString &path, const Plan &plan) {
+Result<void> writePlanFile(const QString &path, const Plan &plan) {
     return textfile::saveFile(path, planBytes(plan));
 }
 

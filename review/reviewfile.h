@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "review/fsrs.h"
 
 #include <QByteArray>
@@ -14,10 +15,6 @@
 #include <vector>
 
 struct Tslovniky;
-namespace textfile {
-struct SaveResult;
-}
-
 // The review plan of a dictionary, kept in a file beside it (zvirata.slv → zvirata.vkp),
 // never in the dictionary itself. UTF-8, CR LF; the first line "VOKAB-PLAN 1" names the
 // format and its version; then one line per expression answered at least once:
@@ -116,21 +113,17 @@ struct PlanLimits {
     qsizetype lines = 4'000'000;
 };
 
-struct PlanReadResult {
-    std::optional<Plan> plan;
-    QString error; // Czech, when the bytes are no plan
-};
-
 // Reads the bytes of a plan file (untrusted: never throws, refuses what passes the
 // limits, is not UTF-8 text or has no header of ours or a later version). An empty file
-// is an empty plan. Of two lines of the same expression the later review wins.
-PlanReadResult parsePlan(QByteArrayView bytes, const PlanLimits &limits = {});
+// is an empty plan. Of two lines of the same expression the later review wins. A refusal
+// is Czech.
+Result<Plan> parsePlan(QByteArrayView bytes, const PlanLimits &limits = {});
 // The same for a file; the message names it.
-PlanReadResult readPlanFile(const QString &path, const PlanLimits &limits = {});
+Result<Plan> readPlanFile(const QString &path, const PlanLimits &limits = {});
 
 // The bytes of a plan file: the header, the other lines, then one line per expression.
 QByteArray planBytes(const Plan &plan);
 // Writes the plan through the program's safe save.
-textfile::SaveResult writePlanFile(const QString &path, const Plan &plan);
+Result<void> writePlanFile(const QString &path, const Plan &plan);
 
 } // namespace review

@@ -207,18 +207,18 @@ bool ReviewWindow::openDictionary(const QString &path) {
     // The plan is read on a thread of its own while the dictionary is read here (the two
     // files are independent; the dictionary may ask a question of the user).
     review::PlanRecorder recorder;
-    std::future<QString> planOpened =
+    std::future<Result<void>> planOpened =
         std::async(std::launch::async, [&recorder, path] { return recorder.open(path); });
-    std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+    std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(
         path, dictionaryfile::Contents::Records, dictionaryfile::EmptyFile::Refused,
         *platform.dialogs, m_openDialog);
-    const QString planError = planOpened.get();
+    const Result<void> planOpen = planOpened.get();
     if (!read)
         return false;
     // The dictionary is fine even when its plan is not: a damaged plan is reported and
     // left as it is, nothing is written over it.
-    if (!planError.isEmpty()) {
-        platform.dialogs->error(planError);
+    if (!planOpen) {
+        platform.dialogs->error(planOpen.error());
         return false;
     }
     finishSession();
@@ -241,9 +241,9 @@ void ReviewWindow::turnOn() {
     startSession();
 }
 
-void ReviewWindow::report(const QString &error) {
-    if (!error.isEmpty())
-        platform.dialogs->error(error);
+void ReviewWindow::report(const Result<void> &done) {
+    if (!done)
+        platform.dialogs->error(done.error());
 }
 
 void ReviewWindow::startSession() {
@@ -321,9 +321,9 @@ void ReviewWindow::answer(review::Rating rating) {
     if (m_position >= m_queue.size() || !m_revealed)
         return;
     const review::Key key = review::keyOf(m_dictionary.at(m_queue[m_position]));
-    if (const QString error = m_recorder.record(key, rating, today(), parameters());
-        !error.isEmpty()) {
-        report(error);
+    if (const Result<void> recorded = m_recorder.record(key, rating, today(), parameters());
+        !recorded) {
+        report(recorded);
         startSession();
         return;
     }

@@ -61,7 +61,7 @@ public:
     // The day answers count on: the platform's clock.
     QDate today() const;
     // A failure of a plan, in the program's message box (nothing for an empty text).
-    void report(const QString &error);
+    void report(const Result<void> &done);
     // The expressions asked in this session, as indexes into the dictionary.
     const QList<qsizetype> &queue() const { return m_queue; }
 

@@ -181,20 +181,20 @@ void TForm23::FormCreate() {
 }
 
 void TForm23::loadTable() {
-    textfile::LinesResult read =
+    Result<QStringList> read =
         statisticsfile::readStatisticsFile(platform.folder.userFile(statisticsfile::kFileName));
-    if (read.lines) {
-        m_table.load(std::move(*read.lines));
+    if (read) {
+        m_table.load(std::move(read).value());
     } else {
         m_loadFailed = true;
-        platform.dialogs->error(read.error);
+        platform.dialogs->error(read.error());
     }
     m_model->refresh();
 }
 
-textfile::SaveResult TForm23::saveRecordedRows() {
+Result<void> TForm23::saveRecordedRows() {
     QStringList written;
-    textfile::SaveResult saved = statisticsfile::writeStatisticsFile(
+    Result<void> saved = statisticsfile::writeStatisticsFile(
         platform.folder.userFile(statisticsfile::kFileName), m_table.recordedLines(), &written);
     if (!written.isEmpty()) {
         m_table.load(std::move(written));
@@ -216,12 +216,12 @@ void TForm23::saveAtExit() {
     // A save that failed (a full disk) can be tried again once the user has made room;
     // the run's results are given up only when the user says so.
     for (;;) {
-        const textfile::SaveResult saved = saveRecordedRows();
+        const Result<void> saved = saveRecordedRows();
         if (saved)
             return;
         const int choice = platform.dialogs->choose(
             MessageKind::Error,
-            saved.error +
+            saved.error() +
                 QStringLiteral("\n\nVýsledky zkoušení z tohoto spuštění se bez uložení ztratí."),
             {QStringLiteral("Zkusit znovu"), QStringLiteral("Ukončit bez uložení")}, 1);
         if (choice != 0)
@@ -300,8 +300,8 @@ void TForm23::BitBtn2Click() {
         Chart1->setAxis(0, chart.axisMax, chart.step);
         Chart1->setTitle(chart.title);
     }
-    if (!chart.error.isEmpty())
-        platform.dialogs->error(chart.error);
+    if (!chart.stoppedBy.isEmpty())
+        platform.dialogs->error(chart.stoppedBy);
 }
 
 QSize TForm23::chartMinimumSize() const {
@@ -333,9 +333,9 @@ void TForm23::BitBtn3Click() {
         platform.dialogs->error(QStringLiteral("Graf se nepodařilo převést na obrázek."));
         return;
     }
-    const textfile::SaveResult saved = textfile::saveFile(*path, bytes);
+    const Result<void> saved = textfile::saveFile(*path, bytes);
     if (!saved)
-        platform.dialogs->error(saved.error);
+        platform.dialogs->error(saved.error());
 }
 
 void TForm23::CheckBox1Click() {

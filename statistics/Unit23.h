@@ -70,7 +70,7 @@ public:
     // start; the rows recorded in this run follow. The table then holds what the file
     // holds, so a later save adds nothing twice. Fails with a Czech message naming the
     // file when it cannot be read or written; the file is then as it was.
-    textfile::SaveResult saveRecordedRows();
+    Result<void> saveRecordedRows();
     // The main window's statistics save at the end of the program (`ulozenistatistik`):
     // nothing when there are no rows; refused when the file could not be read at the
     // start; a failed write offered again ("Zkusit znovu") until it succeeds or the user

@@ -18,27 +18,27 @@ const QStringList &headings() {
     return titles;
 }
 
-textfile::LinesResult readStatisticsFile(const QString &path) {
+Result<QStringList> readStatisticsFile(const QString &path) {
     if (!QFile::exists(path))
-        return {QStringList(), {}};
+        return QStringList();
     return textfile::readLines(path);
 }
 
-textfile::SaveResult writeStatisticsFile(const QString &path, const QStringList &recorded,
-                                         QStringList *written) {
+Result<void> writeStatisticsFile(const QString &path, const QStringList &recorded,
+                                 QStringList *written) {
     written->clear();
-    const textfile::LinesResult read = readStatisticsFile(path);
-    if (!read.lines)
-        return {false, read.error};
+    const Result<QStringList> read = readStatisticsFile(path);
+    if (!read)
+        return Failure{read.error()};
     QStringList lines;
-    for (const QString &line : *read.lines) {
+    for (const QString &line : *read) {
         if (!line.isEmpty())
             lines.append(line);
     }
     lines += recorded;
     if (lines.isEmpty())
-        return {true, {}};
-    textfile::SaveResult saved = textfile::saveLines(path, lines);
+        return {};
+    Result<void> saved = textfile::saveLines(path, lines);
     if (saved)
         *written = std::move(lines);
     return saved;
@@ -251,12 +251,12 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
 
     const std::optional<QDate> first = parseDate(from);
     if (!first) {
-        result.error = notADate(from);
+        result.stoppedBy = notADate(from);
         return result;
     }
     const std::optional<QDate> last = parseDate(to);
     if (!last) {
-        result.error = notADate(to);
+        result.stoppedBy = notADate(to);
         return result;
     }
     for (int r = 0; r < table.rowCount(); ++r) {
@@ -266,7 +266,7 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
         const QString dateText = row.cell(1).toString();
         const std::optional<QDate> date = parseDate(dateText);
         if (!date) {
-            result.error = notADate(dateText);
+            result.stoppedBy = notADate(dateText);
             return result;
         }
         if (*date < *first || *date > *last)
@@ -274,7 +274,7 @@ Chart chart(const Table &table, const QString &name, Quantity quantity, const QS
         const QStringView text = row.cell(column);
         const std::optional<int> value = parseNumber(text);
         if (!value) {
-            result.error = notANumber(text);
+            result.stoppedBy = notANumber(text);
             return result;
         }
         result.bars.append({dateText, *value});

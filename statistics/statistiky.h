@@ -102,7 +102,7 @@ private:
 
 // The lines of the statistics file at `path`: none when there is no file; the error
 // when the file is there but cannot be read.
-textfile::LinesResult readStatisticsFile(const QString &path);
+Result<QStringList> readStatisticsFile(const QString &path);
 
 // Writes the statistics at the end of a run. The file is read again and keeps every
 // non-empty line it holds now, also those another running program added since the
@@ -110,8 +110,8 @@ textfile::LinesResult readStatisticsFile(const QString &path);
 // line at all. `written` gets the lines the file holds after a write (empty when
 // nothing was written). Fails with a Czech message naming the file when it cannot be
 // read or written; the file is then as it was.
-textfile::SaveResult writeStatisticsFile(const QString &path, const QStringList &recorded,
-                                         QStringList *written);
+Result<void> writeStatisticsFile(const QString &path, const QStringList &recorded,
+                                 QStringList *written);
 
 // The distinct non-empty names of column 0, in row order.
 QStringList dictionaryNames(const Table &table);
@@ -134,7 +134,9 @@ struct Chart {
     int axisMax = 0;
     int step = 0;
     QString title; // two lines joined by "\n"
-    QString error; // a cell or period end that does not convert; the bars before it stay
+    // Part of the chart, not a failure: the Czech message of a cell or period end that
+    // does not convert, where the bars stop; the bars before it stay and are drawn.
+    QString stoppedBy;
 };
 
 // Bars for the rows of `name` whose date lies between `from` and `to` (date texts)

@@ -191,10 +191,10 @@ void TForm9::choose(TestWindow &test) {
         for (const testitems::TestRecord &record : checked)
             lines.append(testitems::dictionaryLine(record, m_czechShown));
         Memo1->setPlainText(lines.join(u'\n'));
-        const textfile::SaveResult saved = textfile::saveLines(*chosen, lines);
+        const Result<void> saved = textfile::saveLines(*chosen, lines);
         Memo1->clear();
         if (!saved) {
-            platform.dialogs->error(saved.error);
+            platform.dialogs->error(saved.error());
             return;
         }
         m_saveDialog.remember(*chosen);

@@ -28,13 +28,13 @@ void TestWindow::setLines(const QStringList &lines) {
 }
 
 std::optional<QStringList> TestWindow::openDictionary(const QString &path) {
-    const std::optional<dictionaryfile::ReadResult> read = dictionaryfile::openChosenDictionary(
+    const std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(
         path, dictionaryfile::Contents::Lines, dictionaryfile::EmptyFile::Refused,
         *platform.dialogs, m_openDialog);
     if (!read)
         return std::nullopt;
-    if (const QString error = m_plan.open(path); !error.isEmpty())
-        platform.dialogs->error(error);
+    if (const Result<void> opened = m_plan.open(path); !opened)
+        platform.dialogs->error(opened.error());
     return read->lines;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/generalsettings.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -125,15 +126,16 @@ void TForm16::setEditingVisible(bool visible) {
 
 void TForm16::nactenitipu() {
     const QString path = platform.folder.userOrShipped(kTipsFile);
-    const tipsfile::TipsResult read = tipsfile::readTipsFile(path);
-    m_loadFailed = read.unreadable;
-    if (read.tips.isEmpty()) {
+    const Result<Ttip> read = tipsfile::readTipsFile(path);
+    // A file that is there but cannot be read must not be saved over.
+    m_loadFailed = !read && QFileInfo::exists(path);
+    if (!read || read->isEmpty()) {
         // The window is not open while it is created: the message is all there is to do.
         // A file without a single tip is as broken as one that cannot be read.
         platform.dialogs->info(kBroken);
         return;
     }
-    m_tips = read.tips;
+    m_tips = *read;
     ListBox1->clear();
     for (const Ttipy1 &tip : std::as_const(m_tips))
         ListBox1->addItem(tip.numberText);
@@ -213,11 +215,10 @@ void TForm16::Button2Click() {
         m_tips[i].number = int(i) + 1;
         m_tips[i].numberText = QString::number(i + 1);
     }
-    const textfile::SaveResult saved =
-        tipsfile::writeTipsFile(platform.folder.userFile(kTipsFile), m_tips);
+    const Result<void> saved = tipsfile::writeTipsFile(platform.folder.userFile(kTipsFile), m_tips);
     if (!saved) {
         // The editing mode stays open, so the changes can still be saved elsewhere.
-        platform.dialogs->error(saved.error);
+        platform.dialogs->error(saved.error());
         return;
     }
     ListBox1->clear();

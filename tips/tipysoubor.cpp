@@ -45,19 +45,15 @@ QString fieldText(QString text) {
     return text;
 }
 
-TipsResult readTipsFile(const QString &path) {
+Result<Ttip> readTipsFile(const QString &path) {
     // A tips file is a few kilobytes; a larger one is not a tips file.
-    const textfile::TextResult text = textfile::readText(path, 1 << 20);
-    TipsResult result;
-    if (text.text)
-        result.tips = parseTips(*text.text);
-    else
-        result.unreadable = QFileInfo::exists(path);
-    result.error = text.error;
-    return result;
+    const Result<QString> text = textfile::readText(path, 1 << 20);
+    if (!text)
+        return Failure{text.error()};
+    return parseTips(*text);
 }
 
-textfile::SaveResult writeTipsFile(const QString &path, const Ttip &tips) {
+Result<void> writeTipsFile(const QString &path, const Ttip &tips) {
     return textfile::saveLines(path, tipLines(tips));
 }
 

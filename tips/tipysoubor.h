@@ -29,18 +29,12 @@ Ttip parseTips(QStringView text);
 // Reading these lines gives the same tips.
 QStringList tipLines(const Ttip &tips);
 
-// The tips file at `path`. No tips when there is no file, when it cannot be read or
-// when it holds only empty lines; `unreadable` when the file is there but could not be
-// read (its tips must then not be saved over), with the Czech reason in `error`.
-struct TipsResult {
-    Ttip tips;
-    bool unreadable = false;
-    QString error;
-};
-TipsResult readTipsFile(const QString &path);
+// The tips of the file at `path`: none when it holds only empty lines. It fails with the
+// Czech reason when there is no file or it cannot be read.
+Result<Ttip> readTipsFile(const QString &path);
 
 // Saves the tips, numbered as tipLines() numbers them.
-textfile::SaveResult writeTipsFile(const QString &path, const Ttip &tips);
+Result<void> writeTipsFile(const QString &path, const Ttip &tips);
 
 // The five lines of the tip pane: an empty line, the first text, two empty lines, the
 // second text.

@@ -234,10 +234,10 @@ void TForm24::FormCreate() {
         platform.dialogs->error(translatorfile::kMissingFile);
         return;
     }
-    QString problem;
+    Result<void> usable;
     {
-        const textfile::ReadResult raw = textfile::readBytes(path);
-        problem = raw.bytes ? translatorfile::separatorProblem(*raw.bytes) : raw.error;
+        const Result<QByteArray> raw = textfile::readBytes(path);
+        usable = raw ? translatorfile::checkSeparator(*raw) : Failure{raw.error()};
     }
     if (platform.registry->keyExists(kKey)) {
         m_settings.load(*platform.registry, *platform.dialogs);
@@ -248,8 +248,8 @@ void TForm24::FormCreate() {
     } else {
         writeSettings();
     }
-    if (!problem.isEmpty())
-        platform.dialogs->error(problem);
+    if (!usable)
+        platform.dialogs->error(usable.error());
     else
         m_listPending = true;
     showDirection();
@@ -257,10 +257,13 @@ void TForm24::FormCreate() {
 
 const translatorfile::WordList &TForm24::dictionary() const {
     if (std::exchange(m_listPending, false)) {
-        m_words = translatorfile::load(platform.folder.shipped(QStringLiteral("prekladac.dat")));
+        Result<translatorfile::WordList> loaded =
+            translatorfile::load(platform.folder.shipped(QStringLiteral("prekladac.dat")));
         // Changed or gone since the start: told once, the translator has no entries.
-        if (!m_words.error.isEmpty())
-            platform.dialogs->error(m_words.error);
+        if (loaded)
+            m_words = std::move(loaded).value();
+        else
+            platform.dialogs->error(loaded.error());
     }
     return m_words;
 }

@@ -77,8 +77,7 @@ qsizetype EntryList::findPrefix(QStringView prefix) const {
     return best;
 }
 
-WordList parseText(QString text, const std::vector<LineSpan> &lines) {
-    WordList list;
+Result<WordList> parseText(QString text, const std::vector<LineSpan> &lines) {
     const QStringView view(text);
     qsizetype separator = -1;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -87,14 +86,10 @@ WordList parseText(QString text, const std::vector<LineSpan> &lines) {
             break;
         }
     }
-    if (separator < 0) {
-        list.error = kNoSeparator;
-        return list;
-    }
-    if (separator == 0) {
-        list.error = kSeparatorFirst;
-        return list;
-    }
+    if (separator < 0)
+        return Failure{kNoSeparator};
+    if (separator == 0)
+        return Failure{kSeparatorFirst};
     using Span = EntryList::Span;
     using Piece = EntryList::Piece;
     std::vector<Span> english;
@@ -106,12 +101,13 @@ WordList parseText(QString text, const std::vector<LineSpan> &lines) {
     for (size_t i = size_t(separator) + 1; i < lines.size(); ++i)
         czech.push_back(entryOf<Span, Piece>(view, lines[i]));
     // Both lists share the one text.
+    WordList list;
     list.english = EntryList(text, std::move(english));
     list.czech = EntryList(std::move(text), std::move(czech));
     return list;
 }
 
-WordList parse(const QStringList &lines) {
+Result<WordList> parse(const QStringList &lines) {
     QString text;
     std::vector<LineSpan> spans;
     spans.reserve(size_t(lines.size()));
@@ -122,7 +118,7 @@ WordList parse(const QStringList &lines) {
     return parseText(std::move(text), spans);
 }
 
-WordList parseFile(QString text) {
+Result<WordList> parseFile(QString text) {
     std::vector<LineSpan> lines;
     const QStringView view(text);
     textfile::forEachLine(view, [&](QStringView line) {
@@ -131,7 +127,7 @@ WordList parseFile(QString text) {
     return parseText(std::move(text), lines);
 }
 
-QString separatorProblem(QByteArrayView bytes) {
+Result<void> checkSeparator(QByteArrayView bytes) {
     QByteArray separator;
     win1250::encode(kSeparator, separator);
     qsizetype line = 0;
@@ -142,23 +138,19 @@ QString separatorProblem(QByteArrayView bytes) {
         ++line;
     });
     if (found < 0)
-        return kNoSeparator;
-    return found == 0 ? kSeparatorFirst : QString();
+        return Failure{kNoSeparator};
+    if (found == 0)
+        return Failure{kSeparatorFirst};
+    return {};
 }
 
-WordList load(const QString &path) {
-    if (!QFileInfo(path).isFile()) {
-        WordList list;
-        list.error = kMissingFile;
-        return list;
-    }
-    const auto text = textfile::readText(path);
-    if (!text.text) {
-        WordList list;
-        list.error = text.error;
-        return list;
-    }
-    return parseFile(*text.text);
+Result<WordList> load(const QString &path) {
+    if (!QFileInfo(path).isFile())
+        return Failure{kMissingFile};
+    Result<QString> text = textfile::readText(path);
+    if (!text)
+        return Failure{text.error()};
+    return parseFile(std::move(text).value());
 }
 
 } // namespace translatorfile

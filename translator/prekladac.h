@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,7 +56,7 @@ private:
     struct Span {
         Piece expression, translation;
     };
-    friend WordList parseText(QString text, const std::vector<LineSpan> &lines);
+    friend Result<WordList> parseText(QString text, const std::vector<LineSpan> &lines);
 
     EntryList(QString text, std::vector<Span> spans);
     QStringView piece(Piece p) const { return QStringView(m_text).mid(p.start, p.length); }
@@ -68,7 +70,6 @@ private:
 struct WordList {
     EntryList english; // English expression -> Czech translation
     EntryList czech;   // Czech expression -> English translation
-    QString error;     // Czech message when the list could not be used (lists empty)
 };
 
 // A line of a text: where it starts and how long it is, without its line break.
@@ -78,21 +79,21 @@ struct LineSpan {
 };
 
 // Builds both lists from the lines of `text`.
-WordList parseText(QString text, const std::vector<LineSpan> &lines);
+Result<WordList> parseText(QString text, const std::vector<LineSpan> &lines);
 
 // Builds both lists from the file's lines. Lines 0 … S-2 (S the separator's line)
 // form the English list, the line just above the separator is skipped, the lines
 // after it form the Czech list. Without a separator, or with the separator on the
-// first line, both lists stay empty and `error` says why.
-WordList parse(const QStringList &lines);
+// first line, it fails with the Czech reason (kNoSeparator, kSeparatorFirst).
+Result<WordList> parse(const QStringList &lines);
 // Builds both lists from a file's whole text, its lines ending as textfile::splitLines()
 // ends them, without copying the lines out.
-WordList parseFile(QString text);
-// Reads the file (Windows-1250) and parses it; a missing file gives kMissingFile.
-WordList load(const QString &path);
+Result<WordList> parseFile(QString text);
+// Reads the file (Windows-1250) and parses it; a missing file fails with kMissingFile.
+Result<WordList> load(const QString &path);
 
 // What parsing the file's bytes (Windows-1250) would report of its separator line
-// (kNoSeparator, kSeparatorFirst), found without decoding the text; empty when it is fine.
-QString separatorProblem(QByteArrayView bytes);
+// (kNoSeparator, kSeparatorFirst), found without decoding the text.
+Result<void> checkSeparator(QByteArrayView bytes);
 
 } // namespace translatorfile

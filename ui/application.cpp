@@ -1,6 +1,5 @@
 #include "ui/application.h"
 
-#include "core/errors.h"
 #include "core/oserror.h"
 #include "platform/dialogs.h"
 
@@ -24,8 +23,6 @@ void reportUnhandledException(Dialogs *dialogs, std::exception_ptr exception) {
     QString text;
     try {
         std::rethrow_exception(exception);
-    } catch (const VokabError &error) {
-        text = error.message();
     } catch (const std::bad_alloc &) {
         text = QStringLiteral("Nedostatek paměti.");
     } catch (const std::system_error &error) {

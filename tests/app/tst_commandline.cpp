@@ -130,14 +130,14 @@ private slots:
         } else if (program.exitCode() != 0 || output.isEmpty()) {
             QVERIFY(output.isEmpty() || !QFile::exists(output));
         } else if (output.endsWith(QStringLiteral(".slv"))) {
-            const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(output);
-            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
-            QCOMPARE(recordsText(read.dictionary), records);
+            const Result<dictionaryfile::Loaded> read = dictionaryfile::readDictionaryFile(output);
+            QVERIFY2(read, qPrintable(read.error()));
+            QCOMPARE(recordsText(read->dictionary), records);
         } else if (output.endsWith(QStringLiteral(".kvtml"))) {
-            const exchange::KvtmlRead read = exchange::readKvtmlFile(output);
-            QVERIFY2(read.dictionary, qPrintable(read.error));
-            QCOMPARE(recordsText(*read.dictionary), records);
-            QCOMPARE(read.title, QStringLiteral("cizi"));
+            const Result<exchange::KvtmlRead> read = exchange::readKvtmlFile(output);
+            QVERIFY2(read, qPrintable(read.error()));
+            QCOMPARE(recordsText(read->dictionary), records);
+            QCOMPARE(read->title, QStringLiteral("cizi"));
         } else {
             QFile written(output);
             QVERIFY(written.open(QIODevice::ReadOnly));

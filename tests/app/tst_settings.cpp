@@ -154,7 +154,7 @@ private slots:
         press(windows.forms().Form8, "BitBtn1");
         QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
                  QStringLiteral("clBlue"));
-        QCOMPARE(windows.platform().memory().readInteger(kKey, "DokonceniZkouseni"), 1);
+        QCOMPARE(*windows.platform().memory().readInteger(kKey, "DokonceniZkouseni"), 1);
     }
 
     void badThresholdTextsReadAsMinimumAndAreRepaired() {
@@ -291,7 +291,7 @@ private slots:
         QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
         QVERIFY(
             windows.platform().memory().writes.filter(QRegularExpression("^Nastaveni/")).isEmpty());
-        QCOMPARE(windows.platform().memory().readInteger(kKey, "Velkapismena"), 0);
+        QCOMPARE(*windows.platform().memory().readInteger(kKey, "Velkapismena"), 0);
         QCOMPARE(windows.platform().memory().readString(kKey, "BarvaGrafu"),
                  QStringLiteral("clBlue"));
         QVERIFY(form.chbvelke->isChecked());
@@ -528,8 +528,8 @@ private slots:
         QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
         QCOMPARE(registry.writes.filter(QRegularExpression("^Nastaveni/")).size(), 10);
         QCOMPARE(registry.writes.filter(QRegularExpression("^Vyslovnost/")).size(), 3);
-        QCOMPARE(registry.readInteger(key, "Vyslovit bez nahravky"), 0);
-        QCOMPARE(registry.readInteger(key, "Rychlost"), 180);
+        QCOMPARE(*registry.readInteger(key, "Vyslovit bez nahravky"), 0);
+        QCOMPARE(*registry.readInteger(key, "Rychlost"), 180);
         QCOMPARE(registry.readString(key, "Jazyk"), installed ? language : QStringLiteral("en"));
         if (!installed)
             registry.writeString(key, "Jazyk", language);

@@ -24,7 +24,7 @@ int saveForever(const QString &path) {
     const QByteArray a = content('a');
     const QByteArray b = content('b');
     for (int i = 0;; ++i) {
-        if (!textfile::saveFile(path, i % 2 ? b : a).ok)
+        if (!textfile::saveFile(path, i % 2 ? b : a).ok())
             return 3;
     }
 }
@@ -40,7 +40,7 @@ private slots:
         const QString path = dir.filePath("slovnik.slv");
         const QByteArray a = content('a');
         const QByteArray b = content('b');
-        QVERIFY(textfile::saveFile(path, a).ok);
+        QVERIFY(textfile::saveFile(path, a).ok());
         int sawA = 0, sawB = 0;
         for (int round = 0; round < 100; ++round) {
             QProcess child;
@@ -60,7 +60,7 @@ private slots:
         qInfo("after 100 kills: %d times the first content, %d times the second", sawA, sawB);
         // A temporary left by the last kill is replaced by the next save, which leaves
         // nothing behind.
-        QVERIFY(textfile::saveFile(path, "done").ok);
+        QVERIFY(textfile::saveFile(path, "done").ok());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"slovnik.slv"});
     }

@@ -84,24 +84,24 @@ private slots:
         const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ\r\n");
         QVERIFY(bytes.contains("\x4E\x45\x4E\xCD")); // NENÍ in Windows-1250
         const QString path = write("zvirata.slv", bytes);
-        const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(path);
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
-        QCOMPARE(read.dictionary.size(), 2);
-        QCOMPARE(read.dictionary[0].ang, QStringLiteral("cat"));
-        QCOMPARE(read.dictionary[0].cz, QStringLiteral("kočka"));
-        QCOMPARE(read.dictionary[1].zvuk, QStringLiteral("NENÍ"));
+        const Result<dictionaryfile::Loaded> read = dictionaryfile::readDictionaryFile(path);
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->dictionary.size(), 2);
+        QCOMPARE(read->dictionary[0].ang, QStringLiteral("cat"));
+        QCOMPARE(read->dictionary[0].cz, QStringLiteral("kočka"));
+        QCOMPARE(read->dictionary[1].zvuk, QStringLiteral("NENÍ"));
         const QString out = m_dir.filePath("out.slv");
-        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read->dictionary).ok());
         QCOMPARE(contents(out), bytes);
     }
 
     void missingFinalLineBreakIsAddedOnWrite() {
         const QByteArray bytes = cp1250("kočka;cat;[];NENÍ\r\npes;dog;[];NENÍ");
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(write("a.slv", bytes));
-        QCOMPARE(read.dictionary.size(), 2);
+        QCOMPARE(read->dictionary.size(), 2);
         const QString out = m_dir.filePath("a-out.slv");
-        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read->dictionary).ok());
         QCOMPARE(contents(out), bytes + "\r\n");
     }
 
@@ -114,12 +114,12 @@ private slots:
                 field.append(char(b));
         }
         const QByteArray bytes = field + ";" + field + ";[" + field + "];" + field + "\r\n";
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(write("bytes.slv", bytes));
-        QCOMPARE(read.dictionary.size(), 1);
-        QCOMPARE(read.dictionary[0].ang.size(), field.size());
+        QCOMPARE(read->dictionary.size(), 1);
+        QCOMPARE(read->dictionary[0].ang.size(), field.size());
         const QString out = m_dir.filePath("bytes-out.slv");
-        QVERIFY(dictionaryfile::writeDictionaryFile(out, read.dictionary).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, read->dictionary).ok());
         QCOMPARE(contents(out), bytes);
     }
 
@@ -137,11 +137,11 @@ private slots:
     void lineBreaksOfEveryKindEndALine() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, lines);
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(write("breaks.slv", bytes));
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
-        QCOMPARE(read.dictionary.size(), lines);
-        QCOMPARE(read.lines.size(), lines);
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->dictionary.size(), lines);
+        QCOMPARE(read->lines.size(), lines);
     }
 
     void fileWithoutAnExpressionIsEmpty_data() {
@@ -152,11 +152,11 @@ private slots:
     }
     void fileWithoutAnExpressionIsEmpty() {
         QFETCH(QByteArray, bytes);
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(write("empty.slv", bytes));
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Empty);
-        QVERIFY(read.dictionary.isEmpty());
-        QVERIFY(read.lines.isEmpty());
+        QVERIFY(read && read->empty);
+        QVERIFY(read->dictionary.isEmpty());
+        QVERIFY(read->lines.isEmpty());
     }
 
     void dictionaryBeyondItsLimitsIsRefusedNamingTheLine_data() {
@@ -180,16 +180,15 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).contains("limit of three"))
             limits.lines = 3;
         const QString path = write("cizi.slv", bytes);
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Both, limits);
         if (reason.isEmpty()) {
-            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
+            QVERIFY2(read, qPrintable(read.error()));
             return;
         }
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
-        QVERIFY(read.dictionary.isEmpty() && read.lines.isEmpty());
-        QVERIFY2(read.error.contains("cizi.slv") && read.error.contains(reason),
-                 qPrintable(read.error));
+        QVERIFY(!read);
+        QVERIFY2(read.error().contains("cizi.slv") && read.error().contains(reason),
+                 qPrintable(read.error()));
     }
 
     // A dictionary from another tool: UTF-8 is recognised and read on request, what
@@ -230,19 +229,19 @@ private slots:
         QFETCH(QString, czechAsUtf8);
         QFETCH(QString, replaced);
         const QString path = write("cizi.slv", bytes);
-        const dictionaryfile::ReadResult read = dictionaryfile::readDictionaryFile(path);
-        const dictionaryfile::ReadResult utf8 = dictionaryfile::readDictionaryFile(
+        const Result<dictionaryfile::Loaded> read = dictionaryfile::readDictionaryFile(path);
+        const Result<dictionaryfile::Loaded> utf8 = dictionaryfile::readDictionaryFile(
             path, dictionaryfile::Contents::Both, {}, dictionaryfile::Encoding::Utf8);
         if (czechAsUtf8.isEmpty()) {
-            QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
-            QVERIFY(read.error.contains("cizi.slv") && read.error.contains("nulové bajty"));
+            QVERIFY(!read);
+            QVERIFY(read.error().contains("cizi.slv") && read.error().contains("nulové bajty"));
             return;
         }
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Ok);
-        QCOMPARE(read.looksUtf8, looksUtf8);
-        QCOMPARE(utf8.dictionary.first().cz, czechAsUtf8);
-        QCOMPARE(utf8.replaced, replaced);
-        QVERIFY(!utf8.looksUtf8);
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->looksUtf8, looksUtf8);
+        QCOMPARE(utf8->dictionary.first().cz, czechAsUtf8);
+        QCOMPARE(utf8->replaced, replaced);
+        QVERIFY(!utf8->looksUtf8);
     }
 
     void shortLinesGiveEmptyFieldsAndExtraFieldsAreDropped() {
@@ -255,15 +254,15 @@ private slots:
     }
 
     void missingFileIsAFailureNamingTheFile() {
-        const dictionaryfile::ReadResult read =
+        const Result<dictionaryfile::Loaded> read =
             dictionaryfile::readDictionaryFile(m_dir.filePath("does-not-exist.slv"));
-        QCOMPARE(read.status, dictionaryfile::ReadResult::Status::Failed);
-        QVERIFY(read.error.contains("does-not-exist.slv"));
+        QVERIFY(!read);
+        QVERIFY(read.error().contains("does-not-exist.slv"));
     }
 
     void emptyDictionaryWritesZeroBytes() {
         const QString out = write("full.slv", "x;y;[];NENÍ\r\n");
-        QVERIFY(dictionaryfile::writeDictionaryFile(out, {}).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(out, {}).ok());
         QCOMPARE(contents(out), QByteArray());
     }
 

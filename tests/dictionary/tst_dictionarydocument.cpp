@@ -58,9 +58,10 @@ private slots:
             const QString target = step == "save as"      ? dir.filePath(QStringLiteral("jina.slv"))
                                    : step == "save fails" ? dir.filePath(QStringLiteral("x/y.slv"))
                                                           : path;
-            const DictionaryDocument::SaveResult result = document.saveTo(target, dir.path());
-            QCOMPARE(result.saved, step != "save fails");
-            QCOMPARE(result.error.isEmpty(), step != "save fails");
+            DictionaryDocument::SoundReport sounds;
+            const Result<void> result = document.saveTo(target, dir.path(), sounds);
+            QCOMPARE(result.ok(), step != "save fails");
+            QCOMPARE(result.error().isEmpty(), step != "save fails");
             QCOMPARE(QFile::exists(target), step != "save fails");
         }
         QTEST(document.count(), "count");

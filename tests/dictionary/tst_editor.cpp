@@ -48,8 +48,9 @@ void click(QAbstractButton *button) {
 // The sound fields of a dictionary file as it lies on the disk.
 QStringList soundsInFile(const QString &path) {
     QStringList sounds;
-    for (const Tslovniky &record :
-         dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Records).dictionary)
+    const Result<dictionaryfile::Loaded> read =
+        dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Records);
+    for (const Tslovniky &record : read->dictionary)
         sounds.append(record.zvuk);
     return sounds;
 }
@@ -830,7 +831,7 @@ private slots:
         QCOMPARE(bytesOf(path) != before, saved);
         if (saved)
             QCOMPARE(dictionaryfile::readDictionaryFile(path, dictionaryfile::Contents::Records)
-                         .dictionary,
+                         ->dictionary,
                      changed);
         if (action == QStringLiteral("exit")) {
             QCOMPARE(main->isVisible(), !done);

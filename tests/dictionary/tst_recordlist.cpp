@@ -81,8 +81,8 @@ private slots:
         QTemporaryDir folder;
         const QString fromList = folder.filePath(QStringLiteral("list.slv"));
         const QString fromPlain = folder.filePath(QStringLiteral("plain.slv"));
-        QVERIFY(dictionaryfile::writeDictionaryFile(fromList, list).ok);
-        QVERIFY(dictionaryfile::writeDictionaryFile(fromPlain, plain).ok);
+        QVERIFY(dictionaryfile::writeDictionaryFile(fromList, list).ok());
+        QVERIFY(dictionaryfile::writeDictionaryFile(fromPlain, plain).ok());
         QCOMPARE(bytesOf(fromList), bytesOf(fromPlain));
         QCOMPARE(bytesOf(fromList).count('\n'), plain.size());
     }

@@ -94,8 +94,8 @@ private slots:
         QVERIFY(!learning()->BitBtn3->isEnabled());
         QCOMPARE(learning()->lbinterval->text(), QStringLiteral("-"));
         QCOMPARE(learning()->mec->font().pointSize(), 16);
-        QCOMPARE(m_windows->platform().memory().readInteger("Vyuka", "Interval"), 0);
-        QCOMPARE(m_windows->platform().memory().readInteger("Vyuka", "VyskaPisma"), 16);
+        QCOMPARE(*m_windows->platform().memory().readInteger("Vyuka", "Interval"), 0);
+        QCOMPARE(*m_windows->platform().memory().readInteger("Vyuka", "VyskaPisma"), 16);
 
         settings()->chbautposuv->setChecked(true);
         settings()->SpinEdit1->setValue(7);
@@ -107,7 +107,7 @@ private slots:
     void backKeepsChangesForTheRunWithoutStoringThem() {
         settings()->SpinEdit1->setValue(9);
         press(settings(), "BitBtn2");
-        QCOMPARE(m_windows->platform().memory().readInteger("Vyuka", "Pocsekund"), 2);
+        QCOMPARE(*m_windows->platform().memory().readInteger("Vyuka", "Pocsekund"), 2);
         openThree();
         press(learning(), "btstart");
         QCOMPARE(learning()->Timer1->interval(), 9000);

@@ -46,16 +46,15 @@ private slots:
         if (shortest != 0 && !speech->hasVoice(language))
             QSKIP("no voice of Windows for this language here (Wine has none)");
 #endif
-        QString error;
-        const std::optional<QByteArray> file = speech->synthesize(text, language, rate, &error);
+        const Result<QByteArray> file = speech->synthesize(text, language, rate);
         if (shortest == 0) {
             QVERIFY(!file);
             QVERIFY(!speech->hasVoice(language));
-            QCOMPARE(error, missingVoiceMessage(language));
-            QVERIFY(error.contains(QStringLiteral("není nainstalován žádný hlas")));
+            QCOMPARE(file.error(), missingVoiceMessage(language));
+            QVERIFY(file.error().contains(QStringLiteral("není nainstalován žádný hlas")));
             return;
         }
-        QVERIFY2(file, qPrintable(error));
+        QVERIFY2(file, qPrintable(file.error()));
         QVERIFY(speech->hasVoice(language));
         const std::optional<wav::Audio> audio = wav::readAudio(*file);
         QVERIFY(audio);

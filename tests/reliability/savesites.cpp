@@ -56,7 +56,7 @@ void nothing(TestWindows &, const QString &, int) {}
 // The editor: an opened dictionary saved back to its own file.
 void editorOpen(TestWindows &w, const QString &target, int size) {
     if (!QFile::exists(target))
-        QVERIFY(textfile::saveFile(target, dictionaryBytes(size, 0)).ok);
+        QVERIFY(textfile::saveFile(target, dictionaryBytes(size, 0)).ok());
     w.dialogs().files.push_back(target);
     w.forms().Form2->BitBtn2Click();
 }
@@ -193,7 +193,7 @@ void messageSend(TestWindows &w, const QString &, int variant) {
 void planOpen(TestWindows &w, const QString &target, int size) {
     const QString dictionary = QFileInfo(target).path() + QStringLiteral("/slovnik.slv");
     if (!QFile::exists(dictionary))
-        QVERIFY(textfile::saveFile(dictionary, dictionaryBytes(size, 0)).ok);
+        QVERIFY(textfile::saveFile(dictionary, dictionaryBytes(size, 0)).ok());
     ReviewWindow *window = w.forms().review;
     window->newPerDayBox->setValue(window->newPerDayBox->maximum());
     QVERIFY(window->openDictionary(dictionary));

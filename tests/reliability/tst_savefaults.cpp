@@ -89,7 +89,7 @@ struct Attempt {
     }
     // Puts the old file in place and gets the window ready to save over it.
     bool ready() {
-        if (!textfile::saveFile(target, kOldFile).ok)
+        if (!textfile::saveFile(target, kOldFile).ok())
             return false;
         site.setup(windows, target, 50);
         return true;
@@ -114,9 +114,9 @@ enum class Cause { MissingFolder, Folder, LongName, ReadOnlyFile, Permission, No
 QString messageOf(Doing doing, const QString &path) {
     switch (doing) {
     case Doing::Saving:
-        return textfile::saveFile(path, QByteArray(300 * 1024, 'x')).error;
+        return textfile::saveFile(path, QByteArray(300 * 1024, 'x')).error();
     case Doing::Reading:
-        return textfile::readBytes(path).error;
+        return textfile::readBytes(path).error();
     case Doing::Downloading: {
         HttpServer http;
         http.bodies["/soubor"] = {QByteArray(300 * 1024, 'x')};
@@ -248,7 +248,7 @@ private slots:
         const QString elsewhere = attempt.chosen.filePath(QStringLiteral("jinde"));
         QVERIFY(QDir().mkpath(elsewhere));
         const QString victim = elsewhere + QStringLiteral("/diplomka.odt");
-        QVERIFY(textfile::saveFile(victim, "thesis").ok);
+        QVERIFY(textfile::saveFile(victim, "thesis").ok());
         const QString real = elsewhere + u'/' + QFileInfo(attempt.target).fileName();
         if (situation == "link") {
             QFile::remove(attempt.target); // a file the program folder ships
@@ -346,13 +346,13 @@ private slots:
             path = folder + u'/' + QString(300, u'a');
             break;
         case Cause::ReadOnlyFile:
-            QVERIFY(textfile::saveFile(path, "stare").ok);
+            QVERIFY(textfile::saveFile(path, "stare").ok());
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
             break;
         case Cause::Permission:
             // A download makes a new file in the folder; a save replaces the old one.
             if (doing != Doing::Downloading)
-                QVERIFY(textfile::saveFile(path, "stare").ok);
+                QVERIFY(textfile::saveFile(path, "stare").ok());
             if (doing == Doing::Reading)
                 QVERIFY(QFile::setPermissions(path, {}));
             else

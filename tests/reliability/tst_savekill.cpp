@@ -108,10 +108,9 @@ private slots:
     // version) and is written again byte for byte.
     void killedPlanSaveLeavesAWholePlan() {
         killAmidSaves(planSaveSite(), [](const QByteArray &now) {
-            const review::PlanReadResult read = review::parsePlan(now);
-            const bool whole = read.plan && read.plan->otherLines().isEmpty() &&
-                               !read.plan->entries().isEmpty() &&
-                               review::planBytes(*read.plan) == now;
+            const Result<review::Plan> read = review::parsePlan(now);
+            const bool whole = read && read->otherLines().isEmpty() && !read->entries().isEmpty() &&
+                               review::planBytes(*read) == now;
             return whole ? 0 : -1;
         });
     }

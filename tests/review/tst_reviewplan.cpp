@@ -58,19 +58,18 @@ private slots:
         plan.keepOtherLine(QStringLiteral("# poznámka"));
         const QByteArray bytes = review::planBytes(plan);
         QVERIFY(bytes.startsWith(header()));
-        const review::PlanReadResult read = review::parsePlan(bytes);
-        QVERIFY2(read.plan, qPrintable(read.error));
-        QCOMPARE(read.plan->entries(), plan.entries());
-        QCOMPARE(read.plan->otherLines(), plan.otherLines());
-        QCOMPARE(read.plan->memoryOf({QStringLiteral("dog"), QStringLiteral("pes+čokl")}).lapses,
-                 1);
-        QCOMPARE(review::planBytes(*read.plan), bytes);
+        const Result<review::Plan> read = review::parsePlan(bytes);
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->entries(), plan.entries());
+        QCOMPARE(read->otherLines(), plan.otherLines());
+        QCOMPARE(read->memoryOf({QStringLiteral("dog"), QStringLiteral("pes+čokl")}).lapses, 1);
+        QCOMPARE(review::planBytes(*read), bytes);
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zvirata.vkp"));
         QVERIFY(review::writePlanFile(path, plan));
         QCOMPARE(bytesOf(path), bytes);
-        QCOMPARE(review::readPlanFile(path).plan, std::optional<Plan>(plan));
+        QCOMPARE(*review::readPlanFile(path), plan);
     }
 
     // A plan of thousands finds each of its expressions as it grows, read from its file, and
@@ -82,15 +81,15 @@ private slots:
         for (int i = 0; i < kCount; ++i)
             plan.set({QString::number(i), QStringLiteral("č%1").arg(i % 7)},
                      answeredOn(kToday.addDays(-(i % 300))));
-        const review::PlanReadResult read = review::parsePlan(review::planBytes(plan));
-        QVERIFY2(read.plan, qPrintable(read.error));
-        Plan forgotten = *read.plan;
+        const Result<review::Plan> read = review::parsePlan(review::planBytes(plan));
+        QVERIFY2(read, qPrintable(read.error()));
+        Plan forgotten = *read;
         forgotten.forget({QString::number(kCount / 2), QStringLiteral("č%1").arg(kCount / 2 % 7)});
         for (int i = 0; i < kCount; ++i) {
             const Key key{QString::number(i), QStringLiteral("č%1").arg(i % 7)};
             const QDate last = kToday.addDays(-(i % 300));
             QCOMPARE(plan.memoryOf(key).lastReview, last);
-            QCOMPARE(read.plan->memoryOf(key).lastReview, last);
+            QCOMPARE(read->memoryOf(key).lastReview, last);
             QCOMPARE(forgotten.contains(key), i != kCount / 2);
             if (i != kCount / 2)
                 QCOMPARE(forgotten.entries()[forgotten.indexOf(key.foreign, key.czech)].key, key);
@@ -153,33 +152,32 @@ private slots:
     void planFilesAreReadAsUntrustedInput() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
-        const review::PlanReadResult read = review::parsePlan(bytes);
+        const Result<review::Plan> read = review::parsePlan(bytes);
         if (!error.isEmpty()) {
-            QVERIFY(!read.plan);
-            QVERIFY2(read.error.contains(error), qPrintable(read.error));
+            QVERIFY(!read);
+            QVERIFY2(read.error().contains(error), qPrintable(read.error()));
             return;
         }
-        QVERIFY2(read.plan, qPrintable(read.error));
-        QTEST(int(read.plan->entries().size()), "entries");
-        QTEST(int(read.plan->otherLines().size()), "otherLines");
-        if (!read.plan->entries().isEmpty()) {
-            const Memory cat =
-                read.plan->memoryOf({QStringLiteral("cat"), QStringLiteral("kočka")});
+        QVERIFY2(read, qPrintable(read.error()));
+        QTEST(int(read->entries().size()), "entries");
+        QTEST(int(read->otherLines().size()), "otherLines");
+        if (!read->entries().isEmpty()) {
+            const Memory cat = read->memoryOf({QStringLiteral("cat"), QStringLiteral("kočka")});
             QCOMPARE(cat.lastReview, QDate(2024, 3, 1));
             QCOMPARE(cat.stability, 3.7145);
         }
         // Read again after writing, nothing changes.
-        QCOMPARE(review::parsePlan(review::planBytes(*read.plan)).plan, read.plan);
+        QCOMPARE(*review::parsePlan(review::planBytes(*read)), *read);
     }
 
     void tooManyLinesAreRefused() {
         review::PlanLimits limits;
         limits.lines = 2;
-        QVERIFY(review::parsePlan(header() + kEntryLine, limits).plan);
-        const review::PlanReadResult read =
+        QVERIFY(review::parsePlan(header() + kEntryLine, limits));
+        const Result<review::Plan> read =
             review::parsePlan(header() + kEntryLine + "x\r\n", limits);
-        QVERIFY(!read.plan);
-        QCOMPARE(read.error, QStringLiteral("má více než 2 řádků"));
+        QVERIFY(!read);
+        QCOMPARE(read.error(), QStringLiteral("má více než 2 řádků"));
     }
 
     void unreadableFileIsNamedInTheMessage() {
@@ -189,12 +187,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("VOKAB-PLAN 7\r\n");
         file.close();
-        const review::PlanReadResult read = review::readPlanFile(path);
-        QVERIFY(!read.plan);
-        QVERIFY2(read.error.startsWith(QStringLiteral("Plán opakování „%1“ nelze načíst: plán je "
-                                                      "uložen novější verzí programu")
-                                           .arg(QDir::toNativeSeparators(path))),
-                 qPrintable(read.error));
+        const Result<review::Plan> read = review::readPlanFile(path);
+        QVERIFY(!read);
+        QVERIFY2(read.error().startsWith(QStringLiteral("Plán opakování „%1“ nelze načíst: plán je "
+                                                        "uložen novější verzí programu")
+                                             .arg(QDir::toNativeSeparators(path))),
+                 qPrintable(read.error()));
     }
 
     void planFileSitsBesideTheDictionary_data() {

@@ -136,10 +136,10 @@ private slots:
         QFETCH(bool, withPlan);
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
-        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok);
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok());
         const QString plan = review::planPath(dictionary);
         if (withPlan)
-            QVERIFY(review::writePlanFile(plan, {}).ok);
+            QVERIFY(review::writePlanFile(plan, {}).ok());
         TestWindows windows;
         windows.dialogs().files.push_back(dictionary);
         if (typed) {
@@ -160,11 +160,11 @@ private slots:
         QCOMPARE(QFile::exists(plan), withPlan);
         if (!withPlan)
             return;
-        const review::PlanReadResult read = review::readPlanFile(plan);
-        QVERIFY(read.plan);
-        QCOMPARE(read.plan->entries().size(), 1);
-        QCOMPARE(read.plan->entries().first().key, (review::Key{"dog", "pes"}));
-        QCOMPARE(read.plan->entries().first().memory.state, review::State::Known);
+        const Result<review::Plan> read = review::readPlanFile(plan);
+        QVERIFY(read);
+        QCOMPARE(read->entries().size(), 1);
+        QCOMPARE(read->entries().first().key, (review::Key{"dog", "pes"}));
+        QCOMPARE(read->entries().first().memory.state, review::State::Known);
     }
 
     // A plan file that is not ours is reported and left alone; the window keeps what it
@@ -190,7 +190,7 @@ private slots:
     void aPlanThatCannotBeWrittenIsReportedAndKept() {
         QTemporaryDir folder;
         const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
-        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok);
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok());
         const QString plan = review::planPath(dictionary);
         TestWindows windows;
         ReviewWindow *review = openReview(windows, dictionary);

@@ -138,7 +138,7 @@ private slots:
         table.record("/d/jine.slv", 20, 0, "Ano", "Zkoušení I", kWhen.addDays(1));
         QCOMPARE(datesOf(table, "zvirata"), QStringList{"7.3.2026"});
         const Chart c = chart(table, "zvirata", Quantity::Correct, "7.3.2026", "7.3.2026");
-        QVERIFY(c.error.isEmpty());
+        QVERIFY(c.stoppedBy.isEmpty());
         QCOMPARE(c.bars.size(), 3);
         QCOMPARE(c.bars[1].value, 9);
         QCOMPARE(c.bars[2].label, QStringLiteral("7.3.2026"));
@@ -175,12 +175,12 @@ private slots:
                     "y.slv;leden;1:00:00;4;0;100;Ano;Zkoušení I"});
         Chart c = chart(table, "z", Quantity::Correct, "1.1.2026", "3.1.2026");
         QCOMPARE(c.bars.size(), 1); // the bars before it stay
-        QVERIFY(c.error.contains(QStringLiteral("tri")));
+        QVERIFY(c.stoppedBy.contains(QStringLiteral("tri")));
         QCOMPARE(c.axisMax, 6);
         c = chart(table, "y", Quantity::Correct, "1.1.2026", "3.1.2026");
-        QVERIFY(c.error.contains(QStringLiteral("leden")));
+        QVERIFY(c.stoppedBy.contains(QStringLiteral("leden")));
         c = chart(table, "z", Quantity::Correct, "-", "3.1.2026");
-        QVERIFY(c.error.contains(QStringLiteral("„-“")));
+        QVERIFY(c.stoppedBy.contains(QStringLiteral("„-“")));
         QVERIFY(c.bars.isEmpty());
     }
 };

@@ -6,13 +6,11 @@
 
 #include <cmath>
 
-std::optional<QByteArray> RecordingSpeech::synthesize(const QString &text, const QString &language,
-                                                      int rate, QString *error) {
+Result<QByteArray> RecordingSpeech::synthesize(const QString &text, const QString &language,
+                                               int rate) {
     requests.append({text, language, rate});
-    if (!hasVoice(language)) {
-        *error = missingVoiceMessage(language);
-        return std::nullopt;
-    }
+    if (!hasVoice(language))
+        return Failure{missingVoiceMessage(language)};
     // A tenth of a second of 440 Hz at 22,050 samples a second.
     QByteArray samples(2205 * 2, Qt::Uninitialized);
     for (int i = 0; i < 2205; ++i)

@@ -19,6 +19,5 @@ public:
     QList<Request> requests;
 
     QList<Voice> voices() const override { return installed; }
-    std::optional<QByteArray> synthesize(const QString &text, const QString &language, int rate,
-                                         QString *error) override;
+    Result<QByteArray> synthesize(const QString &text, const QString &language, int rate) override;
 };

@@ -1,6 +1,5 @@
 #include "support/testplatform.h"
 
-#include "core/errors.h"
 #include "core/textfile.h"
 #include "core/wav.h"
 #include "support/testfiles.h"
@@ -31,11 +30,11 @@ const MemoryRegistry::Value *MemoryRegistry::find(const QString &key, const QStr
     return nullptr;
 }
 
-qint32 MemoryRegistry::readInteger(const QString &key, const QString &name) const {
+Result<qint32> MemoryRegistry::readInteger(const QString &key, const QString &name) const {
     const Value *v = find(key, name);
     if (!v || v->value.typeId() != QMetaType::Int)
-        throw VokabError(
-            QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key));
+        return Failure{
+            QStringLiteral("Chybná hodnota „%1“ v registru (klíč „%2“).").arg(name, key)};
     return v->value.toInt();
 }
 
@@ -56,12 +55,15 @@ void MemoryRegistry::write(const QString &key, const QString &name, const QVaria
     values.append({name, value});
 }
 
-void MemoryRegistry::writeInteger(const QString &key, const QString &name, qint32 value) {
+Result<void> MemoryRegistry::writeInteger(const QString &key, const QString &name, qint32 value) {
     write(key, name, QVariant(value));
+    return {};
 }
 
-void MemoryRegistry::writeString(const QString &key, const QString &name, const QString &value) {
+Result<void> MemoryRegistry::writeString(const QString &key, const QString &name,
+                                         const QString &value) {
     write(key, name, QVariant(value));
+    return {};
 }
 
 void MemoryRegistry::removeValue(const QString &key, const QString &name) {
@@ -72,10 +74,9 @@ void MemoryRegistry::removeValue(const QString &key, const QString &name) {
 Result<void> ScriptedRecorder::start(const QString &wavFile) {
     if (!failure.isEmpty())
         return Failure{failure};
-    const textfile::SaveResult prepared =
-        textfile::saveFile(wavFile, wav::pcmFile({}, 11025, 1, 8));
+    const Result<void> prepared = textfile::saveFile(wavFile, wav::pcmFile({}, 11025, 1, 8));
     if (!prepared)
-        return Failure{prepared.error};
+        return prepared;
     started.append(wavFile);
     m_path = wavFile;
     m_recording = true;
@@ -91,11 +92,10 @@ Result<void> ScriptedRecorder::stop(bool save) {
         return {};
     }
     const QByteArray silence(qsizetype(seconds * 11025), char(0x80));
-    const textfile::SaveResult written =
-        textfile::saveFile(m_path, wav::pcmFile(silence, 11025, 1, 8));
+    const Result<void> written = textfile::saveFile(m_path, wav::pcmFile(silence, 11025, 1, 8));
     ++saved;
     if (!written)
-        return Failure{written.error};
+        return written;
     return {};
 }
 

@@ -27,10 +27,11 @@ public:
     bool keyExists(const QString &key) const override { return m_keys.contains(key); }
     bool valueExists(const QString &key, const QString &name) const override;
     void createKey(const QString &key) override;
-    qint32 readInteger(const QString &key, const QString &name) const override;
+    Result<qint32> readInteger(const QString &key, const QString &name) const override;
     QString readString(const QString &key, const QString &name) const override;
-    void writeInteger(const QString &key, const QString &name, qint32 value) override;
-    void writeString(const QString &key, const QString &name, const QString &value) override;
+    Result<void> writeInteger(const QString &key, const QString &name, qint32 value) override;
+    Result<void> writeString(const QString &key, const QString &name,
+                             const QString &value) override;
 
     // The values of a key in the order they were first written.
     QList<Value> values(const QString &key) const { return m_keys.value(key); }

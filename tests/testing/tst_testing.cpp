@@ -284,13 +284,13 @@ private slots:
         QVERIFY(dialogs().shown.isEmpty());
         click(e.settings()->rbcjang);
         click(e.settings()->BitBtn1); // "Zpět" writes nothing
-        QCOMPARE(m_windows->platform().memory().readInteger(key, "Angcz"), 1);
+        QCOMPARE(*m_windows->platform().memory().readInteger(key, "Angcz"), 1);
         QVERIFY(e.settings()->rbcjang->isChecked());
         e.settings()->show();
         click(e.settings()->BitBtn2);
-        QCOMPARE(m_windows->platform().memory().readInteger(key, "Angcz"), 0);
-        QCOMPARE(m_windows->platform().memory().readInteger(key, "Czang"), 1);
-        QCOMPARE(m_windows->platform().memory().readInteger(key, "Napoveduzobrazit"), 1);
+        QCOMPARE(*m_windows->platform().memory().readInteger(key, "Angcz"), 0);
+        QCOMPARE(*m_windows->platform().memory().readInteger(key, "Czang"), 1);
+        QCOMPARE(*m_windows->platform().memory().readInteger(key, "Napoveduzobrazit"), 1);
         QVERIFY(e.settings()->isHidden());
     }
 

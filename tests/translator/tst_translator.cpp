@@ -171,8 +171,8 @@ private slots:
     void directionAndSwitchSurviveARestart() {
         auto first = windowsWith(cp1250Lines(kSmall));
         TForm24 *t = first->forms().Form24;
-        QCOMPARE(first->platform().memory().readInteger("Translator", "ZANJDOCZ"), 1);
-        QCOMPARE(first->platform().memory().readInteger("Translator", "Okamzite"), 1);
+        QCOMPARE(*first->platform().memory().readInteger("Translator", "ZANJDOCZ"), 1);
+        QCOMPARE(*first->platform().memory().readInteger("Translator", "Okamzite"), 1);
         t->show();
         press(t, "SpeedButton2");
         press(t, "Auto1");
