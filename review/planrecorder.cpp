@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace review {
 
 Result<void> PlanRecorder::open(const QString &dictionaryPath) {
@@ -23,6 +25,7 @@ Result<void> PlanRecorder::open(const QString &dictionaryPath) {
 void PlanRecorder::close() {
     m_planFile.clear();
     m_plan = Plan();
+    m_undo.reset();
     m_modified = {};
     m_size = -1;
 }
@@ -63,7 +66,22 @@ Result<void> PlanRecorder::record(const Key &key, Rating rating, QDate today,
                                   const Parameters &parameters) {
     if (Result<void> refreshed = refresh(); !refreshed || !isOn())
         return refreshed;
+    std::optional<Memory> before = m_plan.heldMemoryOf(key);
     m_plan.set(key, answered(m_plan.memoryOf(key), rating, today, parameters));
+    const Result<void> written = write();
+    if (written)
+        m_undo = Undo{key, std::move(before)};
+    return written;
+}
+
+Result<void> PlanRecorder::undoLast() {
+    if (!m_undo)
+        return {};
+    const Undo undo = *std::exchange(m_undo, std::nullopt);
+    // Another window may have answered since: only this expression goes back.
+    if (Result<void> refreshed = refresh(); !refreshed || !isOn())
+        return refreshed;
+    m_plan.restore(undo.key, undo.before);
     return write();
 }
 

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // The review plan of a dictionary as the windows keep it: answers count in the plan only
 // when the dictionary has one (a plan file beside it, made when the learner turns the
 // plan on); without one nothing is recorded and no file appears. Every answer is written
@@ -32,6 +34,12 @@ public:
     // Moves the expression's memory by the answer given on `today` and writes the plan;
     // it fails with the Czech message of a failed write (the plan then stops recording).
     Result<void> record(const Key &key, Rating rating, QDate today, const Parameters &parameters);
+    // Whether the last answer can be taken back (one answer, while the plan records).
+    bool canUndo() const { return m_undo.has_value(); }
+    // Takes back the last answer recorded: the expression's memory goes back to what it
+    // was before it and the plan is written at once (the file as it was, when no other
+    // window answered since). Fails with the Czech message of a failed write.
+    Result<void> undoLast();
     // Forgets the expressions no longer in the dictionary for a long time and writes
     // the plan when that changed it.
     Result<void> forgetRemoved(const QList<bool> &inDictionary, QDate today);
@@ -40,8 +48,14 @@ private:
     Result<void> write();
     void rememberFileState();
 
+    struct Undo {
+        Key key;
+        std::optional<Memory> before;
+    };
+
     QString m_planFile;
     Plan m_plan;
+    std::optional<Undo> m_undo;
     QDateTime m_modified;
     qint64 m_size = -1;
 };

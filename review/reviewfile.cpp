@@ -344,6 +344,27 @@ qsizetype Plan::indexOf(const QString &foreign, const QString &czech) const {
     return m_slots[slotOf(foreign, czech, hashOf(foreign, czech))].entry;
 }
 
+void Plan::restore(const Key &key, const std::optional<Memory> &memory) {
+    if (!memory) {
+        forget(key);
+        return;
+    }
+    resizeTable(m_entries.size() + 1);
+    const size_t hash = hashOf(key.foreign, key.czech);
+    const size_t slot = slotOf(key.foreign, key.czech, hash);
+    if (m_slots[slot].entry >= 0)
+        m_entries[m_slots[slot].entry].memory = *memory;
+    else
+        append(key, *memory, slot, hash);
+}
+
+std::optional<Memory> Plan::heldMemoryOf(const Key &key) const {
+    const qsizetype index = indexOf(key.foreign, key.czech);
+    if (index < 0)
+        return std::nullopt;
+    return m_entries[index].memory;
+}
+
 void Plan::forget(const Key &key) {
     const qsizetype index = indexOf(key.foreign, key.czech);
     if (index < 0)

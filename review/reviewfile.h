@@ -62,6 +62,11 @@ public:
     // Remembers the memory of an expression (a new memory, never answered, is forgotten).
     void set(const Key &key, const Memory &memory);
     void forget(const Key &key);
+    // Puts back what the plan held of an expression before a change: its memory (in its
+    // place), or nothing.
+    void restore(const Key &key, const std::optional<Memory> &memory);
+    // What the plan holds of an expression, when it holds it.
+    std::optional<Memory> heldMemoryOf(const Key &key) const;
     // Remembers the memory of an expression read from a file unless the plan holds a
     // later review of it (of two lines of one expression the later review wins).
     void setUnlessLater(Key key, const Memory &memory);

@@ -124,6 +124,16 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
         connect(button, &QPushButton::clicked, this, [this, rating] { answer(rating); });
     }
     layout->addLayout(answers);
+    undoButton = named<QPushButton>(central, "undoButton");
+    undoButton->setText(QStringLiteral("Vrátit odpověď"));
+    undoButton->setToolTip(QStringLiteral("Vrátí poslední odpověď (Ctrl+Z)"));
+    undoButton->setShortcut(QKeySequence::Undo);
+    undoButton->setEnabled(false);
+    connect(undoButton, &QPushButton::clicked, this, &ReviewWindow::undoAnswer);
+    auto *undoRow = new QHBoxLayout;
+    undoRow->addStretch();
+    undoRow->addWidget(undoButton);
+    layout->addLayout(undoRow);
 
     forecastView = named<BarChart>(central, "forecastView");
     forecastView->setAccessibleName(QStringLiteral("Předpověď opakování"));
@@ -178,6 +188,8 @@ void ReviewWindow::FormShow() {
 
 void ReviewWindow::FormClose() {
     finishSession();
+    m_lastAnswer.reset();
+    undoButton->setEnabled(false);
     forms.main->showMainWindow();
     setApplicationTitle(QStringLiteral("Vokab"));
 }
@@ -247,6 +259,8 @@ void ReviewWindow::report(const Result<void> &done) {
 }
 
 void ReviewWindow::startSession() {
+    m_lastAnswer.reset();
+    undoButton->setEnabled(false);
     m_queue.clear();
     m_position = 0;
     m_recalled = 0;
@@ -289,7 +303,7 @@ void ReviewWindow::showQuestion() {
     showButton->setFocus();
 }
 
-void ReviewWindow::reveal() {
+void ReviewWindow::reveal(bool withSound) {
     if (m_position >= m_queue.size() || m_revealed)
         return;
     m_revealed = true;
@@ -309,7 +323,8 @@ void ReviewWindow::reveal() {
     }
     showButton->setEnabled(false);
     answerButtons[2]->setFocus();
-    playSound(expression);
+    if (withSound)
+        playSound(expression);
 }
 
 void ReviewWindow::playSound(const Tslovniky &expression) {
@@ -321,6 +336,7 @@ void ReviewWindow::answer(review::Rating rating) {
     if (m_position >= m_queue.size() || !m_revealed)
         return;
     const review::Key key = review::keyOf(m_dictionary.at(m_queue[m_position]));
+    AnswerStep step{m_position, m_recalled, m_forgotten, false};
     if (const Result<void> recorded = m_recorder.record(key, rating, today(), parameters());
         !recorded) {
         report(recorded);
@@ -335,28 +351,55 @@ void ReviewWindow::answer(review::Rating rating) {
     showOverview(review::overview(m_dictionary, plan(), today(), 0));
     if (m_position == m_queue.size()) {
         const int answered = m_recalled + m_forgotten;
-        finishSession();
+        const int recalled = m_recalled;
+        const int forgotten = m_forgotten;
+        step.statisticsRecorded = finishSession();
         platform.dialogs->message(
             MessageKind::Information,
             QStringLiteral("Opakování pro dnešek je hotovo.\n\nZopakováno výrazů: %1\n"
                            "Vybaveno: %2\nZapomenuto: %3")
                 .arg(answered)
-                .arg(m_recalled)
-                .arg(m_forgotten));
+                .arg(recalled)
+                .arg(forgotten));
     }
+    m_lastAnswer = m_recorder.canUndo() ? std::optional(step) : std::nullopt;
+    undoButton->setEnabled(m_lastAnswer.has_value());
     showQuestion();
 }
 
-void ReviewWindow::finishSession() {
+void ReviewWindow::undoAnswer() {
+    if (!m_lastAnswer)
+        return;
+    const AnswerStep step = *std::exchange(m_lastAnswer, std::nullopt);
+    undoButton->setEnabled(false);
+    if (const Result<void> undone = m_recorder.undoLast(); !undone) {
+        report(undone);
+        startSession();
+        return;
+    }
+    if (step.statisticsRecorded)
+        testwindows::withdrawStatistics(forms);
+    m_position = step.position;
+    m_recalled = step.recalled;
+    m_forgotten = step.forgotten;
+    showOverview(review::overview(m_dictionary, plan(), today(), 0));
+    // The question as it stood when it was answered: its answer shown.
+    showQuestion();
+    reveal(false);
+}
+
+bool ReviewWindow::finishSession() {
     // One statistics row per session, counted like a test (recalled against forgotten)
     // and recorded as the general settings ask for a finished or an interrupted test.
     const bool finished = m_position == m_queue.size();
+    bool recorded = false;
     if (finished ? forms.settings->recordCompleted() : forms.settings->recordInterrupted())
-        testwindows::recordStatistics(forms, m_path, m_recalled, m_forgotten,
-                                      finished ? QStringLiteral("Ano") : QStringLiteral("Ne"),
-                                      QStringLiteral("Opakování"));
+        recorded = testwindows::recordStatistics(
+            forms, m_path, m_recalled, m_forgotten,
+            finished ? QStringLiteral("Ano") : QStringLiteral("Ne"), QStringLiteral("Opakování"));
     m_recalled = 0;
     m_forgotten = 0;
+    return recorded;
 }
 
 void ReviewWindow::showOverview(const review::Overview &overview) {

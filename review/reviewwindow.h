@@ -11,6 +11,7 @@
 #include "ui/settingstable.h"
 
 #include <array>
+#include <optional>
 
 class BarChart;
 class QAction;
@@ -46,6 +47,8 @@ public:
     QLabel *pronunciationLabel = nullptr;
     QPushButton *showButton = nullptr;
     std::array<QPushButton *, 4> answerButtons{};
+    // "Vrátit odpověď" (Ctrl+Z): takes back the last answer.
+    QPushButton *undoButton = nullptr;
     QSpinBox *newPerDayBox = nullptr;
     QSpinBox *retentionBox = nullptr;
     // Expressions due on each of the next 30 days.
@@ -75,9 +78,11 @@ private:
     void turnOn();
     void startSession();
     void showQuestion();
-    void reveal();
+    void reveal(bool withSound = true);
     void answer(review::Rating rating);
-    void finishSession();
+    void undoAnswer();
+    // Records the session's statistics row; true when a row was recorded.
+    bool finishSession();
     // The counts and the forecast.
     void showOverview(const review::Overview &overview);
     void playSound(const Tslovniky &expression);
@@ -91,6 +96,14 @@ private:
     bool m_revealed = false;
     int m_recalled = 0;
     int m_forgotten = 0;
+    // Where the session was before the last answer, while it can be taken back.
+    struct AnswerStep {
+        qsizetype position = 0;
+        int recalled = 0;
+        int forgotten = 0;
+        bool statisticsRecorded = false; // the answer ended the session
+    };
+    std::optional<AnswerStep> m_lastAnswer;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

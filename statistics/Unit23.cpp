@@ -229,9 +229,16 @@ void TForm23::saveAtExit() {
     }
 }
 
-void TForm23::zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
+bool TForm23::zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
                                const QString &done, const QString &kind) {
-    if (m_table.record(dictionaryPath, correct, wrong, done, kind, platform.clock->now()))
+    if (!m_table.record(dictionaryPath, correct, wrong, done, kind, platform.clock->now()))
+        return false;
+    m_model->refresh();
+    return true;
+}
+
+void TForm23::withdrawLast() {
+    if (m_table.withdrawLast())
         m_model->refresh();
 }
 

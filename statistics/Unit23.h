@@ -30,9 +30,12 @@ public:
 
     // Records one test result: the dictionary's path as chosen in the test's file
     // dialog, the counts, "Ano" or "Ne", and "Zkoušení I" or "Zkoušení II". Nothing
-    // is recorded when both counts are 0.
-    void zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
+    // is recorded when both counts are 0 (false then).
+    bool zapisdostatistik(const QString &dictionaryPath, int correct, int wrong,
                           const QString &done, const QString &kind);
+    // Takes back the row recorded last in this run (an answer taken back after the
+    // session it ended was recorded).
+    void withdrawLast();
     // Fills the dictionary list of the chart tab; the main window calls it when it
     // shows this window.
     void naplnslovniky();

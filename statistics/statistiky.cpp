@@ -122,6 +122,16 @@ bool Table::record(const QString &dictionaryPath, int correct, int wrong, const 
     return true;
 }
 
+bool Table::withdrawLast() {
+    if (m_rows.isEmpty() || m_rows.last().isLoaded() || m_rows.last().isEmpty())
+        return false;
+    if (m_rows.size() == 1)
+        m_rows.last() = Row{};
+    else
+        m_rows.removeLast();
+    return true;
+}
+
 QString Table::cell(int row, int column) const {
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= kColumns)
         return {};

@@ -84,6 +84,10 @@ public:
     bool record(const QString &dictionaryPath, int correct, int wrong, const QString &done,
                 const QString &kind, const QDateTime &when);
 
+    // Takes back the row recorded last, when it is the table's last row and was recorded in
+    // this run (a table left without rows keeps its one empty row). False otherwise.
+    bool withdrawLast();
+
     int rowCount() const { return int(m_rows.size()); } // data rows, from 0
     const Row &row(int index) const { return m_rows[index]; }
     QString cell(int row, int column) const;

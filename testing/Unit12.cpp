@@ -23,6 +23,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 const QString kDash = QStringLiteral("-");
@@ -95,6 +98,15 @@ TForm12::TForm12(Forms &forms, Platform &platform)
     column->addLayout(answers);
     connect(btjo, &QPushButton::clicked, this, &TForm12::btjoClick);
     connect(btne, &QPushButton::clicked, this, &TForm12::btneClick);
+    undoButton = named<QPushButton>(central, "undoButton");
+    undoButton->setText(QStringLiteral("Vrátit odpověď"));
+    undoButton->setToolTip(QStringLiteral("Vrátí poslední odpověď (Ctrl+Z)"));
+    undoButton->setShortcut(QKeySequence::Undo);
+    auto *undoRow = new QHBoxLayout;
+    undoRow->addStretch();
+    undoRow->addWidget(undoButton);
+    column->addLayout(undoRow);
+    connect(undoButton, &QPushButton::clicked, this, &TForm12::undoAnswerClick);
 
     auto *info = named<QGroupBox>(central, "GroupBox1");
     info->setTitle(QStringLiteral("Informace o průběhu zkoušení"));
@@ -163,6 +175,8 @@ void TForm12::nacti() {
 }
 
 void TForm12::prvnizkouseni() {
+    m_lastAnswer.reset();
+    undoButton->setEnabled(false);
     lbpocet->setText(QString::number(m_test.total()));
     lbaktvyraz->setText(QStringLiteral("1"));
     const bool random = randomOrder();
@@ -226,9 +240,40 @@ bool TForm12::answerable() {
     return !m_ended && m_test.hasCurrent();
 }
 
+void TForm12::rememberBeforeAnswer(bool knew) {
+    m_lastAnswer =
+        AnswerStep{knew,
+                   {mecz->toPlainText(), mespravneprvni->toPlainText(), mespravne->toPlainText()},
+                   {lbaktvyraz->text(), lbspravne->text(), lbspatne->text()}};
+}
+
+void TForm12::undoAnswerClick() {
+    // The last answer of a test has ended it and handed it over: that one stays.
+    if (!m_lastAnswer || m_ended || !m_test.stepBack())
+        return;
+    const AnswerStep step = *std::exchange(m_lastAnswer, std::nullopt);
+    undoButton->setEnabled(false);
+    undoInPlan();
+    if (step.knew) {
+        --m_correct;
+    } else {
+        --m_wrong;
+        --m_resultCount;
+        forms.evaluation->removeLastResult();
+    }
+    const std::array<QPlainTextEdit *, 3> texts{mecz, mespravneprvni, mespravne};
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i]->setPlainText(step.texts.value(qsizetype(i)));
+    const std::array<QLabel *, 3> labels{lbaktvyraz, lbspravne, lbspatne};
+    for (size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(step.labels.value(qsizetype(i)));
+    btjo->setFocus();
+}
+
 void TForm12::btjoClick() {
     if (!answerable())
         return;
+    rememberBeforeAnswer(true);
     recordCurrentInPlan(review::Rating::Good);
     if (!randomOrder()) {
         ++m_correct;
@@ -255,6 +300,7 @@ void TForm12::nextQuestion(bool random) {
     zobrazotazku();
     zobrazinfo();
     prehrajzvuk();
+    undoButton->setEnabled(m_lastAnswer.has_value());
 }
 
 void TForm12::recordCurrentInPlan(review::Rating rating) {
@@ -267,6 +313,7 @@ void TForm12::recordCurrentInPlan(review::Rating rating) {
 void TForm12::btneClick() {
     if (!answerable())
         return;
+    rememberBeforeAnswer(false);
     recordCurrentInPlan(review::Rating::Again);
     if (!randomOrder()) {
         showAnswer(false);
@@ -287,6 +334,8 @@ void TForm12::finish(bool sequential) {
     // The grade by the grading routine Testing I has too (TestWindow::procenta).
     showResult(m_test.total());
     handOver(sequential);
+    m_lastAnswer.reset();
+    undoButton->setEnabled(false);
     m_ended = true;
     finished = true;
     if (forms.settings->recordCompleted())
@@ -331,6 +380,8 @@ void TForm12::zaklnastaveni() {
     m_resultCount = 0;
     m_ended = false;
     finished = false;
+    m_lastAnswer.reset();
+    undoButton->setEnabled(false);
     m_lines.clear();
     for (QLabel *label : {lbpocet, lbspravne, lbspatne, lbaktvyraz})
         label->setText(kDash);

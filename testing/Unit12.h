@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "testing/testwindow.h"
 #include "testing/zkouseni.h"
 
@@ -30,6 +32,8 @@ public:
     QPlainTextEdit *mespravne = nullptr;
     QPushButton *btjo = nullptr;
     QPushButton *btne = nullptr;
+    // "Vrátit odpověď" (Ctrl+Z): takes back the last answer while the test goes on.
+    QPushButton *undoButton = nullptr;
     QLabel *lbpocet = nullptr;
     QLabel *lbaktvyraz = nullptr;
     QLabel *lbspravne = nullptr;
@@ -46,6 +50,7 @@ public:
     void Uzavt1Click() { BitBtn1Click(); }
     void btjoClick();
     void btneClick();
+    void undoAnswerClick();
 
     void nacti();
     void prvnizkouseni();
@@ -86,6 +91,16 @@ private:
     int draw(int count);
 
     testitems::TestRun<Tslovniky> m_test;
+    // Takes note of the test as it stands before an answer, so that it can be taken back.
+    void rememberBeforeAnswer(bool knew);
+
     int m_resultCount = 0;
     bool m_ended = false;
+    // What the window showed before the last answer, while it can be taken back.
+    struct AnswerStep {
+        bool knew = false;
+        QStringList texts;  // of mecz, mespravneprvni, mespravne
+        QStringList labels; // of lbaktvyraz, lbspravne, lbspatne
+    };
+    std::optional<AnswerStep> m_lastAnswer;
 };

@@ -96,6 +96,13 @@ void TForm9::addResult(const testitems::TestRecord &record, bool czechShown) {
     item->setCheckState(Qt::Unchecked);
 }
 
+void TForm9::removeLastResult() {
+    if (results.isEmpty())
+        return;
+    results.removeLast();
+    delete CheckListBox1->takeItem(CheckListBox1->count() - 1);
+}
+
 void TForm9::clearLists() {
     CheckListBox1->clear();
     results.clear();

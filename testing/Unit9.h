@@ -43,6 +43,7 @@ public:
     // the Czech text and asked for the foreign one.
     void addResult(const testitems::TestRecord &record, bool czechShown) override;
     // Empties the check list and the result list.
+    void removeLastResult() override;
     void clearLists() override;
     // A test hands its result over: the window serves that test from now on (a test of
     // the other kind still waiting here lets go of its finished result), is shown, and

@@ -89,6 +89,11 @@ void TestWindow::recordInPlan(const review::Key &key, review::Rating rating) {
     window->report(m_plan.record(key, rating, window->today(), window->parameters()));
 }
 
+void TestWindow::undoInPlan() {
+    if (m_plan.canUndo())
+        forms.review->report(m_plan.undoLast());
+}
+
 void TestWindow::playExpression(bool soundOn, const QString &soundField,
                                 const QString &foreignText) {
     if (!soundOn)

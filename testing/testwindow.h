@@ -28,6 +28,8 @@ public:
     virtual Labels resultLabels() const = 0;
     // One wrongly answered expression; `czechShown`: the test showed the Czech text.
     virtual void addResult(const testitems::TestRecord &record, bool czechShown) = 0;
+    // Takes back the wrongly answered expression added last (an answer taken back).
+    virtual void removeLastResult() = 0;
     // Empties the check list and the result list.
     virtual void clearLists() = 0;
     // The test hands its result over and is served from now on.
@@ -97,6 +99,8 @@ protected:
     void recordStatistics(const QString &done);
     // Counts an answer in the review plan of the test's dictionary when it has one.
     void recordInPlan(const review::Key &key, review::Rating rating);
+    // Takes back the answer counted last in the review plan.
+    void undoInPlan();
     // When `soundOn` (the test settings' "Použit zvuk při zobrazení výrazu"): the
     // recording, or the foreign expression spoken when it has none. A voice never reads
     // out the answer: it speaks only when the foreign side is the question.

@@ -33,11 +33,15 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold) {
     return m;
 }
 
-void recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
+bool recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
                       const QString &done, const QString &kind) {
     if (correct == 0 && wrong == 0)
-        return;
-    forms.Form23->zapisdostatistik(dictionaryPath, correct, wrong, done, kind);
+        return false;
+    return forms.Form23->zapisdostatistik(dictionaryPath, correct, wrong, done, kind);
+}
+
+void withdrawStatistics(Forms &forms) {
+    forms.Form23->withdrawLast();
 }
 
 } // namespace testwindows

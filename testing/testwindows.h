@@ -18,8 +18,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text);
 // A read-only multi-line text; `bold` for the ones that show expressions.
 QPlainTextEdit *memo(QWidget *parent, const char *name, bool bold);
 
-// Records one test result in the statistics (nothing when no answer was given).
-void recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
+// Records one test result in the statistics (nothing when no answer was given: false).
+bool recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, int wrong,
                       const QString &done, const QString &kind);
+// Takes back the result recorded last in this run.
+void withdrawStatistics(Forms &forms);
 
 } // namespace testwindows

@@ -80,6 +80,7 @@ public:
         m_total = int(m_items.size());
         m_position = 0;
         m_lastDrawn = kNone;
+        m_step.reset();
     }
     void clear() { load({}); }
 
@@ -94,6 +95,7 @@ public:
     // Sequential order: the next expression in file order; false when the last one has
     // been asked.
     bool nextInOrder() {
+        m_step = Step{m_position, m_lastDrawn, -1, std::nullopt};
         if (m_position < m_items.size())
             ++m_position;
         return m_position < m_items.size();
@@ -102,6 +104,11 @@ public:
     // Random order: removes the expression drawn last (if any), then draws one of the
     // rest uniformly; false when none is left.
     bool nextDrawn(const Draw &draw) {
+        m_step = Step{m_position, m_lastDrawn, -1, std::nullopt};
+        if (m_lastDrawn != kNone && m_lastDrawn < m_items.size()) {
+            m_step->removedAt = m_lastDrawn;
+            m_step->removed = m_items.at(m_lastDrawn);
+        }
         if (m_lastDrawn != kNone)
             m_items = UberZPole(std::move(m_items), m_lastDrawn);
         m_lastDrawn = kNone;
@@ -119,11 +126,33 @@ public:
         return random ? m_total - int(m_items.size()) + 1 : m_position + 1;
     }
 
+    // Takes back the last step to the next expression (one step): the expression asked
+    // before it is asked again, and one drawn then is among the rest again. False when
+    // there is no step to take back.
+    bool stepBack() {
+        if (!m_step)
+            return false;
+        if (m_step->removed)
+            m_items.insert(m_step->removedAt, *m_step->removed);
+        m_position = m_step->position;
+        m_lastDrawn = m_step->lastDrawn;
+        m_step.reset();
+        return true;
+    }
+
 private:
+    struct Step {
+        int position = 0;
+        int lastDrawn = kNone;
+        int removedAt = -1;
+        std::optional<Record> removed;
+    };
+
     QList<Record> m_items;
     int m_total = 0;
     int m_position = 0;
     int m_lastDrawn = kNone;
+    std::optional<Step> m_step;
 };
 
 } // namespace testitems

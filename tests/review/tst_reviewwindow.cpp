@@ -9,6 +9,7 @@
 #include "testing/Unit12.h"
 #include "testing/Unit13.h"
 #include "testing/Unit4.h"
+#include "testing/Unit9.h"
 #include "ui/barchart.h"
 #include "ui/forms.h"
 
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +26,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -82,6 +86,9 @@ private slots:
             QVERIFY2(windows.dialogs().lastText().startsWith(
                          QStringLiteral("Opakování pro dnešek je hotovo.")),
                      qPrintable(windows.dialogs().lastText()));
+            QVERIFY2(
+                windows.dialogs().lastText().endsWith(QStringLiteral("Vybaveno: 2\nZapomenuto: 1")),
+                qPrintable(windows.dialogs().lastText()));
             QCOMPARE(review->learningLabel->text(), QStringLiteral("1"));
             QCOMPARE(review->knownLabel->text(), QStringLiteral("2"));
             // The forecast: thirty days from today, the three answered expressions among
@@ -165,6 +172,99 @@ private slots:
         QCOMPARE(read->entries().size(), 1);
         QCOMPARE(read->entries().first().key, (review::Key{"dog", "pes"}));
         QCOMPARE(read->entries().first().memory.state, review::State::Known);
+    }
+
+    // Ctrl+Z takes back the last answer: the plan file is byte for byte as before it, the
+    // counts, the evaluation's list and the statistics go back, and the same answer
+    // given again makes the same plan as the first time.
+    void anAnswerTakenBackLeavesEverythingAsBefore_data() {
+        QTest::addColumn<bool>("reviewWindow"); // else Testing II
+        QTest::addColumn<int>("answersBefore"); // answers given before the one taken back
+        QTest::addColumn<bool>("known");        // Dobře / Vím, else Znovu / Nevím
+        QTest::addColumn<bool>("randomOrder");
+        QTest::newRow("review, first answer") << true << 0 << true << false;
+        QTest::newRow("review, the answer that ends the session") << true << 1 << false << false;
+        QTest::newRow("Testing II, known, in order") << false << 0 << true << false;
+        QTest::newRow("Testing II, not known, drawn") << false << 0 << false << true;
+    }
+    void anAnswerTakenBackLeavesEverythingAsBefore() {
+        QFETCH(bool, reviewWindow);
+        QFETCH(int, answersBefore);
+        QFETCH(bool, known);
+        QFETCH(bool, randomOrder);
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("slova.slv"));
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords).ok());
+        const QString plan = review::planPath(dictionary);
+        QVERIFY(review::writePlanFile(plan, {}).ok());
+        TestWindows windows;
+        const QAbstractItemModel *statistics = windows.forms().Form23->stg1->model();
+        QWidget *window = nullptr;
+        QPushButton *undo = nullptr;
+        std::function<QStringList()> shown;
+        std::function<void()> answer;
+        if (reviewWindow) {
+            ReviewWindow *review = openReview(windows, dictionary);
+            window = review;
+            undo = review->undoButton;
+            shown = [review] {
+                return QStringList{
+                    review->dueLabel->text(),         review->newLabel->text(),
+                    review->learningLabel->text(),    review->knownLabel->text(),
+                    review->progressLabel->text(),    review->questionText->toPlainText(),
+                    review->answerText->toPlainText()};
+            };
+            answer = [review, known] {
+                QTest::keyClick(review, Qt::Key_Space);
+                QTest::keyClick(review, known ? Qt::Key_3 : Qt::Key_1);
+            };
+        } else {
+            TForm12 *test = windows.forms().Form12;
+            window = test;
+            undo = test->undoButton;
+            windows.forms().Form13->rbpostupne->setChecked(!randomOrder);
+            windows.dialogs().files.push_back(dictionary);
+            test->show();
+            QTest::mouseClick(test->BitBtn2, Qt::LeftButton);
+            const QListWidget *wrong = windows.forms().Form9->CheckListBox1;
+            shown = [test, wrong] {
+                return QStringList{test->mecz->toPlainText(), test->mespravne->toPlainText(),
+                                   test->lbaktvyraz->text(),  test->lbspravne->text(),
+                                   test->lbspatne->text(),    QString::number(wrong->count())};
+            };
+            answer = [test, known] { QTest::keyClick(test, known ? Qt::Key_V : Qt::Key_N); };
+        }
+        for (int i = 0; i < answersBefore; ++i)
+            answer();
+        // The answer taken back waits revealed in the review window, as it did then.
+        if (reviewWindow)
+            QTest::keyClick(window, Qt::Key_Space);
+        const QByteArray planBefore = fileBytes(plan);
+        const QStringList shownBefore = shown();
+        const int rowsBefore = statistics->rowCount();
+        QVERIFY(!undo->isEnabled());
+        if (reviewWindow)
+            QTest::keyClick(window, known ? Qt::Key_3 : Qt::Key_1);
+        else
+            answer();
+        const QByteArray planAnswered = fileBytes(plan);
+        QVERIFY(planAnswered != planBefore);
+        QVERIFY(undo->isEnabled());
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fileBytes(plan), planBefore);
+        QCOMPARE(shown(), shownBefore);
+        QCOMPARE(statistics->rowCount(), rowsBefore);
+        QVERIFY(!undo->isEnabled());
+        // A second Ctrl+Z takes nothing more back.
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fileBytes(plan), planBefore);
+        if (reviewWindow)
+            QTest::keyClick(window, known ? Qt::Key_3 : Qt::Key_1);
+        else
+            answer();
+        QCOMPARE(fileBytes(plan), planAnswered);
+        for (const ScriptedDialogs::Shown &message : windows.dialogs().shown)
+            QVERIFY2(message.kind != MessageKind::Error, qPrintable(message.text));
     }
 
     // A plan file that is not ours is reported and left alone; the window keeps what it
