@@ -318,16 +318,17 @@ void TForm2::showStep(int row) {
         // An import undone or redone: the other dictionary with its caption.
         std::swap(m_shownName, m_shownNameBeforeImport);
         setCaption(m_shownName);
-        stg->clearSelection();
         selectRow(0);
         stg->scrollToTop();
         return;
     }
-    // The changed expression, or the one that took the place of a removed one.
-    stg->clearSelection();
+    // The changed expression, or the one that took the place of a removed one, alone
+    // selected (nothing when none is left).
     const int shown = std::min(row, recordCount() - 1);
-    if (shown < 0)
+    if (shown < 0) {
+        stg->clearSelection();
         return;
+    }
     selectRow(shown);
     stg->scrollTo(m_document.model()->index(shown, 0));
 }

@@ -91,35 +91,45 @@ private slots:
         QCOMPARE(e->edtzvuk->text(), QStringLiteral("NENÍ"));
     }
 
-    // After a deletion anywhere in a list longer than the view, the list scrolls exactly
-    // as far as its rows reach and its last row shows the last expression.
+    // After a deletion anywhere in a list longer than the view, and after its undo, the list
+    // scrolls exactly as far as its rows reach and its last row shows the last expression.
     void theListReachesItsLastRowAfterADeletion_data() {
         QTest::addColumn<int>("deleted");
-        QTest::newRow("first") << 0;
-        QTest::newRow("middle") << 15;
-        QTest::newRow("last") << 29;
+        QTest::addColumn<bool>("undone");
+        QTest::newRow("first") << 0 << false;
+        QTest::newRow("middle") << 15 << false;
+        QTest::newRow("last") << 29 << false;
+        QTest::newRow("first, undone") << 0 << true;
+        QTest::newRow("middle, undone") << 15 << true;
+        QTest::newRow("last, undone") << 29 << true;
     }
     void theListReachesItsLastRowAfterADeletion() {
         QFETCH(int, deleted);
+        QFETCH(bool, undone);
         TForm2 *e = editor();
         e->show();
         for (int i = 0; i < 30; ++i)
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
         e->selectRow(deleted);
         click(e->btodeber);
+        if (undone)
+            press(e, "undoAction");
         QCoreApplication::processEvents();
-        QCOMPARE(e->document().model()->rowCount(), 29);
-        QCOMPARE(e->stg->verticalHeader()->count(), 29);
+        const int rowCount = undone ? 30 : 29;
+        QCOMPARE(e->document().model()->rowCount(), rowCount);
+        QCOMPARE(e->stg->verticalHeader()->count(), rowCount);
         QScrollBar *bar = e->stg->verticalScrollBar();
         bar->setValue(bar->maximum());
         QCoreApplication::processEvents();
         const QRect rows = e->stg->viewport()->rect();
         const QModelIndex bottom = e->stg->indexAt(QPoint(2, rows.bottom() - 2));
-        QCOMPARE(bottom.row(), 28);
+        QCOMPARE(bottom.row(), rowCount - 1);
         QCOMPARE(e->stg->indexAt(QPoint(2, rows.bottom() + 4)).row(), -1);
         QCOMPARE(e->document().model()->cell(bottom.row(), 0),
-                 QString(deleted == 29 ? "w28" : "w29"));
-        QCOMPARE(e->selectedRow(), std::min(deleted, 28));
+                 QString(deleted == 29 && !undone ? "w28" : "w29"));
+        if (undone) // back in its place
+            QCOMPARE(e->document().model()->cell(deleted, 0), QStringLiteral("w%1").arg(deleted));
+        QCOMPARE(e->selectedRow(), std::min(deleted, rowCount - 1));
     }
 
     void addWithAMissingEntryIsRefused() {
