@@ -42,6 +42,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -279,6 +280,57 @@ void TForm2::buildMenu() {
         menuItem(expression, "removeAction", QStringLiteral("Uber"), this, &TForm2::btodeberClick);
     editAction =
         menuItem(expression, "editAction", QStringLiteral("Uprav"), this, &TForm2::btupravClick);
+    expression->addSeparator();
+    undoAction = menuItem(expression, "undoAction", QStringLiteral("&Zpět"), this,
+                          &TForm2::undoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction =
+        menuItem(expression, "redoAction", QStringLiteral("&Znovu"), this, &TForm2::redoClick);
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const QUndoStack *history = &m_document.history();
+    connect(history, &QUndoStack::indexChanged, this, &TForm2::showHistory);
+    connect(history, &QUndoStack::cleanChanged, this, &TForm2::showHistory);
+    connect(&m_document, &DictionaryDocument::stepped, this, &TForm2::showStep);
+    showHistory();
+}
+
+void TForm2::showHistory() {
+    const QUndoStack &history = m_document.history();
+    const auto show = [](QAction *action, const QString &caption, bool can, const QString &step) {
+        action->setEnabled(can);
+        action->setText(can ? caption + QStringLiteral(": ") + step : caption);
+    };
+    show(undoAction, QStringLiteral("&Zpět"), history.canUndo(), history.undoText());
+    show(redoAction, QStringLiteral("&Znovu"), history.canRedo(), history.redoText());
+}
+
+void TForm2::undoClick() {
+    m_document.undo();
+}
+
+void TForm2::redoClick() {
+    m_document.redo();
+}
+
+void TForm2::showStep(int row) {
+    setStatus(kCount + u' ' + QString::number(recordCount()));
+    if (row < 0) {
+        // An import undone or redone: the other dictionary with its caption.
+        std::swap(m_shownName, m_shownNameBeforeImport);
+        setCaption(m_shownName);
+        selectRow(0);
+        stg->scrollToTop();
+        return;
+    }
+    // The changed expression, or the one that took the place of a removed one, alone
+    // selected (nothing when none is left).
+    const int shown = std::min(row, recordCount() - 1);
+    if (shown < 0) {
+        stg->clearSelection();
+        return;
+    }
+    selectRow(shown);
+    stg->scrollTo(m_document.model()->index(shown, 0));
 }
 
 void TForm2::setStatus(const QString &text) {
@@ -324,10 +376,8 @@ void TForm2::btpridejClick() {
     m_document.append({edtang->text(), edtcz->text(), edtvyslovnost->text(), edtzvuk->text()});
     if (selectedRow() < 0)
         selectRow(0);
-    edtang->clear();
-    edtcz->clear();
-    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
-    edtzvuk->setText(dictionaryfile::kNoSound);
+    // The typing is in the dictionary now: "Zpět" in an empty field undoes the addition.
+    clearFields();
     setStatus(kCount + u' ' + QString::number(recordCount()));
     edtang->setFocus();
     scrollToNewest();
@@ -349,12 +399,17 @@ void TForm2::btupravClick() {
     forms.Form3->openAt(row, edtang);
 }
 
+void TForm2::clearFields() {
+    // setText, unlike clear, leaves nothing for the field's own undo.
+    edtang->setText(QString());
+    edtcz->setText(QString());
+    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
+    edtzvuk->setText(dictionaryfile::kNoSound);
+}
+
 void TForm2::newDictionary() {
     m_document.startNew();
-    edtcz->clear();
-    edtang->clear();
-    edtzvuk->setText(dictionaryfile::kNoSound);
-    edtvyslovnost->setText(dictionaryfile::kNoPronunciation);
+    clearFields();
     setStatus(kCount + QStringLiteral(" - "));
     setCaption(m_document.fileName());
 }
@@ -499,8 +554,11 @@ bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
     std::optional<Tpole> records = exchange::encodableRecords(dictionary, *platform.dialogs);
     if (!records)
         return false;
-    newDictionary();
+    // One step of the history: its undo gives back the dictionary that was open.
+    clearFields();
+    m_shownNameBeforeImport = m_shownName;
     m_document.takeImported(std::move(*records));
+    setCaption(m_document.fileName());
     selectRow(0);
     setStatus(kCount + u' ' + QString::number(recordCount()));
     exchange::tellLeftOut(skippedRows, droppedSounds, *platform.dialogs);
@@ -619,11 +677,27 @@ bool TForm2::keyPressed(QLineEdit *edit, QKeyEvent *event) {
     return false;
 }
 
+bool TForm2::fieldTakesHistoryKey(QLineEdit *edit, QKeyEvent *event) {
+    const QKeyCombination key = event->keyCombination();
+    const bool undo = key == (Qt::CTRL | Qt::Key_Z);
+    const bool redo = key == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || key == (Qt::CTRL | Qt::Key_Y);
+    if (!undo && !redo)
+        return true;
+    if (edit->isReadOnly())
+        return false;
+    return undo ? edit->isUndoAvailable() : edit->isRedoAvailable();
+}
+
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {
     auto *edit = qobject_cast<QLineEdit *>(watched);
     if (!edit)
         return VokabForm::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Left unaccepted, the key goes on to "Zpět" or "Znovu" of the menu.
+        if (!fieldTakesHistoryKey(edit, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
     case QEvent::KeyPress:
         return keyPressed(edit, static_cast<QKeyEvent *>(event));
     case QEvent::FocusIn:

@@ -58,10 +58,14 @@ public:
     QAction *addAction = nullptr;
     QAction *removeAction = nullptr;
     QAction *editAction = nullptr;
+    QAction *undoAction = nullptr; // "Zpět": the last change of the dictionary undone
+    QAction *redoAction = nullptr; // "Znovu"
 
     void btpridejClick();
     void btodeberClick();
     void btupravClick();
+    void undoClick();
+    void redoClick();
     void BitBtn5Click(); // New
     void BitBtn2Click(); // Open
     void BitBtn3Click(); // Save
@@ -128,15 +132,26 @@ private:
     void caretAfterBracket();
     void updateCaseMode(bool withPronunciation);
     void focusAfter(QWidget *widget);
+    // The texts and states of "Zpět" and "Znovu" as the history stands.
+    void showHistory();
+    // After an undo or redo: the changed expression selected and in view.
+    void showStep(int row);
+    // Empties the entry fields, their own typing history too.
+    void clearFields();
     // Saves through the document and tells what went wrong. False when the file was not
     // written.
     bool saveTo(const QString &path);
     // Asks where to save; cancelling says that the dictionary was not saved.
     std::optional<QString> chooseSaveName();
     bool keyPressed(QLineEdit *edit, QKeyEvent *event);
+    // Whether a key that "Zpět" or "Znovu" answers belongs to the entry field instead:
+    // only when the field has typing of its own to undo or redo.
+    static bool fieldTakesHistoryKey(QLineEdit *edit, QKeyEvent *event);
 
     DictionaryDocument m_document;
     QString m_shownName;
+    // The caption of the dictionary an import replaced, for its undo.
+    QString m_shownNameBeforeImport;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
     FileDialogState m_importDialog;

@@ -7,14 +7,15 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 #include <functional>
 #include <vector>
 
 // The dictionary the editor works on: its records (and their list model for the grid),
 // the file it belongs to and whether it changed since it was opened, started or saved.
-// Every change of the records goes through here; windows show it and ask it, none holds
-// the records itself.
+// Every change of the records goes through here, as a step that can be undone; windows
+// show it and ask it, none holds the records itself.
 class DictionaryDocument final : public QObject {
     Q_OBJECT
 public:
@@ -27,17 +28,29 @@ public:
     DictionaryModel *model() { return &m_model; }
     const DictionaryModel *model() const { return &m_model; }
 
-    // Changes of the records; each marks the dictionary modified.
+    // Changes of the records; each is a step of the undo history and marks the dictionary
+    // modified (an edit that changes nothing is no step).
     void append(const Tslovniky &record);
     void remove(int row);
     void setRecord(int row, const Tslovniky &record);
 
-    // A new dictionary ("novyslovnik.slv", not saved yet, not modified).
+    // A new dictionary ("novyslovnik.slv", not saved yet, not modified), with no history.
     void startNew();
-    // The records of the file at `path`, just read: not modified.
+    // The records of the file at `path`, just read: not modified, no history.
     void takeOpened(Tpole records, const QString &path);
-    // Records from elsewhere (an import) as a new, modified dictionary.
+    // Records from elsewhere (an import) as a new, modified dictionary. The history starts
+    // anew with the import as its one step, whose undo gives back the dictionary as it
+    // was (its records, name and modified state).
     void takeImported(Tpole records);
+
+    // The steps of the records' changes since the dictionary was opened, started or
+    // imported; the dictionary is modified unless the history stands where it was saved.
+    // Its texts name the steps ("Odebrání výrazu").
+    const QUndoStack &history() const { return m_history; }
+    // Undoes or redoes one step (none when there is nothing to undo or redo) and tells
+    // which record it changed (`stepped`).
+    void undo();
+    void redo();
 
     // The file's name (spelled as on disk), its folder, and both together once it has
     // been saved or opened from there.
@@ -46,7 +59,7 @@ public:
     QString path() const { return m_folder + m_fileName; }
     // Not saved anywhere yet: saving asks for a name.
     bool isNew() const;
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return !m_history.isClean(); }
 
     // What a save did with the recordings, whether the file was written or not.
     struct SoundReport {
@@ -59,12 +72,13 @@ public:
     // on disk and the sounds agree. A written file is the dictionary's file from then on.
     Result<void> saveTo(const QString &path, const QString &tempFolder, SoundReport &sounds);
 
-    // Whether an expression has this sound.
+    // Whether an expression has this sound, or one that an undo or redo can bring back.
     bool usesSound(const QString &sound) const;
     // A window's fields that hold sounds not yet in an expression (a recording just made)
     // name them here, so that they are kept with the records' own.
     void addSoundHolder(std::function<QStringList()> holder);
-    // Every sound the records and the holders name: the recordings not to be thrown away.
+    // Every sound the records, the history's steps and the holders name: the recordings
+    // not to be thrown away.
     QStringList soundsInUse() const;
 
 signals:
@@ -74,15 +88,29 @@ signals:
     void saved(const QString &path);
     // The dictionary's file is another one (opened, saved elsewhere, started anew).
     void renamed(const QString &fileName);
+    // An undo or redo changed the record at `row`, or removed the record that was there;
+    // -1: it gave the whole dictionary back (an import undone or redone).
+    void stepped(int row);
 
 private:
+    class Step;
+    class Insertion;
+    class Removal;
+    class Edit;
+    class Exchange;
+
     void takeName(const QString &path);
-    void markModified();
+    // A step changed the record at `row` (-1: all of them).
+    void stepTaken(int row);
+    // Every record the history's steps hold (to read, or to change the sounds a save moved).
+    void forEachHeldRecord(const std::function<void(const Tslovniky &)> &visit) const;
+    void forEachHeldRecord(const std::function<void(Tslovniky &)> &visit);
 
     RecordList m_records;
     DictionaryModel m_model;
     QString m_fileName;
     QString m_folder;
-    bool m_modified = false;
+    QUndoStack m_history;
+    int m_steppedRow = -1;
     std::vector<std::function<QStringList()>> m_soundHolders;
 };

@@ -1,5 +1,8 @@
 #include "dictionary/dictionarymodel.h"
 
+#include <algorithm>
+#include <utility>
+
 DictionaryModel::DictionaryModel(RecordList &dictionary, Style style, QObject *parent)
     : QAbstractTableModel(parent), m_dictionary(dictionary), m_style(style) {}
 
@@ -77,38 +80,65 @@ void DictionaryModel::replace(Tpole dictionary, bool blankRow) {
     endResetModel();
 }
 
-void DictionaryModel::append(const Tslovniky &record) {
-    const int row = int(m_dictionary.size());
-    if (row == 0 && m_blankRow) {
+void DictionaryModel::insert(int row, const Tslovniky &record) {
+    row = std::clamp(row, 0, int(m_dictionary.size()));
+    if (m_dictionary.isEmpty() && m_blankRow) {
         // The empty row of a new dictionary becomes the first expression.
         m_dictionary.append(record);
         emit dataChanged(index(0, 0), index(0, 3));
         return;
     }
     beginInsertRows({}, row, row);
-    m_dictionary.append(record);
+    // As a deletion, an insertion anywhere moves no records (RecordList).
+    m_dictionary.insert(row, record);
     endInsertRows();
 }
 
-void DictionaryModel::remove(int row) {
+Tslovniky DictionaryModel::take(int row) {
     if (row < 0 || row >= m_dictionary.size())
-        return;
+        return {};
     if (m_style == Style::FileOrder && m_dictionary.size() == 1) {
         // The last record gives way to the empty row.
         beginResetModel();
-        m_dictionary.clear();
+        Tslovniky record = m_dictionary.take(0);
         m_blankRow = true;
         endResetModel();
-        return;
+        return record;
     }
     beginRemoveRows({}, row, row);
     // The records after it are not moved (RecordList): a deletion from a million costs
     // what one from ten does.
-    m_dictionary.take(row);
+    Tslovniky record = m_dictionary.take(row);
     // The editor's list shows no row once its last expression is deleted.
     if (m_style == Style::Editor)
         m_blankRow = false;
     endRemoveRows();
+    return record;
+}
+
+void DictionaryModel::exchange(RecordList &records, bool &blankRow) {
+    beginResetModel();
+    std::swap(m_dictionary, records);
+    std::swap(m_blankRow, blankRow);
+    endResetModel();
+}
+
+void DictionaryModel::setBlankRow(bool blankRow) {
+    if (blankRow == m_blankRow)
+        return;
+    if (!m_dictionary.isEmpty()) {
+        m_blankRow = blankRow;
+        return;
+    }
+    if (blankRow)
+        beginInsertRows({}, 0, 0);
+    else
+        beginRemoveRows({}, 0, 0);
+    m_blankRow = blankRow;
+    if (blankRow)
+        endInsertRows();
+    else
+        endRemoveRows();
 }
 
 void DictionaryModel::appendAll(const RecordList &records) {

@@ -32,16 +32,27 @@ public:
     // Replaces the dictionary; `blankRow` shows one empty row while it is empty.
     void replace(Tpole dictionary, bool blankRow);
     // Appends a record, or all records of a list, at the end.
-    void append(const Tslovniky &record);
+    void append(const Tslovniky &record) { insert(int(m_dictionary.size()), record); }
     void appendAll(const RecordList &records);
+    // Puts a record before `row` (at the end for `row` == the count of records).
+    void insert(int row, const Tslovniky &record);
     // Removes the record at `row` (the others keep their order).
-    void remove(int row);
+    void remove(int row) { take(row); }
+    // The same, giving the removed record back (an empty one for a row that is not there).
+    Tslovniky take(int row);
+    // Gives the list all records of `records` and `records` the list's, without copying
+    // them; the empty rows shown while empty are exchanged too.
+    void exchange(RecordList &records, bool &blankRow);
     // Changes the record at `row`.
     void setRecord(int row, const Tslovniky &record);
     // Every record may have changed (for example the sounds' paths after a save).
     void recordsChanged();
 
     void setPronunciationFont(const QFont &font) { m_font = font; }
+
+    // Whether the list shows its empty row while it has no records.
+    bool blankRow() const { return m_blankRow; }
+    void setBlankRow(bool blankRow);
 
 private:
     int column(int section) const;

@@ -3,9 +3,10 @@
 #include <QHeaderView>
 
 // The hidden row header of a list whose rows are all alike (one height, none hidden or
-// moved). A removed row shortens the header by one at its end instead of Qt's header
-// visiting every row of a million-row list for hidden ones; where the Qt version offers
-// no way to take its own handling off, the header stays Qt's own.
+// moved). A removed row shortens the header by one at its end, and an inserted one
+// lengthens it there, instead of Qt's header visiting every row of a million-row list for
+// hidden ones or moving the rows after it; where the Qt version offers no way to take its
+// own handling off, the header stays Qt's own.
 class UniformRowsHeader final : public QHeaderView {
 public:
     explicit UniformRowsHeader(QWidget *parent = nullptr);
@@ -14,4 +15,5 @@ public:
 
 private:
     void rowsRemoved(const QModelIndex &parent);
+    void rowsInserted(const QModelIndex &parent);
 };

@@ -424,12 +424,15 @@ private slots:
     }
 
     // Emptying Temp at the end never takes a recording that the editor still refers
-    // to: a record's sound, the sound field, the edit dialog's sound field.
+    // to: a record's sound, the sound field, the edit dialog's sound field, an expression
+    // that "Zpět" or "Znovu" can bring back.
     void exitKeepsTheRecordingsTheEditorStillUses_data() {
         QTest::addColumn<QString>("user");
         QTest::newRow("an expression of the dictionary") << "record";
         QTest::newRow("the sound field") << "sound field";
         QTest::newRow("the edit dialog") << "edit dialog";
+        QTest::newRow("an undone addition") << "undone";
+        QTest::newRow("an undone edit") << "undone edit";
     }
     void exitKeepsTheRecordingsTheEditorStillUses() {
         QFETCH(QString, user);
@@ -451,12 +454,29 @@ private slots:
             QTest::mouseClick(editor.btuprav, Qt::LeftButton);
             windows.forms().Form3->Edit4->setText(QDir::toNativeSeparators(used));
         }
+        if (user == "undone edit") {
+            // The edit gives the expression the other recording; undone, the recording it
+            // took is held for "Znovu".
+            editor.selectRow(0);
+            QTest::mouseClick(editor.btuprav, Qt::LeftButton);
+            windows.forms().Form3->Edit4->setText(QDir::toNativeSeparators(unused));
+            QTest::mouseClick(windows.forms().Form3->BitBtn1, Qt::LeftButton);
+        }
+        if (user.startsWith("undone")) {
+            editor.undoAction->trigger();
+            QCOMPARE(editor.recordCount(), user == "undone" ? 0 : 1);
+        }
+        if (user == "undone edit") {
+            // The edit dialog names it no more.
+            QTest::mouseClick(editor.btuprav, Qt::LeftButton);
+            QTest::mouseClick(windows.forms().Form3->BitBtn2, Qt::LeftButton);
+        }
         editor.close();
         windows.dialogs().choices = {1}; // the dictionary is not saved
         QTest::mouseClick(main.btkonec, Qt::LeftButton);
         QVERIFY(!main.isVisible());
         QCOMPARE(bytesOf(used), QByteArray("RIFF1"));
-        QCOMPARE(QFile::exists(unused), user == "edit dialog");
+        QCOMPARE(QFile::exists(unused), user == "edit dialog" || user == "undone edit");
     }
 
     void exitWithoutTempFolderStillEnds() {

@@ -31,6 +31,12 @@ private slots:
         QTest::newRow("save") << "save" << 2 << false << "zvirata.slv" << 0 << 0 << 1;
         QTest::newRow("save as") << "save as" << 2 << false << "jina.slv" << 0 << 1 << 1;
         QTest::newRow("save fails") << "save fails" << 2 << true << "zvirata.slv" << 0 << 0 << 0;
+        // An undone import gives back the dictionary with its name, unmodified as it was; an
+        // undo after a save marks the dictionary modified.
+        QTest::newRow("import undone")
+            << "takeImported, undo" << 2 << false << "zvirata.slv" << 2 << 2 << 0;
+        QTest::newRow("undo after a save")
+            << "save, undo" << 2 << true << "zvirata.slv" << 1 << 0 << 1;
     }
     void everyChangeIsToldAndMarked() {
         QFETCH(QString, step);
@@ -52,7 +58,7 @@ private slots:
             document.setRecord(1, {"dog", "pes", "[dOg]", "NENÍ"});
         } else if (step == "startNew") {
             document.startNew();
-        } else if (step == "takeImported") {
+        } else if (step.startsWith("takeImported")) {
             document.takeImported({{"bird", "pták", "[]", "NENÍ"}});
         } else {
             const QString target = step == "save as"      ? dir.filePath(QStringLiteral("jina.slv"))
@@ -64,6 +70,8 @@ private slots:
             QCOMPARE(result.error().isEmpty(), step != "save fails");
             QCOMPARE(QFile::exists(target), step != "save fails");
         }
+        if (step.endsWith(", undo"))
+            document.undo();
         QTEST(document.count(), "count");
         QTEST(document.isModified(), "modified");
         QTEST(document.fileName(), "fileName");

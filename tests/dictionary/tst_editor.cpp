@@ -91,35 +91,45 @@ private slots:
         QCOMPARE(e->edtzvuk->text(), QStringLiteral("NENÍ"));
     }
 
-    // After a deletion anywhere in a list longer than the view, the list scrolls exactly
-    // as far as its rows reach and its last row shows the last expression.
+    // After a deletion anywhere in a list longer than the view, and after its undo, the list
+    // scrolls exactly as far as its rows reach and its last row shows the last expression.
     void theListReachesItsLastRowAfterADeletion_data() {
         QTest::addColumn<int>("deleted");
-        QTest::newRow("first") << 0;
-        QTest::newRow("middle") << 15;
-        QTest::newRow("last") << 29;
+        QTest::addColumn<bool>("undone");
+        QTest::newRow("first") << 0 << false;
+        QTest::newRow("middle") << 15 << false;
+        QTest::newRow("last") << 29 << false;
+        QTest::newRow("first, undone") << 0 << true;
+        QTest::newRow("middle, undone") << 15 << true;
+        QTest::newRow("last, undone") << 29 << true;
     }
     void theListReachesItsLastRowAfterADeletion() {
         QFETCH(int, deleted);
+        QFETCH(bool, undone);
         TForm2 *e = editor();
         e->show();
         for (int i = 0; i < 30; ++i)
             add(e, QStringLiteral("w%1").arg(i), QStringLiteral("s%1").arg(i));
         e->selectRow(deleted);
         click(e->btodeber);
+        if (undone)
+            press(e, "undoAction");
         QCoreApplication::processEvents();
-        QCOMPARE(e->document().model()->rowCount(), 29);
-        QCOMPARE(e->stg->verticalHeader()->count(), 29);
+        const int rowCount = undone ? 30 : 29;
+        QCOMPARE(e->document().model()->rowCount(), rowCount);
+        QCOMPARE(e->stg->verticalHeader()->count(), rowCount);
         QScrollBar *bar = e->stg->verticalScrollBar();
         bar->setValue(bar->maximum());
         QCoreApplication::processEvents();
         const QRect rows = e->stg->viewport()->rect();
         const QModelIndex bottom = e->stg->indexAt(QPoint(2, rows.bottom() - 2));
-        QCOMPARE(bottom.row(), 28);
+        QCOMPARE(bottom.row(), rowCount - 1);
         QCOMPARE(e->stg->indexAt(QPoint(2, rows.bottom() + 4)).row(), -1);
         QCOMPARE(e->document().model()->cell(bottom.row(), 0),
-                 QString(deleted == 29 ? "w28" : "w29"));
-        QCOMPARE(e->selectedRow(), std::min(deleted, 28));
+                 QString(deleted == 29 && !undone ? "w28" : "w29"));
+        if (undone) // back in its place
+            QCOMPARE(e->document().model()->cell(deleted, 0), QStringLiteral("w%1").arg(deleted));
+        QCOMPARE(e->selectedRow(), std::min(deleted, rowCount - 1));
     }
 
     void addWithAMissingEntryIsRefused() {
@@ -277,6 +287,13 @@ private slots:
         QCOMPARE(forms().Form3->Edit4->text(), moved);
         QTest::mouseClick(forms().Form3->BitBtn1, Qt::LeftButton);
         QCOMPARE(e->dictionary()[0].zvuk, moved);
+        // The addition undone and redone brings the recording back from its new place.
+        press(e, "undoAction");
+        QCOMPARE(e->recordCount(), 0);
+        QVERIFY(e->document().isModified());
+        press(e, "redoAction");
+        QCOMPARE(e->dictionary()[0].zvuk, moved);
+        QVERIFY(!e->document().isModified());
     }
 
     void saveAsAcceptsAnEmptyDictionaryAndLeavesTheHistory() {
@@ -843,6 +860,156 @@ private slots:
         }
         if (done && action != QStringLiteral("exit"))
             QVERIFY(!e->document().isModified());
+    }
+
+    // "Zpět" (Ctrl+Z) and "Znovu" (Ctrl+Shift+Z, Ctrl+Y) in an empty entry field walk the
+    // history of the dictionary's changes: an addition, a deletion, an edit through the
+    // dialog, an import. Undone to where it was opened, the dictionary saves byte for byte
+    // as it was read; redone, as it was saved after the changes. Undoing past a save marks
+    // it modified, coming back to the save unmodified.
+    void undoAndRedoWalkTheDictionaryBackAndForth_data() {
+        QTest::addColumn<QString>("changes"); // made through the controls, then saved
+        QTest::addColumn<QString>("keys");    // z: Ctrl+Z, Z: Ctrl+Shift+Z, y: Ctrl+Y
+        QTest::addColumn<bool>("asOpened");   // else as saved after the changes
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("an addition undone") << "add"
+                                            << "z" << true << true << 2 << "po.slv";
+        QTest::newRow("an addition undone and redone") << "add"
+                                                       << "zy" << false << false << 3 << "po.slv";
+        QTest::newRow("a deletion in the middle undone") << "delete 1"
+                                                         << "z" << true << true << 1 << "po.slv";
+        QTest::newRow("an edit through the dialog undone and redone")
+            << "edit 2"
+            << "zZ" << false << false << 2 << "po.slv";
+        QTest::newRow("three changes undone") << "add,delete 0,edit 1"
+                                              << "zzz" << true << true << 2 << "po.slv";
+        QTest::newRow("more undos than changes, then all redone")
+            << "add,delete 0,edit 1"
+            << "zzzzzyZy" << false << false << 1 << "po.slv";
+        QTest::newRow("every expression deleted and put back")
+            << "delete 0,delete 0,delete 0"
+            << "zzz" << true << true << 0 << "po.slv";
+        QTest::newRow("an import undone") << "import"
+                                          << "z" << true << true << 0 << "zvirata.slv";
+        QTest::newRow("an import undone and redone") << "import"
+                                                     << "zZ" << false << false << 0 << "po.slv";
+        QTest::newRow("nothing to undo") << ""
+                                         << "zz" << true << false << 0 << "po.slv";
+    }
+    void undoAndRedoWalkTheDictionaryBackAndForth() {
+        QFETCH(QString, changes);
+        QFETCH(QString, keys);
+        QFETCH(bool, asOpened);
+        QFETCH(QString, caption);
+        TForm2 *e = editor();
+        e->show();
+        e->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e));
+        const QString opened = platform().writeFile(
+            QStringLiteral("slovniky/zvirata.slv"),
+            cp1250(QStringLiteral(
+                "kočka;cat;[k4t];NENÍ\r\npes;dog;[];NENÍ\r\nryba;fish;[];NENÍ\r\n")));
+        const QByteArray asRead = bytesOf(opened);
+        dialogs().files = {opened};
+        click(e->BitBtn2);
+        for (const QString &change : changes.split(u',', Qt::SkipEmptyParts)) {
+            if (change == QStringLiteral("add")) {
+                add(e, QStringLiteral("bird"), QStringLiteral("pták"));
+            } else if (change.startsWith(QStringLiteral("delete "))) {
+                e->selectRow(change.back().digitValue());
+                click(e->btodeber);
+            } else if (change.startsWith(QStringLiteral("edit "))) {
+                e->selectRow(change.back().digitValue());
+                click(e->btuprav);
+                forms().Form3->Edit2->setText(QStringLiteral("změněno"));
+                click(forms().Form3->BitBtn1);
+            } else if (change == QStringLiteral("import")) {
+                dialogs().files = {platform().writeFile(
+                    QStringLiteral("jine/zvirata.kvtml"),
+                    QByteArray("<kvtml version=\"2.0\"><identifiers><identifier id=\"0\">"
+                               "<locale>en</locale></identifier><identifier id=\"1\">"
+                               "<locale>cs</locale></identifier></identifiers>"
+                               "<entries><entry id=\"0\">"
+                               "<translation id=\"0\"><text>horse</text></translation>"
+                               "<translation id=\"1\"><text>kůň</text></translation>"
+                               "</entry></entries></kvtml>"))};
+                press(e, "importAction");
+                QCOMPARE(e->recordCount(), 1);
+            }
+        }
+        const QString saved = platform().folder.userFile(QStringLiteral("slovniky/po.slv"));
+        dialogs().files = {saved};
+        press(e, "saveAsAction");
+        const QByteArray afterChanges = bytesOf(saved);
+        QVERIFY(!e->document().isModified());
+
+        e->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e));
+        e->edtang->setFocus();
+        for (const QChar key : keys) {
+            const Qt::KeyboardModifiers shift = key.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(e->edtang, key.toLower() == u'z' ? Qt::Key_Z : Qt::Key_Y,
+                            Qt::ControlModifier | shift);
+        }
+        QTEST(e->document().isModified(), "modified");
+        QCOMPARE(e->windowTitle(), QStringLiteral("Editor výrazů - ") + caption);
+        QTEST(e->selectedRow(), "selected");
+        QCOMPARE(e->document().model()->rowCount(), e->recordCount());
+        QCOMPARE(statusOf(e), QStringLiteral("Počet výrazů ve slovníku: %1").arg(e->recordCount()));
+        QVERIFY(dialogs().shown.isEmpty());
+
+        const QString again = platform().folder.userFile(QStringLiteral("slovniky/znovu.slv"));
+        dialogs().files = {again};
+        press(e, "saveAsAction");
+        QCOMPARE(bytesOf(again), asOpened ? asRead : afterChanges);
+    }
+
+    // Ctrl+Z in an entry field undoes its own typing while it has any, then the last change
+    // of the dictionary; Ctrl+Shift+Z redoes likewise. The menu names the step.
+    void ctrlZUndoesTheFieldsTypingBeforeTheDictionary() {
+        TForm2 *e = editor();
+        e->show();
+        e->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e));
+        QVERIFY(!e->undoAction->isEnabled());
+        QCOMPARE(e->undoAction->text(), QStringLiteral("&Zpět"));
+        add(e, QStringLiteral("cat"), QStringLiteral("kočka"));
+        QCOMPARE(e->undoAction->text(), QStringLiteral("&Zpět: Přidání výrazu"));
+        QVERIFY(!e->redoAction->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), e->edtang);
+        QTest::keyClicks(e->edtang, QStringLiteral("dog"));
+        const auto ctrl = [&](Qt::Key key, Qt::KeyboardModifiers more = Qt::NoModifier) {
+            QTest::keyClick(e->edtang, key, Qt::ControlModifier | more);
+        };
+        ctrl(Qt::Key_Z);
+        QCOMPARE(e->edtang->text(), QString());
+        QCOMPARE(e->recordCount(), 1);
+        ctrl(Qt::Key_Z);
+        QCOMPARE(e->recordCount(), 0);
+        QCOMPARE(e->document().model()->rowCount(), 1); // the new dictionary's empty row
+        QVERIFY(!e->undoAction->isEnabled());
+        QCOMPARE(e->redoAction->text(), QStringLiteral("&Znovu: Přidání výrazu"));
+        ctrl(Qt::Key_Z, Qt::ShiftModifier);
+        QCOMPARE(e->edtang->text(), QStringLiteral("dog"));
+        QCOMPARE(e->recordCount(), 0);
+        ctrl(Qt::Key_Z, Qt::ShiftModifier);
+        QCOMPARE(e->recordCount(), 1);
+        QCOMPARE(e->edtang->text(), QStringLiteral("dog"));
+
+        e->selectRow(0);
+        press(e, "btodeber");
+        QCOMPARE(e->undoAction->text(), QStringLiteral("&Zpět: Odebrání výrazu"));
+        press(e, "undoAction");
+        QCOMPARE(e->dictionary()[0].ang, QStringLiteral("cat"));
+        QCOMPARE(e->redoAction->text(), QStringLiteral("&Znovu: Odebrání výrazu"));
+        // Opening, New and importing start the history anew.
+        dialogs().answers = {true};
+        dialogs().choices = {1};
+        press(e, "BitBtn5");
+        QVERIFY(!e->undoAction->isEnabled());
+        QVERIFY(!e->redoAction->isEnabled());
     }
 
     void explanationsListTheTwelvePhoneticKeys() {
