@@ -120,6 +120,10 @@ QString originalOf(const QByteArray &pathFile, const QString &folderName) {
     return path;
 }
 
+QString folderNameOf(const QString &absolutePath) {
+    return stemOf(absolutePath) + u'-' + hashOf(absolutePath);
+}
+
 QDateTime timeOfName(const QString &fileName) {
     static const QRegularExpression pattern(
         QStringLiteral("^(\\d{8}-\\d{6})(-\\d{1,4})?\\.[A-Za-z0-9]{1,10}$"));
@@ -136,7 +140,7 @@ BackupStore::BackupStore(const QString &folder, std::function<QDateTime()> clock
       m_clock(std::move(clock)), m_limits(limits) {}
 
 QString BackupStore::folderOf(const QString &absolutePath) const {
-    return m_folder + stemOf(absolutePath) + u'-' + hashOf(absolutePath);
+    return m_folder + backups::folderNameOf(absolutePath);
 }
 
 Result<bool> BackupStore::keep(const QString &path) {

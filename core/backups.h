@@ -87,6 +87,8 @@ namespace backups {
 // `folderName` (an absolute path of at most 4,096 bytes whose hash the name ends with);
 // else empty.
 QString originalOf(const QByteArray &pathFile, const QString &folderName);
+// The name of the folder of an original's backups: `<stem>-<8 hex digits>`.
+QString folderNameOf(const QString &absolutePath);
 // The time a backup's file name tells, invalid for any other name.
 QDateTime timeOfName(const QString &fileName);
 
