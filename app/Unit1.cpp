@@ -2,6 +2,7 @@
 
 #include "app/Unit22.h"
 #include "app/Unit8.h"
+#include "backups/backupwindow.h"
 #include "core/product.h"
 #include "core/tempfolder.h"
 #include "dictionary/Unit11.h"
@@ -124,6 +125,8 @@ void TForm1::buildMenu() {
     Program1->addMenu(startMenu);
     Aktualizace1 = menuItem(Program1, "Aktualizace1", QStringLiteral("&Aktualizace"),
                             QKeySequence(Qt::Key_F5));
+    restoreAction = menuItem(Program1, "restoreAction", QStringLiteral("&Obnovit ze zálohy…"), this,
+                             &TForm1::showBackups);
     Program1->addSeparator();
     quitAction = menuItem(Program1, "quitAction", QStringLiteral("&Ukončit program"),
                           QKeySequence(Qt::Key_F10));
@@ -213,6 +216,10 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::showReview() {
     startMode(forms.review, QStringLiteral("Opakování podle plánu"));
+}
+
+void TForm1::showBackups() {
+    forms.backupWindow->showFor();
 }
 
 void TForm1::btkonecClick() {

@@ -40,6 +40,7 @@ public:
     QAction *Translator1 = nullptr;
     // Ours: the review plan, on a key the other items do not use.
     QAction *reviewAction = nullptr;
+    QAction *restoreAction = nullptr; // "Obnovit ze zálohy…"
     QAction *Aktualizace1 = nullptr;
     QAction *quitAction = nullptr;
     QAction *statisticsAction = nullptr;
@@ -58,6 +59,8 @@ public:
     void btzkouseni1Click();
     void BitBtn1Click();
     void showReview();
+    // The restore window, the file saved last chosen.
+    void showBackups();
     void btkonecClick();
     void statisticsClick();
     void settingsClick();

@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "app/Unit22.h"
 #include "app/Unit8.h"
+#include "backups/backupwindow.h"
 #include "dictionary/Unit11.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
@@ -70,6 +71,7 @@ Windows::Windows(Platform &platform, const std::function<void(Forms &)> &splashM
     create(m_forms.Form24);
     create(m_forms.review);
     create(m_forms.importWindow);
+    create(m_forms.backupWindow);
     m_forms.made = true;
     m_platform.registry->writeDeferred(*m_platform.dialogs);
 }

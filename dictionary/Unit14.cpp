@@ -210,6 +210,8 @@ void TForm14::btulozClick() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
+    if (platform.backups)
+        platform.backups->keep(*chosen);
     const Result<void> saved = dictionaryfile::writeDictionaryFile(*chosen, m_merged);
     if (!saved) {
         platform.dialogs->error(saved.error());

@@ -179,6 +179,8 @@ void TForm15::BitBtn5Click() {
     const std::optional<QString> chosen = platform.dialogs->saveFile(SaveDialog1);
     if (!chosen)
         return;
+    if (platform.backups)
+        platform.backups->keep(*chosen);
     const Result<void> saved = conversion::writePairedFile(*chosen, m_converted);
     if (!saved) {
         platform.dialogs->error(saved.error());

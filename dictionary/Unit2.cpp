@@ -1,4 +1,5 @@
 #include "dictionary/Unit2.h"
+#include "backups/backupwindow.h"
 #include "core/paths.h"
 
 #include "core/textfile.h"
@@ -61,6 +62,7 @@ bool isEnter(const QKeyEvent *event) {
 TForm2::TForm2(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("Form2")),
       m_shownName(dictionaryfile::kNewDictionaryName) {
+    m_document.setBackups(platform.backups.get());
     m_openDialog = dictionaryFileDialog(QStringLiteral("Načíst slovník z:"));
     m_saveDialog = dictionaryFileDialog(QStringLiteral("Uložit slovník jako:"),
                                         QStringLiteral("Slovník|*.slv"));
@@ -267,6 +269,8 @@ void TForm2::buildMenu() {
                             &TForm2::importClick);
     exportAction = menuItem(dictionary, "exportAction", QStringLiteral("Exportovat…"), this,
                             &TForm2::exportClick);
+    restoreAction = menuItem(dictionary, "restoreAction", QStringLiteral("Obnovit ze zálohy…"),
+                             this, &TForm2::restoreClick);
     dictionary->addSeparator();
     closeAction = dictionary->addAction(QStringLiteral("Zavřít"));
     closeAction->setObjectName(QStringLiteral("closeAction"));
@@ -569,6 +573,10 @@ bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
 
 void TForm2::exportClick() {
     exchange::exportDocument(m_document, *platform.dialogs, m_exportDialog);
+}
+
+void TForm2::restoreClick() {
+    forms.backupWindow->showFor(m_document.isNew() ? QString() : m_document.path());
 }
 
 void TForm2::FormClose() {

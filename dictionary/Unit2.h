@@ -52,8 +52,9 @@ public:
     QAction *saveAsAction = nullptr;
     QAction *convertAction = nullptr;
     QAction *mergeAction = nullptr;
-    QAction *importAction = nullptr; // "Importovat…"
-    QAction *exportAction = nullptr; // "Exportovat…"
+    QAction *importAction = nullptr;  // "Importovat…"
+    QAction *exportAction = nullptr;  // "Exportovat…"
+    QAction *restoreAction = nullptr; // "Obnovit ze zálohy…"
     QAction *closeAction = nullptr;
     QAction *addAction = nullptr;
     QAction *removeAction = nullptr;
@@ -77,6 +78,8 @@ public:
     void importClick();
     // Writes the dictionary as CSV, TSV or KVTML, by the chosen file's extension.
     void exportClick();
+    // The restore window with the dictionary open here chosen.
+    void restoreClick();
     void BitBtn4Click();
     void btnapovedaClick();
     void btpridejzvukClick();

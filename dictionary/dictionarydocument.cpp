@@ -183,6 +183,8 @@ bool DictionaryDocument::isNew() const {
 Result<void> DictionaryDocument::saveTo(const QString &path, const QString &tempFolder,
                                         SoundReport &sounds) {
     sounds = {};
+    if (m_backups)
+        m_backups->keep(path); // a failed backup is told by the store; the save goes on
     const editor::SoundMoveResult moved = editor::moveSounds(m_records, path, tempFolder);
     const Result<void> written = dictionaryfile::writeDictionaryFile(path, m_records);
     sounds.notMoved = moved.failed;

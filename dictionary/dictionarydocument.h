@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/backups.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
 #include "dictionary/recordlist.h"
@@ -71,6 +72,8 @@ public:
     // file cannot be written (the Czech message) the recordings go back, so that the file
     // on disk and the sounds agree. A written file is the dictionary's file from then on.
     Result<void> saveTo(const QString &path, const QString &tempFolder, SoundReport &sounds);
+    // Where a save keeps the file's earlier version first (none: no backups).
+    void setBackups(BackupStore *backups) { m_backups = backups; }
 
     // Whether an expression has this sound, or one that an undo or redo can bring back.
     bool usesSound(const QString &sound) const;
@@ -112,5 +115,6 @@ private:
     QString m_folder;
     QUndoStack m_history;
     int m_steppedRow = -1;
+    BackupStore *m_backups = nullptr;
     std::vector<std::function<QStringList()>> m_soundHolders;
 };

@@ -23,3 +23,4 @@ int fuzzWordlist(const std::uint8_t *data, std::size_t size);
 int fuzzReview(const std::uint8_t *data, std::size_t size);
 int fuzzDelimited(const std::uint8_t *data, std::size_t size);
 int fuzzKvtml(const std::uint8_t *data, std::size_t size);
+int fuzzBackups(const std::uint8_t *data, std::size_t size);

@@ -12,6 +12,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"review", fuzzReview},
         {"delimited", fuzzDelimited},
         {"kvtml", fuzzKvtml},
+        {"backups", fuzzBackups},
     };
     return targets;
 }

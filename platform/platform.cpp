@@ -1,5 +1,13 @@
 #include "platform/platform.h"
 
+std::unique_ptr<BackupStore> makeBackupStore(const ProgramFolder &folder, const Clock &clock,
+                                             Dialogs &dialogs) {
+    auto store = std::make_unique<BackupStore>(folder.userFile(BackupStore::folderName()),
+                                               [&clock] { return clock.now(); });
+    store->setFailureNotice([&dialogs](const QString &message) { dialogs.warning(message); });
+    return store;
+}
+
 std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,
                                               const QString &registryFile) {
     auto platform = std::make_unique<Platform>(folder);
@@ -15,5 +23,6 @@ std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,
     platform->mail = makeMail();
     platform->shell = makeShell();
     platform->help = makeHelp();
+    platform->backups = makeBackupStore(folder, *platform->clock, *platform->dialogs);
     return platform;
 }

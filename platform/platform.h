@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/backups.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -30,7 +31,14 @@ struct Platform {
     std::unique_ptr<Mail> mail;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<Help> help;
+    // The earlier versions of what the user saved (`Zalohy/` in the user's data).
+    std::unique_ptr<BackupStore> backups;
 };
+
+// The backups in the user's folder on the platform's clock; the first failure of a run
+// is told through the dialogs.
+std::unique_ptr<BackupStore> makeBackupStore(const ProgramFolder &folder, const Clock &clock,
+                                             Dialogs &dialogs);
 
 // The real services of the desktop.
 std::unique_ptr<Platform> makeDesktopPlatform(const ProgramFolder &folder,

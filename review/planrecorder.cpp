@@ -92,6 +92,8 @@ Result<void> PlanRecorder::forgetRemoved(const QList<bool> &inDictionary, QDate 
 }
 
 Result<void> PlanRecorder::write() {
+    if (m_backups)
+        m_backups->keep(m_planFile); // a failed backup is told by the store, the plan saved
     const Result<void> saved = writePlanFile(m_planFile, m_plan);
     if (!saved) {
         close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/backups.h"
 #include "review/fsrs.h"
 #include "review/reviewfile.h"
 
@@ -17,6 +18,9 @@ namespace review {
 
 class PlanRecorder {
 public:
+    // `backups` keeps the plan file's earlier version before each write (none: no backups).
+    explicit PlanRecorder(BackupStore *backups = nullptr) : m_backups(backups) {}
+
     // Takes the plan beside the dictionary when there is one. A plan file that cannot be
     // read is left as it is and nothing is recorded; it fails with the Czech message.
     Result<void> open(const QString &dictionaryPath);
@@ -48,6 +52,7 @@ private:
     Result<void> write();
     void rememberFileState();
 
+    BackupStore *m_backups = nullptr;
     struct Undo {
         Key key;
         std::optional<Memory> before;

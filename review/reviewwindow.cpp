@@ -52,6 +52,7 @@ QString daysText(int days) {
 
 ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     : VokabForm(forms, platform, QStringLiteral("ReviewWindow")),
+      m_recorder(platform.backups.get()),
       m_openDialog(dictionaryFileDialog(QStringLiteral("Otevřít slovník"))), m_settings(kKey) {
     setWindowTitle(QStringLiteral("Opakování podle plánu"));
     m_sound = new ExpressionSound(this, platform);
@@ -218,7 +219,7 @@ void ReviewWindow::chooseDictionary() {
 bool ReviewWindow::openDictionary(const QString &path) {
     // The plan is read on a thread of its own while the dictionary is read here (the two
     // files are independent; the dictionary may ask a question of the user).
-    review::PlanRecorder recorder;
+    review::PlanRecorder recorder(platform.backups.get());
     std::future<Result<void>> planOpened =
         std::async(std::launch::async, [&recorder, path] { return recorder.open(path); });
     std::optional<dictionaryfile::Loaded> read = dictionaryfile::openChosenDictionary(

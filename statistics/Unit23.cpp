@@ -194,8 +194,11 @@ void TForm23::loadTable() {
 
 Result<void> TForm23::saveRecordedRows() {
     QStringList written;
-    Result<void> saved = statisticsfile::writeStatisticsFile(
-        platform.folder.userFile(statisticsfile::kFileName), m_table.recordedLines(), &written);
+    const QString path = platform.folder.userFile(statisticsfile::kFileName);
+    if (platform.backups)
+        platform.backups->keep(path);
+    Result<void> saved =
+        statisticsfile::writeStatisticsFile(path, m_table.recordedLines(), &written);
     if (!written.isEmpty()) {
         m_table.load(std::move(written));
         m_model->refresh();

@@ -18,7 +18,7 @@
 #include <cmath>
 
 TestWindow::TestWindow(Forms &forms, Platform &platform, const QString &name, const QString &kind)
-    : VokabForm(forms, platform, name), m_kind(kind) {
+    : VokabForm(forms, platform, name), m_plan(platform.backups.get()), m_kind(kind) {
     m_sound = new ExpressionSound(this, platform);
     m_openDialog = dictionaryFileDialog(QStringLiteral("Otevřít slovník"));
 }

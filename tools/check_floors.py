@@ -16,7 +16,7 @@ import sys
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
 subsystems = ["dictionary", "learning", "testing", "statistics", "translator", "tips",
-              "internet", "review", "answers", "exchange"]
+              "internet", "review", "answers", "exchange", "backups"]
 floors = ["core", "platform", "ui"] + subsystems + ["app"]
 # The project's own tests, benchmarks and fuzzing harnesses stand beside the floors and
 # may use any of them.

@@ -15,7 +15,7 @@ import sys
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
 folders = ["core", "platform", "ui", "dictionary", "learning", "testing", "statistics",
-           "translator", "tips", "internet", "review", "answers", "exchange", "app"]
+           "translator", "tips", "internet", "review", "answers", "exchange", "backups", "app"]
 sources = (".h", ".cpp")
 
 # Beginnings of Czech words, written without diacritics as identifiers are; none begins a

@@ -25,6 +25,7 @@ class TForm23;
 class TForm24;
 class ReviewWindow;
 class ImportWindow;
+class BackupWindow;
 class MainWindow;
 class GeneralSettings;
 class ResultEvaluation;
@@ -59,6 +60,7 @@ struct Forms {
     // Ours, after the system's windows.
     ReviewWindow *review = nullptr;
     ImportWindow *importWindow = nullptr;
+    BackupWindow *backupWindow = nullptr;
 
     // The main window and the general settings as the subsystems see them
     // (ui/mainwindow.h, ui/generalsettings.h): Form1 and Form8 again, set as soon as each

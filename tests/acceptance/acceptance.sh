@@ -5,10 +5,10 @@
 #
 #   acceptance.sh PROGRAM_FOLDER BUILD_DIR OUTPUT_DIR [ROAD...]
 #
-# Three roads: the built program in a copy of its program folder (a writable program folder,
+# Four roads: the built program in a copy of its program folder (a writable program folder,
 # as a portable copy); the program installed with `cmake --install` into a read-only
-# staging folder, run as an unprivileged user; and the built program's windows read back
-# from screenshots by OCR. Every failed step leaves a screenshot in OUTPUT_DIR. Each road
+# staging folder, run as an unprivileged user; the built program's windows read back from
+# screenshots by OCR; and a dictionary brought back from its backup after a restart. Every failed step leaves a screenshot in OUTPUT_DIR. Each road
 # runs as one block below; CTest runs the legible road as a test of its own, beside the
 # others.
 set -euo pipefail
@@ -17,9 +17,9 @@ export LC_ALL=C.UTF-8
 program_folder="$(cd "$1" && pwd)"
 build_dir="$(cd "$2" && pwd)"
 out="$3"
-# The roads to take (all when none is named): built, installed, legible.
+# The roads to take (all when none is named): built, installed, legible, backups.
 shift 3
-roads="${*:-built installed legible}"
+roads="${*:-built installed legible backups}"
 runs() { [[ " $roads " == *" $1 "* ]]; }
 rm -rf "$out"
 mkdir -p "$out"
@@ -714,6 +714,91 @@ for name in "${looked[@]}"; do
         unread+=$'\n'"  $name ($shots/$name.png): $(tr '\n' ',' <<<"$missing" | sed 's/,$//')"
 done
 [ -z "$unread" ] || fail "words not read whole:$unread"
+
+fi
+if runs backups; then
+# ---------------------------------------------------------------------------------------
+# Road 4: half of a dictionary deleted in the editor, saved, the program closed; after a
+# restart the full dictionary comes back in three steps: Program › "Obnovit ze zálohy…"
+# (its newest backup chosen), "Obnovit přes současný soubor…", "Ano".
+road="backups"
+step="$road: start"
+folder="$work/backups"
+cp -r "$program_folder" "$folder"
+rm -rf "$folder/Zalohy" "$folder/statistiky.dat"
+backups_home="$work/home-backups"
+mkdir -p "$backups_home"
+# No tip of the day at the start.
+printf '%s\n' '[Nastaveni]' Velkapismena=0 Tipy=0 Temp=1 Proc1=80 Proc2=60 Proc3=50 Proc4=30 \
+    BarvaGrafu=clBlue DokonceniZkouseni=1 PreruseniZkouseni=1 >"$work/registry-backups.ini"
+dictionary="$folder/Slovniky/zalohy.slv"
+cp1250 $'kočka;cat;[];NENÍ\nkůň;horse;[];NENÍ\npes;dog;[];NENÍ\nmyš;mouse;[];NENÍ\nryba;fish;[];NENÍ\nptáček;bird;[];NENÍ' \
+    >"$dictionary"
+cp "$dictionary" "$work/zalohy-full.slv"
+backups_run=(env HOME="$backups_home" XDG_RUNTIME_DIR="$backups_home"
+    VOKAB_REGISTRY="$work/registry-backups.ini" "$folder/vokab")
+"${backups_run[@]}" "$dictionary" >"$out/$road.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+
+step="$road: half deleted and saved"
+window "Editor výrazů - zalohy.slv" >/dev/null
+# "Výraz" › "Uber" three times (the first expression is selected), "Slovník" › "Uložit".
+for _ in 1 2 3; do
+    keys "Editor výrazů - zalohy.slv" alt Right Down Down Return
+done
+keys "Editor výrazů - zalohy.slv" alt Down Down Down Return
+for _ in $(seq 50); do
+    [ "$(grep -c . "$dictionary")" = 3 ] && break
+    sleep 0.1
+done
+[ "$(grep -c . "$dictionary")" = 3 ] || fail "the saved dictionary does not hold 3 expressions"
+keys "Editor výrazů - zalohy.slv" alt+F4
+keys "Vokab 2.20" F10
+ended
+
+step="$road: restore after a restart"
+"${backups_run[@]}" >"$out/$road-2.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+# The splash has the main window's title: the main window is the next one of that title.
+splash="$(window "Vokab 2.20")"
+for _ in $(seq 100); do
+    [ "$(window "Vokab 2.20")" != "$splash" ] && break
+    sleep 0.1
+done
+[ "$(window "Vokab 2.20")" != "$splash" ] || fail "the splash did not give way to the main window"
+# Alt+P opens "Program", O chooses "Obnovit ze zálohy…" once the menu is up.
+keys "Vokab 2.20" alt+p
+sleep 0.3
+xdotool key --clearmodifiers o
+restore="$(window "Obnovit ze zálohy")"
+titles_are_own
+placed "$restore" >/dev/null
+sleep 0.3
+import -window "$restore" "$out/obnovit-ze-zalohy.png" || fail "no screenshot of the window"
+# The restore button has the focus; Alt+P presses it as well.
+keys "Obnovit ze zálohy" alt+p
+window "Potvrzení" >/dev/null
+keys "Potvrzení" alt+a
+gone "Potvrzení"
+for _ in $(seq 50); do
+    cmp -s "$dictionary" "$work/zalohy-full.slv" && break
+    sleep 0.1
+done
+cmp -s "$dictionary" "$work/zalohy-full.slv" ||
+    fail "the restored dictionary differs: $(od -c "$dictionary" | head -5)"
+# The half dictionary that was replaced is a backup now: the restore can be undone.
+tail -n 3 "$work/zalohy-full.slv" >"$work/zalohy-half.slv"
+kept=no
+for backup in "$folder"/Zalohy/zalohy-*/*.slv; do
+    cmp -s "$backup" "$work/zalohy-half.slv" && kept=yes
+done
+[ "$kept" = yes ] || fail "the replaced content is not among the backups: $(ls -R "$folder/Zalohy")"
+keys "Obnovit ze zálohy" Escape
+gone "Obnovit ze zálohy"
+keys "Vokab 2.20" F10
+ended
 
 fi
 echo "acceptance: ${roads// /, } passed"

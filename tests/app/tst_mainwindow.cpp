@@ -187,7 +187,8 @@ private slots:
         QCOMPARE(main.Internet1->menuAction()->text(), QStringLiteral("&Internet"));
         // A separator before "Ukončit program" and before "O Programu".
         const QList<QAction *> program = main.Program1->actions();
-        QVERIFY(program.size() == 4 && program[2]->isSeparator());
+        QVERIFY(program.size() == 5 && program[2] == main.restoreAction &&
+                program[3]->isSeparator());
         const QList<QAction *> info = main.Info1->actions();
         QVERIFY(info.size() == 5 && info[3]->isSeparator() && info[4] == main.aboutAction);
     }

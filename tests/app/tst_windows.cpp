@@ -53,11 +53,11 @@ private slots:
     void everyWindowIsCreatedOnceWithItsName() {
         TestWindows windows;
         const Forms &f = windows.forms();
-        const void *pointers[] = {f.Form22, f.Form1,  f.Form8,  f.Form2,  f.Form3,
-                                  f.Form9,  f.Form7,  f.Form6,  f.Form4,  f.Form10,
-                                  f.Form12, f.Form5,  f.Form11, f.Form13, f.Form14,
-                                  f.Form15, f.Form16, f.Form18, f.Form17, f.Form19,
-                                  f.Form20, f.Form23, f.Form24, f.review, f.importWindow};
+        const void *pointers[] = {
+            f.Form22, f.Form1,  f.Form8,  f.Form2,        f.Form3,       f.Form9,  f.Form7,
+            f.Form6,  f.Form4,  f.Form10, f.Form12,       f.Form5,       f.Form11, f.Form13,
+            f.Form14, f.Form15, f.Form16, f.Form18,       f.Form17,      f.Form19, f.Form20,
+            f.Form23, f.Form24, f.review, f.importWindow, f.backupWindow};
         for (const void *slot : pointers)
             QVERIFY(slot != nullptr);
 
@@ -73,6 +73,7 @@ private slots:
             expected.append(QStringLiteral("Form%1").arg(n));
         expected.append(QStringLiteral("ReviewWindow"));
         expected.append(QStringLiteral("ImportWindow"));
+        expected.append(QStringLiteral("BackupWindow"));
         expected.sort();
         QCOMPARE(names, expected);
     }

@@ -1,6 +1,7 @@
 #include "savesites.h"
 
 #include "app/Unit1.h"
+#include "backups/backupwindow.h"
 #include "core/textfile.h"
 #include "dictionary/Unit14.h"
 #include "dictionary/Unit15.h"
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -75,6 +77,40 @@ void editorSaveAs(TestWindows &w, const QString &target, int variant) {
     editor->document().model()->replace(records(editor->recordCount(), variant), true);
     w.dialogs().files.push_back(target);
     editor->saveAsClick();
+}
+
+// The editor's "Uložit" a quarter of an hour after the last one: each save first keeps the
+// file's earlier version among the backups (which rotate once a day has passed).
+void editorSaveWithBackup(TestWindows &w, const QString &target, int variant) {
+    FixedClock &clock = w.platform().fixedClock();
+    clock.time = clock.time.addSecs(15 * 60);
+    editorSave(w, target, variant);
+}
+
+// "Obnovit přes současný soubor…" of the restore window: a backup of each content, the
+// newest of the one asked for restored over the file (whose content is kept first).
+void restoreBackups(TestWindows &w, const QString &target, int size) {
+    const bool existed = QFile::exists(target);
+    const QByteArray present = bytesOf(target);
+    for (int variant : {1, 0}) {
+        QVERIFY(textfile::saveFile(target, dictionaryBytes(size, variant)).ok());
+        QVERIFY(w.platform().backups->keepNow(target).ok());
+    }
+    if (existed)
+        QVERIFY(textfile::saveFile(target, present).ok());
+}
+void restoreOver(TestWindows &w, const QString &target, int variant) {
+    BackupWindow *window = w.forms().backupWindow;
+    window->showFor(target);
+    // Each content's first line is its own.
+    const QByteArray wanted = dictionaryBytes(1, variant);
+    const QList<BackupStore::Backup> kept = w.platform().backups->backupsOf(target);
+    int row = 0;
+    while (row < kept.size() && !bytesOf(kept[row].path).startsWith(wanted))
+        ++row;
+    window->backupTable->selectRow(row);
+    w.dialogs().answers.push_back(true);
+    window->restoreButton->click();
 }
 
 // The editor's "Exportovat…".
@@ -216,6 +252,8 @@ const QList<SaveSite> &saveSites() {
     static const QList<SaveSite> sites{
         {"editor-save", "slovnik.slv", nullptr, editorOpen, editorSave},
         {"editor-save-as", "jiny.slv", nullptr, editorFill, editorSaveAs},
+        {"editor-save-backup", "zalohovany.slv", nullptr, editorOpen, editorSaveWithBackup},
+        {"restore", "obnoveny.slv", nullptr, restoreBackups, restoreOver},
         {"editor-export", "vyvoz.csv", nullptr, editorFill, editorExport},
         {"merger", "sloucene.slv", nullptr, mergerSources, mergerSave},
         {"converter", "prevedene.slv", nullptr, converterLists, converterSave},

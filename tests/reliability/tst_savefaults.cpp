@@ -201,11 +201,19 @@ private slots:
         QTest::mouseClick(attempt.windows.forms().Form1->btkonec, Qt::LeftButton);
         QCOMPARE(asked, choices.size());
         QCOMPARE(dialogs.unexpected, 0);
+        int backupWarnings = 0;
         for (const ScriptedDialogs::Shown &shown : std::as_const(dialogs.shown)) {
+            // The backup of the old file did not fit either: told once, the save went on.
+            if (shown.kind == MessageKind::Warning &&
+                shown.text.startsWith(QStringLiteral("Zálohu souboru"))) {
+                ++backupWarnings;
+                continue;
+            }
             QVERIFY(shown.isQuestion);
             QCOMPARE(shown.kind, MessageKind::Error);
             QVERIFY2(shown.text.contains(QStringLiteral("statistiky.dat")), qPrintable(shown.text));
         }
+        QCOMPARE(backupWarnings, 1);
         const QByteArray now = bytesOf(attempt.target);
         if (saved) {
             QVERIFY(now.startsWith(kOldFile));

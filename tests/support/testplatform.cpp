@@ -191,6 +191,7 @@ TestPlatform::TestPlatform(quint64 seed) : Platform(ProgramFolder(programDir)) {
     auto recordingHelp = std::make_unique<RecordingHelp>();
     m_help = recordingHelp.get();
     help = std::move(recordingHelp);
+    backups = makeBackupStore(folder, *clock, *this->dialogs);
 }
 
 QString TestPlatform::sourceDir() {
