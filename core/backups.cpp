@@ -189,7 +189,9 @@ Result<bool> BackupStore::keepCopy(const QString &path, bool always) {
     QString target = fileFolder + u'/' + stamp + extension;
     for (int n = 2; QFileInfo::exists(target) && n < 10000; ++n)
         target = fileFolder + u'/' + stamp + u'-' + QString::number(n) + extension;
-    if (const Result<void> saved = textfile::saveFile(target, *bytes); !saved)
+    // The copy of a file on the disk: its own flush would double what the save costs.
+    if (const Result<void> saved = textfile::saveFile(target, *bytes, textfile::Flush::Later);
+        !saved)
         return fail(saved.error());
     rotate(fileFolder);
     trimTotal();

@@ -183,9 +183,10 @@ bool writeInPlace(const QString &target, const QByteArray &bytes) {
 // Replaces `target` by the temporary `file` in one step; the target exists as the old or
 // the new file at every moment. Windows moves no file that is open: it is closed first
 // (there is no lock to keep, see createTemporary). It fails with the reason alone.
-Result<void> replaceFile(QFile &file, const QString &target) {
+Result<void> replaceFile(QFile &file, const QString &target, Flush flush) {
     const QString source = file.fileName();
 #ifdef Q_OS_WIN
+    Q_UNUSED(flush);
     file.close();
     if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(source).utf16()),
                     reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
@@ -195,7 +196,8 @@ Result<void> replaceFile(QFile &file, const QString &target) {
 #else
     if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
         0) {
-        syncFolder(QFileInfo(target).absolutePath());
+        if (flush == Flush::ToDisk)
+            syncFolder(QFileInfo(target).absolutePath());
         return {};
     }
     return Failure{lastReason()};
@@ -333,7 +335,7 @@ QStringList temporariesOf(const QString &path) {
     return found;
 }
 
-Result<void> saveFile(const QString &path, const QByteArray &bytes) {
+Result<void> saveFile(const QString &path, const QByteArray &bytes, Flush flush) {
     const auto fail = [&](const QString &reason) -> Result<void> {
         return Failure{
             QStringLiteral("Soubor „%1“ nelze uložit: %2").arg(nativeName(path), reason)};
@@ -366,7 +368,7 @@ Result<void> saveFile(const QString &path, const QByteArray &bytes) {
         written += n;
     }
     // A write cut short by a full disk must not pass for a whole file.
-    if (written != bytes.size() || !file.flush() || !syncToDisk(file)) {
+    if (written != bytes.size() || !file.flush() || (flush == Flush::ToDisk && !syncToDisk(file))) {
         const QString reason = lastReason();
         file.close();
         QFile::remove(temporary);
@@ -381,7 +383,7 @@ Result<void> saveFile(const QString &path, const QByteArray &bytes) {
         QFile::remove(temporary);
         return {};
     }
-    const Result<void> replaced = replaceFile(file, target);
+    const Result<void> replaced = replaceFile(file, target, flush);
     file.close(); // the lock is held until the temporary has its final name
     if (!replaced) {
         QFile::remove(temporary);

@@ -24,7 +24,11 @@ namespace textfile {
 // refused, and never more than `limit` + 1 bytes are read.
 Result<QByteArray> readBytes(const QString &path, qint64 limit = qint64(1) << 31);
 
-Result<void> saveFile(const QString &path, const QByteArray &bytes);
+// Whether a save waits until its bytes are on the disk. Only a copy of a file that is
+// itself on the disk (a backup) is left to the system to write when it will: it is still
+// written whole or not at all, but a power cut may take it.
+enum class Flush { ToDisk, Later };
+Result<void> saveFile(const QString &path, const QByteArray &bytes, Flush flush = Flush::ToDisk);
 
 // The temporary files of saves of `path` that are there now (a save in progress, or
 // one that was cut off and is removed by the next save).
