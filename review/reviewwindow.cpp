@@ -150,7 +150,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     connect(closeAction, &QAction::triggered, this, &ReviewWindow::close);
     connect(closeButton, &QPushButton::clicked, this, &ReviewWindow::close);
     connect(turnOnButton, &QPushButton::clicked, this, &ReviewWindow::turnOn);
-    connect(showButton, &QPushButton::clicked, this, &ReviewWindow::reveal);
+    connect(showButton, &QPushButton::clicked, this, [this] { reveal(); });
     newPerDayBox->setValue(kDefaultNewPerDay);
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
