@@ -124,8 +124,12 @@ private slots:
         QVERIFY(textfile::saveFile(path, "a;b\r\n").ok());
         QVERIFY(*store.keep(path));
         const QString own = QFileInfo(store.backupsOf(path).first().path).absolutePath();
-        // In the file's own folder: a link and a folder named as backups, other names.
+        // In the file's own folder: a link and a folder named as backups, other names. (A
+        // link on Windows is a shortcut, an ordinary file of the folder; only a symbolic link
+        // can lead out of it.)
+#ifndef Q_OS_WIN
         QVERIFY(QFile::link(outside, own + QStringLiteral("/20200101-000000.slv")));
+#endif
         QVERIFY(QDir().mkpath(own + QStringLiteral("/20200102-000000.slv")));
         QVERIFY(textfile::saveFile(own + QStringLiteral("/poznamka.txt"), "x").ok());
         now = now.addDays(60);
@@ -137,7 +141,9 @@ private slots:
         QCOMPARE(store.backupsOf(path).size(), 1);
         QCOMPARE(store.backupsOf(outside).size(), 0);
         QCOMPARE(bytesOf(outside), QByteArray("cizi\r\n"));
+#ifndef Q_OS_WIN
         QVERIFY(QFileInfo(own + QStringLiteral("/20200101-000000.slv")).isSymLink());
+#endif
         QVERIFY(QFileInfo(own + QStringLiteral("/20200102-000000.slv")).isDir());
         QVERIFY(QFile::exists(own + QStringLiteral("/poznamka.txt")));
         QVERIFY(QFile::exists(stranger + QStringLiteral("/20200101-000000.slv")));
