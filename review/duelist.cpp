@@ -53,7 +53,34 @@ QList<qsizetype> inDueOrder(const QList<std::pair<QDate, qsizetype>> &due) {
 
 } // namespace
 
-Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay) {
+// The due ones the daily maximum leaves for today, most forgotten first (due order among
+// equals), and the rest spread over the next days of the forecast.
+QList<qsizetype> limitedToday(const QList<qsizetype> &dueOrder, const Plan &plan,
+                              const QList<qsizetype> &entries, QDate today, int maxReviews,
+                              Overview &result) {
+    QList<std::pair<double, qsizetype>> recall;
+    recall.reserve(dueOrder.size());
+    for (const qsizetype i : dueOrder)
+        recall.append({retrievabilityOn(plan.entries()[entries[i]].memory, today), i});
+    std::stable_sort(recall.begin(), recall.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<qsizetype> asked;
+    asked.reserve(maxReviews);
+    for (qsizetype n = 0; n < maxReviews; ++n)
+        asked.append(recall[n].second);
+    result.postponed = int(dueOrder.size() - maxReviews);
+    int left = result.postponed;
+    result.forecast[0] -= left;
+    for (size_t day = 1; day < result.forecast.size() && left > 0; ++day) {
+        const int taken = std::min(left, std::max(0, maxReviews - result.forecast[day]));
+        result.forecast[day] += taken;
+        left -= taken;
+    }
+    return asked;
+}
+
+Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay,
+                  int maxReviews) {
     Overview result;
     QList<std::pair<QDate, qsizetype>> due;
     QList<qsizetype> fresh;
@@ -77,6 +104,8 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
         if (std::exchange(result.inDictionary[entry], true))
             continue;
         const Memory &memory = plan.entries()[entry].memory;
+        if (!result.lastPractice.isValid() || memory.lastReview > result.lastPractice)
+            result.lastPractice = memory.lastReview;
         if (memory.state == State::Learning)
             ++counts.learning;
         else
@@ -94,13 +123,15 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
     }
     // The longest due first, file order among equals: counted out by day, once for all the
     // due ones, instead of sorted.
-    const QList<qsizetype> dueOrder = inDueOrder(due);
+    QList<qsizetype> dueOrder = inDueOrder(due);
+    if (maxReviews > 0 && dueOrder.size() > maxReviews)
+        dueOrder = limitedToday(dueOrder, plan, entries, today, maxReviews, result);
     qsizetype startedToday = 0;
     for (const Entry &entry : plan.entries())
         startedToday += entry.memory.firstReview == today ? 1 : 0;
     const qsizetype newOnes =
         std::clamp(qsizetype(newPerDay) - startedToday, qsizetype(0), fresh.size());
-    result.queue.reserve(due.size() + newOnes);
+    result.queue.reserve(dueOrder.size() + newOnes);
     result.queue.append(dueOrder);
     result.queue.append(fresh.first(newOnes));
     return result;

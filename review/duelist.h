@@ -31,7 +31,16 @@ struct Overview {
     std::array<int, kForecastDays> forecast{};
     // For each entry of the plan whether the dictionary holds its expression.
     QList<bool> inDictionary; // one per Plan::entries()
+    // Due ones left for the next days by the daily maximum (0: none).
+    int postponed = 0;
+    // The last day any expression of the dictionary was answered (invalid: never).
+    QDate lastPractice;
 };
-Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay);
+// `maxReviews` (0: no limit): when more are due, the ones most forgotten by today (the
+// lowest chance of recall) are asked first and the rest wait for the next days, as many
+// a day as the limit leaves; the forecast shows them there. Their planned days do not
+// change. Below the limit the due ones are asked in due order, as without one.
+Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int newPerDay,
+                  int maxReviews = 0);
 
 } // namespace review

@@ -22,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,6 +39,13 @@ const QString kNewPerDay = QStringLiteral("Novych denne");
 const QString kRetention = QStringLiteral("Pozadovana uspesnost");
 const QString kChoice = QStringLiteral("Vyber ze ctyr");
 const QString kDifficultAfter = QStringLiteral("Obtizny po zapomenutich");
+const QString kMaxReviews = QStringLiteral("Nejvyse opakovani denne");
+const QString kCatchUpDictionary = QStringLiteral("Dohaneni slovnik");
+const QString kCatchUpUntil = QStringLiteral("Dohaneni do");
+constexpr int kDefaultMaxReviews = 200;
+// A break longer than this offers to catch up over some days.
+constexpr int kBreakDays = 7;
+constexpr int kDefaultCatchUpDays = 7;
 constexpr int kDefaultDifficultAfter = 8;
 constexpr int kDefaultNewPerDay = 20;
 constexpr int kDefaultRetention = 90; // per cent
@@ -118,7 +126,35 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     planGrid->addWidget(difficultBox, 4, 1);
     difficultButton = named<QPushButton>(plan, "difficultButton");
     difficultButton->setText(QStringLiteral("O&btížné výrazy…"));
-    planGrid->addWidget(difficultButton, 4, 2, 1, 2);
+    planGrid->addWidget(difficultButton, 6, 3);
+    auto *maxCaption = new QLabel(QStringLiteral("Nejvýše opakování denně:"), plan);
+    planGrid->addWidget(maxCaption, 4, 2);
+    maxReviewsBox = named<QSpinBox>(plan, "maxReviewsBox");
+    maxReviewsBox->setRange(1, 99999);
+    maxReviewsBox->setAccessibleName(maxCaption->text());
+    maxCaption->setBuddy(maxReviewsBox);
+    planGrid->addWidget(maxReviewsBox, 4, 3);
+    backlogLabel = named<QLabel>(plan, "backlogLabel");
+    backlogLabel->setWordWrap(true);
+    planGrid->addWidget(backlogLabel, 5, 0, 1, 4);
+    catchUpButton = named<QPushButton>(plan, "catchUpButton");
+    catchUpButton->setText(QStringLiteral("&Doháněním"));
+    catchUpButton->setToolTip(
+        QStringLiteral("Rozloží odložená opakování rovnoměrně do zvoleného počtu dní"));
+    planGrid->addWidget(catchUpButton, 6, 0);
+    auto *catchUpCaption = new QLabel(QStringLiteral("během dní:"), plan);
+    planGrid->addWidget(catchUpCaption, 6, 1);
+    catchUpDaysBox = named<QSpinBox>(plan, "catchUpDaysBox");
+    catchUpDaysBox->setRange(2, 60);
+    catchUpDaysBox->setValue(kDefaultCatchUpDays);
+    catchUpDaysBox->setAccessibleName(QStringLiteral("Dohánět během dní"));
+    catchUpCaption->setBuddy(catchUpDaysBox);
+    planGrid->addWidget(catchUpDaysBox, 6, 2);
+    for (QWidget *w :
+         {static_cast<QWidget *>(backlogLabel), static_cast<QWidget *>(catchUpButton),
+          static_cast<QWidget *>(catchUpCaption), static_cast<QWidget *>(catchUpDaysBox)})
+        w->hide();
+    m_catchUpWidgets = {catchUpButton, catchUpCaption, catchUpDaysBox};
     layout->addWidget(plan);
 
     progressLabel = testwindows::label(central, "progressLabel", QString());
@@ -187,12 +223,21 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     connect(showButton, &QPushButton::clicked, this, [this] { reveal(); });
     newPerDayBox->setValue(kDefaultNewPerDay);
     difficultBox->setValue(kDefaultDifficultAfter);
+    maxReviewsBox->setValue(kDefaultMaxReviews);
     connect(difficultButton, &QPushButton::clicked, this, &ReviewWindow::showDifficult);
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
         .number(kRetention, retentionBox, kDefaultRetention)
         .flag(kChoice, choiceAction, false)
-        .number(kDifficultAfter, difficultBox, kDefaultDifficultAfter);
+        .number(kDifficultAfter, difficultBox, kDefaultDifficultAfter)
+        .number(kMaxReviews, maxReviewsBox, kDefaultMaxReviews)
+        .text(
+            kCatchUpDictionary, [this] { return m_catchUpPath; },
+            [this](const QString &path) { m_catchUpPath = path; }, QString())
+        .text(
+            kCatchUpUntil, [this] { return m_catchUpUntil.toString(Qt::ISODate); },
+            [this](const QString &day) { m_catchUpUntil = QDate::fromString(day, Qt::ISODate); },
+            QString());
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
     const auto store = [this] {
         m_settings.store(*this->platform.registry, *this->platform.dialogs);
@@ -203,6 +248,17 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
             startSession();
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
+    connect(maxReviewsBox, &QSpinBox::valueChanged, this, [this, store] {
+        store();
+        if (m_recorder.isOn() && m_position == 0)
+            startSession();
+    });
+    connect(catchUpButton, &QPushButton::clicked, this, [this, store] {
+        m_catchUpPath = m_path;
+        m_catchUpUntil = today().addDays(catchUpDaysBox->value() - 1);
+        store();
+        startSession();
+    });
     connect(difficultBox, &QSpinBox::valueChanged, this, [this, store] {
         store();
         fillDifficult();
@@ -322,8 +378,7 @@ void ReviewWindow::startSession() {
     m_forgotten = 0;
     // Another window may have answered into the plan since.
     report(m_recorder.refresh());
-    const review::Overview overview =
-        review::overview(m_dictionary, plan(), today(), newPerDayBox->value());
+    const review::Overview overview = planOverview(newPerDayBox->value());
     if (std::exchange(m_forgetRemoved, false))
         report(m_recorder.forgetRemoved(overview.inDictionary, today()));
     if (m_recorder.isOn())
@@ -461,7 +516,7 @@ void ReviewWindow::answer(review::Rating rating) {
     else
         ++m_recalled;
     ++m_position;
-    showOverview(review::overview(m_dictionary, plan(), today(), 0));
+    showOverview(planOverview(0));
     if (m_position == m_queue.size()) {
         const int answered = m_recalled + m_forgotten;
         const int recalled = m_recalled;
@@ -495,7 +550,7 @@ void ReviewWindow::undoAnswer() {
     m_position = step.position;
     m_recalled = step.recalled;
     m_forgotten = step.forgotten;
-    showOverview(review::overview(m_dictionary, plan(), today(), 0));
+    showOverview(planOverview(0));
     // The question as it stood when it was answered: its answer shown.
     showQuestion();
     reveal(false);
@@ -534,7 +589,7 @@ void ReviewWindow::fillDifficult() {
     if (!difficultWindow)
         return;
     const int threshold = difficultBox->value();
-    const review::Overview overview = review::overview(m_dictionary, plan(), today(), 0);
+    const review::Overview overview = planOverview(0);
     QList<DifficultWindow::Row> rows;
     const QList<review::Entry> &entries = plan().entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -553,7 +608,7 @@ void ReviewWindow::dropFromSession(const review::Key &key) {
         if (review::keyOf(m_dictionary.at(m_queue[i])) == key)
             m_queue.remove(i);
     }
-    showOverview(review::overview(m_dictionary, plan(), today(), 0));
+    showOverview(planOverview(0));
     if (asked)
         showQuestion();
 }
@@ -588,9 +643,41 @@ bool ReviewWindow::finishSession() {
     return recorded;
 }
 
+bool ReviewWindow::catchingUp() const {
+    return !m_path.isEmpty() && m_catchUpPath == m_path && m_catchUpUntil.isValid() &&
+           today() <= m_catchUpUntil;
+}
+
+review::Overview ReviewWindow::planOverview(int newPerDay) const {
+    int maximum = maxReviewsBox->value();
+    if (catchingUp()) {
+        // What is due, spread evenly over the days of catching up that are left.
+        const int due = review::overview(m_dictionary, plan(), today(), 0).counts.dueToday;
+        const qint64 days = today().daysTo(m_catchUpUntil) + 1;
+        maximum = int(std::max<qint64>(1, (due + days - 1) / days));
+    }
+    // Within a session the ones answered are no longer due: the rest of today's maximum.
+    if (m_position > 0)
+        maximum = std::max(1, maximum - int(m_position));
+    return review::overview(m_dictionary, plan(), today(), newPerDay, maximum);
+}
+
 void ReviewWindow::showOverview(const review::Overview &overview) {
     const review::StateCounts &counts = overview.counts;
     const bool shown = !m_path.isEmpty();
+    const bool broke =
+        overview.lastPractice.isValid() && overview.lastPractice.daysTo(today()) > kBreakDays;
+    backlogLabel->setVisible(shown && (overview.postponed > 0 || catchingUp()));
+    backlogLabel->setText(
+        catchingUp() ? QStringLiteral("Dohánění do %1: dnes %2 opakování, odloženo %3.")
+                           .arg(QLocale().toString(m_catchUpUntil, QLocale::ShortFormat))
+                           .arg(counts.dueToday - overview.postponed)
+                           .arg(overview.postponed)
+                     : QStringLiteral("Odloženo na další dny: %1 opakování (nejvýše %2 denně).")
+                           .arg(overview.postponed)
+                           .arg(maxReviewsBox->value()));
+    for (QWidget *w : m_catchUpWidgets)
+        w->setVisible(shown && overview.postponed > 0 && broke && !catchingUp());
     dueLabel->setText(shown ? QString::number(counts.dueToday) : QStringLiteral("-"));
     newLabel->setText(shown ? QString::number(counts.fresh) : QStringLiteral("-"));
     learningLabel->setText(shown ? QString::number(counts.learning) : QStringLiteral("-"));

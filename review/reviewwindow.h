@@ -62,6 +62,12 @@ public:
     // An expression forgotten this many times is difficult ("obtížný").
     QSpinBox *difficultBox = nullptr;
     QPushButton *difficultButton = nullptr;
+    // At most this many due ones a day; the rest wait, the most forgotten asked first.
+    QSpinBox *maxReviewsBox = nullptr;
+    // How many wait, and after a break "Doháněním": what is due spread over some days.
+    QLabel *backlogLabel = nullptr;
+    QPushButton *catchUpButton = nullptr;
+    QSpinBox *catchUpDaysBox = nullptr;
     QAction *difficultAction = nullptr;
     // "Obtížné výrazy", made when first asked for.
     DifficultWindow *difficultWindow = nullptr;
@@ -95,6 +101,9 @@ private:
     void reveal(bool withSound = true);
     void showChoices(const Tslovniky &expression);
     void showDifficult();
+    // The overview as today's maximum (or catching up) allows.
+    review::Overview planOverview(int newPerDay) const;
+    bool catchingUp() const;
     void fillDifficult();
     // Takes an expression set aside or made new out of what is left of today's questions.
     void dropFromSession(const review::Key &key);
@@ -130,6 +139,10 @@ private:
     std::optional<bool> m_choseRight;
     // The dictionary as the options are drawn from it (foreign shown, Czech the answer).
     QList<testitems::TestRecord> m_choiceRecords;
+    // Catching up: the dictionary and the last day.
+    QString m_catchUpPath;
+    QDate m_catchUpUntil;
+    QList<QWidget *> m_catchUpWidgets;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

@@ -254,30 +254,50 @@ private slots:
 
     // Due ones first, the longest due first; new ones in file order up to the day's limit
     // (less the new ones already started today); an expression that is twice in the
-    // dictionary is asked once.
+    // dictionary is asked once. A daily maximum of due ones changes nothing until more are
+    // due; then the most forgotten come first and the rest wait for the next days.
     void dueListAsksDueOnesFirstThenNewOnes_data() {
         QTest::addColumn<int>("newPerDay");
+        QTest::addColumn<int>("maxReviews");
         QTest::addColumn<QList<qsizetype>>("asked");
-        // 0 new, 1 due in 2 days, 2 due today, 3 new, 4 due 3 days ago, 5 new,
-        // 6 started today (due tomorrow), 7 = 2 again, 8 due 3 days ago.
-        QTest::newRow("limit 0") << 0 << QList<qsizetype>{4, 8, 2};
-        QTest::newRow("limit 1, used up today") << 1 << QList<qsizetype>{4, 8, 2};
-        QTest::newRow("limit 3") << 3 << QList<qsizetype>{4, 8, 2, 0, 3};
-        QTest::newRow("limit 20") << 20 << QList<qsizetype>{4, 8, 2, 0, 3, 5};
+        QTest::addColumn<int>("postponed");
+        // 0 new, 1 due in 2 days, 2 due today (forgotten most), 3 new, 4 due 3 days ago,
+        // 5 new, 6 started today (due tomorrow), 7 = 2 again, 8 due 3 days ago.
+        QTest::newRow("limit 0") << 0 << 0 << QList<qsizetype>{4, 8, 2} << 0;
+        QTest::newRow("limit 1, used up today") << 1 << 0 << QList<qsizetype>{4, 8, 2} << 0;
+        QTest::newRow("limit 3") << 3 << 0 << QList<qsizetype>{4, 8, 2, 0, 3} << 0;
+        QTest::newRow("limit 20") << 20 << 0 << QList<qsizetype>{4, 8, 2, 0, 3, 5} << 0;
+        QTest::newRow("at most 3 due: as without")
+            << 3 << 3 << QList<qsizetype>{4, 8, 2, 0, 3} << 0;
+        QTest::newRow("at most 2 due: most forgotten first")
+            << 3 << 2 << QList<qsizetype>{2, 4, 0, 3} << 1;
     }
     void dueListAsksDueOnesFirstThenNewOnes() {
         QFETCH(int, newPerDay);
+        QFETCH(int, maxReviews);
+        QFETCH(int, postponed);
         const Tpole dictionary{expression("a", "a"), expression("b", "b"), expression("c", "c"),
                                expression("d", "d"), expression("e", "e"), expression("f", "f"),
                                expression("g", "g"), expression("c", "c"), expression("h", "h")};
         Plan plan;
         plan.set(keyOf(dictionary[1]), dueOn(kToday.addDays(2)));
-        plan.set(keyOf(dictionary[2]), dueOn(kToday));
+        Memory forgotten = answeredOn(kToday.addDays(-5), Rating::Again);
+        forgotten.due = kToday;
+        plan.set(keyOf(dictionary[2]), forgotten);
         plan.set(keyOf(dictionary[4]), dueOn(kToday.addDays(-3)));
         plan.set(keyOf(dictionary[6]), answeredOn(kToday, Rating::Again));
         plan.set(keyOf(dictionary[8]), dueOn(kToday.addDays(-3)));
         plan.set({QStringLiteral("gone"), QStringLiteral("pryč")}, dueOn(kToday.addDays(-9)));
-        QTEST(review::overview(dictionary, plan, kToday, newPerDay).queue, "asked");
+        const review::Overview limited =
+            review::overview(dictionary, plan, kToday, newPerDay, maxReviews);
+        QTEST(limited.queue, "asked");
+        QCOMPARE(limited.postponed, postponed);
+        const review::Overview unlimited = review::overview(dictionary, plan, kToday, newPerDay);
+        QCOMPARE(limited.counts, unlimited.counts);
+        std::array<int, review::kForecastDays> forecast = unlimited.forecast;
+        forecast[0] -= postponed;
+        forecast[1] += postponed; // room there: one a day is due tomorrow
+        QCOMPARE(limited.forecast, forecast);
     }
 
     void statesAndForecastCountEachExpressionOnce() {

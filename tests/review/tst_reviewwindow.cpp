@@ -430,6 +430,43 @@ private slots:
         QCOMPARE(windows.forms().Form2->selectedRow(), 0);
     }
 
+    // More due than the daily maximum: the rest waits and the window says so; after a break
+    // it offers to catch up, spreading what is due over the days chosen.
+    void aBacklogWaitsAndIsCaughtUpAfterABreak() {
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("zvirata.slv"));
+        QByteArray words, plan = "VOKAB-PLAN 1\r\n";
+        for (int i = 0; i < 10; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            words += "slovo" + n + ";word" + n + ";[];NEN\xcd\r\n";
+            plan += "E\tword" + n + "\tslovo" + n +
+                    "\tknown\t2026-11-20\t2026-11-18\t2026-10-01\t2\t5\t3\t0\r\n";
+        }
+        QVERIFY(textfile::saveFile(dictionary, words).ok());
+        QVERIFY(textfile::saveFile(review::planPath(dictionary), plan).ok());
+        TestWindows windows;
+        windows.platform().fixedClock().time.setDate(QDate(2026, 12, 8));
+        ReviewWindow *review = openReview(windows, dictionary);
+        QCOMPARE(review->queue().size(), 10);
+        QVERIFY(review->backlogLabel->isHidden());
+        review->maxReviewsBox->setValue(4);
+        QCOMPARE(review->queue().size(), 4);
+        QCOMPARE(review->backlogLabel->text(),
+                 QStringLiteral("Odloženo na další dny: 6 opakování (nejvýše 4 denně)."));
+        QVERIFY(!review->catchUpButton->isHidden());
+        review->catchUpDaysBox->setValue(5);
+        QTest::mouseClick(review->catchUpButton, Qt::LeftButton);
+        QCOMPARE(review->queue().size(), 2);
+        QVERIFY(review->catchUpButton->isHidden());
+        QVERIFY2(review->backlogLabel->text().startsWith(QStringLiteral("Dohánění do ")),
+                 qPrintable(review->backlogLabel->text()));
+        // The next day: what is left, over the four days left.
+        windows.platform().fixedClock().time.setDate(QDate(2026, 12, 9));
+        review->close();
+        openReview(windows, dictionary);
+        QCOMPARE(review->queue().size(), 3);
+    }
+
 private:
     // Opens the review window from the main window's menu and the dictionary through
     // the window's open button.
