@@ -1,0 +1,240 @@
+#include "dictionary/searchindex.h"
+
+#include <QChar>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// What each UTF-16 unit becomes, once for all: case folded, and for the plain table
+// without its diacritics (the first character of its canonical decomposition; a combining
+// mark alone becomes nothing, 0). Surrogates stay as they are.
+struct FoldTables {
+    std::unique_ptr<char16_t[]> folded{new char16_t[0x10000]};
+    std::unique_ptr<char16_t[]> plain{new char16_t[0x10000]};
+
+    FoldTables() {
+        for (char32_t unit = 0; unit < 0x10000; ++unit) {
+            const QChar c{char16_t(unit)};
+            if (c.isSurrogate()) {
+                folded[unit] = plain[unit] = char16_t(unit);
+                continue;
+            }
+            folded[unit] = c.toCaseFolded().unicode();
+            QChar base = c;
+            while (base.decompositionTag() == QChar::Canonical)
+                base = base.decomposition().at(0);
+            plain[unit] = base.category() == QChar::Mark_NonSpacing ? char16_t(0)
+                                                                    : base.toCaseFolded().unicode();
+        }
+    }
+};
+
+const FoldTables &tables() {
+    static const FoldTables instance;
+    return instance;
+}
+
+// Appends `text` folded by `table` as UTF-8.
+void appendFolded(std::string &to, QStringView text, const char16_t *table) {
+    const qsizetype n = text.size();
+    const char16_t *units = text.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = units[i];
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(units[i + 1])) {
+            c = QChar::surrogateToUcs4(char16_t(c), units[++i]);
+        } else {
+            c = table[c];
+            if (c == 0)
+                continue;
+        }
+        if (c < 0x80) {
+            to.push_back(char(c));
+        } else if (c < 0x800) {
+            to.push_back(char(0xC0 | (c >> 6)));
+            to.push_back(char(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            to.push_back(char(0xE0 | (c >> 12)));
+            to.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+            to.push_back(char(0x80 | (c & 0x3F)));
+        } else {
+            to.push_back(char(0xF0 | (c >> 18)));
+            to.push_back(char(0x80 | ((c >> 12) & 0x3F)));
+            to.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+            to.push_back(char(0x80 | (c & 0x3F)));
+        }
+    }
+}
+
+// Letters and digits have a bit of their own; other bytes share the rest.
+int letterBit(unsigned char b) {
+    if (b >= 'a' && b <= 'z')
+        return b - 'a';
+    if (b >= '0' && b <= '9')
+        return 26 + (b - '0');
+    return 36 + b % 28;
+}
+
+int pairBit(unsigned char a, unsigned char b) {
+    return int((unsigned(a) * 131u + unsigned(b)) * 2654435761u >> 25); // 0..127
+}
+
+// A byte of a word: an ASCII letter or digit, or any part of a character beyond ASCII.
+bool wordByte(unsigned char b) {
+    return b >= 0x80 || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9');
+}
+
+// Separates the fields in a key: a match never spans two of them.
+constexpr char kFieldEnd = '\n';
+
+} // namespace
+
+QString SearchIndex::fold(QStringView text, bool plain) {
+    std::string utf8;
+    appendFolded(utf8, text, plain ? tables().plain.get() : tables().folded.get());
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+void SearchIndex::appendKey(std::string &to, const Tslovniky &record, bool plain) {
+    const char16_t *table = plain ? tables().plain.get() : tables().folded.get();
+    for (const QString *field : {&record.ang, &record.cz, &record.vyslovnost}) {
+        appendFolded(to, *field, table);
+        to.push_back(kFieldEnd);
+    }
+}
+
+void SearchIndex::mask(const char *text, size_t length, quint64 &letters,
+                       std::array<quint64, 2> &pairs) {
+    letters = 0;
+    pairs = {};
+    for (size_t i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b == kFieldEnd)
+            continue;
+        letters |= quint64(1) << letterBit(b);
+        if (i + 1 < length && text[i + 1] != kFieldEnd) {
+            const int bit = pairBit(b, static_cast<unsigned char>(text[i + 1]));
+            pairs[bit >> 6] |= quint64(1) << (bit & 63);
+        }
+    }
+}
+
+SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record) {
+    Entry entry;
+    entry.offset = quint32(m_text.size());
+    appendKey(m_text, record, m_plain);
+    entry.length = quint32(m_text.size() - entry.offset);
+    mask(m_text.data() + entry.offset, entry.length, entry.letters, entry.pairs);
+    return entry;
+}
+
+void SearchIndex::build(const RecordList &records, bool plain) {
+    clear();
+    m_plain = plain;
+    m_entries.reserve(size_t(records.size()));
+    m_text.reserve(size_t(records.size()) * 40);
+    for (const Tslovniky &record : records)
+        m_entries.push_back(entryFor(record));
+    m_built = true;
+}
+
+void SearchIndex::clear() {
+    m_entries = {};
+    m_text = {};
+    m_wasted = 0;
+    m_built = false;
+}
+
+void SearchIndex::insert(qsizetype row, const Tslovniky &record) {
+    if (!m_built || row < 0 || row > size())
+        return;
+    m_entries.insert(m_entries.begin() + row, entryFor(record));
+}
+
+void SearchIndex::remove(qsizetype row, qsizetype count) {
+    if (!m_built || row < 0 || count <= 0 || row + count > size())
+        return;
+    for (qsizetype i = row; i < row + count; ++i)
+        m_wasted += m_entries[size_t(i)].length;
+    m_entries.erase(m_entries.begin() + row, m_entries.begin() + row + count);
+    compactIfWasteful();
+}
+
+void SearchIndex::update(qsizetype row, const Tslovniky &record) {
+    if (!m_built || row < 0 || row >= size())
+        return;
+    m_wasted += m_entries[size_t(row)].length;
+    m_entries[size_t(row)] = entryFor(record);
+    compactIfWasteful();
+}
+
+void SearchIndex::compactIfWasteful() {
+    if (m_wasted < 4096 || m_wasted * 2 < m_text.size())
+        return;
+    std::string text;
+    text.reserve(m_text.size() - m_wasted);
+    for (Entry &entry : m_entries) {
+        const quint32 offset = quint32(text.size());
+        text.append(m_text, entry.offset, entry.length);
+        entry.offset = offset;
+    }
+    m_text = std::move(text);
+    m_wasted = 0;
+}
+
+SearchIndex::Query SearchIndex::query(const QString &text, bool wholeWords) const {
+    Query q;
+    appendFolded(q.needle, text, m_plain ? tables().plain.get() : tables().folded.get());
+    // A line of the list holds no line break, nor can a searched text.
+    std::erase(q.needle, kFieldEnd);
+    q.wholeWords = wholeWords;
+    mask(q.needle.data(), q.needle.size(), q.letters, q.pairs);
+    const auto only = q.needle.size() == 1 ? static_cast<unsigned char>(q.needle[0]) : 0;
+    q.exactByMask = !wholeWords && only != 0 && letterBit(only) < 36;
+    return q;
+}
+
+bool SearchIndex::found(const char *text, size_t length, const Query &query) {
+    const std::string &needle = query.needle;
+    const size_t m = needle.size();
+    if (m == 0)
+        return true;
+    if (m > length)
+        return false;
+    const char *end = text + length - m + 1; // past the last place a match can start
+    for (const char *p = text; p < end; ++p) {
+        p = static_cast<const char *>(std::memchr(p, needle[0], size_t(end - p)));
+        if (!p)
+            return false;
+        if (std::memcmp(p + 1, needle.data() + 1, m - 1) != 0)
+            continue;
+        if (!query.wholeWords)
+            return true;
+        const bool startsWord = p == text || !wordByte(static_cast<unsigned char>(p[-1])) ||
+                                !wordByte(static_cast<unsigned char>(needle.front()));
+        const bool endsWord = p + m == text + length ||
+                              !wordByte(static_cast<unsigned char>(p[m])) ||
+                              !wordByte(static_cast<unsigned char>(needle.back()));
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
+
+bool SearchIndex::matches(qsizetype row, const Query &query) const {
+    const Entry &entry = m_entries[size_t(row)];
+    if ((entry.letters & query.letters) != query.letters ||
+        (entry.pairs[0] & query.pairs[0]) != query.pairs[0] ||
+        (entry.pairs[1] & query.pairs[1]) != query.pairs[1])
+        return false;
+    if (query.exactByMask)
+        return true;
+    return found(m_text.data() + entry.offset, entry.length, query);
+}
+
+bool SearchIndex::recordMatches(const Tslovniky &record, const Query &query, bool plain) {
+    std::string key;
+    appendKey(key, record, plain);
+    return found(key.data(), key.size(), query);
+}
