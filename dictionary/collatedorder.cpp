@@ -8,28 +8,30 @@
 
 namespace {
 
-// A record's place in the sort: the ranks of its first characters as digits of one
-// number, how many of them are known, and whether the text ends there.
+// A record's place in the sort: the ranks of its first letters as digits of one number
+// (the digits after the text's end 0), how many of them are known, and whether the text
+// ends there.
 struct Key {
     quint64 digits = 0;
-    const QString *text = nullptr;
-    qint32 row = 0;
+    quint32 row = 0;
     quint8 known = 0;
     bool ended = false;
 };
 
-// The rank of each character that the collator orders by itself (0: not known, such
-// as a character that joins the next one or one the collator ignores). Characters of
-// equal rank differ only in diacritics or case, which decide only between texts whose
-// letters are all alike.
+// "ch", which Czech sorts as one letter after "h".
+constexpr char32_t kCh = 0x10000;
+
+// The rank of each character that the collator orders by itself (0: not known, such as
+// one the collator ignores or weighs as several letters). Characters of equal rank
+// differ only in diacritics or case, which decide only between texts whose letters are
+// all alike.
 struct Ranks {
-    std::unique_ptr<quint16[]> rank{new quint16[0x10000]()};
-    int digits = 8; // characters in a key
+    std::unique_ptr<quint16[]> rank{new quint16[0x10001]()};
+    int digits = 8; // letters in a key
     int bits = 8;   // bits of each
 };
 
-// The characters that stand for more than themselves ("ch" after "h").
-bool joinsNext(const QString &text, qsizetype i) {
+bool isCh(const QString &text, qsizetype i) {
     const char16_t c = text.at(i).unicode();
     if ((c != u'c' && c != u'C') || i + 1 >= text.size())
         return false;
@@ -37,13 +39,17 @@ bool joinsNext(const QString &text, qsizetype i) {
     return next == u'h' || next == u'H';
 }
 
-Ranks ranksFor(const std::vector<Key> &keys, const QCollator &collator) {
+QString unitText(char32_t unit) {
+    return unit == kCh ? QStringLiteral("ch") : QString(QChar(char16_t(unit)));
+}
+
+Ranks ranksFor(const std::vector<const QString *> &texts, const QCollator &collator) {
     std::vector<bool> seen(0x10000);
-    std::vector<char16_t> units;
-    for (const Key &key : keys) {
-        const qsizetype n = std::min<qsizetype>(key.text->size(), 8);
+    std::vector<char32_t> units{kCh};
+    for (const QString *text : texts) {
+        const qsizetype n = std::min<qsizetype>(text->size(), 8);
         for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = key.text->at(i).unicode();
+            const char16_t c = text->at(i).unicode();
             if (!seen[c]) {
                 seen[c] = true;
                 units.push_back(c);
@@ -54,17 +60,19 @@ Ranks ranksFor(const std::vector<Key> &keys, const QCollator &collator) {
     // punctuation and spaces, and letters made of one of them with diacritics. Others (such
     // as "ß", which it weighs as "ss") are left to the collator itself.
     const QString a = QStringLiteral("a"), z = QStringLiteral("z");
-    std::erase_if(units, [&](char16_t c) {
-        QChar base(c);
+    std::erase_if(units, [&](char32_t c) {
+        if (c == kCh)
+            return false;
+        QChar base{char16_t(c)};
         while (base.decompositionTag() == QChar::Canonical)
             base = base.decomposition().at(0);
         if (base.unicode() >= 0x80 || base.unicode() < 0x20 || base.unicode() == 0x7F)
             return true;
-        return collator.compare(QString(QChar(c)) + a, a) == 0;
+        return collator.compare(unitText(c) + a, a) == 0;
     });
     // x before y whatever follows them: "xz" before "ya".
-    const auto primaryLess = [&](char16_t x, char16_t y) {
-        return collator.compare(QString(QChar(x)) + z, QString(QChar(y)) + a) < 0;
+    const auto primaryLess = [&](char32_t x, char32_t y) {
+        return collator.compare(unitText(x) + z, unitText(y) + a) < 0;
     };
     std::sort(units.begin(), units.end(), primaryLess);
     Ranks ranks;
@@ -81,18 +89,42 @@ Ranks ranksFor(const std::vector<Key> &keys, const QCollator &collator) {
     return ranks;
 }
 
-void fill(Key &key, const Ranks &ranks) {
-    const QString &text = *key.text;
-    const qsizetype n = std::min<qsizetype>(text.size(), ranks.digits);
+Key keyOf(const QString &text, quint32 row, const Ranks &ranks) {
+    Key key;
+    key.row = row;
+    qsizetype i = 0;
     int known = 0;
-    for (; known < n; ++known) {
-        const quint16 rank = ranks.rank[text.at(known).unicode()];
-        if (rank == 0 || joinsNext(text, known))
+    while (known < ranks.digits && i < text.size()) {
+        const bool ch = isCh(text, i);
+        const quint16 rank = ranks.rank[ch ? kCh : text.at(i).unicode()];
+        if (rank == 0)
             break;
         key.digits |= quint64(rank) << (64 - ranks.bits * (known + 1));
+        ++known;
+        i += ch ? 2 : 1;
     }
     key.known = quint8(known);
-    key.ended = known == text.size();
+    key.ended = i == text.size();
+    return key;
+}
+
+// Sorts by the digits (of `digits`, which may turn them round), 16 bits at a time.
+template <typename Digits> void radixSort(std::vector<Key> &keys, Digits digits) {
+    std::vector<Key> other(keys.size());
+    std::vector<size_t> counts(0x10001);
+    for (int shift = 0; shift < 64; shift += 16) {
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const Key &key : keys)
+            ++counts[((digits(key) >> shift) & 0xFFFF) + 1];
+        if (std::any_of(counts.begin(), counts.end(),
+                        [&](size_t count) { return count == keys.size(); }))
+            continue; // every key has the same 16 bits here
+        for (size_t i = 1; i < counts.size(); ++i)
+            counts[i] += counts[i - 1];
+        for (const Key &key : keys)
+            other[counts[(digits(key) >> shift) & 0xFFFF]++] = key;
+        keys.swap(other);
+    }
 }
 
 } // namespace
@@ -124,29 +156,68 @@ bool CollatedOrder::before(const QString &a, int rowA, const QString &b, int row
 
 std::vector<int> CollatedOrder::sorted(const RecordList &records, int field,
                                        bool descending) const {
-    std::vector<Key> keys(size_t(records.size()));
-    qint32 row = 0;
-    for (const Tslovniky &record : records) {
-        keys[size_t(row)].text = &CollatedOrder::field(record, field);
-        keys[size_t(row)].row = row;
-        ++row;
+    std::vector<const QString *> texts;
+    texts.reserve(size_t(records.size()));
+    for (const Tslovniky &record : records)
+        texts.push_back(&CollatedOrder::field(record, field));
+    const Ranks ranks = ranksFor(texts, m_collator);
+    std::vector<Key> keys(texts.size());
+    for (size_t row = 0; row < texts.size(); ++row)
+        keys[row] = keyOf(*texts[row], quint32(row), ranks);
+    // The first letters decide most; descending, the digits turned round.
+    const auto digits = [&](const Key &key) { return descending ? ~key.digits : key.digits; };
+    radixSort(keys, digits);
+    const auto textsBefore = [&](const Key &x, const Key &y) {
+        return before(*texts[x.row], int(x.row), *texts[y.row], int(y.row), descending);
+    };
+    // Texts with the same first letters: the collator orders them.
+    for (size_t first = 0; first < keys.size();) {
+        size_t last = first + 1;
+        while (last < keys.size() && keys[last].digits == keys[first].digits)
+            ++last;
+        if (last - first > 1)
+            std::sort(keys.begin() + qsizetype(first), keys.begin() + qsizetype(last),
+                      textsBefore);
+        first = last;
     }
-    const Ranks ranks = ranksFor(keys, m_collator);
-    for (Key &key : keys)
-        fill(key, ranks);
+    // A text with a letter the ranks do not know goes among all those that begin as it
+    // does: the collator orders that range whole.
     const auto less = [&](const Key &x, const Key &y) {
         if (x.digits != y.digits) {
             const int differ = std::countl_zero(x.digits ^ y.digits) / ranks.bits;
             const Key &shorter = x.known < y.known ? x : y;
-            // Decided by a known character, or by the end of the shorter text.
             if (differ < std::min(x.known, y.known) || shorter.ended)
-                return descending ? x.digits > y.digits : x.digits < y.digits;
+                return digits(x) < digits(y);
         }
-        return before(*x.text, x.row, *y.text, y.row, descending);
+        return textsBefore(x, y);
     };
-    std::sort(keys.begin(), keys.end(), less);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i].ended || keys[i].known >= ranks.digits)
+            continue;
+        int known = keys[i].known;
+        size_t first = i, last = i + 1;
+        for (bool grown = true; grown;) {
+            const int bits = ranks.bits * known;
+            const auto prefix = [&](const Key &key) {
+                return bits == 0 ? quint64(0) : key.digits >> (64 - bits);
+            };
+            while (first > 0 && prefix(keys[first - 1]) == prefix(keys[i]))
+                --first;
+            while (last < keys.size() && prefix(keys[last]) == prefix(keys[i]))
+                ++last;
+            // One that knows fewer letters in the range widens it.
+            grown = false;
+            for (size_t k = first; k < last; ++k)
+                if (!keys[k].ended && keys[k].known < known) {
+                    known = keys[k].known;
+                    grown = true;
+                }
+        }
+        std::sort(keys.begin() + qsizetype(first), keys.begin() + qsizetype(last), less);
+        i = last - 1;
+    }
     std::vector<int> order(keys.size());
     for (size_t i = 0; i < keys.size(); ++i)
-        order[i] = keys[i].row;
+        order[i] = int(keys[i].row);
     return order;
 }

@@ -67,17 +67,35 @@ void appendFolded(std::string &to, QStringView text, const char16_t *table) {
     }
 }
 
-// Letters and digits have a bit of their own; other bytes share the rest.
-int letterBit(unsigned char b) {
-    if (b >= 'a' && b <= 'z')
-        return b - 'a';
-    if (b >= '0' && b <= '9')
-        return 26 + (b - '0');
-    return 36 + b % 28;
+// The letters, digits and the letters with diacritics of Czech and its neighbours have a
+// bit of their own (one of them searched alone is found by the mask); other characters
+// share the last five.
+int letterBit(char32_t c) {
+    if (c >= 'a' && c <= 'z')
+        return int(c - 'a');
+    if (c >= '0' && c <= '9')
+        return 26 + int(c - '0');
+    static constexpr char16_t kOwn[] = u"áčďéěíňóřšťúůýžäöüßľĺŕô";
+    for (int i = 0; kOwn[i]; ++i)
+        if (kOwn[i] == c)
+            return 36 + i;
+    return 59 + int(c % 5);
 }
 
-int pairBit(unsigned char a, unsigned char b) {
-    return int((unsigned(a) * 131u + unsigned(b)) * 2654435761u >> 25); // 0..127
+int pairBit(char32_t a, char32_t b) {
+    return int((a * 131u + b) * 2654435761u >> 25); // 0..127
+}
+
+// The character that starts at `text[i]` (UTF-8) and how many bytes it takes.
+char32_t decode(const char *text, size_t length, size_t i, size_t &bytes) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    bytes = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    if (i + bytes > length)
+        bytes = 1;
+    char32_t c = bytes == 1 ? b : b & (0x7F >> bytes);
+    for (size_t k = 1; k < bytes; ++k)
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    return c;
 }
 
 // A byte of a word: an ASCII letter or digit, or any part of a character beyond ASCII.
@@ -108,24 +126,26 @@ void SearchIndex::mask(const char *text, size_t length, quint64 &letters,
                        std::array<quint64, 2> &pairs) {
     letters = 0;
     pairs = {};
-    for (size_t i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b == kFieldEnd)
-            continue;
-        letters |= quint64(1) << letterBit(b);
-        if (i + 1 < length && text[i + 1] != kFieldEnd) {
-            const int bit = pairBit(b, static_cast<unsigned char>(text[i + 1]));
-            pairs[bit >> 6] |= quint64(1) << (bit & 63);
+    char32_t before = kFieldEnd;
+    for (size_t i = 0, bytes = 1; i < length; i += bytes) {
+        const char32_t c = decode(text, length, i, bytes);
+        if (c != char32_t(kFieldEnd)) {
+            letters |= quint64(1) << letterBit(c);
+            if (before != char32_t(kFieldEnd)) {
+                const int bit = pairBit(before, c);
+                pairs[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
+            }
         }
+        before = c;
     }
 }
 
-SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record) {
+SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record, quint64 &letters) {
     Entry entry;
     entry.offset = quint32(m_text.size());
     appendKey(m_text, record, m_plain);
     entry.length = quint32(m_text.size() - entry.offset);
-    mask(m_text.data() + entry.offset, entry.length, entry.letters, entry.pairs);
+    mask(m_text.data() + entry.offset, entry.length, letters, entry.pairs);
     return entry;
 }
 
@@ -133,14 +153,19 @@ void SearchIndex::build(const RecordList &records, bool plain) {
     clear();
     m_plain = plain;
     m_entries.reserve(size_t(records.size()));
+    m_letters.reserve(size_t(records.size()));
     m_text.reserve(size_t(records.size()) * 40);
-    for (const Tslovniky &record : records)
-        m_entries.push_back(entryFor(record));
+    for (const Tslovniky &record : records) {
+        quint64 letters = 0;
+        m_entries.push_back(entryFor(record, letters));
+        m_letters.push_back(letters);
+    }
     m_built = true;
 }
 
 void SearchIndex::clear() {
     m_entries = {};
+    m_letters = {};
     m_text = {};
     m_wasted = 0;
     m_built = false;
@@ -149,7 +174,9 @@ void SearchIndex::clear() {
 void SearchIndex::insert(qsizetype row, const Tslovniky &record) {
     if (!m_built || row < 0 || row > size())
         return;
-    m_entries.insert(m_entries.begin() + row, entryFor(record));
+    quint64 letters = 0;
+    m_entries.insert(m_entries.begin() + row, entryFor(record, letters));
+    m_letters.insert(m_letters.begin() + row, letters);
 }
 
 void SearchIndex::remove(qsizetype row, qsizetype count) {
@@ -158,6 +185,7 @@ void SearchIndex::remove(qsizetype row, qsizetype count) {
     for (qsizetype i = row; i < row + count; ++i)
         m_wasted += m_entries[size_t(i)].length;
     m_entries.erase(m_entries.begin() + row, m_entries.begin() + row + count);
+    m_letters.erase(m_letters.begin() + row, m_letters.begin() + row + count);
     compactIfWasteful();
 }
 
@@ -165,7 +193,7 @@ void SearchIndex::update(qsizetype row, const Tslovniky &record) {
     if (!m_built || row < 0 || row >= size())
         return;
     m_wasted += m_entries[size_t(row)].length;
-    m_entries[size_t(row)] = entryFor(record);
+    m_entries[size_t(row)] = entryFor(record, m_letters[size_t(row)]);
     compactIfWasteful();
 }
 
@@ -190,8 +218,10 @@ SearchIndex::Query SearchIndex::query(const QString &text, bool wholeWords) cons
     std::erase(q.needle, kFieldEnd);
     q.wholeWords = wholeWords;
     mask(q.needle.data(), q.needle.size(), q.letters, q.pairs);
-    const auto only = q.needle.size() == 1 ? static_cast<unsigned char>(q.needle[0]) : 0;
-    q.exactByMask = !wholeWords && only != 0 && letterBit(only) < 36;
+    size_t bytes = 0;
+    const char32_t first =
+        q.needle.empty() ? 0 : decode(q.needle.data(), q.needle.size(), 0, bytes);
+    q.exactByMask = !wholeWords && bytes == q.needle.size() && first != 0 && letterBit(first) < 59;
     return q;
 }
 
@@ -223,13 +253,14 @@ bool SearchIndex::found(const char *text, size_t length, const Query &query) {
 }
 
 bool SearchIndex::matches(qsizetype row, const Query &query) const {
-    const Entry &entry = m_entries[size_t(row)];
-    if ((entry.letters & query.letters) != query.letters ||
-        (entry.pairs[0] & query.pairs[0]) != query.pairs[0] ||
-        (entry.pairs[1] & query.pairs[1]) != query.pairs[1])
+    if ((m_letters[size_t(row)] & query.letters) != query.letters)
         return false;
     if (query.exactByMask)
         return true;
+    const Entry &entry = m_entries[size_t(row)];
+    if ((entry.pairs[0] & query.pairs[0]) != query.pairs[0] ||
+        (entry.pairs[1] & query.pairs[1]) != query.pairs[1])
+        return false;
     return found(m_text.data() + entry.offset, entry.length, query);
 }
 

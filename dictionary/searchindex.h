@@ -46,7 +46,6 @@ public:
 
 private:
     struct Entry {
-        quint64 letters = 0;
         std::array<quint64, 2> pairs{};
         quint32 offset = 0;
         quint32 length = 0;
@@ -55,9 +54,10 @@ private:
     static void mask(const char *text, size_t length, quint64 &letters,
                      std::array<quint64, 2> &pairs);
     static bool found(const char *text, size_t length, const Query &query);
-    Entry entryFor(const Tslovniky &record);
+    Entry entryFor(const Tslovniky &record, quint64 &letters);
     void compactIfWasteful();
 
+    std::vector<quint64> m_letters; // apart: the first key typed reads only these
     std::vector<Entry> m_entries;
     std::string m_text; // the keys; a replaced or removed record's key stays until compacted
     size_t m_wasted = 0;

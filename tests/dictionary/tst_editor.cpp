@@ -1086,14 +1086,14 @@ private slots:
                                                     << "scatter";
         QTest::newRow("sorted by Czech, deleted") << "" << 1 << 1 << 2 << "delete"
                                                   << "bird";
-        QTest::newRow("sorted descending, edited") << "" << 0 << 2 << 1 << "edit"
-                                                   << "dog";
+        QTest::newRow("sorted descending, edited") << "" << 0 << 2 << 0 << "edit"
+                                                   << "scatter";
         QTest::newRow("searched and sorted, double click") << "a" << 1 << 1 << 1 << "double click"
                                                            << "scatter";
         QTest::newRow("searched by pronunciation, edited") << "b3:" << -1 << 0 << 0 << "edit"
                                                            << "bird";
-        QTest::newRow("sorted by sound descending, edited") << "" << 3 << 2 << 3 << "edit"
-                                                            << "bird";
+        QTest::newRow("sorted by sound descending, edited") << "" << 3 << 2 << 2 << "edit"
+                                                            << "cat";
     }
     void commandsWorkOnTheExpressionSelectedInASearchedOrSortedList() {
         QFETCH(QString, searched);
