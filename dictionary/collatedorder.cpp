@@ -28,7 +28,7 @@ constexpr char32_t kCh = 0x10000;
 struct Ranks {
     std::unique_ptr<quint16[]> rank{new quint16[0x10001]()};
     int digits = 8; // letters in a key
-    int bits = 8;   // bits of each
+    int bits = 8;   // bits of each (at most 16)
 };
 
 bool isCh(const QString &text, qsizetype i) {
@@ -47,7 +47,7 @@ Ranks ranksFor(const std::vector<const QString *> &texts, const QCollator &colla
     std::vector<bool> seen(0x10000);
     std::vector<char32_t> units{kCh};
     for (const QString *text : texts) {
-        const qsizetype n = std::min<qsizetype>(text->size(), 8);
+        const qsizetype n = std::min<qsizetype>(text->size(), 16);
         for (qsizetype i = 0; i < n; ++i) {
             const char16_t c = text->at(i).unicode();
             if (!seen[c]) {
@@ -82,10 +82,9 @@ Ranks ranksFor(const std::vector<const QString *> &texts, const QCollator &colla
             ++rank;
         ranks.rank[units[i]] = rank;
     }
-    if (rank > 255) {
-        ranks.digits = 4;
-        ranks.bits = 16;
-    }
+    // As many letters as their ranks leave room for in 64 bits.
+    ranks.bits = std::max(1, int(std::bit_width(unsigned(rank))));
+    ranks.digits = std::min(16, 64 / ranks.bits);
     return ranks;
 }
 
@@ -176,8 +175,7 @@ std::vector<int> CollatedOrder::sorted(const RecordList &records, int field,
         while (last < keys.size() && keys[last].digits == keys[first].digits)
             ++last;
         if (last - first > 1)
-            std::sort(keys.begin() + qsizetype(first), keys.begin() + qsizetype(last),
-                      textsBefore);
+            std::sort(keys.begin() + qsizetype(first), keys.begin() + qsizetype(last), textsBefore);
         first = last;
     }
     // A text with a letter the ranks do not know goes among all those that begin as it

@@ -106,17 +106,8 @@ void ExpressionFilter::refill(const std::vector<int> *candidates) {
             std::iota(rows.begin(), rows.end(), 0);
         }
     } else {
-        const qsizetype count = order ? qsizetype(order->size()) : m_records.size();
-        rows.reserve(size_t(count));
-        if (order) {
-            for (const int row : *order)
-                if (m_index.matches(row, m_query))
-                    rows.push_back(row);
-        } else {
-            for (int row = 0; row < count; ++row)
-                if (m_index.matches(row, m_query))
-                    rows.push_back(row);
-        }
+        rows.reserve(order ? order->size() : size_t(m_records.size()));
+        m_index.collect(m_query, order, rows);
     }
     m_rows = std::move(rows);
 }

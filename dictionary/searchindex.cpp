@@ -140,12 +140,13 @@ void SearchIndex::mask(const char *text, size_t length, quint64 &letters,
     }
 }
 
-SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record, quint64 &letters) {
+SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record, quint64 &letters,
+                                         std::array<quint64, 2> &pairs) {
     Entry entry;
     entry.offset = quint32(m_text.size());
     appendKey(m_text, record, m_plain);
     entry.length = quint32(m_text.size() - entry.offset);
-    mask(m_text.data() + entry.offset, entry.length, letters, entry.pairs);
+    mask(m_text.data() + entry.offset, entry.length, letters, pairs);
     return entry;
 }
 
@@ -154,11 +155,14 @@ void SearchIndex::build(const RecordList &records, bool plain) {
     m_plain = plain;
     m_entries.reserve(size_t(records.size()));
     m_letters.reserve(size_t(records.size()));
+    m_pairs.reserve(size_t(records.size()));
     m_text.reserve(size_t(records.size()) * 40);
     for (const Tslovniky &record : records) {
         quint64 letters = 0;
-        m_entries.push_back(entryFor(record, letters));
+        std::array<quint64, 2> pairs{};
+        m_entries.push_back(entryFor(record, letters, pairs));
         m_letters.push_back(letters);
+        m_pairs.push_back(pairs);
     }
     m_built = true;
 }
@@ -166,6 +170,7 @@ void SearchIndex::build(const RecordList &records, bool plain) {
 void SearchIndex::clear() {
     m_entries = {};
     m_letters = {};
+    m_pairs = {};
     m_text = {};
     m_wasted = 0;
     m_built = false;
@@ -175,8 +180,10 @@ void SearchIndex::insert(qsizetype row, const Tslovniky &record) {
     if (!m_built || row < 0 || row > size())
         return;
     quint64 letters = 0;
-    m_entries.insert(m_entries.begin() + row, entryFor(record, letters));
+    std::array<quint64, 2> pairs{};
+    m_entries.insert(m_entries.begin() + row, entryFor(record, letters, pairs));
     m_letters.insert(m_letters.begin() + row, letters);
+    m_pairs.insert(m_pairs.begin() + row, pairs);
 }
 
 void SearchIndex::remove(qsizetype row, qsizetype count) {
@@ -186,6 +193,7 @@ void SearchIndex::remove(qsizetype row, qsizetype count) {
         m_wasted += m_entries[size_t(i)].length;
     m_entries.erase(m_entries.begin() + row, m_entries.begin() + row + count);
     m_letters.erase(m_letters.begin() + row, m_letters.begin() + row + count);
+    m_pairs.erase(m_pairs.begin() + row, m_pairs.begin() + row + count);
     compactIfWasteful();
 }
 
@@ -193,7 +201,7 @@ void SearchIndex::update(qsizetype row, const Tslovniky &record) {
     if (!m_built || row < 0 || row >= size())
         return;
     m_wasted += m_entries[size_t(row)].length;
-    m_entries[size_t(row)] = entryFor(record, m_letters[size_t(row)]);
+    m_entries[size_t(row)] = entryFor(record, m_letters[size_t(row)], m_pairs[size_t(row)]);
     compactIfWasteful();
 }
 
@@ -232,19 +240,23 @@ bool SearchIndex::found(const char *text, size_t length, const Query &query) {
         return true;
     if (m > length)
         return false;
-    const char *end = text + length - m + 1; // past the last place a match can start
-    for (const char *p = text; p < end; ++p) {
-        p = static_cast<const char *>(std::memchr(p, needle[0], size_t(end - p)));
-        if (!p)
-            return false;
-        if (std::memcmp(p + 1, needle.data() + 1, m - 1) != 0)
+    const char first = needle[0];
+    const char *rest = needle.data() + 1;
+    const size_t last = length - m; // the last place a match can start
+    for (size_t at = 0; at <= last; ++at) {
+        if (text[at] != first)
+            continue;
+        size_t k = 0;
+        while (k + 1 < m && text[at + 1 + k] == rest[k])
+            ++k;
+        if (k + 1 < m)
             continue;
         if (!query.wholeWords)
             return true;
-        const bool startsWord = p == text || !wordByte(static_cast<unsigned char>(p[-1])) ||
+        const char *p = text + at;
+        const bool startsWord = at == 0 || !wordByte(static_cast<unsigned char>(p[-1])) ||
                                 !wordByte(static_cast<unsigned char>(needle.front()));
-        const bool endsWord = p + m == text + length ||
-                              !wordByte(static_cast<unsigned char>(p[m])) ||
+        const bool endsWord = at == last || !wordByte(static_cast<unsigned char>(p[m])) ||
                               !wordByte(static_cast<unsigned char>(needle.back()));
         if (startsWord && endsWord)
             return true;
@@ -257,11 +269,26 @@ bool SearchIndex::matches(qsizetype row, const Query &query) const {
         return false;
     if (query.exactByMask)
         return true;
-    const Entry &entry = m_entries[size_t(row)];
-    if ((entry.pairs[0] & query.pairs[0]) != query.pairs[0] ||
-        (entry.pairs[1] & query.pairs[1]) != query.pairs[1])
+    const std::array<quint64, 2> &pairs = m_pairs[size_t(row)];
+    if ((pairs[0] & query.pairs[0]) != query.pairs[0] ||
+        (pairs[1] & query.pairs[1]) != query.pairs[1])
         return false;
+    const Entry &entry = m_entries[size_t(row)];
     return found(m_text.data() + entry.offset, entry.length, query);
+}
+
+void SearchIndex::collect(const Query &query, const std::vector<int> *rows,
+                          std::vector<int> &found) const {
+    if (rows) {
+        for (const int row : *rows)
+            if (matches(row, query))
+                found.push_back(row);
+        return;
+    }
+    const int count = int(size());
+    for (int row = 0; row < count; ++row)
+        if (matches(row, query))
+            found.push_back(row);
 }
 
 bool SearchIndex::recordMatches(const Tslovniky &record, const Query &query, bool plain) {

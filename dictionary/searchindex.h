@@ -41,12 +41,14 @@ public:
 
     Query query(const QString &text, bool wholeWords) const;
     bool matches(qsizetype row, const Query &query) const;
+    // Appends to `found` the rows that match: of `rows` (in their order), or of all
+    // records when `rows` is null.
+    void collect(const Query &query, const std::vector<int> *rows, std::vector<int> &found) const;
     // Whether a record matches, read from its texts (no index needed).
     static bool recordMatches(const Tslovniky &record, const Query &query, bool plain);
 
 private:
     struct Entry {
-        std::array<quint64, 2> pairs{};
         quint32 offset = 0;
         quint32 length = 0;
     };
@@ -54,10 +56,11 @@ private:
     static void mask(const char *text, size_t length, quint64 &letters,
                      std::array<quint64, 2> &pairs);
     static bool found(const char *text, size_t length, const Query &query);
-    Entry entryFor(const Tslovniky &record, quint64 &letters);
+    Entry entryFor(const Tslovniky &record, quint64 &letters, std::array<quint64, 2> &pairs);
     void compactIfWasteful();
 
     std::vector<quint64> m_letters; // apart: the first key typed reads only these
+    std::vector<std::array<quint64, 2>> m_pairs;
     std::vector<Entry> m_entries;
     std::string m_text; // the keys; a replaced or removed record's key stays until compacted
     size_t m_wasted = 0;
