@@ -401,8 +401,8 @@ void TForm2::sortClick() {
     columns.append(QStringLiteral("Zrušit"));
     const int chosen = platform.dialogs->choose(
         MessageKind::Confirmation,
-        QStringLiteral("Podle kterého sloupce seřadit výrazy ve slovníku? Slovník se uloží v "
-                       "novém pořadí."),
+        QStringLiteral("Podle kterého sloupce seřadit výrazy ve slovníku? Uložený slovník pak "
+                       "bude v tomto pořadí."),
         columns, 4);
     if (chosen < 0 || chosen >= 4 || m_document.isEmpty())
         return;

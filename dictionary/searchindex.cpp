@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -83,7 +84,7 @@ int letterBit(char32_t c) {
 }
 
 int pairBit(char32_t a, char32_t b) {
-    return int((a * 131u + b) * 2654435761u >> 25); // 0..127
+    return int((a * 131u + b) * 2654435761u >> 24); // 0..255
 }
 
 // The character that starts at `text[i]` (UTF-8) and how many bytes it takes.
@@ -123,7 +124,7 @@ void SearchIndex::appendKey(std::string &to, const Tslovniky &record, bool plain
 }
 
 void SearchIndex::mask(const char *text, size_t length, quint64 &letters,
-                       std::array<quint64, 2> &pairs) {
+                       std::array<quint64, 4> &pairs) {
     letters = 0;
     pairs = {};
     char32_t before = kFieldEnd;
@@ -141,7 +142,7 @@ void SearchIndex::mask(const char *text, size_t length, quint64 &letters,
 }
 
 SearchIndex::Entry SearchIndex::entryFor(const Tslovniky &record, quint64 &letters,
-                                         std::array<quint64, 2> &pairs) {
+                                         std::array<quint64, 4> &pairs) {
     Entry entry;
     entry.offset = quint32(m_text.size());
     appendKey(m_text, record, m_plain);
@@ -159,7 +160,7 @@ void SearchIndex::build(const RecordList &records, bool plain) {
     m_text.reserve(size_t(records.size()) * 40);
     for (const Tslovniky &record : records) {
         quint64 letters = 0;
-        std::array<quint64, 2> pairs{};
+        std::array<quint64, 4> pairs{};
         m_entries.push_back(entryFor(record, letters, pairs));
         m_letters.push_back(letters);
         m_pairs.push_back(pairs);
@@ -180,7 +181,7 @@ void SearchIndex::insert(qsizetype row, const Tslovniky &record) {
     if (!m_built || row < 0 || row > size())
         return;
     quint64 letters = 0;
-    std::array<quint64, 2> pairs{};
+    std::array<quint64, 4> pairs{};
     m_entries.insert(m_entries.begin() + row, entryFor(record, letters, pairs));
     m_letters.insert(m_letters.begin() + row, letters);
     m_pairs.insert(m_pairs.begin() + row, pairs);
@@ -269,26 +270,74 @@ bool SearchIndex::matches(qsizetype row, const Query &query) const {
         return false;
     if (query.exactByMask)
         return true;
-    const std::array<quint64, 2> &pairs = m_pairs[size_t(row)];
-    if ((pairs[0] & query.pairs[0]) != query.pairs[0] ||
-        (pairs[1] & query.pairs[1]) != query.pairs[1])
-        return false;
+    const std::array<quint64, 4> &pairs = m_pairs[size_t(row)];
+    for (size_t i = 0; i < pairs.size(); ++i)
+        if ((pairs[i] & query.pairs[i]) != query.pairs[i])
+            return false;
     const Entry &entry = m_entries[size_t(row)];
     return found(m_text.data() + entry.offset, entry.length, query);
 }
 
+size_t SearchIndex::collectPart(const Query &query, const int *rows, size_t first, size_t last,
+                                int *out) const {
+    // In stages, each without a branch that guesses: the letters, the pairs, then the text
+    // of the few left.
+    size_t kept = 0;
+    const quint64 letters = query.letters;
+    for (size_t i = first; i < last; ++i) {
+        const size_t row = rows ? size_t(rows[i]) : i;
+        out[kept] = int(row);
+        kept += (m_letters[row] & letters) == letters;
+    }
+    if (query.exactByMask)
+        return kept;
+    // The masks and texts lie anywhere in memory: each is asked for well before it is read.
+    constexpr size_t kEntriesAhead = 16, kTextAhead = 8;
+    size_t paired = 0;
+    for (size_t i = 0; i < kept; ++i) {
+        if (i + kEntriesAhead < kept)
+            __builtin_prefetch(&m_pairs[size_t(out[i + kEntriesAhead])]);
+        const std::array<quint64, 4> &pairs = m_pairs[size_t(out[i])];
+        out[paired] = out[i];
+        paired += ((pairs[0] & query.pairs[0]) == query.pairs[0]) &
+                  ((pairs[1] & query.pairs[1]) == query.pairs[1]) &
+                  ((pairs[2] & query.pairs[2]) == query.pairs[2]) &
+                  ((pairs[3] & query.pairs[3]) == query.pairs[3]);
+    }
+    kept = 0;
+    for (size_t i = 0; i < paired; ++i) {
+        if (i + kEntriesAhead < paired)
+            __builtin_prefetch(&m_entries[size_t(out[i + kEntriesAhead])]);
+        if (i + kTextAhead < paired)
+            __builtin_prefetch(m_text.data() + m_entries[size_t(out[i + kTextAhead])].offset);
+        const Entry &entry = m_entries[size_t(out[i])];
+        if (found(m_text.data() + entry.offset, entry.length, query))
+            out[kept++] = out[i];
+    }
+    return kept;
+}
+
 void SearchIndex::collect(const Query &query, const std::vector<int> *rows,
                           std::vector<int> &found) const {
-    if (rows) {
-        for (const int row : *rows)
-            if (matches(row, query))
-                found.push_back(row);
-        return;
+    const size_t count = rows ? rows->size() : m_letters.size();
+    const size_t start = found.size();
+    found.resize(start + count);
+    int *out = found.data() + start;
+    const int *from = rows ? rows->data() : nullptr;
+    size_t kept = 0;
+    if (count < kParallelFrom) {
+        kept = collectPart(query, from, 0, count, out);
+    } else {
+        // Two halves at once, the second then joined to the first.
+        const size_t half = count / 2;
+        size_t second = 0;
+        std::thread other([&] { second = collectPart(query, from, half, count, out + half); });
+        kept = collectPart(query, from, 0, half, out);
+        other.join();
+        std::memmove(out + kept, out + half, second * sizeof(int));
+        kept += second;
     }
-    const int count = int(size());
-    for (int row = 0; row < count; ++row)
-        if (matches(row, query))
-            found.push_back(row);
+    found.resize(start + kept);
 }
 
 bool SearchIndex::recordMatches(const Tslovniky &record, const Query &query, bool plain) {

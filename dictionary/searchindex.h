@@ -10,9 +10,9 @@
 
 // What the editor's search compares: the foreign, Czech and pronunciation text of every
 // record, in lower case (and without diacritics when asked), kept as UTF-8 in one block,
-// with two masks per record (the letters and the pairs of letters it holds) that rule most
-// records out before their text is read. Filtering a million records as the user types
-// reads the masks of all of them and the text of few.
+// with two masks per record (the letters, 64 bits, and the pairs of letters, 256 bits, it
+// holds) that rule most records out before their text is read. Filtering a million records as the
+// user types reads the masks of all of them and the text of few.
 class SearchIndex {
 public:
     // The text as the index compares it: case folded, and without diacritics
@@ -23,7 +23,7 @@ public:
     struct Query {
         std::string needle; // folded, UTF-8
         quint64 letters = 0;
-        std::array<quint64, 2> pairs{};
+        std::array<quint64, 4> pairs{};
         bool wholeWords = false;
         bool exactByMask = false; // one ASCII letter or digit: the mask alone decides
     };
@@ -52,15 +52,19 @@ private:
         quint32 offset = 0;
         quint32 length = 0;
     };
+    // Records read on two threads at once from this many on.
+    static constexpr size_t kParallelFrom = 100000;
+    size_t collectPart(const Query &query, const int *rows, size_t first, size_t last,
+                       int *out) const;
     static void appendKey(std::string &to, const Tslovniky &record, bool plain);
     static void mask(const char *text, size_t length, quint64 &letters,
-                     std::array<quint64, 2> &pairs);
+                     std::array<quint64, 4> &pairs);
     static bool found(const char *text, size_t length, const Query &query);
-    Entry entryFor(const Tslovniky &record, quint64 &letters, std::array<quint64, 2> &pairs);
+    Entry entryFor(const Tslovniky &record, quint64 &letters, std::array<quint64, 4> &pairs);
     void compactIfWasteful();
 
     std::vector<quint64> m_letters; // apart: the first key typed reads only these
-    std::vector<std::array<quint64, 2>> m_pairs;
+    std::vector<std::array<quint64, 4>> m_pairs;
     std::vector<Entry> m_entries;
     std::string m_text; // the keys; a replaced or removed record's key stays until compacted
     size_t m_wasted = 0;
