@@ -48,8 +48,9 @@ Ranks ranksFor(const std::vector<const QString *> &texts, const QCollator &colla
     std::vector<char32_t> units{kCh};
     for (const QString *text : texts) {
         const qsizetype n = std::min<qsizetype>(text->size(), 16);
+        const QChar *chars = text->constData();
         for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = text->at(i).unicode();
+            const char16_t c = chars[i].unicode();
             if (!seen[c]) {
                 seen[c] = true;
                 units.push_back(c);
@@ -109,19 +110,21 @@ Key keyOf(const QString &text, quint32 row, const Ranks &ranks) {
 
 // Sorts by the digits (of `digits`, which may turn them round), 16 bits at a time.
 template <typename Digits> void radixSort(std::vector<Key> &keys, Digits digits) {
+    constexpr int kBits = 16;
+    constexpr quint64 kMask = (1u << kBits) - 1;
     std::vector<Key> other(keys.size());
-    std::vector<size_t> counts(0x10001);
-    for (int shift = 0; shift < 64; shift += 16) {
+    std::vector<size_t> counts(kMask + 2);
+    for (int shift = 0; shift < 64; shift += kBits) {
         std::fill(counts.begin(), counts.end(), 0);
         for (const Key &key : keys)
-            ++counts[((digits(key) >> shift) & 0xFFFF) + 1];
+            ++counts[((digits(key) >> shift) & kMask) + 1];
         if (std::any_of(counts.begin(), counts.end(),
                         [&](size_t count) { return count == keys.size(); }))
-            continue; // every key has the same 16 bits here
+            continue; // every key has the same bits here
         for (size_t i = 1; i < counts.size(); ++i)
             counts[i] += counts[i - 1];
         for (const Key &key : keys)
-            other[counts[(digits(key) >> shift) & 0xFFFF]++] = key;
+            other[counts[(digits(key) >> shift) & kMask]++] = key;
         keys.swap(other);
     }
 }
