@@ -192,6 +192,8 @@ void ExpressionFilter::sourceRowsInserted(int first, int last) {
         endInsertRows();
         return;
     }
+    if (last >= m_records.size())
+        return; // the empty row of a new dictionary, not shown while searching or sorted
     const int count = last - first + 1;
     for (int row = first; row <= last; ++row)
         m_index.insert(row, m_records[row]);
@@ -251,9 +253,9 @@ void ExpressionFilter::sourceDataChanged(const QModelIndex &topLeft,
         emit dataChanged(index(first, topLeft.column()), index(last, bottomRight.column()));
         return;
     }
-    if (m_index.isBuilt() && m_index.size() + 1 == m_records.size() && first == 0 && last == 0) {
+    if (first == 0 && last == 0 && m_records.size() == 1 &&
+        (m_index.isBuilt() ? m_index.size() == 0 : m_sorted.empty())) {
         // A new dictionary's empty row became its first record.
-        m_index.clear();
         sourceRowsInserted(0, 0);
         return;
     }
