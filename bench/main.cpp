@@ -1,8 +1,8 @@
 // The benchmark of what users wait on. tools/bench.sh builds it in Release, writes its
 // inputs and runs it:
 //   vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]
-// groups: startup editor testing million translator statistics review backups (all when none
-// is named).
+// groups: startup editor testing million translator statistics review backups search (all
+// when none is named).
 // A figure that misses its target is reported and makes the status non-zero.
 #include "measure.h"
 
@@ -22,8 +22,8 @@ int main(int argc, char **argv) {
     bench::setInputs(arguments[1]);
     QStringList groups = arguments.mid(4);
     if (groups.isEmpty())
-        groups = {"startup",    "editor",     "testing", "million",
-                  "translator", "statistics", "review",  "backups"};
+        groups = {"startup",    "editor", "testing", "million", "translator",
+                  "statistics", "review", "backups", "search"};
     for (const QString &group : groups) {
         if (group == QStringLiteral("startup"))
             benchStartUp(arguments[2], arguments[3]);
@@ -41,6 +41,8 @@ int main(int argc, char **argv) {
             benchReview();
         else if (group == QStringLiteral("backups"))
             benchBackups();
+        else if (group == QStringLiteral("search"))
+            benchSearch();
         else
             std::fprintf(stderr, "unknown group %s\n", qPrintable(group));
     }

@@ -46,6 +46,7 @@ void benchTranslator();
 void benchStatistics();
 void benchReview();
 void benchBackups();
+void benchSearch();
 void benchStartUp(const QString &program, const QString &programDir);
 // The child run of the memory figure: opens `dictionary` ("-" for none) in the editor
 // with the shipped data of `programDir`.

@@ -10,6 +10,7 @@
 #include "dictionary/Unit5.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
+#include "dictionary/expressionfilter.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
 #include "exchange/editorexchange.h"
@@ -49,6 +50,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Editor výrazů - ");
 const QString kCount = QStringLiteral("Počet výrazů ve slovníku:");
+const QString kFound = QStringLiteral("Nalezeno %1 z %2");
 // Rows of the list that stay in view after an addition.
 constexpr int kRowsInView = 12;
 constexpr int kRowHeight = 16;
@@ -187,12 +189,33 @@ void TForm2::buildControls() {
     listLabel->setText(QStringLiteral("Seznam výrazů vložených ve slovníku:"));
     column->addWidget(listLabel);
 
+    buildSearch(central, column);
+
     stg = named<QTableView>(central, "stg");
     m_document.model()->setPronunciationFont(phonetic);
     // A recording in the sound field is not yet in an expression, and is kept all the same.
     m_document.addSoundHolder([this] { return QStringList{edtzvuk->text()}; });
     stg->setVerticalHeader(new UniformRowsHeader(stg));
-    stg->setModel(m_document.model());
+    m_shown = new ExpressionFilter(*m_document.model(), m_document.records(), this);
+    stg->setModel(m_shown);
+    // A click on a column's header sorts the list (not the dictionary) by it; the third
+    // click gives the dictionary's own order back.
+    stg->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    stg->horizontalHeader()->setSortIndicatorClearable(true);
+    stg->setSortingEnabled(true);
+    // A new search or order keeps the selected expression selected when it is shown.
+    connect(m_shown, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_selectedBeforeReset = selectedRow(); });
+    connect(m_shown, &QAbstractItemModel::modelReset, this, [this] {
+        const int shown = m_shown->rowOf(m_selectedBeforeReset);
+        if (shown >= 0)
+            stg->setCurrentIndex(m_shown->index(shown, 0));
+        else if (m_shown->isFiltering() && m_shown->rowCount() > 0)
+            stg->setCurrentIndex(m_shown->index(0, 0));
+        showFound();
+    });
+    connect(m_shown, &QAbstractItemModel::rowsInserted, this, &TForm2::showFound);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &TForm2::showFound);
     stg->setItemDelegate(new PlainCellDelegate(stg));
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);
     stg->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -225,6 +248,13 @@ void TForm2::buildControls() {
         180, StatusBar1->fontMetrics().horizontalAdvance(kCount + QStringLiteral(" 1000000")) +
                  2 * StatusBar1->margin() + 8));
     bar->addWidget(StatusBar1);
+    foundLabel = named<QLabel>(bar, "foundLabel");
+    foundLabel->setAccessibleName(QStringLiteral("Nalezené výrazy"));
+    foundLabel->setMinimumWidth(
+        foundLabel->fontMetrics().horizontalAdvance(kFound.arg(1000000).arg(1000000)) + 8);
+    foundLabel->hide();
+    bar->addWidget(foundLabel);
+    connect(&m_document, &DictionaryDocument::changed, this, &TForm2::showFound);
     setStatusBar(bar);
 
     setTabOrder(edtang, edtcz);
@@ -271,6 +301,8 @@ void TForm2::buildMenu() {
                             &TForm2::exportClick);
     restoreAction = menuItem(dictionary, "restoreAction", QStringLiteral("Obnovit ze zálohy…"),
                              this, &TForm2::restoreClick);
+    sortAction = menuItem(dictionary, "sortAction", QStringLiteral("Seřadit slovník podle…"), this,
+                          &TForm2::sortClick);
     dictionary->addSeparator();
     closeAction = dictionary->addAction(QStringLiteral("Zavřít"));
     closeAction->setObjectName(QStringLiteral("closeAction"));
@@ -298,6 +330,87 @@ void TForm2::buildMenu() {
     showHistory();
 }
 
+void TForm2::buildSearch(QWidget *parent, QBoxLayout *column) {
+    auto *row = new QHBoxLayout;
+    searchLabel = named<QLabel>(parent, "searchLabel");
+    searchLabel->setText(QStringLiteral("Hledat:"));
+    searchField = named<QLineEdit>(parent, "searchField");
+    searchField->setAccessibleName(QStringLiteral("Hledat"));
+    searchField->setToolTip(
+        QStringLiteral("Seznam ukáže výrazy, jejichž cizí či český výraz nebo výslovnost "
+                       "obsahuje hledaný text (Ctrl+F, Esc hledání zruší)"));
+    searchField->setClearButtonEnabled(true);
+    searchLabel->setBuddy(searchField);
+    plainSearch = named<QCheckBox>(parent, "plainSearch");
+    plainSearch->setText(QStringLiteral("bez diakritiky"));
+    plainSearch->setAccessibleName(QStringLiteral("Hledat bez diakritiky"));
+    wholeWordSearch = named<QCheckBox>(parent, "wholeWordSearch");
+    wholeWordSearch->setText(QStringLiteral("celá slova"));
+    wholeWordSearch->setAccessibleName(QStringLiteral("Hledat celá slova"));
+    row->addWidget(searchLabel);
+    row->addWidget(searchField, 1);
+    row->addWidget(plainSearch);
+    row->addWidget(wholeWordSearch);
+    column->addLayout(row);
+    searchField->installEventFilter(this);
+    connect(searchField, &QLineEdit::textChanged, this, &TForm2::search);
+    connect(plainSearch, &QCheckBox::toggled, this, &TForm2::search);
+    connect(wholeWordSearch, &QCheckBox::toggled, this, &TForm2::search);
+    findAction =
+        menuItem(this, "findAction", QStringLiteral("Hledat"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(findAction, &QAction::triggered, this, [this] {
+        searchField->setFocus(Qt::ShortcutFocusReason);
+        searchField->selectAll();
+    });
+}
+
+void TForm2::search() {
+    m_shown->setFilter(searchField->text(), plainSearch->isChecked(), wholeWordSearch->isChecked());
+    showFound();
+}
+
+void TForm2::showFound() {
+    if (!foundLabel)
+        return;
+    foundLabel->setVisible(m_shown->isFiltering());
+    if (m_shown->isFiltering())
+        foundLabel->setText(kFound.arg(m_shown->foundCount()).arg(recordCount()));
+}
+
+bool TForm2::searchKey(QEvent *event) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Escape belongs to the field while it holds a search.
+        if (!searchField->text().isEmpty())
+            event->accept();
+        return false;
+    }
+    if (searchField->text().isEmpty())
+        return false;
+    searchField->clear();
+    return true;
+}
+
+void TForm2::sortClick() {
+    QStringList columns;
+    for (int column = 0; column < 4; ++column)
+        columns.append(
+            m_document.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    columns.append(QStringLiteral("Zrušit"));
+    const int chosen = platform.dialogs->choose(
+        MessageKind::Confirmation,
+        QStringLiteral("Podle kterého sloupce seřadit výrazy ve slovníku? Uložený slovník pak "
+                       "bude v tomto pořadí."),
+        columns, 4);
+    if (chosen < 0 || chosen >= 4 || m_document.isEmpty())
+        return;
+    m_document.sortBy(chosen);
+    if (const int row = selectedRow(); row >= 0)
+        stg->scrollTo(m_shown->index(m_shown->rowOf(row), 0));
+}
+
 void TForm2::showHistory() {
     const QUndoStack &history = m_document.history();
     const auto show = [](QAction *action, const QString &caption, bool can, const QString &step) {
@@ -318,6 +431,8 @@ void TForm2::redoClick() {
 
 void TForm2::showStep(int row) {
     setStatus(kCount + u' ' + QString::number(recordCount()));
+    if (row == DictionaryDocument::kReordered)
+        return; // the selected expression stays selected
     if (row < 0) {
         // An import undone or redone: the other dictionary with its caption.
         std::swap(m_shownName, m_shownNameBeforeImport);
@@ -334,7 +449,8 @@ void TForm2::showStep(int row) {
         return;
     }
     selectRow(shown);
-    stg->scrollTo(m_document.model()->index(shown, 0));
+    if (const int at = m_shown->rowOf(shown); at >= 0)
+        stg->scrollTo(m_shown->index(at, 0));
 }
 
 void TForm2::setStatus(const QString &text) {
@@ -348,14 +464,14 @@ void TForm2::setCaption(const QString &shownName) {
 
 int TForm2::selectedRow() const {
     const QModelIndex current = stg->currentIndex();
-    if (!current.isValid() || current.row() >= recordCount())
+    if (!current.isValid())
         return -1;
-    return current.row();
+    return m_shown->record(current.row());
 }
 
 void TForm2::selectRow(int row) {
-    if (row >= 0 && row < m_document.model()->rowCount())
-        stg->setCurrentIndex(m_document.model()->index(row, 0));
+    if (const int shown = m_shown->rowOf(row); shown >= 0)
+        stg->setCurrentIndex(m_shown->index(shown, 0));
 }
 
 void TForm2::scrollToNewest() {
@@ -363,10 +479,10 @@ void TForm2::scrollToNewest() {
     // that fit, in an enlarged window, above a scroll bar of widened columns). The list
     // first learns of the rows just added (it would otherwise do so later, and scroll no
     // further than the rows it knew of).
-    if (recordCount() + 1 > kRowsInView) {
+    const int newest = m_shown->rowOf(recordCount() - 1);
+    if (newest >= 0 && m_shown->rowCount() + 1 > kRowsInView) {
         stg->doItemsLayout();
-        stg->scrollTo(m_document.model()->index(recordCount() - 1, 0),
-                      QAbstractItemView::PositionAtBottom);
+        stg->scrollTo(m_shown->index(newest, 0), QAbstractItemView::PositionAtBottom);
     }
 }
 
@@ -391,8 +507,11 @@ void TForm2::btodeberClick() {
     const int row = selectedRow();
     if (row < 0 || m_document.isEmpty())
         return;
+    // The row of the list below takes the place of the deleted one.
+    const int shownRow = stg->currentIndex().row();
     m_document.remove(row);
-    selectRow(std::min(row, recordCount() - 1));
+    if (const int rows = m_shown->rowCount(); rows > 0 && recordCount() > 0)
+        stg->setCurrentIndex(m_shown->index(std::min(shownRow, rows - 1), 0));
     setStatus(kCount + QString::number(recordCount()));
 }
 
@@ -697,6 +816,14 @@ bool TForm2::fieldTakesHistoryKey(QLineEdit *edit, QKeyEvent *event) {
 }
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == searchField) {
+        if (event->type() == QEvent::FocusIn)
+            m_shown->prepare(plainSearch->isChecked());
+        if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+            searchKey(event))
+            return true;
+        return VokabForm::eventFilter(watched, event);
+    }
     auto *edit = qobject_cast<QLineEdit *>(watched);
     if (!edit)
         return VokabForm::eventFilter(watched, event);

@@ -7,12 +7,14 @@
 #include "ui/form.h"
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
 class QToolButton;
+class ExpressionFilter;
 
 // The expression editor: entry fields, the list of the dictionary's expressions, and
 // opening and saving dictionaries.
@@ -42,8 +44,15 @@ public:
     QCheckBox *CheckBox1 = nullptr;
     QCheckBox *CheckBox2 = nullptr;
 
+    // Finding expressions: the list shows those whose texts hold the searched one.
+    QLabel *searchLabel = nullptr; // "Hledat:"
+    QLineEdit *searchField = nullptr;
+    QCheckBox *plainSearch = nullptr;     // "bez diakritiky"
+    QCheckBox *wholeWordSearch = nullptr; // "celá slova"
+
     QTableView *stg = nullptr;
-    QLabel *StatusBar1 = nullptr; // the status bar's one panel
+    QLabel *StatusBar1 = nullptr; // the status bar's panel of the count
+    QLabel *foundLabel = nullptr; // "Nalezeno N z M" while searching
 
     // Menu items.
     QAction *newAction = nullptr;
@@ -55,6 +64,8 @@ public:
     QAction *importAction = nullptr;  // "Importovat…"
     QAction *exportAction = nullptr;  // "Exportovat…"
     QAction *restoreAction = nullptr; // "Obnovit ze zálohy…"
+    QAction *sortAction = nullptr;    // "Seřadit slovník podle…"
+    QAction *findAction = nullptr;    // Ctrl+F: to the search field
     QAction *closeAction = nullptr;
     QAction *addAction = nullptr;
     QAction *removeAction = nullptr;
@@ -80,6 +91,8 @@ public:
     void exportClick();
     // The restore window with the dictionary open here chosen.
     void restoreClick();
+    // Asks for a column and puts the dictionary itself in its order (a step of the history).
+    void sortClick();
     void BitBtn4Click();
     void btnapovedaClick();
     void btpridejzvukClick();
@@ -112,9 +125,13 @@ public:
     // The dictionary (a copy that shares the texts).
     Tpole dictionary() const { return m_document.records().toList(); }
     int recordCount() const { return m_document.count(); }
-    // The selected expression (from 0), or -1 when none is selected.
+    // The selected expression (its row in the dictionary, from 0, whatever row of the
+    // searched or sorted list shows it), or -1 when none is selected.
     int selectedRow() const;
+    // Selects the expression at `row` of the dictionary, when the list shows it.
     void selectRow(int row);
+    // The list as shown: the dictionary's records searched and sorted.
+    ExpressionFilter *shownList() const { return m_shown; }
 
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }
@@ -129,6 +146,11 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void buildSearch(QWidget *parent, QBoxLayout *column);
+    // The list shows what the search field and its options ask for.
+    void search();
+    void showFound();
+    bool searchKey(QEvent *event);
     void setStatus(const QString &text);
     void setCaption(const QString &shownName);
     void scrollToNewest();
@@ -152,6 +174,8 @@ private:
     static bool fieldTakesHistoryKey(QLineEdit *edit, QKeyEvent *event);
 
     DictionaryDocument m_document;
+    ExpressionFilter *m_shown = nullptr;
+    int m_selectedBeforeReset = -1;
     QString m_shownName;
     // The caption of the dictionary an import replaced, for its undo.
     QString m_shownNameBeforeImport;

@@ -2,6 +2,7 @@
 
 #include "core/paths.h"
 #include "core/textfile.h"
+#include "dictionary/collatedorder.h"
 #include "dictionary/slovnik.h"
 
 #include <QHash>
@@ -119,6 +120,28 @@ private:
     QString m_path; // its file
 };
 
+// The records sorted, and put back in the order they had.
+class DictionaryDocument::Reordering final : public Step {
+public:
+    Reordering(DictionaryDocument &document, std::vector<int> order)
+        : Step(document, QStringLiteral("Seřazení slovníku")), m_order(std::move(order)) {}
+    void redo() override {
+        model().reorder(m_order);
+        m_document.stepTaken(kReordered);
+    }
+    void undo() override {
+        std::vector<int> back(m_order.size());
+        for (size_t i = 0; i < m_order.size(); ++i)
+            back[size_t(m_order[i])] = int(i);
+        model().reorder(back);
+        m_document.stepTaken(kReordered);
+    }
+    void forEachRecord(const std::function<void(Tslovniky &)> &) override {}
+
+private:
+    std::vector<int> m_order; // the row each place takes its record from
+};
+
 DictionaryDocument::DictionaryDocument(QObject *parent)
     : QObject(parent), m_model(m_records, DictionaryModel::Style::Editor),
       m_fileName(dictionaryfile::kNewDictionaryName) {}
@@ -137,6 +160,13 @@ void DictionaryDocument::setRecord(int row, const Tslovniky &record) {
     if (row < 0 || row >= count() || m_records[row] == record)
         return;
     m_history.push(new Edit(*this, row, record));
+}
+
+void DictionaryDocument::sortBy(int field) {
+    std::vector<int> order = CollatedOrder().sorted(m_records, field);
+    if (std::is_sorted(order.begin(), order.end()))
+        return; // already in that order: no step
+    m_history.push(new Reordering(*this, std::move(order)));
 }
 
 void DictionaryDocument::startNew() {

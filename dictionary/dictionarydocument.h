@@ -22,6 +22,8 @@ class DictionaryDocument final : public QObject {
 public:
     explicit DictionaryDocument(QObject *parent = nullptr);
 
+    static constexpr int kReordered = -2;
+
     const RecordList &records() const { return m_records; }
     int count() const { return int(m_records.size()); }
     bool isEmpty() const { return m_records.isEmpty(); }
@@ -34,6 +36,9 @@ public:
     void append(const Tslovniky &record);
     void remove(int row);
     void setRecord(int row, const Tslovniky &record);
+    // Puts the records in the Czech order of one field's text (0 foreign, 1 Czech,
+    // 2 pronunciation, 3 sound) as one step; the file is written in that order.
+    void sortBy(int field);
 
     // A new dictionary ("novyslovnik.slv", not saved yet, not modified), with no history.
     void startNew();
@@ -92,7 +97,8 @@ signals:
     // The dictionary's file is another one (opened, saved elsewhere, started anew).
     void renamed(const QString &fileName);
     // An undo or redo changed the record at `row`, or removed the record that was there;
-    // -1: it gave the whole dictionary back (an import undone or redone).
+    // -1: it gave the whole dictionary back (an import undone or redone); kReordered: the
+    // same records in another order.
     void stepped(int row);
 
 private:
@@ -101,6 +107,7 @@ private:
     class Removal;
     class Edit;
     class Exchange;
+    class Reordering;
 
     void takeName(const QString &path);
     // A step changed the record at `row` (-1: all of them).

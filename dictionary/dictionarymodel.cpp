@@ -168,3 +168,26 @@ void DictionaryModel::recordsChanged() {
     if (!m_dictionary.isEmpty())
         emit dataChanged(index(0, 0), index(int(m_dictionary.size()) - 1, 3));
 }
+
+void DictionaryModel::reorder(const std::vector<int> &order) {
+    if (qsizetype(order.size()) != m_dictionary.size())
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    Tpole records;
+    records.reserve(m_dictionary.size());
+    for (const int row : order)
+        records.append(std::move(m_dictionary[row]));
+    m_dictionary = RecordList(std::move(records));
+    std::vector<int> now(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        now[size_t(order[i])] = int(i);
+    const QModelIndexList kept = persistentIndexList();
+    QModelIndexList moved;
+    moved.reserve(kept.size());
+    for (const QModelIndex &index : kept)
+        moved.append(index.row() < int(now.size())
+                         ? this->index(now[size_t(index.row())], index.column())
+                         : index);
+    changePersistentIndexList(kept, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

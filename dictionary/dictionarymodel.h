@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include <optional>
+#include <vector>
 
 // A list of dictionary records in a grid, read in place: a dictionary of any size
 // shows at once, and the window changes its records through the model.
@@ -47,6 +48,9 @@ public:
     void setRecord(int row, const Tslovniky &record);
     // Every record may have changed (for example the sounds' paths after a save).
     void recordsChanged();
+    // Puts the records in another order: row i becomes the record that was at `order[i]`
+    // (`order` holds every row once). Indexes kept by views follow their records.
+    void reorder(const std::vector<int> &order);
 
     void setPronunciationFont(const QFont &font) { m_font = font; }
 

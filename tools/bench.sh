@@ -3,7 +3,7 @@
 # the inputs (dictionaries of 1,000 / 10,000 / 100,000 / 1,000,000 expressions, a 200,000-entry
 # translator word list, a 100,000-row statistics file) and prints one line per figure.
 #   tools/bench.sh [group...]   groups: startup editor testing million translator statistics
-#                               review backups
+#                               review backups search
 # Non-zero when a figure misses its target.
 set -euo pipefail
 cd "$(dirname "$0")/.."

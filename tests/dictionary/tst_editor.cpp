@@ -4,6 +4,7 @@
 #include "dictionary/Unit2.h"
 #include "dictionary/Unit3.h"
 #include "dictionary/dictionarymodel.h"
+#include "dictionary/expressionfilter.h"
 #include "dictionary/slovnik.h"
 #include "support/press.h"
 #include "support/testfiles.h"
@@ -12,10 +13,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +43,16 @@ void add(TForm2 *editor, const QString &ang, const QString &cz,
     editor->edtvyslovnost->setText(pronunciation);
     editor->edtzvuk->setText(sound);
     press(editor, "btpridej");
+}
+
+// Types a text key by key, letters with diacritics too.
+void type(QWidget *field, const QString &text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
 }
 
 void click(QAbstractButton *button) {
@@ -1054,6 +1068,214 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(forms().Form17));
         e->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(forms().Form17->isMinimized());
+    }
+
+    // Every command works on the expression the user sees selected, whatever row of the
+    // dictionary it is when the list is searched or sorted: deleting, the edit dialog (by
+    // its button or a double click) with its sound, and they change that expression alone.
+    void commandsWorkOnTheExpressionSelectedInASearchedOrSortedList_data() {
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<int>("sortedBy"); // the column whose header is clicked, -1 none
+        QTest::addColumn<int>("clicks");   // 2: descending
+        QTest::addColumn<int>("shownRow");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("expression");
+        QTest::newRow("searched, deleted") << "cat" << -1 << 0 << 1 << "delete"
+                                           << "catfish";
+        QTest::newRow("searched, the last deleted") << "cat" << -1 << 0 << 2 << "delete"
+                                                    << "scatter";
+        QTest::newRow("sorted by Czech, deleted") << "" << 1 << 1 << 2 << "delete"
+                                                  << "bird";
+        QTest::newRow("sorted descending, edited") << "" << 0 << 2 << 0 << "edit"
+                                                   << "scatter";
+        QTest::newRow("searched and sorted, double click") << "a" << 1 << 1 << 1 << "double click"
+                                                           << "scatter";
+        QTest::newRow("searched by pronunciation, edited") << "b3:" << -1 << 0 << 0 << "edit"
+                                                           << "bird";
+        QTest::newRow("sorted by sound descending, edited") << "" << 3 << 2 << 2 << "edit"
+                                                            << "cat";
+    }
+    void commandsWorkOnTheExpressionSelectedInASearchedOrSortedList() {
+        QFETCH(QString, searched);
+        QFETCH(int, sortedBy);
+        QFETCH(int, clicks);
+        QFETCH(int, shownRow);
+        QFETCH(QString, command);
+        QFETCH(QString, expression);
+        TForm2 *e = editor();
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        const QStringList foreign{"cat", "dog", "catfish", "bird", "scatter"};
+        const QStringList czech{"kočka", "pes", "sumec", "pták", "rozházet"};
+        const QStringList sounds{"c.wav", "e.wav", "a.wav", "b.wav", "d.wav"};
+        for (int i = 0; i < 5; ++i)
+            add(e, foreign[i], czech[i], QStringLiteral("[%1]").arg(i == 3 ? "b3:d" : "x"),
+                sounds[i]);
+        const Tpole before = e->dictionary();
+        type(e->searchField, searched);
+        QHeaderView *header = e->stg->horizontalHeader();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(sortedBy) + 4, 4));
+        QCOMPARE(e->dictionary(), before); // the file's order is the dictionary's own still
+        const QRect cell = e->stg->visualRect(e->stg->model()->index(shownRow, 1));
+        QVERIFY(cell.isValid());
+        QTest::mouseClick(e->stg->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(e->selectedRow(), foreign.indexOf(expression));
+
+        Tpole expected = before;
+        const qsizetype at = foreign.indexOf(expression);
+        if (command == QStringLiteral("delete")) {
+            click(e->btodeber);
+            expected.removeAt(at);
+        } else {
+            if (command == QStringLiteral("edit"))
+                click(e->btuprav);
+            else
+                QTest::mouseDClick(e->stg->viewport(), Qt::LeftButton, {}, cell.center());
+            TForm3 *d = forms().Form3;
+            QVERIFY(d->isVisible());
+            QCOMPARE(d->Edit1->text(), expression);
+            QCOMPARE(d->Edit4->text(), sounds[at]); // the dialog plays and records this one
+            d->Edit2->setText(QStringLiteral("upraveno"));
+            click(d->BitBtn1);
+            expected[at].cz = QStringLiteral("upraveno");
+        }
+        QCOMPARE(e->dictionary(), expected);
+        // The list shows no deleted expression and the change where it was.
+        for (int row = 0; row < e->stg->model()->rowCount(); ++row)
+            QVERIFY(expected.contains(Tslovniky{e->stg->model()->index(row, 0).data().toString(),
+                                                e->stg->model()->index(row, 1).data().toString(),
+                                                e->stg->model()->index(row, 2).data().toString(),
+                                                e->stg->model()->index(row, 3).data().toString()}));
+        if (command != QStringLiteral("delete"))
+            QCOMPARE(e->stg->model()->index(shownRow, 1).data().toString(),
+                     QStringLiteral("upraveno"));
+    }
+
+    // The search finds the foreign, Czech or pronunciation text in any case, diacritics
+    // aside or whole words when asked, tells what it found, and Escape shows all again.
+    void searchFindsByEachTextWithItsOptions_data() {
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<bool>("plain");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("diacritics count") << "koc" << false << false << QStringList{};
+        QTest::newRow("diacritics aside") << "koc" << true << false << QStringList{"cat", "coach"};
+        QTest::newRow("in any case") << "KOČ" << false << false << QStringList{"cat", "coach"};
+        QTest::newRow("diacritics of the searched text aside")
+            << "kóč" << true << false << QStringList{"cat", "coach"};
+        QTest::newRow("within words")
+            << "cat" << false << false << QStringList{"cat", "catfish", "scatter"};
+        QTest::newRow("whole words") << "cat" << false << true << QStringList{"cat"};
+        QTest::newRow("a meaning after +") << "mačka" << false << true << QStringList{"cat"};
+        QTest::newRow("pronunciation")
+            << "k4t" << false << false << QStringList{"cat", "catfish", "scatter"};
+        QTest::newRow("pronunciation, whole") << "k4t" << false << true << QStringList{"cat"};
+        QTest::newRow("not the sound") << "wav" << false << false << QStringList{};
+    }
+    void searchFindsByEachTextWithItsOptions() {
+        QFETCH(QString, searched);
+        QFETCH(bool, plain);
+        QFETCH(bool, whole);
+        QFETCH(QStringList, found);
+        TForm2 *e = editor();
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        add(e, "cat", "kočka+mačka", "[k4t]", "c.wav");
+        add(e, "catfish", "sumec", "[k4tfiS]", "f.wav");
+        add(e, "coach", "Kočár", "[k@utS]", "o.wav");
+        add(e, "dog", "pes", "[dog]", "d.wav");
+        add(e, "scatter", "rozházet", "[sk4t@]", "s.wav");
+        QCOMPARE(e->searchLabel->text(), QStringLiteral("Hledat:"));
+        QTest::keyClick(e, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(e->searchField->hasFocus());
+        if (plain)
+            click(e->plainSearch);
+        if (whole)
+            click(e->wholeWordSearch);
+        type(e->searchField, searched);
+        QStringList shown;
+        for (int row = 0; row < e->stg->model()->rowCount(); ++row)
+            shown.append(e->stg->model()->index(row, 0).data().toString());
+        QCOMPARE(shown, found);
+        QVERIFY(e->foundLabel->isVisible());
+        QCOMPARE(e->foundLabel->text(), QStringLiteral("Nalezeno %1 z 5").arg(found.size()));
+        add(e, "cat", "kočka+mačka", "[k4t]", "n.wav"); // found too, the count follows
+        QCOMPARE(
+            e->foundLabel->text(),
+            QStringLiteral("Nalezeno %1 z 6").arg(found.size() + (found.contains("cat") ? 1 : 0)));
+
+        QTest::keyClick(e->searchField, Qt::Key_Escape);
+        QCOMPARE(e->searchField->text(), QString());
+        QCOMPARE(e->stg->model()->rowCount(), 6);
+        QVERIFY(!e->foundLabel->isVisible());
+        QVERIFY(e->isVisible()); // Escape cleared the search, it did not leave the editor
+    }
+
+    // "Seřadit slovník podle…" puts the dictionary itself in the Czech order of the chosen
+    // column ("č" after "c", "ch" after "h", case and diacritics only between equal letters),
+    // as one step that "Zpět" takes back; the selected expression stays selected.
+    void sortingTheDictionaryIsCzechAndUndoable_data() {
+        QTest::addColumn<int>("column");
+        QTest::newRow("foreign") << 0;
+        QTest::newRow("Czech") << 1;
+        QTest::newRow("pronunciation") << 2;
+    }
+    void sortingTheDictionaryIsCzechAndUndoable() {
+        QFETCH(int, column);
+        TForm2 *e = editor();
+        // Texts from letters whose order Czech has its own rules for, and random ones.
+        const QStringList letters{"a", "á", "A", "c", "č", "Č", "ch", "Ch", "h", "H",
+                                  "i", "r", "ř", "s", "š", "z", "ž",  "e",  "ě", "u",
+                                  "ů", " ", "+", "[", "0", "9", "w",  "v",  "ß", "ä"};
+        quint32 seed = 7;
+        const auto pick = [&](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 16) % quint32(n));
+        };
+        Tpole records;
+        for (int i = 0; i < 3000; ++i) {
+            QStringList fields;
+            for (int f = 0; f < 3; ++f) {
+                QString text;
+                for (int n = 1 + pick(12); n > 0; --n)
+                    text += letters[pick(int(letters.size()))];
+                fields.append(text);
+            }
+            records.append({fields[0], fields[1], fields[2], QStringLiteral("NENÍ")});
+        }
+        e->document().takeOpened(records, platform().folder.userFile("s.slv"));
+        e->selectRow(1234);
+        const Tslovniky selected = records[1234];
+
+        QCollator czech(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+        Tpole expected = records;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const Tslovniky &a, const Tslovniky &b) {
+                             const auto text = [&](const Tslovniky &r) {
+                                 return column == 0 ? r.ang : column == 1 ? r.cz : r.vyslovnost;
+                             };
+                             return czech.compare(text(a), text(b)) < 0;
+                         });
+        dialogs().choices = {column};
+        e->sortAction->trigger();
+        QCOMPARE(dialogs().shown.size(), 1);
+        QCOMPARE(dialogs().shown[0].buttons,
+                 (QStringList{"Cizí výraz", "Český výraz", "Cizojazyčná výslovnost",
+                              "Mluvená výslovnost", "Zrušit"}));
+        QCOMPARE(e->dictionary(), expected);
+        QCOMPARE(e->document().records()[e->selectedRow()], selected);
+        QVERIFY(e->document().isModified());
+        QCOMPARE(e->undoAction->text(), QStringLiteral("&Zpět: Seřazení slovníku"));
+        e->undoAction->trigger();
+        QCOMPARE(e->dictionary(), records);
+        QCOMPARE(e->selectedRow(), 1234);
+        QVERIFY(!e->document().isModified());
+        dialogs().choices = {4}; // "Zrušit"
+        e->sortAction->trigger();
+        QCOMPARE(e->dictionary(), records);
+        QCOMPARE(e->document().history().index(), 0); // no step
     }
 
 private:
