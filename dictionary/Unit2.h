@@ -6,8 +6,10 @@
 #include "platform/dialogs.h"
 #include "ui/form.h"
 
+class EditorPictures;
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -116,6 +118,10 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+    // The pictures of the expressions: the selected one's beside the fields, the list's
+    // column, and the commands that give the selected expression a picture.
+    EditorPictures &pictures() { return *m_pictures; }
+
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }
     const FileDialogState &importDialog() const { return m_importDialog; }
@@ -152,6 +158,8 @@ private:
     static bool fieldTakesHistoryKey(QLineEdit *edit, QKeyEvent *event);
 
     DictionaryDocument m_document;
+    QGridLayout *m_fields = nullptr;
+    EditorPictures *m_pictures = nullptr;
     QString m_shownName;
     // The caption of the dictionary an import replaced, for its undo.
     QString m_shownNameBeforeImport;

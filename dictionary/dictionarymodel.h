@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include <functional>
+
 #include <optional>
 
 // A list of dictionary records in a grid, read in place: a dictionary of any size
@@ -48,7 +50,19 @@ public:
     // Every record may have changed (for example the sounds' paths after a save).
     void recordsChanged();
 
+    // The record at `row` is shown otherwise (its picture changed).
+    void recordChanged(int row);
+
     void setPronunciationFont(const QFont &font) { m_font = font; }
+
+    // The editor's fifth column, "Obrázek", shown while the dictionary has pictures: each
+    // row's thumbnail as `thumbnail` gives it (made when the row is first shown).
+    static constexpr int kPictureColumn = 4;
+    void setThumbnails(std::function<QVariant(int row)> thumbnail) {
+        m_thumbnail = std::move(thumbnail);
+    }
+    bool pictureColumn() const { return m_pictureColumn; }
+    void setPictureColumn(bool shown);
 
     // Whether the list shows its empty row while it has no records.
     bool blankRow() const { return m_blankRow; }
@@ -61,4 +75,6 @@ private:
     Style m_style;
     bool m_blankRow = true;
     std::optional<QFont> m_font;
+    bool m_pictureColumn = false;
+    std::function<QVariant(int row)> m_thumbnail;
 };

@@ -13,6 +13,7 @@
 #include "ui/generalsettings.h"
 #include "ui/mainwindow.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -132,6 +133,12 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     undoButton->setEnabled(false);
     connect(undoButton, &QPushButton::clicked, this, &ReviewWindow::undoAnswer);
     auto *undoRow = new QHBoxLayout;
+    pictureWithQuestionBox = named<QCheckBox>(central, "pictureWithQuestionBox");
+    pictureWithQuestionBox->setText(QStringLiteral("Obrázek ukázat už s otázkou"));
+    pictureWithQuestionBox->setAccessibleName(pictureWithQuestionBox->text());
+    pictureWithQuestionBox->setToolTip(
+        QStringLiteral("Jinak se obrázek výrazu ukáže až s odpovědí, aby ji neprozradil"));
+    undoRow->addWidget(pictureWithQuestionBox);
     undoRow->addStretch();
     undoRow->addWidget(undoButton);
     layout->addLayout(undoRow);
@@ -154,7 +161,9 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     newPerDayBox->setValue(kDefaultNewPerDay);
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
-        .number(kRetention, retentionBox, kDefaultRetention);
+        .number(kRetention, retentionBox, kDefaultRetention)
+        .mayBeMissing()
+        .flag(QStringLiteral("Obrazek s otazkou"), pictureWithQuestionBox, false);
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
     const auto store = [this] {
         m_settings.store(*this->platform.registry, *this->platform.dialogs);
@@ -165,6 +174,14 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
             startSession();
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
+    connect(pictureWithQuestionBox, &QCheckBox::toggled, this, [this, store] {
+        store();
+        if (m_position < m_queue.size() && (m_revealed || pictureWithQuestionBox->isChecked()))
+            m_picture->show(m_dictionary.at(m_queue[m_position]));
+        else
+            m_picture->clear();
+    });
+    m_picture = std::make_unique<ModePicture>(*this, "pictureView");
 
     // The designed size, larger where the desktop's font needs more.
     resize(QSize(560, 640).expandedTo(sizeHint()));
@@ -239,6 +256,8 @@ bool ReviewWindow::openDictionary(const QString &path) {
     m_dictionary = std::move(read->dictionary);
     m_path = path;
     m_recorder = std::move(recorder);
+    if (const QString problem = m_picture->open(path); !problem.isEmpty())
+        platform.dialogs->warning(problem);
     // Expressions deleted from the dictionary long ago are forgotten when the session
     // starts, from the keys its overview gathers.
     m_forgetRemoved = true;
@@ -281,6 +300,7 @@ void ReviewWindow::startSession() {
 
 void ReviewWindow::showQuestion() {
     m_revealed = false;
+    m_picture->clear();
     answerText->clear();
     pronunciationLabel->clear();
     const bool asking = m_position < m_queue.size();
@@ -301,6 +321,10 @@ void ReviewWindow::showQuestion() {
     progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()));
     const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     questionText->setPlainText(expression.ang);
+    if (pictureWithQuestionBox->isChecked())
+        m_picture->show(expression);
+    else
+        m_picture->clear();
     showButton->setFocus();
 }
 
@@ -310,6 +334,7 @@ void ReviewWindow::reveal(bool withSound) {
     m_revealed = true;
     const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     answerText->setPlainText(expression.cz);
+    m_picture->show(expression);
     pronunciationLabel->setText(expression.vyslovnost == dictionaryfile::kNoPronunciation
                                     ? QString()
                                     : expression.vyslovnost);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/expressionsound.h"
+#include "dictionary/modepicture.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "review/duelist.h"
@@ -11,10 +12,12 @@
 #include "ui/settingstable.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class BarChart;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -51,6 +54,9 @@ public:
     QPushButton *undoButton = nullptr;
     QSpinBox *newPerDayBox = nullptr;
     QSpinBox *retentionBox = nullptr;
+    // Ours: the expressions' pictures shown already with the question (off: with the
+    // answer).
+    QCheckBox *pictureWithQuestionBox = nullptr;
     // Expressions due on each of the next 30 days.
     BarChart *forecastView = nullptr;
 
@@ -67,6 +73,7 @@ public:
     void report(const Result<void> &done);
     // The expressions asked in this session, as indexes into the dictionary.
     const QList<qsizetype> &queue() const { return m_queue; }
+    const ModePicture &picture() const { return *m_picture; }
 
 protected:
     void FormShow() override;
@@ -107,4 +114,5 @@ private:
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;
+    std::unique_ptr<ModePicture> m_picture;
 };

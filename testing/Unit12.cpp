@@ -131,6 +131,7 @@ TForm12::TForm12(Forms &forms, Platform &platform)
 
     setFrame(Frame::Fixed);
     setFixedClientSize(383, 402);
+    placePicture();
     centreOnDesktop();
     zaklnastaveni();
 }
@@ -193,9 +194,17 @@ void TForm12::prvnizkouseni() {
 
 void TForm12::zobrazotazku() {
     mecz->setPlainText(testitems::shownMeanings(m_test.current().cz));
+    showItemPicture(true);
+}
+
+void TForm12::showItemPicture(bool asking) {
+    const Tslovniky &item = m_test.current();
+    showPicture(m_czechShown ? item.ang : item.cz, m_czechShown ? item.cz : item.ang, asking,
+                forms.Form13->pictureWithQuestion->isChecked());
 }
 
 void TForm12::showAnswer(bool knew) {
+    showItemPicture(false);
     const bool show =
         forms.Form13->rbobe->isChecked() || (forms.Form13->rbzobrazit->isChecked() && !knew);
     if (!show) {
@@ -388,4 +397,6 @@ void TForm12::zaklnastaveni() {
     for (QPlainTextEdit *text : {mecz, mespravne, mespravneprvni})
         text->setPlainText(kDash);
     BitBtn3->setEnabled(true);
+    if (m_picture)
+        m_picture->clear();
 }

@@ -75,6 +75,8 @@ private:
     void otevrislovnik();
     void zobrazotazku();
     void showAnswer(bool knew);
+    // The picture of the expression asked (`asking`) or answered, as the settings ask.
+    void showItemPicture(bool asking);
     void zobrazinfo();
     void prehrajzvuk();
     // After an answer: the next question in file order, or the next one drawn (the end

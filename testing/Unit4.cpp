@@ -33,6 +33,7 @@ TForm4::TForm4(Forms &forms, Platform &platform)
     buildControls();
     setFrame(Frame::Fixed);
     setFixedClientSize(380, 391);
+    placePicture();
     centreOnDesktop();
     zakladninastav();
 }
@@ -134,6 +135,8 @@ void TForm4::zakladninastav() {
     m_test.clear();
     for (QPlainTextEdit *m : {mevyraz, mespravne, mespravneprvni})
         setMemo(m, QStringLiteral("-"));
+    if (m_picture)
+        m_picture->clear();
 }
 
 void TForm4::btnovyClick() {
@@ -201,6 +204,9 @@ void TForm4::showQuestion() {
         return;
     const TestRecord &record = m_test.current();
     setMemo(mevyraz, testitems::shownMeanings(record.shown));
+    showPicture(m_czechShown ? record.answer : record.shown,
+                m_czechShown ? record.shown : record.answer, true,
+                forms.Form10->pictureWithQuestion->isChecked());
     edtodpoved->setFocus();
     if (!randomOrder())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
@@ -262,6 +268,9 @@ void TForm4::edtodpovedEnter() {
             setMemo(mespravneprvni, QStringLiteral("-"));
         }
     }
+    showPicture(m_czechShown ? record.answer : record.shown,
+                m_czechShown ? record.shown : record.answer, false,
+                forms.Form10->pictureWithQuestion->isChecked());
     btstartClick();
 }
 
