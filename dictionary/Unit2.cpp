@@ -557,18 +557,20 @@ void TForm2::importClick() {
     }
     if (const std::optional<exchange::KvtmlRead> read =
             exchange::readKvtmlImport(*chosen, *platform.dialogs))
-        takeImported(read->dictionary, read->skippedEntries, read->droppedSounds);
+        takeImported(read->dictionary, read->skippedEntries, read->droppedSounds, read->pictures);
 }
 
 bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
-                          const QStringList &droppedSounds) {
+                          const QStringList &droppedSounds, const QStringList &pictures) {
     std::optional<Tpole> records = exchange::encodableRecords(dictionary, *platform.dialogs);
     if (!records)
         return false;
+    const QHash<picturefile::Key, DictionaryDocument::Picture> taken =
+        EditorPictures::takeImported(*records, pictures, *platform.dialogs);
     // One step of the history: its undo gives back the dictionary that was open.
     clearFields();
     m_shownNameBeforeImport = m_shownName;
-    m_document.takeImported(std::move(*records));
+    m_document.takeImported(std::move(*records), taken);
     setCaption(m_document.fileName());
     selectRow(0);
     setStatus(kCount + u' ' + QString::number(recordCount()));

@@ -105,8 +105,9 @@ public:
     // Takes imported expressions as a new, unsaved dictionary. Characters that
     // Windows-1250 cannot hold are listed first, to be replaced or the import cancelled;
     // rows and sounds left out are told. False when the user cancelled.
+    // `pictures`, when given, names one picture file per expression (empty: none).
     bool takeImported(const Tpole &dictionary, qsizetype skippedRows,
-                      const QStringList &droppedSounds);
+                      const QStringList &droppedSounds, const QStringList &pictures = {});
 
     // The dictionary the editor works on.
     DictionaryDocument &document() { return m_document; }

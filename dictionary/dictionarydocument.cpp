@@ -137,9 +137,9 @@ private:
 // copied), the empty row and the file's name.
 class DictionaryDocument::Exchange final : public Step {
 public:
-    Exchange(DictionaryDocument &document, Tpole records)
+    Exchange(DictionaryDocument &document, Tpole records, QHash<picturefile::Key, Picture> pictures)
         : Step(document, QStringLiteral("Import slovníku")), m_records(std::move(records)),
-          m_path(dictionaryfile::kNewDictionaryName) {}
+          m_pictures(std::move(pictures)), m_path(dictionaryfile::kNewDictionaryName) {}
     void redo() override { exchange(); }
     void undo() override { exchange(); }
     void forEachRecord(const std::function<void(Tslovniky &)> &visit) override {
@@ -149,13 +149,16 @@ public:
 
 private:
     void exchange() {
+        std::swap(m_document.m_pictures, m_pictures);
+        model().setPictureColumn(!m_document.m_pictures.isEmpty());
         model().exchange(m_records, m_blankRow);
         const QString path = m_document.path();
         m_document.takeName(m_path);
         m_path = path;
         m_document.stepTaken(-1);
     }
-    RecordList m_records; // the dictionary not shown now
+    RecordList m_records;                        // the dictionary not shown now
+    QHash<picturefile::Key, Picture> m_pictures; // and its pictures
     bool m_blankRow = true;
     QString m_path; // its file
 };
@@ -220,13 +223,13 @@ QString DictionaryDocument::takeOpened(Tpole records, const QString &path) {
     return message;
 }
 
-void DictionaryDocument::takeImported(Tpole records) {
+void DictionaryDocument::takeImported(Tpole records, QHash<picturefile::Key, Picture> pictures) {
     // The import is the first step; undone, it leaves the dictionary as modified as it was.
     const bool modified = isModified();
     m_history.clear();
     if (modified)
         m_history.resetClean();
-    m_history.push(new Exchange(*this, std::move(records)));
+    m_history.push(new Exchange(*this, std::move(records), std::move(pictures)));
 }
 
 void DictionaryDocument::undo() {

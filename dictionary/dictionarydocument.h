@@ -58,7 +58,8 @@ public:
     // Records from elsewhere (an import) as a new, modified dictionary. The history starts
     // anew with the import as its one step, whose undo gives back the dictionary as it
     // was (its records, name and modified state).
-    void takeImported(Tpole records);
+    // The pictures of its expressions (taken in, waiting for the save) come with it.
+    void takeImported(Tpole records, QHash<picturefile::Key, Picture> pictures = {});
 
     // The steps of the records' changes since the dictionary was opened, started or
     // imported; the dictionary is modified unless the history stands where it was saved.

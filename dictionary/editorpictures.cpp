@@ -96,6 +96,27 @@ EditorPictures::EditorPictures(TForm2 &editor, Platform &platform, QGridLayout *
     editor.installEventFilter(this);
 }
 
+QHash<picturefile::Key, DictionaryDocument::Picture>
+EditorPictures::takeImported(const Tpole &records, const QStringList &files, Dialogs &dialogs) {
+    QHash<picturefile::Key, DictionaryDocument::Picture> taken;
+    QStringList unread;
+    for (qsizetype i = 0; i < records.size() && i < files.size(); ++i) {
+        if (files[i].isEmpty())
+            continue;
+        const Result<pictures::Encoded> picture = pictures::fromFile(files[i]);
+        if (!picture) {
+            unread.append(picture.error());
+            continue;
+        }
+        taken.insert({records[i].ang, records[i].cz},
+                     {QString(), picture->bytes, picture->extension});
+    }
+    if (!unread.isEmpty())
+        dialogs.warning(QStringLiteral("Tyto obrázky se nepodařilo načíst:\n") +
+                        unread.join(u'\n'));
+    return taken;
+}
+
 int EditorPictures::targetRow() {
     const int row = m_editor.selectedRow();
     if (row < 0)

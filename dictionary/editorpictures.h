@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/dictionarydocument.h"
 #include "platform/dialogs.h"
 
 #include <QCache>
@@ -46,6 +47,12 @@ public:
     static constexpr int kViewHeight = 72;
 
     const FileDialogState &pictureDialog() const { return m_dialog; }
+
+    // The pictures of imported expressions (one file per expression of `records`, empty:
+    // none), taken in as a chosen file is; those that cannot be read are told in one
+    // message.
+    static QHash<picturefile::Key, DictionaryDocument::Picture>
+    takeImported(const Tpole &records, const QStringList &files, Dialogs &dialogs);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

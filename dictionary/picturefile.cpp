@@ -2,6 +2,8 @@
 
 #include "core/paths.h"
 #include "core/textfile.h"
+#include "dictionary/editorlogic.h"
+#include "dictionary/recordlist.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -218,6 +220,75 @@ QByteArray picturesBytes(const Pictures &pictures) {
 
 Result<void> writePicturesFile(const QString &path, const Pictures &pictures) {
     return textfile::saveFile(path, picturesBytes(pictures));
+}
+
+QHash<Key, QString> pictureFilesOf(const QString &dictionaryPath, QString *problem) {
+    QHash<Key, QString> found;
+    const Result<Pictures> read = readPicturesFile(picturesPath(dictionaryPath));
+    if (!read) {
+        if (problem)
+            *problem = read.error();
+        return found;
+    }
+    if (read->files.isEmpty())
+        return found;
+    const QString folder =
+        editor::existingSoundFolder(paths::folderPart(dictionaryPath),
+                                    editor::soundFolderBase(paths::fileNamePart(dictionaryPath)));
+    if (folder.isEmpty())
+        return found;
+    for (auto file = read->files.cbegin(); file != read->files.cend(); ++file) {
+        const QString path = folder + u'/' + file.value();
+        if (editor::livesIn(path, folder))
+            found.insert(file.key(), path);
+    }
+    return found;
+}
+
+QString copyPictures(const QString &dictionaryPath, const RecordList &records,
+                     const QHash<Key, QString> &files) {
+    if (files.isEmpty())
+        return {};
+    Pictures written;
+    QHash<QString, QString> copiedTo; // a source file -> its name in the sound folder
+    QStringList failed;
+    QString folder;
+    for (const Tslovniky &record : records) {
+        Key key{record.ang, record.cz};
+        const auto source = files.constFind(key);
+        if (source == files.cend() || written.files.contains(key))
+            continue;
+        if (const auto copied = copiedTo.constFind(*source); copied != copiedTo.cend()) {
+            written.files.insert(std::move(key), *copied);
+            continue;
+        }
+        if (folder.isEmpty())
+            folder =
+                editor::soundFolder(paths::folderPart(dictionaryPath),
+                                    editor::soundFolderBase(paths::fileNamePart(dictionaryPath)));
+        if (folder.isEmpty()) {
+            failed.append(QDir::toNativeSeparators(*source));
+            continue;
+        }
+        const QString to = editor::freePath(folder, paths::fileNamePart(*source));
+        const Result<QByteArray> bytes = textfile::readBytes(*source);
+        const Result<void> saved =
+            bytes ? textfile::saveFile(to, *bytes) : Result<void>(Failure{bytes.error()});
+        if (!saved) {
+            failed.append(saved.error());
+            continue;
+        }
+        copiedTo.insert(*source, paths::fileNamePart(to));
+        written.files.insert(std::move(key), paths::fileNamePart(to));
+    }
+    if (!written.files.isEmpty()) {
+        if (const Result<void> saved = writePicturesFile(picturesPath(dictionaryPath), written);
+            !saved)
+            failed.append(saved.error());
+    }
+    if (failed.isEmpty())
+        return {};
+    return QStringLiteral("Tyto obrázky se nepodařilo uložit:\n") + failed.join(u'\n');
 }
 
 } // namespace picturefile

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class RecordList;
+
 // Which expression of a dictionary has which picture, kept in a file beside it
 // (zvirata.slv → zvirata.vko), never in the dictionary itself. UTF-8, CR LF; the first
 // line "VOKAB-PICTURES 1" names the format and its version; then one line per
@@ -77,5 +79,17 @@ Result<Pictures> readPicturesFile(const QString &path, const Limits &limits = {}
 QByteArray picturesBytes(const Pictures &pictures);
 // Writes the file through the program's safe save.
 Result<void> writePicturesFile(const QString &path, const Pictures &pictures);
+
+// The picture files of the dictionary at `dictionaryPath` by their expressions' texts:
+// each an existing file directly in its sound folder (editor::livesIn), nothing else. A
+// picture file that cannot be read gives none and its Czech message in `problem`.
+QHash<Key, QString> pictureFilesOf(const QString &dictionaryPath, QString *problem = nullptr);
+
+// Copies the pictures of `records` (`files` by their texts, as pictureFilesOf gives them)
+// into the sound folder of the dictionary at `dictionaryPath`, one copy of each file under
+// a name free there, and writes its picture file; nothing when no record has a picture. A
+// Czech message naming what could not be copied or written, else empty.
+QString copyPictures(const QString &dictionaryPath, const RecordList &records,
+                     const QHash<Key, QString> &files);
 
 } // namespace picturefile

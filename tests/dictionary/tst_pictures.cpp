@@ -1,3 +1,4 @@
+#include "dictionary/Unit14.h"
 #include "dictionary/Unit2.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorpictures.h"
@@ -272,6 +273,75 @@ private slots:
                  QString::fromUtf8(kHeader) + written);
         e->selectRow(step == "delete" ? 0 : 1);
         QVERIFY(showsPicture(e));
+    }
+
+    // Pictures travel with their expressions: the merger brings those of every dictionary
+    // it read (the first one's where two have the same expression), and a KVTML export
+    // writes them as images that an import takes in again.
+    void picturesTravelWithTheirExpressions_data() {
+        QTest::addColumn<QString>("road");
+        QTest::newRow("merge") << "merge";
+        QTest::newRow("KVTML export and import") << "kvtml";
+    }
+    void picturesTravelWithTheirExpressions() {
+        QFETCH(QString, road);
+        QTemporaryDir dir;
+        const QString first = dir.filePath("zvirata.slv");
+        writeDictionary(first, {"kočka;cat;[];NENÍ", "pes;dog;[];NENÍ"});
+        writeImage(dir.filePath("ZVIRATA/cat.png"), drawing(40, 30), "png");
+        QFile side(dir.filePath("zvirata.vko"));
+        QVERIFY(side.open(QIODevice::WriteOnly));
+        side.write(kHeader + "P\tcat\tkočka\tcat.png\r\n");
+        side.close();
+        const QString result = dir.filePath("vysledek.slv");
+        QByteArray catPicture = bytesOf(dir.filePath("ZVIRATA/cat.png"));
+        if (road == "merge") {
+            QVERIFY(QDir(dir.path()).mkdir("druhy"));
+            const QString second = dir.filePath("druhy/ptaci.slv");
+            writeDictionary(second, {"kočka;cat;[];NENÍ", "pták;bird;[];NENÍ"});
+            writeImage(dir.filePath("druhy/PTACI/other-cat.png"), drawing(50, 30), "png");
+            writeImage(dir.filePath("druhy/PTACI/bird.jpg"), drawing(60, 30), "jpg");
+            QFile other(dir.filePath("druhy/ptaci.vko"));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write(kHeader + "P\tcat\tkočka\tother-cat.png\r\nP\tbird\tpták\tbird.jpg\r\n");
+            other.close();
+            TForm14 *merger = m_windows->forms().Form14;
+            merger->show();
+            for (const QString &source : {first, second}) {
+                m_windows->dialogs().files.push_back(source);
+                QTest::mouseClick(merger->btnacti, Qt::LeftButton);
+                QTest::mouseClick(merger->BitBtn1, Qt::LeftButton);
+            }
+            m_windows->dialogs().files.push_back(result);
+            QTest::mouseClick(merger->btuloz, Qt::LeftButton);
+            QCOMPARE(bytesOf(dir.filePath("VYSLEDEK/bird.jpg")),
+                     bytesOf(dir.filePath("druhy/PTACI/bird.jpg")));
+            QCOMPARE(QString::fromUtf8(bytesOf(dir.filePath("vysledek.vko"))),
+                     QString::fromUtf8(kHeader +
+                                       "P\tbird\tpták\tbird.jpg\r\nP\tcat\tkočka\tcat.png\r\n"));
+        } else {
+            TForm2 *e = editor();
+            m_windows->dialogs().files.push_back(first);
+            e->openAction->trigger();
+            const QString kvtml = dir.filePath("zvirata.kvtml");
+            m_windows->dialogs().files.push_back(kvtml);
+            e->exportAction->trigger();
+            QVERIFY(bytesOf(kvtml).contains("<image>ZVIRATA/cat.png</image>"));
+            QCOMPARE(bytesOf(kvtml).count("<image>"), 1);
+            m_windows->dialogs().files.push_back(kvtml);
+            e->importAction->trigger();
+            QCOMPARE(e->recordCount(), 2);
+            e->selectRow(0);
+            QVERIFY(showsPicture(e));
+            e->selectRow(1);
+            QVERIFY(!showsPicture(e));
+            m_windows->dialogs().files.push_back(result);
+            QVERIFY(e->saveDictionary());
+            QCOMPARE(QString::fromUtf8(bytesOf(dir.filePath("vysledek.vko"))),
+                     QString::fromUtf8(kHeader + "P\tcat\tkočka\tcat.png\r\n"));
+        }
+        QCOMPARE(bytesOf(dir.filePath("VYSLEDEK/cat.png")), catPicture);
+        QCOMPARE(m_windows->dialogs().unexpected, 0);
     }
 
     // Learning shows an expression's picture with it (its answer is shown at once); the
