@@ -1,8 +1,8 @@
 // The benchmark of what users wait on. tools/bench.sh builds it in Release, writes its
 // inputs and runs it:
 //   vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]
-// groups: startup editor testing million translator statistics review backups (all when none
-// is named).
+// groups: startup editor testing million translator statistics review backups pictures (all
+// when none is named).
 // A figure that misses its target is reported and makes the status non-zero.
 #include "measure.h"
 
@@ -15,6 +15,8 @@ int main(int argc, char **argv) {
     const QStringList arguments = app.arguments();
     if (arguments.size() == 4 && arguments[1] == QStringLiteral("--editor-memory"))
         return editorMemoryChild(arguments[2], arguments[3]);
+    if (arguments.size() == 3 && arguments[1] == QStringLiteral("--pictures-memory"))
+        return picturesMemoryChild(arguments[2]);
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]\n");
         return 2;
@@ -22,8 +24,8 @@ int main(int argc, char **argv) {
     bench::setInputs(arguments[1]);
     QStringList groups = arguments.mid(4);
     if (groups.isEmpty())
-        groups = {"startup",    "editor",     "testing", "million",
-                  "translator", "statistics", "review",  "backups"};
+        groups = {"startup",    "editor", "testing", "million", "translator",
+                  "statistics", "review", "backups", "pictures"};
     for (const QString &group : groups) {
         if (group == QStringLiteral("startup"))
             benchStartUp(arguments[2], arguments[3]);
@@ -41,6 +43,8 @@ int main(int argc, char **argv) {
             benchReview();
         else if (group == QStringLiteral("backups"))
             benchBackups();
+        else if (group == QStringLiteral("pictures"))
+            benchPictures();
         else
             std::fprintf(stderr, "unknown group %s\n", qPrintable(group));
     }

@@ -46,6 +46,9 @@ void benchTranslator();
 void benchStatistics();
 void benchReview();
 void benchBackups();
+void benchPictures();
+// The child run of the pictures' memory figure.
+int picturesMemoryChild(const QString &dictionary);
 void benchStartUp(const QString &program, const QString &programDir);
 // The child run of the memory figure: opens `dictionary` ("-" for none) in the editor
 // with the shipped data of `programDir`.

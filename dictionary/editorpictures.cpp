@@ -1,6 +1,7 @@
 #include "dictionary/editorpictures.h"
 
 #include "dictionary/Unit2.h"
+#include "dictionary/dictionarymodel.h"
 #include "dictionary/picture.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
@@ -88,6 +89,12 @@ EditorPictures::EditorPictures(TForm2 &editor, Platform &platform, QGridLayout *
     connect(&document, &DictionaryDocument::renamed, this, [this] { m_thumbnails.clear(); });
     connect(editor.stg->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &EditorPictures::showSelected);
+    // The column of thumbnails, when it appears, is as wide as its header needs.
+    connect(document.model(), &QAbstractItemModel::columnsInserted, this, [this] {
+        QHeaderView *header = m_editor.stg->horizontalHeader();
+        const int text = header->fontMetrics().horizontalAdvance(QStringLiteral("Obrázek"));
+        header->resizeSection(DictionaryModel::kPictureColumn, text + 16);
+    });
     m_maker.setSingleShot(true);
     m_maker.setInterval(0);
     connect(&m_maker, &QTimer::timeout, this, &EditorPictures::makeWaiting);
