@@ -333,8 +333,16 @@ QString pictureBase(const QString &foreign) {
 QString DictionaryDocument::savePictures(const QString &path) {
     const QString sidePath = picturefile::picturesPath(path);
     const bool samePlace = QDir::cleanPath(path) == QDir::cleanPath(this->path());
-    if (m_picturesUnreadable && samePlace)
-        return {}; // the unreadable file stays as it is
+    if (m_picturesUnreadable && samePlace) {
+        // The unreadable file stays as it is; pictures taken in wait for another name.
+        const bool waiting = std::any_of(m_pictures.cbegin(), m_pictures.cend(),
+                                         [](const Picture &p) { return !p.pending.isEmpty(); });
+        if (!waiting)
+            return {};
+        return QStringLiteral("Obrázky se neuložily: seznam obrázků „%1“ nešlo načíst a zůstává, "
+                              "jak je. Uložte slovník pod jiným jménem.")
+            .arg(QDir::toNativeSeparators(sidePath));
+    }
     if (m_pictures.isEmpty() && m_otherPictureLines.isEmpty() && !editor::occupied(sidePath))
         return {}; // no picture file appears where there are no pictures
     QSet<picturefile::Key> inDictionary;

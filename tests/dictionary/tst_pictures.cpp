@@ -127,6 +127,50 @@ private slots:
         QVERIFY(bytesOf(dir.filePath("outside.png")) != "<missing>");
     }
 
+    // A picture file that cannot be read is told in Czech; the dictionary opens without
+    // pictures, and a save leaves that file as it was (a picture taken in meanwhile is told
+    // to be not saved) while Save As elsewhere keeps the new picture.
+    void anUnreadablePictureFileIsKept_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not UTF-8") << QByteArray(kHeader + "P\tcat\tko\xe8ka\tcat.png\r\n");
+        QTest::newRow("a later version") << QByteArray("VOKAB-PICTURES 2\r\nQ\tx\r\n");
+        QTest::newRow("no header") << QByteArray("P\tcat\tkočka\tcat.png\r\n");
+        QTest::newRow("a zero byte") << QByteArray(kHeader + QByteArray("P\t\0\r\n", 5));
+    }
+    void anUnreadablePictureFileIsKept() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString dictionary = dir.filePath("zvirata.slv");
+        writeDictionary(dictionary, {"kočka;cat;[];NENÍ", "pes;dog;[];NENÍ"});
+        writeImage(dir.filePath("ZVIRATA/cat.png"), drawing(40, 30), "png");
+        QFile side(dir.filePath("zvirata.vko"));
+        QVERIFY(side.open(QIODevice::WriteOnly));
+        side.write(bytes);
+        side.close();
+
+        TForm2 *e = editor();
+        m_windows->dialogs().files.push_back(dictionary);
+        e->openAction->trigger();
+        QCOMPARE(e->recordCount(), 2);
+        QVERIFY2(m_windows->dialogs().lastText().contains("nelze načíst"),
+                 qPrintable(m_windows->dialogs().lastText()));
+        e->selectRow(1);
+        QApplication::clipboard()->setImage(drawing(30, 30));
+        e->pictures().pastePictureAction->trigger();
+        QVERIFY(showsPicture(e));
+        QVERIFY(e->saveDictionary());
+        QVERIFY2(m_windows->dialogs().lastText().startsWith("Obrázky se neuložily"),
+                 qPrintable(m_windows->dialogs().lastText()));
+        QCOMPARE(bytesOf(dir.filePath("zvirata.vko")), bytes);
+        QVERIFY(bytesOf(dir.filePath("ZVIRATA/cat.png")) != "<missing>");
+
+        m_windows->dialogs().files.push_back(dir.filePath("jina.slv"));
+        e->saveAsAction->trigger();
+        QCOMPARE(bytesOf(dir.filePath("zvirata.vko")), bytes);
+        QVERIFY(bytesOf(dir.filePath("jina.vko")).startsWith(kHeader + "P\tdog\tpes\t"));
+        QCOMPARE(m_windows->dialogs().unexpected, 0);
+    }
+
     // A picture chosen from a file, pasted from the clipboard or dropped on the editor
     // goes to the selected expression as one step of the history, scaled down to 1024
     // pixels on its longer side; a save writes it into the sound folder and the picture
