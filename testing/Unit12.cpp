@@ -276,6 +276,9 @@ void TForm12::undoAnswerClick() {
     const std::array<QLabel *, 3> labels{lbaktvyraz, lbspravne, lbspatne};
     for (size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(step.labels.value(qsizetype(i)));
+    // The expression is asked again: its picture only where the question shows one.
+    m_picture->clear();
+    showItemPicture(true);
     btjo->setFocus();
 }
 

@@ -454,6 +454,10 @@ private slots:
             click(forms.Form12->btne);
             QCOMPARE(forms.Form12->mecz->toPlainText(), "pes");
             QCOMPARE(picture->showing(), withAnswer);
+            // The answer taken back: "cat" is asked again, its picture where a question has it.
+            click(forms.Form12->undoButton);
+            QCOMPARE(forms.Form12->mecz->toPlainText(), "kočka");
+            QCOMPARE(picture->showing(), withQuestion);
         } else {
             ReviewWindow *review = forms.review;
             picture = &review->picture();
