@@ -149,7 +149,11 @@ public:
 
 private:
     void exchange() {
+        // The other dictionary's pictures, the lines of its picture file this version does
+        // not use, and whether that file could be read, go with it.
         std::swap(m_document.m_pictures, m_pictures);
+        std::swap(m_document.m_otherPictureLines, m_otherPictureLines);
+        std::swap(m_document.m_picturesUnreadable, m_picturesUnreadable);
         model().setPictureColumn(!m_document.m_pictures.isEmpty());
         model().exchange(m_records, m_blankRow);
         const QString path = m_document.path();
@@ -159,6 +163,8 @@ private:
     }
     RecordList m_records;                        // the dictionary not shown now
     QHash<picturefile::Key, Picture> m_pictures; // and its pictures
+    QStringList m_otherPictureLines;
+    bool m_picturesUnreadable = false;
     bool m_blankRow = true;
     QString m_path; // its file
 };

@@ -335,7 +335,8 @@ private slots:
         writeImage(dir.filePath("ZVIRATA/cat.png"), drawing(40, 30), "png");
         QFile side(dir.filePath("zvirata.vko"));
         QVERIFY(side.open(QIODevice::WriteOnly));
-        side.write(kHeader + "P\tcat\tkočka\tcat.png\r\n");
+        // A line of a later version belongs to this dictionary, not to one made of it.
+        side.write(kHeader + "X\tlater version\r\nP\tcat\tkočka\tcat.png\r\n");
         side.close();
         const QString result = dir.filePath("vysledek.slv");
         QByteArray catPicture = bytesOf(dir.filePath("ZVIRATA/cat.png"));
