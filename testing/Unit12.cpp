@@ -197,16 +197,16 @@ void TForm12::zobrazotazku() {
     showItemPicture(true);
 }
 
-void TForm12::showItemPicture(bool asking) {
+void TForm12::showItemPicture(bool asking, bool answerShown) {
     const Tslovniky &item = m_test.current();
     showPicture(m_czechShown ? item.ang : item.cz, m_czechShown ? item.cz : item.ang, asking,
-                forms.Form13->pictureWithQuestion->isChecked());
+                forms.Form13->pictureWithQuestion->isChecked(), answerShown);
 }
 
 void TForm12::showAnswer(bool knew) {
-    showItemPicture(false);
     const bool show =
         forms.Form13->rbobe->isChecked() || (forms.Form13->rbzobrazit->isChecked() && !knew);
+    showItemPicture(false, show);
     if (!show) {
         mespravneprvni->setPlainText(kDash);
         mespravne->setPlainText(kDash);

@@ -268,9 +268,13 @@ void TForm4::edtodpovedEnter() {
             setMemo(mespravneprvni, QStringLiteral("-"));
         }
     }
+    // The picture goes with an answer the window shows, never without one.
+    const bool answerShown = verdict.right
+                                 ? !verdict.note.isEmpty()
+                                 : !verdict.note.isEmpty() || forms.Form10->rbzobrazit->isChecked();
     showPicture(m_czechShown ? record.answer : record.shown,
                 m_czechShown ? record.shown : record.answer, false,
-                forms.Form10->pictureWithQuestion->isChecked());
+                forms.Form10->pictureWithQuestion->isChecked(), answerShown);
     btstartClick();
 }
 

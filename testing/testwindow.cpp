@@ -45,9 +45,13 @@ void TestWindow::placePicture() {
 }
 
 void TestWindow::showPicture(const QString &foreign, const QString &czech, bool asking,
-                             bool onQuestion) {
-    if (asking == onQuestion)
+                             bool onQuestion, bool answerShown) {
+    if (asking != onQuestion)
+        return;
+    if (asking || answerShown)
         m_picture->show(foreign, czech);
+    else
+        m_picture->clear();
 }
 
 void TestWindow::askToInterrupt() {

@@ -112,10 +112,12 @@ protected:
     void playExpression(bool soundOn, const QString &soundField, const QString &foreignText);
     // Puts the pictures at the right of the window's controls (once they are made).
     void placePicture();
-    // The picture of the expression asked (`asking`) or of the one whose answer is shown,
-    // on the side the settings ask for: with the question when `onQuestion`, else with
-    // the answer (where it stays while the next question is asked).
-    void showPicture(const QString &foreign, const QString &czech, bool asking, bool onQuestion);
+    // The picture of the expression asked (`asking`) or just answered, on the side the
+    // settings ask for: with the question when `onQuestion`, else with the answer, when the
+    // window shows it (`answerShown`; it then stays while the next question is asked, as
+    // the answer does; an answer not shown takes the picture away).
+    void showPicture(const QString &foreign, const QString &czech, bool asking, bool onQuestion,
+                     bool answerShown = true);
 
     // The lines of the opened file. They are kept as a list, not as the hidden memo's
     // text: a text document lays out every line (seconds for a million) for nobody to

@@ -396,20 +396,28 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("onQuestion");
         QTest::addColumn<bool>("withQuestion"); // shown while "cat" is asked
-        QTest::addColumn<bool>("withAnswer");   // shown once its answer is
-        QTest::newRow("learning") << "learning" << false << true << true;
-        QTest::newRow("Testing I") << "Testing I" << false << false << true;
-        QTest::newRow("Testing I, with the question") << "Testing I" << true << true << false;
-        QTest::newRow("Testing II") << "Testing II" << false << false << true;
-        QTest::newRow("Testing II, with the question") << "Testing II" << true << true << false;
-        QTest::newRow("review") << "review" << false << false << true;
-        QTest::newRow("review, with the question") << "review" << true << true << true;
+        QTest::addColumn<bool>("withAnswer");   // shown once it is answered (wrongly)
+        QTest::addColumn<bool>("answersShown"); // the tests' "Zobrazovat špatné odpovědi"
+        QTest::newRow("learning") << "learning" << false << true << true << true;
+        QTest::newRow("Testing I") << "Testing I" << false << false << true << true;
+        QTest::newRow("Testing I, wrong answers not shown")
+            << "Testing I" << false << false << false << false;
+        QTest::newRow("Testing I, with the question")
+            << "Testing I" << true << true << false << true;
+        QTest::newRow("Testing II") << "Testing II" << false << false << true << true;
+        QTest::newRow("Testing II, wrong answers not shown")
+            << "Testing II" << false << false << false << false;
+        QTest::newRow("Testing II, with the question")
+            << "Testing II" << true << true << false << true;
+        QTest::newRow("review") << "review" << false << false << true << true;
+        QTest::newRow("review, with the question") << "review" << true << true << true << true;
     }
     void eachModeShowsThePictureOnItsSide() {
         QFETCH(QString, mode);
         QFETCH(bool, onQuestion);
         QFETCH(bool, withQuestion);
         QFETCH(bool, withAnswer);
+        QFETCH(bool, answersShown);
         QTemporaryDir dir;
         const QString dictionary = dir.filePath("zvirata.slv");
         writeDictionary(dictionary, {"kočka;cat;[];NENÍ", "pes;dog;[];NENÍ"});
@@ -436,6 +444,8 @@ private slots:
             picture = &forms.Form4->picture();
             forms.Form10->rbpostupne->setChecked(true);
             forms.Form10->pictureWithQuestion->setChecked(onQuestion);
+            (answersShown ? forms.Form10->rbzobrazit : forms.Form10->rbnezobrazit)
+                ->setChecked(true);
             forms.Form4->show();
             click(forms.Form4->btnovy);
             QCOMPARE(forms.Form4->mevyraz->toPlainText(), "kočka");
@@ -448,6 +458,8 @@ private slots:
             picture = &forms.Form12->picture();
             forms.Form13->rbpostupne->setChecked(true);
             forms.Form13->pictureWithQuestion->setChecked(onQuestion);
+            (answersShown ? forms.Form13->rbzobrazit : forms.Form13->rbnezobrazit)
+                ->setChecked(true);
             forms.Form12->show();
             click(forms.Form12->BitBtn2);
             QCOMPARE(forms.Form12->mecz->toPlainText(), "kočka");
