@@ -3,6 +3,7 @@
 #include "dictionary/opendictionary.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
+#include "platform/random.h"
 #include "platform/registry.h"
 #include "platform/sound.h"
 #include "review/duelist.h"
@@ -34,6 +35,7 @@ namespace {
 const QString kKey = QStringLiteral("Opakovani");
 const QString kNewPerDay = QStringLiteral("Novych denne");
 const QString kRetention = QStringLiteral("Pozadovana uspesnost");
+const QString kChoice = QStringLiteral("Vyber ze ctyr");
 constexpr int kDefaultNewPerDay = 20;
 constexpr int kDefaultRetention = 90; // per cent
 // The forecast chart is at least this high.
@@ -62,6 +64,9 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     reviewMenu->setObjectName(QStringLiteral("reviewMenu"));
     openAction = menuItem(reviewMenu, "openAction", QStringLiteral("&Otevřít slovník…"), this,
                           &ReviewWindow::chooseDictionary, QKeySequence(Qt::CTRL | Qt::Key_O));
+    choiceAction =
+        menuItem(reviewMenu, "choiceAction", QStringLiteral("Odpovídat &výběrem ze čtyř možností"));
+    choiceAction->setCheckable(true);
     reviewMenu->addSeparator();
     closeAction = menuItem(reviewMenu, "closeAction", QStringLiteral("&Zavřít"));
 
@@ -116,6 +121,19 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     showButton = named<QPushButton>(central, "showButton");
     showButton->setText(QStringLiteral("Ukázat odpověď (mezerník)"));
     layout->addWidget(showButton);
+    choicesPanel = named<QWidget>(central, "choicesPanel");
+    auto *options = new QVBoxLayout(choicesPanel);
+    options->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < choices::kOptions; ++i) {
+        QPushButton *&button = choiceButtons[size_t(i)];
+        button = named<QPushButton>(
+            choicesPanel, QStringLiteral("choiceButton%1").arg(i + 1).toLatin1().constData());
+        button->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
+        options->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
+    }
+    choicesPanel->hide();
+    layout->addWidget(choicesPanel);
     auto *answers = new QHBoxLayout;
     const std::array<const char *, 4> names{"againButton", "hardButton", "goodButton",
                                             "easyButton"};
@@ -162,6 +180,7 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
         .number(kRetention, retentionBox, kDefaultRetention)
+        .flag(kChoice, choiceAction, false)
         .mayBeMissing()
         .flag(QStringLiteral("Obrazek s otazkou"), pictureWithQuestionBox, false);
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
@@ -174,6 +193,11 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
             startSession();
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
+    connect(choiceAction, &QAction::toggled, this, [this, store] {
+        store();
+        if (!m_revealed)
+            showQuestion();
+    });
     connect(pictureWithQuestionBox, &QCheckBox::toggled, this, [this, store] {
         store();
         if (m_position < m_queue.size() && (m_revealed || pictureWithQuestionBox->isChecked()))
@@ -214,11 +238,15 @@ void ReviewWindow::FormClose() {
 
 void ReviewWindow::keyPressEvent(QKeyEvent *event) {
     const QString key = event->text();
-    if (key == QStringLiteral(" ") && showButton->isEnabled()) {
+    if (key == QStringLiteral(" ") && showButton->isEnabled() && !showButton->isHidden()) {
         reveal();
         return;
     }
     if (key.size() == 1 && key[0] >= u'1' && key[0] <= u'4') {
+        if (!choicesPanel->isHidden() && !m_revealed) {
+            choose(key[0].unicode() - u'1');
+            return;
+        }
         QPushButton *button = answerButtons[size_t(key[0].unicode() - u'1')];
         if (button->isEnabled())
             button->click();
@@ -254,6 +282,7 @@ bool ReviewWindow::openDictionary(const QString &path) {
     finishSession();
     // Moved, not shared: a record read through a shared list would copy the whole list.
     m_dictionary = std::move(read->dictionary);
+    m_choiceRecords.clear();
     m_path = path;
     m_recorder = std::move(recorder);
     if (const QString problem = m_picture->open(path); !problem.isEmpty())
@@ -301,6 +330,10 @@ void ReviewWindow::startSession() {
 void ReviewWindow::showQuestion() {
     m_revealed = false;
     m_picture->clear();
+    m_choice = {};
+    m_choseRight.reset();
+    choicesPanel->hide();
+    showButton->show();
     answerText->clear();
     pronunciationLabel->clear();
     const bool asking = m_position < m_queue.size();
@@ -326,6 +359,50 @@ void ReviewWindow::showQuestion() {
     else
         m_picture->clear();
     showButton->setFocus();
+    if (choiceAction->isChecked())
+        showChoices(expression);
+}
+
+void ReviewWindow::showChoices(const Tslovniky &expression) {
+    if (m_choiceRecords.size() != m_dictionary.size()) {
+        m_choiceRecords.clear();
+        m_choiceRecords.reserve(m_dictionary.size());
+        for (const Tslovniky &record : m_dictionary)
+            m_choiceRecords.append({record.cz, record.ang, {}, {}});
+    }
+    m_choice = choices::ask(m_choiceRecords, {expression.cz, expression.ang, {}, {}},
+                            [this](int bound) { return platform.random->bounded(bound); });
+    // Fewer than two options (a dictionary of one expression): the answer is shown as usual.
+    if (m_choice.options.size() < 2)
+        return;
+    for (int i = 0; i < choices::kOptions; ++i) {
+        QPushButton *button = choiceButtons[size_t(i)];
+        const bool shown = i < m_choice.options.size();
+        const QString option = shown ? m_choice.options[i] : QString();
+        QString text = QStringLiteral("%1   %2").arg(i + 1).arg(option);
+        button->setText(text.replace(u'&', QStringLiteral("&&")));
+        button->setAccessibleName(QStringLiteral("Možnost %1: %2").arg(i + 1).arg(option));
+        button->setVisible(shown);
+    }
+    showButton->hide();
+    choicesPanel->show();
+    choiceButtons.front()->setFocus();
+}
+
+void ReviewWindow::choose(int option) {
+    if (m_revealed || option < 0 || option >= m_choice.options.size())
+        return;
+    m_choseRight = option == m_choice.right;
+    // The options stay readable beside the answer; once it is shown they choose nothing.
+    const auto mark = [this](int index, const QString &note) {
+        QPushButton *button = choiceButtons[size_t(index)];
+        button->setText(button->text() + QStringLiteral("   – ") + note);
+        button->setAccessibleName(button->accessibleName() + QStringLiteral(", ") + note);
+    };
+    mark(m_choice.right, QStringLiteral("správně"));
+    if (!*m_choseRight)
+        mark(option, QStringLiteral("vaše volba, špatně"));
+    reveal();
 }
 
 void ReviewWindow::reveal(bool withSound) {
@@ -349,6 +426,13 @@ void ReviewWindow::reveal(bool withSound) {
     }
     showButton->setEnabled(false);
     answerButtons[2]->setFocus();
+    // A choice made decides between forgotten and recalled.
+    if (m_choseRight) {
+        answerButtons[0]->setEnabled(!*m_choseRight);
+        for (size_t i = 1; i < answerButtons.size(); ++i)
+            answerButtons[i]->setEnabled(*m_choseRight);
+        answerButtons[*m_choseRight ? 2 : 0]->setFocus();
+    }
     if (withSound)
         playSound(expression);
 }

@@ -8,6 +8,7 @@
 #include "review/fsrs.h"
 #include "review/planrecorder.h"
 #include "review/reviewfile.h"
+#include "testing/choices.h"
 #include "ui/form.h"
 #include "ui/settingstable.h"
 
@@ -36,6 +37,12 @@ public:
     QMenu *reviewMenu = nullptr;
     QAction *openAction = nullptr;
     QAction *closeAction = nullptr;
+    // "Odpovídat výběrem ze čtyř možností" (off by default): the answer is chosen among
+    // four options ("choiceButton1" … "4", keys 1 to 4) before it is shown; a wrong choice
+    // can only be answered "Znovu", a right one not.
+    QAction *choiceAction = nullptr;
+    QWidget *choicesPanel = nullptr;
+    std::array<QPushButton *, choices::kOptions> choiceButtons{};
     QPushButton *openButton = nullptr;
     QPushButton *closeButton = nullptr;
     QLabel *dictionaryLabel = nullptr;
@@ -86,6 +93,8 @@ private:
     void startSession();
     void showQuestion();
     void reveal(bool withSound = true);
+    void showChoices(const Tslovniky &expression);
+    void choose(int option);
     void answer(review::Rating rating);
     void undoAnswer();
     // Records the session's statistics row; true when a row was recorded.
@@ -111,6 +120,11 @@ private:
         bool statisticsRecorded = false; // the answer ended the session
     };
     std::optional<AnswerStep> m_lastAnswer;
+    // The question's options and, once chosen, whether the choice was right.
+    choices::Question m_choice;
+    std::optional<bool> m_choseRight;
+    // The dictionary as the options are drawn from it (foreign shown, Czech the answer).
+    QList<testitems::TestRecord> m_choiceRecords;
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;

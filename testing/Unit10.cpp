@@ -18,7 +18,9 @@ TForm10::TForm10(Forms &forms, Platform &platform)
                         QStringLiteral("Použit zvuk při zobrazování výrazu"), false,
                         QStringLiteral("Zkouseni I")},
                        [this] { return this->forms.Form4 && this->forms.Form4->loaded(); }),
-      m_leniency(QStringLiteral("Tolerance odpovedi")) {
+      m_leniency(QStringLiteral("Tolerance odpovedi")),
+      m_answerMode(QStringLiteral("Zpusob odpovedi")) {
+    buildAnswerMode();
     buildLeniency();
     connect(BitBtn2, &QPushButton::clicked, this, &TForm10::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm10::BitBtn1Click);
@@ -27,6 +29,23 @@ TForm10::TForm10(Forms &forms, Platform &platform)
     closeOnEscape();
     FormCreate();
     m_leniency.loadOrStore(*platform.registry, *platform.dialogs);
+    m_answerMode.loadOrStore(*platform.registry, *platform.dialogs);
+}
+
+void TForm10::buildAnswerMode() {
+    auto *column = static_cast<QVBoxLayout *>(centralWidget()->layout());
+    choiceBox = named<QCheckBox>(centralWidget(), "choiceBox");
+    choiceBox->setText(QStringLiteral("Odpovídat výběrem ze čtyř možností"));
+    choiceBox->setToolTip(QStringLiteral("Místo psaní odpovědi se vybírá jedna ze čtyř "
+                                         "nabídnutých (klávesy 1 až 4)"));
+    // After the sound, before "Potvrdit" and "Zpět".
+    column->insertWidget(column->count() - 1, choiceBox);
+    setTabOrder(CheckBox1, choiceBox);
+    m_answerMode.flag(QStringLiteral("Vyber ze ctyr"), choiceBox, false);
+}
+
+bool TForm10::choiceOfFour() const {
+    return choiceBox->isChecked();
 }
 
 void TForm10::buildLeniency() {
@@ -56,7 +75,7 @@ void TForm10::buildLeniency() {
         check("typoCountsRightBox", QStringLiteral("Téměř správnou odpověď počítat jako správnou"));
     // Before "Potvrdit" and "Zpět", also for the Tab key.
     column->insertWidget(column->count() - 1, box);
-    setTabOrder(CheckBox1, ignoreCaseBox);
+    setTabOrder(choiceBox, ignoreCaseBox);
     setTabOrder(ignoreCaseBox, ignoreDiacriticsBox);
     setTabOrder(ignoreDiacriticsBox, ignorePunctuationBox);
     setTabOrder(ignorePunctuationBox, ignoreLeadingWordBox);
@@ -102,6 +121,7 @@ void TForm10::BitBtn2Click() {
                                                       : QStringLiteral("Český výraz"));
     zapisdoregistru();
     m_leniency.store(*platform.registry, *platform.dialogs);
+    m_answerMode.store(*platform.registry, *platform.dialogs);
     hide();
     forms.Form4->show();
 }

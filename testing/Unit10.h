@@ -26,6 +26,10 @@ public:
     QCheckBox *acceptTypoBox = nullptr;
     QCheckBox *typoCountsRightBox = nullptr;
 
+    // Ours: questions answered by a choice among four texts (off by default: typed).
+    QCheckBox *choiceBox = nullptr;
+    bool choiceOfFour() const;
+
     answers::Leniency leniency() const;
     // Whether any leniency is on.
     bool lenient() const;
@@ -34,6 +38,8 @@ public:
 
 private:
     void buildLeniency();
+    void buildAnswerMode();
 
     SettingsTable m_leniency;
+    SettingsTable m_answerMode;
 };

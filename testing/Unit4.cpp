@@ -89,10 +89,23 @@ void TForm4::buildControls() {
     Label1 = testwindows::label(central, "Label1", QStringLiteral("byla:"));
     mespravne = testwindows::memo(central, "mespravne", true);
     setTextColour(mespravne, kGreen);
-    for (QWidget *w : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(mevyraz),
-                       static_cast<QWidget *>(Label4), static_cast<QWidget *>(edtodpoved),
-                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(mespravneprvni),
-                       static_cast<QWidget *>(Label1), static_cast<QWidget *>(mespravne)})
+    choicesPanel = named<QWidget>(central, "choicesPanel");
+    auto *options = new QVBoxLayout(choicesPanel);
+    options->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < choices::kOptions; ++i) {
+        auto *button = named<QPushButton>(
+            choicesPanel, QStringLiteral("choiceButton%1").arg(i + 1).toLatin1().constData());
+        button->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
+        options->addWidget(button);
+        choiceButtons.append(button);
+        connect(button, &QPushButton::clicked, this, [this, i] { chooseOption(i); });
+    }
+    choicesPanel->hide();
+    for (QWidget *w :
+         {static_cast<QWidget *>(Label2), static_cast<QWidget *>(mevyraz),
+          static_cast<QWidget *>(Label4), static_cast<QWidget *>(edtodpoved), choicesPanel,
+          static_cast<QWidget *>(Label3), static_cast<QWidget *>(mespravneprvni),
+          static_cast<QWidget *>(Label1), static_cast<QWidget *>(mespravne)})
         column->addWidget(w);
 
     auto *info = new QGroupBox(QStringLiteral("Informace o průběhu zkoušení:"), central);
@@ -133,6 +146,9 @@ void TForm4::zakladninastav() {
     edtodpoved->clear();
     m_lines.clear();
     m_test.clear();
+    m_records.clear();
+    m_choice = {};
+    setChoosing(false);
     for (QPlainTextEdit *m : {mevyraz, mespravne, mespravneprvni})
         setMemo(m, QStringLiteral("-"));
     if (m_picture)
@@ -163,7 +179,8 @@ void TForm4::loadAndAsk() {
 void TForm4::nactidopameti() {
     const QStringList lines = m_lines.isEmpty() ? QStringList{QString()} : m_lines;
     m_czechShown = forms.Form10->rbcjang->isChecked();
-    m_test.load(testitems::recordsFromLines(lines, !m_czechShown));
+    m_records = testitems::recordsFromLines(lines, !m_czechShown);
+    m_test.load(m_records);
     m_correct = 0;
     m_wrong = 0;
 }
@@ -208,10 +225,70 @@ void TForm4::showQuestion() {
                 m_czechShown ? record.shown : record.answer, true,
                 forms.Form10->pictureWithQuestion->isChecked());
     edtodpoved->setFocus();
+    showChoices();
     if (!randomOrder())
         lbaktvyraz->setText(QString::number(m_test.number(false)));
     playExpression(forms.Form10->CheckBox1->isChecked(), record.zvuk,
                    m_czechShown ? record.answer : record.shown);
+}
+
+void TForm4::showChoices() {
+    m_choice = {};
+    if (forms.Form10->choiceOfFour() && m_test.hasCurrent()) {
+        const TestRecord &record = m_test.current();
+        m_choice = choices::ask(
+            m_records, record, [this](int bound) { return platform.random->bounded(bound); },
+            [&](const QString &text) {
+                const Verdict verdict = judge(text, record);
+                return !verdict.right && verdict.note.isEmpty();
+            });
+    }
+    // A question of fewer than two options (a dictionary of one expression, an empty
+    // answer) is typed.
+    const bool choosing = m_choice.options.size() >= 2;
+    for (int i = 0; i < choiceButtons.size(); ++i) {
+        QPushButton *button = choiceButtons[i];
+        const bool shown = choosing && i < m_choice.options.size();
+        const QString option = shown ? m_choice.options[i] : QString();
+        QString text = QStringLiteral("%1   %2").arg(i + 1).arg(option);
+        button->setText(text.replace(u'&', QStringLiteral("&&")));
+        button->setAccessibleName(QStringLiteral("Možnost %1: %2").arg(i + 1).arg(option));
+        button->setVisible(shown);
+    }
+    setChoosing(choosing);
+    if (choosing)
+        choiceButtons.first()->setFocus();
+}
+
+void TForm4::setChoosing(bool choosing) {
+    Label4->setText(
+        choosing ? QStringLiteral("Vyberte správný výraz (1 až %1):").arg(m_choice.options.size())
+                 : QStringLiteral("Správný výraz:"));
+    if (choosing != choicesPanel->isHidden())
+        return;
+    edtodpoved->setVisible(!choosing);
+    choicesPanel->setVisible(choosing);
+    // The window keeps its size for whichever answer it asks for, as large as needed.
+    setFixedClientSize(380, 391);
+}
+
+void TForm4::chooseOption(int index) {
+    if (index < 0 || index >= m_choice.options.size() || choicesPanel->isHidden())
+        return;
+    edtodpoved->setText(m_choice.options[index]);
+    edtodpovedEnter();
+}
+
+void TForm4::keyPressEvent(QKeyEvent *event) {
+    // The keys 1 to 4 choose an option, wherever the focus is in the window (the answer
+    // box is hidden while options are shown).
+    const QString key = event->text();
+    const int option = key.size() == 1 ? key[0].unicode() - u'1' : -1;
+    if (!choicesPanel->isHidden() && option >= 0 && option < m_choice.options.size()) {
+        chooseOption(option);
+        return;
+    }
+    TestWindow::keyPressEvent(event);
 }
 
 bool TForm4::eventFilter(QObject *watched, QEvent *event) {

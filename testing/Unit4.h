@@ -1,5 +1,6 @@
 #pragma once
 
+#include "testing/choices.h"
 #include "testing/testwindow.h"
 #include "testing/zkouseni.h"
 
@@ -39,6 +40,10 @@ public:
     QLabel *lbspatne = nullptr;
     // The hidden memo of the form; the opened file's lines are kept in m_lines.
     QPlainTextEdit *Memo1 = nullptr;
+    // Ours: the options of a question answered by choice ("choiceButton1" … "4", keys 1
+    // to 4), in place of the answer box while the settings ask for it.
+    QWidget *choicesPanel = nullptr;
+    QList<QPushButton *> choiceButtons;
 
     void btnovyClick();
     void Nov1Click() { btnovyClick(); }
@@ -49,6 +54,8 @@ public:
     void btstartClick();
     // The Enter key in the answer box: judges the answer.
     void edtodpovedEnter();
+    // An option of a question answered by choice: judged as if it had been typed.
+    void chooseOption(int index);
 
     void zakladninastav();
     void nactidopameti();
@@ -66,6 +73,7 @@ public:
 protected:
     void FormActivate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // How a typed answer was judged: right or wrong, what it means for the review plan,
@@ -78,10 +86,15 @@ private:
     Verdict judge(const QString &answer, const testitems::TestRecord &record) const;
     void buildControls();
     void showQuestion();
+    void showChoices();
+    void setChoosing(bool choosing);
     void endTest();
     bool randomOrder() const;
     void setMemo(QPlainTextEdit *memo, const QString &text);
 
     testitems::TestRun<testitems::TestRecord> m_test;
+    // Every expression of the test, for the wrong options of a question answered by choice.
+    QList<testitems::TestRecord> m_records;
+    choices::Question m_choice;
     int m_wrongHanded = 0;
 };

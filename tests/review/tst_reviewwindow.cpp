@@ -327,6 +327,55 @@ private slots:
         QCOMPARE(review->knownLabel->text(), QStringLiteral("1"));
     }
 
+    // Asked with a choice of four (off by default): the answer is shown once an option is
+    // chosen, by its key or a click, and the choice decides between forgotten and recalled.
+    void aChoiceDecidesBetweenForgottenAndRecalled_data() {
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("the right one, by its key") << true << true;
+        QTest::newRow("a wrong one, by a click") << false << false;
+    }
+    void aChoiceDecidesBetweenForgottenAndRecalled() {
+        QFETCH(bool, right);
+        QFETCH(bool, byKey);
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("zvirata.slv"));
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords + "kun;horse;[];NEN\xcd\r\n"
+                                                           "mys;mouse;[];NEN\xcd\r\n")
+                    .ok());
+        TestWindows windows;
+        ReviewWindow *review = openReview(windows, dictionary);
+        QVERIFY(!review->choiceAction->isChecked());
+        review->choiceAction->trigger();
+        review->newPerDayBox->setValue(1);
+        QTest::mouseClick(review->turnOnButton, Qt::LeftButton);
+        QCOMPARE(review->questionText->toPlainText(), QStringLiteral("dog"));
+        QVERIFY(review->showButton->isHidden());
+        QStringList options;
+        for (QPushButton *button : review->choiceButtons)
+            options.append(button->text().section(u' ', -1));
+        QCOMPARE(options.size(), 4);
+        const int rightOne = int(options.indexOf(QStringLiteral("pes")));
+        QVERIFY(rightOne >= 0);
+        const int chosen = right ? rightOne : (rightOne + 1) % 4;
+        if (byKey)
+            QTest::keyClick(review, char('1' + chosen));
+        else
+            QTest::mouseClick(review->choiceButtons[size_t(chosen)], Qt::LeftButton);
+        QCOMPARE(review->answerText->toPlainText(), QStringLiteral("pes"));
+        QCOMPARE(review->answerButtons[0]->isEnabled(), !right);
+        QCOMPARE(review->answerButtons[2]->isEnabled(), right);
+        // Keys 1 to 4 rate once the answer is shown; a rating the choice rules out does
+        // nothing.
+        QTest::keyClick(review, right ? Qt::Key_1 : Qt::Key_3);
+        QCOMPARE(review->answerText->toPlainText(), QStringLiteral("pes"));
+        QTest::keyClick(review, right ? Qt::Key_3 : Qt::Key_1);
+        QVERIFY2(windows.dialogs().lastText().endsWith(
+                     right ? QStringLiteral("Vybaveno: 1\nZapomenuto: 0")
+                           : QStringLiteral("Vybaveno: 0\nZapomenuto: 1")),
+                 qPrintable(windows.dialogs().lastText()));
+    }
+
 private:
     // Opens the review window from the main window's menu and the dictionary through
     // the window's open button.

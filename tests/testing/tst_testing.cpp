@@ -309,6 +309,41 @@ private slots:
         QCOMPARE(evaluation()->lbznamka->text(), QStringLiteral("1"));
     }
 
+    // Ours, off by default: four options instead of the answer box. Keys 1 to 4 and clicks
+    // choose; a choice counts and goes to the evaluation as a typed answer would.
+    void testAChoiceOfFourIsJudgedAsATypedAnswer() {
+        QVERIFY(!forms().Form10->choiceBox->isChecked());
+        click(forms().Form10->rbpostupne);
+        click(forms().Form10->choiceBox);
+        exam(false).open({"pes;dog", "kočka;cat", "kůň;horse", "myš;mouse", "ryba;fish"});
+        QVERIFY(t1()->edtodpoved->isHidden());
+        const auto options = [&] {
+            QStringList texts;
+            for (QPushButton *button : t1()->choiceButtons) {
+                if (!button->isHidden())
+                    texts.append(button->text().section(u' ', -1));
+            }
+            return texts;
+        };
+        const QStringList first = options();
+        QCOMPARE(QSet<QString>(first.begin(), first.end()).size(), 4);
+        QTest::keyClick(t1()->choiceButtons.first(), char('1' + options().indexOf("dog")));
+        QCOMPARE(t1()->lbspravne->text(), QStringLiteral("1"));
+        QCOMPARE(t1()->mevyraz->toPlainText(), QStringLiteral("kočka"));
+        QStringList wrong = options();
+        wrong.removeOne(QStringLiteral("cat"));
+        click(t1()->choiceButtons[options().indexOf(wrong.first())]);
+        QCOMPARE(t1()->lbspatne->text(), QStringLiteral("1"));
+        QCOMPARE(evaluation()->results.size(), 1);
+        QCOMPARE(evaluation()->results[0].answer, QStringLiteral("cat"));
+        // Turned off during the test: the next question is typed.
+        click(forms().Form10->choiceBox);
+        answer1(QStringLiteral("horse"));
+        QVERIFY(!t1()->edtodpoved->isHidden());
+        QVERIFY(t1()->choicesPanel->isHidden());
+        QCOMPARE(t1()->lbspravne->text(), QStringLiteral("2"));
+    }
+
     void testEitherOfTwoMeaningsIsRightButNotBothTogether() {
         click(forms().Form10->rbpostupne);
         exam(false).open({"x1;a+b", "x2;a+b", "x3;a+b", "x4;a+b"});

@@ -1,5 +1,7 @@
+#include "testing/choices.h"
 #include "testing/zkouseni.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -225,6 +227,69 @@ private slots:
         run.load({1, 2});
         QVERIFY(run.nextDrawn([](int) { return 57; }));
         QVERIFY(run.hasCurrent());
+    }
+
+    // The options of a question answered by choice, whatever the draws: the asked
+    // expression's first meaning once, and wrong ones only from the allowed texts, each
+    // once. Records are "answer|shown"; the one asked is the first.
+    void choicesOfFour_data() {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("allowed");
+        QTest::newRow("a dictionary of three")
+            << QStringList{"dog|pes", "cat|kočka", "horse|kůň"} << 3 << QStringList{"cat", "horse"};
+        QTest::newRow("duplicates, and the same text but for case, accents and spaces")
+            << QStringList{"dog|pes",   "Dog|pes2",   "dóg |pes3",
+                           "cat|kočka", "cat|kocour", "mouse|myš"}
+            << 3 << QStringList{"cat", "mouse"};
+        QTest::newRow("meanings lists: never another meaning of the asked one")
+            << QStringList{"dog+hound|pes", "hound+cur|čokl", "cat+kitty|kočka", "rat|krysa"} << 4
+            << QStringList{"cur", "cat", "kitty", "rat"};
+        QTest::newRow("another line of the same expression")
+            << QStringList{"dog|pes", "hound|pes", "mutt|čokl+pes", "cat|kočka"} << 2
+            << QStringList{"cat"};
+        QTest::newRow("the nearest lengths")
+            << QStringList{"cat|kočka", "elephant|slon",        "hippopotamus|hroch",
+                           "owl|sova",  "rhinoceros|nosorožec", "ant|mravenec",
+                           "dog|pes"}
+            << 4 << QStringList{"owl", "ant", "dog"};
+        QTest::newRow("one expression: no choice") << QStringList{"dog|pes"} << 1 << QStringList{};
+        QTest::newRow("an empty answer: none")
+            << QStringList{"|pes", "cat|kočka"} << 0 << QStringList{};
+        QStringList large{"w0|v0"}, others;
+        for (int i = 1; i < 1000; ++i) {
+            large.append(QStringLiteral("w%1|v%1").arg(i));
+            others.append(QStringLiteral("w%1").arg(i));
+        }
+        QTest::newRow("a large dictionary, sampled") << large << 4 << others;
+    }
+
+    void choicesOfFour() {
+        QFETCH(QStringList, records);
+        QFETCH(int, count);
+        QFETCH(QStringList, allowed);
+        QList<TestRecord> test;
+        for (const QString &record : records)
+            test.append({record.section(u'|', 0, 0), record.section(u'|', 1), {}, {}});
+        QSet<int> rightPlaces;
+        for (quint32 seed = 1; seed <= 40; ++seed) {
+            QRandomGenerator generator(seed);
+            const choices::Question question = choices::ask(
+                test, test.first(), [&](int bound) { return int(generator.bounded(bound)); });
+            QCOMPARE(question.options.size(), count);
+            if (count == 0)
+                continue;
+            QCOMPARE(question.options.at(question.right), test.first().answer.section(u'+', 0, 0));
+            rightPlaces.insert(question.right);
+            QStringList wrong = question.options;
+            wrong.removeAt(question.right);
+            for (const QString &option : wrong) {
+                QVERIFY2(allowed.contains(option), qPrintable(option));
+                QCOMPARE(wrong.count(option), 1);
+            }
+        }
+        // The right answer is not always in the same place.
+        QCOMPARE(rightPlaces.size(), count);
     }
 };
 
