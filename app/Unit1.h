@@ -86,6 +86,7 @@ public:
     // Shown again by a window opened beside it (settings, tips, about box, update,
     // message), unless a mode holds the screen: one mode at a time.
     void showUnlessModeOpen() override;
+    void openInEditor(const QString &path) override;
     bool modeOpen() const;
     // A dictionary from outside (the command line, a double click on a .slv file, a second
     // start): it opens in the editor in place of the main window, as "Otevřít" opens it
@@ -109,7 +110,6 @@ private:
     void startMode(QWidget *window, const QString &mode);
 
     void FormShow() override;
-    void openInEditor(const QString &path);
 
     QString m_dictionaryToOpen;
     bool m_splashGone = false;

@@ -81,6 +81,9 @@ Overview overview(const Tpole &dictionary, const Plan &plan, QDate today, int ne
             ++counts.learning;
         else
             ++counts.known;
+        // Set aside: counted, never asked.
+        if (plan.entries()[entry].suspended)
+            continue;
         if (isDue(memory, today)) {
             ++counts.dueToday;
             due.append({memory.due, i});

@@ -85,6 +85,33 @@ Result<void> PlanRecorder::undoLast() {
     return write();
 }
 
+Result<void> PlanRecorder::setSuspended(const Key &key, bool suspended) {
+    if (Result<void> refreshed = refresh(); !refreshed || !isOn())
+        return refreshed;
+    const std::optional<Entry> held = entryOf(key);
+    if (!held || held->suspended == suspended)
+        return {};
+    m_plan.setSuspended(key, suspended);
+    return write();
+}
+
+Result<void> PlanRecorder::resetMemory(const Key &key) {
+    if (Result<void> refreshed = refresh(); !refreshed || !isOn())
+        return refreshed;
+    if (!m_plan.contains(key))
+        return {};
+    // The answer before can no longer be taken back into a memory that is gone.
+    if (m_undo && m_undo->key == key)
+        m_undo.reset();
+    m_plan.forget(key);
+    return write();
+}
+
+std::optional<Entry> PlanRecorder::entryOf(const Key &key) const {
+    const qsizetype index = m_plan.indexOf(key.foreign, key.czech);
+    return index < 0 ? std::nullopt : std::optional(m_plan.entries()[index]);
+}
+
 Result<void> PlanRecorder::forgetRemoved(const QList<bool> &inDictionary, QDate today) {
     if (!isOn() || m_plan.forgetRemoved(inDictionary, today) == 0)
         return {};

@@ -44,6 +44,13 @@ public:
     // was before it and the plan is written at once (the file as it was, when no other
     // window answered since). Fails with the Czech message of a failed write.
     Result<void> undoLast();
+    // Sets an expression aside (not asked until resumed) or resumes it, and writes the plan
+    // when that changed it.
+    Result<void> setSuspended(const Key &key, bool suspended);
+    // Forgets what the plan knows of an expression (it is new again) and writes the plan.
+    Result<void> resetMemory(const Key &key);
+    // The plan's entry of an expression, when it holds one.
+    std::optional<Entry> entryOf(const Key &key) const;
     // Forgets the expressions no longer in the dictionary for a long time and writes
     // the plan when that changed it.
     Result<void> forgetRemoved(const QList<bool> &inDictionary, QDate today);

@@ -19,6 +19,7 @@ namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("VOKAB-PLAN ");
 constexpr QByteArrayView kEntryTag = "E";
+constexpr QByteArrayView kSuspendedTag = "S";
 constexpr int kEntryFields = 11;
 
 // Appends a text with "\\", tab, CR and LF written as \\ \t \r \n.
@@ -193,12 +194,26 @@ std::optional<Entry> entryOf(QByteArrayView line, QStringDecoder &utf8) {
                  {state, *stability, *difficulty, *due, *last, *first, *reps, *lapses}};
 }
 
+// The expression of a line that sets it aside, or nothing when the line is not one.
+std::optional<Key> suspendedOf(QByteArrayView line, QStringDecoder &utf8) {
+    const auto fields = fieldsOf<3>(line);
+    if (!fields || (*fields)[0] != kSuspendedTag)
+        return std::nullopt;
+    std::optional<QString> foreign = textOf((*fields)[1], utf8);
+    std::optional<QString> czech = textOf((*fields)[2], utf8);
+    if (!foreign || !czech)
+        return std::nullopt;
+    return Key{std::move(*foreign), std::move(*czech)};
+}
+
 // Below this many lines a second thread does not pay for itself.
 constexpr qsizetype kSharedReadingFrom = 20'000;
 
 // The entries and the other lines of a run of whole lines of a plan, in file order.
 struct PlanLines {
     QList<Entry> entries;
+    // Each with its line, kept as another line when the plan does not hold it.
+    QList<std::pair<Key, QString>> suspended;
     QStringList otherLines;
     bool notUtf8 = false;
 };
@@ -214,9 +229,10 @@ PlanLines planLines(QByteArrayView bytes, qsizetype expected) {
     textfile::forEachLine(bytes, [&](QByteArrayView line) {
         if (line.isEmpty())
             return;
-        std::optional<Entry> entry = entryOf(line, utf8);
-        if (entry)
+        if (std::optional<Entry> entry = entryOf(line, utf8))
             lines.entries.append(std::move(*entry));
+        else if (std::optional<Key> suspended = suspendedOf(line, utf8))
+            lines.suspended.append({std::move(*suspended), utf8.decode(line)});
         else
             lines.otherLines.append(utf8.decode(line));
     });
@@ -246,6 +262,14 @@ void appendLine(QByteArray &out, const Entry &e) {
     out += '\t';
     out += QByteArray::number(m.lapses);
     out += "\r\n";
+    if (e.suspended) {
+        out.append(kSuspendedTag);
+        out += '\t';
+        appendEscaped(out, e.key.foreign);
+        out += '\t';
+        appendEscaped(out, e.key.czech);
+        out += "\r\n";
+    }
 }
 
 } // namespace
@@ -365,6 +389,14 @@ std::optional<Memory> Plan::heldMemoryOf(const Key &key) const {
     return m_entries[index].memory;
 }
 
+bool Plan::setSuspended(const Key &key, bool suspended) {
+    const qsizetype index = indexOf(key.foreign, key.czech);
+    if (index < 0)
+        return false;
+    m_entries[index].suspended = suspended;
+    return true;
+}
+
 void Plan::forget(const Key &key) {
     const qsizetype index = indexOf(key.foreign, key.czech);
     if (index < 0)
@@ -458,6 +490,12 @@ Result<Plan> parsePlan(QByteArrayView bytes, const PlanLimits &limits) {
             plan.setUnlessLater(std::move(entry.key), entry.memory);
         for (const QString &line : std::as_const(part.otherLines))
             plan.keepOtherLine(line);
+    }
+    for (const PlanLines &part : parts) {
+        for (const auto &[key, line] : part.suspended) {
+            if (!plan.setSuspended(key, true))
+                plan.keepOtherLine(line);
+        }
     }
     return plan;
 }

@@ -22,6 +22,10 @@ struct Tslovniky;
 //   E <tab> foreign <tab> Czech <tab> learning|known <tab> due <tab> last review <tab>
 //     first review <tab> stability <tab> difficulty <tab> answers <tab> lapses
 //
+// followed, for an expression the learner set aside (not asked until resumed), by
+//
+//   S <tab> foreign <tab> Czech
+//
 // (days as 2024-03-01; "\\", tab, CR and LF in the texts written as \\ \t \r \n). An
 // expression is known by its foreign and Czech text, so reordering, merging or editing
 // the rest of the dictionary keeps its history. Every other line (written by a later
@@ -49,6 +53,7 @@ Key keyOf(const Tslovniky &expression);
 struct Entry {
     Key key;
     Memory memory;
+    bool suspended = false; // set aside: not asked, not in the forecast
     friend bool operator==(const Entry &, const Entry &) = default;
 };
 
@@ -62,6 +67,9 @@ public:
     // Remembers the memory of an expression (a new memory, never answered, is forgotten).
     void set(const Key &key, const Memory &memory);
     void forget(const Key &key);
+    // Sets an expression the plan holds aside or asks it again; false when the plan does
+    // not hold it.
+    bool setSuspended(const Key &key, bool suspended);
     // Puts back what the plan held of an expression before a change: its memory (in its
     // place), or nothing.
     void restore(const Key &key, const std::optional<Memory> &memory);

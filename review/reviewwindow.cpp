@@ -1,11 +1,13 @@
 #include "review/reviewwindow.h"
 
+#include "dictionary/Unit2.h"
 #include "dictionary/opendictionary.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/registry.h"
 #include "platform/sound.h"
+#include "review/difficultwindow.h"
 #include "review/duelist.h"
 #include "testing/testwindows.h"
 #include "ui/barchart.h"
@@ -36,6 +38,8 @@ const QString kKey = QStringLiteral("Opakovani");
 const QString kNewPerDay = QStringLiteral("Novych denne");
 const QString kRetention = QStringLiteral("Pozadovana uspesnost");
 const QString kChoice = QStringLiteral("Vyber ze ctyr");
+const QString kDifficultAfter = QStringLiteral("Obtizny po zapomenutich");
+constexpr int kDefaultDifficultAfter = 8;
 constexpr int kDefaultNewPerDay = 20;
 constexpr int kDefaultRetention = 90; // per cent
 // The forecast chart is at least this high.
@@ -67,6 +71,8 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     choiceAction =
         menuItem(reviewMenu, "choiceAction", QStringLiteral("Odpovídat &výběrem ze čtyř možností"));
     choiceAction->setCheckable(true);
+    difficultAction = menuItem(reviewMenu, "difficultAction", QStringLiteral("O&btížné výrazy…"),
+                               this, &ReviewWindow::showDifficult);
     reviewMenu->addSeparator();
     closeAction = menuItem(reviewMenu, "closeAction", QStringLiteral("&Zavřít"));
 
@@ -104,6 +110,16 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     turnOnButton = named<QPushButton>(plan, "turnOnButton");
     turnOnButton->setText(QStringLiteral("&Zapnout plán pro tento slovník"));
     planGrid->addWidget(turnOnButton, 2, 2, 2, 2);
+    auto *difficultCaption = new QLabel(QStringLiteral("Obtížný po zapomenutích:"), plan);
+    planGrid->addWidget(difficultCaption, 4, 0);
+    difficultBox = named<QSpinBox>(plan, "difficultBox");
+    difficultBox->setRange(1, 99);
+    difficultBox->setAccessibleName(difficultCaption->text());
+    difficultCaption->setBuddy(difficultBox);
+    planGrid->addWidget(difficultBox, 4, 1);
+    difficultButton = named<QPushButton>(plan, "difficultButton");
+    difficultButton->setText(QStringLiteral("O&btížné výrazy…"));
+    planGrid->addWidget(difficultButton, 4, 2, 1, 2);
     layout->addWidget(plan);
 
     progressLabel = testwindows::label(central, "progressLabel", QString());
@@ -177,10 +193,13 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     connect(turnOnButton, &QPushButton::clicked, this, &ReviewWindow::turnOn);
     connect(showButton, &QPushButton::clicked, this, [this] { reveal(); });
     newPerDayBox->setValue(kDefaultNewPerDay);
+    difficultBox->setValue(kDefaultDifficultAfter);
+    connect(difficultButton, &QPushButton::clicked, this, &ReviewWindow::showDifficult);
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
         .number(kRetention, retentionBox, kDefaultRetention)
         .flag(kChoice, choiceAction, false)
+        .number(kDifficultAfter, difficultBox, kDefaultDifficultAfter)
         .mayBeMissing()
         .flag(QStringLiteral("Obrazek s otazkou"), pictureWithQuestionBox, false);
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
@@ -193,6 +212,10 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
             startSession();
     });
     connect(retentionBox, &QSpinBox::valueChanged, this, store);
+    connect(difficultBox, &QSpinBox::valueChanged, this, [this, store] {
+        store();
+        fillDifficult();
+    });
     connect(choiceAction, &QAction::toggled, this, [this, store] {
         store();
         if (!m_revealed)
@@ -229,6 +252,8 @@ void ReviewWindow::FormShow() {
 }
 
 void ReviewWindow::FormClose() {
+    if (difficultWindow)
+        difficultWindow->hide();
     finishSession();
     m_lastAnswer.reset();
     undoButton->setEnabled(false);
@@ -351,8 +376,11 @@ void ReviewWindow::showQuestion() {
         progressLabel->setText(QString());
         return;
     }
-    progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()));
     const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
+    const bool difficult =
+        plan().memoryOf(review::keyOf(expression)).lapses >= difficultBox->value();
+    progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()) +
+                           (difficult ? QStringLiteral(" – obtížný výraz") : QString()));
     questionText->setPlainText(expression.ang);
     if (pictureWithQuestionBox->isChecked())
         m_picture->show(expression);
@@ -496,6 +524,79 @@ void ReviewWindow::undoAnswer() {
     // The question as it stood when it was answered: its answer shown.
     showQuestion();
     reveal(false);
+}
+
+void ReviewWindow::showDifficult() {
+    if (!difficultWindow) {
+        difficultWindow = new DifficultWindow(this);
+        difficultWindow->toggleSuspended = [this](const DifficultWindow::Row &row) {
+            report(m_recorder.setSuspended(row.key, !row.suspended));
+            if (!row.suspended)
+                dropFromSession(row.key);
+            fillDifficult();
+        };
+        difficultWindow->resetMemory = [this](const DifficultWindow::Row &row) {
+            if (!platform.dialogs->question(
+                    MessageKind::Confirmation,
+                    QStringLiteral("Plán zapomene vše, co o výrazu „%1“ ví, a výraz bude znovu "
+                                   "nový. Pokračovat?")
+                        .arg(row.key.foreign)))
+                return;
+            report(m_recorder.resetMemory(row.key));
+            dropFromSession(row.key);
+            fillDifficult();
+        };
+        difficultWindow->openInEditor = [this](const DifficultWindow::Row &row) {
+            openDifficultInEditor(row.key);
+        };
+    }
+    fillDifficult();
+    difficultWindow->show();
+    difficultWindow->raise();
+}
+
+void ReviewWindow::fillDifficult() {
+    if (!difficultWindow)
+        return;
+    const int threshold = difficultBox->value();
+    const review::Overview overview = review::overview(m_dictionary, plan(), today(), 0);
+    QList<DifficultWindow::Row> rows;
+    const QList<review::Entry> &entries = plan().entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (overview.inDictionary.value(i) && entries[i].memory.lapses >= threshold)
+            rows.append({entries[i].key, entries[i].memory.lapses, entries[i].suspended});
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto &a, const auto &b) { return a.lapses > b.lapses; });
+    difficultWindow->setRows(rows, threshold);
+}
+
+void ReviewWindow::dropFromSession(const review::Key &key) {
+    const bool asked =
+        m_position < m_queue.size() && review::keyOf(m_dictionary.at(m_queue[m_position])) == key;
+    for (qsizetype i = m_queue.size() - 1; i >= m_position; --i) {
+        if (review::keyOf(m_dictionary.at(m_queue[i])) == key)
+            m_queue.remove(i);
+    }
+    showOverview(review::overview(m_dictionary, plan(), today(), 0));
+    if (asked)
+        showQuestion();
+}
+
+void ReviewWindow::openDifficultInEditor(const review::Key &key) {
+    qsizetype row = -1;
+    for (qsizetype i = 0; i < m_dictionary.size() && row < 0; ++i) {
+        if (review::keyOf(m_dictionary[i]) == key)
+            row = i;
+    }
+    const QString path = m_path;
+    difficultWindow->hide();
+    close();
+    forms.main->openInEditor(path);
+    TForm2 *editor = forms.Form2;
+    if (row >= 0 && row < editor->recordCount() &&
+        review::keyOf(editor->document().records()[row]) == key)
+        editor->selectRow(int(row));
 }
 
 bool ReviewWindow::finishSession() {

@@ -17,6 +17,7 @@
 #include <optional>
 
 class BarChart;
+class DifficultWindow;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -61,6 +62,12 @@ public:
     QPushButton *undoButton = nullptr;
     QSpinBox *newPerDayBox = nullptr;
     QSpinBox *retentionBox = nullptr;
+    // An expression forgotten this many times is difficult ("obtížný").
+    QSpinBox *difficultBox = nullptr;
+    QPushButton *difficultButton = nullptr;
+    QAction *difficultAction = nullptr;
+    // "Obtížné výrazy", made when first asked for.
+    DifficultWindow *difficultWindow = nullptr;
     // Ours: the expressions' pictures shown already with the question (off: with the
     // answer).
     QCheckBox *pictureWithQuestionBox = nullptr;
@@ -94,6 +101,11 @@ private:
     void showQuestion();
     void reveal(bool withSound = true);
     void showChoices(const Tslovniky &expression);
+    void showDifficult();
+    void fillDifficult();
+    // Takes an expression set aside or made new out of what is left of today's questions.
+    void dropFromSession(const review::Key &key);
+    void openDifficultInEditor(const review::Key &key);
     void choose(int option);
     void answer(review::Rating rating);
     void undoAnswer();

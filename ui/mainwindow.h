@@ -17,6 +17,9 @@ public:
     virtual void showUnlessModeOpen() = 0;
     // Closes the main window, which ends the program.
     virtual void closeMainWindow() = 0;
+    // Opens a dictionary in the expression editor, shown in place of the main window
+    // (after the question whether to save the editor's changes).
+    virtual void openInEditor(const QString &path) = 0;
 
     // The download of the version file (`HTTPGet1`), empty while none runs, and the
     // handlers of its end.

@@ -55,6 +55,8 @@ private slots:
         plan.set({QStringLiteral("a\tb\\c"), QStringLiteral("kůň\\t")}, answeredOn(kToday));
         Memory lapsed = review::answered(answeredOn(kToday.addDays(-30)), Rating::Again, kToday);
         plan.set({QStringLiteral("dog"), QStringLiteral("pes+čokl")}, lapsed);
+        QVERIFY(plan.setSuspended({QStringLiteral("dog"), QStringLiteral("pes+čokl")}, true));
+        QVERIFY(!plan.setSuspended({QStringLiteral("dog"), QStringLiteral("pes")}, true));
         plan.keepOtherLine(QStringLiteral("# poznámka"));
         const QByteArray bytes = review::planBytes(plan);
         QVERIFY(bytes.startsWith(header()));
@@ -63,6 +65,7 @@ private slots:
         QCOMPARE(read->entries(), plan.entries());
         QCOMPARE(read->otherLines(), plan.otherLines());
         QCOMPARE(read->memoryOf({QStringLiteral("dog"), QStringLiteral("pes+čokl")}).lapses, 1);
+        QVERIFY(read->entries().last().suspended);
         QCOMPARE(review::planBytes(*read), bytes);
 
         QTemporaryDir dir;
@@ -119,6 +122,10 @@ private slots:
         QTest::newRow("unknown escape kept aside")
             << header() + "E\tc\\at\tx\tknown\t2024-03-05\t2024-03-01\t2024-02-20\t3\t5\t2\t0\r\n"
             << "" << 0 << 1;
+        QTest::newRow("set aside") << header() + kEntryLine + "S\tcat\tko\xC4\x8Dka\r\n"
+                                   << "" << 1 << 0;
+        QTest::newRow("set aside but not in the plan, or damaged: kept aside")
+            << header() + "S\tdog\tpes\r\nS\tcat\r\n" + kEntryLine << "" << 1 << 2;
         QTest::newRow("two lines of one expression: the later review wins")
             << header() + kEntryLine +
                    "E\tcat\tkočka\tknown\t2024-03-09\t2024-02-28\t2024-02-20\t3\t5\t1\t0\r\n"
@@ -165,6 +172,7 @@ private slots:
             const Memory cat = read->memoryOf({QStringLiteral("cat"), QStringLiteral("kočka")});
             QCOMPARE(cat.lastReview, QDate(2024, 3, 1));
             QCOMPARE(cat.stability, 3.7145);
+            QCOMPARE(read->entries().first().suspended, bytes.contains("S\tcat\tko\xC4\x8Dka\r\n"));
         }
         // Read again after writing, nothing changes.
         QCOMPARE(*review::parsePlan(review::planBytes(*read)), *read);

@@ -1,6 +1,8 @@
 #include "app/Unit1.h"
 #include "core/textfile.h"
 #include "core/win1250.h"
+#include "dictionary/Unit2.h"
+#include "review/difficultwindow.h"
 #include "review/reviewfile.h"
 #include "review/reviewwindow.h"
 #include "statistics/Unit23.h"
@@ -24,6 +26,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -374,6 +377,57 @@ private slots:
                      right ? QStringLiteral("Vybaveno: 1\nZapomenuto: 0")
                            : QStringLiteral("Vybaveno: 0\nZapomenuto: 1")),
                  qPrintable(windows.dialogs().lastText()));
+    }
+
+    // An expression forgotten as often as the setting says is difficult: marked when asked
+    // and listed, where the learner sets it aside (the plan file says so and the session
+    // drops it), lets the plan forget it, or opens it in the editor.
+    void difficultExpressionsAreSetAsideForgottenOrEdited() {
+        QTemporaryDir folder;
+        const QString dictionary = folder.filePath(QStringLiteral("zvirata.slv"));
+        QVERIFY(textfile::saveFile(dictionary, kTwoWords + "kun;horse;[];NEN\xcd\r\n").ok());
+        const QString plan = review::planPath(dictionary);
+        QVERIFY(textfile::saveFile(plan, "VOKAB-PLAN 1\r\n"
+                                         "E\tdog\tpes\tlearning\t2026-12-07\t2026-12-06\t"
+                                         "2026-10-01\t1.5\t8\t20\t8\r\n"
+                                         "E\tcat\tkocka\tknown\t2026-12-07\t2026-12-01\t"
+                                         "2026-10-01\t6\t5\t9\t2\r\n")
+                    .ok());
+        TestWindows windows;
+        windows.platform().fixedClock().time.setDate(QDate(2026, 12, 8));
+        ReviewWindow *review = openReview(windows, dictionary);
+        QCOMPARE(review->questionText->toPlainText(), QStringLiteral("dog"));
+        QVERIFY2(review->progressLabel->text().endsWith(QStringLiteral("obtížný výraz")),
+                 qPrintable(review->progressLabel->text()));
+        QTest::mouseClick(review->difficultButton, Qt::LeftButton);
+        DifficultWindow *difficult = review->difficultWindow;
+        QVERIFY(difficult && difficult->isVisible());
+        QCOMPARE(difficult->difficultList->rowCount(), 1);
+        QCOMPARE(difficult->difficultList->item(0, 2)->text(), QStringLiteral("8"));
+
+        QTest::mouseClick(difficult->suspendButton, Qt::LeftButton);
+        QVERIFY(fileBytes(plan).contains("\r\nS\tdog\tpes\r\n"));
+        QCOMPARE(review->questionText->toPlainText(), QStringLiteral("cat"));
+        QCOMPARE(difficult->difficultList->item(0, 3)->text(), QStringLiteral("odložený"));
+        // Set aside, it stays out of later sessions until resumed.
+        review->close();
+        openReview(windows, dictionary);
+        QCOMPARE(review->queue(), (QList<qsizetype>{1, 2}));
+
+        review->difficultBox->setValue(2);
+        QCOMPARE(difficult->difficultList->rowCount(), 2);
+        difficult->difficultList->selectRow(1);
+        windows.dialogs().answers.push_back(true);
+        QTest::mouseClick(difficult->resetButton, Qt::LeftButton);
+        QVERIFY(!review->plan().contains({QStringLiteral("cat"), QStringLiteral("kocka")}));
+        QCOMPARE(review->questionText->toPlainText(), QStringLiteral("horse"));
+        QCOMPARE(difficult->difficultList->rowCount(), 1);
+
+        difficult->difficultList->selectRow(0);
+        QTest::mouseClick(difficult->editButton, Qt::LeftButton);
+        QVERIFY(!review->isVisible());
+        QVERIFY(windows.forms().Form2->isVisible());
+        QCOMPARE(windows.forms().Form2->selectedRow(), 0);
     }
 
 private:
