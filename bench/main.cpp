@@ -1,7 +1,7 @@
 // The benchmark of what users wait on. tools/bench.sh builds it in Release, writes its
 // inputs and runs it:
 //   vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]
-// groups: startup editor testing million translator statistics review backups search (all
+// groups: startup editor testing million translator statistics review backups search pictures (all
 // when none is named).
 // A figure that misses its target is reported and makes the status non-zero.
 #include "measure.h"
@@ -15,6 +15,8 @@ int main(int argc, char **argv) {
     const QStringList arguments = app.arguments();
     if (arguments.size() == 4 && arguments[1] == QStringLiteral("--editor-memory"))
         return editorMemoryChild(arguments[2], arguments[3]);
+    if (arguments.size() == 3 && arguments[1] == QStringLiteral("--pictures-memory"))
+        return picturesMemoryChild(arguments[2]);
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: vokab_bench INPUTS PROGRAM PROGRAM_DIR [group...]\n");
         return 2;
@@ -23,7 +25,7 @@ int main(int argc, char **argv) {
     QStringList groups = arguments.mid(4);
     if (groups.isEmpty())
         groups = {"startup",    "editor", "testing", "million", "translator",
-                  "statistics", "review", "backups", "search"};
+                  "statistics", "review", "backups", "search",  "pictures"};
     for (const QString &group : groups) {
         if (group == QStringLiteral("startup"))
             benchStartUp(arguments[2], arguments[3]);
@@ -43,6 +45,8 @@ int main(int argc, char **argv) {
             benchBackups();
         else if (group == QStringLiteral("search"))
             benchSearch();
+        else if (group == QStringLiteral("pictures"))
+            benchPictures();
         else
             std::fprintf(stderr, "unknown group %s\n", qPrintable(group));
     }

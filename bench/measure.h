@@ -47,6 +47,9 @@ void benchStatistics();
 void benchReview();
 void benchBackups();
 void benchSearch();
+void benchPictures();
+// The child run of the pictures' memory figure.
+int picturesMemoryChild(const QString &dictionary);
 void benchStartUp(const QString &program, const QString &programDir);
 // The child run of the memory figure: opens `dictionary` ("-" for none) in the editor
 // with the shipped data of `programDir`.

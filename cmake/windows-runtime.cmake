@@ -8,10 +8,11 @@ set(VOKAB_WINDOWS_QT_DLLS
     Qt6Core Qt6Gui Qt6Widgets Qt6Network Qt6PrintSupport Qt6Multimedia)
 # Qt's plugins (qt6-mingw/plugins), in the folders Qt looks for beside the executable:
 # the Windows platform, its native style, the Windows Media Foundation sound backend and
-# the TLS backend of the update's HTTPS. PNG, the only picture format shipped, needs none.
+# the TLS backend of the update's HTTPS, and the readers of JPEG and GIF pictures that an
+# expression's picture may come in (PNG needs none; this Qt has no WebP reader).
 set(VOKAB_WINDOWS_QT_PLUGINS
     platforms/qwindows styles/qwindowsvistastyle multimedia/windowsmediaplugin
-    tls/qschannelbackend)
+    tls/qschannelbackend imageformats/qjpeg imageformats/qgif)
 # uchardet, built into the same prefix.
 set(VOKAB_WINDOWS_PREFIX_DLLS libuchardet)
 # MinGW-w64's runtime (GCC 12, POSIX threads).

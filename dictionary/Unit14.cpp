@@ -145,6 +145,7 @@ void TForm14::selectRow(QTableView *grid, int row) {
 void TForm14::FormCreate() {
     m_sourceModel->replace({}, true);
     m_mergedModel->replace({}, true);
+    m_pictures.clear();
     Label5->clear();
     Label6->clear();
 }
@@ -159,6 +160,15 @@ void TForm14::btnactiClick() {
         *platform.dialogs, OpenDialog1);
     if (!read)
         return;
+    // The first dictionary read keeps its picture of an expression both have.
+    QString problem;
+    const QHash<picturefile::Key, QString> pictures =
+        picturefile::pictureFilesOf(*chosen, &problem);
+    if (!problem.isEmpty())
+        platform.dialogs->warning(problem + QStringLiteral(" Výrazy se převezmou bez obrázků."));
+    for (auto picture = pictures.cbegin(); picture != pictures.cend(); ++picture)
+        if (!m_pictures.contains(picture.key()))
+            m_pictures.insert(picture.key(), picture.value());
     m_sourceModel->replace(std::move(read->dictionary), true);
     selectRow(stg, 0);
     Label5->setNum(int(m_source.size()));
@@ -217,6 +227,9 @@ void TForm14::btulozClick() {
         platform.dialogs->error(saved.error());
         return;
     }
+    if (const QString problem = picturefile::copyPictures(*chosen, m_merged, m_pictures);
+        !problem.isEmpty())
+        platform.dialogs->warning(problem);
     SaveDialog1.remember(*chosen);
 }
 
@@ -228,6 +241,7 @@ void TForm14::FormClose() {
     forms.Form2->show();
     m_sourceModel->replace({}, true);
     m_mergedModel->replace({}, true);
+    m_pictures.clear();
     Label5->clear();
     Label6->clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/picturefile.h"
+
 #include "dictionary/recordlist.h"
 #include "platform/dialogs.h"
 #include "ui/form.h"
@@ -48,6 +50,9 @@ private:
 
     RecordList m_source;
     RecordList m_merged;
+    // The pictures of the expressions of every dictionary read since the merger was
+    // opened, by their texts: the merged dictionary brings them along.
+    QHash<picturefile::Key, QString> m_pictures;
     DictionaryModel *m_sourceModel = nullptr;
     DictionaryModel *m_mergedModel = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "dictionary/Unit5.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
+#include "dictionary/editorpictures.h"
 #include "dictionary/expressionfilter.h"
 #include "dictionary/fieldvalidator.h"
 #include "dictionary/opendictionary.h"
@@ -84,6 +85,7 @@ TForm2::TForm2(Forms &forms, Platform &platform)
 
     buildControls();
     buildMenu();
+    m_pictures = new EditorPictures(*this, platform, m_fields);
     setCaption(m_document.fileName());
     setStatus(kCount + QStringLiteral(" -"));
     setFrame(Frame::Sizeable);
@@ -134,6 +136,7 @@ void TForm2::buildControls() {
     column->addLayout(tools);
 
     auto *fields = new QGridLayout;
+    m_fields = fields;
     fields->setVerticalSpacing(3);
     const auto label = [&](const QString &text, int row, const char *name) {
         auto *l = named<QLabel>(central, name);
@@ -563,12 +566,14 @@ void TForm2::openDictionary(const QString &path) {
         return;
     // The caption shows the name as the dialog remembers it, in lower case; the file
     // keeps its own spelling for saving, since the file system may tell letter case apart.
-    m_document.takeOpened(std::move(read->dictionary), path);
+    const QString pictureProblem = m_document.takeOpened(std::move(read->dictionary), path);
     setCaption(paths::asciiLower(m_document.fileName()));
     selectRow(0);
     setStatus(kCount + u' ' + QString::number(recordCount()));
     edtang->setFocus();
     scrollToNewest();
+    if (!pictureProblem.isEmpty())
+        platform.dialogs->warning(pictureProblem);
 }
 
 bool TForm2::saveTo(const QString &path) {
@@ -579,6 +584,8 @@ bool TForm2::saveTo(const QString &path) {
             QStringLiteral("Tyto zvuky se nepodařilo přesunout do složky slovníku, "
                            "výrazy je dál najdou na jejich původním místě:\n") +
             sounds.notMoved.join(u'\n'));
+    if (!sounds.pictures.isEmpty())
+        platform.dialogs->warning(sounds.pictures);
     if (!saved) {
         platform.dialogs->error(saved.error());
         if (!sounds.notMovedBack.isEmpty())
@@ -669,18 +676,20 @@ void TForm2::importClick() {
     }
     if (const std::optional<exchange::KvtmlRead> read =
             exchange::readKvtmlImport(*chosen, *platform.dialogs))
-        takeImported(read->dictionary, read->skippedEntries, read->droppedSounds);
+        takeImported(read->dictionary, read->skippedEntries, read->droppedSounds, read->pictures);
 }
 
 bool TForm2::takeImported(const Tpole &dictionary, qsizetype skippedRows,
-                          const QStringList &droppedSounds) {
+                          const QStringList &droppedSounds, const QStringList &pictures) {
     std::optional<Tpole> records = exchange::encodableRecords(dictionary, *platform.dialogs);
     if (!records)
         return false;
+    const QHash<picturefile::Key, DictionaryDocument::Picture> taken =
+        EditorPictures::takeImported(*records, pictures, *platform.dialogs);
     // One step of the history: its undo gives back the dictionary that was open.
     clearFields();
     m_shownNameBeforeImport = m_shownName;
-    m_document.takeImported(std::move(*records));
+    m_document.takeImported(std::move(*records), taken);
     setCaption(m_document.fileName());
     selectRow(0);
     setStatus(kCount + u' ' + QString::number(recordCount()));

@@ -6,9 +6,11 @@
 #include "platform/dialogs.h"
 #include "ui/form.h"
 
+class EditorPictures;
 class QAction;
 class QBoxLayout;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -116,8 +118,9 @@ public:
     // Takes imported expressions as a new, unsaved dictionary. Characters that
     // Windows-1250 cannot hold are listed first, to be replaced or the import cancelled;
     // rows and sounds left out are told. False when the user cancelled.
+    // `pictures`, when given, names one picture file per expression (empty: none).
     bool takeImported(const Tpole &dictionary, qsizetype skippedRows,
-                      const QStringList &droppedSounds);
+                      const QStringList &droppedSounds, const QStringList &pictures = {});
 
     // The dictionary the editor works on.
     DictionaryDocument &document() { return m_document; }
@@ -132,6 +135,10 @@ public:
     void selectRow(int row);
     // The list as shown: the dictionary's records searched and sorted.
     ExpressionFilter *shownList() const { return m_shown; }
+
+    // The pictures of the expressions: the selected one's beside the fields, the list's
+    // column, and the commands that give the selected expression a picture.
+    EditorPictures &pictures() { return *m_pictures; }
 
     const FileDialogState &openDialog() const { return m_openDialog; }
     const FileDialogState &saveDialog() const { return m_saveDialog; }
@@ -176,6 +183,8 @@ private:
     DictionaryDocument m_document;
     ExpressionFilter *m_shown = nullptr;
     int m_selectedBeforeReset = -1;
+    QGridLayout *m_fields = nullptr;
+    EditorPictures *m_pictures = nullptr;
     QString m_shownName;
     // The caption of the dictionary an import replaced, for its undo.
     QString m_shownNameBeforeImport;

@@ -3,8 +3,10 @@
 #include "core/backups.h"
 #include "dictionary/dictionarymodel.h"
 #include "dictionary/editorlogic.h"
+#include "dictionary/picturefile.h"
 #include "dictionary/recordlist.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,18 @@
 class DictionaryDocument final : public QObject {
     Q_OBJECT
 public:
+    // The picture of an expression: a file in the dictionary's sound folder, or one taken
+    // in since the last save (its bytes, written there by the next save).
+    struct Picture {
+        QString file;
+        QByteArray pending;
+        QString extension; // of the pending bytes
+        bool isNull() const { return file.isEmpty() && pending.isEmpty(); }
+        friend bool operator==(const Picture &a, const Picture &b) {
+            return a.file == b.file && a.pending == b.pending;
+        }
+    };
+
     explicit DictionaryDocument(QObject *parent = nullptr);
 
     static constexpr int kReordered = -2;
@@ -42,12 +56,15 @@ public:
 
     // A new dictionary ("novyslovnik.slv", not saved yet, not modified), with no history.
     void startNew();
-    // The records of the file at `path`, just read: not modified, no history.
-    void takeOpened(Tpole records, const QString &path);
+    // The records of the file at `path`, just read: not modified, no history. Its picture
+    // file is read too; a Czech message when it cannot be (the file is then never written
+    // over, and the dictionary opens without pictures).
+    QString takeOpened(Tpole records, const QString &path);
     // Records from elsewhere (an import) as a new, modified dictionary. The history starts
     // anew with the import as its one step, whose undo gives back the dictionary as it
     // was (its records, name and modified state).
-    void takeImported(Tpole records);
+    // The pictures of its expressions (taken in, waiting for the save) come with it.
+    void takeImported(Tpole records, QHash<picturefile::Key, Picture> pictures = {});
 
     // The steps of the records' changes since the dictionary was opened, started or
     // imported; the dictionary is modified unless the history stands where it was saved.
@@ -72,6 +89,7 @@ public:
         QStringList notMoved;     // recordings that stayed where they were
         QStringList notMovedBack; // after a failed write: recordings left beside the file
         QList<editor::SoundMoveResult::RecordChange> moved; // where recordings went
+        QString pictures; // why the pictures could not all be saved (empty: they were)
     };
     // Moves the recordings waiting in `tempFolder` beside the file and writes it; when the
     // file cannot be written (the Czech message) the recordings go back, so that the file
@@ -79,6 +97,17 @@ public:
     Result<void> saveTo(const QString &path, const QString &tempFolder, SoundReport &sounds);
     // Where a save keeps the file's earlier version first (none: no backups).
     void setBackups(BackupStore *backups) { m_backups = backups; }
+
+    // The picture of the expression at `row` (none: a null picture).
+    Picture pictureOf(int row) const;
+    // Gives the expression at `row` a picture, or takes its picture away (a null one): a
+    // step of the history. The picture belongs to the expression's foreign and Czech text.
+    void setPicture(int row, const Picture &picture);
+    // The file a picture names, when it is a file directly in the dictionary's sound
+    // folder (a name from the picture file is never followed anywhere else); else empty.
+    QString picturePath(const Picture &picture) const;
+    // How many expressions' texts the pictures belong to (also those of deleted ones).
+    qsizetype pictureCount() const { return m_pictures.size(); }
 
     // Whether an expression has this sound, or one that an undo or redo can bring back.
     bool usesSound(const QString &sound) const;
@@ -108,8 +137,15 @@ private:
     class Edit;
     class Exchange;
     class Reordering;
+    class PictureChange;
 
     void takeName(const QString &path);
+    // After the dictionary was written to `path`: the pending pictures written into its
+    // sound folder, those of another folder copied there (Save As), and the picture file.
+    QString savePictures(const QString &path);
+    // Moves a picture from one expression's texts to another's when the latter has none;
+    // whether it did.
+    bool movePicture(const picturefile::Key &from, const picturefile::Key &to);
     // A step changed the record at `row` (-1: all of them).
     void stepTaken(int row);
     // Every record the history's steps hold (to read, or to change the sounds a save moved).
@@ -124,4 +160,9 @@ private:
     int m_steppedRow = -1;
     BackupStore *m_backups = nullptr;
     std::vector<std::function<QStringList()>> m_soundHolders;
+    QHash<picturefile::Key, Picture> m_pictures;
+    QStringList m_otherPictureLines;
+    // The picture file beside the dictionary could not be read: it is not written over.
+    bool m_picturesUnreadable = false;
+    QString m_pictureFolder; // the sound folder the pictures' files are in, when there is one
 };

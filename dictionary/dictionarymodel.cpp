@@ -22,7 +22,26 @@ int DictionaryModel::rowCount(const QModelIndex &parent) const {
 }
 
 int DictionaryModel::columnCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : (m_pictureColumn ? 5 : 4);
+}
+
+void DictionaryModel::setPictureColumn(bool shown) {
+    if (shown == m_pictureColumn || m_style != Style::Editor)
+        return;
+    if (shown)
+        beginInsertColumns({}, kPictureColumn, kPictureColumn);
+    else
+        beginRemoveColumns({}, kPictureColumn, kPictureColumn);
+    m_pictureColumn = shown;
+    if (shown)
+        endInsertColumns();
+    else
+        endRemoveColumns();
+}
+
+void DictionaryModel::recordChanged(int row) {
+    if (row >= 0 && row < m_dictionary.size())
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 QString DictionaryModel::cell(int row, int column) const {
@@ -58,6 +77,11 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const {
         if (index.column() == 2 && m_font)
             return *m_font;
         return {};
+    case Qt::DecorationRole:
+        if (index.column() == kPictureColumn && m_pictureColumn && m_thumbnail &&
+            index.row() < m_dictionary.size())
+            return m_thumbnail(index.row());
+        return {};
     default:
         return {};
     }
@@ -67,8 +91,9 @@ QVariant DictionaryModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const char16_t *const titles[] = {u"Cizí výraz", u"Český výraz",
-                                             u"Cizojazyčná výslovnost", u"Mluvená výslovnost"};
-    if (section < 0 || section >= 4)
+                                             u"Cizojazyčná výslovnost", u"Mluvená výslovnost",
+                                             u"Obrázek"};
+    if (section < 0 || section >= columnCount())
         return {};
     return QString::fromUtf16(titles[column(section)]);
 }

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include <functional>
+
 #include <optional>
 #include <vector>
 
@@ -52,7 +54,19 @@ public:
     // (`order` holds every row once). Indexes kept by views follow their records.
     void reorder(const std::vector<int> &order);
 
+    // The record at `row` is shown otherwise (its picture changed).
+    void recordChanged(int row);
+
     void setPronunciationFont(const QFont &font) { m_font = font; }
+
+    // The editor's fifth column, "Obrázek", shown while the dictionary has pictures: each
+    // row's thumbnail as `thumbnail` gives it (made when the row is first shown).
+    static constexpr int kPictureColumn = 4;
+    void setThumbnails(std::function<QVariant(int row)> thumbnail) {
+        m_thumbnail = std::move(thumbnail);
+    }
+    bool pictureColumn() const { return m_pictureColumn; }
+    void setPictureColumn(bool shown);
 
     // Whether the list shows its empty row while it has no records.
     bool blankRow() const { return m_blankRow; }
@@ -65,4 +79,6 @@ private:
     Style m_style;
     bool m_blankRow = true;
     std::optional<QFont> m_font;
+    bool m_pictureColumn = false;
+    std::function<QVariant(int row)> m_thumbnail;
 };

@@ -30,7 +30,9 @@ QString soundFolderBase(const QString &dictionaryFileName) {
     return dot < 0 ? dictionaryFileName : dictionaryFileName.left(dot);
 }
 
-QString soundFolder(const QString &dictionaryFolder, const QString &base) {
+namespace {
+
+QString findSoundFolder(const QString &dictionaryFolder, const QString &base, bool create) {
     QDir folder(dictionaryFolder.isEmpty() ? QStringLiteral(".") : dictionaryFolder);
     const QString upper = base.toUpper();
     const QStringList entries = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -50,11 +52,23 @@ QString soundFolder(const QString &dictionaryFolder, const QString &base) {
         }
     }
     if (found.isEmpty()) {
+        if (!create)
+            return {};
         if (!folder.mkdir(upper) && !QFileInfo(folder.filePath(upper)).isDir())
             return {};
         found = upper;
     }
     return QDir::cleanPath(folder.absoluteFilePath(found));
+}
+
+} // namespace
+
+QString soundFolder(const QString &dictionaryFolder, const QString &base) {
+    return findSoundFolder(dictionaryFolder, base, true);
+}
+
+QString existingSoundFolder(const QString &dictionaryFolder, const QString &base) {
+    return findSoundFolder(dictionaryFolder, base, false);
 }
 
 bool livesIn(const QString &path, const QString &folder) {

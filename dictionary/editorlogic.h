@@ -34,6 +34,9 @@ QString soundFolderBase(const QString &dictionaryFileName);
 // is created in upper case. Returns the folder's path without a trailing separator,
 // or an empty text when it neither exists nor can be created.
 QString soundFolder(const QString &dictionaryFolder, const QString &base);
+// The same folder when it exists, found as soundFolder() finds it, never created; an
+// empty text when there is none.
+QString existingSoundFolder(const QString &dictionaryFolder, const QString &base);
 
 // Whether `path` names a file directly inside `folder`: a regular file, not a link,
 // whose real place (links in the folders above it resolved) is in the real place of

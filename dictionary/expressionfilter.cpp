@@ -25,6 +25,18 @@ ExpressionFilter::ExpressionFilter(DictionaryModel &source, const RecordList &re
             &ExpressionFilter::sourceLayoutAboutToBeChanged);
     connect(&source, &QAbstractItemModel::layoutChanged, this,
             &ExpressionFilter::sourceLayoutChanged);
+    // The column of pictures comes and goes with them; the rows stay as they are.
+    connect(
+        &source, &QAbstractItemModel::columnsAboutToBeInserted, this,
+        [this](const QModelIndex &, int first, int last) { beginInsertColumns({}, first, last); });
+    connect(&source, &QAbstractItemModel::columnsInserted, this, [this] { endInsertColumns(); });
+    connect(&source, &QAbstractItemModel::columnsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                if (m_sortColumn >= first)
+                    m_sortColumn = -1;
+                beginRemoveColumns({}, first, last);
+            });
+    connect(&source, &QAbstractItemModel::columnsRemoved, this, [this] { endRemoveColumns(); });
 }
 
 int ExpressionFilter::rowCount(const QModelIndex &parent) const {
@@ -145,7 +157,9 @@ void ExpressionFilter::sort(int column, Qt::SortOrder order) {
     if (column == m_sortColumn && (column < 0 || order == m_order))
         return;
     beginResetModel();
-    m_sortColumn = column < columnCount() ? column : -1;
+    // The pictures are not put in an order.
+    m_sortColumn =
+        column < std::min(columnCount(), int(DictionaryModel::kPictureColumn)) ? column : -1;
     m_order = order;
     m_sorted = m_sortColumn >= 0
                    ? m_collated.sorted(m_records, m_sortColumn, order == Qt::DescendingOrder)

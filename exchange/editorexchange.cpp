@@ -78,8 +78,15 @@ void exportDocument(const DictionaryDocument &document, Dialogs &dialogs, FileDi
                             .arg(QDir::toNativeSeparators(*chosen)));
         return;
     }
+    // The pictures saved beside the dictionary go with it as the vocabulary's images.
+    QStringList pictures;
+    if (document.pictureCount() > 0) {
+        pictures.reserve(document.count());
+        for (int row = 0; row < document.count(); ++row)
+            pictures.append(document.picturePath(document.pictureOf(row)));
+    }
     const Result<void> saved =
-        exportDictionary(*chosen, document.records().toList(), *format, baseName);
+        exportDictionary(*chosen, document.records().toList(), *format, baseName, pictures);
     if (!saved) {
         dialogs.error(saved.error());
         return;

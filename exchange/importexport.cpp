@@ -170,9 +170,9 @@ std::optional<FileFormat> exportFormatOf(const QString &path) {
 }
 
 Result<void> exportDictionary(const QString &path, const Tpole &dictionary, FileFormat format,
-                              const QString &title) {
+                              const QString &title, const QStringList &pictures) {
     if (format == FileFormat::Kvtml)
-        return writeKvtmlFile(path, dictionary, title, QStringLiteral("en"));
+        return writeKvtmlFile(path, dictionary, title, QStringLiteral("en"), pictures);
     return writeDelimitedFile(path, dictionary, format == FileFormat::Tsv ? u'\t' : u',', true);
 }
 
@@ -183,9 +183,9 @@ Result<void> writeDelimitedFile(const QString &path, const Tpole &dictionary, QC
 }
 
 Result<void> writeKvtmlFile(const QString &path, const Tpole &dictionary, const QString &title,
-                            const QString &foreignLocale) {
-    return textfile::saveFile(
-        path, kvtmlBytes(dictionary, title, foreignLocale, QFileInfo(path).absolutePath()));
+                            const QString &foreignLocale, const QStringList &pictures) {
+    return textfile::saveFile(path, kvtmlBytes(dictionary, title, foreignLocale,
+                                               QFileInfo(path).absolutePath(), pictures));
 }
 
 } // namespace exchange

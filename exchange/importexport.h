@@ -47,15 +47,16 @@ std::optional<FileFormat> importFormatOf(const QString &path);
 std::optional<FileFormat> exportFormatOf(const QString &path);
 
 // Writes the dictionary in the format: delimited text with the header row of the
-// columns, or KVTML titled `title` with English as the foreign language.
+// columns, or KVTML titled `title` with English as the foreign language (and the
+// expressions' pictures, one file per expression or empty, as its images).
 Result<void> exportDictionary(const QString &path, const Tpole &dictionary, FileFormat format,
-                              const QString &title);
+                              const QString &title, const QStringList &pictures = {});
 
 // Exports through the program's safe save: delimited text in UTF-8 (tab: TSV, ",": CSV),
 // or KVTML with the given title and locale of the foreign language.
 Result<void> writeDelimitedFile(const QString &path, const Tpole &dictionary, QChar delimiter,
                                 bool withHeader);
 Result<void> writeKvtmlFile(const QString &path, const Tpole &dictionary, const QString &title,
-                            const QString &foreignLocale);
+                            const QString &foreignLocale, const QStringList &pictures = {});
 
 } // namespace exchange

@@ -18,6 +18,7 @@ struct Translation {
     QString text;
     QString pronunciation;
     QString sound;
+    QString image;
     bool hasPronunciation = false;
 };
 
@@ -124,6 +125,8 @@ private:
                 m_field = &m_translation->pronunciation;
             } else if (name == u"sound") {
                 m_field = &m_translation->sound;
+            } else if (name == u"image") {
+                m_field = &m_translation->image;
             }
         }
         if (m_field)
@@ -222,7 +225,13 @@ Result<KvtmlRead> parseKvtml(QByteArrayView bytes, const QString &sourceFolder,
             else
                 e.zvuk = kept;
         }
+        QString picture;
+        for (const Translation *translation : {&foreign, &czech}) {
+            if (picture.isEmpty() && !translation->image.trimmed().isEmpty())
+                picture = soundBeside(translation->image, sourceFolder);
+        }
         dictionary.append(e);
+        result.pictures.append(picture);
     }
     return result;
 }
@@ -239,7 +248,7 @@ Result<KvtmlRead> readKvtmlFile(const QString &path, const KvtmlLimits &limits) 
 }
 
 QByteArray kvtmlBytes(const Tpole &dictionary, const QString &title, const QString &foreignLocale,
-                      const QString &targetFolder) {
+                      const QString &targetFolder, const QStringList &pictures) {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -280,6 +289,8 @@ QByteArray kvtmlBytes(const Tpole &dictionary, const QString &title, const QStri
         }
         if (e.zvuk != dictionaryfile::kNoSound && !e.zvuk.isEmpty())
             xml.writeTextElement(QStringLiteral("sound"), soundReference(e.zvuk, targetFolder));
+        if (const QString picture = pictures.value(i); !picture.isEmpty())
+            xml.writeTextElement(QStringLiteral("image"), soundReference(picture, targetFolder));
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("translation"));
         xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));

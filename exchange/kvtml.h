@@ -26,6 +26,10 @@ struct KvtmlRead {
     QString foreignLocale;        // the foreign language's locale ("en"), when the file names it
     qsizetype skippedEntries = 0; // entries with only one of the foreign and Czech texts
     QStringList droppedSounds;    // sound references that name no file beside the vocabulary
+    // One per expression of `dictionary`: its picture (the foreign translation's image,
+    // else the Czech one's) when it names an existing file in the vocabulary's folder or
+    // below it, as sounds are kept; else empty.
+    QStringList pictures;
 };
 
 // Reads a vocabulary (untrusted: never throws; refuses a document type with its own
@@ -44,8 +48,9 @@ Result<KvtmlRead> readKvtmlFile(const QString &path, const KvtmlLimits &limits =
 // foreign one with `foreignLocale`, then Czech), one entry per expression in one lesson
 // named by the title. Pronunciations lose their brackets and show the phonetic symbols;
 // a sound ("NENÍ": none) is written relative to `targetFolder` when it lies in it or
-// below, otherwise as a file: address.
+// below, otherwise as a file: address. `pictures`, when given, holds one picture file per
+// expression (empty: none), written as the foreign translation's image as sounds are.
 QByteArray kvtmlBytes(const Tpole &dictionary, const QString &title, const QString &foreignLocale,
-                      const QString &targetFolder);
+                      const QString &targetFolder, const QStringList &pictures = {});
 
 } // namespace exchange

@@ -24,3 +24,4 @@ int fuzzReview(const std::uint8_t *data, std::size_t size);
 int fuzzDelimited(const std::uint8_t *data, std::size_t size);
 int fuzzKvtml(const std::uint8_t *data, std::size_t size);
 int fuzzBackups(const std::uint8_t *data, std::size_t size);
+int fuzzPictures(const std::uint8_t *data, std::size_t size);

@@ -13,6 +13,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"delimited", fuzzDelimited},
         {"kvtml", fuzzKvtml},
         {"backups", fuzzBackups},
+        {"pictures", fuzzPictures},
     };
     return targets;
 }

@@ -64,6 +64,7 @@ TForm6::TForm6(Forms &forms, Platform &platform)
     buildMenu();
     buildControls();
     setFixedClientSize(475, 352);
+    m_picture = std::make_unique<ModePicture>(*this, "pictureView");
     centreOnDesktop();
     vychozistav();
 }
@@ -177,6 +178,8 @@ void TForm6::Otevt1Click() {
     if (!read)
         return;
     m_lines = std::move(read->lines);
+    if (const QString problem = m_picture->open(*path); !problem.isEmpty())
+        platform.dialogs->warning(problem);
     nactivyrazy();
     obnovinfo();
     setFontSize(forms.Form7->spedtvyskapisma->value());
@@ -245,6 +248,7 @@ void TForm6::endLesson() {
     if (again) {
         m_position = -1;
         mec->setPlainText(kDash);
+        m_picture->clear();
         meang->setPlainText(kDash);
         btdalsi->hide();
         btstart->show();
@@ -303,6 +307,7 @@ void TForm6::zobrazvyznamy() {
     const Tslovniky &record = m_dictionary[m_position];
     meang->setPlainText(lesson::meaningsText(record.ang));
     mec->setPlainText(lesson::meaningsText(record.cz));
+    m_picture->show(record);
 }
 
 void TForm6::setFontSize(int size) {
@@ -332,6 +337,8 @@ void TForm6::vychozistav() {
     m_dictionary.clear();
     m_lines.clear();
     m_running = false;
+    if (m_picture)
+        m_picture->clear();
     if (!automaticSteps())
         BitBtn3->setEnabled(false);
 }

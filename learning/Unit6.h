@@ -1,9 +1,12 @@
 #pragma once
 
 #include "dictionary/expressionsound.h"
+#include "dictionary/modepicture.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "ui/form.h"
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -60,6 +63,9 @@ public:
     int position() const { return m_position; }
     bool running() const { return m_running; }
     bool paused() const { return m_paused; }
+    // The expressions' pictures, shown with the expression (learning shows its answer at
+    // once, so the picture gives nothing away).
+    const ModePicture &picture() const { return *m_picture; }
 
 protected:
     void FormShow() override;
@@ -80,4 +86,5 @@ private:
     bool m_running = false;
     bool m_paused = false;
     ExpressionSound *m_sound = nullptr;
+    std::unique_ptr<ModePicture> m_picture;
 };

@@ -16,6 +16,7 @@
 #include "ui/generalsettings.h"
 #include "ui/mainwindow.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -202,6 +203,12 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     undoButton->setEnabled(false);
     connect(undoButton, &QPushButton::clicked, this, &ReviewWindow::undoAnswer);
     auto *undoRow = new QHBoxLayout;
+    pictureWithQuestionBox = named<QCheckBox>(central, "pictureWithQuestionBox");
+    pictureWithQuestionBox->setText(QStringLiteral("Obrázek ukázat už s otázkou"));
+    pictureWithQuestionBox->setAccessibleName(pictureWithQuestionBox->text());
+    pictureWithQuestionBox->setToolTip(
+        QStringLiteral("Jinak se obrázek výrazu ukáže až s odpovědí, aby ji neprozradil"));
+    undoRow->addWidget(pictureWithQuestionBox);
     undoRow->addStretch();
     undoRow->addWidget(undoButton);
     layout->addLayout(undoRow);
@@ -228,6 +235,8 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     retentionBox->setValue(kDefaultRetention);
     m_settings.number(kNewPerDay, newPerDayBox, kDefaultNewPerDay)
         .number(kRetention, retentionBox, kDefaultRetention)
+        // Added later: a key written before them lacks them.
+        .mayBeMissing()
         .flag(kChoice, choiceAction, false)
         .number(kDifficultAfter, difficultBox, kDefaultDifficultAfter)
         .number(kMaxReviews, maxReviewsBox, kDefaultMaxReviews)
@@ -237,7 +246,8 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
         .text(
             kCatchUpUntil, [this] { return m_catchUpUntil.toString(Qt::ISODate); },
             [this](const QString &day) { m_catchUpUntil = QDate::fromString(day, Qt::ISODate); },
-            QString());
+            QString())
+        .flag(QStringLiteral("Obrazek s otazkou"), pictureWithQuestionBox, false);
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
     const auto store = [this] {
         m_settings.store(*this->platform.registry, *this->platform.dialogs);
@@ -268,6 +278,14 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
         if (!m_revealed)
             showQuestion();
     });
+    connect(pictureWithQuestionBox, &QCheckBox::toggled, this, [this, store] {
+        store();
+        if (m_position < m_queue.size() && (m_revealed || pictureWithQuestionBox->isChecked()))
+            m_picture->show(m_dictionary.at(m_queue[m_position]));
+        else
+            m_picture->clear();
+    });
+    m_picture = std::make_unique<ModePicture>(*this, "pictureView");
 
     // The designed size, larger where the desktop's font needs more.
     resize(QSize(560, 640).expandedTo(sizeHint()));
@@ -349,6 +367,8 @@ bool ReviewWindow::openDictionary(const QString &path) {
     m_choiceRecords.clear();
     m_path = path;
     m_recorder = std::move(recorder);
+    if (const QString problem = m_picture->open(path); !problem.isEmpty())
+        platform.dialogs->warning(problem);
     // Expressions deleted from the dictionary long ago are forgotten when the session
     // starts, from the keys its overview gathers.
     m_forgetRemoved = true;
@@ -390,6 +410,7 @@ void ReviewWindow::startSession() {
 
 void ReviewWindow::showQuestion() {
     m_revealed = false;
+    m_picture->clear();
     m_choice = {};
     m_choseRight.reset();
     choicesPanel->hide();
@@ -417,6 +438,10 @@ void ReviewWindow::showQuestion() {
     progressLabel->setText(QStringLiteral("Výraz %1 z %2").arg(m_position + 1).arg(m_queue.size()) +
                            (difficult ? QStringLiteral(" – obtížný výraz") : QString()));
     questionText->setPlainText(expression.ang);
+    if (pictureWithQuestionBox->isChecked())
+        m_picture->show(expression);
+    else
+        m_picture->clear();
     showButton->setFocus();
     if (choiceAction->isChecked())
         showChoices(expression);
@@ -470,6 +495,7 @@ void ReviewWindow::reveal(bool withSound) {
     m_revealed = true;
     const Tslovniky &expression = m_dictionary.at(m_queue[m_position]);
     answerText->setPlainText(expression.cz);
+    m_picture->show(expression);
     pronunciationLabel->setText(expression.vyslovnost == dictionaryfile::kNoPronunciation
                                     ? QString()
                                     : expression.vyslovnost);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/expressionsound.h"
+#include "dictionary/modepicture.h"
 #include "dictionary/slovnik.h"
 #include "platform/dialogs.h"
 #include "review/duelist.h"
@@ -12,11 +13,13 @@
 #include "ui/settingstable.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class BarChart;
 class DifficultWindow;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -71,6 +74,9 @@ public:
     QAction *difficultAction = nullptr;
     // "Obtížné výrazy", made when first asked for.
     DifficultWindow *difficultWindow = nullptr;
+    // Ours: the expressions' pictures shown already with the question (off: with the
+    // answer).
+    QCheckBox *pictureWithQuestionBox = nullptr;
     // Expressions due on each of the next 30 days.
     BarChart *forecastView = nullptr;
 
@@ -87,6 +93,7 @@ public:
     void report(const Result<void> &done);
     // The expressions asked in this session, as indexes into the dictionary.
     const QList<qsizetype> &queue() const { return m_queue; }
+    const ModePicture &picture() const { return *m_picture; }
 
 protected:
     void FormShow() override;
@@ -146,4 +153,5 @@ private:
     FileDialogState m_openDialog;
     SettingsTable m_settings;
     ExpressionSound *m_sound = nullptr;
+    std::unique_ptr<ModePicture> m_picture;
 };

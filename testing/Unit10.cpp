@@ -15,7 +15,8 @@
 TForm10::TForm10(Forms &forms, Platform &platform)
     : TestSettingsForm(forms, platform, QStringLiteral("Form10"),
                        {QStringLiteral("Normalni zkousec"), false, false,
-                        QStringLiteral("Použit zvuk při zobrazování výrazu"), false},
+                        QStringLiteral("Použit zvuk při zobrazování výrazu"), false,
+                        QStringLiteral("Zkouseni I")},
                        [this] { return this->forms.Form4 && this->forms.Form4->loaded(); }),
       m_leniency(QStringLiteral("Tolerance odpovedi")),
       m_answerMode(QStringLiteral("Zpusob odpovedi")) {

@@ -131,6 +131,7 @@ TForm12::TForm12(Forms &forms, Platform &platform)
 
     setFrame(Frame::Fixed);
     setFixedClientSize(383, 402);
+    placePicture();
     centreOnDesktop();
     zaklnastaveni();
 }
@@ -193,11 +194,19 @@ void TForm12::prvnizkouseni() {
 
 void TForm12::zobrazotazku() {
     mecz->setPlainText(testitems::shownMeanings(m_test.current().cz));
+    showItemPicture(true);
+}
+
+void TForm12::showItemPicture(bool asking, bool answerShown) {
+    const Tslovniky &item = m_test.current();
+    showPicture(m_czechShown ? item.ang : item.cz, m_czechShown ? item.cz : item.ang, asking,
+                forms.Form13->pictureWithQuestion->isChecked(), answerShown);
 }
 
 void TForm12::showAnswer(bool knew) {
     const bool show =
         forms.Form13->rbobe->isChecked() || (forms.Form13->rbzobrazit->isChecked() && !knew);
+    showItemPicture(false, show);
     if (!show) {
         mespravneprvni->setPlainText(kDash);
         mespravne->setPlainText(kDash);
@@ -267,6 +276,9 @@ void TForm12::undoAnswerClick() {
     const std::array<QLabel *, 3> labels{lbaktvyraz, lbspravne, lbspatne};
     for (size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(step.labels.value(qsizetype(i)));
+    // The expression is asked again: its picture only where the question shows one.
+    m_picture->clear();
+    showItemPicture(true);
     btjo->setFocus();
 }
 
@@ -388,4 +400,6 @@ void TForm12::zaklnastaveni() {
     for (QPlainTextEdit *text : {mecz, mespravne, mespravneprvni})
         text->setPlainText(kDash);
     BitBtn3->setEnabled(true);
+    if (m_picture)
+        m_picture->clear();
 }

@@ -75,6 +75,9 @@ private:
     void otevrislovnik();
     void zobrazotazku();
     void showAnswer(bool knew);
+    // The picture of the expression asked (`asking`) or answered (`answerShown`: the
+    // window shows its answer), as the settings ask.
+    void showItemPicture(bool asking, bool answerShown = true);
     void zobrazinfo();
     void prehrajzvuk();
     // After an answer: the next question in file order, or the next one drawn (the end

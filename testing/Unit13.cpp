@@ -8,7 +8,8 @@
 TForm13::TForm13(Forms &forms, Platform &platform)
     : TestSettingsForm(forms, platform, QStringLiteral("Form13"),
                        {QStringLiteral("Jednoduchy zkousec"), true, true,
-                        QStringLiteral("Použit zvuk při zobrazení výrazu"), true},
+                        QStringLiteral("Použit zvuk při zobrazení výrazu"), true,
+                        QStringLiteral("Zkouseni II")},
                        [this] { return this->forms.Form12 && this->forms.Form12->loaded(); }) {
     rbobe = answerEachTime;
     connect(BitBtn2, &QPushButton::clicked, this, &TForm13::BitBtn2Click);

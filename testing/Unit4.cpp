@@ -33,6 +33,7 @@ TForm4::TForm4(Forms &forms, Platform &platform)
     buildControls();
     setFrame(Frame::Fixed);
     setFixedClientSize(380, 391);
+    placePicture();
     centreOnDesktop();
     zakladninastav();
 }
@@ -150,6 +151,8 @@ void TForm4::zakladninastav() {
     setChoosing(false);
     for (QPlainTextEdit *m : {mevyraz, mespravne, mespravneprvni})
         setMemo(m, QStringLiteral("-"));
+    if (m_picture)
+        m_picture->clear();
 }
 
 void TForm4::btnovyClick() {
@@ -218,6 +221,9 @@ void TForm4::showQuestion() {
         return;
     const TestRecord &record = m_test.current();
     setMemo(mevyraz, testitems::shownMeanings(record.shown));
+    showPicture(m_czechShown ? record.answer : record.shown,
+                m_czechShown ? record.shown : record.answer, true,
+                forms.Form10->pictureWithQuestion->isChecked());
     edtodpoved->setFocus();
     showChoices();
     if (!randomOrder())
@@ -339,6 +345,13 @@ void TForm4::edtodpovedEnter() {
             setMemo(mespravneprvni, QStringLiteral("-"));
         }
     }
+    // The picture goes with an answer the window shows, never without one.
+    const bool answerShown = verdict.right
+                                 ? !verdict.note.isEmpty()
+                                 : !verdict.note.isEmpty() || forms.Form10->rbzobrazit->isChecked();
+    showPicture(m_czechShown ? record.answer : record.shown,
+                m_czechShown ? record.shown : record.answer, false,
+                forms.Form10->pictureWithQuestion->isChecked(), answerShown);
     btstartClick();
 }
 

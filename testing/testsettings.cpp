@@ -12,7 +12,8 @@
 
 TestSettingsForm::TestSettingsForm(Forms &forms, Platform &platform, const QString &name,
                                    const Design &design, std::function<bool()> testLoaded)
-    : VokabForm(forms, platform, name), m_settings(design.key) {
+    : VokabForm(forms, platform, name), m_settings(design.key),
+      m_pictures(QStringLiteral("Obrazky")) {
     setWindowTitle(QStringLiteral("Nastavení zkoušeče"));
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -41,6 +42,12 @@ TestSettingsForm::TestSettingsForm(Forms &forms, Platform &platform, const QStri
     CheckBox1->setText(design.soundCaption);
     CheckBox1->setChecked(true);
     column->addWidget(CheckBox1);
+    pictureWithQuestion = named<QCheckBox>(central, "pictureWithQuestion");
+    pictureWithQuestion->setText(QStringLiteral("Obrázek ukázat už s otázkou"));
+    pictureWithQuestion->setAccessibleName(pictureWithQuestion->text());
+    pictureWithQuestion->setToolTip(
+        QStringLiteral("Jinak se obrázek výrazu ukáže až s odpovědí, aby ji neprozradil"));
+    column->addWidget(pictureWithQuestion);
     auto *buttons = new QHBoxLayout;
     // The buttons in the order they stand in, which is also the order of the Tab key.
     const auto confirm = [&] {
@@ -76,12 +83,16 @@ TestSettingsForm::TestSettingsForm(Forms &forms, Platform &platform, const QStri
         .flag(QStringLiteral("Napoveduzobrazit"), rbzobrazit, false)
         .flag(QStringLiteral("Napovedunezobrazit"), rbnezobrazit, true)
         .flag(QStringLiteral("Pouzitzvuk"), CheckBox1, true);
+    // Ours, in a key of its own: the system's key stays as the system writes it.
+    m_pictures.mayBeMissing().flag(design.pictureValue, pictureWithQuestion, false);
 }
 
 void TestSettingsForm::FormCreate() {
     m_settings.loadOrStore(*platform.registry, *platform.dialogs);
+    m_pictures.load(*platform.registry, *platform.dialogs);
 }
 
 void TestSettingsForm::zapisdoregistru() {
     m_settings.store(*platform.registry, *platform.dialogs);
+    m_pictures.store(*platform.registry, *platform.dialogs);
 }

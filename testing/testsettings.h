@@ -23,6 +23,9 @@ public:
     QRadioButton *rbzobrazit = nullptr;
     QRadioButton *rbnezobrazit = nullptr;
     QCheckBox *CheckBox1 = nullptr;
+    // Ours: the expressions' pictures shown already with the question (off: with the
+    // answer, so that a picture never gives the answer away unless asked to).
+    QCheckBox *pictureWithQuestion = nullptr;
     QPushButton *BitBtn2 = nullptr; // "Potvrdit"
     QPushButton *BitBtn1 = nullptr; // "Zpět"
 
@@ -38,6 +41,7 @@ protected:
         bool backFirst = false;    // "Zpět" left of "Potvrdit"
         QString soundCaption;
         bool answerEachTime = false; // the option "Odpověď zobrazovat pokaždé"
+        QString pictureValue;        // its value in the pictures' key "Obrazky"
     };
     // `testLoaded` tells whether the window's test holds a dictionary.
     TestSettingsForm(Forms &forms, Platform &platform, const QString &name, const Design &design,
@@ -48,6 +52,7 @@ protected:
 
 private:
     SettingsTable m_settings;
+    SettingsTable m_pictures;
     bool m_restoringDirection = false;
     bool m_restoringOrder = false;
 };

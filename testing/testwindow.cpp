@@ -35,7 +35,23 @@ std::optional<QStringList> TestWindow::openDictionary(const QString &path) {
         return std::nullopt;
     if (const Result<void> opened = m_plan.open(path); !opened)
         platform.dialogs->error(opened.error());
+    if (const QString problem = m_picture->open(path); !problem.isEmpty())
+        platform.dialogs->warning(problem);
     return read->lines;
+}
+
+void TestWindow::placePicture() {
+    m_picture = std::make_unique<ModePicture>(*this, "pictureView");
+}
+
+void TestWindow::showPicture(const QString &foreign, const QString &czech, bool asking,
+                             bool onQuestion, bool answerShown) {
+    if (asking != onQuestion)
+        return;
+    if (asking || answerShown)
+        m_picture->show(foreign, czech);
+    else
+        m_picture->clear();
 }
 
 void TestWindow::askToInterrupt() {

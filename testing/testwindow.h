@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/modepicture.h"
 #include "platform/dialogs.h"
 #include "review/planrecorder.h"
 #include "testing/zkouseni.h"
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class ExpressionSound;
@@ -72,6 +74,9 @@ public:
     // window's grade from the percentage in its label "Úspěšnost".
     void procenta();
 
+    // The pictures of the test's expressions, at the right of its controls.
+    const ModePicture &picture() const { return *m_picture; }
+
 protected:
     // `kind`: the test kind of its statistics rows ("Zkoušení I", "Zkoušení II").
     TestWindow(Forms &forms, Platform &platform, const QString &name, const QString &kind);
@@ -105,6 +110,14 @@ protected:
     // recording, or the foreign expression spoken when it has none. A voice never reads
     // out the answer: it speaks only when the foreign side is the question.
     void playExpression(bool soundOn, const QString &soundField, const QString &foreignText);
+    // Puts the pictures at the right of the window's controls (once they are made).
+    void placePicture();
+    // The picture of the expression asked (`asking`) or just answered, on the side the
+    // settings ask for: with the question when `onQuestion`, else with the answer, when the
+    // window shows it (`answerShown`; it then stays while the next question is asked, as
+    // the answer does; an answer not shown takes the picture away).
+    void showPicture(const QString &foreign, const QString &czech, bool asking, bool onQuestion,
+                     bool answerShown = true);
 
     // The lines of the opened file. They are kept as a list, not as the hidden memo's
     // text: a text document lays out every line (seconds for a million) for nobody to
@@ -117,6 +130,7 @@ protected:
     ExpressionSound *m_sound = nullptr;
     // The review plan of the opened dictionary, when it has one.
     review::PlanRecorder m_plan;
+    std::unique_ptr<ModePicture> m_picture;
 
 private:
     QString m_kind;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Measures what users wait on: builds the program and its benchmark in Release, writes
 # the inputs (dictionaries of 1,000 / 10,000 / 100,000 / 1,000,000 expressions, a 200,000-entry
-# translator word list, a 100,000-row statistics file) and prints one line per figure.
+# translator word list, a 100,000-row statistics file; the pictures group writes its own
+# dictionary of 10,000 expressions with pictures) and prints one line per figure.
 #   tools/bench.sh [group...]   groups: startup editor testing million translator statistics
-#                               review backups search
+#                               review backups search pictures
 # Non-zero when a figure misses its target.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,7 +4,7 @@
 VOKAB_BUILD_PACKAGES=(
     cmake ninja-build g++ ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-    qt6-qpa-plugins libqt6svg6 qt6-translations-l10n fonts-dejavu-core xdg-utils
+    qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins qt6-translations-l10n fonts-dejavu-core xdg-utils
     libuchardet-dev libespeak-ng-dev espeak-ng-data
 )
 VOKAB_TEST_PACKAGES=(

@@ -467,6 +467,22 @@ private slots:
         QCOMPARE(review->queue().size(), 3);
     }
 
+    // A key of an earlier version holds only the first two values: it is read without a
+    // message, the later ones keep their defaults.
+    void theSettingsOfAnEarlierVersionAreReadWithoutAMessage() {
+        auto platform = std::make_unique<TestPlatform>();
+        platform->memory().createKey(QStringLiteral("Opakovani"));
+        QVERIFY(platform->memory().writeInteger(QStringLiteral("Opakovani"),
+                                                QStringLiteral("Novych denne"), 7));
+        QVERIFY(platform->memory().writeInteger(QStringLiteral("Opakovani"),
+                                                QStringLiteral("Pozadovana uspesnost"), 85));
+        TestWindows windows(std::move(platform));
+        QVERIFY2(windows.dialogs().shown.isEmpty(), qPrintable(windows.dialogs().lastText()));
+        QCOMPARE(windows.forms().review->newPerDayBox->value(), 7);
+        QCOMPARE(windows.forms().review->maxReviewsBox->value(), 200);
+        QVERIFY(!windows.forms().review->choiceAction->isChecked());
+    }
+
 private:
     // Opens the review window from the main window's menu and the dictionary through
     // the window's open button.
