@@ -566,6 +566,9 @@ void ReviewWindow::undoAnswer() {
         return;
     const AnswerStep step = *std::exchange(m_lastAnswer, std::nullopt);
     undoButton->setEnabled(false);
+    // The plan no longer holds the answer (its expression was forgotten since).
+    if (!m_recorder.canUndo())
+        return;
     if (const Result<void> undone = m_recorder.undoLast(); !undone) {
         report(undone);
         startSession();
@@ -599,6 +602,11 @@ void ReviewWindow::showDifficult() {
                         .arg(row.key.foreign)))
                 return;
             report(m_recorder.resetMemory(row.key));
+            // An answer to the forgotten memory can no longer be taken back.
+            if (!m_recorder.canUndo()) {
+                m_lastAnswer.reset();
+                undoButton->setEnabled(false);
+            }
             dropFromSession(row.key);
             fillDifficult();
         };
