@@ -3,6 +3,7 @@
 #include "measure.h"
 
 #include "statistics/Unit23.h"
+#include "statistics/practicecalendar.h"
 #include "statistics/statistiky.h"
 #include "support/testplatform.h"
 #include "ui/barchart.h"
@@ -12,6 +13,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <QTabWidget>
+
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -70,4 +74,31 @@ void benchStatistics() {
                   QStringLiteral("< 20 ms"));
     if (bench::median(charts) >= 20)
         bench::missed(QStringLiteral("statistics chart"));
+
+    // The calendar of ten years of daily practice: the tab shown and its year drawn.
+    std::vector<double> calendars;
+    for (int run = 0; run < bench::kRuns * 2; ++run) {
+        TestWindows windows;
+        TForm23 *statistics = windows.forms().Form23;
+        const QDate today = windows.platform().fixedClock().time.date();
+        for (int day = 0; day < 3650; ++day) {
+            windows.platform().fixedClock().time.setDate(today.addDays(-day));
+            for (int answer = 0; answer < day % 7; ++answer)
+                statistics->recordPractice(practice::Kind::Review);
+        }
+        windows.platform().fixedClock().time.setDate(today);
+        statistics->show();
+        QCoreApplication::processEvents();
+        calendars.push_back(bench::milliseconds([&] {
+            statistics->PageControl1->setCurrentIndex(statistics->PageControl1->count() - 1);
+            statistics->calendarView->repaint();
+        }));
+        if (statistics->calendarView->levelOf(today.addDays(-6)) != 4)
+            return bench::missed(QStringLiteral("statistics calendar"));
+    }
+    // 30 ms on a machine two to three times slower, the slowest run too.
+    bench::report(QStringLiteral("statistics: the calendar of 3650 days of practice"), calendars,
+                  QStringLiteral("< 10 ms, the slowest too"));
+    if (*std::max_element(calendars.begin(), calendars.end()) >= 10)
+        bench::missed(QStringLiteral("statistics calendar"));
 }

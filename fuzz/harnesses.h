@@ -25,3 +25,4 @@ int fuzzDelimited(const std::uint8_t *data, std::size_t size);
 int fuzzKvtml(const std::uint8_t *data, std::size_t size);
 int fuzzBackups(const std::uint8_t *data, std::size_t size);
 int fuzzPictures(const std::uint8_t *data, std::size_t size);
+int fuzzPractice(const std::uint8_t *data, std::size_t size);

@@ -14,6 +14,7 @@ const std::vector<FuzzTarget> &fuzzTargets() {
         {"kvtml", fuzzKvtml},
         {"backups", fuzzBackups},
         {"pictures", fuzzPictures},
+        {"practice", fuzzPractice},
     };
     return targets;
 }

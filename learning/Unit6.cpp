@@ -1,5 +1,7 @@
 #include "learning/Unit6.h"
 
+#include "statistics/Unit23.h"
+
 #include "dictionary/opendictionary.h"
 #include "learning/Unit7.h"
 #include "learning/vyuka.h"
@@ -308,6 +310,8 @@ void TForm6::zobrazvyznamy() {
     meang->setPlainText(lesson::meaningsText(record.ang));
     mec->setPlainText(lesson::meaningsText(record.cz));
     m_picture->show(record);
+    if (forms.Form23)
+        forms.Form23->recordPractice(practice::Kind::Learning);
 }
 
 void TForm6::setFontSize(int size) {

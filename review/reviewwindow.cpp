@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 #include "review/difficultwindow.h"
 #include "review/duelist.h"
+#include "statistics/Unit23.h"
 #include "testing/testwindows.h"
 #include "ui/barchart.h"
 #include "ui/controls.h"
@@ -537,6 +538,8 @@ void ReviewWindow::answer(review::Rating rating) {
         startSession();
         return;
     }
+    if (forms.Form23)
+        forms.Form23->recordPractice(practice::Kind::Review);
     if (rating == review::Rating::Again)
         ++m_forgotten;
     else
@@ -574,6 +577,8 @@ void ReviewWindow::undoAnswer() {
         startSession();
         return;
     }
+    if (forms.Form23)
+        forms.Form23->withdrawPractice(practice::Kind::Review);
     if (step.statisticsRecorded)
         testwindows::withdrawStatistics(forms);
     m_position = step.position;

@@ -1,7 +1,9 @@
 #include "statistics/Unit23.h"
 
 #include "core/textfile.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
+#include "statistics/practicecalendar.h"
 #include "statistics/statisticsmodel.h"
 #include "ui/barchart.h"
 #include "ui/controls.h"
@@ -12,6 +14,8 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -158,6 +162,7 @@ void TForm23::buildControls() {
     chartColumn->addWidget(CheckBox1);
     row->addLayout(chartColumn, 1);
     PageControl1->addTab(charts, QStringLiteral("Grafy"));
+    buildCalendar();
 
     BitBtn1 = named<QPushButton>(central, "BitBtn1");
     BitBtn1->setText(QStringLiteral("Zavřít"));
@@ -175,12 +180,124 @@ void TForm23::buildControls() {
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm23::CheckBox1Click);
 }
 
+void TForm23::buildCalendar() {
+    auto *page = new QWidget(PageControl1);
+    page->setObjectName(QStringLiteral("calendarPage"));
+    auto *layout = new QVBoxLayout(page);
+    calendarView = new PracticeCalendar(page);
+    calendarView->setObjectName(QStringLiteral("calendarView"));
+    layout->addWidget(calendarView);
+    auto *grid = new QGridLayout;
+    currentStreakLabel =
+        captionAndValue(grid, 0, QStringLiteral("Současná řada dní:"), "currentStreakLabel");
+    longestStreakLabel =
+        captionAndValue(grid, 1, QStringLiteral("Nejdelší řada dní:"), "longestStreakLabel");
+    lastWeekLabel = captionAndValue(grid, 2, QStringLiteral("Posledních 7 dní:"), "lastWeekLabel");
+    lastMonthLabel =
+        captionAndValue(grid, 3, QStringLiteral("Posledních 30 dní:"), "lastMonthLabel");
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+    PageControl1->addTab(page, QStringLiteral("Kalendář"));
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this, page](int index) {
+        if (PageControl1->widget(index) == page)
+            showCalendar();
+    });
+}
+
+void TForm23::showCalendar() {
+    const QDate today = platform.clock->now().date();
+    const practice::Days days = practiceDays();
+    calendarView->setDays(days, today);
+    const practice::Streaks streaks = practice::streaks(days, today);
+    const auto daysText = [](int count) {
+        return QStringLiteral("%1 %2").arg(count).arg(
+            count == 1
+                ? QStringLiteral("den")
+                : (count >= 2 && count <= 4 ? QStringLiteral("dny") : QStringLiteral("dní")));
+    };
+    currentStreakLabel->setText(daysText(streaks.current));
+    longestStreakLabel->setText(daysText(streaks.longest));
+    lastWeekLabel->setText(
+        QStringLiteral("%1 odpovědí a výrazů").arg(practice::totalOfLastDays(days, today, 7)));
+    lastMonthLabel->setText(
+        QStringLiteral("%1 odpovědí a výrazů").arg(practice::totalOfLastDays(days, today, 30)));
+}
+
+void TForm23::recordPractice(practice::Kind kind) {
+    practice::add(m_practicedNow, platform.clock->now().date(), kind);
+    if (isVisible() && PageControl1->currentWidget() == calendarView->parentWidget())
+        showCalendar();
+}
+
+void TForm23::withdrawPractice(practice::Kind kind) {
+    const QDate today = platform.clock->now().date();
+    const practice::Day now = m_practicedNow.value(today);
+    const int count = kind == practice::Kind::Test       ? now.tests
+                      : kind == practice::Kind::Learning ? now.learning
+                                                         : now.reviews;
+    if (count > 0)
+        practice::add(m_practicedNow, today, kind, -1);
+}
+
+practice::Days TForm23::practiceDays() const {
+    practice::Days days = m_practice;
+    for (auto it = m_practicedNow.cbegin(); it != m_practicedNow.cend(); ++it) {
+        practice::add(days, it.key(), practice::Kind::Test, it->tests);
+        practice::add(days, it.key(), practice::Kind::Learning, it->learning);
+        practice::add(days, it.key(), practice::Kind::Review, it->reviews);
+    }
+    return practice::withStatistics(days, m_table);
+}
+
+Result<void> TForm23::savePractice() {
+    if (m_practicedNow.isEmpty())
+        return {};
+    const QString path = platform.folder.userFile(practice::kFileName);
+    practice::Days days;
+    if (QFileInfo::exists(path)) {
+        const Result<QByteArray> raw = textfile::readBytes(path, practice::Limits{}.fileBytes);
+        Result<practice::Days> read =
+            raw ? practice::parse(*raw) : Result<practice::Days>(Failure{raw.error()});
+        if (!read)
+            return Failure{QStringLiteral("Přehled cvičení „%1“ nelze uložit: %2.")
+                               .arg(QDir::toNativeSeparators(path), read.error())};
+        days = std::move(read).value();
+    }
+    for (auto it = m_practicedNow.cbegin(); it != m_practicedNow.cend(); ++it) {
+        practice::add(days, it.key(), practice::Kind::Test, it->tests);
+        practice::add(days, it.key(), practice::Kind::Learning, it->learning);
+        practice::add(days, it.key(), practice::Kind::Review, it->reviews);
+    }
+    if (const Result<void> saved = textfile::saveFile(path, practice::bytes(days)); !saved)
+        return saved;
+    m_practice = std::move(days);
+    m_practicedNow.clear();
+    return {};
+}
+
 void TForm23::FormCreate() {
     setChartColour(forms.settings ? forms.settings->chartColour() : QColor(Qt::blue));
     loadTable();
 }
 
 void TForm23::loadTable() {
+    // The day file of our own: a damaged one is told and left as it is (this run's days
+    // are not written over it).
+    const QString practicePath = platform.folder.userFile(practice::kFileName);
+    if (QFileInfo::exists(practicePath)) {
+        const Result<QByteArray> raw =
+            textfile::readBytes(practicePath, practice::Limits{}.fileBytes);
+        Result<practice::Days> days =
+            raw ? practice::parse(*raw) : Result<practice::Days>(Failure{raw.error()});
+        if (days)
+            m_practice = std::move(days).value();
+        else
+            platform.dialogs->warning(
+                QStringLiteral("Přehled cvičení „%1“ nelze načíst: %2. Kalendář ukáže jen dny "
+                               "ze statistik.")
+                    .arg(QDir::toNativeSeparators(practicePath), days.error()));
+    }
     Result<QStringList> read =
         statisticsfile::readStatisticsFile(platform.folder.userFile(statisticsfile::kFileName));
     if (read) {
@@ -207,6 +324,8 @@ Result<void> TForm23::saveRecordedRows() {
 }
 
 void TForm23::saveAtExit() {
+    if (const Result<void> practised = savePractice(); !practised)
+        platform.dialogs->error(practised.error());
     if (m_table.fileLines().isEmpty())
         return; // no rows: the file is neither created nor touched
     if (m_loadFailed) {

@@ -2,6 +2,7 @@
 
 #include "core/textfile.h"
 #include "platform/dialogs.h"
+#include "statistics/practicelog.h"
 #include "statistics/statistiky.h"
 #include "ui/form.h"
 
@@ -18,6 +19,7 @@ class StatisticsModel;
 
 class BarChart;
 class BarSeries;
+class PracticeCalendar;
 
 // The statistics window. Its table holds the statistics for the whole run: loaded from
 // the statistics file when the window is created, grown by the tests, written back by
@@ -39,6 +41,16 @@ public:
     // Fills the dictionary list of the chart tab; the main window calls it when it
     // shows this window.
     void naplnslovniky();
+    // Ours: counts a practice of today (an answer in a test or a review, an expression of a
+    // learning session) for the calendar; the day file is written at the end of the run.
+    void recordPractice(practice::Kind kind);
+    // Takes one back (an answer taken back).
+    void withdrawPractice(practice::Kind kind);
+    // The days the calendar shows.
+    practice::Days practiceDays() const;
+    // Writes this run's practice into the day file (read again first, so that another
+    // program's days stay); fails with the Czech message of a failed read or write.
+    Result<void> savePractice();
     // Colours the chart's bars (the general settings' chart colour).
     void setChartColour(const QColor &colour);
 
@@ -56,6 +68,12 @@ public:
     QCheckBox *CheckBox1 = nullptr;
     BarChart *Chart1 = nullptr;
     BarSeries *Series1 = nullptr; // the chart's bars
+    // Ours: the tab "Kalendář".
+    PracticeCalendar *calendarView = nullptr;
+    QLabel *currentStreakLabel = nullptr;
+    QLabel *longestStreakLabel = nullptr;
+    QLabel *lastWeekLabel = nullptr;
+    QLabel *lastMonthLabel = nullptr;
 
     void FormCreate();
     void ComboBox1Change();
@@ -100,6 +118,8 @@ protected:
 
 private:
     void buildControls();
+    void buildCalendar();
+    void showCalendar();
     void loadTable();
     QSize chartMinimumSize() const;
 
@@ -108,4 +128,6 @@ private:
     QPoint m_lastHintCell{-1, -1};
     FileDialogState m_saveDialog;
     bool m_loadFailed = false;
+    practice::Days m_practice;     // the day file as read at the start
+    practice::Days m_practicedNow; // this run's, not yet written
 };

@@ -1,5 +1,7 @@
 #include "testing/testwindow.h"
 
+#include "statistics/Unit23.h"
+
 #include "dictionary/expressionsound.h"
 #include "dictionary/opendictionary.h"
 #include "platform/platform.h"
@@ -99,6 +101,8 @@ void TestWindow::recordStatistics(const QString &done) {
 }
 
 void TestWindow::recordInPlan(const review::Key &key, review::Rating rating) {
+    if (forms.Form23)
+        forms.Form23->recordPractice(practice::Kind::Test);
     if (!m_plan.isOn())
         return;
     ReviewWindow *window = forms.review;
@@ -106,6 +110,8 @@ void TestWindow::recordInPlan(const review::Key &key, review::Rating rating) {
 }
 
 void TestWindow::undoInPlan() {
+    if (forms.Form23)
+        forms.Form23->withdrawPractice(practice::Kind::Test);
     if (m_plan.canUndo())
         forms.review->report(m_plan.undoLast());
 }

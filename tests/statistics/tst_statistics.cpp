@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "dictionary/Unit2.h"
 #include "statistics/Unit23.h"
+#include "statistics/practicecalendar.h"
 #include "support/contrast.h"
 #include "support/press.h"
 #include "support/testfiles.h"
@@ -135,6 +136,52 @@ private slots:
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].startsWith("zvirata.slv;") && lines[0].endsWith(";" + row),
                  qPrintable(lines[0]));
+    }
+
+    // The calendar: the answers of the tests of today and the days of the statistics before
+    // the day file begins, the streak, the day's tooltip; the exit adds this run's days to
+    // the day file, and a damaged day file is told and left as it is.
+    void theCalendarCountsEveryAnswerAndKeepsItsDays() {
+        for (const bool damaged : {false, true}) {
+            auto platform = std::make_unique<TestPlatform>();
+            platform->writeFile(
+                "statistiky.dat",
+                cp1250Lines({"zvirata.slv;6.1.2026;9:05:03;3;1;75;Ano;Zkoušení I"}));
+            const QByteArray days = damaged ? QByteArray("VOKAB-DNY 1\r\nvčera\r\n")
+                                            : QByteArray("VOKAB-DNY 1\r\n2026-01-07\t0\t4\t0\r\n");
+            const QString file = platform->writeFile("cviceni.dat", days);
+            const QString path =
+                platform->writeFile("zvirata.slv", cp1250Lines({"pes;dog", "kočka;cat"}));
+            TestWindows windows(std::move(platform));
+            QCOMPARE(windows.dialogs().shown.size(), damaged ? 1 : 0);
+            windows.platform().fixedClock().time = QDateTime(QDate(2026, 1, 8), QTime(8, 0));
+            const Forms &forms = windows.forms();
+            forms.Form12->show();
+            windows.dialogs().files.push_back(path);
+            QTest::mouseClick(forms.Form12->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(forms.Form12->btjo, Qt::LeftButton);
+            QTest::mouseClick(forms.Form12->btne, Qt::LeftButton);
+            TForm23 *s = forms.Form23;
+            s->show();
+            s->PageControl1->setCurrentIndex(s->PageControl1->count() - 1);
+            QCOMPARE(s->PageControl1->tabText(s->PageControl1->currentIndex()),
+                     QStringLiteral("Kalendář"));
+            QCOMPARE(s->currentStreakLabel->text(),
+                     damaged ? QStringLiteral("1 den") : QStringLiteral("3 dny"));
+            QCOMPARE(s->lastWeekLabel->text(),
+                     QStringLiteral("%1 odpovědí a výrazů").arg(damaged ? 2 + 4 : 2 + 4 + 4));
+            const QString tip = s->calendarView->toolTipOf(QDate(2026, 1, 8));
+            QVERIFY2(tip.startsWith(QStringLiteral("čtvrtek 8. ledna 2026")), qPrintable(tip));
+            QVERIFY2(tip.contains(QStringLiteral("zkoušení: 2 odpovědí")), qPrintable(tip));
+            QCOMPARE(s->calendarView->levelOf(QDate(2026, 1, 8)), 2);
+            s->close();
+            windows.dialogs().shown.clear();
+            forms.Form1->ulozenistatistik();
+            QCOMPARE(bytesOf(file), damaged ? days
+                                            : QByteArray("VOKAB-DNY 1\r\n2026-01-07\t0\t4\t0\r\n"
+                                                         "2026-01-08\t2\t0\t0\r\n"));
+            QCOMPARE(windows.dialogs().shown.size(), damaged ? 1 : 0);
+        }
     }
 
     // A statistics file that could not be read at start (here a pipe in its place; Windows

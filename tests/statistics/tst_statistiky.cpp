@@ -1,3 +1,4 @@
+#include "statistics/practicelog.h"
 #include "statistics/statistiky.h"
 
 #include <QtTest>
@@ -182,6 +183,75 @@ private slots:
         c = chart(table, "z", Quantity::Correct, "-", "3.1.2026");
         QVERIFY(c.stoppedBy.contains(QStringLiteral("„-“")));
         QVERIFY(c.bars.isEmpty());
+    }
+
+    // The series of days with practice: a gap ends one, today without practice yet does
+    // not end the current one, a day of nothing but zeros is no practice; the totals count
+    // the last days up to today.
+    void practiceStreaksAndTotals_data() {
+        QTest::addColumn<QList<int>>("daysAgo"); // practised on these days before today
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("longest");
+        QTest::addColumn<int>("lastWeek");
+        QTest::newRow("none") << QList<int>{} << 0 << 0 << 0;
+        QTest::newRow("today only") << QList<int>{0} << 1 << 1 << 1;
+        QTest::newRow("yesterday and before, not yet today") << QList<int>{1, 2, 3} << 3 << 3 << 3;
+        QTest::newRow("a gap of a day ends it") << QList<int>{0, 1, 3, 4, 5, 6} << 2 << 4 << 6;
+        QTest::newRow("two days ago: over") << QList<int>{2, 3} << 0 << 2 << 2;
+        QTest::newRow("across a new year and long ago")
+            << QList<int>{0, 1, 2, 400, 401, 402, 403, 404} << 3 << 5 << 3;
+    }
+    void practiceStreaksAndTotals() {
+        QFETCH(QList<int>, daysAgo);
+        const QDate today(2027, 1, 1);
+        practice::Days days;
+        for (const int ago : daysAgo)
+            practice::add(days, today.addDays(-ago), practice::Kind::Review);
+        days[today.addDays(-10)];         // a day of zeros
+        days[today.addDays(1)].tests = 5; // a clock put back: not counted
+        const practice::Streaks streaks = practice::streaks(days, today);
+        QTEST(streaks.current, "current");
+        QTEST(streaks.longest, "longest");
+        QTEST(practice::totalOfLastDays(days, today, 7), "lastWeek");
+    }
+
+    // The day file is untrusted: ours is read (a day twice adds up) and written back the
+    // same; anything else is refused in Czech.
+    void practiceFilesAreReadAsUntrustedInput_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // empty: read
+        QTest::addColumn<int>("total");
+        const QByteArray header = "VOKAB-DNY 1\r\n";
+        QTest::newRow("ours") << header + "2026-12-09\t12\t5\t30\r\n2026-12-10\t0\t0\t4\r\n"
+                              << "" << 51;
+        QTest::newRow("empty") << QByteArray() << "" << 0;
+        QTest::newRow("a day twice") << header + "2026-12-09\t1\t0\t0\r\n2026-12-09\t2\t0\t0\r\n"
+                                     << "" << 3;
+        QTest::newRow("no header") << QByteArray("2026-12-09\t1\t0\t0\r\n") << "chybí záhlaví" << 0;
+        QTest::newRow("not a day") << header + "2026-02-30\t1\t0\t0\r\n"
+                                   << "řádek 2" << 0;
+        QTest::newRow("a negative count") << header + "2026-12-09\t-1\t0\t0\r\n"
+                                          << "řádek 2" << 0;
+        QTest::newRow("too many fields") << header + "2026-12-09\t1\t0\t0\t9\r\n"
+                                         << "řádek 2" << 0;
+        QTest::newRow("a count beyond a million") << header + "2026-12-09\t1000001\t0\t0\r\n"
+                                                  << "řádek 2" << 0;
+    }
+    void practiceFilesAreReadAsUntrustedInput() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const Result<practice::Days> read = practice::parse(bytes);
+        if (!error.isEmpty()) {
+            QVERIFY(!read);
+            QVERIFY2(read.error().contains(error), qPrintable(read.error()));
+            return;
+        }
+        QVERIFY2(read, qPrintable(read.error()));
+        int total = 0;
+        for (const practice::Day &day : *read)
+            total += day.total();
+        QTEST(total, "total");
+        QCOMPARE(*practice::parse(practice::bytes(*read)), *read);
     }
 };
 
