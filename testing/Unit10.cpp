@@ -35,7 +35,7 @@ TForm10::TForm10(Forms &forms, Platform &platform)
 void TForm10::buildAnswerMode() {
     auto *column = static_cast<QVBoxLayout *>(centralWidget()->layout());
     choiceBox = named<QCheckBox>(centralWidget(), "choiceBox");
-    choiceBox->setText(QStringLiteral("Odpovídat výběrem ze čtyř možností"));
+    choiceBox->setText(QStringLiteral("&Odpovídat výběrem ze čtyř možností"));
     choiceBox->setToolTip(QStringLiteral("Místo psaní odpovědi se vybírá jedna ze čtyř "
                                          "nabídnutých (klávesy 1 až 4)"));
     // After the sound, before "Potvrdit" and "Zpět".

@@ -33,6 +33,7 @@ TForm4::TForm4(Forms &forms, Platform &platform)
     buildControls();
     setFrame(Frame::Fixed);
     setFixedClientSize(380, 391);
+    m_typedSize = centralWidget()->size();
     placePicture();
     centreOnDesktop();
     zakladninastav();
@@ -268,8 +269,13 @@ void TForm4::setChoosing(bool choosing) {
         return;
     edtodpoved->setVisible(!choosing);
     choicesPanel->setVisible(choosing);
-    // The window keeps its size for whichever answer it asks for, as large as needed.
-    setFixedClientSize(380, 391);
+    // The window grows by what the options take more than the answer box, so that every
+    // control keeps the room it has in a typed test.
+    const int extra =
+        choosing ? choicesPanel->sizeHint().height() - edtodpoved->sizeHint().height() : 0;
+    // The controls' own pane (the picture, when shown, stands beside it).
+    QWidget *pane = choicesPanel->parentWidget();
+    pane->setFixedSize(m_typedSize.width(), m_typedSize.height() + std::max(0, extra));
 }
 
 void TForm4::chooseOption(int index) {

@@ -96,5 +96,7 @@ private:
     // Every expression of the test, for the wrong options of a question answered by choice.
     QList<testitems::TestRecord> m_records;
     choices::Question m_choice;
+    // The size of the window's controls while answers are typed (options take more).
+    QSize m_typedSize;
     int m_wrongHanded = 0;
 };

@@ -592,7 +592,7 @@ keys "Vokab 2.20" F3
 keys "Zkoušení výrazů I" alt Right Return
 look testing1-settings "Nastavení zkoušeče" "Zkoušet výrazy" "Z CZ do CIZ" "Z CIZ do CZ" \
     "Způsob zkoušení" Postupné Náhodné "Zobrazovat špatné odpovědi" Zobrazovat Nezobrazovat \
-    "Použit zvuk při zobrazování výrazu" Potvrdit Zpět
+    "Použit zvuk při zobrazování výrazu" "Odpovídat výběrem ze čtyř možností" Potvrdit Zpět
 keys "Nastavení zkoušeče" alt+F4
 keys "Zkoušení výrazů I" alt Down Return
 open_dictionary "Otevřít slovník"
@@ -613,6 +613,17 @@ keys "Vyhodnocení" space Down space Down space Tab Down Down Tab space
 look print "Tisk" Tisk Písmo "Vložit český překlad" "Vložit cizí překlad" "Vložit výslovnost"
 keys "Tisk" alt+F4
 keys "Vyhodnocení" alt+F4
+keys "Zkoušení výrazů I" alt+F4
+# The same test asked with a choice of four ("Odpovídat výběrem…", Alt+O; in force until
+# the end of the run): the three foreign texts of the dictionary offered, nothing chosen.
+keys "Vokab 2.20" F3
+keys "Zkoušení výrazů I" alt Right Return
+keys "Nastavení zkoušeče" alt+o
+keys "Nastavení zkoušeče" alt+F4
+keys "Zkoušení výrazů I" alt Down Return
+open_dictionary "Otevřít slovník"
+look testing1-choice "Zkoušení výrazů I" "Vyberte správný výraz" cat horse apple \
+    "Celkový počet výrazů: 3" "Aktuální výraz: 1"
 keys "Zkoušení výrazů I" alt+F4
 
 step="$road: testing II"
@@ -641,6 +652,10 @@ keys "Statistiky" ctrl+Tab Tab Down Tab Tab Tab Tab space
 look chart "Statistiky" "Vokab slovník: slovicka" "Úspěšnost zkoušení v %" "od: 1.12.2026" \
     "do: 28.12.2026" 0 10 20 30 40 50 60 70 80 90 "100*2" 45 73 18 96 1.12.2026 \
     2.12.2026 12.12.2026 22.12.2026 28.12.2026 "Zobrazit hodnoty"
+# "Kalendář": the year of practice, the series and the totals.
+keys "Statistiky" ctrl+Tab
+look calendar "Statistiky" Kalendář "Současná řada dní" "Nejdelší řada dní" \
+    "Posledních 7 dní" "Posledních 30 dní" "odpovědí a výrazů*2"
 keys "Statistiky" alt+F4
 
 step="$road: general settings"
