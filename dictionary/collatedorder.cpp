@@ -6,6 +6,8 @@
 #include <bit>
 #include <memory>
 
+// The fast order of letter ranks (Windows lets its collator order every text).
+#ifndef Q_OS_WIN
 namespace {
 
 // A record's place in the sort: the ranks of its first letters as digits of one number
@@ -130,6 +132,7 @@ template <typename Digits> void radixSort(std::vector<Key> &keys, Digits digits)
 }
 
 } // namespace
+#endif
 
 CollatedOrder::CollatedOrder() : m_collator(QLocale(QLocale::Czech, QLocale::CzechRepublic)) {}
 
@@ -162,6 +165,18 @@ std::vector<int> CollatedOrder::sorted(const RecordList &records, int field,
     texts.reserve(size_t(records.size()));
     for (const Tslovniky &record : records)
         texts.push_back(&CollatedOrder::field(record, field));
+#ifdef Q_OS_WIN
+    // Windows' collation passes over hyphens and apostrophes and weighs a letter by what
+    // surrounds it, so the ranks of single letters do not foretell it: the collator orders
+    // every text there (slower, and in the system's own order).
+    std::vector<int> rows(texts.size());
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row] = int(row);
+    std::sort(rows.begin(), rows.end(), [&](int x, int y) {
+        return before(*texts[size_t(x)], x, *texts[size_t(y)], y, descending);
+    });
+    return rows;
+#else
     const Ranks ranks = ranksFor(texts, m_collator);
     std::vector<Key> keys(texts.size());
     for (size_t row = 0; row < texts.size(); ++row)
@@ -221,4 +236,5 @@ std::vector<int> CollatedOrder::sorted(const RecordList &records, int field,
     for (size_t i = 0; i < keys.size(); ++i)
         order[i] = int(keys[i].row);
     return order;
+#endif
 }
