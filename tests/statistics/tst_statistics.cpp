@@ -184,6 +184,30 @@ private slots:
         }
     }
 
+    // The day of a practice is the clock's own day: one just before midnight and one just
+    // after are two days in a row, whatever the clock's offset from UTC.
+    void practiceDaysFollowTheClockAcrossMidnight_data() {
+        QTest::addColumn<int>("offset"); // seconds ahead of UTC
+        QTest::newRow("Prague, winter") << 3600;
+        QTest::newRow("UTC") << 0;
+        QTest::newRow("Tokyo") << 9 * 3600;
+        QTest::newRow("Honolulu") << -10 * 3600;
+    }
+    void practiceDaysFollowTheClockAcrossMidnight() {
+        QFETCH(int, offset);
+        TestWindows windows;
+        TForm23 *s = windows.forms().Form23;
+        QDateTime &now = windows.platform().fixedClock().time;
+        now = QDateTime(QDate(2026, 3, 28), QTime(23, 59, 59), Qt::OffsetFromUTC, offset);
+        s->recordPractice(practice::Kind::Review);
+        now = now.addSecs(2);
+        s->recordPractice(practice::Kind::Test);
+        const practice::Days days = s->practiceDays();
+        QCOMPARE(days.value(QDate(2026, 3, 28)).reviews, 1);
+        QCOMPARE(days.value(QDate(2026, 3, 29)).tests, 1);
+        QCOMPARE(practice::streaks(days, QDate(2026, 3, 29)).current, 2);
+    }
+
     // A statistics file that could not be read at start (here a pipe in its place; Windows
     // has no pipes among files, a folder stands there) is never written over at exit, and
     // the user is told why.
