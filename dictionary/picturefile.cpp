@@ -1,5 +1,6 @@
 #include "dictionary/picturefile.h"
 
+#include "core/escapes.h"
 #include "core/paths.h"
 #include "core/textfile.h"
 #include "dictionary/editorlogic.h"
@@ -18,59 +19,6 @@ namespace {
 const QByteArray kHeader = QByteArrayLiteral("VOKAB-PICTURES ");
 constexpr QByteArrayView kEntryTag = "P";
 constexpr qsizetype kLongestName = 200;
-
-// Appends a text with "\\", tab, CR and LF written as \\ \t \r \n.
-void appendEscaped(QByteArray &out, const QString &text) {
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
-// The bytes of a field with its escapes undone, or nothing for a broken escape.
-std::optional<QByteArray> unescaped(QByteArrayView field) {
-    QByteArray result;
-    result.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\') {
-            result += field[i];
-            continue;
-        }
-        if (++i == field.size())
-            return std::nullopt;
-        switch (field[i]) {
-        case '\\':
-            result += '\\';
-            break;
-        case 't':
-            result += '\t';
-            break;
-        case 'r':
-            result += '\r';
-            break;
-        case 'n':
-            result += '\n';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return result;
-}
 
 struct Line {
     Key key;
@@ -94,7 +42,7 @@ std::optional<Line> lineOf(QByteArrayView line, QStringDecoder &utf8) {
         return std::nullopt;
     std::optional<QByteArray> texts[3];
     for (int n = 0; n < 3; ++n) {
-        texts[n] = unescaped(fields[n + 1]);
+        texts[n] = escapes::undone(fields[n + 1]);
         if (!texts[n])
             return std::nullopt;
     }
@@ -104,11 +52,11 @@ std::optional<Line> lineOf(QByteArrayView line, QStringDecoder &utf8) {
 void appendLine(QByteArray &out, const Key &key, const QString &file) {
     out.append(kEntryTag);
     out += '\t';
-    appendEscaped(out, key.foreign);
+    escapes::append(out, key.foreign);
     out += '\t';
-    appendEscaped(out, key.czech);
+    escapes::append(out, key.czech);
     out += '\t';
-    appendEscaped(out, file);
+    escapes::append(out, file);
     out += "\r\n";
 }
 

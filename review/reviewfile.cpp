@@ -1,5 +1,6 @@
 #include "review/reviewfile.h"
 
+#include "core/escapes.h"
 #include "core/paths.h"
 #include "core/textfile.h"
 #include "dictionary/slovnik.h"
@@ -22,29 +23,6 @@ constexpr QByteArrayView kEntryTag = "E";
 constexpr QByteArrayView kSuspendedTag = "S";
 constexpr int kEntryFields = 11;
 
-// Appends a text with "\\", tab, CR and LF written as \\ \t \r \n.
-void appendEscaped(QByteArray &out, const QString &text) {
-    const QByteArray bytes = text.toUtf8();
-    for (const char c : bytes) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
 // The text of a field: its escapes undone (they are ASCII, so this works on the UTF-8
 // bytes), then decoded by `utf8`, which remembers any byte that is not UTF-8.
 std::optional<QString> textOf(QByteArrayView field, QStringDecoder &utf8) {
@@ -55,33 +33,10 @@ std::optional<QString> textOf(QByteArrayView field, QStringDecoder &utf8) {
         return QString::fromLatin1(field);
     if (!field.contains('\\'))
         return utf8.decode(field);
-    QByteArray result;
-    result.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\') {
-            result += field[i];
-            continue;
-        }
-        if (++i == field.size())
-            return std::nullopt;
-        switch (field[i]) {
-        case '\\':
-            result += '\\';
-            break;
-        case 't':
-            result += '\t';
-            break;
-        case 'r':
-            result += '\r';
-            break;
-        case 'n':
-            result += '\n';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return utf8.decode(result);
+    const std::optional<QByteArray> bytes = escapes::undone(field);
+    if (!bytes)
+        return std::nullopt;
+    return utf8.decode(*bytes);
 }
 
 // Appends a day as 2024-03-01 (the plan's days lie between the years 1900 and 9999).
@@ -244,9 +199,9 @@ void appendLine(QByteArray &out, const Entry &e) {
     const Memory &m = e.memory;
     out.append(kEntryTag);
     out += '\t';
-    appendEscaped(out, e.key.foreign);
+    escapes::append(out, e.key.foreign);
     out += '\t';
-    appendEscaped(out, e.key.czech);
+    escapes::append(out, e.key.czech);
     out += m.state == State::Learning ? "\tlearning\t" : "\tknown\t";
     appendDay(out, m.due);
     out += '\t';
@@ -265,9 +220,9 @@ void appendLine(QByteArray &out, const Entry &e) {
     if (e.suspended) {
         out.append(kSuspendedTag);
         out += '\t';
-        appendEscaped(out, e.key.foreign);
+        escapes::append(out, e.key.foreign);
         out += '\t';
-        appendEscaped(out, e.key.czech);
+        escapes::append(out, e.key.czech);
         out += "\r\n";
     }
 }

@@ -175,16 +175,9 @@ ReviewWindow::ReviewWindow(Forms &forms, Platform &platform)
     showButton->setText(QStringLiteral("Ukázat odpověď (mezerník)"));
     layout->addWidget(showButton);
     choicesPanel = named<QWidget>(central, "choicesPanel");
-    auto *options = new QVBoxLayout(choicesPanel);
-    options->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < choices::kOptions; ++i) {
-        QPushButton *&button = choiceButtons[size_t(i)];
-        button = named<QPushButton>(
-            choicesPanel, QStringLiteral("choiceButton%1").arg(i + 1).toLatin1().constData());
-        button->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
-        options->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
-    }
+    choiceButtons = testwindows::optionButtons(choicesPanel);
+    for (int i = 0; i < choiceButtons.size(); ++i)
+        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { choose(i); });
     choicesPanel->hide();
     layout->addWidget(choicesPanel);
     auto *answers = new QHBoxLayout;
@@ -460,15 +453,7 @@ void ReviewWindow::showChoices(const Tslovniky &expression) {
     // Fewer than two options (a dictionary of one expression): the answer is shown as usual.
     if (m_choice.options.size() < 2)
         return;
-    for (int i = 0; i < choices::kOptions; ++i) {
-        QPushButton *button = choiceButtons[size_t(i)];
-        const bool shown = i < m_choice.options.size();
-        const QString option = shown ? m_choice.options[i] : QString();
-        QString text = QStringLiteral("%1   %2").arg(i + 1).arg(option);
-        button->setText(text.replace(u'&', QStringLiteral("&&")));
-        button->setAccessibleName(QStringLiteral("Možnost %1: %2").arg(i + 1).arg(option));
-        button->setVisible(shown);
-    }
+    testwindows::showOptions(choiceButtons, m_choice);
     showButton->hide();
     choicesPanel->show();
     choiceButtons.front()->setFocus();
@@ -480,7 +465,7 @@ void ReviewWindow::choose(int option) {
     m_choseRight = option == m_choice.right;
     // The options stay readable beside the answer; once it is shown they choose nothing.
     const auto mark = [this](int index, const QString &note) {
-        QPushButton *button = choiceButtons[size_t(index)];
+        QPushButton *button = choiceButtons[index];
         button->setText(button->text() + QStringLiteral("   – ") + note);
         button->setAccessibleName(button->accessibleName() + QStringLiteral(", ") + note);
     };

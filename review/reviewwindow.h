@@ -43,7 +43,7 @@ public:
     // can only be answered "Znovu", a right one not.
     QAction *choiceAction = nullptr;
     QWidget *choicesPanel = nullptr;
-    std::array<QPushButton *, choices::kOptions> choiceButtons{};
+    QList<QPushButton *> choiceButtons;
     QPushButton *openButton = nullptr;
     QPushButton *closeButton = nullptr;
     QLabel *dictionaryLabel = nullptr;

@@ -14,8 +14,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -232,21 +230,13 @@ void TForm23::recordPractice(practice::Kind kind) {
 
 void TForm23::withdrawPractice(practice::Kind kind) {
     const QDate today = platform.clock->now().date();
-    const practice::Day now = m_practicedNow.value(today);
-    const int count = kind == practice::Kind::Test       ? now.tests
-                      : kind == practice::Kind::Learning ? now.learning
-                                                         : now.reviews;
-    if (count > 0)
+    if (m_practicedNow.value(today).of(kind) > 0)
         practice::add(m_practicedNow, today, kind, -1);
 }
 
 practice::Days TForm23::practiceDays() const {
     practice::Days days = m_practice;
-    for (auto it = m_practicedNow.cbegin(); it != m_practicedNow.cend(); ++it) {
-        practice::add(days, it.key(), practice::Kind::Test, it->tests);
-        practice::add(days, it.key(), practice::Kind::Learning, it->learning);
-        practice::add(days, it.key(), practice::Kind::Review, it->reviews);
-    }
+    practice::add(days, m_practicedNow);
     return practice::withStatistics(days, m_table);
 }
 
@@ -254,24 +244,13 @@ Result<void> TForm23::savePractice() {
     if (m_practicedNow.isEmpty())
         return {};
     const QString path = platform.folder.userFile(practice::kFileName);
-    practice::Days days;
-    if (QFileInfo::exists(path)) {
-        const Result<QByteArray> raw = textfile::readBytes(path, practice::Limits{}.fileBytes);
-        Result<practice::Days> read =
-            raw ? practice::parse(*raw) : Result<practice::Days>(Failure{raw.error()});
-        if (!read)
-            return Failure{QStringLiteral("Přehled cvičení „%1“ nelze uložit: %2.")
-                               .arg(QDir::toNativeSeparators(path), read.error())};
-        days = std::move(read).value();
-    }
-    for (auto it = m_practicedNow.cbegin(); it != m_practicedNow.cend(); ++it) {
-        practice::add(days, it.key(), practice::Kind::Test, it->tests);
-        practice::add(days, it.key(), practice::Kind::Learning, it->learning);
-        practice::add(days, it.key(), practice::Kind::Review, it->reviews);
-    }
-    if (const Result<void> saved = textfile::saveFile(path, practice::bytes(days)); !saved)
+    Result<practice::Days> days = practice::readFile(path);
+    if (!days)
+        return Failure{days.error() + QStringLiteral(". Dnešní cvičení se do něj neuloží.")};
+    practice::add(*days, m_practicedNow);
+    if (const Result<void> saved = textfile::saveFile(path, practice::bytes(*days)); !saved)
         return saved;
-    m_practice = std::move(days);
+    m_practice = std::move(days).value();
     m_practicedNow.clear();
     return {};
 }
@@ -284,20 +263,12 @@ void TForm23::FormCreate() {
 void TForm23::loadTable() {
     // The day file of our own: a damaged one is told and left as it is (this run's days
     // are not written over it).
-    const QString practicePath = platform.folder.userFile(practice::kFileName);
-    if (QFileInfo::exists(practicePath)) {
-        const Result<QByteArray> raw =
-            textfile::readBytes(practicePath, practice::Limits{}.fileBytes);
-        Result<practice::Days> days =
-            raw ? practice::parse(*raw) : Result<practice::Days>(Failure{raw.error()});
-        if (days)
-            m_practice = std::move(days).value();
-        else
-            platform.dialogs->warning(
-                QStringLiteral("Přehled cvičení „%1“ nelze načíst: %2. Kalendář ukáže jen dny "
-                               "ze statistik.")
-                    .arg(QDir::toNativeSeparators(practicePath), days.error()));
-    }
+    if (Result<practice::Days> days =
+            practice::readFile(platform.folder.userFile(practice::kFileName)))
+        m_practice = std::move(days).value();
+    else
+        platform.dialogs->warning(days.error() +
+                                  QStringLiteral(". Kalendář ukáže jen dny ze statistik."));
     Result<QStringList> read =
         statisticsfile::readStatisticsFile(platform.folder.userFile(statisticsfile::kFileName));
     if (read) {

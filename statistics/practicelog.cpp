@@ -2,6 +2,9 @@
 
 #include "core/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace practice {
@@ -79,6 +82,17 @@ Result<Days> parse(QByteArrayView bytes, const Limits &limits) {
     return days;
 }
 
+Result<Days> readFile(const QString &path, const Limits &limits) {
+    if (!QFileInfo::exists(path))
+        return Days();
+    const Result<QByteArray> raw = textfile::readBytes(path, limits.fileBytes);
+    Result<Days> read = raw ? parse(*raw, limits) : Result<Days>(Failure{raw.error()});
+    if (!read)
+        return Failure{QStringLiteral("Přehled cvičení „%1“ nelze načíst: %2")
+                           .arg(QDir::toNativeSeparators(path), read.error())};
+    return read;
+}
+
 QByteArray bytes(const Days &days) {
     QByteArray out = kHeader + "\r\n";
     for (auto it = days.cbegin(); it != days.cend(); ++it) {
@@ -91,10 +105,13 @@ QByteArray bytes(const Days &days) {
 
 void add(Days &days, QDate day, Kind kind, int count) {
     Day added;
-    (kind == Kind::Test       ? added.tests
-     : kind == Kind::Learning ? added.learning
-                              : added.reviews) = count;
+    added.of(kind) = count;
     addDay(days, day, added);
+}
+
+void add(Days &days, const Days &more) {
+    for (auto it = more.cbegin(); it != more.cend(); ++it)
+        addDay(days, it.key(), *it);
 }
 
 Streaks streaks(const Days &days, QDate today) {

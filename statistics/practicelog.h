@@ -29,6 +29,12 @@ struct Day {
     int learning = 0;
     int reviews = 0;
     int total() const { return tests + learning + reviews; }
+    int &of(Kind kind) {
+        return kind == Kind::Test ? tests : kind == Kind::Learning ? learning : reviews;
+    }
+    int of(Kind kind) const {
+        return kind == Kind::Test ? tests : kind == Kind::Learning ? learning : reviews;
+    }
     friend bool operator==(const Day &, const Day &) = default;
 };
 
@@ -45,8 +51,13 @@ struct Limits {
 // refusal is Czech.
 Result<Days> parse(QByteArrayView bytes, const Limits &limits = {});
 QByteArray bytes(const Days &days);
+// The same for the file at `path`: no days when there is none; the Czech message names
+// the file.
+Result<Days> readFile(const QString &path, const Limits &limits = {});
 
 void add(Days &days, QDate day, Kind kind, int count = 1);
+// Adds every day of `more` to `days`.
+void add(Days &days, const Days &more);
 
 // The days with any practice in a row: the current series (up to today, or up to
 // yesterday while today has none yet) and the longest ever.

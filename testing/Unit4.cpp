@@ -91,16 +91,9 @@ void TForm4::buildControls() {
     mespravne = testwindows::memo(central, "mespravne", true);
     setTextColour(mespravne, kGreen);
     choicesPanel = named<QWidget>(central, "choicesPanel");
-    auto *options = new QVBoxLayout(choicesPanel);
-    options->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < choices::kOptions; ++i) {
-        auto *button = named<QPushButton>(
-            choicesPanel, QStringLiteral("choiceButton%1").arg(i + 1).toLatin1().constData());
-        button->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
-        options->addWidget(button);
-        choiceButtons.append(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { chooseOption(i); });
-    }
+    choiceButtons = testwindows::optionButtons(choicesPanel);
+    for (int i = 0; i < choiceButtons.size(); ++i)
+        connect(choiceButtons[i], &QPushButton::clicked, this, [this, i] { chooseOption(i); });
     choicesPanel->hide();
     for (QWidget *w :
          {static_cast<QWidget *>(Label2), static_cast<QWidget *>(mevyraz),
@@ -247,15 +240,8 @@ void TForm4::showChoices() {
     // A question of fewer than two options (a dictionary of one expression, an empty
     // answer) is typed.
     const bool choosing = m_choice.options.size() >= 2;
-    for (int i = 0; i < choiceButtons.size(); ++i) {
-        QPushButton *button = choiceButtons[i];
-        const bool shown = choosing && i < m_choice.options.size();
-        const QString option = shown ? m_choice.options[i] : QString();
-        QString text = QStringLiteral("%1   %2").arg(i + 1).arg(option);
-        button->setText(text.replace(u'&', QStringLiteral("&&")));
-        button->setAccessibleName(QStringLiteral("Možnost %1: %2").arg(i + 1).arg(option));
-        button->setVisible(shown);
-    }
+    if (choosing)
+        testwindows::showOptions(choiceButtons, m_choice);
     setChoosing(choosing);
     if (choosing)
         choiceButtons.first()->setFocus();

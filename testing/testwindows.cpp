@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace testwindows {
 
@@ -42,6 +43,31 @@ bool recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, 
 
 void withdrawStatistics(Forms &forms) {
     forms.Form23->withdrawLast();
+}
+
+QList<QPushButton *> optionButtons(QWidget *panel) {
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    QList<QPushButton *> buttons;
+    for (int i = 0; i < choices::kOptions; ++i) {
+        auto *button = named<QPushButton>(
+            panel, QStringLiteral("choiceButton%1").arg(i + 1).toLatin1().constData());
+        button->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
+        column->addWidget(button);
+        buttons.append(button);
+    }
+    return buttons;
+}
+
+void showOptions(const QList<QPushButton *> &buttons, const choices::Question &question) {
+    for (int i = 0; i < buttons.size(); ++i) {
+        const bool shown = i < question.options.size();
+        const QString option = shown ? question.options[i] : QString();
+        QString text = QStringLiteral("%1   %2").arg(i + 1).arg(option);
+        buttons[i]->setText(text.replace(u'&', QStringLiteral("&&")));
+        buttons[i]->setAccessibleName(QStringLiteral("Možnost %1: %2").arg(i + 1).arg(option));
+        buttons[i]->setVisible(shown);
+    }
 }
 
 } // namespace testwindows

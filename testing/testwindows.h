@@ -1,5 +1,8 @@
 #pragma once
 
+#include "testing/choices.h"
+
+#include <QList>
 #include <QString>
 
 struct Forms;
@@ -23,5 +26,12 @@ bool recordStatistics(Forms &forms, const QString &dictionaryPath, int correct, 
                       const QString &done, const QString &kind);
 // Takes back the result recorded last in this run.
 void withdrawStatistics(Forms &forms);
+
+// The buttons of a question answered by choice, one under another in `panel`
+// ("choiceButton1" … "4").
+QList<QPushButton *> optionButtons(QWidget *panel);
+// Shows the question's options on them ("1   text", read as "Možnost 1: text"), hiding
+// the buttons it has no option for.
+void showOptions(const QList<QPushButton *> &buttons, const choices::Question &question);
 
 } // namespace testwindows
